@@ -1,0 +1,55 @@
+#pragma once
+// The playlist: the ordered entries the user can play, with the current entry
+// marked in the entry's flags so the marker travels with it.
+#include "controls/SelectList.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+// Kinds of entry; also the engine link's OpenMode (0 = none).
+enum TPlKind : quint8 { PlOther = 1, PlFile = 2, PlURL = 3, PlDVD = 4, PlDVDTitle = 5 };
+
+enum TPlFlags : quint16 { PlSelected = 1, PlCurrent = 8 };
+
+struct TPlItem {
+    quint8 Kind = PlOther;
+    QByteArray Path; // what the engine gets; file paths are absolute UTF-8, quoted when needed
+    QString Title;   // what the list box and the window show
+    float Length = 0; // seconds; only DVD titles carry one
+    quint16 Flags = 0;
+};
+
+class TZorviPlaylist : public TSelectList {
+public:
+    TZorviPlaylist();
+    ~TZorviPlaylist() override;
+
+    // Classify a path and add entries; index of the first entry added, or -1.
+    int Add(const QString &path);
+    void AddFolder(const QString &folder);
+    void AddItem(const TPlItem &item);
+    void InsertItem(int index, const TPlItem &item);
+    TPlItem *Items(int index) const { return static_cast<TPlItem *>(Item(index)); }
+
+    // -1 when no entry is current.
+    int CurrentIndex();
+    // Throws ZError("Playlist Index Error") for an index outside the list.
+    void SetCurrent(int index);
+
+    static TPlItem MakeItem(const QString &path, quint8 kind);
+
+    bool IsSelected(int index) const override;
+    void SetSelected(int index, bool value) override;
+    void DrawItem(QPainter &canvas, int index, const QRect &rect) override;
+
+    // Subtitle files are not listed but handed to the engine link through this.
+    std::function<void(const QString &path)> LoadSubtitle;
+
+protected:
+    void FreeItem(void *item) override;
+    void ItemsChanged() override { m_current = -2; }
+
+private:
+    int m_current = -2; // -2: to be recomputed from the flags
+};

@@ -1,0 +1,60 @@
+#pragma once
+// Every value of zorvi.ini with its built-in default. The settings store moves
+// values between the file and their holders; until a component binds a key to
+// a field of its own (TSettingsStore::Bind), the key is held here.
+#include <QString>
+#include <array>
+
+struct TAddParams {
+    bool Enabled = false;
+    QString Text;
+};
+
+// Section "Options".
+struct TOptionsSettings {
+    bool Verbose = false; // read only, never written; "-v" sets it before loading
+    bool SingleInstance = true;
+    bool StartFullscreen = false;
+    bool ResizeOnOpen = true;
+    bool Snap = true;
+    QString MPlayerPath = QStringLiteral("mplayer");
+    std::array<TAddParams, 3> AddParams;
+    int AudioOut = 3;
+    QString CustomAudioOut = QStringLiteral("-ao alsa");
+    bool MuteOnPauseSeek = true;
+    int VideoOut = 3;
+    QString CustomVideoOut = QStringLiteral("-vo x11 -zoom");
+    QString CustomPostProc;
+    bool PriorityBoost = false;
+    bool Cache = false;
+    int CacheSize = 5120;
+    int OSDLevel = 0;
+    QString Local = QStringLiteral("en");
+};
+
+// Section "LastSession".
+struct TLastSessionSettings {
+    bool Compact = false;
+    bool HideFSControls = true;
+    bool OnTop = false;
+    int WindowSize = 0;
+    bool WindowKeepAspect = true;
+    float WinRatio = 16.f / 9.f;
+    bool WinCenter = true;
+    int Left = 0;
+    int Top = 0;
+    int Width = 300;
+    int Height = 200;
+    QString Skin;
+    float Volume = 75.f;
+    bool Mute = false;
+    bool FrameDrop = true;
+    bool PostProc = false;
+    float SubScale = 3.5f;
+    int LastOptionsTab = 6;
+};
+
+struct TSettingsData {
+    TOptionsSettings Options;
+    TLastSessionSettings LastSession;
+};

@@ -1,0 +1,52 @@
+#pragma once
+// A plain bitmap (Windows BMP bytes into a QImage) with the transparency
+// settings that the skin loader sets and the controls read.
+#include "skin/Colors.h"
+
+#include <QImage>
+
+class QIODevice;
+class QPainter;
+
+class TBitmap {
+public:
+    TBitmap() = default;
+    virtual ~TBitmap() = default;
+
+    // Throws ZError with the reason when the file or bytes are not a readable bitmap.
+    void LoadFromFile(const QString &fileName);
+    void LoadFromData(const QByteArray &bytes);
+    void LoadFromStream(QIODevice &stream);
+    void Clear();
+    bool Empty() const { return m_image.isNull(); }
+    int Width() const { return m_image.width(); }
+    int Height() const { return m_image.height(); }
+    const QImage &Image() const { return m_image; }
+    void SetImage(const QImage &image);
+    // Copies the image only (and the transparency settings).
+    void Assign(const TBitmap &other);
+
+    // Transparency: fixed-colour mode uses TransparentColor; otherwise the
+    // colour of the bottom-left pixel is the key.
+    bool TransparentFixed = false;
+    TColor TransparentColor = clFuchsia;
+    bool Transparent = false;
+
+    // The key colour actually in force (as 00BBGGRR).
+    TColor KeyColor() const;
+    // The image with key-colour pixels made fully transparent; built once per
+    // image and key, then cached.
+    const QImage &KeyedImage() const;
+    // Draws source rect of the image stretched onto target, leaving the key
+    // colour out when Transparent is set (smoothing off).
+    void Draw(QPainter &painter, const QRect &target, const QRect &source) const;
+
+protected:
+    virtual void ImageChanged() {}
+
+private:
+    QImage m_image;
+    mutable QImage m_keyed;
+    mutable TColor m_keyedFor = -1;
+    mutable qint64 m_keyedImageKey = 0;
+};

@@ -1,0 +1,59 @@
+#pragma once
+// A bitmap cut by column and row guides into parts that are drawn, stretched
+// or filled with a colour into a rectangle of any size. Guide and part texts
+// ("15,-45,60", "X1,Y0,X2,LY|HS") are parsed here with their exact messages.
+#include "common/ZError.h"
+#include "skin/Bitmap.h"
+
+#include <QRect>
+#include <QStringList>
+#include <vector>
+
+class EPartsError : public ZError {
+public:
+    using ZError::ZError;
+};
+
+using TCoords = std::vector<int>;
+
+struct TGuides {
+    int FixedSize = 0;
+    int LastStretch = -1;
+    QStringList Ids;
+    TCoords Coords;
+    std::vector<bool> Stretch; // one per segment
+};
+
+enum TPartFlag : quint8 { pfVS = 1, pfHS = 2, pfColor = 4 };
+
+struct TBitmapPart {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    quint8 Flags = 0;
+    quint32 ColorOrSubSize = 0; // colour for a colour part; else SubWidth | SubHeight << 16
+};
+
+using TBitmapParts = std::vector<TBitmapPart>;
+
+enum class TAxis { Rows, Cols };
+
+class TMultiPartBitmap : public TBitmap {
+public:
+    TMultiPartBitmap();
+
+    TGuides Cols, Rows;
+    TCoords ColPos, RowPos;
+    TBitmapParts Parts;
+
+    void LoadGuides(TAxis axis, const QString &text);
+    void AddPart(const QString &text);
+    void ClearParts() { Parts.clear(); }
+    void BuildDefaultParts();
+    void DrawParts(QPainter &canvas, const QRect &rect);
+
+    // Lays one axis out over [a, b] into t (cached: unchanged span costs nothing,
+    // a moved span of the same length is a shift).
+    static void LayoutAxis(const TGuides &g, int a, int b, TCoords &t);
+
+    // Number of times a layout was computed (not shifted or reused); for tests.
+    int LayoutCount = 0;
+};

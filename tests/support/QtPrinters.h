@@ -1,0 +1,16 @@
+#pragma once
+// Readable gtest output for Qt strings (included into every test by the build).
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QByteArray &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList &l, std::ostream *os)
+{
+    *os << '[';
+    for (int i = 0; i < l.size(); ++i)
+        *os << (i ? ", " : "") << '"' << l[i].toStdString() << '"';
+    *os << ']';
+}
