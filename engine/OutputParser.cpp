@@ -1,0 +1,423 @@
+// Output parsing: every engine line goes through ordered tables of
+// (pattern, handler) rows; the first row whose pattern matches and whose
+// handler accepts the line ends its processing.
+#include "engine/Core.h"
+
+#include "common/Clock.h"
+#include "common/NumberFormat.h"
+#include "common/TextHelpers.h"
+#include "common/ZError.h"
+#include "playlist/uPlist.h"
+#include "settings/SettingsData.h"
+
+#include <cmath>
+
+namespace {
+using View = QByteArrayView;
+
+QString Text(View v) { return QString::fromUtf8(v.data(), v.size()); }
+
+View Trim(View line)
+{
+    qsizetype b = 0, e = line.size();
+    while (b < e && quint8(line[b]) <= 32)
+        ++b;
+    while (e > b && quint8(line[e - 1]) <= 32)
+        --e;
+    return line.sliced(b, e - b);
+}
+
+std::optional<long long> IntAt(View line, qsizetype from, qsizetype count)
+{
+    if (from >= line.size())
+        return std::nullopt;
+    return ParseInt(Text(line.sliced(from, qMin(count, line.size() - from))));
+}
+
+// The position of a status line: the whole seconds of the number after "A:"
+// or "V:"; "-" gives -1 and no digit gives 0.
+int StatusSeconds(View line)
+{
+    qsizetype i = 2;
+    while (i < line.size() && line[i] == ' ')
+        ++i;
+    if (i < line.size() && line[i] == '-')
+        return -1;
+    long long n = 0;
+    for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i)
+        if (n < 100000000)
+            n = n * 10 + (line[i] - '0');
+    return int(n);
+}
+
+bool IsStatusLine(View l) { return l.size() > 7 && (l[0] == 'A' || l[0] == 'V') && l[1] == ':'; }
+bool IsEmpty(View l) { return l.isEmpty(); }
+bool HasPauseMarker(View l) { return l.contains("=  PAUSE  ="); }
+bool IsSeekAnswer(View l) { return l.startsWith("Command seek"); }
+bool IsCacheFill(View l) { return l.size() >= 18 && l[10] == ':' && l[17] == '%' && l.startsWith("Cache fill"); }
+bool IsEndOfFile(View l) { return l == "Exiting... (End of file)"; }
+bool IsVideoOutput(View l) { return l.startsWith("VO: ["); }
+bool IsNoVideo(View l) { return l == "Video: no video"; }
+bool IsStartPlayback(View l) { return l == "Starting playback..."; }
+bool IsDecoderLine(View l) { return l.startsWith("Opening ") && l.size() >= 24 && l.sliced(12, 12) == "o decoder: ["; }
+bool IsSubtitleAdded(View l) { return l.startsWith("SUB: Added subtitle file ("); }
+bool IsDvdAudioStream(View l) { return l.startsWith("audio stream:"); }
+bool IsDvdSubtitle(View l) { return l.startsWith("subtitle ( sid )"); }
+bool IsDvdTitleLength(View l) { return l.startsWith("ID_DVD_TITLE") && l.contains("LENGTH"); }
+bool IsDvdDiscId(View l) { return l.startsWith("ID_DVD_DISC_ID="); }
+bool IsAudioId(View l) { return l.startsWith("ID_AUDIO_ID="); }
+bool IsAudioLanguage(View l) { return l.startsWith("ID_AID_"); }
+bool IsSubtitleId(View l) { return l.startsWith("ID_SUBTITLE_ID="); }
+bool IsSubtitleLanguage(View l) { return l.startsWith("ID_SID_"); }
+bool IsLength(View l) { return l.startsWith("ID_LENGTH="); }
+} // namespace
+
+struct TLineRules {
+    struct Rule {
+        bool (*Matches)(View line);
+        bool (TEngineCore::*Handle)(View line); // null: matching alone ends the line
+    };
+    // Before the line is logged; every match ends the processing.
+    static constexpr Rule Early[] = {
+        {IsStatusLine, &TEngineCore::HandleStatusLine},
+        {IsEmpty, nullptr},
+        {HasPauseMarker, &TEngineCore::OnPauseMarker},
+        {IsSeekAnswer, &TEngineCore::OnSeekAnswer},
+        {IsCacheFill, &TEngineCore::OnCacheFill},
+    };
+    static constexpr Rule Playback[] = {
+        {IsEndOfFile, &TEngineCore::OnEndOfFile},
+        {IsVideoOutput, &TEngineCore::OnVideoOutput},
+        {IsNoVideo, &TEngineCore::OnNoVideo},
+        {IsStartPlayback, &TEngineCore::OnStartPlayback},
+        {IsDecoderLine, &TEngineCore::OnAudioDecoder},
+        {IsSubtitleAdded, &TEngineCore::OnSubtitleAdded},
+    };
+    // Identification of a DVD title being played (first run only).
+    static constexpr Rule DvdTitle[] = {
+        {IsDvdAudioStream, &TEngineCore::OnDvdAudioStream},
+        {IsDvdSubtitle, &TEngineCore::OnDvdSubtitle},
+    };
+    // Identification of any other entry (first run only).
+    static constexpr Rule Identify[] = {
+        {IsDvdTitleLength, &TEngineCore::OnDvdTitleLength},
+        {IsDvdDiscId, &TEngineCore::OnDvdDiscId},
+        {IsAudioId, &TEngineCore::OnAudioId},
+        {IsAudioLanguage, &TEngineCore::OnAudioLanguage},
+        {IsSubtitleId, &TEngineCore::OnSubtitleId},
+        {IsSubtitleLanguage, &TEngineCore::OnSubtitleLanguage},
+        {IsLength, &TEngineCore::OnLength},
+    };
+
+    template <std::size_t N>
+    static bool Apply(TEngineCore &core, const Rule (&rules)[N], View line)
+    {
+        for (const Rule &rule : rules)
+            if (rule.Matches(line) && (!rule.Handle || (core.*rule.Handle)(line)))
+                return true;
+        return false;
+    }
+};
+
+void TEngineCore::ProcessLine(const QByteArray &raw)
+{
+    const View line = Trim(raw);
+    if (TLineRules::Apply(*this, TLineRules::Early, line))
+        return;
+    m_host.AddLine(Text(line));
+    if (TLineRules::Apply(*this, TLineRules::Playback, line) || !FirstOpen)
+        return;
+    if (OpenMode == PlDVDTitle)
+        TLineRules::Apply(*this, TLineRules::DvdTitle, line);
+    else
+        TLineRules::Apply(*this, TLineRules::Identify, line);
+}
+
+// ------------------------------------------------------------- early rows
+
+bool TEngineCore::HandleStatusLine(View line)
+{
+    const int seconds = StatusSeconds(line);
+    if (float(seconds) != PositionProp.Value && Status != PlaybackStatus::Seeking) {
+        PositionProp.Value = float(seconds);
+        PositionProp.NotifyChange();
+    }
+    m_host.SetStatusLine(QString::fromLatin1(line.data(), line.size()));
+    return true;
+}
+
+bool TEngineCore::OnPauseMarker(View)
+{
+    m_host.SetStatusLine(QStringLiteral("Paused|") + m_host.StatusLine());
+    return true;
+}
+
+bool TEngineCore::OnSeekAnswer(View)
+{
+    AcknowledgeCommand();
+    return true;
+}
+
+bool TEngineCore::OnCacheFill(View line)
+{
+    m_host.AddLine(Text(line));
+    return true;
+}
+
+// ---------------------------------------------------------- playback rows
+
+bool TEngineCore::OnEndOfFile(View)
+{
+    PositionProp.Value = PositionProp.Max;
+    return true;
+}
+
+bool TEngineCore::OnVideoOutput(View line)
+{
+    const qsizetype arrow = line.indexOf(" => ");
+    if (arrow < 0)
+        return false;
+    View size = line.sliced(arrow + 4);
+    const qsizetype space = size.indexOf(' ');
+    if (space >= 0)
+        size = size.first(space);
+    const qsizetype x = size.indexOf('x');
+    if (x < 0)
+        return false;
+    const auto width = ParseInt(Text(size.first(x)));
+    const auto height = ParseInt(Text(size.sliced(x + 1).first(qMin<qsizetype>(5, size.size() - x - 1))));
+    auto inRange = [](const std::optional<long long> &v) { return v && *v >= 16 && *v < 4096; };
+    if (!inRange(width) || !inRange(height))
+        return false;
+    VideoWidth = int(*width);
+    VideoHeight = int(*height);
+    VideoAspect = float(VideoWidth) / float(VideoHeight);
+    m_settings.LastSession.WinRatio = VideoAspect;
+    if (FirstOpen && m_settings.Options.ResizeOnOpen)
+        m_host.SetSizeMode(0, true);
+    else
+        m_host.ApplyWindowSize();
+    m_host.LayoutVideo();
+    m_host.RevealVideo();
+    return true;
+}
+
+bool TEngineCore::OnNoVideo(View)
+{
+    HasVideo = false;
+    return true;
+}
+
+bool TEngineCore::OnStartPlayback(View)
+{
+    PositionProp.CanSend = [this] { return SeekRule(); };
+    SetStatus(PlaybackStatus::Playing);
+    if (Paused) {
+        // Paused before a relaunch: pause the new run too.
+        Paused = false;
+        SetPause(true);
+    }
+    SubtitleTrackProp.ApplyValue(true, SubtitleTrackProp.Value);
+    SubtitleTrackProp.SendNow();
+    SubtitleTrackProp.NotifyChange();
+    AudioTrackProp.ApplyValue(true, AudioTrackProp.Value);
+    AudioTrackProp.NotifyChange();
+    if (PositionProp.Value > 0)
+        PositionProp.SendIfAllowed();
+    SendCommand("seek");
+    m_host.MediaOpened();
+    return true;
+}
+
+bool TEngineCore::OnAudioDecoder(View line)
+{
+    const View kind = line.sliced(8, 4);
+    if (kind == "vide")
+        return true;
+    if (kind != "audi" || line.indexOf("] ", 24) < 0)
+        return false;
+    VolumeProp.SendNow();
+    if (Mute() || Paused) {
+        SendCommand("mute 0");
+        SendCommand("mute 1");
+    }
+    return true;
+}
+
+bool TEngineCore::OnSubtitleAdded(View line)
+{
+    if (!FirstOpen && !(SubtitleTrackProp.Value > SubtitleTrackProp.Max))
+        return false;
+    const qsizetype colon = line.indexOf(':');
+    if (colon < 0)
+        return false;
+    QString name = Text(line.sliced(colon + 1));
+    name = name.mid(name.lastIndexOf(u'/') + 1);
+    name = name.mid(name.lastIndexOf(u'\\') + 1).trimmed();
+    const int n = qMax(0, m_host.TrackItemCount(TTrackMenu::Subtitle) - 3);
+    SubtitleTrackProp.Max = float(n);
+    m_host.AddTrackItem(TTrackMenu::Subtitle, n, n);
+    m_host.NameTrackItem(TTrackMenu::Subtitle, n, name);
+    if (float(n) == SubtitleTrackProp.Value) {
+        SubtitleTrackProp.SendNow();
+        SubtitleTrackProp.NotifyChange();
+    }
+    return true;
+}
+
+// ------------------------------------------------------------ DVD title rows
+
+bool TEngineCore::OnDvdAudioStream(View line)
+{
+    const qsizetype q = line.indexOf(" aid:");
+    const qsizetype lang = line.indexOf("language");
+    if (q < 0 || line.size() < q + 7)
+        return false;
+    const auto id = ParseInt(Text(line.sliced(q + 6, line.size() - 1 - (q + 6))));
+    if (!id || float(*id) <= AudioTrackProp.Max)
+        return false;
+    if (AudioTrackProp.Min == -1)
+        AudioTrackProp.Min = float(*id);
+    AudioTrackProp.Max = float(*id);
+    const int pos = qMax(0, m_host.TrackItemCount(TTrackMenu::Audio) - 1);
+    m_host.AddTrackItem(TTrackMenu::Audio, pos, int(*id));
+    const qsizetype from = lang + 10;
+    if (lang >= 0 && from <= q)
+        m_host.NameTrackItem(TTrackMenu::Audio, pos, Text(line.sliced(from, q - from)));
+    return true;
+}
+
+bool TEngineCore::OnDvdSubtitle(View line)
+{
+    const qsizetype colon = line.indexOf(':');
+    const qsizetype lang = line.indexOf(" language");
+    if (colon < 0 || lang < colon + 2)
+        return false;
+    const auto n = ParseInt(Text(line.sliced(colon + 2, lang - colon - 2)));
+    if (!n)
+        return false;
+    if (float(*n) > SubtitleTrackProp.Max) {
+        SubtitleTrackProp.Max = float(*n);
+        const int pos = qMax(0, m_host.TrackItemCount(TTrackMenu::Subtitle) - 3);
+        m_host.AddTrackItem(TTrackMenu::Subtitle, pos, int(*n));
+        m_host.NameTrackItem(TTrackMenu::Subtitle, pos, Text(line.sliced(qMin(lang + 11, line.size()))));
+    }
+    return true;
+}
+
+// ------------------------------------------------------ identification rows
+
+namespace {
+int DriveEntryIndex(TZorviPlaylist &playlist)
+{
+    for (int i = 0; i < playlist.Count(); ++i)
+        if (playlist.Items(i)->Kind == PlDVD)
+            return i;
+    return -1;
+}
+} // namespace
+
+bool TEngineCore::OnDvdTitleLength(View line)
+{
+    const qsizetype p = line.indexOf("LENGTH");
+    if (p < 15)
+        return false;
+    const QString title = Text(line.sliced(13, p - 14));
+    const QString lengthText = Text(line.sliced(qMin(p + 7, line.size())));
+    const auto length = ParseFloat(lengthText);
+    if (!length)
+        throw ZError(QStringLiteral("'%1' is not a valid floating point value").arg(lengthText));
+    TPlItem item;
+    item.Kind = PlDVDTitle;
+    item.Path = MediaURL + title.toUtf8();
+    const long long seconds = static_cast<long long>(*length);
+    item.Title = QStringLiteral("DVD://") + title + QStringLiteral(" (") +
+                 FormatTime(seconds, *length >= 3600) + u')';
+    item.Length = float(*length);
+    const int drive = DriveEntryIndex(m_playlist);
+    m_playlist.InsertItem(drive >= 0 ? drive : m_playlist.Count(), item);
+    return true;
+}
+
+bool TEngineCore::OnDvdDiscId(View)
+{
+    const int drive = DriveEntryIndex(m_playlist);
+    if (drive >= 0)
+        m_playlist.Delete(drive);
+    if (m_playlist.Count() > 0)
+        m_playlist.SetCurrent(0);
+    m_host.ShowMediaTitle(DisplayName);
+    m_host.UpdateDuration();
+    return true;
+}
+
+bool TEngineCore::OnAudioId(View line)
+{
+    const auto id = IntAt(line, 12, 3);
+    if (!id || float(*id) <= AudioTrackProp.Max)
+        return false;
+    if (AudioTrackProp.Min == -1)
+        AudioTrackProp.Min = float(*id);
+    AudioTrackProp.Max = float(*id);
+    m_host.AddTrackItem(TTrackMenu::Audio, qMax(0, m_host.TrackItemCount(TTrackMenu::Audio) - 1), int(*id));
+    return true;
+}
+
+bool TEngineCore::OnAudioLanguage(View line)
+{
+    const qsizetype eq = line.indexOf('=');
+    const int pos = m_host.TrackItemCount(TTrackMenu::Audio) - 2;
+    if (eq >= 0 && pos >= 0)
+        m_host.NameTrackItem(TTrackMenu::Audio, pos, Text(line.sliced(eq + 1)));
+    return true;
+}
+
+bool TEngineCore::OnSubtitleId(View line)
+{
+    const auto n = IntAt(line, 15, 3);
+    if (!n)
+        return false;
+    if (float(*n) > SubtitleTrackProp.Max) {
+        SubtitleTrackProp.Max = float(*n);
+        m_host.AddTrackItem(TTrackMenu::Subtitle,
+                            qMax(0, m_host.TrackItemCount(TTrackMenu::Subtitle) - 3), int(*n));
+    }
+    return true;
+}
+
+bool TEngineCore::OnSubtitleLanguage(View line)
+{
+    const qsizetype eq = line.indexOf('=');
+    const int pos = m_host.TrackItemCount(TTrackMenu::Subtitle) - 4;
+    if (eq >= 0 && pos >= 0)
+        m_host.NameTrackItem(TTrackMenu::Subtitle, pos, Text(line.sliced(eq + 1)));
+    return true;
+}
+
+bool TEngineCore::OnLength(View line)
+{
+    if (const auto length = ParseFloat(Text(line.sliced(10).first(qMin<qsizetype>(10, line.size() - 10)))))
+        PositionProp.Max = float(std::trunc(*length));
+    return true;
+}
+
+// ------------------------------------------------------------------ status
+
+void TEngineCore::SetStatus(PlaybackStatus status)
+{
+    Status = status;
+    m_host.UpdateStatusDisplay(status);
+}
+
+void TEngineCore::FinishSeek()
+{
+    SetStatus(Paused ? PlaybackStatus::Paused : PlaybackStatus::Playing);
+    if (m_settings.Options.MuteOnPauseSeek && !Mute() && !Paused)
+        SendCommand("mute 0");
+}
+
+void TEngineCore::Tick()
+{
+    if (Status == PlaybackStatus::Seeking && Clock::NowMs() > SeekEndTime)
+        FinishSeek();
+}

@@ -1,0 +1,108 @@
+#include "platform/EngineOptions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+const QList<TEngineOutputOption> &VideoOutOptions()
+{
+    static const QList<TEngineOutputOption> table = {
+        {1, "-vo null", "-vo null"},
+        {2, "-vo directx", "-vo xv"},
+        {3, "-vo gl2", "-vo gl"},
+    };
+    return table;
+}
+
+const QList<TEngineOutputOption> &AudioOutOptions()
+{
+    static const QList<TEngineOutputOption> table = {
+        {1, "-ao null", "-ao null"},
+        {2, "-ao win32", "-ao alsa"},
+        {3, "-ao dsound", "-ao pulse,alsa"},
+    };
+    return table;
+}
+
+namespace {
+QString Lookup(const QList<TEngineOutputOption> &table, int value)
+{
+    for (const auto &row : table)
+        if (row.Setting == value)
+            return QString::fromLatin1(row.Linux);
+    return {};
+}
+} // namespace
+
+QString VideoOutOption(int videoOut) { return Lookup(VideoOutOptions(), videoOut); }
+QString AudioOutOption(int audioOut) { return Lookup(AudioOutOptions(), audioOut); }
+
+QString ResolveEnginePath(const QString &mplayerPath, const QString &programDir)
+{
+    if (mplayerPath.startsWith(u'/'))
+        return mplayerPath;
+    if (!mplayerPath.contains(u'/')) {
+        const QString found = QStandardPaths::findExecutable(mplayerPath);
+        return found.isEmpty() ? mplayerPath : found;
+    }
+    return QDir::cleanPath(programDir + mplayerPath);
+}
+
+QString DefaultFontPath()
+{
+    static const char *const candidates[] = {
+        "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf",
+        "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
+        "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+    };
+    for (const char *path : candidates)
+        if (QFileInfo::exists(QString::fromLatin1(path)))
+            return QString::fromLatin1(path);
+    return {};
+}
+
+void SetProcessPriority(qint64 pid, bool boost)
+{
+    // "Above normal" is a small step, as on the original platform.
+    ::setpriority(PRIO_PROCESS, id_t(pid), boost ? -5 : 0);
+}
+
+void IgnoreBrokenPipe() { ::signal(SIGPIPE, SIG_IGN); }
+
+QList<qint64> FindEngineProcesses(qint64 exceptPid)
+{
+    QList<qint64> found;
+    const uid_t me = ::getuid();
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        bool ok = false;
+        const qint64 pid = entry.toLongLong(&ok);
+        if (!ok || pid == exceptPid)
+            continue;
+        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+        if (!comm.open(QIODevice::ReadOnly))
+            continue;
+        if (comm.readAll().trimmed() != "mplayer")
+            continue;
+        struct stat st;
+        if (::stat(QStringLiteral("/proc/%1").arg(pid).toLocal8Bit().constData(), &st) == 0 &&
+            st.st_uid == me)
+            found.append(pid);
+    }
+    return found;
+}
+
+void KillProcess(qint64 pid)
+{
+    if (pid > 0)
+        ::kill(pid_t(pid), SIGKILL);
+}
+
+QString SystemErrorText(int code) { return QString::fromLocal8Bit(std::strerror(code)); }

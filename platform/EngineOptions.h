@@ -1,0 +1,42 @@
+#pragma once
+// Linux values of the engine's command line, kept beside the Windows values
+// they replace, and the process services the engine link needs.
+#include <QList>
+#include <QString>
+
+struct TEngineOutputOption {
+    int Setting;          // VideoOut / AudioOut value
+    const char *Windows;  // what the original platform passes
+    const char *Linux;    // what is passed here
+};
+
+// VideoOut 1..3 and AudioOut 1..3; 0 (custom) and other values are not listed.
+const QList<TEngineOutputOption> &VideoOutOptions();
+const QList<TEngineOutputOption> &AudioOutOptions();
+// The option text for a setting value, or empty when the table has none.
+QString VideoOutOption(int videoOut);
+QString AudioOutOption(int audioOut);
+
+// MPlayerPath to an executable: a bare name is looked up on PATH (kept as
+// stored when not found, so the start fails with "not found"); a path
+// starting with "/" is used as stored; another relative path is taken against
+// the program directory (which ends with "/").
+QString ResolveEnginePath(const QString &mplayerPath, const QString &programDir);
+
+// The subtitle and OSD font: the first existing of Liberation Sans and
+// DejaVu Sans, or empty.
+QString DefaultFontPath();
+
+// Raises (boost) or resets the scheduling priority of a process (0: this one).
+// Failures (no permission) are ignored.
+void SetProcessPriority(qint64 pid, bool boost);
+
+// Writing to an engine that has just died must not end the program.
+void IgnoreBrokenPipe();
+
+// Running "mplayer" processes of this user, other than `exceptPid`.
+QList<qint64> FindEngineProcesses(qint64 exceptPid = 0);
+void KillProcess(qint64 pid);
+
+// The system's text for an errno value.
+QString SystemErrorText(int code);
