@@ -15,6 +15,7 @@
 //                           the position runs to SECONDS (seek and pause honoured), then
 //                           "Exiting... (End of file)"
 //   noprobe                 stop answering the probe
+//   seekdelay MS            a seek keeps the engine busy for MS (as decoding does)
 //   quitcode N              exit code after "quit" (default 0)
 //   ignorequit              do not end on "quit"
 //   exit N                  end with code N
@@ -50,6 +51,7 @@ std::string inputBuffer;
 bool paused = false;
 double position = 0;
 bool seekRequested = false;
+int seekDelay = 0;
 
 void Out(const std::string &text)
 {
@@ -99,6 +101,8 @@ void HandleCommand(std::string line)
         if (position < 0)
             position = 0;
         seekRequested = true;
+        if (seekDelay > 0)
+            ::usleep(useconds_t(seekDelay) * 1000);
     } else if (line == "pause") {
         paused = !paused;
         if (paused)
@@ -214,6 +218,8 @@ int main(int argc, char **argv)
             Play(seconds, interval);
         } else if (verb == "noprobe")
             answerProbe = false;
+        else if (verb == "seekdelay")
+            seekDelay = std::atoi(arg.c_str());
         else if (verb == "quitcode")
             quitCode = std::atoi(arg.c_str());
         else if (verb == "ignorequit")
