@@ -8,6 +8,7 @@
 #include "settings/SettingsData.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 
 namespace {
 bool Never() { return false; }
@@ -36,6 +37,11 @@ TEngineCore::TEngineCore(TSettingsData &settings, TZorviPlaylist &playlist, IEng
 
 TEngineCore::~TEngineCore()
 {
+    if (auto *probe = qobject_cast<QProcess *>(m_versionQuery)) {
+        probe->disconnect(this);
+        probe->kill();
+        probe->waitForFinished(1000);
+    }
     delete m_process;
     m_process = nullptr;
 }
