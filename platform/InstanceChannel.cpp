@@ -144,16 +144,15 @@ TInstanceServer::~TInstanceServer()
 
 bool TInstanceServer::Listen()
 {
-    if (m_server->listen(m_path))
-        return true;
-    if (m_server->serverError() != QAbstractSocket::AddressInUseError)
-        return false;
-    // A file is there: a live copy answers a connection, a stale one does not.
-    QLocalSocket probe;
-    probe.connectToServer(m_path);
-    if (probe.waitForConnected(1000))
-        return false;
-    QLocalServer::removeServer(m_path);
+    // A live copy answers a connection; a file left by a copy that crashed does
+    // not and is removed (listening would otherwise replace even a live one).
+    if (QFile::exists(m_path)) {
+        QLocalSocket probe;
+        probe.connectToServer(m_path);
+        if (probe.waitForConnected(1000))
+            return false;
+        QLocalServer::removeServer(m_path);
+    }
     return m_server->listen(m_path);
 }
 
