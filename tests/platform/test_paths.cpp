@@ -1,3 +1,4 @@
+#include "platform/Display.h"
 #include "platform/InstanceChannel.h"
 #include "platform/Paths.h"
 #include "support/OtherUser.h"
@@ -48,4 +49,24 @@ TEST(Paths, InstanceSocketIsPerUser)
     EXPECT_EQ(InstanceSocketPath(), "/tmp/Zorvi.Main." + QString::number(::getuid()));
     if (!saved.isEmpty())
         qputenv("XDG_RUNTIME_DIR", saved);
+}
+
+TEST(Display, X11IsSelectedUnlessAnotherPlatformIsNamed)
+{
+    const QByteArray saved = qgetenv("QT_QPA_PLATFORM");
+    struct Row {
+        const char *given; // nullptr: unset
+        const char *expected;
+    } rows[] = {{nullptr, "xcb"},         {"", "xcb"},           {"wayland", "xcb"},
+                {"Wayland-EGL", "xcb"},   {"xcb", "xcb"},        {"offscreen", "offscreen"},
+                {"vnc:size=800x600", "vnc:size=800x600"}};
+    for (const auto &r : rows) {
+        if (r.given)
+            qputenv("QT_QPA_PLATFORM", r.given);
+        else
+            qunsetenv("QT_QPA_PLATFORM");
+        SelectX11Platform();
+        EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray(r.expected)) << (r.given ? r.given : "(unset)");
+    }
+    qputenv("QT_QPA_PLATFORM", saved);
 }
