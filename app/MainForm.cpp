@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QRandomGenerator>
 #include <QScreen>
 
 namespace {
@@ -51,7 +52,13 @@ TMainForm::TMainForm(const TProgram &program, const QStringList &arguments, QWid
     InnerPanel->setObjectName(QStringLiteral("InnerPanel"));
     InnerPanel->setAttribute(Qt::WA_NativeWindow);
     InnerPanel->setAutoFillBackground(true);
-    InnerPanel->setPalette(black);
+    // The panel's colour is the engine's colour key: red and green 0..9, blue 2.
+    const int red = QRandomGenerator::global()->bounded(10);
+    const int green = QRandomGenerator::global()->bounded(10);
+    m_colorKey = std::uint32_t(red << 16 | green << 8 | 2);
+    QPalette key = InnerPanel->palette();
+    key.setColor(QPalette::Window, QColor(red, green, 2));
+    InnerPanel->setPalette(key);
     InnerPanel->setGeometry(0, 0, 0, 0);
     InnerPanel->hide(); // shown when a video opens
 
@@ -87,11 +94,6 @@ quint32 TMainForm::WMCopyData(quint32 dwData, const QByteArray &payload)
 {
     m_receiver.Terminating = m_closed;
     return m_receiver.WMCopyData(dwData, payload);
-}
-
-WId TMainForm::VideoWindowId()
-{
-    return InnerPanel->winId();
 }
 
 void TMainForm::applyVerbose()
@@ -164,4 +166,6 @@ void TMainForm::layoutPanels()
     const int strip = std::min(PlaylistStrip->WantedHeight(), height() / 2);
     OuterPanel->setGeometry(0, 0, width(), height() - strip);
     PlaylistStrip->setGeometry(0, height() - strip, width(), strip);
+    if (m_videoShown)
+        LayoutVideo();
 }

@@ -4,7 +4,9 @@
 // engine, the hand-over receiver, and the orderly close that saves the session.
 // Later the skinned layout, input and menus grow around it.
 #include "app/Startup.h"
+#include "engine/EngineHost.h"
 
+#include <QList>
 #include <QWidget>
 #include <functional>
 
@@ -12,6 +14,8 @@ class TLogForm;
 class TPlaylistStrip;
 class TSettingsStore;
 class TZorviPlaylist;
+class TEngineCore;
+class QTimer;
 struct TSettingsData;
 
 // The program-wide objects main() creates and hands to the window.
@@ -22,7 +26,7 @@ struct TProgram {
     bool *TranslatorMode = nullptr;
 };
 
-class TMainForm : public QWidget {
+class TMainForm : public QWidget, public IEngineHost {
     Q_OBJECT
 public:
     // Creates the log window, takes the arguments, then loads the settings.
@@ -37,8 +41,6 @@ public:
 
     TLogForm *Log() const { return m_log; }
     const QString &ProgramDir() const { return m_programDir; }
-    // The native window the engine draws into (-wid).
-    WId VideoWindowId();
 
     QWidget *OuterPanel;
     QWidget *InnerPanel;
@@ -49,8 +51,58 @@ public:
     std::function<void(int index)> PlayEntry;
     std::function<void()> StopEngine;
 
+    // Connects the engine link: call points, console commands, keys and the
+    // 100 ms timer that ends the Seeking state (MainFormEngine.cpp).
+    void AttachEngine(TEngineCore *engine);
+
+    // IEngineHost (MainFormEngine.cpp).
+    void SetPlayingButtons(bool playing) override;
+    void PrepareMediaDisplay(bool firstOpen, int openMode, const QString &displayName) override;
+    void MediaOpened() override;
+    void UpdateStatusDisplay(PlaybackStatus status) override;
+    void UpdateMuteDisplay(bool mute) override;
+    void UpdatePosition(float seconds) override;
+    void UpdateVolume(float volume) override;
+    void UpdateDuration() override;
+    void ShowMediaTitle(const QString &title) override;
+    void HideVideo() override;
+    void LayoutVideo() override;
+    void RevealVideo() override;
+    void ApplyWindowSize() override;
+    std::uint64_t VideoWindowId() override;
+    std::uint32_t VideoColorKey() override { return m_colorKey; }
+    int TrackItemCount(TTrackMenu menu) override;
+    void AddTrackItem(TTrackMenu menu, int position, int id) override;
+    void NameTrackItem(TTrackMenu menu, int position, const QString &text) override;
+    void TickMenuValue(TTrackMenu menu, int value) override;
+    void SetMenuToggle(TMenuToggle item, bool checked) override;
+    void ClearLog() override;
+    void AddLine(const QString &text) override;
+    void SetStatusLine(const QString &text) override;
+    QString StatusLine() override;
+    void CenterItem(int index) override;
+    bool IsPlaylistDragging() override { return false; }
+    void ShowPopupMenu() override;
+    bool IsFullscreen() override { return isFullScreen(); }
+    void SetFullscreen(bool on) override;
+    void ToggleControls() override;
+    bool IsOnTop() override;
+    void SetOnTop(bool on) override;
+    void Minimize() override { showMinimized(); }
+    void Quit() override { close(); }
+    void SetSizeMode(int mode, bool absolute) override;
+    void SetCenter(bool center, bool apply) override;
+    bool IsPlaylistVisible() override;
+    void ShowPlaylist(bool show) override;
+    void ShowOptions() override;
+    void ShowLog() override;
+    void SaveLanguage(const QString &fileName) override;
+    void SetTranslatorMode(bool on) override;
+    TKillAnswer AskKillPreviousEngine(const QString &title, const QString &text) override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -59,10 +111,20 @@ private:
     void storeBounds();
     void bringToFront();
     void layoutPanels();
+    void notAvailable(const char *what);
 
     TProgram m_program;
     TLogForm *m_log;
     QString m_programDir;
     THandOverReceiver m_receiver;
     bool m_closed = false;
+
+    TEngineCore *m_engine = nullptr;
+    QTimer *m_engineTimer = nullptr;
+    std::uint32_t m_colorKey = 0; // 0xRRGGBB of the video panel
+    bool m_videoShown = false;
+    // Track "menus" until the skinned menus exist: item ids in menu order, the
+    // fixed items (mute; disable, separator, load) included.
+    QList<int> m_audioItems;
+    QList<int> m_subtitleItems;
 };

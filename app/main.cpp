@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "common/Report.h"
 #include "console/uLog.h"
+#include "engine/Core.h"
 #include "platform/Display.h"
 #include "platform/InstanceChannel.h"
 #include "platform/SignalPipe.h"
@@ -35,7 +36,17 @@ int main(int argc, char *argv[])
     TSettingsStore store(settings);
     TZorviPlaylist playlist;
     bool translatorMode = false;
+    // Subtitle files among the arguments arrive before the engine link exists.
+    QStringList earlySubtitles;
+    playlist.LoadSubtitle = [&earlySubtitles](const QString &path) { earlySubtitles << path; };
     TMainForm form(TProgram{&settings, &store, &playlist, &translatorMode}, arguments);
+    TEngineCore engine(settings, playlist, form, form.ProgramDir());
+    playlist.LoadSubtitle = [&engine](const QString &path) { engine.LoadSubtitle(path); };
+    for (const QString &path : earlySubtitles)
+        engine.LoadSubtitle(path);
+    engine.LoadPropertySettings();
+    engine.PrepareFontOption();
+    form.AttachEngine(&engine);
 
     Platform::TInstanceServer server(socketPath, [&form](quint32 magic, const QByteArray &payload) {
         return form.WMCopyData(magic, payload);

@@ -73,8 +73,11 @@ void TEngineCore::QueryEngineVersionAsync()
         MPlayerVersion = ParseEngineVersion(*buffer);
         m_versionQuery = nullptr;
         probe->disconnect(this);
-        if (probe->state() != QProcess::NotRunning)
+        if (probe->state() != QProcess::NotRunning) {
+            // Reaped at once, so no process outlives its QProcess.
             probe->kill();
+            probe->waitForFinished(1000);
+        }
         probe->deleteLater();
     };
     connect(probe, &QProcess::readyRead, this, [probe, buffer, done] {

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -112,13 +113,14 @@ protected:
 };
 
 // Whether a window of the process shows up on the display within the time.
-bool windowOfProcessAppears(qint64 pid, int timeoutMs)
+// Its title is "Zorvi", or the entry being played once the engine starts.
+bool windowOfProcessAppears(qint64 pid, int timeoutMs, const QString &title = QStringLiteral("Zorvi"))
 {
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < timeoutMs) {
         QProcess x;
-        x.start("xdotool", {"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name", "^Zorvi$"});
+        x.start("xdotool", {"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name", "^" + QRegularExpression::escape(title) + "$"});
         x.waitForFinished(3000);
         const QByteArray out = x.readAllStandardOutput().trimmed();
         if (!out.isEmpty())
@@ -197,7 +199,7 @@ TEST_F(InstanceTest, SingleInstanceOffStartsASecondWindow)
     p.setArguments({"x.avi"});
     p.start();
     ASSERT_TRUE(p.waitForStarted(5000));
-    const bool appeared = windowOfProcessAppears(p.processId(), 15000);
+    const bool appeared = windowOfProcessAppears(p.processId(), 15000, QStringLiteral("x.avi"));
     const bool stillRunning = p.state() == QProcess::Running;
     p.kill(); // no orderly close: it must not write the test copy's settings
     p.waitForFinished(5000);

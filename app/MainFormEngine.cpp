@@ -1,0 +1,239 @@
+// The minimal main window's side of the engine link: the video panel, the
+// title, the log, and the window commands it can already carry out. The
+// skinned window takes these over with its menus and controls.
+#include "app/MainForm.h"
+
+#include "app/PlaylistStrip.h"
+#include "console/uLog.h"
+#include "engine/Core.h"
+#include "settings/SettingsData.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
+
+void TMainForm::AttachEngine(TEngineCore *engine)
+{
+    m_engine = engine;
+    m_audioItems = {-1};
+    m_subtitleItems = {-1, -1, -1};
+    PlayEntry = [engine](int index) { engine->PlayEntry(index); };
+    StopEngine = [engine] {
+        engine->QuitAndWait();
+        engine->HandlePendingOutput();
+        engine->StorePropertySettings();
+    };
+    m_log->OnCommand = [engine](const QString &text) { engine->ExecuteCommand(text); };
+    m_engineTimer = new QTimer(this);
+    m_engineTimer->setInterval(100);
+    connect(m_engineTimer, &QTimer::timeout, this, [engine] { engine->Tick(); });
+    m_engineTimer->start();
+}
+
+void TMainForm::keyPressEvent(QKeyEvent *event)
+{
+    // A few fixed keys until the shortcut table is wired in.
+    static const struct {
+        int key;
+        const char *command;
+    } keys[] = {
+        {Qt::Key_Space, "pause"}, {Qt::Key_Right, "seek +10"}, {Qt::Key_Left, "seek -10"},
+        {Qt::Key_Up, "volume +5"}, {Qt::Key_Down, "volume -5"}, {Qt::Key_M, "mute"},
+        {Qt::Key_F, "fullscreen"}, {Qt::Key_L, "showlog"}, {Qt::Key_S, "stop"},
+        {Qt::Key_N, "next"}, {Qt::Key_P, "prev"},
+    };
+    if (m_engine && event->modifiers() == Qt::NoModifier) {
+        for (const auto &k : keys) {
+            if (k.key == event->key()) {
+                m_engine->ExecuteCommand(QString::fromLatin1(k.command));
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TMainForm::notAvailable(const char *what)
+{
+    AddLine(QStringLiteral("$|Not available in this window yet: ") + QLatin1StringView(what));
+}
+
+// ------------------------------------------------------------ playback display
+
+void TMainForm::SetPlayingButtons(bool) {}
+
+void TMainForm::PrepareMediaDisplay(bool firstOpen, int openMode, const QString &displayName)
+{
+    if (firstOpen) {
+        m_audioItems = {-1};
+        m_subtitleItems = {-1, -1, -1};
+    }
+    if (openMode == 4)
+        ShowPlaylist(true);
+    setWindowTitle(displayName);
+    QApplication::setApplicationDisplayName(displayName);
+}
+
+void TMainForm::MediaOpened() {}
+void TMainForm::UpdateStatusDisplay(PlaybackStatus) {}
+void TMainForm::UpdateMuteDisplay(bool) {}
+void TMainForm::UpdatePosition(float) {}
+void TMainForm::UpdateVolume(float) {}
+void TMainForm::UpdateDuration() {}
+
+void TMainForm::ShowMediaTitle(const QString &title) { setWindowTitle(title); }
+
+// ------------------------------------------------------------------ video panel
+
+void TMainForm::HideVideo()
+{
+    m_videoShown = false;
+    InnerPanel->hide();
+    InnerPanel->setGeometry(0, 0, 0, 0);
+}
+
+void TMainForm::LayoutVideo()
+{
+    // The largest rectangle of the video's ratio inside the video area, centred.
+    const QSize area = OuterPanel->size();
+    const float ratio = m_program.Settings->LastSession.WinRatio;
+    if (area.isEmpty() || !(ratio > 0)) {
+        InnerPanel->setGeometry(QRect(QPoint(0, 0), area));
+        return;
+    }
+    int w = area.width();
+    int h = int(w / ratio + 0.5f);
+    if (h > area.height()) {
+        h = area.height();
+        w = int(h * ratio + 0.5f);
+    }
+    InnerPanel->setGeometry((area.width() - w) / 2, (area.height() - h) / 2, w, h);
+}
+
+void TMainForm::RevealVideo()
+{
+    QTimer::singleShot(200, this, [this] {
+        if (!m_engine || !m_engine->IsRunning())
+            return;
+        m_videoShown = true;
+        LayoutVideo();
+        InnerPanel->show();
+    });
+}
+
+void TMainForm::ApplyWindowSize() { layoutPanels(); }
+
+// The native window the engine draws into (-wid).
+std::uint64_t TMainForm::VideoWindowId() { return std::uint64_t(InnerPanel->winId()); }
+
+void TMainForm::SetSizeMode(int, bool)
+{
+    // Sized after the video: the video area takes the video's own size.
+    if (m_engine && m_engine->VideoWidth > 0 && !isFullScreen() && !isMaximized()) {
+        const int extra = height() - OuterPanel->height();
+        resize(m_engine->VideoWidth, m_engine->VideoHeight + extra);
+    }
+    layoutPanels();
+}
+
+// ------------------------------------------------------------------ track menus
+
+namespace {
+QList<int> &ItemsOf(TTrackMenu menu, QList<int> &audio, QList<int> &subtitle)
+{
+    return menu == TTrackMenu::Audio ? audio : subtitle;
+}
+} // namespace
+
+int TMainForm::TrackItemCount(TTrackMenu menu)
+{
+    if (menu == TTrackMenu::Aspect)
+        return 4;
+    return int(ItemsOf(menu, m_audioItems, m_subtitleItems).size());
+}
+
+void TMainForm::AddTrackItem(TTrackMenu menu, int position, int id)
+{
+    if (menu == TTrackMenu::Aspect)
+        return;
+    QList<int> &items = ItemsOf(menu, m_audioItems, m_subtitleItems);
+    items.insert(qBound(0, position, int(items.size())), id);
+}
+
+void TMainForm::NameTrackItem(TTrackMenu menu, int position, const QString &text)
+{
+    AddLine(QStringLiteral("$|%1 track %2: %3")
+                .arg(menu == TTrackMenu::Audio ? "Audio" : "Subtitle")
+                .arg(position)
+                .arg(text));
+}
+
+void TMainForm::TickMenuValue(TTrackMenu, int) {}
+void TMainForm::SetMenuToggle(TMenuToggle, bool) {}
+
+// ------------------------------------------------------------------------- log
+
+void TMainForm::ClearLog() { m_log->ClearLog(); }
+void TMainForm::AddLine(const QString &text) { m_log->AddLine(text); }
+void TMainForm::SetStatusLine(const QString &text) { m_log->SetStatusLine(text); }
+QString TMainForm::StatusLine() { return m_log->StatusLine(); }
+
+void TMainForm::ShowLog()
+{
+    m_log->show();
+    m_log->raise();
+    m_log->activateWindow();
+}
+
+// ------------------------------------------------------------- window commands
+
+void TMainForm::CenterItem(int) { PlaylistStrip->update(); }
+void TMainForm::ShowPopupMenu() { notAvailable("popup"); }
+
+void TMainForm::SetFullscreen(bool on)
+{
+    if (on)
+        showFullScreen();
+    else
+        showNormal();
+}
+
+void TMainForm::ToggleControls() { notAvailable("toggle_controls"); }
+bool TMainForm::IsOnTop() { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+void TMainForm::SetOnTop(bool on)
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    show();
+}
+
+void TMainForm::SetCenter(bool, bool) { notAvailable("wincenter"); }
+bool TMainForm::IsPlaylistVisible() { return PlaylistStrip->isVisible(); }
+
+void TMainForm::ShowPlaylist(bool show)
+{
+    PlaylistStrip->setVisible(show);
+    layoutPanels();
+}
+
+void TMainForm::ShowOptions() { notAvailable("options"); }
+void TMainForm::SaveLanguage(const QString &) { notAvailable("savelocal"); }
+
+void TMainForm::SetTranslatorMode(bool on)
+{
+    if (m_program.TranslatorMode)
+        *m_program.TranslatorMode = on;
+}
+
+TKillAnswer TMainForm::AskKillPreviousEngine(const QString &title, const QString &text)
+{
+    switch (QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return TKillAnswer::Yes;
+    case QMessageBox::Cancel:
+        return TKillAnswer::Cancel;
+    default:
+        return TKillAnswer::No;
+    }
+}
