@@ -12,11 +12,12 @@ const QColor kInk(0x2F, 0x3A, 0x48);
 const QColor kRim(0x9A, 0xA1, 0xAA);
 const QColor kListBody(0xF4, 0xF5, 0xF7);
 
-QImage SilverPanel(int width, int height)
+QImage TopPanel(int width, int height)
 {
     QImage img = Blank(width, height);
-    FillRow(img, 0, QColor(0xFF, 0xFF, 0xFF));
-    FillRows(img, 1, height - 1, QColor(0xF0, 0xF2, 0xF5), QColor(0xCC, 0xD1, 0xD8));
+    FillRow(img, 0, kRim);
+    FillRow(img, 1, QColor(0xFF, 0xFF, 0xFF));
+    FillRows(img, 2, height - 1, QColor(0xF0, 0xF2, 0xF5), QColor(0xCC, 0xD1, 0xD8));
     FillRow(img, height - 1, QColor(0x8F, 0x96, 0x9F));
     FillColumn(img, 0, 0, height, kRim);
     FillColumn(img, 1, 1, height - 1, QColor(0xFA, 0xFB, 0xFC));
@@ -279,7 +280,7 @@ QImage CloseSmall(const QColor &header)
 SkinImages DrawZe6ZoSkin()
 {
     SkinImages out;
-    const QImage top = SilverPanel(40, 29);
+    const QImage top = TopPanel(40, 29);
     const QImage bottom = BottomPanel();
     out["top.bmp"] = top;
     out["bottom.bmp"] = bottom;
