@@ -1,4 +1,4 @@
-# zorvi_add_test(NAME name SOURCES ... LIBS ... [LABELS ...] [DISPLAY] [TIMEOUT s])
+# zorvi_add_test(NAME name SOURCES ... LIBS ... [LABELS label] [DISPLAY] [TIMEOUT s] [ENV VAR=value ...])
 #   Builds a GoogleTest executable and registers every test case with CTest.
 #   Tests run with the offscreen Qt platform unless DISPLAY is given, in which
 #   case they run inside a private Xvfb started by tests/with-xvfb.sh.
@@ -11,28 +11,32 @@ function(zorvi_add_test)
   target_compile_options(${T_NAME} PRIVATE -include ${CMAKE_SOURCE_DIR}/tests/support/QtPrinters.h)
   target_include_directories(${T_NAME} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)
+  # One label per test (a list would not survive test discovery either):
+  # the given one, else "display" or "unit".
   set(labels unit)
+  if(T_DISPLAY)
+    set(labels display)
+  endif()
   if(T_LABELS)
-    set(labels ${T_LABELS})
+    list(GET T_LABELS 0 labels)
   endif()
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
-  set(env "ZORVI_BUILD_DIR=${CMAKE_BINARY_DIR}" "ZORVI_SOURCE_DIR=${CMAKE_SOURCE_DIR}" ${T_ENV})
+  # The environment travels through the test launcher: a list-valued
+  # ENVIRONMENT property does not survive test discovery.
+  set(env /usr/bin/env "ZORVI_BUILD_DIR=${CMAKE_BINARY_DIR}" "ZORVI_SOURCE_DIR=${CMAKE_SOURCE_DIR}" ${T_ENV})
   if(T_DISPLAY)
-    set_target_properties(${T_NAME} PROPERTIES
-      CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tests/with-xvfb.sh)
-    gtest_discover_tests(${T_NAME}
-      DISCOVERY_MODE PRE_TEST
-      TEST_PREFIX "${T_NAME}."
-      PROPERTIES LABELS "${labels};display" TIMEOUT ${T_TIMEOUT} ENVIRONMENT "${env}")
+    set(launcher ${env} ${CMAKE_SOURCE_DIR}/tests/with-xvfb.sh)
   else()
-    gtest_discover_tests(${T_NAME}
-      DISCOVERY_MODE PRE_TEST
-      TEST_PREFIX "${T_NAME}."
-      PROPERTIES LABELS "${labels}" TIMEOUT ${T_TIMEOUT}
-                 ENVIRONMENT "${env};QT_QPA_PLATFORM=offscreen")
+    set(launcher ${env} QT_QPA_PLATFORM=offscreen)
   endif()
+  set_target_properties(${T_NAME} PROPERTIES CROSSCOMPILING_EMULATOR "${launcher}")
+  gtest_discover_tests(${T_NAME}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    TEST_PREFIX "${T_NAME}."
+    PROPERTIES LABELS "${labels}" TIMEOUT ${T_TIMEOUT})
 endfunction()
 
 # zorvi_add_fuzzer(NAME name SOURCES ... LIBS ...): a libFuzzer target in build-fuzz/fuzz/.

@@ -17,9 +17,11 @@ public:
     virtual ~TSelectList();
 
     int Count() const { return int(m_items.size()); }
-    void *Item(int index) const { return m_items.at(index); }
+    // Throws ZError("List index out of bounds (n)") for an index outside the list,
+    // as do Insert, Delete and Move.
+    void *Item(int index) const;
 
-    // Base list operations; each insertion and removal notifies (Changed).
+    // Base list operations; each insertion, removal and move notifies (Changed).
     int Add(void *item);
     void Insert(int index, void *item);
     void Delete(int index);
@@ -27,7 +29,9 @@ public:
     void Clear(); // one notification for the whole clear
 
     virtual bool IsSelected(int index) const;
-    virtual void SetSelected(int index, bool value); // must not notify
+    // Multi-item changes are bracketed by BeginUpdate/EndUpdate so that a
+    // descendant's SetSelected, which may notify, produces one notification.
+    virtual void SetSelected(int index, bool value);
     virtual void ClearSelection();
     virtual void DeleteSelected();
     virtual void MoveSelected(int delta);
@@ -35,7 +39,7 @@ public:
     virtual void DrawItem(QPainter &canvas, int index, const QRect &rect);
 
     void BeginUpdate() { ++m_updateCount; }
-    void EndUpdate();
+    void EndUpdate(); // notifies when the outermost bracket closes
     void Changed();
     int UpdateCount() const { return m_updateCount; }
 

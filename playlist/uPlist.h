@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // Kinds of entry; also the engine link's OpenMode (0 = none).
@@ -14,8 +15,8 @@ enum TPlFlags : quint16 { PlSelected = 1, PlCurrent = 8 };
 
 struct TPlItem {
     quint8 Kind = PlOther;
-    QByteArray Path; // what the engine gets; file paths are absolute UTF-8, quoted when needed
-    QString Title;   // what the list box and the window show
+    QByteArray Path;  // what the engine gets; file paths are absolute UTF-8, quoted when needed
+    QString Title;    // what the list box and the window show
     float Length = 0; // seconds; only DVD titles carry one
     quint16 Flags = 0;
 };
@@ -26,7 +27,12 @@ public:
     ~TZorviPlaylist() override;
 
     // Classify a path and add entries; index of the first entry added, or -1.
+    // Local paths are made absolute against the current directory; subtitle
+    // files go to LoadSubtitle instead of the list.
     int Add(const QString &path);
+    // Video files of a folder tree, each folder sorted by name without regard
+    // to case, hidden entries skipped, depth first; a symbolic link back into
+    // a folder being scanned is not followed.
     void AddFolder(const QString &folder);
     void AddItem(const TPlItem &item);
     void InsertItem(int index, const TPlItem &item);
@@ -37,10 +43,15 @@ public:
     // Throws ZError("Playlist Index Error") for an index outside the list.
     void SetCurrent(int index);
 
+    // Kind 2 and 4 paths are made absolute; every Path is quoted when it
+    // holds blanks or quotes, so it reaches the engine as one argument.
     static TPlItem MakeItem(const QString &path, quint8 kind);
 
     bool IsSelected(int index) const override;
+    // Notifies (Changed), which is held back inside BeginUpdate/EndUpdate.
     void SetSelected(int index, bool value) override;
+    // The number is drawn 3 pixels smaller than the painter's font; a font
+    // given in points is converted to pixels at the device's resolution first.
     void DrawItem(QPainter &canvas, int index, const QRect &rect) override;
 
     // Subtitle files are not listed but handed to the engine link through this.
@@ -51,5 +62,7 @@ protected:
     void ItemsChanged() override { m_current = -2; }
 
 private:
+    void ScanFolder(const QString &folder, QStringList &scanning);
+
     int m_current = -2; // -2: to be recomputed from the flags
 };

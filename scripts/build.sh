@@ -5,7 +5,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZORVI_BUILD_DIR:-$root/build}
 gen=()
 command -v ninja >/dev/null && gen=(-G Ninja)
-if [ ! -f "$build/CMakeCache.txt" ]; then
+# Configure every time: subsystem folders are picked up when they appear.
+if [ -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$build" "$@" >/dev/null
+else
   cmake -S "$root" -B "$build" "${gen[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 fi
 cmake --build "$build" -j "$(nproc)"

@@ -1,0 +1,259 @@
+#include "playlist/uPlist.h"
+
+#include "common/TextHelpers.h"
+#include "common/ZError.h"
+#include "playlist/PlNames.h"
+#include "playlist/PlRow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+QString AbsolutePath(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// The VIDEO_TS folder inside dir, found exactly first, then without regard
+// to case (mounted discs may show it as video_ts); empty when there is none.
+QString VideoTsFolder(const QString &dir)
+{
+    const QDir d(dir);
+    if (QFileInfo(d.filePath(QStringLiteral("VIDEO_TS"))).isDir())
+        return d.filePath(QStringLiteral("VIDEO_TS"));
+    const QStringList subdirs = d.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString &name : subdirs)
+        if (name.compare(QLatin1String("VIDEO_TS"), Qt::CaseInsensitive) == 0)
+            return d.filePath(name);
+    return {};
+}
+
+int PixelSize(const QFont &font, const QPaintDevice *device)
+{
+    if (font.pixelSize() > 0)
+        return font.pixelSize();
+    const int dpi = device ? device->logicalDpiY() : 96;
+    return qRound(font.pointSizeF() * dpi / 72.0);
+}
+
+} // namespace
+
+TZorviPlaylist::TZorviPlaylist() = default;
+
+TZorviPlaylist::~TZorviPlaylist()
+{
+    // The base destructor can no longer reach FreeItem; free the entries here,
+    // without telling anybody.
+    OnChange = nullptr;
+    BeginUpdate();
+    Clear();
+}
+
+TPlItem TZorviPlaylist::MakeItem(const QString &path, quint8 kind)
+{
+    TPlItem item;
+    item.Kind = kind;
+    switch (kind) {
+    case PlFile: {
+        const QString abs = AbsolutePath(path);
+        item.Path = QuoteIfSpaces(abs).toUtf8();
+        item.Title = FileTitle(abs);
+        break;
+    }
+    case PlDVD: {
+        const QString abs = AbsolutePath(path);
+        item.Path = "-dvd-device " + QuoteIfSpaces(abs).toUtf8() + " dvd://";
+        item.Title = QStringLiteral("Loading DVD ") + abs;
+        break;
+    }
+    default:
+        item.Path = QuoteIfSpaces(path).toUtf8();
+        item.Title = path;
+        break;
+    }
+    return item;
+}
+
+void TZorviPlaylist::AddItem(const TPlItem &item)
+{
+    TSelectList::Add(new TPlItem(item));
+}
+
+void TZorviPlaylist::InsertItem(int index, const TPlItem &item)
+{
+    auto *copy = new TPlItem(item);
+    try {
+        TSelectList::Insert(index, copy);
+    } catch (...) {
+        delete copy;
+        throw;
+    }
+}
+
+int TZorviPlaylist::Add(const QString &path)
+{
+    if (path.isEmpty())
+        return -1;
+    const QFileInfo info(path);
+    if (info.isFile()) {
+        const QString abs = AbsolutePath(path);
+        if (ExtensionMatches(abs, SubtitleExtensions)) {
+            if (LoadSubtitle)
+                LoadSubtitle(abs);
+            return -1;
+        }
+        AddItem(MakeItem(abs, PlFile));
+        return Count() - 1;
+    }
+    if (LooksLikeUrl(path)) {
+        AddItem(MakeItem(path, PlURL));
+        return Count() - 1;
+    }
+    if (info.exists()) {
+        QString dir = AbsolutePath(path);
+        // A VIDEO_TS folder stands for the disc folder that holds it.
+        if (FileTitle(dir).toUpper() == QLatin1String("VIDEO_TS"))
+            dir = QFileInfo(dir).path();
+        if (!VideoTsFolder(dir).isEmpty()) {
+            AddItem(MakeItem(dir, PlDVD));
+            return Count() - 1;
+        }
+        if (QFileInfo(dir).isDir()) {
+            const int before = Count();
+            AddFolder(dir);
+            return Count() > before ? before : -1;
+        }
+    }
+    // Names nothing here (or a scheme the URL rule does not know): the engine
+    // gets the text as it was given.
+    AddItem(MakeItem(path, PlOther));
+    return Count() - 1;
+}
+
+void TZorviPlaylist::AddFolder(const QString &folder)
+{
+    QStringList scanning;
+    BeginUpdate();
+    try {
+        ScanFolder(AbsolutePath(folder), scanning);
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+void TZorviPlaylist::ScanFolder(const QString &folder, QStringList &scanning)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (canonical.isEmpty() || scanning.contains(canonical))
+        return;
+    scanning.append(canonical);
+
+    QFileInfoList entries = QDir(folder).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot);
+    std::sort(entries.begin(), entries.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        const int c = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a.fileName() < b.fileName();
+    });
+    for (const QFileInfo &entry : std::as_const(entries)) {
+        const QString path = folder + u'/' + entry.fileName();
+        if (entry.isDir())
+            ScanFolder(path, scanning);
+        else if (ExtensionMatches(path, VideoExtensions))
+            AddItem(MakeItem(path, PlFile));
+    }
+    scanning.removeLast();
+}
+
+int TZorviPlaylist::CurrentIndex()
+{
+    if (m_current == -2) {
+        m_current = -1;
+        for (int i = 0; i < Count(); ++i)
+            if (Items(i)->Flags & PlCurrent) {
+                m_current = i;
+                break;
+            }
+    }
+    return m_current;
+}
+
+void TZorviPlaylist::SetCurrent(int index)
+{
+    if (index < 0 || index >= Count())
+        throw ZError(QStringLiteral("Playlist Index Error"));
+    const int old = CurrentIndex();
+    if (old >= 0)
+        Items(old)->Flags &= ~PlCurrent;
+    Items(index)->Flags |= PlCurrent;
+    m_current = index;
+    Changed();
+}
+
+bool TZorviPlaylist::IsSelected(int index) const
+{
+    return Items(index)->Flags & PlSelected;
+}
+
+void TZorviPlaylist::SetSelected(int index, bool value)
+{
+    TPlItem *item = Items(index);
+    if (value)
+        item->Flags |= PlSelected;
+    else
+        item->Flags &= ~PlSelected;
+    Changed();
+}
+
+void TZorviPlaylist::FreeItem(void *item)
+{
+    delete static_cast<TPlItem *>(item);
+}
+
+void TZorviPlaylist::DrawItem(QPainter &canvas, int index, const QRect &rect)
+{
+    const TPlItem *item = Items(index);
+    const bool current = item->Flags & PlCurrent;
+    const QFont rowFont = canvas.font();
+    canvas.save();
+    canvas.setBackgroundMode(Qt::TransparentMode);
+
+    QFont font = rowFont;
+    if (current)
+        font.setBold(true);
+
+    const int left = rect.x(), top = rect.y();
+    const int right = rect.x() + rect.width(), bottom = rect.y() + rect.height();
+    const int height = rect.height();
+
+    QFont numberFont = font;
+    numberFont.setPixelSize(qMax(1, PixelSize(font, canvas.device()) - 3));
+    canvas.setFont(numberFont);
+    const QString number = EntryNumber(index, Count());
+    const int numberWidth = QFontMetrics(numberFont, canvas.device()).horizontalAdvance(number);
+    canvas.drawText(QRect(left + 2, top, numberWidth, height),
+                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, number);
+
+    canvas.setFont(font);
+    const QFontMetrics metrics(font, canvas.device());
+    const int titleLeft = left + 2 + numberWidth;
+    const int titleWidth = qMax(0, right - 2 - titleLeft);
+    const QString &title = item->Title;
+    const int fit = FittingChars(metrics, title, titleWidth);
+    constexpr int flags = Qt::AlignLeft | Qt::TextSingleLine;
+    if (fit >= title.size() || fit < 1) {
+        canvas.drawText(QRect(titleLeft, top, titleWidth, height), flags | Qt::AlignVCenter,
+                        metrics.elidedText(title, Qt::ElideRight, titleWidth));
+    } else {
+        const int split = TitleBreak(title, fit);
+        const int half = height / 2;
+        canvas.drawText(QRect(titleLeft, top, titleWidth, half), flags | Qt::AlignBottom, title.left(split));
+        canvas.drawText(QRect(titleLeft, bottom - half, titleWidth, half), flags | Qt::AlignTop,
+                        metrics.elidedText(title.mid(split), Qt::ElideRight, titleWidth));
+    }
+    canvas.restore();
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The in-memory skin.ini: text lines with [sections] and key=value pairs.
+// Names match without regard to letter case; when a key occurs twice in a
+// section, or a section twice in the file, the later one is read.
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+class TSkinIni {
+public:
+    void Clear() { m_sections.clear(); }
+    void SetText(const QString &text);
+    void SetLines(const QStringList &lines);
+    // Reads a file's bytes (BOM, UTF-8 or Windows-1252); a missing file gives an empty ini.
+    void LoadFromFile(const QString &fileName);
+
+    bool SectionExists(const QString &section) const;
+    bool ValueExists(const QString &section, const QString &key) const;
+    std::optional<QString> Value(const QString &section, const QString &key) const;
+
+    QString ReadString(const QString &section, const QString &key, const QString &def) const;
+    // Decimal, or hexadecimal with a "0x" or "$" prefix; absent or unreadable gives def.
+    int ReadInteger(const QString &section, const QString &key, int def) const;
+    // An integer: 0 false, anything else true; absent or unreadable gives def.
+    bool ReadBool(const QString &section, const QString &key, bool def) const;
+
+    // Section names in file order, each once (at its first appearance).
+    QStringList SectionNames() const;
+    // Removes every section of that name.
+    void EraseSection(const QString &section);
+
+private:
+    struct Entry {
+        QString key;
+        QString value;
+        bool hasValue = false;
+    };
+    struct Section {
+        QString name;
+        std::vector<Entry> entries;
+    };
+    const Section *find(const QString &section) const;
+    std::vector<Section> m_sections;
+};
+
+// Integer conversion of skin values: decimal, "0x"/"$" hexadecimal.
+std::optional<int> ParseSkinInteger(const QString &text);

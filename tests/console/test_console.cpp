@@ -1,0 +1,166 @@
+// The console window: input line, history, clear, Esc, the line cap.
+#include "common/Report.h"
+#include "console/uLog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+namespace {
+
+QApplication &App()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "console_tests";
+    static char *argv[] = {name, nullptr};
+    // Kept to the end of the process; destroying it among other statics crashes.
+    static QApplication *app = new QApplication(argc, argv);
+    return *app;
+}
+
+struct Console : ::testing::Test {
+    struct AppFirst {
+        AppFirst() { App(); }
+    } appFirst; // the application must exist before the window
+    TLogForm form;
+    QStringList commands;
+
+    void SetUp() override
+    {
+        form.OnCommand = [this](const QString &text) { commands << text; };
+    }
+    // Sends a key to a control as the window system would; true when consumed.
+    bool Key(QWidget *target, int key)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        press.setAccepted(true);
+        QApplication::sendEvent(target, &press);
+        return press.isAccepted();
+    }
+    void Enter(const QString &text)
+    {
+        form.Command->setText(text);
+        Key(form.Command, Qt::Key_Return);
+    }
+};
+
+} // namespace
+
+TEST_F(Console, EnterEchoesRunsAndRemembers)
+{
+    form.AddLine("engine line");
+    Enter("volume 50 1");
+    EXPECT_EQ(form.LogText(), "engine line\n$> volume 50 1");
+    EXPECT_EQ(commands, QStringList({"volume 50 1"}));
+    EXPECT_TRUE(form.Command->text().isEmpty());
+
+    Enter(""); // empty texts are run and remembered as well
+    EXPECT_EQ(commands, QStringList({"volume 50 1", ""}));
+    EXPECT_EQ(form.History(), QStringList({"volume 50 1", ""}));
+    EXPECT_EQ(form.HistoryIndex(), 2);
+}
+
+TEST_F(Console, ClearEmptiesOnlyTheLog)
+{
+    form.AddLine("a");
+    form.AddLine("b");
+    form.SetStatusLine("A:  12.3 V:  12.3");
+    form.MarkPaused();
+    Enter("clear");
+    EXPECT_EQ(form.LogText(), "");
+    EXPECT_EQ(form.StatusLine(), "Paused|A:  12.3 V:  12.3");
+    EXPECT_TRUE(commands.isEmpty()); // "clear" never reaches the engine
+    EXPECT_EQ(form.History(), QStringList({"clear"}));
+
+    form.AddLine("x");
+    form.ClearLog(); // a launch empties both
+    EXPECT_EQ(form.LogText(), "");
+    EXPECT_EQ(form.StatusLine(), "");
+}
+
+TEST_F(Console, HistoryUpAndDown)
+{
+    for (const char *c : {"one", "two", "three"})
+        Enter(c);
+    struct Step {
+        int key;
+        const char *text;
+        bool consumed;
+    };
+    const Step steps[] = {
+        {Qt::Key_Up, "three", true}, {Qt::Key_Up, "two", true},
+        {Qt::Key_Up, "one", true},   {Qt::Key_Up, "one", false}, // the oldest stays; the key goes to the line
+        {Qt::Key_Down, "two", true}, {Qt::Key_Down, "three", true},
+        {Qt::Key_Down, "", true},  // past the newest: empty
+        {Qt::Key_Down, "", false}, // nothing further down
+        {Qt::Key_Up, "three", true},
+    };
+    for (const Step &s : steps) {
+        EXPECT_EQ(Key(form.Command, s.key), s.consumed) << s.text;
+        EXPECT_EQ(form.Command->text(), s.text);
+        EXPECT_EQ(form.Command->cursorPosition(), form.Command->text().size());
+    }
+    // A new command puts the index behind the newest again.
+    Enter("four");
+    Key(form.Command, Qt::Key_Up);
+    EXPECT_EQ(form.Command->text(), "four");
+}
+
+TEST_F(Console, EscHidesAndShowingScrollsToTheEnd)
+{
+    form.show();
+    ASSERT_TRUE(form.isVisible());
+    EXPECT_TRUE(Key(form.Command, Qt::Key_Escape));
+    EXPECT_FALSE(form.isVisible());
+
+    for (int i = 0; i < 300; ++i)
+        form.AddLine(QString("line %1").arg(i));
+    form.TheLog->verticalScrollBar()->setValue(0);
+    form.show(); // "showlog"
+    QScrollBar *bar = form.TheLog->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+
+    EXPECT_TRUE(Key(form.TheLog, Qt::Key_Escape)); // from any control
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.windowTitle(), "Console");
+    EXPECT_EQ(form.size(), QSize(552, 366));
+}
+
+TEST_F(Console, LogDropsTheOldestLines)
+{
+    form.SetMaxLines(100);
+    for (int i = 0; i < 250; ++i)
+        form.AddLine(QString::number(i));
+    EXPECT_EQ(form.LineCount(), 100);
+    EXPECT_TRUE(form.LogText().startsWith("150\n"));
+    EXPECT_TRUE(form.LogText().endsWith("\n249"));
+}
+
+TEST_F(Console, VerboseLinesGoToStandardError)
+{
+    testing::internal::CaptureStderr();
+    form.AddLine("quiet");
+    form.SetVerbose(true);
+    form.AddLine("$|Sending: pause");
+    Enter("mute");
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err, "$|Sending: pause\n$> mute\n");
+}
+
+TEST_F(Console, FailingCommandIsReported)
+{
+    QStringList reported;
+    const ReportHandler old = SetReportHandler([&](const QString &m) { reported << m; });
+    form.OnCommand = [](const QString &) { throw std::runtime_error("bad"); };
+    Enter("x");
+    SetReportHandler(old);
+    EXPECT_EQ(reported, QStringList({"bad"}));
+    EXPECT_EQ(form.History(), QStringList({"x"}));
+}

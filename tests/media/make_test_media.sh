@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds the DVD and multi-track media the end-to-end tests play, from Debian
+# packages only (ffmpeg, spumux and dvdauthor). Made once per build tree:
+#   OUT/dvd/VIDEO_TS   two PAL titles: title 1 (8 s) with an English AC3 track
+#                      and an English subpicture stream, title 2 (5 s) with an
+#                      English and a French AC3 track
+#   OUT/multi.mkv      8 s, audio "eng" and "fre", subtitle "ger"
+#   OUT/external.srt   a subtitle file to load from outside
+# Usage: make_test_media.sh OUT
+set -euo pipefail
+out=${1:?usage: make_test_media.sh OUT}
+mkdir -p "$out"
+cd "$out"
+[ -f .complete ] && exit 0
+work=$(mktemp -d "$out/work.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+ff() { ffmpeg -nostdin -loglevel error -y "$@"; }
+
+cat > "$work/t1.srt" <<'SRT'
+1
+00:00:01,000 --> 00:00:07,000
+Hello DVD
+SRT
+cp "$work/t1.srt" external.srt
+
+ff -f lavfi -i testsrc=size=720x576:rate=25 -f lavfi -i sine=frequency=440:sample_rate=48000 \
+   -t 8 -target pal-dvd -aspect 16:9 "$work/t1.mpg"
+ff -f lavfi -i testsrc2=size=720x576:rate=25 -f lavfi -i sine=frequency=660:sample_rate=48000 \
+   -f lavfi -i sine=frequency=330:sample_rate=48000 -map 0 -map 1 -map 2 \
+   -t 5 -target pal-dvd -aspect 16:9 "$work/t2.mpg"
+
+# spumux renders text subtitles with a font it finds in ~/.spumux; use a private HOME.
+export HOME="$work/home"
+mkdir -p "$HOME/.spumux"
+font=$(ls /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf 2>/dev/null | head -n 1)
+cp "$font" "$HOME/.spumux/sub.ttf"
+cat > "$work/sp.xml" <<XML
+<subpictures format="PAL">
+  <stream>
+    <textsub filename="$work/t1.srt" characterset="UTF-8" fontsize="28.0" font="sub.ttf"
+      horizontal-alignment="center" vertical-alignment="bottom" left-margin="60" right-margin="60"
+      top-margin="20" bottom-margin="30" subtitle-fps="25" movie-fps="25"
+      movie-width="720" movie-height="576"/>
+  </stream>
+</subpictures>
+XML
+spumux -s 0 "$work/sp.xml" < "$work/t1.mpg" > "$work/t1s.mpg" 2>"$work/spumux.log"
+
+rm -rf dvd
+export VIDEO_FORMAT=PAL
+dvdauthor -o dvd -t -a ac3+en -s en "$work/t1s.mpg" >"$work/dvdauthor.log" 2>&1
+dvdauthor -o dvd -t -a ac3+en,ac3+fr "$work/t2.mpg" >>"$work/dvdauthor.log" 2>&1
+dvdauthor -o dvd -T >>"$work/dvdauthor.log" 2>&1
+
+ff -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 \
+   -f lavfi -i sine=frequency=880 -i "$work/t1.srt" -map 0 -map 1 -map 2 -map 3 -t 8 \
+   -c:v mpeg4 -c:a mp3 -c:s srt -metadata:s:a:0 language=eng -metadata:s:a:1 language=fre \
+   -metadata:s:s:0 language=ger multi.mkv
+touch .complete

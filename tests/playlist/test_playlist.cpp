@@ -1,0 +1,241 @@
+// Building the playlist from paths, and the current-entry marker.
+#include "common/CommandLine.h"
+#include "common/ZError.h"
+#include "playlist/uPlist.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+void Touch(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+}
+
+QStringList Titles(const TZorviPlaylist &list)
+{
+    QStringList t;
+    for (int i = 0; i < list.Count(); ++i)
+        t << list.Items(i)->Title;
+    return t;
+}
+
+struct Fixture : ::testing::Test {
+    QTemporaryDir tmp;
+    TZorviPlaylist list;
+    QStringList subtitles;
+    int changes = 0;
+    QString dir() const { return tmp.path(); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(tmp.isValid());
+        list.LoadSubtitle = [this](const QString &p) { subtitles << p; };
+        list.OnChange = [this](TSelectList *) { ++changes; };
+    }
+};
+
+using Playlist = Fixture;
+
+} // namespace
+
+TEST_F(Playlist, FilesAreListedAbsoluteSubtitlesAreLoaded)
+{
+    Touch(dir() + "/movie.AVI");
+    Touch(dir() + "/film.srt");
+    Touch(dir() + "/song.mp3");
+    Touch(dir() + "/film.SRT");
+    Touch(dir() + "/clip.dat");
+
+    EXPECT_EQ(list.Add(dir() + "/movie.AVI"), 0);
+    EXPECT_EQ(list.Items(0)->Kind, PlFile);
+    EXPECT_EQ(list.Items(0)->Title, "movie.AVI");
+    EXPECT_EQ(list.Items(0)->Path, (dir() + "/movie.AVI").toUtf8());
+
+    EXPECT_EQ(list.Add(dir() + "/film.srt"), -1);
+    EXPECT_EQ(list.Add(dir() + "/clip.dat"), -1); // ".dat" is in both lists
+    EXPECT_EQ(subtitles, QStringList({dir() + "/film.srt", dir() + "/clip.dat"}));
+
+    EXPECT_EQ(list.Add(dir() + "/song.mp3"), 1); // any other extension is listed
+    EXPECT_EQ(list.Add(dir() + "/film.SRT"), 2); // the subtitle list is case-sensitive
+    EXPECT_EQ(list.Count(), 3);
+
+    // Relative names are made absolute against the current directory.
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir()));
+    const int rel = list.Add("movie.AVI");
+    const int dotted = list.Add("./film.srt");
+    QDir::setCurrent(cwd);
+    EXPECT_EQ(list.Items(rel)->Path, (dir() + "/movie.AVI").toUtf8());
+    EXPECT_EQ(dotted, -1);
+    EXPECT_EQ(subtitles.last(), dir() + "/film.srt");
+}
+
+TEST_F(Playlist, PathsWithBlanksAndQuotesReachTheEngineAsOneArgument)
+{
+    const QString names[] = {"with space.avi", "quote\"inside.avi", "back\\slash \".avi",
+                             "tab\tname.avi",  "ünïcødé file.avi",  "-fs.avi"};
+    for (const QString &name : names) {
+        Touch(dir() + "/" + name);
+        const int i = list.Add(dir() + "/" + name);
+        ASSERT_GE(i, 0);
+        EXPECT_EQ(list.Items(i)->Title, name);
+        const QString commandLine = "mplayer -slave " + QString::fromUtf8(list.Items(i)->Path);
+        const QStringList args = SplitCommandLine(commandLine);
+        ASSERT_EQ(args.size(), 3) << commandLine.toStdString();
+        EXPECT_EQ(args[2], dir() + "/" + name);
+    }
+    QDir().mkpath(dir() + "/my disc/VIDEO_TS");
+    const int d = list.Add(dir() + "/my disc");
+    const QStringList args = SplitCommandLine(QString::fromUtf8(list.Items(d)->Path));
+    EXPECT_EQ(args, QStringList({"-dvd-device", dir() + "/my disc", "dvd://"}));
+}
+
+TEST_F(Playlist, FolderScanSortedDepthFirstVideoOnly)
+{
+    Touch(dir() + "/f/b.mp3");
+    Touch(dir() + "/f/a.avi");
+    Touch(dir() + "/f/Sub/c.mkv");
+    Touch(dir() + "/f/B.mpg");
+    Touch(dir() + "/f/d.vob");
+    Touch(dir() + "/f/.hidden.avi");
+    Touch(dir() + "/f/.hid/e.avi");
+    Touch(dir() + "/f/my.avi/noext");
+
+    list.Add(dir() + "/song"); // a kind 1 entry ahead of the folder's
+    changes = 0;
+    EXPECT_EQ(list.Add(dir() + "/f/"), 1);
+    EXPECT_EQ(Titles(list), QStringList({dir() + "/song", "a.avi", "B.mpg", "d.vob", "c.mkv"}));
+    EXPECT_EQ(list.Items(4)->Path, (dir() + "/f/Sub/c.mkv").toUtf8());
+    EXPECT_EQ(changes, 1); // one notification for the whole scan
+
+    QDir().mkpath(dir() + "/empty/sub");
+    EXPECT_EQ(list.Add(dir() + "/empty"), -1);
+    EXPECT_EQ(list.Count(), 5);
+}
+
+TEST_F(Playlist, LinkLoopsTerminate)
+{
+    Touch(dir() + "/loop/a.avi");
+    Touch(dir() + "/loop/inner/b.avi");
+    ASSERT_TRUE(QFile::link(dir() + "/loop", dir() + "/loop/inner/back"));
+    ASSERT_TRUE(QFile::link(dir() + "/loop/inner", dir() + "/loop/inner/self"));
+    Touch(dir() + "/other/x.avi");
+    ASSERT_TRUE(QFile::link(dir() + "/other", dir() + "/loop/inner/sideways"));
+
+    EXPECT_EQ(list.Add(dir() + "/loop"), 0);
+    EXPECT_EQ(Titles(list), QStringList({"a.avi", "b.avi", "x.avi"}));
+}
+
+TEST_F(Playlist, DvdFoldersGiveOneDvdEntry)
+{
+    Touch(dir() + "/disc/VIDEO_TS/VTS_01_1.VOB");
+    Touch(dir() + "/lower/video_ts/vts_01_1.vob");
+    const QString rows[][2] = {
+        {dir() + "/disc", dir() + "/disc"},          {dir() + "/disc/", dir() + "/disc"},
+        {dir() + "/disc/VIDEO_TS", dir() + "/disc"}, {dir() + "/disc/VIDEO_TS/", dir() + "/disc"},
+        {dir() + "/lower", dir() + "/lower"},        {dir() + "/lower/video_ts", dir() + "/lower"},
+    };
+    for (const auto &row : rows) {
+        list.Clear();
+        EXPECT_EQ(list.Add(row[0]), 0) << row[0].toStdString();
+        ASSERT_EQ(list.Count(), 1) << row[0].toStdString();
+        EXPECT_EQ(list.Items(0)->Kind, PlDVD);
+        EXPECT_EQ(list.Items(0)->Title, "Loading DVD " + row[1]);
+        EXPECT_EQ(list.Items(0)->Path, ("-dvd-device " + row[1] + " dvd://").toUtf8());
+    }
+}
+
+TEST_F(Playlist, UrlsAndOtherNames)
+{
+    const struct {
+        const char *text;
+        quint8 kind;
+    } rows[] = {
+        {"ftp://host/a.avi", PlURL},
+        {"http://host/live", PlURL},
+        {"https://host/a.mp4", PlOther}, // no "p:" at 2..5: played as given
+        {"dvd://2", PlOther},
+        {"/no/such/file.avi", PlOther},
+        {"relative-missing.avi", PlOther},
+    };
+    for (const auto &r : rows) {
+        const QString text = QString::fromUtf8(r.text);
+        const int i = list.Add(text);
+        ASSERT_EQ(i, list.Count() - 1);
+        EXPECT_EQ(list.Items(i)->Kind, r.kind) << r.text;
+        EXPECT_EQ(list.Items(i)->Path, QByteArray(r.text));
+        EXPECT_EQ(list.Items(i)->Title, text);
+    }
+    EXPECT_EQ(list.Add(""), -1);
+    EXPECT_EQ(list.Count(), 6);
+}
+
+TEST_F(Playlist, CurrentMarkerTravelsWithItsEntry)
+{
+    for (int i = 0; i < 6; ++i)
+        list.AddItem(TZorviPlaylist::MakeItem(QString("e%1").arg(i), PlOther));
+    EXPECT_EQ(list.CurrentIndex(), -1);
+    changes = 0;
+    list.SetCurrent(4);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(list.CurrentIndex(), 4);
+
+    list.Delete(0);
+    list.Delete(0);
+    EXPECT_EQ(list.CurrentIndex(), 2);
+    EXPECT_EQ(list.Items(2)->Title, "e4");
+
+    list.InsertItem(0, TZorviPlaylist::MakeItem("new", PlOther));
+    EXPECT_EQ(list.CurrentIndex(), 3);
+
+    list.SetSelected(3, true);
+    list.MoveSelected(-2);
+    EXPECT_EQ(list.CurrentIndex(), 1);
+    EXPECT_EQ(list.Items(1)->Title, "e4");
+
+    list.SetCurrent(0); // the old marker is cleared
+    int marked = 0;
+    for (int i = 0; i < list.Count(); ++i)
+        marked += (list.Items(i)->Flags & PlCurrent) ? 1 : 0;
+    EXPECT_EQ(marked, 1);
+
+    list.Delete(0); // the current entry itself goes
+    EXPECT_EQ(list.CurrentIndex(), -1);
+
+    for (int bad : {-1, list.Count(), 1000}) {
+        try {
+            list.SetCurrent(bad);
+            ADD_FAILURE() << bad;
+        } catch (const ZError &e) {
+            EXPECT_EQ(e.message(), "Playlist Index Error");
+        }
+    }
+    EXPECT_EQ(list.CurrentIndex(), -1);
+}
+
+TEST_F(Playlist, SelectionUsesFlagsAndNotifiesOutsideBrackets)
+{
+    for (int i = 0; i < 3; ++i)
+        list.AddItem(TZorviPlaylist::MakeItem(QString("e%1").arg(i), PlOther));
+    changes = 0;
+    list.SetSelected(1, true);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(list.Items(1)->Flags, PlSelected);
+    EXPECT_TRUE(list.IsSelected(1));
+
+    changes = 0;
+    list.BeginUpdate();
+    list.SetSelected(0, true);
+    list.SetSelected(2, true);
+    list.EndUpdate();
+    EXPECT_EQ(changes, 1);
+
+    list.DeleteSelected();
+    EXPECT_EQ(list.Count(), 0);
+}

@@ -1,0 +1,80 @@
+#include "skin/SkinIni.h"
+#include "skin/TextDecode.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+TSkinIni parse(const char *text)
+{
+    TSkinIni ini;
+    ini.SetText(QString::fromUtf8(text));
+    return ini;
+}
+} // namespace
+
+TEST(SkinIni, LineRules)
+{
+    const TSkinIni ini = parse("Orphan=1\n"
+                               "  [ TopPanel ]  \r\n"
+                               "; Size=99\n"
+                               "\n"
+                               "  Size =  22  \n"
+                               "NoValueLine\n"
+                               "Color=$00112233\n"
+                               "Command=seek -10\n"
+                               "Eq=a=b\n");
+    EXPECT_FALSE(ini.SectionExists(""));
+    EXPECT_EQ(ini.ReadInteger("toppanel", "SIZE", 0), 22);
+    EXPECT_EQ(ini.ReadString("TopPanel", "Command", ""), "seek -10");
+    EXPECT_EQ(ini.ReadString("TopPanel", "Eq", ""), "a=b");
+    EXPECT_FALSE(ini.ValueExists("TopPanel", "NoValueLine"));
+    EXPECT_FALSE(ini.ValueExists("TopPanel", "Orphan"));
+    EXPECT_EQ(ini.ReadInteger("TopPanel", "Color", 0), 0x00112233);
+}
+
+TEST(SkinIni, LaterDuplicatesWin)
+{
+    const TSkinIni ini = parse("[A]\nX=1\nx=2\n[B]\nY=1\n[a]\nZ=3\n");
+    // The later section [a] is the one read; its keys replace the earlier ones.
+    EXPECT_EQ(ini.ReadInteger("A", "Z", 0), 3);
+    EXPECT_FALSE(ini.ValueExists("A", "X"));
+    const TSkinIni keys = parse("[A]\nX=1\nx=2\n");
+    EXPECT_EQ(keys.ReadInteger("a", "X", 0), 2);
+}
+
+TEST(SkinIni, TypedValuesFallBackToDefaults)
+{
+    const TSkinIni ini = parse("[S]\nI=abc\nH=0x1F\nD=$ff\nN=-102\nB0=0\nB1=7\nBx=yes\nE=\n");
+    EXPECT_EQ(ini.ReadInteger("S", "I", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "H", 0), 31);
+    EXPECT_EQ(ini.ReadInteger("S", "D", 0), 255);
+    EXPECT_EQ(ini.ReadInteger("S", "N", 0), -102);
+    EXPECT_EQ(ini.ReadInteger("S", "Missing", 4), 4);
+    EXPECT_EQ(ini.ReadInteger("S", "E", 8), 8);
+    EXPECT_FALSE(ini.ReadBool("S", "B0", true));
+    EXPECT_TRUE(ini.ReadBool("S", "B1", false));
+    EXPECT_TRUE(ini.ReadBool("S", "Bx", true));
+    EXPECT_FALSE(ini.ReadBool("S", "Bx", false));
+    EXPECT_EQ(ini.ReadString("S", "E", "def"), "");
+}
+
+TEST(SkinIni, SectionsRemovedAsProcessed)
+{
+    TSkinIni ini = parse("[General]\n[BPLClose]\nType=button\n[TopPanel]\n[bplclose]\nType=button\n[Sep]\n");
+    EXPECT_EQ(ini.SectionNames(), (QStringList{"General", "BPLClose", "TopPanel", "Sep"}));
+    ini.EraseSection("general");
+    ini.EraseSection("BPLCLOSE");
+    EXPECT_EQ(ini.SectionNames(), (QStringList{"TopPanel", "Sep"}));
+    EXPECT_FALSE(ini.ValueExists("BPLClose", "Type"));
+}
+
+TEST(SkinIni, Encodings)
+{
+    EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF[S]"), "[S]");
+    EXPECT_EQ(DecodeTextFile("caf\xC3\xA9"), QString::fromUtf8("café"));
+    // Not valid UTF-8: read as Windows-1252 (0xE9 é, 0x80 euro sign).
+    EXPECT_EQ(DecodeTextFile("caf\xE9 \x80"), QString::fromUtf8("café €"));
+    EXPECT_EQ(DecodeTextFile(QByteArray("\xFF\xFE[\0S\0]\0", 8)), "[S]");
+    EXPECT_EQ(ParseSkinInteger("$FFFFFFFF").value(), -1);
+    EXPECT_FALSE(ParseSkinInteger("99999999999").has_value());
+}
