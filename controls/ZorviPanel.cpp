@@ -8,6 +8,7 @@ TZorviPanel::TZorviPanel(QWidget *parent) : QWidget(parent), TZorviLayoutItem(th
     // The paint covers every pixel: no erasing, no flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
 }
 
 void TZorviPanel::SetBitmap(const TMultiPartBitmap &bitmap)
