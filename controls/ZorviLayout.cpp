@@ -48,6 +48,17 @@ int DockKey(TAlign align, const QRect &g)
 
 } // namespace
 
+void ApplyGeometry(TZorviLayoutItem *item, const QRect &r)
+{
+    QWidget *w = item->m_self;
+    if (w->geometry() == r)
+        return;
+    const bool resized = w->size() != r.size();
+    w->setGeometry(r);
+    if (resized && !w->isVisible())
+        item->SizeChangedWhileHidden();
+}
+
 void TZorviLayoutItem::SetAlign(TAlign align)
 {
     if (align == m_align)
@@ -82,7 +93,7 @@ void TZorviLayoutItem::SetAnchorCenter(TAnchorCenter center)
 
 void TZorviLayoutItem::SetBounds(int left, int top, int width, int height)
 {
-    m_self->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    ApplyGeometry(this, QRect(left, top, std::max(0, width), std::max(0, height)));
     RecordRule();
 }
 
@@ -147,8 +158,7 @@ void ZorviRealign(QWidget *container)
             y = (ps.height() - height) / 2 + item->ACYOffset;
 
         const QRect g(x, y, width, height);
-        if (w->geometry() != g)
-            w->setGeometry(g);
+        ApplyGeometry(item, g);
         item->m_lastSet = g;
         item->m_lastParent = ps;
     }
@@ -191,8 +201,7 @@ void ZorviRealign(QWidget *container)
             }
             g.setWidth(std::max(0, g.width()));
             g.setHeight(std::max(0, g.height()));
-            if (d.widget->geometry() != g)
-                d.widget->setGeometry(g);
+            ApplyGeometry(d.item, g);
             d.item->m_hasRule = true;
             d.item->m_ruleRect = g;
             d.item->m_ruleParent = ps;

@@ -388,7 +388,7 @@ void TZorviListBox::mouseReleaseEvent(QMouseEvent *event)
 void TZorviListBox::wheelEvent(QWheelEvent *event)
 {
     const QRect inner = rect().adjusted(m_margins.Left, m_margins.Top, -m_margins.Right, -m_margins.Bottom);
-    if (!inner.contains(event->position().toPoint())) {
+    if (!inner.contains(event->position().toPoint()) || event->angleDelta().y() == 0) {
         event->ignore();
         return;
     }

@@ -59,8 +59,18 @@ void TZorviPanel::paintEvent(QPaintEvent *event)
 
 void TZorviPanel::resizeEvent(QResizeEvent *event)
 {
-    m_cacheValid = false;
     QWidget::resizeEvent(event);
+    HandleResize();
+}
+
+void TZorviPanel::SizeChangedWhileHidden()
+{
+    HandleResize();
+}
+
+void TZorviPanel::HandleResize()
+{
+    m_cacheValid = false;
     ZorviRealign(this);
     Resized();
     if (OnResize)
