@@ -1,0 +1,172 @@
+#include "app/MainForm.h"
+
+#include "app/PlaylistStrip.h"
+#include "common/Report.h"
+#include "common/ZError.h"
+#include "console/uLog.h"
+#include "platform/Paths.h"
+#include "playlist/uPlist.h"
+#include "settings/SettingsStore.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+TArgumentTargets targetsOf(const TProgram &p)
+{
+    return TArgumentTargets{&p.Settings->Options.Verbose, p.TranslatorMode, p.Playlist};
+}
+} // namespace
+
+TMainForm::TMainForm(const TProgram &program, const QStringList &arguments, QWidget *parent)
+    : QWidget(parent), m_program(program), m_log(nullptr),
+      m_receiver(targetsOf(program), &program.Settings->Options.SingleInstance)
+{
+    setObjectName(QStringLiteral("Zorvi.Main"));
+    setWindowTitle(QStringLiteral("Zorvi"));
+
+    // The log first, so anything logged from here on has somewhere to go.
+    m_log = new TLogForm(this);
+    m_programDir = Platform::ProgramDirectory();
+    for (const QString &arg : arguments) {
+        try {
+            ProcessArgument(arg, targetsOf(m_program));
+        } catch (const ZError &e) {
+            ReportError(e.message()); // one unusable argument does not stop the start
+        }
+    }
+    applyVerbose();
+
+    m_program.Store->SetFileName(Platform::SettingsFilePath(m_programDir));
+    m_program.Store->LoadSettings();
+    applyVerbose();
+    m_log->AddLine(QStringLiteral("$|Program directory: ") + m_programDir);
+    m_log->AddLine(QStringLiteral("$|Settings: ") + m_program.Store->FileName());
+
+    // The video area: black, with the native panel the engine draws into.
+    OuterPanel = new QWidget(this);
+    OuterPanel->setObjectName(QStringLiteral("OuterPanel"));
+    OuterPanel->setAutoFillBackground(true);
+    QPalette black = OuterPanel->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    OuterPanel->setPalette(black);
+    InnerPanel = new QWidget(OuterPanel);
+    InnerPanel->setObjectName(QStringLiteral("InnerPanel"));
+    InnerPanel->setAttribute(Qt::WA_NativeWindow);
+    InnerPanel->setAutoFillBackground(true);
+    InnerPanel->setPalette(black);
+    InnerPanel->setGeometry(0, 0, 0, 0);
+    InnerPanel->hide(); // shown when a video opens
+
+    PlaylistStrip = new TPlaylistStrip(m_program.Playlist, this);
+    m_program.Playlist->OnChange = [this](TSelectList *) {
+        layoutPanels();
+        PlaylistStrip->update();
+    };
+
+    applyBounds();
+
+    m_receiver.BringToFront = [this] { bringToFront(); };
+    m_receiver.PlayEntry = [this](int index) {
+        if (PlayEntry)
+            PlayEntry(index);
+    };
+    m_receiver.SetForegroundWindow = [this] { activateWindow(); };
+    m_receiver.ArgumentsTaken = [this] { applyVerbose(); };
+}
+
+TMainForm::~TMainForm()
+{
+    m_program.Playlist->OnChange = nullptr;
+}
+
+void TMainForm::Start()
+{
+    if (PlayEntry)
+        PlayEntry(0);
+}
+
+quint32 TMainForm::WMCopyData(quint32 dwData, const QByteArray &payload)
+{
+    m_receiver.Terminating = m_closed;
+    return m_receiver.WMCopyData(dwData, payload);
+}
+
+WId TMainForm::VideoWindowId()
+{
+    return InnerPanel->winId();
+}
+
+void TMainForm::applyVerbose()
+{
+    m_log->SetVerbose(m_program.Settings->Options.Verbose);
+}
+
+void TMainForm::applyBounds()
+{
+    const auto &s = m_program.Settings->LastSession;
+    QRect r(s.Left, s.Top, std::max(s.Width, 1), std::max(s.Height, 1));
+    // A position saved on a monitor that is gone comes back into the work area.
+    bool onScreen = false;
+    for (QScreen *screen : QGuiApplication::screens())
+        onScreen = onScreen || screen->availableGeometry().intersects(r);
+    if (!onScreen && QGuiApplication::primaryScreen()) {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        r.setSize(r.size().boundedTo(area.size()));
+        r.moveTopLeft(area.topLeft());
+    }
+    setGeometry(r);
+}
+
+void TMainForm::storeBounds()
+{
+    // Always a normal, windowed placement: never a maximized or full-screen one.
+    const QRect r = (isMinimized() || isMaximized() || isFullScreen()) ? normalGeometry() : geometry();
+    auto &s = m_program.Settings->LastSession;
+    s.Left = r.left();
+    s.Top = r.top();
+    s.Width = r.width();
+    s.Height = r.height();
+}
+
+void TMainForm::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    if (!isVisible())
+        show();
+    raise();
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        m_receiver.Terminating = true;
+        if (StopEngine)
+            StopEngine();
+        storeBounds();
+        try {
+            m_program.Store->SaveLastSession();
+        } catch (const ZError &e) {
+            ReportError(e.message());
+        }
+        m_log->close();
+    }
+    event->accept();
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutPanels();
+}
+
+void TMainForm::layoutPanels()
+{
+    const int strip = std::min(PlaylistStrip->WantedHeight(), height() / 2);
+    OuterPanel->setGeometry(0, 0, width(), height() - strip);
+    PlaylistStrip->setGeometry(0, height() - strip, width(), strip);
+}

@@ -1,0 +1,29 @@
+#include "app/PlaylistStrip.h"
+
+#include "playlist/uPlist.h"
+
+#include <QPainter>
+
+TPlaylistStrip::TPlaylistStrip(TZorviPlaylist *playlist, QWidget *parent)
+    : QWidget(parent), m_playlist(playlist)
+{
+    setObjectName(QStringLiteral("Playlist"));
+    QFont f = font();
+    f.setPixelSize(12);
+    setFont(f);
+}
+
+int TPlaylistStrip::WantedHeight() const
+{
+    return std::min(m_playlist->Count(), MaxRows) * RowHeight;
+}
+
+void TPlaylistStrip::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0x20, 0x20, 0x28));
+    p.setPen(QColor(0xE0, 0xE0, 0xE0));
+    p.setFont(font());
+    for (int i = 0; i < m_playlist->Count() && i * RowHeight < height(); ++i)
+        m_playlist->DrawItem(p, i, QRect(0, i * RowHeight, width(), RowHeight));
+}

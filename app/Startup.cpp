@@ -1,0 +1,77 @@
+#include "app/Startup.h"
+
+#include "common/Report.h"
+#include "common/ZError.h"
+#include "platform/HandOver.h"
+#include "platform/InstanceChannel.h"
+#include "playlist/uPlist.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+void ProcessArgument(const QString &argument, const TArgumentTargets &targets)
+{
+    if (argument == QLatin1String("-v"))
+        *targets.Verbose = true;
+    else if (argument == QLatin1String("-translator"))
+        *targets.TranslatorMode = true;
+    else
+        targets.Playlist->Add(argument);
+}
+
+QStringList MakeArgumentsAbsolute(const QStringList &arguments)
+{
+    QStringList out;
+    out.reserve(arguments.size());
+    for (const QString &a : arguments) {
+        const bool isSwitch = a == QLatin1String("-v") || a == QLatin1String("-translator");
+        const bool isUrl = a.contains(QLatin1String("://"));
+        if (!a.isEmpty() && !isSwitch && !isUrl && QDir::isRelativePath(a) && QFileInfo::exists(a))
+            out << QDir::cleanPath(QDir::current().absoluteFilePath(a));
+        else
+            out << a;
+    }
+    return out;
+}
+
+bool SendArgumentsToInstance(const QString &socketPath, const QStringList &arguments)
+{
+    const QByteArray payload = HandOver::EncodePayload(MakeArgumentsAbsolute(arguments));
+    const auto outcome =
+        Platform::SendToInstance(socketPath, HandOver::EncodeMessage(HandOver::Magic, payload));
+    return outcome.Found && outcome.Verdict == HandOver::Accepted;
+}
+
+bool StartupCheck(const QStringList &arguments, const QString &socketPath)
+{
+    // No copy listening, or one that declined or failed: this process runs on its own.
+    return !SendArgumentsToInstance(socketPath, arguments);
+}
+
+quint32 THandOverReceiver::WMCopyData(quint32 dwData, const QByteArray &payload)
+{
+    if (Terminating || !*m_singleInstance)
+        return 0;
+    if (dwData != HandOver::Magic) {
+        ReportError(QStringLiteral("Invalid data structure passed in WM_COPYDATA"));
+        return 0;
+    }
+    quint32 reply = 0;
+    try {
+        const int first = m_targets.Playlist->Count();
+        for (const QString &arg : HandOver::DecodePayload(payload))
+            ProcessArgument(arg, m_targets);
+        reply = HandOver::Accepted;
+        if (ArgumentsTaken)
+            ArgumentsTaken();
+        if (BringToFront)
+            BringToFront();
+        if (PlayEntry)
+            PlayEntry(first);
+        if (SetForegroundWindow)
+            SetForegroundWindow();
+    } catch (const ZError &e) {
+        ReportError(e.message());
+    }
+    return reply;
+}

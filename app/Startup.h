@@ -1,0 +1,54 @@
+#pragma once
+// Start-up and single instance: how arguments are taken at a start, and how a
+// second start hands them to the copy that already runs.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class TZorviPlaylist;
+
+// Where the arguments of a start (or of a hand-over) go.
+struct TArgumentTargets {
+    bool *Verbose = nullptr;        // the engine link's verbose flag
+    bool *TranslatorMode = nullptr; // the localization's translator mode
+    TZorviPlaylist *Playlist = nullptr;
+};
+
+// "-v" and "-translator" exactly (letter case included) set their flag;
+// anything else goes to the playlist.
+void ProcessArgument(const QString &argument, const TArgumentTargets &targets);
+
+// Arguments that name an existing file or folder relative to the current
+// folder become absolute: the running copy has another working folder.
+// Switches, URLs and anything else are left as they are.
+QStringList MakeArgumentsAbsolute(const QStringList &arguments);
+
+// Hands the arguments to the copy listening on socketPath; true when it accepted.
+bool SendArgumentsToInstance(const QString &socketPath, const QStringList &arguments);
+
+// True when this process goes on as the running copy; false when a running copy
+// took the arguments and this process ends.
+bool StartupCheck(const QStringList &arguments, const QString &socketPath);
+
+// The receiving side of the hand-over.
+class THandOverReceiver {
+public:
+    THandOverReceiver(const TArgumentTargets &targets, const bool *singleInstance)
+        : m_targets(targets), m_singleInstance(singleInstance)
+    {
+    }
+
+    // Takes one message; returns the verdict (1 accepted, 0 declined).
+    quint32 WMCopyData(quint32 dwData, const QByteArray &payload);
+
+    bool Terminating = false;
+    std::function<void()> BringToFront;        // restore, show, raise the application
+    std::function<void(int index)> PlayEntry;  // the engine link plays the first new entry
+    std::function<void()> SetForegroundWindow; // focus the main window
+    std::function<void()> ArgumentsTaken;      // after the arguments were processed
+
+private:
+    TArgumentTargets m_targets;
+    const bool *m_singleInstance;
+};

@@ -1,0 +1,54 @@
+// The composition root: decides between handing over and running, creates the
+// program-wide objects and wires them.
+#include "app/MainForm.h"
+#include "common/Report.h"
+#include "console/uLog.h"
+#include "platform/Display.h"
+#include "platform/InstanceChannel.h"
+#include "platform/SignalPipe.h"
+#include "playlist/uPlist.h"
+#include "settings/SettingsStore.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+
+    const QString socketPath = Platform::InstanceSocketPath();
+    if (!StartupCheck(arguments, socketPath))
+        return 0;
+
+    Platform::SelectX11Platform();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zorvi"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zorvi"));
+    SetReportHandler(
+        [](const QString &message) { QMessageBox::critical(nullptr, QStringLiteral("Zorvi"), message); });
+
+    TSettingsData settings;
+    TSettingsStore store(settings);
+    TZorviPlaylist playlist;
+    bool translatorMode = false;
+    TMainForm form(TProgram{&settings, &store, &playlist, &translatorMode}, arguments);
+
+    Platform::TInstanceServer server(socketPath, [&form](quint32 magic, const QByteArray &payload) {
+        return form.WMCopyData(magic, payload);
+    });
+    if (!server.Listen())
+        form.Log()->AddLine(QStringLiteral("$|Another copy listens on ") + socketPath);
+
+    Platform::TSignalPipe signalPipe;
+    QObject::connect(&signalPipe, &Platform::TSignalPipe::Terminate, &form, [&form] {
+        form.close();
+        QCoreApplication::quit();
+    });
+
+    form.show();
+    form.Start();
+    return app.exec();
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The channel through which a second start hands its arguments to the running
+// copy: a local socket named "Zorvi.Main." plus the user id in the user's
+// runtime folder, usable by that user only (file mode, and the peer's user id
+// checked on both ends).
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace Platform {
+
+// $XDG_RUNTIME_DIR/Zorvi.Main.<uid>, or /tmp/Zorvi.Main.<uid> without one.
+QString InstanceSocketPath();
+
+struct TSendOutcome {
+    bool Found = false;  // a copy of this user was listening
+    quint32 Verdict = 0; // its answer; 0 also when it did not answer in time
+};
+
+// Sends one message (HandOver::EncodeMessage) and waits for the verdict.
+// Works before the application object exists.
+TSendOutcome SendToInstance(const QString &socketPath, const QByteArray &message, int timeoutMs = 10000);
+
+class TInstanceServer : public QObject {
+    Q_OBJECT
+public:
+    // Called on the owning thread for each complete message; returns the verdict.
+    using Handler = std::function<quint32(quint32 magic, const QByteArray &payload)>;
+
+    TInstanceServer(const QString &socketPath, Handler handler, QObject *parent = nullptr);
+    ~TInstanceServer() override;
+
+    // Starts listening; a socket file nobody listens on is removed first.
+    // False when another copy listens there or the socket cannot be made.
+    bool Listen();
+    const QString &SocketPath() const { return m_path; }
+
+    // Milliseconds a connection may take to deliver its message.
+    static constexpr int ReceiveTimeoutMs = 10000;
+
+private:
+    void acceptConnection();
+    void serve(QLocalSocket *socket);
+
+    QString m_path;
+    Handler m_handler;
+    QLocalServer *m_server;
+};
+
+// Whether the process at the other end of a connected local socket runs as this user.
+bool PeerIsSameUser(qintptr socketDescriptor);
+
+} // namespace Platform

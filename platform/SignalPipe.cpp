@@ -1,0 +1,56 @@
+#include "platform/SignalPipe.h"
+
+#include <QSocketNotifier>
+#include <cerrno>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace Platform {
+
+namespace {
+int g_fds[2] = {-1, -1};
+
+void onSignal(int signo)
+{
+    const int saved = errno;
+    unsigned char b = static_cast<unsigned char>(signo);
+    [[maybe_unused]] auto n = ::write(g_fds[0], &b, 1);
+    errno = saved;
+}
+} // namespace
+
+TSignalPipe::TSignalPipe(QObject *parent) : QObject(parent)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_fds) != 0)
+        return;
+    m_notifier = new QSocketNotifier(g_fds[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &TSignalPipe::readPipe);
+    struct sigaction sa {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &sa, nullptr);
+    ::sigaction(SIGINT, &sa, nullptr);
+}
+
+TSignalPipe::~TSignalPipe()
+{
+    ::signal(SIGTERM, SIG_DFL);
+    ::signal(SIGINT, SIG_DFL);
+    delete m_notifier;
+    for (int &fd : g_fds) {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+}
+
+void TSignalPipe::readPipe()
+{
+    unsigned char b = 0;
+    if (::read(g_fds[1], &b, 1) == 1)
+        emit Terminate(b);
+}
+
+} // namespace Platform

@@ -1,0 +1,211 @@
+#include "settings/SettingsStore.h"
+
+#include "common/ZError.h"
+#include "settings/IniFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <stdexcept>
+
+namespace {
+const QString kOptions = QStringLiteral("Options");
+const QString kLastSession = QStringLiteral("LastSession");
+
+template <typename T>
+TSettingRow makeRow(const QString &section, const char *key, T *holder, const T &def, unsigned flags = 0)
+{
+    return TSettingRow{section, QString::fromLatin1(key), TSettingValue(def), TSettingHolder(holder), flags};
+}
+} // namespace
+
+TSettingsStore::TSettingsStore(TSettingsData &data)
+{
+    const TSettingsData d0{};
+    auto &o = data.Options;
+    auto &l = data.LastSession;
+    const auto &O = d0.Options;
+    const auto &L = d0.LastSession;
+    const QString &S = kOptions;
+    // Reading order; the writers follow it too (see writeSection for the one exception).
+    m_rows = {
+        makeRow(S, "Verbose", &o.Verbose, O.Verbose, SfNeverWritten | SfDefaultIsCurrent),
+        makeRow(S, "SingleInstance", &o.SingleInstance, O.SingleInstance),
+        makeRow(S, "StartFullscreen", &o.StartFullscreen, O.StartFullscreen),
+        makeRow(S, "ResizeOnOpen", &o.ResizeOnOpen, O.ResizeOnOpen),
+        makeRow(S, "Snap", &o.Snap, O.Snap),
+        makeRow(S, "MPlayerPath", &o.MPlayerPath, O.MPlayerPath),
+    };
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray key = "AddParams" + QByteArray::number(i);
+        m_rows.push_back(makeRow(S, key.constData(), &o.AddParams[i].Enabled, O.AddParams[i].Enabled));
+        m_rows.push_back(makeRow(S, (key + "str").constData(), &o.AddParams[i].Text, O.AddParams[i].Text));
+    }
+    const std::vector<TSettingRow> rest = {
+        makeRow(S, "AudioOut", &o.AudioOut, O.AudioOut),
+        makeRow(S, "CustomAudioOut", &o.CustomAudioOut, O.CustomAudioOut),
+        makeRow(S, "MuteOnPauseSeek", &o.MuteOnPauseSeek, O.MuteOnPauseSeek),
+        makeRow(S, "VideoOut", &o.VideoOut, O.VideoOut),
+        makeRow(S, "CustomVideoOut", &o.CustomVideoOut, O.CustomVideoOut),
+        makeRow(S, "CustomPostProc", &o.CustomPostProc, O.CustomPostProc),
+        makeRow(S, "PriorityBoost", &o.PriorityBoost, O.PriorityBoost),
+        makeRow(S, "Cache", &o.Cache, O.Cache),
+        makeRow(S, "CacheSize", &o.CacheSize, O.CacheSize),
+        makeRow(S, "OSDLevel", &o.OSDLevel, O.OSDLevel),
+        makeRow(S, "Local", &o.Local, O.Local),
+
+        makeRow(kLastSession, "Compact", &l.Compact, L.Compact),
+        makeRow(kLastSession, "HideFSControls", &l.HideFSControls, L.HideFSControls),
+        makeRow(kLastSession, "OnTop", &l.OnTop, L.OnTop),
+        makeRow(kLastSession, "WindowSize", &l.WindowSize, L.WindowSize),
+        makeRow(kLastSession, "WindowKeepAspect", &l.WindowKeepAspect, L.WindowKeepAspect),
+        makeRow(kLastSession, "WinRatio", &l.WinRatio, L.WinRatio, SfPositive),
+        makeRow(kLastSession, "WinCenter", &l.WinCenter, L.WinCenter),
+        makeRow(kLastSession, "Left", &l.Left, L.Left),
+        makeRow(kLastSession, "Top", &l.Top, L.Top),
+        makeRow(kLastSession, "Height", &l.Height, L.Height),
+        makeRow(kLastSession, "Width", &l.Width, L.Width),
+        makeRow(kLastSession, "Skin", &l.Skin, L.Skin),
+        makeRow(kLastSession, "Volume", &l.Volume, L.Volume),
+        makeRow(kLastSession, "Mute", &l.Mute, L.Mute),
+        makeRow(kLastSession, "FrameDrop", &l.FrameDrop, L.FrameDrop),
+        makeRow(kLastSession, "PostProc", &l.PostProc, L.PostProc),
+        makeRow(kLastSession, "SubScale", &l.SubScale, L.SubScale),
+        makeRow(kLastSession, "LastOptionsTab", &l.LastOptionsTab, L.LastOptionsTab),
+    };
+    m_rows.insert(m_rows.end(), rest.begin(), rest.end());
+}
+
+TSettingRow &TSettingsStore::row(const QString &key)
+{
+    for (auto &r : m_rows)
+        if (r.Key.compare(key, Qt::CaseInsensitive) == 0)
+            return r;
+    throw std::invalid_argument("unknown settings key " + key.toStdString());
+}
+
+namespace {
+template <typename T> void bindHolder(TSettingRow &r, T *holder)
+{
+    if (!holder || !std::holds_alternative<T *>(r.Holder))
+        throw std::invalid_argument("settings key " + r.Key.toStdString() +
+                                    " bound to a holder of another type");
+    r.Holder = holder;
+}
+} // namespace
+
+void TSettingsStore::Bind(const QString &key, bool *holder)
+{
+    bindHolder(row(key), holder);
+}
+void TSettingsStore::Bind(const QString &key, int *holder)
+{
+    bindHolder(row(key), holder);
+}
+void TSettingsStore::Bind(const QString &key, float *holder)
+{
+    bindHolder(row(key), holder);
+}
+void TSettingsStore::Bind(const QString &key, QString *holder)
+{
+    bindHolder(row(key), holder);
+}
+
+void TSettingsStore::readSection(const TIniFile &ini, const QString &section)
+{
+    for (auto &r : m_rows) {
+        if (r.Section != section)
+            continue;
+        const bool current = r.Flags & SfDefaultIsCurrent;
+        std::visit(
+            [&](auto *holder) {
+                using T = std::remove_pointer_t<decltype(holder)>;
+                const T def = current ? *holder : std::get<T>(r.Default);
+                if constexpr (std::is_same_v<T, bool>)
+                    *holder = ini.ReadBool(section, r.Key, def);
+                else if constexpr (std::is_same_v<T, int>)
+                    *holder = ini.ReadInteger(section, r.Key, def);
+                else if constexpr (std::is_same_v<T, float>) {
+                    const float v = ini.ReadFloat(section, r.Key, def);
+                    *holder = (r.Flags & SfPositive) && !(v > 0) ? def : v;
+                } else
+                    *holder = ini.ReadString(section, r.Key, def);
+            },
+            r.Holder);
+    }
+}
+
+void TSettingsStore::writeSection(TIniFile &ini, const QString &section) const
+{
+    std::vector<const TSettingRow *> order;
+    for (const auto &r : m_rows)
+        if (r.Section == section && !(r.Flags & SfNeverWritten))
+            order.push_back(&r);
+    // The window size is read height first but written width first.
+    for (size_t i = 0; i + 1 < order.size(); ++i)
+        if (order[i]->Key == QLatin1String("Height") && order[i + 1]->Key == QLatin1String("Width"))
+            std::swap(order[i], order[i + 1]);
+
+    for (const TSettingRow *r : order) {
+        std::visit(
+            [&](auto *holder) {
+                using T = std::remove_pointer_t<decltype(holder)>;
+                if constexpr (std::is_same_v<T, bool>)
+                    ini.WriteBool(section, r->Key, *holder);
+                else if constexpr (std::is_same_v<T, int>)
+                    ini.WriteInteger(section, r->Key, *holder);
+                else if constexpr (std::is_same_v<T, float>)
+                    ini.WriteFloat(section, r->Key, *holder);
+                else
+                    ini.WriteString(section, r->Key, *holder);
+            },
+            r->Holder);
+    }
+}
+
+void TSettingsStore::LoadSettings()
+{
+    TIniFile ini;
+    try {
+        ini = TIniFile::Load(m_fileName);
+    } catch (const ZError &) {
+        // An unreadable file counts as a missing one: every value takes its default.
+    }
+    readSection(ini, kOptions);
+    readSection(ini, kLastSession);
+    if (ReadShortcuts)
+        ReadShortcuts(ini);
+}
+
+TIniFile TSettingsStore::loadForWriting() const
+{
+    try {
+        return TIniFile::Load(m_fileName);
+    } catch (const ZError &) {
+        // Writing without the old contents would lose the other sections.
+        throw ZError(QStringLiteral("Unable to write to ") + m_fileName);
+    }
+}
+
+void TSettingsStore::save(const TIniFile &ini, bool keepComments) const
+{
+    const QString dir = QFileInfo(m_fileName).absolutePath();
+    if (!QFileInfo::exists(dir))
+        QDir().mkpath(dir); // the per-user folder on first use; failure shows as a write error
+    ini.Save(m_fileName, keepComments);
+}
+
+void TSettingsStore::SaveOptions(bool shortcutsModified)
+{
+    TIniFile ini = loadForWriting();
+    writeSection(ini, kOptions);
+    if (shortcutsModified && WriteShortcuts)
+        WriteShortcuts(ini);
+    save(ini, false);
+}
+
+void TSettingsStore::SaveLastSession()
+{
+    TIniFile ini = loadForWriting();
+    writeSection(ini, kLastSession);
+    save(ini, true);
+}

@@ -1,0 +1,73 @@
+#pragma once
+// Moves the values of zorvi.ini between the file and their holders. One table
+// of (section, key, default, holder) drives reading and writing, so each key is
+// declared once. Holders start as the fields of a TSettingsData; a component
+// that keeps a value itself points the key at its own field with Bind.
+#include "settings/SettingsData.h"
+
+#include <QString>
+#include <functional>
+#include <variant>
+#include <vector>
+
+class TIniFile;
+
+using TSettingHolder = std::variant<bool *, int *, float *, QString *>;
+using TSettingValue = std::variant<bool, int, float, QString>;
+
+enum TSettingFlag : unsigned {
+    SfNeverWritten = 1,     // read only (Verbose)
+    SfDefaultIsCurrent = 2, // the holder's value before loading is the default
+    SfPositive = 4,         // a float that divides: 0 or less takes the default
+};
+
+struct TSettingRow {
+    QString Section;
+    QString Key;
+    TSettingValue Default;
+    TSettingHolder Holder;
+    unsigned Flags = 0;
+};
+
+class TSettingsStore {
+public:
+    explicit TSettingsStore(TSettingsData &data);
+
+    // Full path of zorvi.ini (see Platform::SettingsFilePath).
+    void SetFileName(const QString &fileName) { m_fileName = fileName; }
+    const QString &FileName() const { return m_fileName; }
+
+    // Points a key at another holder of the same type. Throws std::invalid_argument
+    // for an unknown key or a type mismatch (a programming error).
+    void Bind(const QString &key, bool *holder);
+    void Bind(const QString &key, int *holder);
+    void Bind(const QString &key, float *holder);
+    void Bind(const QString &key, QString *holder);
+
+    // Reads "Options", then "LastSession", then hands the file to ReadShortcuts.
+    // A missing or unreadable file gives every default, silently.
+    void LoadSettings();
+    // Rewrites the file in one piece with every "Options" key (never Verbose),
+    // keeping the other sections; "Shortcuts" is rewritten through
+    // WriteShortcuts when the shortcut list was edited.
+    void SaveOptions(bool shortcutsModified);
+    // Writes every "LastSession" key, keeping the rest of the file as it is.
+    // Both saves throw ZError("Unable to write to " + file) and leave the old file.
+    void SaveLastSession();
+
+    // Section "Shortcuts" belongs to the shortcut list, which fills these in.
+    std::function<void(const TIniFile &ini)> ReadShortcuts;
+    std::function<void(TIniFile &ini)> WriteShortcuts;
+
+    const std::vector<TSettingRow> &Rows() const { return m_rows; }
+
+private:
+    TSettingRow &row(const QString &key);
+    void readSection(const TIniFile &ini, const QString &section);
+    void writeSection(TIniFile &ini, const QString &section) const;
+    TIniFile loadForWriting() const;
+    void save(const TIniFile &ini, bool keepComments) const;
+
+    std::vector<TSettingRow> m_rows;
+    QString m_fileName;
+};

@@ -1,0 +1,128 @@
+#include "app/Startup.h"
+#include "common/Report.h"
+#include "platform/HandOver.h"
+#include "playlist/uPlist.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Targets {
+    bool verbose = false;
+    bool translator = false;
+    TZorviPlaylist playlist;
+    TArgumentTargets get() { return {&verbose, &translator, &playlist}; }
+};
+
+QStringList titles(TZorviPlaylist &pl)
+{
+    QStringList t;
+    for (int i = 0; i < pl.Count(); ++i)
+        t << pl.Items(i)->Title;
+    return t;
+}
+
+} // namespace
+
+TEST(ProcessArgument, SwitchesOnlyInTheirExactForm)
+{
+    struct Row {
+        const char *arg;
+        bool verbose, translator;
+        int entries;
+    } rows[] = {
+        {"-v", true, false, 0},           {"-translator", false, true, 0}, {"-V", false, false, 1},
+        {"-Translator", false, false, 1}, {"--v", false, false, 1},        {"-v ", false, false, 1},
+        {"film.avi", false, false, 1},
+    };
+    for (const auto &r : rows) {
+        Targets t;
+        ProcessArgument(QString::fromUtf8(r.arg), t.get());
+        EXPECT_EQ(t.verbose, r.verbose) << r.arg;
+        EXPECT_EQ(t.translator, r.translator) << r.arg;
+        EXPECT_EQ(t.playlist.Count(), r.entries) << r.arg;
+    }
+}
+
+TEST(MakeArgumentsAbsolute, OnlyExistingRelativeNames)
+{
+    QTemporaryDir dir;
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QDir().mkdir("folder");
+    for (const char *name : {"film one.avi", "-v", "http:"})
+        QFile(name).open(QIODevice::WriteOnly);
+    const QString here = QDir::currentPath();
+    struct Row {
+        QString arg, expected;
+    } rows[] = {
+        {"film one.avi", here + "/film one.avi"},
+        {"./folder/", here + "/folder"},
+        {"folder/../film one.avi", here + "/film one.avi"},
+        {"missing.avi", "missing.avi"},
+        {"/etc/hostname", "/etc/hostname"},
+        {"-v", "-v"}, // a switch, even with a file of that name here
+        {"http://example.com/a.mp3", "http://example.com/a.mp3"},
+        {"", ""},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(MakeArgumentsAbsolute({r.arg}), QStringList{r.expected}) << r.arg.toStdString();
+    QDir::setCurrent(saved);
+}
+
+class ReceiverTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous = SetReportHandler([this](const QString &m) { reported << m; });
+        receiver.BringToFront = [this] { calls << "front"; };
+        receiver.PlayEntry = [this](int i) { calls << QStringLiteral("play %1").arg(i); };
+        receiver.SetForegroundWindow = [this] { calls << "foreground"; };
+        t.playlist.Add("earlier.avi");
+    }
+    void TearDown() override { SetReportHandler(previous); }
+    quint32 receive(const QStringList &args, quint32 magic = HandOver::Magic)
+    {
+        return receiver.WMCopyData(magic, HandOver::EncodePayload(args));
+    }
+
+    Targets t;
+    bool singleInstance = true;
+    THandOverReceiver receiver{t.get(), &singleInstance};
+    QStringList reported, calls;
+    ReportHandler previous;
+};
+
+TEST_F(ReceiverTest, AppendsInOrderAndPlaysTheFirstNewEntry)
+{
+    EXPECT_EQ(receive({"a b.avi", QString::fromUtf8("Grüße 日本.mkv"), "-v"}), 1u);
+    EXPECT_EQ(titles(t.playlist),
+              QStringList({"earlier.avi", "a b.avi", QString::fromUtf8("Grüße 日本.mkv")}));
+    EXPECT_TRUE(t.verbose);
+    EXPECT_EQ(calls, QStringList({"front", "play 1", "foreground"}));
+    EXPECT_TRUE(reported.isEmpty());
+}
+
+TEST_F(ReceiverTest, NoArgumentsRestartsAtAnIndexPastTheEnd)
+{
+    EXPECT_EQ(receiver.WMCopyData(HandOver::Magic, QByteArray(2, '\0')), 1u);
+    EXPECT_EQ(t.playlist.Count(), 1);
+    EXPECT_EQ(calls, QStringList({"front", "play 1", "foreground"}));
+}
+
+TEST_F(ReceiverTest, DeclinesWithoutTouchingAnything)
+{
+    singleInstance = false;
+    EXPECT_EQ(receive({"x.avi"}), 0u);
+    singleInstance = true;
+    receiver.Terminating = true;
+    EXPECT_EQ(receive({"x.avi"}), 0u);
+    receiver.Terminating = false;
+    EXPECT_EQ(receive({"x.avi"}, 0xDA1F1DAC), 0u);
+    EXPECT_EQ(reported, QStringList{"Invalid data structure passed in WM_COPYDATA"});
+    EXPECT_EQ(t.playlist.Count(), 1);
+    EXPECT_TRUE(calls.isEmpty());
+}

@@ -1,0 +1,165 @@
+#include "platform/HandOver.h"
+#include "platform/InstanceChannel.h"
+#include "platform/SignalPipe.h"
+#include "support/OtherUser.h"
+#include "support/QtApp.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+
+using namespace Platform;
+
+namespace {
+
+class InstanceChannelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApp();
+        ASSERT_TRUE(dir.isValid());
+        ::chmod(QFile::encodeName(dir.path()).constData(), 0755); // other users may reach the socket file
+        path = dir.filePath("Zorvi.Main.test");
+    }
+    TSendOutcome send(const QByteArray &message, int timeoutMs = 10000)
+    {
+        return RunWhileHandlingEvents([&] { return SendToInstance(path, message, timeoutMs); });
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    QList<QPair<quint32, QByteArray>> received;
+    TInstanceServer::Handler record = [this](quint32 magic, const QByteArray &payload) -> quint32 {
+        received.append({magic, payload});
+        return magic == HandOver::Magic ? 1 : 0;
+    };
+};
+
+int rawListener(const QString &path)
+{
+    int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    const QByteArray p = QFile::encodeName(path);
+    memcpy(addr.sun_path, p.constData(), size_t(p.size()));
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0 || ::listen(fd, 4) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
+TEST_F(InstanceChannelTest, MessageAndVerdictTravel)
+{
+    TInstanceServer server(path, record);
+    ASSERT_TRUE(server.Listen());
+    const QByteArray payload = HandOver::EncodePayload({"a b", QString::fromUtf8("ü")});
+    const auto outcome = send(HandOver::EncodeMessage(HandOver::Magic, payload));
+    EXPECT_TRUE(outcome.Found);
+    EXPECT_EQ(outcome.Verdict, 1u);
+    ASSERT_EQ(received.size(), 1);
+    EXPECT_EQ(received[0].second, payload);
+
+    const auto wrong = send(HandOver::EncodeMessage(0x12345678, payload));
+    EXPECT_TRUE(wrong.Found);
+    EXPECT_EQ(wrong.Verdict, 0u);
+    // A size beyond the cap is refused without waiting for the bytes.
+    QByteArray huge = HandOver::EncodeMessage(HandOver::Magic, {});
+    huge[7] = char(0x7F);
+    EXPECT_EQ(send(huge).Verdict, 0u);
+    EXPECT_EQ(received.size(), 2);
+}
+
+TEST_F(InstanceChannelTest, NoListenerAndStaleFiles)
+{
+    EXPECT_FALSE(send(HandOver::EncodeMessage(HandOver::Magic, {})).Found);
+    // A socket file left by a copy that crashed: nobody listens on it.
+    int stale = rawListener(path);
+    ASSERT_GE(stale, 0);
+    ::close(stale);
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_FALSE(send(HandOver::EncodeMessage(HandOver::Magic, {})).Found);
+    TInstanceServer server(path, record);
+    EXPECT_TRUE(server.Listen());
+    // A second copy cannot take over a live channel.
+    TInstanceServer second(path, record);
+    EXPECT_FALSE(second.Listen());
+    EXPECT_EQ(send(HandOver::EncodeMessage(HandOver::Magic, {})).Verdict, 1u);
+}
+
+TEST_F(InstanceChannelTest, SilentReceiverCountsAsDeclining)
+{
+    int fd = rawListener(path);
+    ASSERT_GE(fd, 0);
+    QElapsedTimer t;
+    t.start();
+    const auto outcome = SendToInstance(path, HandOver::EncodeMessage(HandOver::Magic, {}), 300);
+    EXPECT_TRUE(outcome.Found);
+    EXPECT_EQ(outcome.Verdict, 0u);
+    EXPECT_GE(t.elapsed(), 290);
+    EXPECT_LT(t.elapsed(), 3000);
+    ::close(fd);
+}
+
+TEST_F(InstanceChannelTest, OtherUsersCannotHandOver)
+{
+    TInstanceServer server(path, record);
+    ASSERT_TRUE(server.Listen());
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_TRUE(S_ISSOCK(st.st_mode));
+    EXPECT_EQ(st.st_mode & 077, 0u) << std::oct << st.st_mode;
+    EXPECT_EQ(st.st_uid, ::getuid());
+    if (!RunningAsRoot())
+        GTEST_SKIP() << "needs root to act as another user";
+
+    const QByteArray message = HandOver::EncodeMessage(HandOver::Magic, HandOver::EncodePayload({"x"}));
+    auto tryAsNobody = [&] {
+        return RunAsOtherUser([&] {
+            const auto o = SendToInstance(path, message, 2000);
+            return QStringLiteral("%1 %2").arg(o.Found).arg(o.Verdict);
+        });
+    };
+    EXPECT_EQ(RunWhileHandlingEvents(tryAsNobody), "0 0"); // the file mode keeps them out
+
+    // Even with the file opened to everyone, the receiver checks who is calling.
+    ::chmod(QFile::encodeName(path).constData(), 0777);
+    auto rawAsNobody = [&] {
+        return RunAsOtherUser([&] {
+            int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un addr{};
+            addr.sun_family = AF_UNIX;
+            const QByteArray p = QFile::encodeName(path);
+            memcpy(addr.sun_path, p.constData(), size_t(p.size()));
+            if (::connect(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0)
+                return QStringLiteral("refused");
+            [[maybe_unused]] auto w = ::send(fd, message.constData(), size_t(message.size()), MSG_NOSIGNAL);
+            char reply[4];
+            const auto n = ::recv(fd, reply, 4, 0);
+            ::close(fd);
+            return n == 4 ? QStringLiteral("verdict %1").arg(int(reply[0])) : QStringLiteral("no verdict");
+        });
+    };
+    EXPECT_EQ(RunWhileHandlingEvents(rawAsNobody), "no verdict");
+    EXPECT_TRUE(received.isEmpty());
+}
+
+TEST(SignalPipe, TerminationSignalsArriveAsEvents)
+{
+    EnsureApp();
+    TSignalPipe pipe;
+    QList<int> seen;
+    QObject::connect(&pipe, &TSignalPipe::Terminate, [&](int s) { seen << s; });
+    ::raise(SIGTERM);
+    ::raise(SIGINT);
+    for (int i = 0; i < 100 && seen.size() < 2; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(seen, QList<int>({SIGTERM, SIGINT}));
+}

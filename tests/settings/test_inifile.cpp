@@ -1,0 +1,136 @@
+#include "common/ZError.h"
+#include "settings/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+TEST(IniFile, ReadingRules)
+{
+    const TIniFile ini = TIniFile::FromBytes("stray=before any section\r\n"
+                                             "[Options]\r\n"
+                                             "  Skin  =   Blue Night  \r\n"
+                                             "; Skin=commented\r\n"
+                                             "\r\n"
+                                             "Path=a=b\r\n"
+                                             "Empty=\r\n"
+                                             "no equals sign\r\n"
+                                             "Skin=second occurrence\r\n"
+                                             "[ options ]\n"
+                                             "Late=merged\n"
+                                             "[Other]\rKey=cr only\r");
+    struct Row {
+        const char *section, *key;
+        std::optional<QString> expected;
+    } rows[] = {
+        {"Options", "Skin", QStringLiteral("Blue Night")},
+        {"OPTIONS", "skin", QStringLiteral("Blue Night")},
+        {"Options", "Path", QStringLiteral("a=b")},
+        {"Options", "Empty", QString()},
+        {"Options", "; Skin", std::nullopt},
+        {"Options", "no equals sign", std::nullopt},
+        {"Options", "Late", QStringLiteral("merged")},
+        {"Other", "Key", QStringLiteral("cr only")},
+        {"", "stray", std::nullopt},
+        {"Missing", "Skin", std::nullopt},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(ini.Value(r.section, r.key), r.expected) << r.section << "/" << r.key;
+    EXPECT_EQ(ini.SectionNames(), QStringList({"Options", "Other"}));
+}
+
+TEST(IniFile, TypedValuesFallBackToTheDefault)
+{
+    const TIniFile ini =
+        TIniFile::FromBytes("[S]\nb2=2\nb0=0\nbx=yes\nbneg=-1\n"
+                            "i=-42\nibig=99999999999\nix=12abc\niplus=+7\n"
+                            "f=3.5\nfexp=1e2\nfnan=nan\nfinf=inf\nfhuge=1e39\nfcomma=3,5\nfe=\n");
+    EXPECT_TRUE(ini.ReadBool("S", "b2", false));
+    EXPECT_FALSE(ini.ReadBool("S", "b0", true));
+    EXPECT_TRUE(ini.ReadBool("S", "bx", true));
+    EXPECT_FALSE(ini.ReadBool("S", "bx", false));
+    EXPECT_TRUE(ini.ReadBool("S", "bneg", false));
+    EXPECT_TRUE(ini.ReadBool("S", "missing", true));
+
+    EXPECT_EQ(ini.ReadInteger("S", "i", 5), -42);
+    EXPECT_EQ(ini.ReadInteger("S", "ibig", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "ix", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "iplus", 5), 7);
+
+    EXPECT_EQ(ini.ReadFloat("S", "f", 1), 3.5f);
+    EXPECT_EQ(ini.ReadFloat("S", "fexp", 1), 100.f);
+    for (const char *key : {"fnan", "finf", "fhuge", "fcomma", "fe", "missing"})
+        EXPECT_EQ(ini.ReadFloat("S", key, 1.25f), 1.25f) << key;
+}
+
+TEST(IniFile, TextEncodings)
+{
+    struct Row {
+        QByteArray bytes;
+        QString expected;
+    } rows[] = {
+        {"[S]\nk=Gr\xC3\xBC\xC3\x9F"
+         "e",
+         QString::fromUtf8("Grüße")}, // valid UTF-8
+        {"[S]\nk=Gr\xFC\xDF"
+         "e \x80",
+         QString::fromUtf8("Grüße €")},                                                  // Windows-1252
+        {"\xEF\xBB\xBF[S]\nk=\xE2\x82\xAC", QString::fromUtf8("€")},                     // UTF-8 mark
+        {QByteArray("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xAC\x20", 16), QString::fromUtf8("€")}, // UTF-16 mark
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(TIniFile::FromBytes(r.bytes).ReadString("s", "K", "-"), r.expected)
+            << r.bytes.toHex().data();
+}
+
+TEST(IniFile, WritingKeepsOrMakesStructure)
+{
+    TIniFile ini = TIniFile::FromBytes("; heading\n[A]\nx=1\n; note\n\n[B]\ny=2\n");
+    ini.WriteInteger("a", "X", 5);           // replaced where it stands, name as written first
+    ini.WriteString("A", "z", "two\nlines"); // after the last value of A, on one line
+    ini.WriteFloat("C", "r", 16.f / 9.f);
+    EXPECT_EQ(ini.ToBytes(true),
+              "; heading\n[A]\nx=5\nz=two lines\n; note\n\n[B]\ny=2\n\n[C]\nr=1.77777779102325\n");
+    EXPECT_EQ(ini.ToBytes(false), "[A]\nx=5\nz=two lines\n\n[B]\ny=2\n\n[C]\nr=1.77777779102325\n");
+
+    ini.EraseSection("b");
+    ini.DeleteKey("A", "Z");
+    EXPECT_EQ(ini.ToBytes(false), "[A]\nx=5\n\n[C]\nr=1.77777779102325\n");
+    // Written as UTF-8 whatever the file was read as.
+    TIniFile latin = TIniFile::FromBytes("[S]\nk=\xFC\n");
+    EXPECT_EQ(latin.ToBytes(false), "[S]\nk=\xC3\xBC\n");
+}
+
+TEST(IniFile, SaveReplacesTheFileInOnePiece)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zorvi.ini");
+    TIniFile ini = TIniFile::FromBytes("[S]\nk=v\n");
+    ini.Save(path, false);
+    EXPECT_EQ(readFile(path), "[S]\nk=v\n");
+    ini.WriteString("S", "k", "w");
+    ini.Save(path, false);
+    EXPECT_EQ(readFile(path), "[S]\nk=w\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvi.ini"});
+
+    // A folder standing where the file should be cannot be replaced.
+    const QString blocked = dir.filePath("blocked.ini");
+    QDir().mkdir(blocked);
+    try {
+        ini.Save(blocked, false);
+        ADD_FAILURE() << "no error";
+    } catch (const ZError &e) {
+        EXPECT_EQ(e.message(), "Unable to write to " + blocked);
+    }
+    EXPECT_EQ(TIniFile::Load(dir.filePath("none.ini")).SectionNames(), QStringList());
+}
