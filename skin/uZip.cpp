@@ -208,6 +208,11 @@ QByteArray TZipFile::GetData(int index) const
                 .arg(name)
                 .arg(f.UncompressedSize));
 
+    // Deflate expands at most 1032 to 1: a declared length beyond that cannot
+    // come out of the data, so it fails as any short member does, unallocated.
+    if (f.UncompressedSize > quint64(f.Data.size()) * 1032 + 1024)
+        throw crcError();
+
     QByteArray out;
     if (f.UncompressedSize > 0) {
         out = QByteArray(qsizetype(f.UncompressedSize), Qt::Uninitialized);

@@ -9,7 +9,17 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <QWidget>
+#include <ostream>
 #include <vector>
+
+inline void PrintTo(const QRect &r, std::ostream *os)
+{
+    *os << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ")";
+}
+inline void PrintTo(const QPoint &p, std::ostream *os)
+{
+    *os << "QPoint(" << p.x() << ", " << p.y() << ")";
+}
 
 namespace wt {
 

@@ -90,6 +90,8 @@ TEST(Zip, FailuresWithTheirMessages)
          {{"big", Ini, true, std::nullopt, 64u * 1024 * 1024 + 1}},
          0,
          big.arg(64 * 1024 * 1024 + 1)},
+        {"longer than any inflate of the data", {{"a", "xy", true, std::nullopt, 10u * 1024 * 1024}}, 0,
+         "crc: CRC Error in \"a\"."},
         {"index below", {{"a", "x"}}, -1, "error: Index out of range."},
         {"index above", {{"a", "x"}}, 1, "error: Index out of range."},
         {"no members", {}, 0, "error: Index out of range."},
@@ -105,6 +107,14 @@ TEST(Zip, FailuresWithTheirMessages)
         else
             EXPECT_EQ(got, r.expected);
     }
+}
+
+TEST(Zip, HighestDeflateRatioStillInflates)
+{
+    const QByteArray zeros(16 * 1024 * 1024, '\0');
+    const TZipFile z = load(BuildZip({{"zeros", zeros}}));
+    EXPECT_GT(zeros.size() / z.Files[0].Data.size(), 1000);
+    EXPECT_EQ(z.GetData(0), zeros);
 }
 
 TEST(Zip, CorruptDeflateDataIsAnInflaterError)
