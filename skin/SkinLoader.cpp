@@ -279,6 +279,9 @@ void TSkinLoader::LoadPanel(TZorviPanel *panel, const QString &section)
     // placed next are measured against the final sizes.
     if (QWidget *host = panel->parentWidget())
         ZorviRealign(host);
+    // A hidden panel (the playlist box) gets no resize event until shown;
+    // its elements follow the new size now all the same.
+    ZorviRealign(panel);
     panel->SetColor(ReadColor(section, QStringLiteral("Color"), clGray));
     LoadBitmapParts(panel->EditBitmap(), section, QStringLiteral("Bitmap"));
 }
