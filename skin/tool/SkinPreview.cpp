@@ -13,7 +13,7 @@
 
 std::optional<TSkinTarget> FindSkin(const QString &arg, QString &why)
 {
-    const QFileInfo fi(arg);
+    const QFileInfo fi(QDir::cleanPath(arg)); // "Blue/" names the folder Blue
     if (fi.isDir()) {
         const QString folder = fi.absoluteFilePath() + u'/';
         if (!QFileInfo(ResolveSkinFile(folder, QStringLiteral("skin.ini"))).isFile()) {

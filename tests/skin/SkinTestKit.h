@@ -6,7 +6,9 @@
 #include "common/Report.h"
 #include "controls/ZorviControls.h"
 #include "playlist/uPlist.h"
+#include "skin/SkinIni.h"
 #include "skin/uSkin.h"
+#include "skin/uZip.h"
 
 #include <QBuffer>
 #include <QDir>
