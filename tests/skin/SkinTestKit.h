@@ -105,12 +105,13 @@ protected:
         skin.reset();
         host.reset();
     }
-    void Create(QSize size = QSize(400, 300))
+    void Create(QSize size = QSize(400, 300), bool show = true)
     {
         host->resize(size);
         skin = std::make_unique<TSkinControls>(host.get());
         skin->CreateSkinControls(&playlist, {skins});
-        host->show();
+        if (show)
+            host->show();
     }
     int IndexOf(const QString &name, int kind) const
     {

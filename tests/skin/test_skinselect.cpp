@@ -210,3 +210,49 @@ TEST_F(SkinSelectTest, VanishedSkinIniLoadsAsNoSections)
     EXPECT_EQ(skin->SkinName, "Gone");
     EXPECT_TRUE(reports.messages.isEmpty());
 }
+
+TEST_F(SkinSelectTest, LoadsBeforeTheWindowIsShown)
+{
+    // The main window loads its skin before it first shows itself.
+    WriteFolderSkin(skins, "Early",
+                    "[TopPanel]\nSize=22\n[BMinimize]\nParent=TopPanel\nX=-30\nWidth=20\nHeight=18\n"
+                    "[Playlist]\nSize=120\n[LPlaylist]\nParent=Playlist\nX=4\nWidth=-30\nHeight=16\n");
+    Create(QSize(400, 300), false);
+    skin->LoadSkin(IndexOf("Early", skFolder));
+    EXPECT_EQ(skin->TopPanel->geometry(), QRect(0, 0, 400, 22));
+    EXPECT_EQ(skin->BMinimize->geometry(), QRect(370, 0, 20, 18));
+    EXPECT_EQ(skin->LPlaylist->geometry(), QRect(4, 0, 86, 16));
+    host->show();
+    host->resize(500, 300);
+    skin->Playlist->show();
+    EXPECT_EQ(skin->BMinimize->geometry(), QRect(470, 0, 20, 18));
+    EXPECT_EQ(skin->LPlaylist->geometry(), QRect(4, 0, 86, 16));
+    EXPECT_FALSE(skin->BMinimize->isHidden());
+}
+
+TEST_F(SkinSelectTest, FailedStartupSkinKeepsTheSettingAndChecksNothing)
+{
+    WriteFolderSkin(skins, "Bad", "[General]\nTransparentColor=clNothing\n");
+    Create();
+    skin->SkinName = "bad";
+    skin->SelectStartupSkin();
+    EXPECT_EQ(reports.take(), QStringList{"'clNothing' is not a valid integer value"});
+    EXPECT_EQ(skin->SkinName, "bad");
+    EXPECT_EQ(Checked(*skin), -1);
+}
+
+TEST_F(SkinSelectTest, SkinFoldersAndFreeing)
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.path() + "/data"));
+    EXPECT_EQ(TSkinControls::DefaultSkinFolders("/opt/zorvi"),
+              (QStringList{"/opt/zorvi/Skins/", tmp.path() + "/data/zorvi/Skins/"}));
+    qunsetenv("XDG_DATA_HOME");
+
+    WriteFolderSkin(skins, "Extras", "[Grip]\nType=sizegrip\nWidth=5\nHeight=5\n");
+    Create();
+    skin->LoadSkin(IndexOf("Extras", skFolder));
+    skin->FreeSkinControls();
+    EXPECT_TRUE(host->findChildren<QWidget *>().isEmpty());
+    EXPECT_EQ(skin->MSkins(), nullptr);
+    EXPECT_EQ(skin->BPlay, nullptr);
+}
