@@ -259,25 +259,6 @@ TEST_F(SkinLoaderTest, PlaylistFontStyleKeepsWhatTheSkinLeavesOut)
     }
 }
 
-TEST_F(SkinLoaderTest, PlaylistValues)
-{
-    LoadFolderSkin(
-        "[Playlist]\nAlign=alright\nSize=150\nColor=$00102030\nSelBitmapPart0=X0,Y0,LX,LY|C:clLime\n"
-        "SelBitmapTransparent=1\nScrollbarWidth=17\nScrollbarTransparent=1\n"
-        "SeparatorHeight=2\nSeparatorColor=clWhite\n");
-    TZorviListBox *box = skin->Playlist;
-    EXPECT_EQ(box->Align(), TAlign::alRight);
-    EXPECT_EQ(box->width(), 150);
-    EXPECT_EQ(box->Color(), 0x102030);
-    EXPECT_EQ(box->SelBitmap().Parts.size(), 1u);
-    EXPECT_TRUE(box->SelBitmap().Transparent);
-    EXPECT_EQ(box->ScrollBar()->width(), 17);
-    EXPECT_TRUE(box->ScrollBar()->Transparent());
-    EXPECT_EQ(box->SeparatorHeight(), 2);
-    EXPECT_EQ(box->SeparatorColor(), clWhite);
-    EXPECT_TRUE(box->isHidden());
-}
-
 TEST_F(SkinLoaderTest, ButtonValues)
 {
     LoadFolderSkin("[General]\nTransparentColor=clLime\n"

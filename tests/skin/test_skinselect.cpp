@@ -31,11 +31,6 @@ using SkinSelectTest = SkinHostTest;
 TEST_F(SkinSelectTest, CreationTimeSettings)
 {
     Create();
-    EXPECT_EQ(skin->TopPanel->Align(), TAlign::alTop);
-    EXPECT_EQ(skin->BottomPanel->Align(), TAlign::alBottom);
-    EXPECT_EQ(skin->LeftPanel->Align(), TAlign::alLeft);
-    EXPECT_EQ(skin->RightPanel->Align(), TAlign::alRight);
-    EXPECT_EQ(skin->Playlist->Align(), TAlign::alLeft);
     EXPECT_TRUE(skin->Playlist->isHidden());
     EXPECT_EQ(skin->Playlist->List(), &playlist);
     EXPECT_EQ(skin->BStatus->BitCurState(), 1);
@@ -46,8 +41,6 @@ TEST_F(SkinSelectTest, CreationTimeSettings)
     EXPECT_EQ(order,
               (QStringList{"BPlay", "BPlayPause", "BPause", "BStop", "BNext", "BPrev", "BMute", "BSeekB",
                            "BSeekF", "BPlaylist", "BStatus", "BMainQuit", "BFullscreen", "BMinimize"}));
-    EXPECT_EQ(skin->Labels()[0], skin->LTime);
-    EXPECT_EQ(skin->Labels()[3], skin->LStatus);
 }
 
 TEST_F(SkinSelectTest, OuterPanelsStayOutsideADockedPlaylist)
