@@ -17,10 +17,22 @@ TWindowResizeHandler &Handler()
     return handler;
 }
 
-bool MovesLeft(int edge) { return edge == 1 || edge == 4 || edge == 7; }
-bool MovesRight(int edge) { return edge == 2 || edge == 5 || edge == 8; }
-bool MovesTop(int edge) { return edge == 3 || edge == 4 || edge == 5; }
-bool MovesBottom(int edge) { return edge == 6 || edge == 7 || edge == 8; }
+bool MovesLeft(int edge)
+{
+    return edge == 1 || edge == 4 || edge == 7;
+}
+bool MovesRight(int edge)
+{
+    return edge == 2 || edge == 5 || edge == 8;
+}
+bool MovesTop(int edge)
+{
+    return edge == 3 || edge == 4 || edge == 5;
+}
+bool MovesBottom(int edge)
+{
+    return edge == 6 || edge == 7 || edge == 8;
+}
 
 // Follows the pointer until the left button is released, under a mouse grab.
 class TResizeLoop : public QObject {
@@ -91,7 +103,10 @@ void StartWindowResize(QWidget *window, int edge)
         DefaultWindowResize(window, edge);
 }
 
-void SetWindowResizeHandler(TWindowResizeHandler handler) { Handler() = std::move(handler); }
+void SetWindowResizeHandler(TWindowResizeHandler handler)
+{
+    Handler() = std::move(handler);
+}
 
 void DefaultWindowResize(QWidget *window, int edge)
 {
@@ -121,12 +136,16 @@ Qt::CursorShape CursorForSizingCode(int edge)
 {
     switch (edge) {
     case 1:
-    case 2: return Qt::SizeHorCursor;
+    case 2:
+        return Qt::SizeHorCursor;
     case 3:
-    case 6: return Qt::SizeVerCursor;
+    case 6:
+        return Qt::SizeVerCursor;
     case 5:
-    case 7: return Qt::SizeBDiagCursor;
-    default: return Qt::SizeFDiagCursor; // 4 and 8
+    case 7:
+        return Qt::SizeBDiagCursor;
+    default:
+        return Qt::SizeFDiagCursor; // 4 and 8
     }
 }
 

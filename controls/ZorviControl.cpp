@@ -5,6 +5,8 @@
 TZorviControl::TZorviControl(QWidget *parent) : QWidget(parent), TZorviLayoutItem(this)
 {
     setAttribute(Qt::WA_NoSystemBackground);
+    // Moves without a button arrive too (the seek bar shows the time under the pointer).
+    setMouseTracking(true);
 }
 
 void TZorviControl::SetTransparent(bool value)
@@ -47,11 +49,20 @@ void TZorviControl::SetMouseInside(bool inside)
         MouseLeave();
 }
 
-void TZorviControl::TrackPointer(const QPoint &pos) { SetMouseInside(rect().contains(pos)); }
+void TZorviControl::TrackPointer(const QPoint &pos)
+{
+    SetMouseInside(rect().contains(pos));
+}
 
-void TZorviControl::enterEvent(QEnterEvent *) { SetMouseInside(true); }
+void TZorviControl::enterEvent(QEnterEvent *)
+{
+    SetMouseInside(true);
+}
 
-void TZorviControl::leaveEvent(QEvent *) { SetMouseInside(false); }
+void TZorviControl::leaveEvent(QEvent *)
+{
+    SetMouseInside(false);
+}
 
 void TZorviControl::mousePressEvent(QMouseEvent *event)
 {

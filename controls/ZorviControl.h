@@ -42,6 +42,7 @@ protected:
     // Follows the pointer while a button is held (the toolkit sends no
     // enter/leave then): a control dragged off shows its normal look.
     void TrackPointer(const QPoint &pos);
+    void SetMouseInside(bool inside);
 
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
@@ -50,8 +51,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void SetMouseInside(bool inside);
-
     bool m_mouseInside = false;
     TColor m_color = clBtnFaceDefault;
 };

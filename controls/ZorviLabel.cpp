@@ -2,12 +2,15 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 
 TZorviLabel::TZorviLabel(QWidget *parent) : TZorviControl(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     m_font2 = font();
+    if (parent)
+        parent->installEventFilter(this);
 }
 
 void TZorviLabel::SetCaption(const QString &caption)
@@ -86,9 +89,15 @@ void TZorviLabel::paintEvent(QPaintEvent *)
     painter.setPen(ColorToQColor(m_font2Active ? m_font2Color : m_fontColor));
     int flags = Qt::AlignVCenter | Qt::TextSingleLine;
     switch (m_alignment) {
-    case TLabelAlignment::taLeftJustify: flags |= Qt::AlignLeft; break;
-    case TLabelAlignment::taRightJustify: flags |= Qt::AlignRight; break;
-    case TLabelAlignment::taCenter: flags |= Qt::AlignHCenter; break;
+    case TLabelAlignment::taLeftJustify:
+        flags |= Qt::AlignLeft;
+        break;
+    case TLabelAlignment::taRightJustify:
+        flags |= Qt::AlignRight;
+        break;
+    case TLabelAlignment::taCenter:
+        flags |= Qt::AlignHCenter;
+        break;
     }
     painter.drawText(rect(), flags, DisplayText());
 }
@@ -98,4 +107,28 @@ void TZorviLabel::changeEvent(QEvent *event)
     if (event->type() == QEvent::FontChange)
         update();
     TZorviControl::changeEvent(event);
+}
+
+bool TZorviLabel::event(QEvent *event)
+{
+    // Presses go through to the parent, so the pointer is followed from there
+    // (the time label's leave event restores the playback time).
+    if (event->type() == QEvent::ParentAboutToChange && parentWidget())
+        parentWidget()->removeEventFilter(this);
+    else if (event->type() == QEvent::ParentChange && parentWidget())
+        parentWidget()->installEventFilter(this);
+    return TZorviControl::event(event);
+}
+
+bool TZorviLabel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget()) {
+        if (event->type() == QEvent::MouseMove) {
+            const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
+            SetMouseInside(isVisible() && geometry().contains(pos));
+        } else if (event->type() == QEvent::Leave) {
+            SetMouseInside(false);
+        }
+    }
+    return false;
 }

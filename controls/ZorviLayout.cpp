@@ -7,8 +7,8 @@
 namespace {
 
 // One axis of an undocked child: position and length from its rule.
-void AnchorAxis(bool nearEdge, bool farEdge, int rulePos, int ruleLen, int ruleParent,
-                int parentNow, int &pos, int &len)
+void AnchorAxis(bool nearEdge, bool farEdge, int rulePos, int ruleLen, int ruleParent, int parentNow,
+                int &pos, int &len)
 {
     const int delta = parentNow - ruleParent;
     pos = rulePos;
@@ -33,15 +33,31 @@ struct Docked {
 int DockKey(TAlign align, const QRect &g)
 {
     switch (align) {
-    case TAlign::alTop: return g.top();
-    case TAlign::alBottom: return -(g.top() + g.height());
-    case TAlign::alLeft: return g.left();
-    case TAlign::alRight: return -(g.left() + g.width());
-    default: return 0;
+    case TAlign::alTop:
+        return g.top();
+    case TAlign::alBottom:
+        return -(g.top() + g.height());
+    case TAlign::alLeft:
+        return g.left();
+    case TAlign::alRight:
+        return -(g.left() + g.width());
+    default:
+        return 0;
     }
 }
 
 } // namespace
+
+void ApplyGeometry(TZorviLayoutItem *item, const QRect &r)
+{
+    QWidget *w = item->m_self;
+    if (w->geometry() == r)
+        return;
+    const bool resized = w->size() != r.size();
+    w->setGeometry(r);
+    if (resized && !w->isVisible())
+        item->SizeChangedWhileHidden();
+}
 
 void TZorviLayoutItem::SetAlign(TAlign align)
 {
@@ -77,7 +93,7 @@ void TZorviLayoutItem::SetAnchorCenter(TAnchorCenter center)
 
 void TZorviLayoutItem::SetBounds(int left, int top, int width, int height)
 {
-    m_self->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    ApplyGeometry(this, QRect(left, top, std::max(0, width), std::max(0, height)));
     RecordRule();
 }
 
@@ -130,10 +146,10 @@ void ZorviRealign(QWidget *container)
         const QRect &r = item->m_ruleRect;
         const TAnchors a = item->m_anchors;
         int x, y, width, height;
-        AnchorAxis(a & akLeft, a & akRight, r.x(), r.width(), item->m_ruleParent.width(),
-                   ps.width(), x, width);
-        AnchorAxis(a & akTop, a & akBottom, r.y(), r.height(), item->m_ruleParent.height(),
-                   ps.height(), y, height);
+        AnchorAxis(a & akLeft, a & akRight, r.x(), r.width(), item->m_ruleParent.width(), ps.width(), x,
+                   width);
+        AnchorAxis(a & akTop, a & akBottom, r.y(), r.height(), item->m_ruleParent.height(), ps.height(), y,
+                   height);
         // Centre anchoring comes first in effect: a centred axis is anchored to
         // its near edge only, so the edge anchors leave that axis alone.
         if (item->m_anchorCenter & akcX)
@@ -142,15 +158,14 @@ void ZorviRealign(QWidget *container)
             y = (ps.height() - height) / 2 + item->ACYOffset;
 
         const QRect g(x, y, width, height);
-        if (w->geometry() != g)
-            w->setGeometry(g);
+        ApplyGeometry(item, g);
         item->m_lastSet = g;
         item->m_lastParent = ps;
     }
 
     QRect rest(0, 0, ps.width(), ps.height());
-    for (TAlign align : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight,
-                         TAlign::alClient}) {
+    for (TAlign align :
+         {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
         std::vector<Docked> group;
         for (const Docked &d : docked)
             if (d.item->m_align == align)
@@ -169,8 +184,7 @@ void ZorviRealign(QWidget *container)
                 rest.setTop(rest.top() + g0.height());
                 break;
             case TAlign::alBottom:
-                g = QRect(rest.left(), rest.top() + rest.height() - g0.height(), rest.width(),
-                          g0.height());
+                g = QRect(rest.left(), rest.top() + rest.height() - g0.height(), rest.width(), g0.height());
                 rest.setHeight(rest.height() - g0.height());
                 break;
             case TAlign::alLeft:
@@ -178,8 +192,7 @@ void ZorviRealign(QWidget *container)
                 rest.setLeft(rest.left() + g0.width());
                 break;
             case TAlign::alRight:
-                g = QRect(rest.left() + rest.width() - g0.width(), rest.top(), g0.width(),
-                          rest.height());
+                g = QRect(rest.left() + rest.width() - g0.width(), rest.top(), g0.width(), rest.height());
                 rest.setWidth(rest.width() - g0.width());
                 break;
             default:
@@ -188,8 +201,7 @@ void ZorviRealign(QWidget *container)
             }
             g.setWidth(std::max(0, g.width()));
             g.setHeight(std::max(0, g.height()));
-            if (d.widget->geometry() != g)
-                d.widget->setGeometry(g);
+            ApplyGeometry(d.item, g);
             d.item->m_hasRule = true;
             d.item->m_ruleRect = g;
             d.item->m_ruleParent = ps;

@@ -40,8 +40,14 @@ public:
     void SetBounds(int left, int top, int width, int height);
     void SetBounds(const QRect &r) { SetBounds(r.x(), r.y(), r.width(), r.height()); }
 
+protected:
+    // A hidden widget gets its resize event only when shown; containers lay out
+    // their children at once through this instead (the event repeats it later).
+    virtual void SizeChangedWhileHidden() {}
+
 private:
     friend void ZorviRealign(QWidget *container);
+    friend void ApplyGeometry(TZorviLayoutItem *item, const QRect &r);
     void RecordRule();
     void RealignParent();
 

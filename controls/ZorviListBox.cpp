@@ -14,7 +14,10 @@ namespace {
 constexpr int BandWidth = 5;
 constexpr int WheelNotch = 120;
 
-int FloorDiv(int a, int b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+int FloorDiv(int a, int b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 } // namespace
 
 TZorviListBox::TZorviListBox(QWidget *parent) : TZorviPanel(parent)
@@ -26,9 +29,7 @@ TZorviListBox::TZorviListBox(QWidget *parent) : TZorviPanel(parent)
     m_scrollBar->SetVertical(true);
     m_scrollBar->SetBounds(89, 3, 8, 94);
     m_scrollBar->SetAnchors(akTop | akRight | akBottom);
-    m_scrollBar->OnTrack = [this](TZorviTrackbar *, int &newPos, bool &update) {
-        OnScroll(newPos, update);
-    };
+    m_scrollBar->OnTrack = [this](TZorviTrackbar *, int &newPos, bool &update) { OnScroll(newPos, update); };
     SetList(nullptr);
     Layout();
 }
@@ -174,7 +175,10 @@ void TZorviListBox::SetTop(int index)
         m_scrollBar->SetPositionByUser(index);
 }
 
-void TZorviListBox::CenterItem(int index) { SetTop(index - m_pageCount / 2); }
+void TZorviListBox::CenterItem(int index)
+{
+    SetTop(index - m_pageCount / 2);
+}
 
 int TZorviListBox::ItemAt(int y) const
 {
@@ -194,8 +198,7 @@ void TZorviListBox::DrawSelection(QPainter &painter, const QRect &row)
 {
     if (m_selBitmap.Empty() && m_selBitmap.Parts.empty())
         return;
-    if (!m_selCacheValid || m_selCache.Width() != row.width() ||
-        m_selCache.Height() != row.height()) {
+    if (!m_selCacheValid || m_selCache.Width() != row.width() || m_selCache.Height() != row.height()) {
         QImage image(row.size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter cachePainter(&image);
@@ -241,8 +244,7 @@ void TZorviListBox::paintEvent(QPaintEvent *event)
         if (++index >= count)
             break;
         if (m_separatorHeight > 0) {
-            painter.fillRect(QRect(m_itemArea.left(), y, m_itemArea.width(), m_separatorHeight),
-                             separator);
+            painter.fillRect(QRect(m_itemArea.left(), y, m_itemArea.width(), m_separatorHeight), separator);
             y += m_separatorHeight;
         }
     }
@@ -251,11 +253,16 @@ void TZorviListBox::paintEvent(QPaintEvent *event)
 int TZorviListBox::BandEdge(const QPoint &pos) const
 {
     switch (Align()) {
-    case TAlign::alTop: return pos.y() + BandWidth >= height() ? 6 : 0;
-    case TAlign::alBottom: return pos.y() < BandWidth ? 3 : 0;
-    case TAlign::alLeft: return pos.x() + BandWidth >= width() ? 2 : 0;
-    case TAlign::alRight: return pos.x() < BandWidth ? 1 : 0;
-    default: return 0;
+    case TAlign::alTop:
+        return pos.y() + BandWidth >= height() ? 6 : 0;
+    case TAlign::alBottom:
+        return pos.y() < BandWidth ? 3 : 0;
+    case TAlign::alLeft:
+        return pos.x() + BandWidth >= width() ? 2 : 0;
+    case TAlign::alRight:
+        return pos.x() < BandWidth ? 1 : 0;
+    default:
+        return 0;
     }
 }
 
@@ -380,9 +387,8 @@ void TZorviListBox::mouseReleaseEvent(QMouseEvent *event)
 
 void TZorviListBox::wheelEvent(QWheelEvent *event)
 {
-    const QRect inner = rect().adjusted(m_margins.Left, m_margins.Top, -m_margins.Right,
-                                        -m_margins.Bottom);
-    if (!inner.contains(event->position().toPoint())) {
+    const QRect inner = rect().adjusted(m_margins.Left, m_margins.Top, -m_margins.Right, -m_margins.Bottom);
+    if (!inner.contains(event->position().toPoint()) || event->angleDelta().y() == 0) {
         event->ignore();
         return;
     }

@@ -8,6 +8,7 @@ TZorviPanel::TZorviPanel(QWidget *parent) : QWidget(parent), TZorviLayoutItem(th
     // The paint covers every pixel: no erasing, no flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
 }
 
 void TZorviPanel::SetBitmap(const TMultiPartBitmap &bitmap)
@@ -58,8 +59,18 @@ void TZorviPanel::paintEvent(QPaintEvent *event)
 
 void TZorviPanel::resizeEvent(QResizeEvent *event)
 {
-    m_cacheValid = false;
     QWidget::resizeEvent(event);
+    HandleResize();
+}
+
+void TZorviPanel::SizeChangedWhileHidden()
+{
+    HandleResize();
+}
+
+void TZorviPanel::HandleResize()
+{
+    m_cacheValid = false;
     ZorviRealign(this);
     Resized();
     if (OnResize)

@@ -34,6 +34,7 @@ protected:
     void PaintBackground(QPainter &painter, const QRect &clip);
     // Runs after the children have been laid out for a new size.
     virtual void Resized() {}
+    void SizeChangedWhileHidden() override;
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -42,6 +43,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void HandleResize();
+
     TMultiPartBitmap m_bitmap;
     QImage m_cache;
     bool m_cacheValid = false;

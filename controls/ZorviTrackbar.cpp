@@ -139,8 +139,7 @@ int TZorviTrackbar::PositionToPixel() const
     const int length = m_vertical ? height() : width();
     const int thumb = m_vertical ? ThumbH : ThumbW;
     // 64-bit products: a long film in milliseconds on a wide bar must not overflow.
-    const qint64 p = qint64(m_position - m_min) * (length - thumb) / (qint64(m_max) - m_min) +
-                     thumb / 2;
+    const qint64 p = qint64(m_position - m_min) * (length - thumb) / (qint64(m_max) - m_min) + thumb / 2;
     if (m_vertical && !m_scrollbar)
         return int(length - p);
     return int(p);

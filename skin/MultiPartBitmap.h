@@ -66,7 +66,4 @@ public:
 
     // Number of times a layout was computed (not shifted or reused); for tests.
     int LayoutCount = 0;
-
-protected:
-    const TGuides &guides(TAxis axis) const { return axis == TAxis::Cols ? Cols : Rows; }
 };

@@ -155,8 +155,8 @@ void BM_ListBoxWheelNotch(benchmark::State &state)
     BigList &big = Big();
     int direction = -120;
     for (auto _ : state) {
-        QWheelEvent e(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, direction),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent e(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, direction), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(&big.box, &e);
         big.box.render(&big.target);
         direction = -direction;

@@ -23,8 +23,8 @@ inline void PrintTo(const QPoint &p, std::ostream *os)
 
 namespace wt {
 
-inline void Mouse(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButton button,
-                  Qt::MouseButtons buttons, Qt::KeyboardModifiers mods = Qt::NoModifier)
+inline void Mouse(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons,
+                  Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
     QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons, mods);
     QCoreApplication::sendEvent(w, &e);
@@ -59,8 +59,8 @@ inline void Leave(QWidget *w)
 }
 inline bool Wheel(QWidget *w, QPoint pos, int delta)
 {
-    QWheelEvent e(QPointF(pos), QPointF(w->mapToGlobal(pos)), QPoint(), QPoint(0, delta),
-                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent e(QPointF(pos), QPointF(w->mapToGlobal(pos)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
     e.setAccepted(false);
     QCoreApplication::sendEvent(w, &e);
     return e.isAccepted();
@@ -85,6 +85,9 @@ inline QImage Render(QWidget *w)
     return img;
 }
 
-inline QRgb Pixel(const QImage &img, int x, int y) { return img.pixel(x, y) & 0xFFFFFF; }
+inline QRgb Pixel(const QImage &img, int x, int y)
+{
+    return img.pixel(x, y) & 0xFFFFFF;
+}
 
 } // namespace wt

@@ -234,7 +234,7 @@ TEST_F(ListBoxTest, PaintsOnlyVisibleRowsSelectionAndSeparators)
     Select({1});
     list.drawn = 0;
     const QImage shot = wt::Render(&box);
-    EXPECT_EQ(list.drawn, 10); // nine whole rows and the partly visible tenth
+    EXPECT_EQ(list.drawn, 10);                                 // nine whole rows and the partly visible tenth
     EXPECT_EQ(wt::Pixel(shot, 80, 4 + 19 + 1), 0x0000FFu);     // selected row 1
     EXPECT_EQ(wt::Pixel(shot, 80, 4 + 18), 0xFF0000u);         // separator below row 0
     EXPECT_EQ(wt::Pixel(shot, 80, 4 + 2 * 19 + 1), 0xFFFFFFu); // row 2: background

@@ -50,9 +50,8 @@ TEST(Button, CellChoiceTables)
         } else if (r.inside) {
             wt::Enter(&b);
         }
-        EXPECT_EQ(b.CurrentCell(), r.cell)
-            << r.states << " checked " << r.checked << " inside " << r.inside << " down "
-            << r.down << " enabled " << r.enabled;
+        EXPECT_EQ(b.CurrentCell(), r.cell) << r.states << " checked " << r.checked << " inside " << r.inside
+                                           << " down " << r.down << " enabled " << r.enabled;
     }
 }
 
@@ -78,8 +77,7 @@ TEST(Button, FixedCellAndRefusedValues)
 
 TEST(Button, PaintsTheChosenCellStretchedAndLeavesTheKeyOut)
 {
-    const std::vector<QColor> colors = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta,
-                                        Qt::yellow};
+    const std::vector<QColor> colors = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta, Qt::yellow};
     TZorviPanel panel;
     panel.resize(60, 40);
     panel.SetColor(clGray);
@@ -118,8 +116,8 @@ TEST(Button, RepeatClicksAtPressAfter400ThenEvery100WhileInside)
     wt::Enter(&b);
     wt::Press(&b, {5, 5});
     ASSERT_NE(b.RepeatTimer(), nullptr);
-    const std::pair<std::uint64_t, int> steps[] = {
-        {5000, 1}, {5399, 1}, {5400, 2}, {5499, 2}, {5500, 3}, {5600, 4}};
+    const std::pair<std::uint64_t, int> steps[] = {{5000, 1}, {5399, 1}, {5400, 2},
+                                                   {5499, 2}, {5500, 3}, {5600, 4}};
     for (auto [t, expected] : steps) {
         now = t;
         b.RepeatTimer()->Poll();
@@ -218,14 +216,21 @@ TEST(Label, TransparentShowsParentAndLetsPressesThrough)
     EXPECT_EQ(wt::Pixel(wt::Render(&panel), 12, 12), 0x0000FFu);
 
     QPoint pressed(-1, -1);
-    panel.OnMouseDown = [&pressed](QObject *, QMouseEvent *e) {
-        pressed = e->position().toPoint();
-    };
+    panel.OnMouseDown = [&pressed](QObject *, QMouseEvent *e) { pressed = e->position().toPoint(); };
     panel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     QTest::mousePress(panel.windowHandle(), Qt::LeftButton, {}, QPoint(20, 15));
     QTest::mouseRelease(panel.windowHandle(), Qt::LeftButton, {}, QPoint(20, 15));
     EXPECT_EQ(pressed, QPoint(20, 15));
+
+    // The pointer is still followed over the label: its leave event fires.
+    int leaves = 0;
+    label->OnMouseLeave = [&leaves](QObject *) { ++leaves; };
+    QTest::mouseMove(panel.windowHandle(), QPoint(30, 15));
+    EXPECT_TRUE(label->MouseInside());
+    QTest::mouseMove(panel.windowHandle(), QPoint(90, 35));
+    EXPECT_FALSE(label->MouseInside());
+    EXPECT_EQ(leaves, 1);
 }
 
 TEST(Panel, BackgroundRenderedOncePerSize)

@@ -12,7 +12,7 @@
 
 namespace {
 const QByteArray Ini = QByteArray("[Skin]\nName=Test\n").repeated(40);
-const QByteArray Bmp = QByteArray("BM\x01\x02\x03 some pixels ", 20).repeated(100);
+const QByteArray Bmp = QByteArray("BM\x01\x02\x03 some pixels ", 18).repeated(100);
 
 std::vector<ZipMember> sampleMembers()
 {
