@@ -5,6 +5,7 @@
 //       when there is any, 0 when the skin loads cleanly.
 //   zorvi-skin preview SKIN -o FILE.png [--size WxH] [--playlist]
 //       draws the player's window with that skin into a PNG.
+// A usage error or a SKIN that is no skin gives exit status 2.
 // It never opens a window: it runs on Qt's offscreen platform.
 #include "skin/tool/SkinPreview.h"
 
@@ -57,8 +58,10 @@ int main(int argc, char **argv)
             output = args[++i];
         } else if (args[i] == QLatin1String("--size") && i + 1 < args.size()) {
             const auto m = QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(args[++i]);
-            if (!m.hasMatch() || m.captured(1).toInt() < 1 || m.captured(2).toInt() < 1)
-                return Fail(QStringLiteral("--size wants WIDTHxHEIGHT, for example 800x500"));
+            const auto fits = [](int v) { return v >= 1 && v <= 8192; };
+            if (!m.hasMatch() || !fits(m.captured(1).toInt()) || !fits(m.captured(2).toInt()))
+                return Fail(
+                    QStringLiteral("--size wants WIDTHxHEIGHT from 1x1 to 8192x8192, for example 800x500"));
             size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
         } else if (args[i] == QLatin1String("--playlist")) {
             playlist = true;

@@ -105,6 +105,7 @@ TEST_F(SkinToolTest, UsageErrors)
         {{"check", "Blue Moon"}, "is no skin folder, no archive and no built-in skin"},
         {{"preview", "Default"}, "usage:"},
         {{"preview", "Default", "-o", tmp.path() + "/x.png", "--size", "800by500"}, "--size wants"},
+        {{"preview", "Default", "-o", tmp.path() + "/x.png", "--size", "90000x500"}, "--size wants"},
         {{"lint", "Default"}, "usage:"},
     };
     for (const auto &[args, text] : rows) {
