@@ -27,6 +27,7 @@ TEngineCore::TEngineCore(TSettingsData &settings, TZorviPlaylist &playlist, IEng
     if (!m_programDir.endsWith(u'/'))
         m_programDir += u'/';
     IgnoreBrokenPipe();
+    FindPreviousEngines = [](qint64 exceptPid) { return FindEngineProcesses(exceptPid); };
     VolumeProp.CanSend = [this] { return VolumeRule(); };
     AudioTrackProp.CanSend = [this] { return AudioRule(); };
     VolumeProp.OnChange = [this](float v) { m_host.UpdateVolume(v); };

@@ -385,7 +385,7 @@ void TEngineCore::Restart()
 
 bool TEngineCore::CheckPreviousEngines()
 {
-    for (qint64 pid : FindEngineProcesses(EngineProcessId())) {
+    for (qint64 pid : FindPreviousEngines(EngineProcessId())) {
         switch (m_host.AskKillPreviousEngine(QStringLiteral("mplayer instance detected"),
                                              QStringLiteral("kill previous mplayer instance?"))) {
         case TKillAnswer::Yes:

@@ -332,6 +332,14 @@ TEST_F(ProcessTest, PreviousEnginesAreOfferedForKilling)
     left.start(copy, {});
     ASSERT_TRUE(left.waitForStarted());
     ASSERT_TRUE(WaitFor([&] { return FindEngineProcesses().contains(left.processId()); }));
+    // Only our own stand-in is offered: other engines of this user are not ours to kill.
+    core->FindPreviousEngines = [&](qint64 exceptPid) {
+        QList<qint64> mine;
+        for (qint64 pid : FindEngineProcesses(exceptPid))
+            if (pid == left.processId())
+                mine.append(pid);
+        return mine;
+    };
     host.KillAnswer = TKillAnswer::Cancel;
     EXPECT_TRUE(core->CheckPreviousEngines());
     EXPECT_EQ(left.state(), QProcess::Running);
