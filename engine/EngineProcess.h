@@ -27,10 +27,8 @@ class EngineLineMessage : public QEvent {
 public:
     static constexpr QEvent::Type Type = QEvent::Type(QEvent::User + 10); // 1034
 
-    EngineLineMessage(quint64 run, QByteArrayList lines)
-        : QEvent(Type), Run(run), Lines(std::move(lines)) {}
-    EngineLineMessage(quint64 run, int exitCode)
-        : QEvent(Type), Run(run), IsEnd(true), ExitCode(exitCode) {}
+    EngineLineMessage(quint64 run, QByteArrayList lines) : QEvent(Type), Run(run), Lines(std::move(lines)) {}
+    EngineLineMessage(quint64 run, int exitCode) : QEvent(Type), Run(run), IsEnd(true), ExitCode(exitCode) {}
 
     quint64 Run;
     QByteArrayList Lines;
