@@ -207,17 +207,3 @@ TEST_F(CommandsTest, SubtitlePathsAreNeverSplitOrInjected)
     EXPECT_TRUE(host.Log.last().startsWith("Subtitle file refused"));
     EXPECT_EQ(Run("sub_load x"), "sub_load x\nseek\n"); // typed text goes as typed
 }
-
-TEST(SubtitlePending, NamedWithoutEngineLoadsAtNextLaunch)
-{
-    TSettingsData settings;
-    TZorviPlaylist playlist;
-    TRecorderHost host;
-    TEngineCore core(settings, playlist, host, QStringLiteral("/opt/zorvi/"));
-    EXPECT_TRUE(core.LoadSubtitle(QStringLiteral("/s/film.srt")));
-    EXPECT_EQ(core.PendingSubtitles, "/s/film.srt");
-    core.FirstOpen = true;
-    core.MediaURL = "/m/film.avi";
-    core.SubtitleFiles = core.PendingSubtitles; // what Launch does for a first open
-    EXPECT_TRUE(core.BuildCommandLine().endsWith(" -sub /s/film.srt -identify /m/film.avi"));
-}
