@@ -31,8 +31,13 @@ TMainForm::TMainForm(const TProgram &program, const QStringList &arguments, QWid
     // The log first, so anything logged from here on has somewhere to go.
     m_log = new TLogForm(this);
     m_programDir = Platform::ProgramDirectory();
-    for (const QString &arg : arguments)
-        ProcessArgument(arg, targetsOf(m_program));
+    for (const QString &arg : arguments) {
+        try {
+            ProcessArgument(arg, targetsOf(m_program));
+        } catch (const ZError &e) {
+            ReportError(e.message()); // one unusable argument does not stop the start
+        }
+    }
     applyVerbose();
 
     m_program.Store->SetFileName(Platform::SettingsFilePath(m_programDir));

@@ -4,7 +4,8 @@
 
 #include <QPainter>
 
-TPlaylistStrip::TPlaylistStrip(TZorviPlaylist *playlist, QWidget *parent) : QWidget(parent), m_playlist(playlist)
+TPlaylistStrip::TPlaylistStrip(TZorviPlaylist *playlist, QWidget *parent)
+    : QWidget(parent), m_playlist(playlist)
 {
     setObjectName(QStringLiteral("Playlist"));
     QFont f = font();

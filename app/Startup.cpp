@@ -37,7 +37,8 @@ QStringList MakeArgumentsAbsolute(const QStringList &arguments)
 bool SendArgumentsToInstance(const QString &socketPath, const QStringList &arguments)
 {
     const QByteArray payload = HandOver::EncodePayload(MakeArgumentsAbsolute(arguments));
-    const auto outcome = Platform::SendToInstance(socketPath, HandOver::EncodeMessage(HandOver::Magic, payload));
+    const auto outcome =
+        Platform::SendToInstance(socketPath, HandOver::EncodeMessage(HandOver::Magic, payload));
     return outcome.Found && outcome.Verdict == HandOver::Accepted;
 }
 

@@ -35,7 +35,9 @@ bool StartupCheck(const QStringList &arguments, const QString &socketPath);
 class THandOverReceiver {
 public:
     THandOverReceiver(const TArgumentTargets &targets, const bool *singleInstance)
-        : m_targets(targets), m_singleInstance(singleInstance) {}
+        : m_targets(targets), m_singleInstance(singleInstance)
+    {
+    }
 
     // Takes one message; returns the verdict (1 accepted, 0 declined).
     quint32 WMCopyData(quint32 dwData, const QByteArray &payload);

@@ -28,9 +28,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorvi"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zorvi"));
-    SetReportHandler([](const QString &message) {
-        QMessageBox::critical(nullptr, QStringLiteral("Zorvi"), message);
-    });
+    SetReportHandler(
+        [](const QString &message) { QMessageBox::critical(nullptr, QStringLiteral("Zorvi"), message); });
 
     TSettingsData settings;
     TSettingsStore store(settings);

@@ -100,7 +100,8 @@ TSendOutcome SendToInstance(const QString &socketPath, const QByteArray &message
     const auto deadline = SteadyClock::now() + std::chrono::milliseconds(timeoutMs);
     qsizetype sent = 0;
     while (sent < message.size()) {
-        ssize_t n = ::send(sock.get(), message.constData() + sent, size_t(message.size() - sent), MSG_NOSIGNAL);
+        ssize_t n =
+            ::send(sock.get(), message.constData() + sent, size_t(message.size() - sent), MSG_NOSIGNAL);
         if (n > 0) {
             sent += n;
             continue;

@@ -24,7 +24,8 @@ QString ProgramDirectory()
 
 QString UserConfigDirectory()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/zorvi/");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/zorvi/");
 }
 
 QString SettingsFilePath(const QString &programDir)

@@ -243,13 +243,25 @@ void TZorviPlaylist::DrawItem(QPainter &canvas, int index, const QRect &rect)
     const int titleLeft = left + 2 + numberWidth;
     const int titleWidth = qMax(0, right - 2 - titleLeft);
     const QString &title = item->Title;
-    const int fit = FittingChars(metrics, title, titleWidth);
+    const QString layoutKey = font.key() + u'/' + QString::number(titleWidth);
+    if (layoutKey != m_rowLayoutKey || m_rowLayouts.size() > 8192) {
+        m_rowLayouts.clear();
+        m_rowLayoutKey = layoutKey;
+    }
+    auto cached = m_rowLayouts.constFind(title);
+    if (cached == m_rowLayouts.cend()) {
+        RowLayout layout;
+        layout.fit = FittingChars(metrics, title, titleWidth);
+        layout.split = layout.fit >= title.size() || layout.fit < 1 ? -1 : TitleBreak(title, layout.fit);
+        cached = m_rowLayouts.insert(title, layout);
+    }
     constexpr int flags = Qt::AlignLeft | Qt::TextSingleLine;
-    if (fit >= title.size() || fit < 1) {
+    if (cached->split < 0) {
+        const bool whole = cached->fit >= title.size();
         canvas.drawText(QRect(titleLeft, top, titleWidth, height), flags | Qt::AlignVCenter,
-                        metrics.elidedText(title, Qt::ElideRight, titleWidth));
+                        whole ? title : metrics.elidedText(title, Qt::ElideRight, titleWidth));
     } else {
-        const int split = TitleBreak(title, fit);
+        const int split = cached->split;
         const int half = height / 2;
         canvas.drawText(QRect(titleLeft, top, titleWidth, half), flags | Qt::AlignBottom, title.left(split));
         canvas.drawText(QRect(titleLeft, bottom - half, titleWidth, half), flags | Qt::AlignTop,

@@ -4,6 +4,7 @@
 #include "controls/SelectList.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -65,4 +66,13 @@ private:
     void ScanFolder(const QString &folder, QStringList &scanning);
 
     int m_current = -2; // -2: to be recomputed from the flags
+
+    // Where each title breaks for the current font and title width, so a
+    // repaint measures a row's title once instead of at every paint.
+    struct RowLayout {
+        int fit = 0;
+        int split = 0;
+    };
+    QHash<QString, RowLayout> m_rowLayouts;
+    QString m_rowLayoutKey;
 };

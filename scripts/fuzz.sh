@@ -23,5 +23,5 @@ for t in "${targets[@]}"; do
   seeds="$root/tests/fuzz/seeds/${name#fuzz_}"
   [ -d "$seeds" ] || seeds=""
   echo "== $name for ${secs}s"
-  "$t" -max_total_time="$secs" -print_final_stats=1 "$corpus" $seeds 2>&1 | tail -n 12
+  "$t" -max_total_time="$secs" -print_final_stats=1 -artifact_prefix="$build/" "$corpus" $seeds 2>&1 | tail -n 12
 done

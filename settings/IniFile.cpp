@@ -14,10 +14,10 @@ namespace {
 
 // Windows-1252 code points for 0x80..0x9F; the five unassigned bytes map to
 // the control character of the same number, as the Windows conversion does.
-const char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+const char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString decodeCp1252(const QByteArray &bytes)
 {
@@ -182,7 +182,8 @@ TIniFile::Section &TIniFile::sectionForWriting(const QString &name)
     // Keep a blank line between the last section and the new one.
     if (!m_sections.empty()) {
         auto &last = m_sections.back();
-        if (!last.Lines.empty() && (!last.Lines.back().Key.isEmpty() || !last.Lines.back().Raw.trimmed().isEmpty()))
+        if (!last.Lines.empty() &&
+            (!last.Lines.back().Key.isEmpty() || !last.Lines.back().Raw.trimmed().isEmpty()))
             last.Lines.push_back(Line{});
     }
     m_sections.push_back(Section{name, {}});

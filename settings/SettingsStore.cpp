@@ -11,8 +11,8 @@ namespace {
 const QString kOptions = QStringLiteral("Options");
 const QString kLastSession = QStringLiteral("LastSession");
 
-template <typename T> TSettingRow makeRow(const QString &section, const char *key, T *holder, const T &def,
-                                          unsigned flags = 0)
+template <typename T>
+TSettingRow makeRow(const QString &section, const char *key, T *holder, const T &def, unsigned flags = 0)
 {
     return TSettingRow{section, QString::fromLatin1(key), TSettingValue(def), TSettingHolder(holder), flags};
 }
@@ -87,15 +87,28 @@ namespace {
 template <typename T> void bindHolder(TSettingRow &r, T *holder)
 {
     if (!holder || !std::holds_alternative<T *>(r.Holder))
-        throw std::invalid_argument("settings key " + r.Key.toStdString() + " bound to a holder of another type");
+        throw std::invalid_argument("settings key " + r.Key.toStdString() +
+                                    " bound to a holder of another type");
     r.Holder = holder;
 }
 } // namespace
 
-void TSettingsStore::Bind(const QString &key, bool *holder) { bindHolder(row(key), holder); }
-void TSettingsStore::Bind(const QString &key, int *holder) { bindHolder(row(key), holder); }
-void TSettingsStore::Bind(const QString &key, float *holder) { bindHolder(row(key), holder); }
-void TSettingsStore::Bind(const QString &key, QString *holder) { bindHolder(row(key), holder); }
+void TSettingsStore::Bind(const QString &key, bool *holder)
+{
+    bindHolder(row(key), holder);
+}
+void TSettingsStore::Bind(const QString &key, int *holder)
+{
+    bindHolder(row(key), holder);
+}
+void TSettingsStore::Bind(const QString &key, float *holder)
+{
+    bindHolder(row(key), holder);
+}
+void TSettingsStore::Bind(const QString &key, QString *holder)
+{
+    bindHolder(row(key), holder);
+}
 
 void TSettingsStore::readSection(const TIniFile &ini, const QString &section)
 {

@@ -16,9 +16,9 @@ using TSettingHolder = std::variant<bool *, int *, float *, QString *>;
 using TSettingValue = std::variant<bool, int, float, QString>;
 
 enum TSettingFlag : unsigned {
-    SfNeverWritten = 1,    // read only (Verbose)
+    SfNeverWritten = 1,     // read only (Verbose)
     SfDefaultIsCurrent = 2, // the holder's value before loading is the default
-    SfPositive = 4,        // a float that divides: 0 or less takes the default
+    SfPositive = 4,         // a float that divides: 0 or less takes the default
 };
 
 struct TSettingRow {

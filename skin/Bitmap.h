@@ -13,7 +13,9 @@ public:
     TBitmap() = default;
     virtual ~TBitmap() = default;
 
-    // Throws ZError with the reason when the file or bytes are not a readable bitmap.
+    // Throws ZError with the reason when the file or bytes are not a readable
+    // bitmap. The image is kept as opaque 32-bit RGB whatever the file's depth:
+    // the alpha byte of 32-bit files plays no part, as on the screen it was made for.
     void LoadFromFile(const QString &fileName);
     void LoadFromData(const QByteArray &bytes);
     void LoadFromStream(QIODevice &stream);
@@ -22,7 +24,7 @@ public:
     int Width() const { return m_image.width(); }
     int Height() const { return m_image.height(); }
     const QImage &Image() const { return m_image; }
-    void SetImage(const QImage &image);
+    void SetImage(const QImage &image); // converted to opaque 32-bit RGB
     // Copies the image only (and the transparency settings).
     void Assign(const TBitmap &other);
 
@@ -46,7 +48,9 @@ protected:
 
 private:
     QImage m_image;
+    void setLoaded(QImage image);
+
     mutable QImage m_keyed;
-    mutable TColor m_keyedFor = -1;
-    mutable qint64 m_keyedImageKey = 0;
+    mutable TColor m_keyedFor = 0;
+    mutable qint64 m_keyedImageKey = -1; // cacheKey of the image m_keyed was made from
 };

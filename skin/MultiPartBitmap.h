@@ -44,15 +44,25 @@ public:
     TCoords ColPos, RowPos;
     TBitmapParts Parts;
 
+    // Parses a guide list ("15,-45,60", "X1:70,X2:-261,LX:341") into Cols or
+    // Rows, emptying Parts and that axis's positions. On an error the axis is
+    // reset to its default (one stretchable segment) and EPartsError raised.
     void LoadGuides(TAxis axis, const QString &text);
+    // Parses one part ("X1,Y0,X2,LY|HS", "X0,Y0,LX,LY|C:clWhite") and appends
+    // it. Raises EPartsError (a sub-size that is no number: EConvertError).
     void AddPart(const QString &text);
     void ClearParts() { Parts.clear(); }
     void BuildDefaultParts();
+    // Lays out both axes over rect (right and bottom exclusive: the span of
+    // the columns is rect.x() .. rect.x() + rect.width()) and draws every part,
+    // later ones over earlier ones, smoothing off.
     void DrawParts(QPainter &canvas, const QRect &rect);
 
     // Lays one axis out over [a, b] into t (cached: unchanged span costs nothing,
-    // a moved span of the same length is a shift).
-    static void LayoutAxis(const TGuides &g, int a, int b, TCoords &t);
+    // a moved span of the same length is a shift). Returns true when the
+    // positions were computed afresh. Every position read or written lies
+    // inside g.Coords and t, whatever g holds.
+    static bool LayoutAxis(const TGuides &g, int a, int b, TCoords &t);
 
     // Number of times a layout was computed (not shifted or reused); for tests.
     int LayoutCount = 0;

@@ -37,7 +37,8 @@ protected:
         // A copy of the program in a folder of its own: its zorvi.ini goes there.
         const QString built = qEnvironmentVariable("ZORVI_BUILD_DIR") + "/bin/zorvi";
         ASSERT_TRUE(QFile::copy(built, s_prog->filePath("zorvi"))) << built.toStdString();
-        QFile::setPermissions(s_prog->filePath("zorvi"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(s_prog->filePath("zorvi"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(s_runtime->path()));
     }
     static void TearDownTestSuite()
@@ -50,10 +51,12 @@ protected:
     {
         ASSERT_TRUE(work.isValid());
         previous = SetReportHandler([this](const QString &m) { reported << m; });
-        form = std::make_unique<TMainForm>(TProgram{&settings, &store, &playlist, &translator}, QStringList{});
+        form =
+            std::make_unique<TMainForm>(TProgram{&settings, &store, &playlist, &translator}, QStringList{});
         form->PlayEntry = [this](int i) { played << i; };
         server = std::make_unique<Platform::TInstanceServer>(
-            Platform::InstanceSocketPath(), [this](quint32 m, const QByteArray &p) { return form->WMCopyData(m, p); });
+            Platform::InstanceSocketPath(),
+            [this](quint32 m, const QByteArray &p) { return form->WMCopyData(m, p); });
         ASSERT_TRUE(server->Listen());
         form->show();
     }
@@ -174,7 +177,8 @@ TEST_F(InstanceTest, SpacesAndNonAsciiArriveUnchanged)
     QFile(existing).open(QIODevice::WriteOnly);
     const SecondRun r = second({spaced, foreign, existing, "http://example.com/a b?c=ä"});
     ASSERT_TRUE(r.finished);
-    EXPECT_EQ(titles(), QStringList({spaced, foreign, QFileInfo(existing).fileName(), "http://example.com/a b?c=ä"}));
+    EXPECT_EQ(titles(),
+              QStringList({spaced, foreign, QFileInfo(existing).fileName(), "http://example.com/a b?c=ä"}));
     EXPECT_EQ(playlist.Items(2)->Kind, PlFile);
 }
 
@@ -267,7 +271,8 @@ TEST_F(OrderlyExitTest, SignalsCloseTheWindowAndSaveTheSession)
         QFile f(ini);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray text = f.readAll();
-        const QByteArray expectedStart = row.fileBefore.isEmpty() ? "[LastSession]\nCompact=0\n" : row.fileBefore;
+        const QByteArray expectedStart =
+            row.fileBefore.isEmpty() ? "[LastSession]\nCompact=0\n" : row.fileBefore;
         EXPECT_TRUE(text.startsWith(expectedStart)) << text.constData();
         EXPECT_EQ(text.count("["), row.fileBefore.isEmpty() ? 1 : 2) << text.constData();
         EXPECT_TRUE(text.contains("\nWidth=300\nHeight=200\n")) << text.constData();

@@ -34,7 +34,7 @@ TEST(ProcessArgument, SwitchesOnlyInTheirExactForm)
         bool verbose, translator;
         int entries;
     } rows[] = {
-        {"-v", true, false, 0},          {"-translator", false, true, 0}, {"-V", false, false, 1},
+        {"-v", true, false, 0},           {"-translator", false, true, 0}, {"-V", false, false, 1},
         {"-Translator", false, false, 1}, {"--v", false, false, 1},        {"-v ", false, false, 1},
         {"film.avi", false, false, 1},
     };
@@ -99,7 +99,8 @@ protected:
 TEST_F(ReceiverTest, AppendsInOrderAndPlaysTheFirstNewEntry)
 {
     EXPECT_EQ(receive({"a b.avi", QString::fromUtf8("Grüße 日本.mkv"), "-v"}), 1u);
-    EXPECT_EQ(titles(t.playlist), QStringList({"earlier.avi", "a b.avi", QString::fromUtf8("Grüße 日本.mkv")}));
+    EXPECT_EQ(titles(t.playlist),
+              QStringList({"earlier.avi", "a b.avi", QString::fromUtf8("Grüße 日本.mkv")}));
     EXPECT_TRUE(t.verbose);
     EXPECT_EQ(calls, QStringList({"front", "play 1", "foreground"}));
     EXPECT_TRUE(reported.isEmpty());

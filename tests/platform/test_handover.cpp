@@ -32,13 +32,13 @@ TEST(HandOverPayload, DecoderStaysInsideTheData)
         QStringList expected;
     } rows[] = {
         {QByteArray(), {}},
-        {QByteArray("a", 1), {}},                              // one odd byte
-        {QByteArray("a\0b", 3), {"a"}},                        // odd size, no terminator
-        {QByteArray("a\0b\0", 4), {"ab"}},                     // no terminators at all
-        {QByteArray("a\0\0\0b\0", 6), {"a", "b"}},             // last string unterminated
-        {QByteArray("a\0\0\0\0\0b\0\0\0", 10), {"a"}},         // data after the end mark ignored
-        {QByteArray("\0\0a\0\0\0", 6), {}},                    // empty list first
-        {QByteArray("a\0\0\0b\0\0\0x", 9), {"a", "b"}},        // stray odd byte after the last zero
+        {QByteArray("a", 1), {}},                       // one odd byte
+        {QByteArray("a\0b", 3), {"a"}},                 // odd size, no terminator
+        {QByteArray("a\0b\0", 4), {"ab"}},              // no terminators at all
+        {QByteArray("a\0\0\0b\0", 6), {"a", "b"}},      // last string unterminated
+        {QByteArray("a\0\0\0\0\0b\0\0\0", 10), {"a"}},  // data after the end mark ignored
+        {QByteArray("\0\0a\0\0\0", 6), {}},             // empty list first
+        {QByteArray("a\0\0\0b\0\0\0x", 9), {"a", "b"}}, // stray odd byte after the last zero
     };
     for (const auto &r : rows)
         EXPECT_EQ(DecodePayload(r.payload), r.expected) << r.payload.toHex().data();
@@ -62,7 +62,8 @@ TEST(HandOverMessage, ReaderCollectsPiecesAndCapsTheSize)
         {QByteArray("\xAB\x1D\x1F\xDA", 4), TMessageReader::NeedMore},
         {QByteArray("\xAB\x1D\x1F\xDA\x00\x00\x00\x00", 8), TMessageReader::Complete}, // empty payload
         {QByteArray("\xAB\x1D\x1F\xDA\xFF\xFF\xFF\xFF", 8), TMessageReader::Refused},
-        {EncodeMessage(Magic, QByteArray()).left(4) + QByteArray("\x01\x00\x00\x01", 4), TMessageReader::Refused},
+        {EncodeMessage(Magic, QByteArray()).left(4) + QByteArray("\x01\x00\x00\x01", 4),
+         TMessageReader::Refused},
         {QByteArray("\x01\x00\x00\x00\x04\x00\x00\x00xy", 10), TMessageReader::NeedMore},
     };
     for (const auto &r : rows) {

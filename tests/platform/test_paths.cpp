@@ -30,9 +30,11 @@ TEST(Paths, SettingsBesideTheProgramOrPerUser)
 
     // Folder rights decide, so check as a user without root's privileges.
     const QString seen = RunAsOtherUser([&] {
-        return QStringList{SettingsFilePath(portable), SettingsFilePath(installed), SettingsFilePath(shipped)}.join('|');
+        return QStringList{SettingsFilePath(portable), SettingsFilePath(installed), SettingsFilePath(shipped)}
+            .join('|');
     });
-    const QString expectedPortable = RunningAsRoot() ? perUser : portable + "zorvi.ini"; // nobody cannot write a root folder
+    const QString expectedPortable =
+        RunningAsRoot() ? perUser : portable + "zorvi.ini"; // nobody cannot write a root folder
     EXPECT_EQ(seen, QStringList({expectedPortable, perUser, shipped + "zorvi.ini"}).join('|'));
     EXPECT_EQ(SettingsFilePath(portable), portable + "zorvi.ini");
     for (const QString &d : {installed, shipped})
@@ -57,8 +59,12 @@ TEST(Display, X11IsSelectedUnlessAnotherPlatformIsNamed)
     struct Row {
         const char *given; // nullptr: unset
         const char *expected;
-    } rows[] = {{nullptr, "xcb"},         {"", "xcb"},           {"wayland", "xcb"},
-                {"Wayland-EGL", "xcb"},   {"xcb", "xcb"},        {"offscreen", "offscreen"},
+    } rows[] = {{nullptr, "xcb"},
+                {"", "xcb"},
+                {"wayland", "xcb"},
+                {"Wayland-EGL", "xcb"},
+                {"xcb", "xcb"},
+                {"offscreen", "offscreen"},
                 {"vnc:size=800x600", "vnc:size=800x600"}};
     for (const auto &r : rows) {
         if (r.given)

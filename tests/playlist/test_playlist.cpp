@@ -239,3 +239,14 @@ TEST_F(Playlist, SelectionUsesFlagsAndNotifiesOutsideBrackets)
     list.DeleteSelected();
     EXPECT_EQ(list.Count(), 0);
 }
+
+TEST(PlaylistLifetime, DestructionNotifiesNobody)
+{
+    int changes = 0;
+    {
+        TZorviPlaylist list;
+        list.AddItem(TZorviPlaylist::MakeItem("a", PlOther));
+        list.OnChange = [&](TSelectList *) { ++changes; };
+    }
+    EXPECT_EQ(changes, 0);
+}

@@ -51,9 +51,10 @@ TEST(IniFile, ReadingRules)
 
 TEST(IniFile, TypedValuesFallBackToTheDefault)
 {
-    const TIniFile ini = TIniFile::FromBytes("[S]\nb2=2\nb0=0\nbx=yes\nbneg=-1\n"
-                                             "i=-42\nibig=99999999999\nix=12abc\niplus=+7\n"
-                                             "f=3.5\nfexp=1e2\nfnan=nan\nfinf=inf\nfhuge=1e39\nfcomma=3,5\nfe=\n");
+    const TIniFile ini =
+        TIniFile::FromBytes("[S]\nb2=2\nb0=0\nbx=yes\nbneg=-1\n"
+                            "i=-42\nibig=99999999999\nix=12abc\niplus=+7\n"
+                            "f=3.5\nfexp=1e2\nfnan=nan\nfinf=inf\nfhuge=1e39\nfcomma=3,5\nfe=\n");
     EXPECT_TRUE(ini.ReadBool("S", "b2", false));
     EXPECT_FALSE(ini.ReadBool("S", "b0", true));
     EXPECT_TRUE(ini.ReadBool("S", "bx", true));
@@ -78,22 +79,28 @@ TEST(IniFile, TextEncodings)
         QByteArray bytes;
         QString expected;
     } rows[] = {
-        {"[S]\nk=Gr\xC3\xBC\xC3\x9F" "e", QString::fromUtf8("Grüße")},                // valid UTF-8
-        {"[S]\nk=Gr\xFC\xDF" "e \x80", QString::fromUtf8("Grüße €")},                 // Windows-1252
-        {"\xEF\xBB\xBF[S]\nk=\xE2\x82\xAC", QString::fromUtf8("€")},                   // UTF-8 mark
+        {"[S]\nk=Gr\xC3\xBC\xC3\x9F"
+         "e",
+         QString::fromUtf8("Grüße")}, // valid UTF-8
+        {"[S]\nk=Gr\xFC\xDF"
+         "e \x80",
+         QString::fromUtf8("Grüße €")},                                                  // Windows-1252
+        {"\xEF\xBB\xBF[S]\nk=\xE2\x82\xAC", QString::fromUtf8("€")},                     // UTF-8 mark
         {QByteArray("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xAC\x20", 16), QString::fromUtf8("€")}, // UTF-16 mark
     };
     for (const auto &r : rows)
-        EXPECT_EQ(TIniFile::FromBytes(r.bytes).ReadString("s", "K", "-"), r.expected) << r.bytes.toHex().data();
+        EXPECT_EQ(TIniFile::FromBytes(r.bytes).ReadString("s", "K", "-"), r.expected)
+            << r.bytes.toHex().data();
 }
 
 TEST(IniFile, WritingKeepsOrMakesStructure)
 {
     TIniFile ini = TIniFile::FromBytes("; heading\n[A]\nx=1\n; note\n\n[B]\ny=2\n");
-    ini.WriteInteger("a", "X", 5);     // replaced where it stands, name as written first
+    ini.WriteInteger("a", "X", 5);           // replaced where it stands, name as written first
     ini.WriteString("A", "z", "two\nlines"); // after the last value of A, on one line
     ini.WriteFloat("C", "r", 16.f / 9.f);
-    EXPECT_EQ(ini.ToBytes(true), "; heading\n[A]\nx=5\nz=two lines\n; note\n\n[B]\ny=2\n\n[C]\nr=1.77777779102325\n");
+    EXPECT_EQ(ini.ToBytes(true),
+              "; heading\n[A]\nx=5\nz=two lines\n; note\n\n[B]\ny=2\n\n[C]\nr=1.77777779102325\n");
     EXPECT_EQ(ini.ToBytes(false), "[A]\nx=5\nz=two lines\n\n[B]\ny=2\n\n[C]\nr=1.77777779102325\n");
 
     ini.EraseSection("b");

@@ -101,8 +101,9 @@ TEST_P(SettingsStoreTest, ValuesThatBreakArithmeticTakeTheDefault)
     struct Row {
         const char *text;
         float winRatio;
-    } rows[] = {{"0", 16.f / 9.f},   {"-1.5", 16.f / 9.f}, {"nan", 16.f / 9.f}, {"inf", 16.f / 9.f},
-                {"1e39", 16.f / 9.f}, {"1,5", 16.f / 9.f},  {"2.35", 2.35f},     {"1.33333337306976", 4.f / 3.f}};
+    } rows[] = {{"0", 16.f / 9.f},   {"-1.5", 16.f / 9.f},           {"nan", 16.f / 9.f},
+                {"inf", 16.f / 9.f}, {"1e39", 16.f / 9.f},           {"1,5", 16.f / 9.f},
+                {"2.35", 2.35f},     {"1.33333337306976", 4.f / 3.f}};
     for (const auto &r : rows) {
         writeFile(path, QByteArray("[LastSession]\nWinRatio=") + r.text + "\nWidth=99999999999\n");
         store.LoadSettings();
@@ -160,7 +161,8 @@ TEST_P(SettingsStoreTest, OptionsAreWrittenInTheirOrder)
 
 TEST_P(SettingsStoreTest, SaveOptionsKeepsTheOtherSections)
 {
-    writeFile(path, "; my notes\n[LastSession]\nWidth=640\n[Shortcuts]\nK1=65,play\n[Options]\nSnap=0\nOld=kept\n");
+    writeFile(path,
+              "; my notes\n[LastSession]\nWidth=640\n[Shortcuts]\nK1=65,play\n[Options]\nSnap=0\nOld=kept\n");
     store.LoadSettings();
     EXPECT_FALSE(data.Options.Snap);
     data.Options.Snap = true;
@@ -191,7 +193,8 @@ TEST_P(SettingsStoreTest, LastSessionKeepsTheRestOfTheFile)
     data.LastSession.Width = 800;
     store.SaveLastSession();
     const QByteArray text = readFile(path);
-    EXPECT_TRUE(text.startsWith("; my notes\n[Options]\nSnap=0\n\n[LastSession]\nWidth=800\nCustom=1\nCompact=0\n"))
+    EXPECT_TRUE(
+        text.startsWith("; my notes\n[Options]\nSnap=0\n\n[LastSession]\nWidth=800\nCustom=1\nCompact=0\n"))
         << text.constData();
 }
 

@@ -8,7 +8,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-inline bool RunningAsRoot() { return ::geteuid() == 0; }
+inline bool RunningAsRoot()
+{
+    return ::geteuid() == 0;
+}
 
 inline QString RunAsOtherUser(const std::function<QString()> &fn)
 {

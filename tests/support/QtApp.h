@@ -23,7 +23,8 @@ template <typename Fn> auto RunWhileHandlingEvents(Fn fn, int timeoutMs = 30000)
     auto future = std::async(std::launch::async, std::move(fn));
     QElapsedTimer t;
     t.start();
-    while (future.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready && t.elapsed() < timeoutMs)
+    while (future.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready &&
+           t.elapsed() < timeoutMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     return future.get();
 }

@@ -1,0 +1,212 @@
+#include "controls/ZorviLayout.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// One axis of an undocked child: position and length from its rule.
+void AnchorAxis(bool nearEdge, bool farEdge, int rulePos, int ruleLen, int ruleParent, int parentNow,
+                int &pos, int &len)
+{
+    const int delta = parentNow - ruleParent;
+    pos = rulePos;
+    len = ruleLen;
+    if (nearEdge && farEdge) {
+        len = std::max(0, ruleLen + delta);
+    } else if (farEdge) {
+        pos = rulePos + delta;
+    } else if (!nearEdge && ruleParent > 0) {
+        // Anchored to neither edge: the centre keeps its relative place.
+        const qint64 centre = qint64(rulePos) * 2 + ruleLen;
+        pos = int((centre * parentNow / ruleParent - ruleLen) / 2);
+    }
+}
+
+struct Docked {
+    QWidget *widget;
+    TZorviLayoutItem *item;
+    int order;
+};
+
+int DockKey(TAlign align, const QRect &g)
+{
+    switch (align) {
+    case TAlign::alTop:
+        return g.top();
+    case TAlign::alBottom:
+        return -(g.top() + g.height());
+    case TAlign::alLeft:
+        return g.left();
+    case TAlign::alRight:
+        return -(g.left() + g.width());
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void ApplyGeometry(TZorviLayoutItem *item, const QRect &r)
+{
+    QWidget *w = item->m_self;
+    if (w->geometry() == r)
+        return;
+    const bool resized = w->size() != r.size();
+    w->setGeometry(r);
+    if (resized && !w->isVisible())
+        item->SizeChangedWhileHidden();
+}
+
+void TZorviLayoutItem::SetAlign(TAlign align)
+{
+    if (align == m_align)
+        return;
+    m_align = align;
+    if (align != TAlign::alNone)
+        m_anchorCenter = 0;
+    RecordRule();
+    RealignParent();
+}
+
+void TZorviLayoutItem::SetAnchors(TAnchors anchors)
+{
+    m_anchors = anchors & (akLeft | akTop | akRight | akBottom);
+    RecordRule();
+    RealignParent();
+}
+
+void TZorviLayoutItem::SetAnchorCenter(TAnchorCenter center)
+{
+    m_anchorCenter = center & (akcX | akcY);
+    if (m_anchorCenter) {
+        m_align = TAlign::alNone;
+        if (m_anchorCenter & akcX)
+            m_anchors = (m_anchors | akLeft) & ~akRight;
+        if (m_anchorCenter & akcY)
+            m_anchors = (m_anchors | akTop) & ~akBottom;
+    }
+    RecordRule();
+    RealignParent();
+}
+
+void TZorviLayoutItem::SetBounds(int left, int top, int width, int height)
+{
+    ApplyGeometry(this, QRect(left, top, std::max(0, width), std::max(0, height)));
+    RecordRule();
+}
+
+void TZorviLayoutItem::RecordRule()
+{
+    const QWidget *parent = m_self->parentWidget();
+    if (!parent)
+        return;
+    m_hasRule = true;
+    m_ruleRect = m_self->geometry();
+    m_ruleParent = parent->size();
+    m_lastSet = m_ruleRect;
+    m_lastParent = m_ruleParent;
+}
+
+void TZorviLayoutItem::RealignParent()
+{
+    if (QWidget *parent = m_self->parentWidget())
+        ZorviRealign(parent);
+}
+
+void ZorviRealign(QWidget *container)
+{
+    const QSize ps = container->size();
+    std::vector<Docked> docked;
+    int order = 0;
+
+    for (QObject *obj : container->children()) {
+        auto *w = qobject_cast<QWidget *>(obj);
+        if (!w || w->isWindow())
+            continue;
+        auto *item = dynamic_cast<TZorviLayoutItem *>(w);
+        if (!item)
+            continue;
+        ++order;
+        if (item->m_align != TAlign::alNone) {
+            if (!w->isHidden())
+                docked.push_back({w, item, order});
+            continue;
+        }
+
+        if (!item->m_hasRule) {
+            item->m_hasRule = true;
+            item->m_ruleRect = w->geometry();
+            item->m_ruleParent = ps;
+        } else if (w->geometry() != item->m_lastSet) {
+            item->m_ruleRect = w->geometry();
+            item->m_ruleParent = item->m_lastParent;
+        }
+        const QRect &r = item->m_ruleRect;
+        const TAnchors a = item->m_anchors;
+        int x, y, width, height;
+        AnchorAxis(a & akLeft, a & akRight, r.x(), r.width(), item->m_ruleParent.width(), ps.width(), x,
+                   width);
+        AnchorAxis(a & akTop, a & akBottom, r.y(), r.height(), item->m_ruleParent.height(), ps.height(), y,
+                   height);
+        // Centre anchoring comes first in effect: a centred axis is anchored to
+        // its near edge only, so the edge anchors leave that axis alone.
+        if (item->m_anchorCenter & akcX)
+            x = (ps.width() - width) / 2 + item->ACXOffset;
+        if (item->m_anchorCenter & akcY)
+            y = (ps.height() - height) / 2 + item->ACYOffset;
+
+        const QRect g(x, y, width, height);
+        ApplyGeometry(item, g);
+        item->m_lastSet = g;
+        item->m_lastParent = ps;
+    }
+
+    QRect rest(0, 0, ps.width(), ps.height());
+    for (TAlign align :
+         {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
+        std::vector<Docked> group;
+        for (const Docked &d : docked)
+            if (d.item->m_align == align)
+                group.push_back(d);
+        std::stable_sort(group.begin(), group.end(), [align](const Docked &a, const Docked &b) {
+            const int ka = DockKey(align, a.widget->geometry());
+            const int kb = DockKey(align, b.widget->geometry());
+            return ka != kb ? ka < kb : a.order < b.order;
+        });
+        for (const Docked &d : group) {
+            const QRect g0 = d.widget->geometry();
+            QRect g;
+            switch (align) {
+            case TAlign::alTop:
+                g = QRect(rest.left(), rest.top(), rest.width(), g0.height());
+                rest.setTop(rest.top() + g0.height());
+                break;
+            case TAlign::alBottom:
+                g = QRect(rest.left(), rest.top() + rest.height() - g0.height(), rest.width(), g0.height());
+                rest.setHeight(rest.height() - g0.height());
+                break;
+            case TAlign::alLeft:
+                g = QRect(rest.left(), rest.top(), g0.width(), rest.height());
+                rest.setLeft(rest.left() + g0.width());
+                break;
+            case TAlign::alRight:
+                g = QRect(rest.left() + rest.width() - g0.width(), rest.top(), g0.width(), rest.height());
+                rest.setWidth(rest.width() - g0.width());
+                break;
+            default:
+                g = rest;
+                break;
+            }
+            g.setWidth(std::max(0, g.width()));
+            g.setHeight(std::max(0, g.height()));
+            ApplyGeometry(d.item, g);
+            d.item->m_hasRule = true;
+            d.item->m_ruleRect = g;
+            d.item->m_ruleParent = ps;
+            d.item->m_lastSet = g;
+            d.item->m_lastParent = ps;
+        }
+    }
+}

@@ -1,0 +1,96 @@
+#include "controls/ZorviPanel.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+TZorviPanel::TZorviPanel(QWidget *parent) : QWidget(parent), TZorviLayoutItem(this)
+{
+    // The paint covers every pixel: no erasing, no flicker.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+}
+
+void TZorviPanel::SetBitmap(const TMultiPartBitmap &bitmap)
+{
+    m_bitmap = bitmap;
+    m_cacheValid = false;
+    update();
+}
+
+TMultiPartBitmap &TZorviPanel::EditBitmap()
+{
+    m_cacheValid = false;
+    update();
+    return m_bitmap;
+}
+
+void TZorviPanel::SetColor(TColor color)
+{
+    if (color == m_color)
+        return;
+    m_color = color;
+    update();
+}
+
+void TZorviPanel::PaintBackground(QPainter &painter, const QRect &clip)
+{
+    if (m_bitmap.Empty() && m_bitmap.Parts.empty()) {
+        painter.fillRect(clip, ColorToQColor(m_color));
+        return;
+    }
+    if (!m_cacheValid) {
+        m_cache = QImage(size(), QImage::Format_RGB32);
+        m_cache.fill(ColorToQColor(m_color));
+        if (!m_cache.isNull()) {
+            QPainter cachePainter(&m_cache);
+            m_bitmap.DrawParts(cachePainter, QRect(QPoint(0, 0), size()));
+        }
+        m_cacheValid = true;
+    }
+    painter.drawImage(clip.topLeft(), m_cache, clip);
+}
+
+void TZorviPanel::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    PaintBackground(painter, event->rect());
+}
+
+void TZorviPanel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    HandleResize();
+}
+
+void TZorviPanel::SizeChangedWhileHidden()
+{
+    HandleResize();
+}
+
+void TZorviPanel::HandleResize()
+{
+    m_cacheValid = false;
+    ZorviRealign(this);
+    Resized();
+    if (OnResize)
+        OnResize(this);
+}
+
+void TZorviPanel::mousePressEvent(QMouseEvent *event)
+{
+    if (OnMouseDown)
+        OnMouseDown(this, event);
+}
+
+void TZorviPanel::mouseMoveEvent(QMouseEvent *event)
+{
+    if (OnMouseMove)
+        OnMouseMove(this, event);
+}
+
+void TZorviPanel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (OnMouseUp)
+        OnMouseUp(this, event);
+}

@@ -1,0 +1,407 @@
+#include "skin/SkinLoader.h"
+
+#include "common/Report.h"
+#include "common/ZError.h"
+#include "controls/ZorviControls.h"
+#include "skin/Convert.h"
+#include "skin/SkinIni.h"
+#include "skin/SkinList.h"
+#include "skin/TextDecode.h"
+#include "skin/uZip.h"
+
+#include <QFileInfo>
+#include <QFont>
+#include <climits>
+
+namespace {
+
+void ReportSectionError(const QString &where, const std::exception &e)
+{
+    ReportError(QStringLiteral("Error Loading Skin at section: ") + where + QStringLiteral("\n\r") +
+                SkinErrorText(e));
+}
+
+// Key values of a fixed vocabulary, matched without regard to case; a value
+// outside it gives the default, so a control never gets an unknown value.
+TAlign ReadAlign(const QString &text, TAlign def)
+{
+    static const std::pair<const char *, TAlign> names[] = {
+        {"alNone", TAlign::alNone}, {"alTop", TAlign::alTop},     {"alBottom", TAlign::alBottom},
+        {"alLeft", TAlign::alLeft}, {"alRight", TAlign::alRight}, {"alClient", TAlign::alClient}};
+    for (const auto &[name, value] : names)
+        if (text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return value;
+    return def;
+}
+
+TLabelAlignment ReadAlignment(const QString &text, TLabelAlignment def)
+{
+    static const std::pair<const char *, TLabelAlignment> names[] = {
+        {"taLeftJustify", TLabelAlignment::taLeftJustify},
+        {"taRightJustify", TLabelAlignment::taRightJustify},
+        {"taCenter", TLabelAlignment::taCenter}};
+    for (const auto &[name, value] : names)
+        if (text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return value;
+    return def;
+}
+
+void SetKey(TBitmap &bitmap, TColor key)
+{
+    bitmap.TransparentFixed = true;
+    bitmap.TransparentColor = key;
+}
+
+} // namespace
+
+QString SkinErrorText(const std::exception &e)
+{
+    if (const auto *z = dynamic_cast<const ZError *>(&e))
+        return z->message();
+    return QString::fromLocal8Bit(e.what());
+}
+
+TPlacement ResolvePlacement(int x, int y, int width, int height, bool centerH, bool centerV, int parentWidth,
+                            int parentHeight)
+{
+    TPlacement p;
+    TAnchors anchors = 0;
+    if (centerH) {
+        p.Center = akcX;
+        p.ACXOffset = x;
+        anchors |= akLeft;
+    } else if (x < 0) {
+        anchors |= akRight;
+        x += parentWidth;
+    } else {
+        anchors |= akLeft;
+    }
+    if (width < 0) {
+        anchors |= akRight;
+        width = parentWidth + width - x;
+    }
+    if (centerV) {
+        p.Center |= akcY;
+        p.ACYOffset = y;
+        anchors |= akTop;
+    } else if (y < 0) {
+        anchors |= akBottom;
+        y += parentHeight;
+    } else {
+        anchors |= akTop;
+    }
+    if (height < 0) {
+        anchors |= akBottom;
+        height = parentHeight + height - y;
+    }
+    p.Anchors = anchors;
+    p.Bounds = QRect(x, y, width, height);
+    return p;
+}
+
+TSkinLoader::TSkinLoader(TSkinIni *ini, const QString &path) : Ini(ini), Path(path)
+{
+    if (!ini || path.isEmpty())
+        throw ZError(QStringLiteral("SkinLoader : invalid ini or path"));
+    if (!Path.endsWith(u'/'))
+        Path += u'/';
+}
+
+TSkinLoader::TSkinLoader(TSkinIni *ini, TZipFile *zip) : Ini(ini), FromZip(true), Zip(zip)
+{
+    if (!ini || !zip)
+        throw ZError(QStringLiteral("SkinLoader : invalid ini or zip"));
+}
+
+void TSkinLoader::ReadIniFromZip(TSkinIni &ini, const TZipFile &zip, const QString &name)
+{
+    const int index = zip.IndexOf(name);
+    if (index < 0)
+        throw ZError(QStringLiteral("zip does not contain ") + name);
+    ini.SetText(DecodeTextFile(zip.GetData(index)));
+}
+
+void TSkinLoader::ReadBitmapFromZip(TBitmap &bitmap, const TZipFile &zip, const QString &name)
+{
+    const int index = zip.IndexOf(name);
+    if (index < 0)
+        throw ZError(QStringLiteral("zip does not contain ") + name);
+    bitmap.LoadFromData(zip.GetData(index));
+}
+
+void TSkinLoader::LoadPlainBitmap(TBitmap &bitmap, const QString &file)
+{
+    if (FromZip)
+        ReadBitmapFromZip(bitmap, *Zip, file);
+    else
+        bitmap.LoadFromFile(ResolveSkinFile(Path, file));
+}
+
+TColor TSkinLoader::ReadColor(const QString &section, const QString &key, TColor def) const
+{
+    const auto value = Ini->Value(section, key);
+    return value ? StringToColorOrThrow(*value) : def;
+}
+
+void TSkinLoader::LoadBitmapParts(TMultiPartBitmap &bitmap, const QString &section, const QString &prefix)
+{
+    const QString where = section + QStringLiteral(", ") + prefix;
+    const QString name = Ini->ReadString(section, prefix, {});
+    if (name.isEmpty()) {
+        bitmap.Clear();
+    } else {
+        try {
+            if (FromZip) {
+                ReadBitmapFromZip(bitmap, *Zip, name);
+            } else {
+                const QString full = ResolveSkinFile(Path, name);
+                if (!QFileInfo(full).isFile())
+                    throw ZError(QStringLiteral("File ") + full + QStringLiteral(" does not exist"));
+                bitmap.LoadFromFile(full);
+            }
+        } catch (const std::exception &e) {
+            bitmap.Clear();
+            ReportSectionError(where, e);
+        }
+    }
+    // The image comes first: the guides are checked against its size, and
+    // loading the guides empties the parts.
+    try {
+        bitmap.LoadGuides(TAxis::Rows, Ini->ReadString(section, prefix + QStringLiteral("Rows"), {}));
+        bitmap.LoadGuides(TAxis::Cols, Ini->ReadString(section, prefix + QStringLiteral("Cols"), {}));
+        for (int n = 0;; ++n) {
+            const auto part = Ini->Value(section, prefix + QStringLiteral("Part") + QString::number(n));
+            if (!part)
+                break;
+            bitmap.AddPart(*part);
+        }
+    } catch (const std::exception &e) {
+        ReportSectionError(where, e);
+    }
+}
+
+void TSkinLoader::LoadThumb(TZorviTrackbar *bar, const QString &section)
+{
+    const QString file = Ini->ReadString(section, QStringLiteral("ThumbBmp"), {});
+    if (file.isEmpty()) {
+        bar->SetThumb(nullptr);
+        return;
+    }
+    try {
+        TBitmap &thumb = bar->EditThumb();
+        LoadPlainBitmap(thumb, file);
+        bar->SetThumbStates(Ini->ReadInteger(section, QStringLiteral("ThumbStates"), 1));
+        bar->ThumbH =
+            Ini->ReadInteger(section, QStringLiteral("ThumbH"), thumb.Height() / bar->ThumbStates());
+        bar->ThumbW = Ini->ReadInteger(section, QStringLiteral("ThumbW"), thumb.Width());
+        SetKey(thumb, TransparentColor);
+        thumb.Transparent = Ini->ReadBool(section, QStringLiteral("ThumbTransparent"), false);
+    } catch (const std::exception &) {
+        // A thumb that cannot be read is no fault the user is told of: the bar
+        // simply shows none.
+        bar->SetThumb(nullptr);
+    }
+}
+
+void TSkinLoader::LoadFont(QFont &font, TColor &color, const QString &section, const QString &prefix)
+{
+    if (Ini->ValueExists(section, prefix + QStringLiteral("Color")))
+        color = ReadColor(section, prefix + QStringLiteral("Color"), color);
+    font.setFamily(Ini->ReadString(section, prefix + QStringLiteral("Name"), font.family()));
+    const int size = Ini->ReadInteger(section, prefix + QStringLiteral("Size"), INT_MIN);
+    // Points when positive; a negative size is a height in pixels, as the
+    // toolkit the skins were made for reads it; 0 keeps the size.
+    if (size > 0)
+        font.setPointSize(size);
+    else if (size < 0 && size != INT_MIN)
+        font.setPixelSize(-size);
+    if (const auto style = Ini->Value(section, prefix + QStringLiteral("Style"))) {
+        font.setBold(style->contains(u'B'));
+        font.setItalic(style->contains(u'I'));
+        font.setUnderline(style->contains(u'U'));
+        font.setStrikeOut(false);
+    }
+}
+
+QWidget *TSkinLoader::ParentByName(const QString &name) const
+{
+    if (name == QLatin1String("Playlist"))
+        return Parents.Playlist;
+    if (name == QLatin1String("TopPanel"))
+        return Parents.TopPanel;
+    if (name == QLatin1String("LeftPanel"))
+        return Parents.LeftPanel;
+    if (name == QLatin1String("RightPanel"))
+        return Parents.RightPanel;
+    return Parents.BottomPanel;
+}
+
+void TSkinLoader::LoadPlacement(TZorviControl *control, const QString &section)
+{
+    QWidget *parent =
+        ParentByName(Ini->ReadString(section, QStringLiteral("Parent"), QStringLiteral("BottomPanel")));
+    if (!parent)
+        parent = Parents.BottomPanel;
+    const TPlacement p = ResolvePlacement(Ini->ReadInteger(section, QStringLiteral("X"), 0),
+                                          Ini->ReadInteger(section, QStringLiteral("Y"), 0),
+                                          Ini->ReadInteger(section, QStringLiteral("Width"), 0),
+                                          Ini->ReadInteger(section, QStringLiteral("Height"), 0),
+                                          Ini->ReadBool(section, QStringLiteral("CenterH"), false),
+                                          Ini->ReadBool(section, QStringLiteral("CenterV"), false),
+                                          parent ? parent->width() : 0, parent ? parent->height() : 0);
+
+    // Attaching anew puts the element in front of those placed before it. A
+    // control someone hid on purpose stays hidden.
+    const bool hidden = control->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
+                        control->testAttribute(Qt::WA_WState_Hidden);
+    if (control->parentWidget() != parent)
+        control->setParent(parent);
+    control->raise();
+    control->setVisible(!hidden);
+
+    control->SetAnchorCenter(p.Center);
+    control->ACXOffset = p.ACXOffset;
+    control->ACYOffset = p.ACYOffset;
+    control->SetAnchors(p.Anchors);
+    control->SetBounds(p.Bounds);
+    if (parent)
+        ZorviRealign(parent);
+}
+
+void TSkinLoader::LoadPanel(TZorviPanel *panel, const QString &section)
+{
+    const int size = qMax(0, Ini->ReadInteger(section, QStringLiteral("Size"), 0));
+    if (panel->Align() == TAlign::alLeft || panel->Align() == TAlign::alRight)
+        panel->resize(size, panel->height());
+    else
+        panel->resize(panel->width(), size);
+    // A docked panel's new size moves its neighbours at once, so elements
+    // placed next are measured against the final sizes.
+    if (QWidget *host = panel->parentWidget())
+        ZorviRealign(host);
+    // A hidden panel (the playlist box) gets no resize event until shown;
+    // its elements follow the new size now all the same.
+    ZorviRealign(panel);
+    panel->SetColor(ReadColor(section, QStringLiteral("Color"), clGray));
+    LoadBitmapParts(panel->EditBitmap(), section, QStringLiteral("Bitmap"));
+}
+
+void TSkinLoader::LoadPlaylist(TZorviListBox *box, const QString &section)
+{
+    box->SetAlign(ReadAlign(Ini->ReadString(section, QStringLiteral("Align"), {}), TAlign::alLeft));
+    LoadPanel(box, section);
+
+    TMultiPartBitmap &sel = box->EditSelBitmap();
+    LoadBitmapParts(sel, section, QStringLiteral("SelBitmap"));
+    SetKey(sel, TransparentColor);
+    sel.Transparent = Ini->ReadBool(section, QStringLiteral("SelBitmapTransparent"), false);
+
+    TZorviTrackbar *bar = box->ScrollBar();
+    bar->SetBounds(bar->x(), bar->y(), Ini->ReadInteger(section, QStringLiteral("ScrollbarWidth"), 8),
+                   bar->height());
+    LoadBitmapParts(bar->EditBitmapB(), section, QStringLiteral("ScrollbarBmp"));
+    const bool transparent = Ini->ReadBool(section, QStringLiteral("ScrollbarTransparent"), false);
+    bar->SetTransparent(transparent);
+    if (transparent)
+        SetKey(bar->EditBitmapB(), TransparentColor);
+    LoadThumb(bar, section);
+
+    // Not reset first: keys the skin leaves out keep the previous skin's values.
+    QFont font = box->font();
+    TColor color = box->FontColor();
+    LoadFont(font, color, section, QStringLiteral("Font"));
+    box->setFont(font);
+    box->SetFontColor(color);
+
+    box->SetSeparatorHeight(Ini->ReadInteger(section, QStringLiteral("SeparatorHeight"), 0));
+    box->SetSeparatorColor(ReadColor(section, QStringLiteral("SeparatorColor"), clBlack));
+
+    TMargins margins;
+    const QStringList items =
+        Ini->ReadString(section, QStringLiteral("Margins"), QStringLiteral("4,4,4,4")).split(u',');
+    if (items.size() == 4) {
+        margins.Left = TextToInt(items[0]).value_or(4);
+        margins.Top = TextToInt(items[1]).value_or(4);
+        margins.Right = TextToInt(items[2]).value_or(4);
+        margins.Bottom = TextToInt(items[3]).value_or(4);
+    }
+    box->SetMargins(margins);
+}
+
+void TSkinLoader::LoadElementBitmap(TBitmap &bitmap, const QString &section)
+{
+    const QString file = Ini->ReadString(section, QStringLiteral("Bitmap"), {});
+    if (file.isEmpty()) {
+        bitmap.Clear();
+        return;
+    }
+    try {
+        LoadPlainBitmap(bitmap, file);
+    } catch (const std::exception &e) {
+        bitmap.Clear();
+        ReportSectionError(section, e);
+    }
+}
+
+void TSkinLoader::LoadButton(TZorviButton *button, const QString &section)
+{
+    button->SetBitStates(Ini->ReadInteger(section, QStringLiteral("BitStates"), 1));
+    TBitmap &bitmap = button->EditBitmap();
+    LoadElementBitmap(bitmap, section);
+    const bool transparent = Ini->ReadBool(section, QStringLiteral("Transparent"), false);
+    button->SetTransparent(transparent);
+    SetKey(bitmap, TransparentColor);
+    bitmap.Transparent = transparent;
+    button->Repeating = Ini->ReadBool(section, QStringLiteral("Repeat"), false);
+    button->Command = Ini->ReadString(section, QStringLiteral("Command"), {}).toUtf8();
+    LoadPlacement(button, section);
+}
+
+void TSkinLoader::LoadLabel(TZorviLabel *label, const QString &section)
+{
+    QFont font(QStringLiteral("Tahoma"), 8);
+    TColor color = clBlack;
+    label->SetAlignment(
+        ReadAlignment(Ini->ReadString(section, QStringLiteral("Alignment"), {}), TLabelAlignment::taCenter));
+    LoadFont(font, color, section, QStringLiteral("Font1"));
+    label->SetFont(font);
+    label->SetFontColor(color);
+    // Font2 starts from the Font1 result: only its own keys differ.
+    LoadFont(font, color, section, QStringLiteral("Font2"));
+    label->SetFont2(font);
+    label->SetFont2Color(color);
+    LoadPlacement(label, section);
+}
+
+void TSkinLoader::LoadTrackbar(TZorviTrackbar *bar, const QString &section)
+{
+    bar->SetVertical(Ini->ReadBool(section, QStringLiteral("Vertical"), false));
+    LoadThumb(bar, section);
+    const bool transparent = Ini->ReadBool(section, QStringLiteral("Transparent"), false);
+    bar->SetTransparent(transparent);
+    LoadBitmapParts(bar->EditBitmapB(), section, QStringLiteral("BitmapB"));
+    LoadBitmapParts(bar->EditBitmapF(), section, QStringLiteral("BitmapF"));
+    if (transparent) {
+        SetKey(bar->EditBitmapB(), TransparentColor);
+        SetKey(bar->EditBitmapF(), TransparentColor);
+    }
+    LoadPlacement(bar, section);
+}
+
+void TSkinLoader::LoadImage(TZorviImage *image, const QString &section)
+{
+    LoadBitmapParts(image->EditBitmap(), section, QStringLiteral("Bitmap"));
+    LoadPlacement(image, section);
+}
+
+void TSkinLoader::LoadSizeGrip(TZorviSizeGrip *grip, const QString &section)
+{
+    grip->SetOrientation(Ini->ReadInteger(section, QStringLiteral("Orientation"), 8));
+    TBitmap &bitmap = grip->EditBitmap();
+    LoadElementBitmap(bitmap, section);
+    const bool transparent = Ini->ReadBool(section, QStringLiteral("Transparent"), false);
+    grip->SetTransparent(transparent);
+    SetKey(bitmap, TransparentColor);
+    bitmap.Transparent = transparent;
+    LoadPlacement(grip, section);
+}

@@ -1,0 +1,93 @@
+#pragma once
+// TSkinLoader applies the sections of one skin.ini to the skin controls. It
+// reads bitmaps from a skin folder or from an archive; a fault in one section
+// is reported (ReportError) and loading goes on. Colour values that cannot be
+// converted are not caught here: they end the whole skin load.
+#include "controls/ZorviLayout.h"
+#include "skin/Colors.h"
+
+#include <QRect>
+#include <QString>
+#include <exception>
+
+class QFont;
+class QWidget;
+class TBitmap;
+class TMultiPartBitmap;
+class TSkinIni;
+class TZipFile;
+class TZorviButton;
+class TZorviControl;
+class TZorviImage;
+class TZorviLabel;
+class TZorviListBox;
+class TZorviPanel;
+class TZorviSizeGrip;
+class TZorviTrackbar;
+
+// The containers an element's Parent key can name.
+struct TSkinParents {
+    TZorviPanel *TopPanel = nullptr;
+    TZorviPanel *BottomPanel = nullptr;
+    TZorviPanel *LeftPanel = nullptr;
+    TZorviPanel *RightPanel = nullptr;
+    TZorviListBox *Playlist = nullptr;
+};
+
+// Where an element goes on a parent of the given size: negative X / Y are
+// measured from the far edge, a negative Width / Height stretches with the
+// parent, CenterH / CenterV keep the element centred, shifted by X / Y.
+struct TPlacement {
+    QRect Bounds; // for a centred axis the coordinate is the offset itself
+    TAnchors Anchors = akLeft | akTop;
+    TAnchorCenter Center = 0;
+    int ACXOffset = 0;
+    int ACYOffset = 0;
+};
+TPlacement ResolvePlacement(int x, int y, int width, int height, bool centerH, bool centerV, int parentWidth,
+                            int parentHeight);
+
+// The message an error shows: a ZError's own text, else what() of the exception.
+QString SkinErrorText(const std::exception &e);
+
+class TSkinLoader {
+public:
+    // Throws ZError "SkinLoader : invalid ini or path" for no ini or an empty path.
+    TSkinLoader(TSkinIni *ini, const QString &path);
+    // Throws ZError "SkinLoader : invalid ini or zip" when either is missing.
+    TSkinLoader(TSkinIni *ini, TZipFile *zip);
+
+    TSkinIni *Ini = nullptr;
+    bool FromZip = false;
+    TZipFile *Zip = nullptr;
+    QString Path; // the skin folder, with a trailing "/"
+
+    // The skin transparent colour (General/TransparentColor).
+    TColor TransparentColor = clFuchsia;
+    TSkinParents Parents;
+
+    void LoadPanel(TZorviPanel *panel, const QString &section);
+    void LoadPlaylist(TZorviListBox *box, const QString &section);
+    void LoadButton(TZorviButton *button, const QString &section);
+    void LoadLabel(TZorviLabel *label, const QString &section);
+    void LoadTrackbar(TZorviTrackbar *bar, const QString &section);
+    void LoadImage(TZorviImage *image, const QString &section);
+    void LoadSizeGrip(TZorviSizeGrip *grip, const QString &section);
+
+    void LoadBitmapParts(TMultiPartBitmap &bitmap, const QString &section, const QString &prefix);
+    // Throws what the archive or the file layer throws.
+    void LoadPlainBitmap(TBitmap &bitmap, const QString &file);
+    void LoadThumb(TZorviTrackbar *bar, const QString &section);
+    void LoadFont(QFont &font, TColor &color, const QString &section, const QString &prefix);
+    void LoadPlacement(TZorviControl *control, const QString &section);
+
+    // Throws ZError "zip does not contain " + name.
+    static void ReadIniFromZip(TSkinIni &ini, const TZipFile &zip, const QString &name);
+    static void ReadBitmapFromZip(TBitmap &bitmap, const TZipFile &zip, const QString &name);
+
+private:
+    TColor ReadColor(const QString &section, const QString &key, TColor def) const;
+    // Button and size grip: a plain bitmap, cleared and reported on failure.
+    void LoadElementBitmap(TBitmap &bitmap, const QString &section);
+    QWidget *ParentByName(const QString &name) const;
+};

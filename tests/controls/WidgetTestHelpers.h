@@ -1,0 +1,93 @@
+#pragma once
+// Synthetic input and bitmap sheets for the widget tests.
+#include "skin/Bitmap.h"
+#include "skin/MultiPartBitmap.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <QWidget>
+#include <ostream>
+#include <vector>
+
+inline void PrintTo(const QRect &r, std::ostream *os)
+{
+    *os << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ")";
+}
+inline void PrintTo(const QPoint &p, std::ostream *os)
+{
+    *os << "QPoint(" << p.x() << ", " << p.y() << ")";
+}
+
+namespace wt {
+
+inline void Mouse(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons,
+                  Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons, mods);
+    QCoreApplication::sendEvent(w, &e);
+}
+inline void Press(QWidget *w, QPoint pos, Qt::MouseButton b = Qt::LeftButton,
+                  Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    Mouse(w, QEvent::MouseButtonPress, pos, b, b, mods);
+}
+inline void DoubleClick(QWidget *w, QPoint pos, Qt::MouseButton b = Qt::LeftButton)
+{
+    Mouse(w, QEvent::MouseButtonDblClick, pos, b, b);
+}
+inline void Release(QWidget *w, QPoint pos, Qt::MouseButton b = Qt::LeftButton,
+                    Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    Mouse(w, QEvent::MouseButtonRelease, pos, b, Qt::NoButton, mods);
+}
+inline void Move(QWidget *w, QPoint pos, Qt::MouseButtons held)
+{
+    Mouse(w, QEvent::MouseMove, pos, Qt::NoButton, held);
+}
+inline void Enter(QWidget *w)
+{
+    QEnterEvent e(QPointF(1, 1), QPointF(1, 1), QPointF(w->mapToGlobal(QPoint(1, 1))));
+    QCoreApplication::sendEvent(w, &e);
+}
+inline void Leave(QWidget *w)
+{
+    QEvent e(QEvent::Leave);
+    QCoreApplication::sendEvent(w, &e);
+}
+inline bool Wheel(QWidget *w, QPoint pos, int delta)
+{
+    QWheelEvent e(QPointF(pos), QPointF(w->mapToGlobal(pos)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    e.setAccepted(false);
+    QCoreApplication::sendEvent(w, &e);
+    return e.isAccepted();
+}
+
+// A sheet of cols x rows cells of cellW x cellH, each filled with its own colour.
+inline QImage CellSheet(int cols, int rows, int cellW, int cellH, const std::vector<QColor> &colors)
+{
+    QImage img(cols * cellW, rows * cellH, QImage::Format_RGB32);
+    QPainter p(&img);
+    for (int c = 0; c < cols; ++c)
+        for (int r = 0; r < rows; ++r)
+            p.fillRect(c * cellW, r * cellH, cellW, cellH, colors[size_t(c * rows + r)]);
+    return img;
+}
+
+inline QImage Render(QWidget *w)
+{
+    QImage img(w->size(), QImage::Format_RGB32);
+    img.fill(Qt::black);
+    w->render(&img);
+    return img;
+}
+
+inline QRgb Pixel(const QImage &img, int x, int y)
+{
+    return img.pixel(x, y) & 0xFFFFFF;
+}
+
+} // namespace wt

@@ -1,0 +1,286 @@
+// Button cells and repeat, label text, panel cache, transparency.
+#include "WidgetTestHelpers.h"
+#include "common/Clock.h"
+#include "controls/RepeatTimer.h"
+#include "controls/ZorviControls.h"
+
+#include <QFontMetrics>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CellRow {
+    int states;
+    bool checked, inside, down, enabled;
+    QPoint cell; // column, row
+};
+
+TEST(Button, CellChoiceTables)
+{
+    const CellRow rows[] = {
+        // 3 states: normal, hover, pressed; checked shows the pressed row outside.
+        {3, false, false, false, true, {0, 0}},
+        {3, false, true, false, true, {0, 1}},
+        {3, false, true, true, true, {0, 2}},
+        {3, true, false, false, true, {0, 2}},
+        {3, true, true, false, true, {0, 1}},
+        {3, true, true, true, true, {0, 2}},
+        {3, false, false, true, true, {0, 0}}, // pressed, dragged outside
+        // 6 states: the column follows Checked.
+        {6, false, false, false, true, {0, 0}},
+        {6, false, true, false, true, {0, 1}},
+        {6, false, true, true, true, {0, 2}},
+        {6, true, false, false, true, {1, 0}},
+        {6, true, true, false, true, {1, 1}},
+        {6, true, true, true, true, {1, 2}},
+        {6, true, true, false, false, {0, 0}}, // disabled
+        {1, true, true, true, true, {0, 0}},
+    };
+    for (const CellRow &r : rows) {
+        TZorviButton b;
+        b.SetBitStates(r.states);
+        b.SetChecked(r.checked);
+        b.setEnabled(r.enabled);
+        if (r.down) {
+            wt::Enter(&b);
+            wt::Press(&b, {5, 5});
+            if (!r.inside)
+                wt::Move(&b, {40, 5}, Qt::LeftButton);
+        } else if (r.inside) {
+            wt::Enter(&b);
+        }
+        EXPECT_EQ(b.CurrentCell(), r.cell) << r.states << " checked " << r.checked << " inside " << r.inside
+                                           << " down " << r.down << " enabled " << r.enabled;
+    }
+}
+
+TEST(Button, FixedCellAndRefusedValues)
+{
+    TZorviButton b;
+    b.SetBitStates(6);
+    b.SetBitCurState(5);
+    wt::Enter(&b);
+    EXPECT_EQ(b.CurrentCell(), QPoint(1, 1));
+    b.SetBitCurState(7);
+    EXPECT_EQ(b.BitCurState(), 5);
+
+    TZorviButton three;
+    three.SetBitStates(3);
+    three.SetBitCurState(5);
+    EXPECT_EQ(three.BitCurState(), 0);
+    three.SetBitCurState(3);
+    EXPECT_EQ(three.CurrentCell(), QPoint(0, 2));
+    three.SetBitStates(4);
+    EXPECT_EQ(three.BitStates(), 3);
+}
+
+TEST(Button, PaintsTheChosenCellStretchedAndLeavesTheKeyOut)
+{
+    const std::vector<QColor> colors = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta, Qt::yellow};
+    TZorviPanel panel;
+    panel.resize(60, 40);
+    panel.SetColor(clGray);
+    auto *b = new TZorviButton(&panel);
+    b->SetBounds(10, 10, 30, 20);
+    TBitmap sheet;
+    sheet.SetImage(wt::CellSheet(2, 3, 8, 6, colors));
+    b->SetBitmap(sheet);
+    b->SetBitStates(6);
+    b->SetChecked(true);
+    wt::Enter(b);
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 25, 20), QColor(Qt::magenta).rgb() & 0xFFFFFF);
+
+    // Key colour fuchsia: the checked hover cell is left out, the panel shows.
+    b->EditBitmap().TransparentFixed = true;
+    b->EditBitmap().TransparentColor = clFuchsia;
+    b->EditBitmap().Transparent = true;
+    b->SetTransparent(true);
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 25, 20), 0x808080u);
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 5, 5), 0x808080u);
+
+    TZorviButton empty(&panel);
+    empty.SetColor(clRed);
+    empty.SetBounds(40, 0, 20, 20);
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 50, 5), 0xFF0000u);
+}
+
+TEST(Button, RepeatClicksAtPressAfter400ThenEvery100WhileInside)
+{
+    std::uint64_t now = 5000;
+    Clock::SetNowFunction([&now] { return now; });
+    TZorviButton b;
+    b.Repeating = true;
+    int clicks = 0;
+    b.OnClick = [&clicks](QObject *) { ++clicks; };
+    wt::Enter(&b);
+    wt::Press(&b, {5, 5});
+    ASSERT_NE(b.RepeatTimer(), nullptr);
+    const std::pair<std::uint64_t, int> steps[] = {{5000, 1}, {5399, 1}, {5400, 2},
+                                                   {5499, 2}, {5500, 3}, {5600, 4}};
+    for (auto [t, expected] : steps) {
+        now = t;
+        b.RepeatTimer()->Poll();
+        EXPECT_EQ(clicks, expected) << t;
+    }
+    wt::Move(&b, {50, 5}, Qt::LeftButton); // off the button: paused, timer runs on
+    now = 5700;
+    b.RepeatTimer()->Poll();
+    EXPECT_EQ(clicks, 4);
+    EXPECT_TRUE(b.RepeatTimer()->Active());
+    EXPECT_EQ(b.CurrentCell(), QPoint(0, 0));
+    wt::Move(&b, {5, 5}, Qt::LeftButton);
+    now = 5800;
+    b.RepeatTimer()->Poll();
+    EXPECT_EQ(clicks, 5);
+    wt::Release(&b, {5, 5});
+    EXPECT_EQ(clicks, 5); // none at the release
+    now = 6000;
+    b.RepeatTimer()->Poll();
+    EXPECT_EQ(clicks, 5);
+    EXPECT_FALSE(b.RepeatTimer()->Active());
+    Clock::SetNowFunction(nullptr);
+}
+
+TEST(Button, TwoQuickPressesGiveTwoClicks)
+{
+    TZorviButton b;
+    int clicks = 0;
+    b.OnClick = [&clicks](QObject *) { ++clicks; };
+    wt::Enter(&b);
+    wt::Press(&b, {5, 5});
+    wt::Release(&b, {5, 5});
+    wt::DoubleClick(&b, {5, 5});
+    wt::Release(&b, {5, 5});
+    EXPECT_EQ(clicks, 2);
+    wt::Press(&b, {5, 5});
+    wt::Release(&b, {30, 5}); // released outside: no click
+    EXPECT_EQ(clicks, 2);
+}
+
+// Horizontal extent of the dark pixels of a rendered label.
+int InkWidth(const QImage &img)
+{
+    int left = img.width(), right = -1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qGray(img.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return right < left ? 0 : right - left + 1;
+}
+
+TEST(Label, EllipsisOneLineAndLiteralAmpersand)
+{
+    TZorviLabel label;
+    label.resize(80, 16);
+    label.SetCaption("A caption far too long for eighty pixels\nand a second line");
+    const QString shown = label.DisplayText();
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_FALSE(shown.contains('\n'));
+    EXPECT_LE(QFontMetrics(label.font()).horizontalAdvance(shown), 80);
+    label.SetEndEllipsis(false);
+    EXPECT_FALSE(label.DisplayText().endsWith(QChar(0x2026)));
+
+    label.resize(300, 16);
+    label.SetEndEllipsis(true);
+    label.SetCaption("Tom & Jerry");
+    EXPECT_EQ(label.DisplayText(), "Tom & Jerry");
+
+    // "A&B" is drawn with its ampersand, wider than "AB" by about an ampersand.
+    label.SetTransparent(false);
+    label.SetColor(clWhite);
+    label.SetAlignment(TLabelAlignment::taLeftJustify);
+    label.SetCaption("A&B");
+    const int withAmpersand = InkWidth(wt::Render(&label));
+    label.SetCaption("AB");
+    const int without = InkWidth(wt::Render(&label));
+    label.SetCaption("&");
+    const int ampersand = InkWidth(wt::Render(&label));
+    EXPECT_GT(ampersand, 2);
+    EXPECT_GE(withAmpersand, without + ampersand / 2) << without << " " << ampersand;
+}
+
+TEST(Label, TransparentShowsParentAndLetsPressesThrough)
+{
+    TZorviPanel panel;
+    panel.resize(100, 40);
+    panel.SetColor(clRed);
+    auto *label = new TZorviLabel(&panel);
+    label->SetBounds(10, 10, 60, 20);
+    EXPECT_TRUE(label->Transparent());
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 12, 12), 0xFF0000u);
+    label->SetTransparent(false);
+    label->SetColor(clBlue);
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 12, 12), 0x0000FFu);
+
+    QPoint pressed(-1, -1);
+    panel.OnMouseDown = [&pressed](QObject *, QMouseEvent *e) { pressed = e->position().toPoint(); };
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    QTest::mousePress(panel.windowHandle(), Qt::LeftButton, {}, QPoint(20, 15));
+    QTest::mouseRelease(panel.windowHandle(), Qt::LeftButton, {}, QPoint(20, 15));
+    EXPECT_EQ(pressed, QPoint(20, 15));
+
+    // The pointer is still followed over the label: its leave event fires.
+    int leaves = 0;
+    label->OnMouseLeave = [&leaves](QObject *) { ++leaves; };
+    QTest::mouseMove(panel.windowHandle(), QPoint(30, 15));
+    EXPECT_TRUE(label->MouseInside());
+    QTest::mouseMove(panel.windowHandle(), QPoint(90, 35));
+    EXPECT_FALSE(label->MouseInside());
+    EXPECT_EQ(leaves, 1);
+}
+
+TEST(Panel, BackgroundRenderedOncePerSize)
+{
+    TMultiPartBitmap bmp;
+    QImage img(60, 10, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.fillRect(0, 0, 15, 10, Qt::red);
+    p.fillRect(15, 0, 30, 10, Qt::green);
+    p.fillRect(45, 0, 15, 10, Qt::blue);
+    p.end();
+    bmp.SetImage(img);
+    bmp.LoadGuides(TAxis::Rows, "");
+    bmp.LoadGuides(TAxis::Cols, "15,-45,60");
+
+    TZorviPanel panel;
+    panel.resize(200, 10);
+    panel.SetBitmap(bmp);
+    EXPECT_FALSE(panel.CacheValid());
+    QImage shot = wt::Render(&panel);
+    EXPECT_TRUE(panel.CacheValid());
+    EXPECT_EQ(wt::Pixel(shot, 5, 5), 0xFF0000u);
+    EXPECT_EQ(wt::Pixel(shot, 100, 5), 0x00FF00u);
+    EXPECT_EQ(wt::Pixel(shot, 195, 5), 0x0000FFu);
+    const int layouts = panel.Bitmap().LayoutCount;
+    const qint64 cacheKey = panel.BackgroundCache().cacheKey();
+    wt::Render(&panel);
+    EXPECT_EQ(panel.Bitmap().LayoutCount, layouts);
+    EXPECT_EQ(panel.BackgroundCache().cacheKey(), cacheKey);
+
+    panel.resize(300, 10);
+    QResizeEvent resize(QSize(300, 10), QSize(200, 10));
+    QCoreApplication::sendEvent(&panel, &resize);
+    EXPECT_FALSE(panel.CacheValid());
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 295, 5), 0x0000FFu);
+}
+
+TEST(Image, ColourPartWithoutImageAndEmptyBitmap)
+{
+    TZorviPanel panel;
+    panel.resize(50, 20);
+    panel.SetColor(clWhite);
+    auto *image = new TZorviImage(&panel);
+    image->SetBounds(0, 0, 50, 4);
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 10, 2), 0xFFFFFFu); // empty: nothing drawn
+    image->EditBitmap().LoadGuides(TAxis::Rows, "");
+    image->EditBitmap().LoadGuides(TAxis::Cols, "");
+    image->EditBitmap().AddPart("X0,Y0,LX,LY|C:clLime");
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 10, 2), 0x00FF00u);
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 10, 10), 0xFFFFFFu);
+}
+
+} // namespace

@@ -1,0 +1,324 @@
+#include "skin/MultiPartBitmap.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+// Every pixel names its own coordinates, so a target pixel tells where it came from.
+QImage coded(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, 0xFF000000u | (uint(x) << 12) | uint(y));
+    return img;
+}
+int srcX(QRgb p)
+{
+    return int((p >> 12) & 0xFFF);
+}
+int srcY(QRgb p)
+{
+    return int(p & 0xFFF);
+}
+constexpr QRgb Sentinel = 0xFFFFFFFFu; // x 4095, y 4095: never a source pixel
+
+QImage canvas(int w, int h)
+{
+    QImage c(w, h, QImage::Format_RGB32);
+    c.fill(Sentinel);
+    return c;
+}
+
+TGuides guides(const char *text)
+{
+    TMultiPartBitmap b;
+    b.LoadGuides(TAxis::Cols, QString::fromLatin1(text));
+    return b.Cols;
+}
+} // namespace
+
+TEST(Layout, WorkedLayoutsAndOpenCases)
+{
+    struct Row {
+        const char *guides;
+        int a, b;
+        TCoords expected;
+    } rows[] = {
+        {"15,-45,60", 7, 107, {7, 22, 92, 107}},
+        {"X1:70,X2:-261,LX:341", 0, 500, {0, 70, 420, 500}},
+        {"10,-30,40,-60,70", 0, 131, {0, 10, 60, 70, 121, 131}},
+        {"-10,-30,40", 0, 70, {0, 20, 60, 70}},
+        {"52", 3, 80, {3, 80}},
+        {"", 0, 44, {0, 44}},
+        // No stretchable segment: from the near edge, the last segment takes the rest.
+        {"10,20,30", 0, 100, {0, 10, 20, 100}},
+        {"10,20,30", 0, 5, {0, 10, 20, 5}},
+        // Only the origin: its single position is the near edge.
+        {"0", 4, 90, {4}},
+        // Shorter than FixedSize: stretchable segments go negative, nothing leaves the list.
+        {"15,-45,60", 0, 20, {0, 15, 5, 20}},
+        {"10,-30,40,-60,70", 0, 10, {0, 10, 0, 10, 0, 10}},
+        // Abstract coordinates of a bitmap without image do not overflow.
+        {"-2147483647", -5, 2147483647, {-5, 2147483647}},
+        {"1,-2147483646,2147483647",
+         -2147483647,
+         2147483647,
+         {-2147483647, -2147483646, 2147483646, 2147483647}},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.guides);
+        TCoords t;
+        EXPECT_TRUE(TMultiPartBitmap::LayoutAxis(guides(r.guides), r.a, r.b, t));
+        EXPECT_EQ(t, r.expected);
+    }
+}
+
+TEST(Layout, CacheReusesShiftsOrRecomputes)
+{
+    const TGuides g = guides("15,-45,60");
+    TCoords t;
+    EXPECT_TRUE(TMultiPartBitmap::LayoutAxis(g, 0, 100, t));
+    EXPECT_FALSE(TMultiPartBitmap::LayoutAxis(g, 0, 100, t));
+    EXPECT_EQ(t, TCoords({0, 15, 85, 100}));
+    EXPECT_FALSE(TMultiPartBitmap::LayoutAxis(g, 10, 110, t));
+    EXPECT_EQ(t, TCoords({10, 25, 95, 110}));
+    EXPECT_TRUE(TMultiPartBitmap::LayoutAxis(g, 10, 111, t));
+    EXPECT_EQ(t, TCoords({10, 25, 96, 111}));
+}
+
+TEST(Layout, GuidesFilledByHandNeverLeadOutside)
+{
+    TGuides g = guides("10,-30,40,-60,70");
+    for (int last : {-7, 0, 1, 5, 6, 1000}) {
+        g.LastStretch = last;
+        TCoords t;
+        TMultiPartBitmap::LayoutAxis(g, 0, 200, t);
+        ASSERT_EQ(t.size(), 6u);
+        EXPECT_EQ(t.front(), 0);
+        EXPECT_EQ(t.back(), 200);
+    }
+    g.Stretch.clear();
+    g.FixedSize = 70; // stretchable length 0: no division
+    TCoords t;
+    TMultiPartBitmap::LayoutAxis(g, 0, 200, t);
+    EXPECT_EQ(t.size(), 6u);
+    TCoords none{1, 2};
+    EXPECT_TRUE(TMultiPartBitmap::LayoutAxis(TGuides{}, 0, 10, none));
+    EXPECT_TRUE(none.empty());
+}
+
+TEST(DrawParts, ThreePartBarStretchesTheMiddle)
+{
+    TMultiPartBitmap b;
+    b.SetImage(coded(341, 20));
+    b.LoadGuides(TAxis::Rows, "");
+    b.LoadGuides(TAxis::Cols, "X1:70,X2:-261,LX:341");
+    b.AddPart("X0,Y0,X1,LY");
+    b.AddPart("X1,Y0,X2,LY|HS");
+    b.AddPart("X2,Y0,LX,LY");
+    QImage c = canvas(500, 20);
+    {
+        QPainter p(&c);
+        b.DrawParts(p, QRect(0, 0, 500, 20));
+    }
+    EXPECT_EQ(b.ColPos, TCoords({0, 70, 420, 500}));
+    std::set<int> middle;
+    for (int x = 0; x < 500; ++x) {
+        const QRgb px = c.pixel(x, 7);
+        ASSERT_EQ(srcY(px), 7) << x;
+        if (x < 70)
+            ASSERT_EQ(srcX(px), x);
+        else if (x >= 420)
+            ASSERT_EQ(srcX(px), x - 420 + 261);
+        else {
+            ASSERT_GE(srcX(px), 70);
+            ASSERT_LT(srcX(px), 261);
+            middle.insert(srcX(px));
+        }
+    }
+    EXPECT_EQ(middle.size(), 191u); // 191 source columns over 350 target columns, none lost
+}
+
+TEST(DrawParts, DefaultGridFixedCornersStretchedEdges)
+{
+    TMultiPartBitmap b;
+    b.SetImage(coded(60, 40));
+    b.LoadGuides(TAxis::Rows, "10,-30,40");
+    b.LoadGuides(TAxis::Cols, "15,-45,60");
+    QImage c = canvas(110, 90);
+    {
+        QPainter p(&c);
+        b.DrawParts(p, QRect(5, 5, 100, 80));
+    }
+    ASSERT_EQ(b.Parts.size(), 9u);
+    EXPECT_EQ(b.Parts[1].Flags, pfVS); // column 0, row 1
+    EXPECT_EQ(b.Parts[4].Flags, pfHS | pfVS);
+    EXPECT_EQ(b.ColPos, TCoords({5, 20, 90, 105}));
+    EXPECT_EQ(b.RowPos, TCoords({5, 15, 75, 85}));
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 110; ++x) {
+            const QRgb px = c.pixel(x, y);
+            const bool inside = x >= 5 && x < 105 && y >= 5 && y < 85;
+            ASSERT_EQ(px == Sentinel, !inside) << x << "," << y;
+            if (!inside)
+                continue;
+            const int sx = srcX(px), sy = srcY(px);
+            // Fixed columns and rows map one to one; stretched ones stay in their segment.
+            if (x < 20)
+                ASSERT_EQ(sx, x - 5);
+            else if (x >= 90)
+                ASSERT_EQ(sx, x - 90 + 45);
+            else
+                ASSERT_TRUE(sx >= 15 && sx < 45);
+            if (y < 15)
+                ASSERT_EQ(sy, y - 5);
+            else if (y >= 75)
+                ASSERT_EQ(sy, y - 75 + 30);
+            else
+                ASSERT_TRUE(sy >= 10 && sy < 30);
+        }
+}
+
+TEST(DrawParts, FixedPartKeepsItsNaturalSize)
+{
+    // "52" on an image 52 high: one fixed segment spanning the target, drawn unscaled.
+    TMultiPartBitmap b;
+    b.SetImage(coded(8, 52));
+    b.LoadGuides(TAxis::Rows, "52");
+    b.LoadGuides(TAxis::Cols, "8");
+    QImage c = canvas(8, 80);
+    {
+        QPainter p(&c);
+        b.DrawParts(p, QRect(0, 0, 8, 80));
+    }
+    EXPECT_EQ(b.Parts[0].Flags, 0);
+    EXPECT_EQ(c.pixel(3, 51), coded(8, 52).pixel(3, 51));
+    EXPECT_EQ(c.pixel(3, 52), Sentinel);
+    EXPECT_EQ(c.pixel(3, 79), Sentinel);
+
+    // An empty text on an image 44 high: one stretchable segment, drawn "VS" over the full height.
+    TMultiPartBitmap s;
+    s.SetImage(coded(8, 44));
+    s.LoadGuides(TAxis::Rows, "");
+    s.LoadGuides(TAxis::Cols, "");
+    QImage d = canvas(8, 80);
+    {
+        QPainter p(&d);
+        s.DrawParts(p, QRect(0, 0, 8, 80));
+    }
+    EXPECT_EQ(s.Parts[0].Flags, pfHS | pfVS);
+    EXPECT_EQ(srcY(d.pixel(3, 0)), 0);
+    EXPECT_EQ(srcY(d.pixel(3, 79)), 43);
+}
+
+TEST(DrawParts, ColourPartsAndLaterOverEarlier)
+{
+    TMultiPartBitmap b; // no image: abstract units
+    b.LoadGuides(TAxis::Rows, "10");
+    b.LoadGuides(TAxis::Cols, "10,-20,30");
+    b.AddPart("X0,Y0,LX,LY|C:clRed");
+    b.AddPart("X1,Y0,X2,LY|C:$00FF0000");
+    b.AddPart("X0,Y0,X1,LY"); // no colour, no image: nothing drawn
+    QImage c = canvas(40, 10);
+    {
+        QPainter p(&c);
+        b.DrawParts(p, QRect(0, 0, 40, 10));
+    }
+    for (int x = 0; x < 40; ++x)
+        ASSERT_EQ(c.pixel(x, 5), (x >= 10 && x < 30) ? qRgb(0, 0, 255) : qRgb(255, 0, 0)) << x;
+
+    TMultiPartBitmap img;
+    img.SetImage(coded(30, 10));
+    img.LoadGuides(TAxis::Rows, "10");
+    img.LoadGuides(TAxis::Cols, "10,-20,30");
+    img.AddPart("X1,Y0,X2,LY|C:clLime");
+    img.AddPart("X0,Y0,LX,LY|HS");
+    QImage d = canvas(30, 10);
+    {
+        QPainter p(&d);
+        img.DrawParts(p, QRect(0, 0, 30, 10));
+    }
+    EXPECT_EQ(d.pixel(15, 5), coded(30, 10).pixel(15, 5)); // the image part covers the colour
+}
+
+TEST(DrawParts, DefaultPartsWithoutImageAreRandomColours)
+{
+    TMultiPartBitmap b;
+    b.LoadGuides(TAxis::Cols, "5,-10");
+    QImage c = canvas(20, 10);
+    {
+        QPainter p(&c);
+        b.DrawParts(p, QRect(0, 0, 20, 10));
+    }
+    ASSERT_EQ(b.Parts.size(), 2u);
+    for (const TBitmapPart &part : b.Parts) {
+        EXPECT_EQ(part.Flags, pfColor);
+        EXPECT_LE(part.ColorOrSubSize, 0xFFFFFEu);
+    }
+    EXPECT_EQ(c.pixel(0, 0), ColorToQColor(TColor(b.Parts[0].ColorOrSubSize)).rgb());
+    EXPECT_EQ(c.pixel(19, 9), ColorToQColor(TColor(b.Parts[1].ColorOrSubSize)).rgb());
+}
+
+TEST(DrawParts, LayoutComputedOnceShiftedWhenMoved)
+{
+    TMultiPartBitmap b;
+    b.SetImage(coded(60, 20));
+    b.LoadGuides(TAxis::Rows, "");
+    b.LoadGuides(TAxis::Cols, "15,-45,60");
+    QImage c = canvas(200, 40);
+    QPainter p(&c);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    b.DrawParts(p, QRect(0, 0, 100, 20));
+    EXPECT_TRUE(p.testRenderHint(QPainter::SmoothPixmapTransform));
+    EXPECT_EQ(b.LayoutCount, 2); // one per axis
+    b.DrawParts(p, QRect(0, 0, 100, 20));
+    EXPECT_EQ(b.LayoutCount, 2);
+    b.DrawParts(p, QRect(10, 10, 100, 20));
+    EXPECT_EQ(b.LayoutCount, 2);
+    EXPECT_EQ(b.ColPos, TCoords({10, 25, 95, 110}));
+    EXPECT_EQ(b.RowPos, TCoords({10, 30}));
+    b.DrawParts(p, QRect(10, 10, 120, 20));
+    EXPECT_EQ(b.LayoutCount, 3);
+    b.LoadGuides(TAxis::Rows, "20");
+    EXPECT_TRUE(b.RowPos.empty());
+    EXPECT_FALSE(b.ColPos.empty());
+}
+
+TEST(DrawParts, TargetShorterThanFixedSize)
+{
+    TMultiPartBitmap b;
+    b.SetImage(coded(60, 10));
+    b.LoadGuides(TAxis::Rows, "10");
+    b.LoadGuides(TAxis::Cols, "15,-45,60");
+    QImage c = canvas(40, 10);
+    {
+        QPainter p(&c);
+        b.DrawParts(p, QRect(0, 0, 20, 10));
+    }
+    EXPECT_EQ(b.ColPos, TCoords({0, 15, 5, 20}));
+    // The inverted middle cell draws nothing; the right part, drawn last, lands at 5.
+    for (int x = 0; x < 5; ++x)
+        EXPECT_EQ(srcX(c.pixel(x, 3)), x);
+    for (int x = 5; x < 20; ++x)
+        EXPECT_EQ(srcX(c.pixel(x, 3)), x - 5 + 45);
+    EXPECT_EQ(c.pixel(20, 3), Sentinel);
+}
+
+TEST(DrawParts, PartsNamingMissingGuidesAreSkipped)
+{
+    TMultiPartBitmap b;
+    b.SetImage(coded(60, 10));
+    b.LoadGuides(TAxis::Rows, "10");
+    b.LoadGuides(TAxis::Cols, "15,-45,60");
+    b.AddPart("X0,Y0,LX,LY|C:clRed");
+    b.Parts.push_back({0, 0, 9, 1, 0, 0});
+    b.Parts.push_back({-1, 0, 1, 1, pfColor, 0});
+    b.Parts.push_back({0, 0, 1, 5, pfHS, 0});
+    QImage c = canvas(60, 10);
+    QPainter p(&c);
+    b.DrawParts(p, QRect(0, 0, 60, 10));
+    p.end();
+    EXPECT_EQ(c.pixel(30, 5), qRgb(255, 0, 0));
+}

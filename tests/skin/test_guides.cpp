@@ -1,0 +1,253 @@
+#include "skin/Convert.h"
+#include "skin/MultiPartBitmap.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+void setSize(TMultiPartBitmap &b, int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::gray);
+    b.SetImage(img);
+}
+
+QString partsError(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const EPartsError &e) {
+        return e.message();
+    } catch (const ZError &e) {
+        return QStringLiteral("other error: ") + e.message();
+    }
+    return QStringLiteral("no error");
+}
+
+const QString GuideSyntax = QStringLiteral("\n\rSyntax: [[P0:]0,][P1:]10,...,[LP:]10");
+} // namespace
+
+TEST(Guides, ReadingsOfTheBuiltInSkins)
+{
+    struct Row {
+        const char *text;
+        TAxis axis;
+        int size; // 0: no image
+        QStringList ids;
+        TCoords coords;
+        std::vector<bool> stretch;
+        int fixed, last;
+    } rows[] = {
+        {"15,-45,60",
+         TAxis::Cols,
+         60,
+         {"X0", "X1", "X2", "LX"},
+         {0, 15, 45, 60},
+         {false, true, false},
+         30,
+         2},
+        {"X1:70,X2:-261,LX:341",
+         TAxis::Cols,
+         341,
+         {"X0", "X1", "X2", "LX"},
+         {0, 70, 261, 341},
+         {false, true, false},
+         150,
+         2},
+        {"4,-224", TAxis::Cols, 224, {"X0", "X1", "LX"}, {0, 4, 224}, {false, true}, 4, 2},
+        {"18,-19", TAxis::Rows, 19, {"Y0", "Y1", "LY"}, {0, 18, 19}, {false, true}, 18, 2},
+        {"52", TAxis::Rows, 52, {"Y0", "LY"}, {0, 52}, {false}, 52, -1},
+        {"", TAxis::Rows, 44, {"Y0", "LY"}, {0, 44}, {true}, 0, 1},
+        {" \t\r\n", TAxis::Cols, 0, {"X0", "LX"}, {0, 100}, {true}, 0, 1},
+        {"0,15,-45,60",
+         TAxis::Cols,
+         60,
+         {"X0", "X1", "X2", "LX"},
+         {0, 15, 45, 60},
+         {false, true, false},
+         30,
+         2},
+        {"X0:0,X1:15,X2:-45,LX:60",
+         TAxis::Cols,
+         60,
+         {"X0", "X1", "X2", "LX"},
+         {0, 15, 45, 60},
+         {false, true, false},
+         30,
+         2},
+        {"Top:0, mid : -10,end:$14",
+         TAxis::Rows,
+         20,
+         {"Top", "mid", "end"},
+         {0, 10, 20},
+         {true, false},
+         10,
+         1},
+        {"10,-30,40,-60,70",
+         TAxis::Cols,
+         0,
+         {"X0", "X1", "X2", "X3", "X4", "LX"},
+         {0, 10, 30, 40, 60, 70},
+         {false, true, false, true, false},
+         30,
+         4},
+        {"0", TAxis::Cols, 0, {"X0"}, {0}, {}, 0, -1},
+        {"A:0", TAxis::Rows, 0, {"A"}, {0}, {}, 0, -1},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.text);
+        TMultiPartBitmap b;
+        if (r.size)
+            setSize(b, r.size, r.size);
+        b.LoadGuides(r.axis, QString::fromLatin1(r.text));
+        const TGuides &g = r.axis == TAxis::Cols ? b.Cols : b.Rows;
+        EXPECT_EQ(g.Ids, r.ids);
+        EXPECT_EQ(g.Coords, r.coords);
+        EXPECT_EQ(g.Stretch, r.stretch);
+        EXPECT_EQ(g.FixedSize, r.fixed);
+        EXPECT_EQ(g.LastStretch, r.last);
+    }
+}
+
+TEST(Guides, ErrorsResetTheAxisToItsDefault)
+{
+    struct Row {
+        const char *text;
+        int size; // 0: no image
+        QString message;
+    } rows[] = {
+        {"10,10", 0, "Coordinate(without -) must be greater than the previous one\n\r10,10"},
+        {" 5,-3 ", 0, "Coordinate(without -) must be greater than the previous one\n\r5,-3"},
+        {"X1:5,X1:9", 0, "Duplicate point id: X1"},
+        {"x0:0,X0:4", 0, "Duplicate point id: X0"},
+        {"X0:5,9", 0, "Duplicate point id: X0"},
+        {"15,-45,59", 60, "parts 15,-45,59 don't match the bitmap size 60"},
+        {"", 0, ""},
+        {"15,a,60", 60, "'a' is not a valid integer value" + GuideSyntax},
+        {"15,45,", 60, "'' is not a valid integer value" + GuideSyntax},
+        {"X1:,60", 60, "'' is not a valid integer value" + GuideSyntax},
+        {"15 ,60", 60, "'15 ' is not a valid integer value" + GuideSyntax},
+        {"-2147483648", 0, "'-2147483648' is not a valid integer value" + GuideSyntax},
+        {"%1,%2", 0, "'%1' is not a valid integer value" + GuideSyntax},
+        {"0", 60, "parts 0 don't match the bitmap size 60"},
+    };
+    for (const Row &r : rows) {
+        if (r.message.isEmpty())
+            continue;
+        SCOPED_TRACE(r.text);
+        TMultiPartBitmap b;
+        if (r.size)
+            setSize(b, r.size, 30);
+        b.AddPart("X0,Y0,LX,LY|C:clRed");
+        b.ColPos = {1, 2};
+        EXPECT_EQ(partsError([&] { b.LoadGuides(TAxis::Cols, QString::fromLatin1(r.text)); }), r.message);
+        const int def = r.size ? r.size : 100;
+        EXPECT_EQ(b.Cols.Ids, QStringList({"X0", "LX"}));
+        EXPECT_EQ(b.Cols.Coords, TCoords({0, def}));
+        EXPECT_EQ(b.Cols.LastStretch, 1);
+        EXPECT_TRUE(b.Parts.empty());
+        EXPECT_TRUE(b.ColPos.empty());
+    }
+}
+
+TEST(Parts, AcceptedTexts)
+{
+    struct Row {
+        const char *text;
+        TBitmapPart part;
+    } rows[] = {
+        {"X0,Y0,X1,LY", {0, 0, 1, 2, 0, 0}},
+        {"x1,y0,x2,ly|HS", {1, 0, 2, 2, pfHS, 0}},
+        {" X1 , Y1 , LX , LY | VS ", {1, 1, 3, 2, pfVS, 0}},
+        {"X0,Y0,LX,LY|HS,VS,XX", {0, 0, 3, 2, pfHS | pfVS, 0}},
+        {"X0,Y0,LX,LY|XX,YY,HS", {0, 0, 3, 2, 0, 0}},
+        {"X0,Y0,LX,LY|hs", {0, 0, 3, 2, 0, 0}},
+        {"X0,Y0,LX,LY|C:clWhite|junk", {0, 0, 3, 2, pfColor, 0xFFFFFF}},
+        {"X0,Y0,LX,LY|Color: $00F2A300", {0, 0, 3, 2, pfColor, 0x00F2A300}},
+        {"X0,Y0,X1,LY|HS|15,40", {0, 0, 1, 2, pfHS, 15u | (40u << 16)}},
+        {"X0,Y0,X1,LY||1, 1|ignored", {0, 0, 1, 2, 0, 1u | (1u << 16)}},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.text);
+        TMultiPartBitmap b;
+        setSize(b, 60, 40);
+        b.LoadGuides(TAxis::Rows, "18,-40");
+        b.LoadGuides(TAxis::Cols, "15,-45,60");
+        b.AddPart("X0,Y0,X1,Y1");
+        b.AddPart(QString::fromLatin1(r.text));
+        ASSERT_EQ(b.Parts.size(), 2u);
+        const TBitmapPart &p = b.Parts[1];
+        EXPECT_EQ(p.Left, r.part.Left);
+        EXPECT_EQ(p.Top, r.part.Top);
+        EXPECT_EQ(p.Right, r.part.Right);
+        EXPECT_EQ(p.Bottom, r.part.Bottom);
+        EXPECT_EQ(p.Flags, r.part.Flags);
+        EXPECT_EQ(p.ColorOrSubSize, r.part.ColorOrSubSize);
+    }
+}
+
+TEST(Parts, ErrorsKeepEarlierParts)
+{
+    const QString color = "\n\rSyntax: ...|C:$00F2A300";
+    struct Row {
+        const char *text;
+        QString message;
+    } rows[] = {
+        {"X0,Y0,LX", "X0,Y0,LX is not a valid rect\n\rSyntax: X0,Y0,LX,LY[|...]"},
+        {"X0,Y0,LX,LY,X1|HS", "X0,Y0,LX,LY,X1 is not a valid rect\n\rSyntax: X0,Y0,LX,LY[|...]"},
+        {"X0, Y9 ,LX,LY", "Y9 is not a valid col/row id"},
+        {"Y0,Y0,LX,LY", "Y0 is not a valid col/row id"},
+        {"X0,Y0,X0,LY", "Part rect is empty: X0,Y0,X0,LY"},
+        {" X2,Y0,X1,Q |HS ", "Part rect is empty: X2,Y0,X1,Q |HS"},
+        {"X0,LY,LX,Y1", "Part rect is empty: X0,LY,LX,Y1"},
+        {"X0,Y0,LX,Q", "Q is not a valid col/row id"},
+        {"X0,Y0,LX,LY|C", "Missing color in X0,Y0,LX,LY|C" + color},
+        {"X0,Y0,LX,LY| Cyan |1,2", "Missing color in X0,Y0,LX,LY| Cyan |1,2" + color},
+        {"X0,Y0,LX,LY|C:clWhit", "C:clWhit is not a valid color" + color},
+        {"X0,Y0,LX,LY|C:", "C: is not a valid color" + color},
+        {"X0,Y0,X1,LY|HS|0,5", "SubWidth: 0 must be within 1,15"},
+        {"X0,Y0,X1,LY|HS|16,5", "SubWidth: 16 must be within 1,15"},
+        {"X0,Y0,X1,LY|HS|-1,5", "SubWidth: 65535 must be within 1,15"},
+        {"X1,Y0,X2,Y1|HS|30,19", "SubHeight: 19 must be within 1,18"},
+        {"X1,Y0,X2,Y1|HS|30,0", "SubHeight: 0 must be within 1,18"},
+        {"X0,Y0,X1,LY|HS|5", "Invalid subsizes: 5\n\rSyntax: ...|12,45"},
+        {"X0,Y0,X1,LY|HS| 1,2,3", "Invalid subsizes:  1,2,3\n\rSyntax: ...|12,45"},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.text);
+        TMultiPartBitmap b;
+        setSize(b, 60, 40);
+        b.LoadGuides(TAxis::Rows, "18,-40");
+        b.LoadGuides(TAxis::Cols, "15,-45,60");
+        b.AddPart("X0,Y0,X1,Y1");
+        EXPECT_EQ(partsError([&] { b.AddPart(QString::fromLatin1(r.text)); }), r.message);
+        EXPECT_EQ(b.Parts.size(), 1u);
+    }
+}
+
+TEST(Parts, SubSizeThatIsNoNumberKeepsTheConversionMessage)
+{
+    TMultiPartBitmap b;
+    setSize(b, 60, 40);
+    b.LoadGuides(TAxis::Cols, "15,-45,60");
+    try {
+        b.AddPart("X0,Y0,X1,LY|HS|1,x");
+        FAIL();
+    } catch (const EConvertError &e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'x' is not a valid integer value"));
+    }
+}
+
+TEST(Parts, BitmapWithoutImage)
+{
+    TMultiPartBitmap b;
+    b.LoadGuides(TAxis::Cols, "10,-30,40,-60,70");
+    b.AddPart("X0,Y0,LX,LY|C:$00AFC6CA");
+    b.AddPart("X1,Y0,X2,LY");
+    ASSERT_EQ(b.Parts.size(), 2u);
+    EXPECT_EQ(b.Parts[0].ColorOrSubSize, 0x00AFC6CAu);
+    EXPECT_EQ(partsError([&] { b.AddPart("X0,Y0,LX,LY|HS"); }),
+              QStringLiteral("A color must be defined when there is no bitmap"));
+    EXPECT_EQ(partsError([&] { b.AddPart("X0,Y0,LX,LY|"); }),
+              QStringLiteral("A color must be defined when there is no bitmap"));
+}

@@ -1,0 +1,299 @@
+// The skin loader: placement, fonts, bitmaps and their messages, thumbs,
+// playlist values; each through a real load of a test skin.
+#include "SkinTestKit.h"
+
+#include "skin/Convert.h"
+#include "skin/SkinIni.h"
+#include "skin/uZip.h"
+
+namespace {
+
+const QString kNL = QStringLiteral("\n\r");
+
+QImage Grab(QWidget *w)
+{
+    QImage image(w->size(), QImage::Format_RGB32);
+    w->render(&image);
+    return image;
+}
+
+} // namespace
+
+TEST(SkinLoaderConstruction, NothingToReadFromFails)
+{
+    TSkinIni ini;
+    TZipFile zip;
+    auto message = [](auto make) {
+        try {
+            make();
+        } catch (const ZError &e) {
+            return e.message();
+        }
+        return QStringLiteral("no error");
+    };
+    EXPECT_EQ(message([] { TSkinLoader(nullptr, QStringLiteral("/skins/a/")); }),
+              "SkinLoader : invalid ini or path");
+    EXPECT_EQ(message([&] { TSkinLoader(&ini, QString()); }), "SkinLoader : invalid ini or path");
+    EXPECT_EQ(message([&] { TSkinLoader(&ini, static_cast<TZipFile *>(nullptr)); }),
+              "SkinLoader : invalid ini or zip");
+    EXPECT_EQ(message([&] { TSkinLoader(nullptr, &zip); }), "SkinLoader : invalid ini or zip");
+    EXPECT_EQ(TSkinLoader(&ini, QStringLiteral("/skins/a")).Path, "/skins/a/");
+}
+
+using SkinLoaderTest = SkinHostTest;
+
+TEST_F(SkinLoaderTest, ParentNamesMatchExactlyElseBottomPanel)
+{
+    LoadFolderSkin("[TopPanel]\nSize=20\n[LeftPanel]\nSize=10\n[RightPanel]\nSize=10\n"
+                   "[BottomPanel]\nSize=40\n"
+                   "[BPlay]\nWidth=5\n"                   // no Parent
+                   "[BPause]\nParent=toppanel\nWidth=5\n" // wrong case
+                   "[BStop]\nParent=TopPanel\nWidth=5\n"
+                   "[BNext]\nParent=LeftPanel\nWidth=5\n"
+                   "[BPrev]\nParent=RightPanel\nWidth=5\n"
+                   "[BMute]\nParent=Playlist\nWidth=5\n"
+                   "[BSeekB]\nParent=Window\nWidth=5\n");
+    const std::pair<TZorviButton *, QWidget *> rows[] = {
+        {skin->BPlay, skin->BottomPanel}, {skin->BPause, skin->BottomPanel}, {skin->BStop, skin->TopPanel},
+        {skin->BNext, skin->LeftPanel},   {skin->BPrev, skin->RightPanel},   {skin->BMute, skin->Playlist},
+        {skin->BSeekB, skin->BottomPanel}};
+    for (const auto &[button, parent] : rows)
+        EXPECT_EQ(button->parentWidget(), parent) << button->objectName().toStdString();
+    // A section that is missing: zero-sized at the top left of BottomPanel.
+    EXPECT_EQ(skin->BMinimize->parentWidget(), skin->BottomPanel);
+    EXPECT_EQ(skin->BMinimize->geometry(), QRect(0, 0, 0, 0));
+    EXPECT_TRUE(reports.messages.isEmpty());
+}
+
+TEST_F(SkinLoaderTest, WorkedPlacementsAndTheirAnchors)
+{
+    // Every row on its own button; expected rectangles from the parent size w x h.
+    struct Row {
+        const char *section, *keys;
+        std::function<QRect(int w, int h)> rect;
+        TAnchors anchors;
+    };
+    const Row rows[] = {
+        {"BMinimize", "X=-102\nWidth=27\nHeight=10\nParent=TopPanel",
+         [](int w, int) { return QRect(w - 102, 0, 27, 10); }, akRight | akTop},
+        {"BPlay", "X=22\nWidth=-105\nHeight=10", [](int w, int) { return QRect(22, 0, w - 127, 10); },
+         akLeft | akRight | akTop},
+        {"BPause", "X=20\nWidth=-20\nHeight=10", [](int w, int) { return QRect(20, 0, w - 40, 10); },
+         akLeft | akRight | akTop},
+        {"BStop", "CenterH=1\nX=-31\nWidth=24\nHeight=10",
+         [](int w, int) { return QRect((w - 24) / 2 - 31, 0, 24, 10); }, akLeft | akTop},
+        {"BNext", "CenterH=1\nX=-56\nWidth=24\nHeight=10",
+         [](int w, int) { return QRect((w - 24) / 2 - 56, 0, 24, 10); }, akLeft | akTop},
+        {"BPrev", "X=-145\nY=-23\nWidth=120\nHeight=15",
+         [](int w, int h) { return QRect(w - 145, h - 23, 120, 15); }, akRight | akBottom},
+    };
+    QString ini = "[TopPanel]\nSize=22\n[BottomPanel]\nSize=60\n";
+    for (const Row &r : rows)
+        ini += QString("[%1]\n%2\n").arg(r.section, r.keys);
+    LoadFolderSkin(ini);
+
+    auto check = [&](const char *when) {
+        for (const Row &r : rows) {
+            auto *b = host->findChild<TZorviButton *>(r.section);
+            const QWidget *p = b->parentWidget();
+            EXPECT_EQ(b->geometry(), r.rect(p->width(), p->height())) << r.section << " " << when;
+            EXPECT_EQ(b->Anchors(), r.anchors) << r.section;
+        }
+    };
+    check("after the load");
+    EXPECT_EQ(skin->BStop->AnchorCenter(), akcX);
+    EXPECT_EQ(skin->BStop->ACXOffset, -31);
+    host->resize(640, 420); // the anchors keep the distances
+    check("after a resize");
+}
+
+TEST_F(SkinLoaderTest, LabelFontsAndOnlyTheFontKeysRead)
+{
+    LoadFolderSkin("[LTime]\nF1Color=clRed\nF1Name=Courier\nF1Size=20\nF1Style=B\n"
+                   "[LStatus]\nFont1Color=$000000FF\nFont1Name=Courier\nFont1Size=11\nFont2Style=BIU\n"
+                   "Font2Color=clWhite\nAlignment=taRightJustify\n"
+                   "[LMediaURL]\nAlignment=taleftjustify\nFont1Style=bold\n"
+                   "[LPlaylist]\nAlignment=taMiddle\n");
+    const TZorviLabel *t = skin->LTime;
+    EXPECT_EQ(t->Font().family(), "Tahoma");
+    EXPECT_EQ(t->Font().pointSize(), 8);
+    EXPECT_FALSE(t->Font().bold());
+    EXPECT_EQ(t->FontColor(), clBlack);
+    EXPECT_EQ(t->Alignment(), TLabelAlignment::taCenter);
+
+    const TZorviLabel *s = skin->LStatus;
+    EXPECT_EQ(s->Font().family(), "Courier");
+    EXPECT_EQ(s->Font().pointSize(), 11);
+    EXPECT_FALSE(s->Font().bold());
+    EXPECT_EQ(s->FontColor(), clRed);
+    // Font2 starts from Font1 and changes only its own keys.
+    EXPECT_EQ(s->Font2().family(), "Courier");
+    EXPECT_EQ(s->Font2().pointSize(), 11);
+    EXPECT_TRUE(s->Font2().bold() && s->Font2().italic() && s->Font2().underline());
+    EXPECT_EQ(s->Font2Color(), clWhite);
+    EXPECT_EQ(s->Alignment(), TLabelAlignment::taRightJustify);
+
+    // Style letters are upper case only: "bold" has none of them.
+    EXPECT_FALSE(skin->LMediaURL->Font().bold());
+    EXPECT_EQ(skin->LMediaURL->Alignment(), TLabelAlignment::taLeftJustify);
+    EXPECT_EQ(skin->LPlaylist->Alignment(), TLabelAlignment::taCenter);
+}
+
+TEST_F(SkinLoaderTest, PartNumbersStopAtTheFirstGap)
+{
+    LoadFolderSkin("[TopPanel]\nSize=20\nBitmapCols=10,-20\n"
+                   "BitmapPart0=X0,Y0,X1,LY|C:clWhite\nBitmapPart1=X1,Y0,LX,LY|C:clBlack\n"
+                   "BitmapPart3=X0,Y0,LX,LY|C:clRed\n");
+    EXPECT_EQ(skin->TopPanel->Bitmap().Parts.size(), 2u);
+    EXPECT_EQ(skin->TopPanel->Bitmap().Cols.Coords, (TCoords{0, 10, 20}));
+    EXPECT_TRUE(reports.messages.isEmpty());
+}
+
+TEST_F(SkinLoaderTest, MissingBitmapInAFolderSkin)
+{
+    LoadFolderSkin("[TopPanel]\nSize=20\nColor=clRed\nBitmap=missing.bmp\n"
+                   "[BPlay]\nBitmap=gone.bmp\nWidth=10\nHeight=10\n"
+                   "[BStop]\nBitmap=stop.bmp\nWidth=10\nHeight=10\n",
+                   {{"stop.bmp", BmpOf({10, 10})}});
+    const QString folder = skins + "/Test/";
+    EXPECT_EQ(reports.messages,
+              (QStringList{"Error Loading Skin at section: TopPanel, Bitmap" + kNL + "File " + folder +
+                               "missing.bmp does not exist",
+                           "Error Loading Skin at section: BPlay" + kNL + "Cannot open file \"" + folder +
+                               "gone.bmp\". No such file or directory"}));
+    EXPECT_TRUE(skin->TopPanel->Bitmap().Empty());
+    EXPECT_EQ(Grab(skin->TopPanel).pixelColor(5, 5), QColor(Qt::red)); // it shows its Color
+    EXPECT_TRUE(skin->BPlay->Bitmap().Empty());
+    EXPECT_FALSE(skin->BStop->Bitmap().Empty()); // loading went on
+}
+
+TEST_F(SkinLoaderTest, MissingMemberInAnArchive)
+{
+    WriteArchiveSkin(skins, "Packed",
+                     "[TopPanel]\nSize=20\nBitmap=missing.bmp\n[BPlay]\nBitmap=Gone.bmp\n"
+                     "[BStop]\nBitmap=STOP.BMP\n",
+                     {{"stop.bmp", BmpOf({10, 10})}});
+    Create();
+    skin->LoadSkin(IndexOf("Packed", skArchive));
+    EXPECT_EQ(reports.messages,
+              (QStringList{"Error Loading Skin at section: TopPanel, Bitmap" + kNL +
+                               "zip does not contain missing.bmp",
+                           "Error Loading Skin at section: BPlay" + kNL + "zip does not contain Gone.bmp"}));
+    EXPECT_FALSE(skin->BStop->Bitmap().Empty()); // member names compare without case
+}
+
+TEST_F(SkinLoaderTest, GuideAndPartFaultsAreReportedWithTheirPrefix)
+{
+    LoadFolderSkin("[SeekBar]\nBitmapB=b.bmp\nBitmapBCols=10,10\nBitmapBPart0=X0,Y0,LX,LY\n"
+                   "BitmapF=f.bmp\nBitmapFPart0=X0,Y0,LX,LY|HS\nBitmapFPart1=X0,Y0,X9,LY\n"
+                   "BitmapFPart2=X0,Y0,LX,LY|VS\n",
+                   {{"b.bmp", BmpOf({20, 8})}, {"f.bmp", BmpOf({20, 8})}});
+    ASSERT_EQ(reports.messages.size(), 2);
+    EXPECT_EQ(reports.messages[0], "Error Loading Skin at section: SeekBar, BitmapB" + kNL +
+                                       "Coordinate(without -) must be greater than the previous one" + kNL +
+                                       "10,10");
+    EXPECT_EQ(reports.messages[1],
+              "Error Loading Skin at section: SeekBar, BitmapF" + kNL + "X9 is not a valid col/row id");
+    // A failing rows/cols list ends the group; a failing part keeps those before it.
+    EXPECT_TRUE(skin->SeekBar->BitmapB().Parts.empty());
+    EXPECT_EQ(skin->SeekBar->BitmapF().Parts.size(), 1u);
+}
+
+TEST_F(SkinLoaderTest, ThumbDefaultsFromItsImage)
+{
+    LoadFolderSkin("[SeekBar]\nThumbBmp=thumb.bmp\nThumbStates=2\nThumbTransparent=1\n"
+                   "[VolBar]\nThumbBmp=thumb.bmp\nThumbStates=9\nThumbW=7\nThumbH=5\n"
+                   "[Playlist]\nThumbBmp=nothere.bmp\n",
+                   {{"thumb.bmp", BmpOf({10, 42})}});
+    EXPECT_EQ(skin->SeekBar->ThumbStates(), 2);
+    EXPECT_EQ(skin->SeekBar->ThumbH, 21);
+    EXPECT_EQ(skin->SeekBar->ThumbW, 10);
+    EXPECT_TRUE(skin->SeekBar->Thumb().Transparent);
+    EXPECT_TRUE(skin->SeekBar->Thumb().TransparentFixed);
+    // 9 states are refused: the bar keeps 1, and the keys given win.
+    EXPECT_EQ(skin->VolBar->ThumbStates(), 1);
+    EXPECT_EQ(skin->VolBar->ThumbH, 5);
+    EXPECT_EQ(skin->VolBar->ThumbW, 7);
+    // A thumb that cannot be read is silent: no thumb, no message.
+    EXPECT_TRUE(skin->Playlist->ScrollBar()->Thumb().Empty());
+    EXPECT_EQ(skin->Playlist->ScrollBar()->ThumbW, 0);
+    EXPECT_TRUE(reports.messages.isEmpty());
+}
+
+TEST_F(SkinLoaderTest, PlaylistMarginsTable)
+{
+    const std::pair<const char *, TMargins> rows[] = {
+        {"0,18,5", {4, 4, 4, 4}},    {"0,18,x,0", {0, 18, 4, 0}},    {"0,18,5,0", {0, 18, 5, 0}},
+        {"1,2,3,4,5", {4, 4, 4, 4}}, {"$10,-3, 7,2", {16, 0, 7, 2}}, {"", {4, 4, 4, 4}},
+    };
+    Create();
+    for (const auto &[text, want] : rows) {
+        WriteFolderSkin(skins, "Test", QString("[Playlist]\nMargins=%1\n").arg(text));
+        TSkinEntry entry{"Test", skFolder, skins + "/Test/"};
+        skin->LoadSkinEntry(entry, -1);
+        const TMargins m = skin->Playlist->Margins();
+        EXPECT_EQ((std::array{m.Left, m.Top, m.Right, m.Bottom}),
+                  (std::array{want.Left, want.Top, want.Right, want.Bottom}))
+            << text;
+    }
+}
+
+TEST_F(SkinLoaderTest, PlaylistFontStyleKeepsWhatTheSkinLeavesOut)
+{
+    Create();
+    // (FontStyle line, bold and italic after loading it on top of a bold italic font)
+    const std::tuple<const char *, bool, bool> rows[] = {
+        {"FontStyle=bi", false, false}, {"FontStyle=", false, false},
+        {"FontStyle=IB", true, true},   {"", true, true}, // absent: unchanged
+        {"FontStyle=xIx", false, true},
+    };
+    for (const auto &[line, bold, italic] : rows) {
+        WriteFolderSkin(skins, "Start", "[Playlist]\nFontStyle=BI\nFontSize=13\nFontColor=clRed\n");
+        skin->LoadSkinEntry({"Start", skFolder, skins + "/Start/"}, -1);
+        WriteFolderSkin(skins, "Next", QString("[Playlist]\n%1\n").arg(line));
+        skin->LoadSkinEntry({"Next", skFolder, skins + "/Next/"}, -1);
+        EXPECT_EQ(skin->Playlist->font().bold(), bold) << line;
+        EXPECT_EQ(skin->Playlist->font().italic(), italic) << line;
+        EXPECT_EQ(skin->Playlist->font().pointSize(), 13) << line;
+        EXPECT_EQ(skin->Playlist->FontColor(), clRed) << line;
+    }
+}
+
+TEST_F(SkinLoaderTest, ButtonValues)
+{
+    LoadFolderSkin("[General]\nTransparentColor=clLime\n"
+                   "[BSeekB]\nBitStates=3\nBitmap=b.bmp\nTransparent=1\nRepeat=1\nCommand=seek -10\n"
+                   "[BSeekF]\nBitStates=4\n[SizeGripless]\nType=sizegrip\nOrientation=3\n",
+                   {{"b.bmp", BmpOf({10, 30})}});
+    EXPECT_EQ(skin->BSeekB->BitStates(), 3);
+    EXPECT_TRUE(skin->BSeekB->Transparent());
+    EXPECT_TRUE(skin->BSeekB->Bitmap().Transparent);
+    EXPECT_EQ(skin->BSeekB->Bitmap().KeyColor(), clLime);
+    EXPECT_TRUE(skin->BSeekB->Repeating);
+    EXPECT_EQ(skin->BSeekB->Command, "seek -10");
+    EXPECT_EQ(skin->BSeekF->BitStates(), 1); // 4 is refused
+    auto *grip = host->findChild<TZorviSizeGrip *>("SizeGripless");
+    ASSERT_NE(grip, nullptr);
+    EXPECT_EQ(grip->Orientation(), 3);
+}
+
+TEST_F(SkinLoaderTest, AColourThatIsNoColourEndsTheLoad)
+{
+    // (section text, the conversion's message)
+    const std::pair<const char *, const char *> rows[] = {
+        {"[TopPanel]\nSize=30\nColor=grey", "'grey' is not a valid integer value"},
+        {"[Playlist]\nSeparatorColor=clNothing", "'clNothing' is not a valid integer value"},
+        {"[LTime]\nFont2Color=", "'' is not a valid integer value"},
+    };
+    Create();
+    for (const auto &[text, message] : rows) {
+        WriteFolderSkin(skins, "Bad", QString::fromLatin1(text));
+        try {
+            skin->LoadSkinEntry({"Bad", skFolder, skins + "/Bad/"}, -1);
+            ADD_FAILURE() << "no error for " << text;
+        } catch (const EConvertError &e) {
+            EXPECT_EQ(e.message(), message);
+        }
+        EXPECT_EQ(skin->SkinName, "") << text;
+    }
+}

@@ -1,0 +1,251 @@
+// The skin control set, the skin list with its Skins menu, the start-up
+// choice and LoadSkin's order, extra elements and failure rules.
+#include "SkinTestKit.h"
+
+#include "skin/Convert.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+
+namespace {
+
+QStringList Captions(const TSkinControls &s)
+{
+    QStringList list;
+    for (QAction *a : s.MSkins()->actions())
+        list << a->text() + "/" + a->data().toString();
+    return list;
+}
+
+int Checked(const TSkinControls &s)
+{
+    QAction *a = s.SkinGroup()->checkedAction();
+    return a ? a->data().toInt() : -1;
+}
+
+} // namespace
+
+using SkinSelectTest = SkinHostTest;
+
+TEST_F(SkinSelectTest, CreationTimeSettings)
+{
+    Create();
+    EXPECT_TRUE(skin->Playlist->isHidden());
+    EXPECT_EQ(skin->Playlist->List(), &playlist);
+    EXPECT_EQ(skin->BStatus->BitCurState(), 1);
+    EXPECT_EQ(skin->VolBar->Max(), 100);
+    QStringList order;
+    for (TZorviButton *b : skin->Buttons())
+        order << b->objectName();
+    EXPECT_EQ(order,
+              (QStringList{"BPlay", "BPlayPause", "BPause", "BStop", "BNext", "BPrev", "BMute", "BSeekB",
+                           "BSeekF", "BPlaylist", "BStatus", "BMainQuit", "BFullscreen", "BMinimize"}));
+}
+
+TEST_F(SkinSelectTest, OuterPanelsStayOutsideADockedPlaylist)
+{
+    WriteFolderSkin(skins, "Bottom", "[Playlist]\nAlign=alBottom\nSize=60\n[BottomPanel]\nSize=30\n");
+    WriteFolderSkin(skins, "Right", "[Playlist]\nAlign=alRight\nSize=60\n[RightPanel]\nSize=30\n");
+    Create(QSize(400, 300));
+    skin->Playlist->show();
+    skin->LoadSkin(IndexOf("Bottom", skFolder));
+    EXPECT_EQ(InHost(skin->BottomPanel), QRect(0, 270, 400, 30));
+    EXPECT_EQ(InHost(skin->Playlist), QRect(0, 210, 400, 60));
+    skin->LoadSkin(IndexOf("Right", skFolder));
+    EXPECT_EQ(InHost(skin->RightPanel), QRect(370, 0, 30, 300));
+    EXPECT_EQ(InHost(skin->Playlist), QRect(310, 0, 60, 300));
+}
+
+TEST_F(SkinSelectTest, NoSkinsFolderGivesTheTwoBuiltIns)
+{
+    skins = tmp.path() + "/none/Skins";
+    Create();
+    EXPECT_EQ(Captions(*skin), (QStringList{"Default/0", "ZE6 ZO/1"}));
+    for (QAction *a : skin->MSkins()->actions())
+        EXPECT_TRUE(a->isCheckable());
+    EXPECT_TRUE(skin->SkinGroup()->isExclusive());
+}
+
+TEST_F(SkinSelectTest, FolderAndArchiveSkinsListed)
+{
+    WriteFolderSkin(skins, "Blue", "[TopPanel]\nSize=11\n");
+    WriteArchiveSkin(skins, "Blue", "[TopPanel]\nSize=12\n");
+    WriteArchiveSkin(skins, "Red", "");
+    QFile::rename(skins + "/Red.zip", skins + "/Red.ZIP");
+    QDir().mkpath(skins + "/Green");
+    WriteFolderSkin(skins, "Fish & Chips", "");
+    Create();
+    EXPECT_EQ(Captions(*skin), (QStringList{"Default/0", "ZE6 ZO/1", "Blue/2", "Blue/3", "Fish && Chips/4"}));
+    // The two Blue entries are two skins.
+    skin->MSkins()->actions()[2]->trigger();
+    EXPECT_EQ(skin->TopPanel->height(), 11);
+    skin->MSkins()->actions()[3]->trigger();
+    EXPECT_EQ(skin->TopPanel->height(), 12);
+    EXPECT_EQ(skin->SkinName, "Blue");
+    EXPECT_EQ(Checked(*skin), 3);
+}
+
+TEST_F(SkinSelectTest, StartupChoiceBySkinSetting)
+{
+    WriteFolderSkin(skins, "Blue", "[TopPanel]\nSize=11\n");
+    // (Skin setting, index loaded, name then current)
+    const std::tuple<const char *, int, const char *> rows[] = {
+        {"ze6 zo", 1, "ZE6 ZO"}, {"BLUE", 2, "Blue"}, {"Purple", 0, "Default"}, {"", 0, "Default"}};
+    for (const auto &[setting, index, name] : rows) {
+        host = std::make_unique<QWidget>();
+        host->setAttribute(Qt::WA_DontShowOnScreen);
+        Create();
+        int changed = 0;
+        skin->Handlers.SkinChanged = [&] { ++changed; };
+        skin->SkinName = setting;
+        skin->SelectStartupSkin();
+        EXPECT_EQ(skin->SkinName, name) << setting;
+        EXPECT_EQ(Checked(*skin), index) << setting;
+        EXPECT_EQ(changed, 1) << setting;
+        skin.reset();
+    }
+    EXPECT_TRUE(reports.messages.isEmpty()) << reports.messages.join("|").toStdString();
+}
+
+TEST_F(SkinSelectTest, TransparentColorNotAColourStopsTheLoad)
+{
+    WriteFolderSkin(skins, "Good", "[TopPanel]\nSize=20\n[Extra]\nType=image\nWidth=5\nHeight=5\n");
+    WriteFolderSkin(skins, "Bad", "[General]\nBorders=9\nTransparentColor=clNothing\n[TopPanel]\nSize=40\n");
+    Create();
+    int changed = 0;
+    skin->Handlers.SkinChanged = [&] { ++changed; };
+    skin->MSkins()->actions()[IndexOf("Good", skFolder)]->trigger();
+    ASSERT_EQ(skin->ExtraElements().size(), 1u);
+    EXPECT_EQ(changed, 1);
+
+    skin->MSkins()->actions()[IndexOf("Bad", skFolder)]->trigger();
+    EXPECT_EQ(reports.take(), QStringList{"'clNothing' is not a valid integer value"});
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(skin->SkinName, "Good");
+    EXPECT_EQ(skin->TopPanel->height(), 20);              // no element of the new skin applied
+    EXPECT_TRUE(skin->ExtraElements().empty());           // the old extras were already gone
+    EXPECT_EQ(skin->Params.Borders, 9);                   // General was read up to the colour
+    EXPECT_EQ(Checked(*skin), IndexOf("Good", skFolder)); // the menu shows the skin in use
+}
+
+TEST_F(SkinSelectTest, ArchiveFailuresGoToTheCaller)
+{
+    WriteArchiveSkin(skins, "NoIni", "", {{"a.bmp", BmpOf({4, 4})}}, false);
+    WriteFile(skins + "/Junk.zip", "not an archive at all");
+    Create();
+    // (skin, message)
+    const std::pair<const char *, const char *> rows[] = {{"NoIni", "zip does not contain skin.ini"},
+                                                          {"Junk", "zip does not contain skin.ini"}};
+    for (const auto &[name, message] : rows) {
+        try {
+            skin->LoadSkin(IndexOf(name, skArchive));
+            ADD_FAILURE() << name;
+        } catch (const ZError &e) {
+            EXPECT_EQ(e.message(), message);
+        }
+    }
+    QFile::remove(skins + "/Junk.zip");
+    EXPECT_THROW(skin->LoadSkin(IndexOf("Junk", skArchive)), ZError); // cannot be opened
+}
+
+TEST_F(SkinSelectTest, ExtraElementsComeAndGo)
+{
+    WriteFolderSkin(skins, "Extras",
+                    "[BPLClose]\nType=button\nParent=Playlist\nCommand=playlist\nWidth=9\nHeight=9\n"
+                    "[Separator0]\nType=image\nBitmapPart0=X0,Y0,LX,LY|C:clWhite\nWidth=-8\nHeight=1\n"
+                    "[SizeGrip]\nType=sizegrip\nX=-12\nY=-12\nWidth=12\nHeight=12\n"
+                    "[Shouty]\nType=Button\nWidth=9\nHeight=9\n"
+                    "[Nothing]\nWidth=9\n"
+                    "[BStop]\nType=image\nWidth=7\nHeight=7\n");
+    WriteFolderSkin(skins, "Plain", "[TopPanel]\nSize=10\n");
+    Create();
+    QStringList clicked;
+    skin->Handlers.ButtonsClick = [&](QObject *sender) { clicked << sender->objectName(); };
+    skin->LoadSkin(IndexOf("Extras", skFolder));
+
+    const auto extras = skin->ExtraElements();
+    ASSERT_EQ(extras.size(), 3u);
+    EXPECT_TRUE(qobject_cast<TZorviButton *>(extras[0]));
+    EXPECT_EQ(extras[0]->parentWidget(), skin->Playlist);
+    EXPECT_TRUE(qobject_cast<TZorviImage *>(extras[1]));
+    EXPECT_TRUE(qobject_cast<TZorviSizeGrip *>(extras[2]));
+    EXPECT_EQ(skin->BStop->width(), 7); // a fixed section is never an extra element
+    static_cast<TZorviButton *>(extras[0])->Click();
+    skin->BStop->Click();
+    EXPECT_EQ(clicked, (QStringList{"BPLClose", "BStop"}));
+
+    skin->LoadSkin(IndexOf("Plain", skFolder));
+    EXPECT_TRUE(skin->ExtraElements().empty());
+    for (const char *name : {"BPLClose", "Separator0", "SizeGrip"})
+        EXPECT_EQ(host->findChild<QWidget *>(name), nullptr) << name;
+}
+
+TEST_F(SkinSelectTest, LabelOnThePlaylistKeepsItsDistanceWhenTheBoxIsSized)
+{
+    // The label is placed (step 7) against the box's old width; step 8 sizes
+    // the box and the anchors keep the label 50 pixels from its right edge.
+    LoadFolderSkin("[Playlist]\nSize=300\n[LPlaylist]\nParent=Playlist\nX=-50\nWidth=40\nHeight=10\n");
+    EXPECT_EQ(skin->LPlaylist->geometry(), QRect(250, 0, 40, 10));
+    skin->Playlist->show();
+    EXPECT_EQ(skin->LPlaylist->geometry(), QRect(250, 0, 40, 10));
+}
+
+TEST_F(SkinSelectTest, VanishedSkinIniLoadsAsNoSections)
+{
+    const QString folder = WriteFolderSkin(skins, "Gone", "[TopPanel]\nSize=30\n");
+    Create();
+    QFile::remove(folder + "skin.ini");
+    skin->LoadSkin(IndexOf("Gone", skFolder));
+    EXPECT_EQ(skin->TopPanel->height(), 0);
+    EXPECT_EQ(skin->TopPanel->Color(), clGray);
+    EXPECT_EQ(skin->Params.MinWidth, 205);
+    EXPECT_EQ(skin->SkinName, "Gone");
+    EXPECT_TRUE(reports.messages.isEmpty());
+}
+
+TEST_F(SkinSelectTest, LoadsBeforeTheWindowIsShown)
+{
+    // The main window loads its skin before it first shows itself.
+    WriteFolderSkin(skins, "Early",
+                    "[TopPanel]\nSize=22\n[BMinimize]\nParent=TopPanel\nX=-30\nWidth=20\nHeight=18\n"
+                    "[Playlist]\nSize=120\n[LPlaylist]\nParent=Playlist\nX=4\nWidth=-30\nHeight=16\n");
+    Create(QSize(400, 300), false);
+    skin->LoadSkin(IndexOf("Early", skFolder));
+    EXPECT_EQ(skin->TopPanel->geometry(), QRect(0, 0, 400, 22));
+    EXPECT_EQ(skin->BMinimize->geometry(), QRect(370, 0, 20, 18));
+    EXPECT_EQ(skin->LPlaylist->geometry(), QRect(4, 0, 86, 16));
+    host->show();
+    host->resize(500, 300);
+    skin->Playlist->show();
+    EXPECT_EQ(skin->BMinimize->geometry(), QRect(470, 0, 20, 18));
+    EXPECT_EQ(skin->LPlaylist->geometry(), QRect(4, 0, 86, 16));
+    EXPECT_FALSE(skin->BMinimize->isHidden());
+}
+
+TEST_F(SkinSelectTest, FailedStartupSkinKeepsTheSettingAndChecksNothing)
+{
+    WriteFolderSkin(skins, "Bad", "[General]\nTransparentColor=clNothing\n");
+    Create();
+    skin->SkinName = "bad";
+    skin->SelectStartupSkin();
+    EXPECT_EQ(reports.take(), QStringList{"'clNothing' is not a valid integer value"});
+    EXPECT_EQ(skin->SkinName, "bad");
+    EXPECT_EQ(Checked(*skin), -1);
+}
+
+TEST_F(SkinSelectTest, SkinFoldersAndFreeing)
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.path() + "/data"));
+    EXPECT_EQ(TSkinControls::DefaultSkinFolders("/opt/zorvi"),
+              (QStringList{"/opt/zorvi/Skins/", tmp.path() + "/data/zorvi/Skins/"}));
+    qunsetenv("XDG_DATA_HOME");
+
+    WriteFolderSkin(skins, "Extras", "[Grip]\nType=sizegrip\nWidth=5\nHeight=5\n");
+    Create();
+    skin->LoadSkin(IndexOf("Extras", skFolder));
+    skin->FreeSkinControls();
+    EXPECT_TRUE(host->findChildren<QWidget *>().isEmpty());
+    EXPECT_EQ(skin->MSkins(), nullptr);
+    EXPECT_EQ(skin->BPlay, nullptr);
+}

@@ -1,0 +1,130 @@
+// zorvi-skin as skin authors run it: check and preview, through QProcess.
+#include "SkinTestKit.h"
+
+#include <QProcess>
+
+namespace {
+
+struct ToolRun {
+    int code = -1;
+    QString out, err;
+};
+
+ToolRun Tool(const QStringList &args)
+{
+    QProcess p;
+    p.start(qEnvironmentVariable("ZORVI_BUILD_DIR") + "/bin/zorvi-skin", args);
+    ToolRun r;
+    if (!p.waitForFinished(30000))
+        return r;
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+// One fault of every kind the loader reports, each in its own section.
+const char *kBrokenIni = "[TopPanel]\nSize=20\nBitmap=missing.bmp\n"
+                         "[BottomPanel]\nSize=30\nBitmap=bottom.bmp\nBitmapCols=10,10\n"
+                         "[BPlay]\nBitmap=nothere.bmp\nWidth=10\nHeight=10\n"
+                         "[SeekBar]\nBitmapBPart0=X0,Y0,LX\nWidth=-10\nHeight=8\n"
+                         "[Playlist]\nSelBitmap=sel.bmp\n"
+                         "[Logo]\nType=image\nBitmapPart0=X0,Y0,LX,LY|C:clSunset\n";
+
+const SkinFiles kBrokenFiles = {{"bottom.bmp", BmpOf({20, 30})}, {"sel.bmp", "this is no bitmap"}};
+
+} // namespace
+
+class SkinToolTest : public ::testing::Test {
+protected:
+    QTemporaryDir tmp;
+};
+
+TEST_F(SkinToolTest, CheckReportsEveryFaultOfABrokenFolderSkin)
+{
+    const QString folder = WriteFolderSkin(tmp.path(), "Broken", kBrokenIni, kBrokenFiles);
+    const ToolRun r = Tool({"check", folder});
+    EXPECT_EQ(r.code, 1) << r.err.toStdString();
+    const QStringList expected = {
+        "Error Loading Skin at section: TopPanel, Bitmap\nFile " + folder + "missing.bmp does not exist\n",
+        "Error Loading Skin at section: BottomPanel, Bitmap\nCoordinate(without -) must be greater than the "
+        "previous one\n10,10\n",
+        "Error Loading Skin at section: BPlay\nCannot open file \"" + folder +
+            "nothere.bmp\". No such file or directory\n",
+        "Error Loading Skin at section: SeekBar, BitmapB\nX0,Y0,LX is not a valid rect\nSyntax: "
+        "X0,Y0,LX,LY[|...]\n",
+        "Error Loading Skin at section: Playlist, SelBitmap\nBitmap image is not valid: \"" + folder +
+            "sel.bmp\"\n",
+        "Error Loading Skin at section: Logo, Bitmap\nC:clSunset is not a valid color\nSyntax: "
+        "...|C:$00F2A300\n",
+    };
+    int from = 0;
+    for (const QString &m : expected) {
+        const int at = r.out.indexOf(m, from);
+        EXPECT_GE(at, 0) << "missing or out of order: " << m.toStdString() << "\nin:\n"
+                         << r.out.toStdString();
+        if (at >= 0)
+            from = at + int(m.size());
+    }
+    EXPECT_TRUE(r.out.endsWith("Broken: 6 message(s)\n")) << r.out.toStdString();
+}
+
+TEST_F(SkinToolTest, CheckReadsArchivesAndBuiltInsToo)
+{
+    const QString zip = WriteArchiveSkin(tmp.path(), "Broken", kBrokenIni, kBrokenFiles);
+    ToolRun r = Tool({"check", zip});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(
+        r.out.contains("Error Loading Skin at section: TopPanel, Bitmap\nzip does not contain missing.bmp\n"))
+        << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("Error Loading Skin at section: BPlay\nzip does not contain nothere.bmp\n"));
+    EXPECT_TRUE(r.out.endsWith("Broken: 6 message(s)\n")) << r.out.toStdString();
+
+    for (const char *name : {"Default", "ze6 zo"}) {
+        r = Tool({"check", name});
+        EXPECT_EQ(r.code, 0) << name << r.out.toStdString();
+        EXPECT_TRUE(r.out.endsWith(": no messages\n")) << r.out.toStdString();
+    }
+}
+
+TEST_F(SkinToolTest, CheckShowsTheErrorThatEndsALoad)
+{
+    const QString folder = WriteFolderSkin(
+        tmp.path(), "Pink", "[General]\nTransparentColor=clNothing\n[BPlay]\nBitmap=gone.bmp\n");
+    const ToolRun r = Tool({"check", folder});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "'clNothing' is not a valid integer value\n\nPink: 1 message(s)\n");
+}
+
+TEST_F(SkinToolTest, UsageErrors)
+{
+    QDir().mkpath(tmp.path() + "/NoIni");
+    // (arguments, text expected on standard error)
+    const std::pair<QStringList, const char *> rows[] = {
+        {{"check", tmp.path() + "/NoIni"}, "holds no skin.ini"},
+        {{"check", "Blue Moon"}, "is no skin folder, no archive and no built-in skin"},
+        {{"preview", "Default"}, "usage:"},
+        {{"preview", "Default", "-o", tmp.path() + "/x.png", "--size", "800by500"}, "--size wants"},
+        {{"preview", "Default", "-o", tmp.path() + "/x.png", "--size", "90000x500"}, "--size wants"},
+        {{"lint", "Default"}, "usage:"},
+    };
+    for (const auto &[args, text] : rows) {
+        const ToolRun r = Tool(args);
+        EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(text)) << r.err.toStdString();
+    }
+}
+
+TEST_F(SkinToolTest, PreviewDrawsTheWindow)
+{
+    const QString png = tmp.path() + "/ze6zo.png";
+    const ToolRun r = Tool({"preview", "ZE6 ZO", "-o", png, "--size", "320x240", "--playlist"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QImage image(png);
+    ASSERT_EQ(image.size(), QSize(320, 240));
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0); // outside the rounded outline
+    EXPECT_EQ(qAlpha(image.pixel(160, 2)), 255);
+    // The video area (between the 4-pixel left panel and the 200-pixel playlist) is black.
+    EXPECT_EQ(image.pixelColor(40, 120), QColor(Qt::black));
+    EXPECT_NE(image.pixelColor(300, 120), QColor(Qt::black));
+}
