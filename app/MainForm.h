@@ -122,6 +122,7 @@ private:
     TEngineCore *m_engine = nullptr;
     QTimer *m_engineTimer = nullptr;
     std::uint32_t m_colorKey = 0; // 0xRRGGBB of the video panel
+    QString m_statusLine;         // the engine's latest status line
     bool m_videoShown = false;
     // Track "menus" until the skinned menus exist: item ids in menu order, the
     // fixed items (mute; disable, separator, load) included.

@@ -25,10 +25,10 @@ void TMainForm::AttachEngine(TEngineCore *engine)
         engine->StorePropertySettings();
     };
     m_log->OnCommand = [engine](const QString &text) { engine->ExecuteCommand(text); };
+    // Runs only while seeking: an idle player should not wake ten times a second.
     m_engineTimer = new QTimer(this);
     m_engineTimer->setInterval(100);
     connect(m_engineTimer, &QTimer::timeout, this, [engine] { engine->Tick(); });
-    m_engineTimer->start();
 }
 
 void TMainForm::keyPressEvent(QKeyEvent *event)
@@ -76,7 +76,15 @@ void TMainForm::PrepareMediaDisplay(bool firstOpen, int openMode, const QString 
 }
 
 void TMainForm::MediaOpened() {}
-void TMainForm::UpdateStatusDisplay(PlaybackStatus) {}
+void TMainForm::UpdateStatusDisplay(PlaybackStatus status)
+{
+    if (!m_engineTimer)
+        return;
+    if (status == PlaybackStatus::Seeking)
+        m_engineTimer->start();
+    else
+        m_engineTimer->stop();
+}
 void TMainForm::UpdateMuteDisplay(bool) {}
 void TMainForm::UpdatePosition(float) {}
 void TMainForm::UpdateVolume(float) {}
@@ -174,13 +182,28 @@ void TMainForm::SetMenuToggle(TMenuToggle, bool) {}
 
 // ------------------------------------------------------------------------- log
 
-void TMainForm::ClearLog() { m_log->ClearLog(); }
+void TMainForm::ClearLog()
+{
+    m_statusLine.clear();
+    m_log->ClearLog();
+}
+
 void TMainForm::AddLine(const QString &text) { m_log->AddLine(text); }
-void TMainForm::SetStatusLine(const QString &text) { m_log->SetStatusLine(text); }
-QString TMainForm::StatusLine() { return m_log->StatusLine(); }
+
+void TMainForm::SetStatusLine(const QString &text)
+{
+    // Status lines come many times a second; a hidden console gets the last
+    // one when it is shown instead of laying out every one of them.
+    m_statusLine = text;
+    if (m_log->isVisible())
+        m_log->SetStatusLine(text);
+}
+
+QString TMainForm::StatusLine() { return m_statusLine; }
 
 void TMainForm::ShowLog()
 {
+    m_log->SetStatusLine(m_statusLine);
     m_log->show();
     m_log->raise();
     m_log->activateWindow();

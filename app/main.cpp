@@ -59,7 +59,9 @@ int main(int argc, char *argv[])
         QCoreApplication::quit();
     });
 
-    form.show();
+    // The engine starts before the window is mapped, so the two overlap: the
+    // window appears while the engine opens the media.
     form.Start();
+    form.show();
     return app.exec();
 }

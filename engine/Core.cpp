@@ -167,7 +167,10 @@ bool TEngineCore::event(QEvent *e)
     if (e->type() != EngineLineMessage::Type)
         return QObject::event(e);
     auto *msg = static_cast<EngineLineMessage *>(e);
-    m_messages.push_back({msg->Run, std::move(msg->Line), msg->IsEnd, msg->ExitCode});
+    if (msg->IsEnd)
+        m_messages.push_back({msg->Run, QByteArray(), true, msg->ExitCode});
+    for (QByteArray &line : msg->Lines)
+        m_messages.push_back({msg->Run, std::move(line), false, 0});
     DrainMessages();
     return true;
 }

@@ -25,6 +25,7 @@ class TEngineCore : public QObject, public TCommandSink {
     Q_OBJECT
 public:
     static constexpr std::uint64_t NeverMs = UINT64_MAX;
+    static constexpr int VersionQueryDelayMs = 2500;
 
     TEngineCore(TSettingsData &settings, TZorviPlaylist &playlist, IEngineHost &host,
                 const QString &programDir);
@@ -137,6 +138,7 @@ private:
     bool AwaitRunEnd();
     void LogVerbose(const QString &text);
     void KillEngine();
+    void QueryVersionWhenIdle();
 
     // Send rules of the properties.
     bool SeekRule();
@@ -184,5 +186,6 @@ private:
     PendingLaunch m_pendingLaunch = PendingLaunch::None;
     QObject *m_versionQuery = nullptr;
     bool m_simulatedRun = false;
+    bool m_versionWanted = false;
     std::function<void(const QByteArray &bytes)> m_simulatedWriter;
 };

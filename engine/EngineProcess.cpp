@@ -1,19 +1,29 @@
 #include "engine/EngineProcess.h"
 
+#include "common/Clock.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 TEngineProcess::TEngineProcess(quint64 run, QObject *receiver)
-    : m_run(run), m_receiver(receiver), m_process(new QProcess(this))
+    : m_run(run), m_receiver(receiver), m_process(new QProcess(this)), m_readTimer(new QTimer(this))
 {
-    m_process->setProcessChannelMode(QProcess::MergedChannels);
-    connect(m_process, &QProcess::readyReadStandardOutput, this, &TEngineProcess::ReadOutput);
+    // Standard output and error go to a pipe of our own (set up in Start), so
+    // that reading can follow the pace of the output.
+    m_process->setProcessChannelMode(QProcess::ForwardedChannels);
     connect(m_process, &QProcess::finished, this,
             [this](int code, QProcess::ExitStatus status) { Finished(code, int(status)); });
+    m_readTimer->setSingleShot(true);
+    m_readTimer->setInterval(StatusReadMs);
+    connect(m_readTimer, &QTimer::timeout, this, &TEngineProcess::OnReadTimer);
 }
 
 TEngineProcess::~TEngineProcess()
@@ -23,6 +33,17 @@ TEngineProcess::~TEngineProcess()
         m_process->kill();
         m_process->waitForFinished(1000);
     }
+    CloseOutput();
+}
+
+void TEngineProcess::CloseOutput()
+{
+    m_readTimer->stop();
+    delete m_notifier;
+    m_notifier = nullptr;
+    if (m_readFd >= 0)
+        ::close(m_readFd);
+    m_readFd = -1;
 }
 
 namespace {
@@ -51,14 +72,32 @@ bool TEngineProcess::Start(const QString &program, const QStringList &arguments,
     errorCode = StartProblem(program);
     if (errorCode != 0)
         return false;
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        errorCode = errno;
+        return false;
+    }
+    const int writeFd = fds[1];
+    m_readFd = fds[0];
+    ::fcntl(m_readFd, F_SETFL, ::fcntl(m_readFd, F_GETFL) | O_NONBLOCK);
+    // In the child: both output channels on the write end (dup2 clears close-on-exec).
+    m_process->setChildProcessModifier([writeFd] {
+        ::dup2(writeFd, 1);
+        ::dup2(writeFd, 2);
+    });
     m_process->setWorkingDirectory(workingDir);
-    m_process->start(program, arguments, QIODevice::ReadWrite | QIODevice::Unbuffered);
-    if (!m_process->waitForStarted(5000)) {
+    m_process->start(program, arguments, QIODevice::ReadWrite);
+    const bool started = m_process->waitForStarted(5000);
+    ::close(writeFd);
+    if (!started) {
+        CloseOutput();
         errorCode = StartProblem(program);
         if (errorCode == 0)
             errorCode = EIO;
         return false;
     }
+    m_notifier = new QSocketNotifier(m_readFd, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &TEngineProcess::OnReadable);
     return true;
 }
 
@@ -68,6 +107,12 @@ void TEngineProcess::Write(const QByteArray &bytes)
         return;
     // QProcess writes from its own buffer and never raises SIGPIPE here.
     m_process->write(bytes);
+    m_immediateUntil = Clock::NowMs() + AnswerWindowMs;
+    if (m_readTimer->isActive()) {
+        m_readTimer->stop();
+        if (m_notifier)
+            m_notifier->setEnabled(true);
+    }
 }
 
 bool TEngineProcess::WaitForEnd(int ms)
@@ -86,22 +131,66 @@ void TEngineProcess::Kill()
 
 qint64 TEngineProcess::ProcessId() const { return m_process->processId(); }
 
-void TEngineProcess::ReadOutput()
+bool TEngineProcess::ReadOutput(bool &gotData)
 {
+    gotData = false;
+    if (m_readFd < 0)
+        return false;
     QByteArrayList lines;
-    m_cutter.Feed(m_process->readAllStandardOutput(), lines);
-    for (QByteArray &line : lines)
-        QCoreApplication::postEvent(m_receiver, new EngineLineMessage(m_run, std::move(line)));
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(m_readFd, buffer, sizeof buffer);
+        if (n > 0) {
+            gotData = true;
+            m_cutter.Feed(QByteArray(buffer, n), lines);
+            if (size_t(n) < sizeof buffer)
+                break; // drained: no second read just to hear "nothing more"
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n == 0 && m_notifier) // every writer is gone
+            m_notifier->setEnabled(false);
+        break;
+    }
+    bool onlyStatus = !lines.isEmpty();
+    for (const QByteArray &line : lines)
+        onlyStatus = onlyStatus && line.size() > 1 && (line[0] == 'A' || line[0] == 'V') && line[1] == ':';
+    if (!lines.isEmpty())
+        QCoreApplication::postEvent(m_receiver, new EngineLineMessage(m_run, std::move(lines)));
+    return onlyStatus;
+}
+
+void TEngineProcess::OnReadable()
+{
+    bool gotData = false;
+    if (ReadOutput(gotData) && m_notifier && Clock::NowMs() >= m_immediateUntil) {
+        m_notifier->setEnabled(false);
+        m_readTimer->start();
+    }
+}
+
+void TEngineProcess::OnReadTimer()
+{
+    bool gotData = false;
+    const bool onlyStatus = ReadOutput(gotData);
+    if (gotData && onlyStatus)
+        m_readTimer->start();
+    else if (m_notifier)
+        m_notifier->setEnabled(true);
 }
 
 void TEngineProcess::Finished(int exitCode, int exitStatus)
 {
     if (m_ended)
         return;
-    ReadOutput();
+    // The engine is gone: everything it wrote is in the pipe.
+    bool gotData = false;
+    ReadOutput(gotData);
+    CloseOutput();
     QByteArray tail = m_cutter.TakeTail();
     if (!tail.isEmpty())
-        QCoreApplication::postEvent(m_receiver, new EngineLineMessage(m_run, std::move(tail)));
+        QCoreApplication::postEvent(m_receiver, new EngineLineMessage(m_run, QByteArrayList{tail}));
     m_ended = true;
     // A run ended by a signal (a crash or a kill) is an error exit, as a
     // terminated process is: exit code 0xFFFFFFFF.

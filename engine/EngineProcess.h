@@ -1,27 +1,39 @@
 #pragma once
-// One run of the engine process. Its output is cut into lines and each line is
-// posted to the receiver as an EngineLineMessage; the end of the process is
+// One run of the engine process. Its output is cut into lines and the lines
+// are posted to the receiver as EngineLineMessages, in order; the end of the process is
 // posted the same way behind the last line, so the receiver handles the end
 // only after every line the engine wrote.
+//
+// The engine writes a status line for every frame. While it writes nothing
+// but those, its output is read every StatusReadMs instead of at every line,
+// so the program wakes twice a second rather than once per frame (each
+// wake-up costs more than the parsing). Any other line switches back to
+// reading at once, and so does every command written to the engine, for
+// AnswerWindowMs, so its answer is not delayed.
 #include "engine/OutProcessor.h"
 
 #include <QEvent>
 #include <QObject>
 #include <QStringList>
+#include <cstdint>
 
 class QProcess;
+class QSocketNotifier;
+class QTimer;
 
+// The lines of one read of the engine's output, in order (one wake-up for
+// all of them), or the end of the run.
 class EngineLineMessage : public QEvent {
 public:
     static constexpr QEvent::Type Type = QEvent::Type(QEvent::User + 10); // 1034
 
-    EngineLineMessage(quint64 run, QByteArray line)
-        : QEvent(Type), Run(run), Line(std::move(line)) {}
+    EngineLineMessage(quint64 run, QByteArrayList lines)
+        : QEvent(Type), Run(run), Lines(std::move(lines)) {}
     EngineLineMessage(quint64 run, int exitCode)
         : QEvent(Type), Run(run), IsEnd(true), ExitCode(exitCode) {}
 
     quint64 Run;
-    QByteArray Line;
+    QByteArrayList Lines;
     bool IsEnd = false;
     int ExitCode = 0;
 };
@@ -29,6 +41,9 @@ public:
 class TEngineProcess : public QObject {
     Q_OBJECT
 public:
+    static constexpr int StatusReadMs = 500;
+    static constexpr int AnswerWindowMs = 500;
+
     TEngineProcess(quint64 run, QObject *receiver);
     ~TEngineProcess() override;
 
@@ -42,12 +57,21 @@ public:
     bool HasEnded() const { return m_ended; }
 
 private:
-    void ReadOutput();
+    // Reads what the pipe holds and posts its lines; true when the new lines
+    // were all status lines.
+    bool ReadOutput(bool &gotData);
+    void OnReadable();
+    void OnReadTimer();
+    void CloseOutput();
     void Finished(int exitCode, int exitStatus);
 
     quint64 m_run;
     QObject *m_receiver;
     QProcess *m_process;
+    int m_readFd = -1;
+    QSocketNotifier *m_notifier = nullptr;
+    QTimer *m_readTimer = nullptr;
     TMPOutProcessor m_cutter;
     bool m_ended = false;
+    std::uint64_t m_immediateUntil = 0; // read at once until then (after a command)
 };

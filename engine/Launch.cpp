@@ -95,11 +95,22 @@ void TEngineCore::QueryEngineVersionAsync()
     probe->start(ResolveEnginePath(m_settings.Options.MPlayerPath, m_programDir), {});
 }
 
+void TEngineCore::QueryVersionWhenIdle()
+{
+    if (!m_versionWanted || IsRunning())
+        return;
+    m_versionWanted = false;
+    QueryEngineVersionAsync();
+}
+
 void TEngineCore::PrepareFontOption()
 {
     const QString font = DefaultFontPath();
     FontOption = font.isEmpty() ? QString() : QStringLiteral(" -font ") + QuoteIfSpaces(font);
-    QueryEngineVersionAsync();
+    // Asked while no engine plays (a second engine process would compete with
+    // the first launch and cost the program a fork during playback).
+    m_versionWanted = true;
+    QTimer::singleShot(VersionQueryDelayMs, this, [this] { QueryVersionWhenIdle(); });
 }
 
 // ------------------------------------------------------------- command line
@@ -313,6 +324,8 @@ void TEngineCore::EngineEnded()
     }
     if (advance && OpenMode != PlDVDTitle)
         PlayNext();
+    if (m_versionWanted)
+        QTimer::singleShot(0, this, [this] { QueryVersionWhenIdle(); });
 }
 
 void TEngineCore::KillEngine()

@@ -123,7 +123,8 @@ bool windowOfProcessAppears(qint64 pid, int timeoutMs, const QString &title = QS
     t.start();
     while (t.elapsed() < timeoutMs) {
         QProcess x;
-        x.start("xdotool", {"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name", "^" + QRegularExpression::escape(title) + "$"});
+        x.start("xdotool", {"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name",
+                            "^" + QRegularExpression::escape(title) + "$"});
         x.waitForFinished(3000);
         const QByteArray out = x.readAllStandardOutput().trimmed();
         if (!out.isEmpty())

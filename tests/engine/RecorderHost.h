@@ -2,6 +2,7 @@
 // An IEngineHost that records every call as a line of text and keeps the few
 // pieces of window state the engine link reads back (menu item counts, the
 // log, the status line).
+#include "common/Clock.h"
 #include "engine/EngineHost.h"
 
 #include <QStringList>
@@ -19,6 +20,7 @@ public:
     QStringList SubtitleNames{QString(), QString(), QString()};
     bool Fullscreen = false, OnTop = false, PlaylistVisible = false, Dragging = false;
     TKillAnswer KillAnswer = TKillAnswer::No;
+    QList<std::uint64_t> StatusTimes; // when each status line arrived
     int KillQuestions = 0;
 
     void Rec(const QString &s) { Calls.append(s); }
@@ -80,7 +82,11 @@ public:
         Status.clear();
     }
     void AddLine(const QString &t) override { Log.append(t); }
-    void SetStatusLine(const QString &t) override { Status = t; }
+    void SetStatusLine(const QString &t) override
+    {
+        Status = t;
+        StatusTimes.append(Clock::NowMs());
+    }
     QString StatusLine() override { return Status; }
     void CenterItem(int i) override { Rec(QStringLiteral("CenterItem %1").arg(i)); }
     bool IsPlaylistDragging() override { return Dragging; }

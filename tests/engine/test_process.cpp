@@ -214,6 +214,33 @@ TEST_F(ProcessTest, SeekBurstIsCoalesced)
     core->QuitAndWait();
 }
 
+TEST_F(ProcessTest, StatusLinesAreReadInBatchesButAnswersAtOnce)
+{
+    settings.Options.MuteOnPauseSeek = false;
+    Script(kStart + "play 30 20\n");
+    AddFile("a.avi");
+    core->PlayEntry(0);
+    ASSERT_TRUE(WaitStatus(PlaybackStatus::Playing));
+    ASSERT_TRUE(WaitFor([&] { return core->QueueIdle; }));
+    WaitFor([] { return false; }, 300);
+    host.StatusTimes.clear();
+    WaitFor([] { return false; }, 2000);
+    // About 100 status lines, handled in a few batches.
+    EXPECT_GT(host.StatusTimes.size(), 50);
+    QList<std::uint64_t> batches;
+    for (std::uint64_t t : host.StatusTimes)
+        if (batches.isEmpty() || t - batches.last() > 50)
+            batches.append(t);
+    EXPECT_LT(batches.size() * 8, host.StatusTimes.size());
+    // A command's answer is not held back by the batching.
+    QElapsedTimer t;
+    t.start();
+    core->PostCommand("volume 10 1");
+    ASSERT_TRUE(WaitFor([&] { return core->QueueIdle; }));
+    EXPECT_LT(t.elapsed(), 200);
+    core->QuitAndWait();
+}
+
 TEST_F(ProcessTest, RestartKeepsTracksAndResumes)
 {
     Script("say ID_AUDIO_ID=1\nsay ID_AUDIO_ID=2\n" + kStart + "play 60 50\n");
