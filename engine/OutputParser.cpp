@@ -363,7 +363,8 @@ bool TEngineCore::OnDvdDiscId(View)
         m_playlist.Delete(drive);
     if (m_playlist.Count() > 0)
         m_playlist.SetCurrent(0);
-    if (drive >= 0 && OpenMode == PlDVD && m_playlist.Count() > 0 && m_playlist.Items(0)->Kind == PlDVDTitle) {
+    if (drive >= 0 && OpenMode == PlDVD && m_playlist.Count() > 0 &&
+        m_playlist.Items(0)->Kind == PlDVDTitle) {
         // The engine goes on playing the disc's first title, so from here the
         // run is that title's: its streams are read from the title lines that
         // follow, its end does not advance, and a relaunch replays the title
