@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -345,7 +346,11 @@ TEST_F(DvdTracksTest, MatroskaStreamsSwitchedAndExternalSubtitleAdded)
     EXPECT_TRUE(CommandLine().contains(" -aid 1 ")) << CommandLine().toStdString();
     EXPECT_TRUE(CommandLine().contains(" -sub " + Srt()));
     EXPECT_FALSE(CommandLine().contains("-identify"));
-    EXPECT_TRUE(host->Log.filter(QStringLiteral("$|Sending: seek %1 2").arg(at)).size() == 1);
+    // Resumed by a seek to where the run was when it ended (a second or so
+    // after the restart was asked for).
+    const QStringList resumes = host->Log.filter(QRegularExpression("^\\$\\|Sending: seek [0-9]+ 2$"));
+    ASSERT_EQ(resumes.size(), 1) << host->Log.join('\n').toStdString();
+    EXPECT_GE(resumes.first().section(' ', 2, 2).toFloat(), at);
     EXPECT_EQ(host->AudioItems, QList<int>({0, 1, -100}));
     EXPECT_EQ(host->SubtitleItems, QList<int>({0, 1, -101, -102, -103}));
     EXPECT_EQ(host->SubtitleNames.mid(0, 2), QStringList({"ger", "external.srt"}));
