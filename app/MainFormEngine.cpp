@@ -38,10 +38,10 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
         int key;
         const char *command;
     } keys[] = {
-        {Qt::Key_Space, "pause"}, {Qt::Key_Right, "seek +10"}, {Qt::Key_Left, "seek -10"},
+        {Qt::Key_Space, "pause"},  {Qt::Key_Right, "seek +10"}, {Qt::Key_Left, "seek -10"},
         {Qt::Key_Up, "volume +5"}, {Qt::Key_Down, "volume -5"}, {Qt::Key_M, "mute"},
-        {Qt::Key_F, "fullscreen"}, {Qt::Key_L, "showlog"}, {Qt::Key_S, "stop"},
-        {Qt::Key_N, "next"}, {Qt::Key_P, "prev"},
+        {Qt::Key_F, "fullscreen"}, {Qt::Key_L, "showlog"},      {Qt::Key_S, "stop"},
+        {Qt::Key_N, "next"},       {Qt::Key_P, "prev"},
     };
     if (m_engine && event->modifiers() == Qt::NoModifier) {
         for (const auto &k : keys) {
@@ -90,7 +90,10 @@ void TMainForm::UpdatePosition(float) {}
 void TMainForm::UpdateVolume(float) {}
 void TMainForm::UpdateDuration() {}
 
-void TMainForm::ShowMediaTitle(const QString &title) { setWindowTitle(title); }
+void TMainForm::ShowMediaTitle(const QString &title)
+{
+    setWindowTitle(title);
+}
 
 // ------------------------------------------------------------------ video panel
 
@@ -130,10 +133,16 @@ void TMainForm::RevealVideo()
     });
 }
 
-void TMainForm::ApplyWindowSize() { layoutPanels(); }
+void TMainForm::ApplyWindowSize()
+{
+    layoutPanels();
+}
 
 // The native window the engine draws into (-wid).
-std::uint64_t TMainForm::VideoWindowId() { return std::uint64_t(InnerPanel->winId()); }
+std::uint64_t TMainForm::VideoWindowId()
+{
+    return std::uint64_t(InnerPanel->winId());
+}
 
 void TMainForm::SetSizeMode(int, bool)
 {
@@ -188,7 +197,10 @@ void TMainForm::ClearLog()
     m_log->ClearLog();
 }
 
-void TMainForm::AddLine(const QString &text) { m_log->AddLine(text); }
+void TMainForm::AddLine(const QString &text)
+{
+    m_log->AddLine(text);
+}
 
 void TMainForm::SetStatusLine(const QString &text)
 {
@@ -199,7 +211,10 @@ void TMainForm::SetStatusLine(const QString &text)
         m_log->SetStatusLine(text);
 }
 
-QString TMainForm::StatusLine() { return m_statusLine; }
+QString TMainForm::StatusLine()
+{
+    return m_statusLine;
+}
 
 void TMainForm::ShowLog()
 {
@@ -211,8 +226,14 @@ void TMainForm::ShowLog()
 
 // ------------------------------------------------------------- window commands
 
-void TMainForm::CenterItem(int) { PlaylistStrip->update(); }
-void TMainForm::ShowPopupMenu() { notAvailable("popup"); }
+void TMainForm::CenterItem(int)
+{
+    PlaylistStrip->update();
+}
+void TMainForm::ShowPopupMenu()
+{
+    notAvailable("popup");
+}
 
 void TMainForm::SetFullscreen(bool on)
 {
@@ -222,8 +243,14 @@ void TMainForm::SetFullscreen(bool on)
         showNormal();
 }
 
-void TMainForm::ToggleControls() { notAvailable("toggle_controls"); }
-bool TMainForm::IsOnTop() { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+void TMainForm::ToggleControls()
+{
+    notAvailable("toggle_controls");
+}
+bool TMainForm::IsOnTop()
+{
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
 
 void TMainForm::SetOnTop(bool on)
 {
@@ -231,8 +258,14 @@ void TMainForm::SetOnTop(bool on)
     show();
 }
 
-void TMainForm::SetCenter(bool, bool) { notAvailable("wincenter"); }
-bool TMainForm::IsPlaylistVisible() { return PlaylistStrip->isVisible(); }
+void TMainForm::SetCenter(bool, bool)
+{
+    notAvailable("wincenter");
+}
+bool TMainForm::IsPlaylistVisible()
+{
+    return PlaylistStrip->isVisible();
+}
 
 void TMainForm::ShowPlaylist(bool show)
 {
@@ -240,8 +273,14 @@ void TMainForm::ShowPlaylist(bool show)
     layoutPanels();
 }
 
-void TMainForm::ShowOptions() { notAvailable("options"); }
-void TMainForm::SaveLanguage(const QString &) { notAvailable("savelocal"); }
+void TMainForm::ShowOptions()
+{
+    notAvailable("options");
+}
+void TMainForm::SaveLanguage(const QString &)
+{
+    notAvailable("savelocal");
+}
 
 void TMainForm::SetTranslatorMode(bool on)
 {
@@ -251,7 +290,8 @@ void TMainForm::SetTranslatorMode(bool on)
 
 TKillAnswer TMainForm::AskKillPreviousEngine(const QString &title, const QString &text)
 {
-    switch (QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    switch (
+        QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return TKillAnswer::Yes;
     case QMessageBox::Cancel:

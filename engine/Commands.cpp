@@ -41,7 +41,8 @@ struct TCommandTable {
         {"popup", [](TEngineCore &c, const TCommandArgs &) { c.m_host.ShowPopupMenu(); }},
         {"play", [](TEngineCore &c, const TCommandArgs &) { c.SetPause(false); }},
         {"pause", [](TEngineCore &c, const TCommandArgs &) { c.SetPause(!c.Paused); }},
-        {"fullscreen", [](TEngineCore &c, const TCommandArgs &) { c.m_host.SetFullscreen(!c.m_host.IsFullscreen()); }},
+        {"fullscreen",
+         [](TEngineCore &c, const TCommandArgs &) { c.m_host.SetFullscreen(!c.m_host.IsFullscreen()); }},
         {"mute", [](TEngineCore &c, const TCommandArgs &) { c.ToggleMute(); }},
         {"stop", [](TEngineCore &c, const TCommandArgs &) { c.StopPlayback(); }},
         {"next", [](TEngineCore &c, const TCommandArgs &) { c.PlayNext(); }},
@@ -63,10 +64,12 @@ struct TCommandTable {
              c.m_host.SetSizeMode(int(std::nearbyint(a.Value)), a.Absolute);
          }},
         {"wincenter", [](TEngineCore &c, const TCommandArgs &) { c.m_host.SetCenter(true, true); }},
-        {"playlist", [](TEngineCore &c, const TCommandArgs &) { c.m_host.ShowPlaylist(!c.m_host.IsPlaylistVisible()); }},
+        {"playlist",
+         [](TEngineCore &c, const TCommandArgs &) { c.m_host.ShowPlaylist(!c.m_host.IsPlaylistVisible()); }},
         {"options", [](TEngineCore &c, const TCommandArgs &) { c.m_host.ShowOptions(); }},
         {"showlog", [](TEngineCore &c, const TCommandArgs &) { c.m_host.ShowLog(); }},
-        {"savelocal", [](TEngineCore &c, const TCommandArgs &) { c.m_host.SaveLanguage(QStringLiteral("current.lng")); }},
+        {"savelocal",
+         [](TEngineCore &c, const TCommandArgs &) { c.m_host.SaveLanguage(QStringLiteral("current.lng")); }},
         {"verbose",
          [](TEngineCore &c, const TCommandArgs &) {
              bool &verbose = c.m_settings.Options.Verbose;

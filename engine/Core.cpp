@@ -11,13 +11,15 @@
 #include <QProcess>
 
 namespace {
-bool Never() { return false; }
+bool Never()
+{
+    return false;
+}
 } // namespace
 
 TEngineCore::TEngineCore(TSettingsData &settings, TZorviPlaylist &playlist, IEngineHost &host,
                          const QString &programDir)
-    : VolumeProp(*this, "volume %g 1", 0, 75, 100),
-      PositionProp(*this, "seek %g 2", 0, 0, 0, Never),
+    : VolumeProp(*this, "volume %g 1", 0, 75, 100), PositionProp(*this, "seek %g 2", 0, 0, 0, Never),
       AudioTrackProp(*this, "switch_audio %g", -1, -1, -1),
       SubtitleTrackProp(*this, "sub_select %g", -1, 0, -1),
       SubtitleScaleProp(*this, "sub_scale %g 1", 0, 3.5f, 17),
@@ -27,6 +29,7 @@ TEngineCore::TEngineCore(TSettingsData &settings, TZorviPlaylist &playlist, IEng
     if (!m_programDir.endsWith(u'/'))
         m_programDir += u'/';
     IgnoreBrokenPipe();
+    FindPreviousEngines = [](qint64 exceptPid) { return FindEngineProcesses(exceptPid); };
     VolumeProp.CanSend = [this] { return VolumeRule(); };
     AudioTrackProp.CanSend = [this] { return AudioRule(); };
     VolumeProp.OnChange = [this](float v) { m_host.UpdateVolume(v); };
@@ -47,8 +50,14 @@ TEngineCore::~TEngineCore()
     m_process = nullptr;
 }
 
-bool TEngineCore::Mute() const { return m_settings.LastSession.Mute; }
-bool TEngineCore::Verbose() const { return m_settings.Options.Verbose; }
+bool TEngineCore::Mute() const
+{
+    return m_settings.LastSession.Mute;
+}
+bool TEngineCore::Verbose() const
+{
+    return m_settings.Options.Verbose;
+}
 
 void TEngineCore::LogVerbose(const QString &text)
 {
@@ -56,7 +65,10 @@ void TEngineCore::LogVerbose(const QString &text)
         m_host.AddLine(text);
 }
 
-qint64 TEngineCore::EngineProcessId() const { return m_process ? m_process->ProcessId() : 0; }
+qint64 TEngineCore::EngineProcessId() const
+{
+    return m_process ? m_process->ProcessId() : 0;
+}
 
 void TEngineCore::LoadPropertySettings()
 {
@@ -123,7 +135,10 @@ QByteArray CommandKey(const QByteArray &text)
     return space < 0 ? text : text.left(space + 1);
 }
 
-QString Quoted(const QByteArray &text) { return u'"' + QString::fromUtf8(text) + u'"'; }
+QString Quoted(const QByteArray &text)
+{
+    return u'"' + QString::fromUtf8(text) + u'"';
+}
 } // namespace
 
 void TEngineCore::PostCommand(const QByteArray &text)

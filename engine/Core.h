@@ -51,6 +51,10 @@ public:
     void StopEngine();
     bool IsRunning() const { return m_process != nullptr || m_simulatedRun; }
     bool CheckPreviousEngines();
+    // Where CheckPreviousEngines looks for engines left running: every
+    // "mplayer" process of this user (the running engine excepted). Tests
+    // narrow it to processes of their own.
+    std::function<QList<qint64>(qint64 exceptPid)> FindPreviousEngines;
 
     // --- command queue
     void SendCommand(const QByteArray &text) override;

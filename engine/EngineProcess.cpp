@@ -66,8 +66,8 @@ int StartProblem(const QString &program)
 }
 } // namespace
 
-bool TEngineProcess::Start(const QString &program, const QStringList &arguments,
-                           const QString &workingDir, int &errorCode)
+bool TEngineProcess::Start(const QString &program, const QStringList &arguments, const QString &workingDir,
+                           int &errorCode)
 {
     errorCode = StartProblem(program);
     if (errorCode != 0)
@@ -129,7 +129,10 @@ void TEngineProcess::Kill()
         m_process->kill();
 }
 
-qint64 TEngineProcess::ProcessId() const { return m_process->processId(); }
+qint64 TEngineProcess::ProcessId() const
+{
+    return m_process->processId();
+}
 
 bool TEngineProcess::ReadOutput(bool &gotData)
 {

@@ -1,15 +1,15 @@
 #pragma once
 // One run of the engine process. Its output is cut into lines and the lines
-// are posted to the receiver as EngineLineMessages, in order; the end of the process is
-// posted the same way behind the last line, so the receiver handles the end
-// only after every line the engine wrote.
+// are posted to the receiver as EngineLineMessages, in order; the end of the
+// process is posted the same way behind the last line, so the receiver
+// handles the end only after every line the engine wrote.
 //
 // The engine writes a status line for every frame. While it writes nothing
-// but those, its output is read every StatusReadMs instead of at every line,
-// so the program wakes twice a second rather than once per frame (each
-// wake-up costs more than the parsing). Any other line switches back to
-// reading at once, and so does every command written to the engine, for
-// AnswerWindowMs, so its answer is not delayed.
+// but those, its output is read every StatusReadMs instead of at every line:
+// each wake-up costs far more than parsing the lines, and a read every 750 ms
+// still sees every change of the whole second the window shows. Any other
+// line switches back to reading at once, and so does every command written to
+// the engine, for AnswerWindowMs, so its answer is not delayed.
 #include "engine/OutProcessor.h"
 
 #include <QEvent>
@@ -27,10 +27,8 @@ class EngineLineMessage : public QEvent {
 public:
     static constexpr QEvent::Type Type = QEvent::Type(QEvent::User + 10); // 1034
 
-    EngineLineMessage(quint64 run, QByteArrayList lines)
-        : QEvent(Type), Run(run), Lines(std::move(lines)) {}
-    EngineLineMessage(quint64 run, int exitCode)
-        : QEvent(Type), Run(run), IsEnd(true), ExitCode(exitCode) {}
+    EngineLineMessage(quint64 run, QByteArrayList lines) : QEvent(Type), Run(run), Lines(std::move(lines)) {}
+    EngineLineMessage(quint64 run, int exitCode) : QEvent(Type), Run(run), IsEnd(true), ExitCode(exitCode) {}
 
     quint64 Run;
     QByteArrayList Lines;
@@ -41,7 +39,7 @@ public:
 class TEngineProcess : public QObject {
     Q_OBJECT
 public:
-    static constexpr int StatusReadMs = 500;
+    static constexpr int StatusReadMs = 750;
     static constexpr int AnswerWindowMs = 500;
 
     TEngineProcess(quint64 run, QObject *receiver);

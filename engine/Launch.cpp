@@ -19,7 +19,10 @@
 #include <memory>
 
 namespace {
-bool Never() { return false; }
+bool Never()
+{
+    return false;
+}
 } // namespace
 
 // ------------------------------------------------------------------ version
@@ -124,8 +127,8 @@ QString TEngineCore::BuildEngineOptions()
 {
     const TOptionsSettings &o = m_settings.Options;
     const TLastSessionSettings &s = m_settings.LastSession;
-    QString opts = QStringLiteral(" -slave ") + QStringLiteral(" -wid ") +
-                   QString::number(m_host.VideoWindowId());
+    QString opts =
+        QStringLiteral(" -slave ") + QStringLiteral(" -wid ") + QString::number(m_host.VideoWindowId());
     opts += QStringLiteral(" -colorkey 0x") +
             QStringLiteral("%1").arg(m_host.VideoColorKey() & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
     opts += QStringLiteral(" -nokeepaspect");
@@ -152,7 +155,8 @@ QString TEngineCore::BuildEngineOptions()
     if (s.FrameDrop)
         opts += QStringLiteral(" -framedrop");
     if (s.PostProc)
-        opts += u' ' + (o.CustomPostProc.isEmpty() ? QStringLiteral("-vf-add pp -autoq 6") : o.CustomPostProc);
+        opts +=
+            u' ' + (o.CustomPostProc.isEmpty() ? QStringLiteral("-vf-add pp -autoq 6") : o.CustomPostProc);
     opts += QStringLiteral(" -vf-add expand=osd=1 -noslices");
     opts += QStringLiteral(" -subcp ISO-8859-1");
     opts += QStringLiteral(" -subfont-text-scale ") + FormatG(SubtitleScaleProp.Value);
@@ -386,7 +390,7 @@ void TEngineCore::Restart()
 
 bool TEngineCore::CheckPreviousEngines()
 {
-    for (qint64 pid : FindEngineProcesses(EngineProcessId())) {
+    for (qint64 pid : FindPreviousEngines(EngineProcessId())) {
         switch (m_host.AskKillPreviousEngine(QStringLiteral("mplayer instance detected"),
                                              QStringLiteral("kill previous mplayer instance?"))) {
         case TKillAnswer::Yes:

@@ -2,8 +2,8 @@
 
 #include "common/NumberFormat.h"
 
-TMPProperty::TMPProperty(TCommandSink &sink, const char *commandFormat, float min, float value,
-                         float max, std::function<bool()> canSend)
+TMPProperty::TMPProperty(TCommandSink &sink, const char *commandFormat, float min, float value, float max,
+                         std::function<bool()> canSend)
     : Value(value), Min(min), Max(max), CommandFormat(commandFormat), CanSend(std::move(canSend)),
       m_sink(sink)
 {
@@ -34,7 +34,10 @@ void TMPProperty::SendIfAllowed()
     m_sink.PostCommand(FormatCommand());
 }
 
-void TMPProperty::SendNow() { m_sink.SendCommand(FormatCommand()); }
+void TMPProperty::SendNow()
+{
+    m_sink.SendCommand(FormatCommand());
+}
 
 void TMPProperty::NotifyChange()
 {

@@ -15,7 +15,10 @@
 namespace {
 using View = QByteArrayView;
 
-QString Text(View v) { return QString::fromUtf8(v.data(), v.size()); }
+QString Text(View v)
+{
+    return QString::fromUtf8(v.data(), v.size());
+}
 
 View Trim(View line)
 {
@@ -50,26 +53,86 @@ int StatusSeconds(View line)
     return int(n);
 }
 
-bool IsStatusLine(View l) { return l.size() > 7 && (l[0] == 'A' || l[0] == 'V') && l[1] == ':'; }
-bool IsEmpty(View l) { return l.isEmpty(); }
-bool HasPauseMarker(View l) { return l.contains("=  PAUSE  ="); }
-bool IsSeekAnswer(View l) { return l.startsWith("Command seek"); }
-bool IsCacheFill(View l) { return l.size() >= 18 && l[10] == ':' && l[17] == '%' && l.startsWith("Cache fill"); }
-bool IsEndOfFile(View l) { return l == "Exiting... (End of file)"; }
-bool IsVideoOutput(View l) { return l.startsWith("VO: ["); }
-bool IsNoVideo(View l) { return l == "Video: no video"; }
-bool IsStartPlayback(View l) { return l == "Starting playback..."; }
-bool IsDecoderLine(View l) { return l.startsWith("Opening ") && l.size() >= 24 && l.sliced(12, 12) == "o decoder: ["; }
-bool IsSubtitleAdded(View l) { return l.startsWith("SUB: Added subtitle file ("); }
-bool IsDvdAudioStream(View l) { return l.startsWith("audio stream:"); }
-bool IsDvdSubtitle(View l) { return l.startsWith("subtitle ( sid )"); }
-bool IsDvdTitleLength(View l) { return l.startsWith("ID_DVD_TITLE") && l.contains("LENGTH"); }
-bool IsDvdDiscId(View l) { return l.startsWith("ID_DVD_DISC_ID="); }
-bool IsAudioId(View l) { return l.startsWith("ID_AUDIO_ID="); }
-bool IsAudioLanguage(View l) { return l.startsWith("ID_AID_"); }
-bool IsSubtitleId(View l) { return l.startsWith("ID_SUBTITLE_ID="); }
-bool IsSubtitleLanguage(View l) { return l.startsWith("ID_SID_"); }
-bool IsLength(View l) { return l.startsWith("ID_LENGTH="); }
+bool IsStatusLine(View l)
+{
+    return l.size() > 7 && (l[0] == 'A' || l[0] == 'V') && l[1] == ':';
+}
+bool IsEmpty(View l)
+{
+    return l.isEmpty();
+}
+bool HasPauseMarker(View l)
+{
+    return l.contains("=  PAUSE  =");
+}
+bool IsSeekAnswer(View l)
+{
+    return l.startsWith("Command seek");
+}
+bool IsCacheFill(View l)
+{
+    return l.size() >= 18 && l[10] == ':' && l[17] == '%' && l.startsWith("Cache fill");
+}
+bool IsEndOfFile(View l)
+{
+    return l == "Exiting... (End of file)";
+}
+bool IsVideoOutput(View l)
+{
+    return l.startsWith("VO: [");
+}
+bool IsNoVideo(View l)
+{
+    return l == "Video: no video";
+}
+bool IsStartPlayback(View l)
+{
+    return l == "Starting playback...";
+}
+bool IsDecoderLine(View l)
+{
+    return l.startsWith("Opening ") && l.size() >= 24 && l.sliced(12, 12) == "o decoder: [";
+}
+bool IsSubtitleAdded(View l)
+{
+    return l.startsWith("SUB: Added subtitle file (");
+}
+bool IsDvdAudioStream(View l)
+{
+    return l.startsWith("audio stream:");
+}
+bool IsDvdSubtitle(View l)
+{
+    return l.startsWith("subtitle ( sid )");
+}
+bool IsDvdTitleLength(View l)
+{
+    return l.startsWith("ID_DVD_TITLE") && l.contains("LENGTH");
+}
+bool IsDvdDiscId(View l)
+{
+    return l.startsWith("ID_DVD_DISC_ID=");
+}
+bool IsAudioId(View l)
+{
+    return l.startsWith("ID_AUDIO_ID=");
+}
+bool IsAudioLanguage(View l)
+{
+    return l.startsWith("ID_AID_");
+}
+bool IsSubtitleId(View l)
+{
+    return l.startsWith("ID_SUBTITLE_ID=");
+}
+bool IsSubtitleLanguage(View l)
+{
+    return l.startsWith("ID_SID_");
+}
+bool IsLength(View l)
+{
+    return l.startsWith("ID_LENGTH=");
+}
 } // namespace
 
 struct TLineRules {
@@ -79,19 +142,14 @@ struct TLineRules {
     };
     // Before the line is logged; every match ends the processing.
     static constexpr Rule Early[] = {
-        {IsStatusLine, &TEngineCore::HandleStatusLine},
-        {IsEmpty, nullptr},
-        {HasPauseMarker, &TEngineCore::OnPauseMarker},
-        {IsSeekAnswer, &TEngineCore::OnSeekAnswer},
+        {IsStatusLine, &TEngineCore::HandleStatusLine}, {IsEmpty, nullptr},
+        {HasPauseMarker, &TEngineCore::OnPauseMarker},  {IsSeekAnswer, &TEngineCore::OnSeekAnswer},
         {IsCacheFill, &TEngineCore::OnCacheFill},
     };
     static constexpr Rule Playback[] = {
-        {IsEndOfFile, &TEngineCore::OnEndOfFile},
-        {IsVideoOutput, &TEngineCore::OnVideoOutput},
-        {IsNoVideo, &TEngineCore::OnNoVideo},
-        {IsStartPlayback, &TEngineCore::OnStartPlayback},
-        {IsDecoderLine, &TEngineCore::OnAudioDecoder},
-        {IsSubtitleAdded, &TEngineCore::OnSubtitleAdded},
+        {IsEndOfFile, &TEngineCore::OnEndOfFile},      {IsVideoOutput, &TEngineCore::OnVideoOutput},
+        {IsNoVideo, &TEngineCore::OnNoVideo},          {IsStartPlayback, &TEngineCore::OnStartPlayback},
+        {IsDecoderLine, &TEngineCore::OnAudioDecoder}, {IsSubtitleAdded, &TEngineCore::OnSubtitleAdded},
     };
     // Identification of a DVD title being played (first run only).
     static constexpr Rule DvdTitle[] = {
@@ -109,8 +167,7 @@ struct TLineRules {
         {IsLength, &TEngineCore::OnLength},
     };
 
-    template <std::size_t N>
-    static bool Apply(TEngineCore &core, const Rule (&rules)[N], View line)
+    template <std::size_t N> static bool Apply(TEngineCore &core, const Rule (&rules)[N], View line)
     {
         for (const Rule &rule : rules)
             if (rule.Matches(line) && (!rule.Handle || (core.*rule.Handle)(line)))
@@ -348,8 +405,8 @@ bool TEngineCore::OnDvdTitleLength(View line)
     item.Kind = PlDVDTitle;
     item.Path = MediaURL + title.toUtf8();
     const long long seconds = static_cast<long long>(*length);
-    item.Title = QStringLiteral("DVD://") + title + QStringLiteral(" (") +
-                 FormatTime(seconds, *length >= 3600) + u')';
+    item.Title =
+        QStringLiteral("DVD://") + title + QStringLiteral(" (") + FormatTime(seconds, *length >= 3600) + u')';
     item.Length = float(*length);
     const int drive = DriveEntryIndex(m_playlist);
     m_playlist.InsertItem(drive >= 0 ? drive : m_playlist.Count(), item);
@@ -408,8 +465,8 @@ bool TEngineCore::OnSubtitleId(View line)
         return false;
     if (float(*n) > SubtitleTrackProp.Max) {
         SubtitleTrackProp.Max = float(*n);
-        m_host.AddTrackItem(TTrackMenu::Subtitle,
-                            qMax(0, m_host.TrackItemCount(TTrackMenu::Subtitle) - 3), int(*n));
+        m_host.AddTrackItem(TTrackMenu::Subtitle, qMax(0, m_host.TrackItemCount(TTrackMenu::Subtitle) - 3),
+                            int(*n));
     }
     return true;
 }

@@ -41,8 +41,14 @@ QString Lookup(const QList<TEngineOutputOption> &table, int value)
 }
 } // namespace
 
-QString VideoOutOption(int videoOut) { return Lookup(VideoOutOptions(), videoOut); }
-QString AudioOutOption(int audioOut) { return Lookup(AudioOutOptions(), audioOut); }
+QString VideoOutOption(int videoOut)
+{
+    return Lookup(VideoOutOptions(), videoOut);
+}
+QString AudioOutOption(int audioOut)
+{
+    return Lookup(AudioOutOptions(), audioOut);
+}
 
 QString ResolveEnginePath(const QString &mplayerPath, const QString &programDir)
 {
@@ -74,7 +80,10 @@ void SetProcessPriority(qint64 pid, bool boost)
     ::setpriority(PRIO_PROCESS, id_t(pid), boost ? -5 : 0);
 }
 
-void IgnoreBrokenPipe() { ::signal(SIGPIPE, SIG_IGN); }
+void IgnoreBrokenPipe()
+{
+    ::signal(SIGPIPE, SIG_IGN);
+}
 
 QList<qint64> FindEngineProcesses(qint64 exceptPid)
 {
@@ -105,4 +114,7 @@ void KillProcess(qint64 pid)
         ::kill(pid_t(pid), SIGKILL);
 }
 
-QString SystemErrorText(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
+QString SystemErrorText(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}

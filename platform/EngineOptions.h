@@ -5,9 +5,9 @@
 #include <QString>
 
 struct TEngineOutputOption {
-    int Setting;          // VideoOut / AudioOut value
-    const char *Windows;  // what the original platform passes
-    const char *Linux;    // what is passed here
+    int Setting;         // VideoOut / AudioOut value
+    const char *Windows; // what the original platform passes
+    const char *Linux;   // what is passed here
 };
 
 // VideoOut 1..3 and AudioOut 1..3; 0 (custom) and other values are not listed.

@@ -79,8 +79,9 @@ void StatusLines(benchmark::State &state)
     QByteArrayList lines;
     for (int i = 0; i < 1000; ++i) {
         char text[128];
-        std::snprintf(text, sizeof text, "A:%6.1f V:%6.1f A-V:  0.000 ct:  0.000 %4d/%4d ??%% ??%% ??,?%% 0 0",
-                      i * 0.4, i * 0.4, i, i);
+        std::snprintf(text, sizeof text,
+                      "A:%6.1f V:%6.1f A-V:  0.000 ct:  0.000 %4d/%4d ??%% ??%% ??,?%% 0 0", i * 0.4, i * 0.4,
+                      i, i);
         lines.append(text);
     }
     for (auto _ : state)

@@ -29,7 +29,10 @@ inline bool Ffmpeg(const QString &target, const QStringList &args)
     return QFile::rename(temp, target) || QFileInfo::exists(target);
 }
 
-inline QStringList Lavfi(const QString &source) { return {"-f", "lavfi", "-i", source}; }
+inline QStringList Lavfi(const QString &source)
+{
+    return {"-f", "lavfi", "-i", source};
+}
 
 // 10 s of test pattern with a 440 Hz tone.
 inline QString Clip()
@@ -89,7 +92,8 @@ inline QString Folder()
     for (int i = 0; i < 3; ++i)
         Ffmpeg(dir + QStringLiteral("/clip%1.avi").arg(i + 1),
                Lavfi(QStringLiteral("color=c=%1:s=160x120:r=25").arg(QLatin1StringView(colours[i]))) +
-                   Lavfi("sine=frequency=660") + QStringList{"-t", "2", "-c:v", "mpeg4", "-c:a", "mp3", "-shortest"});
+                   Lavfi("sine=frequency=660") +
+                   QStringList{"-t", "2", "-c:v", "mpeg4", "-c:a", "mp3", "-shortest"});
     return dir;
 }
 

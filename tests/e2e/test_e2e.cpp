@@ -96,13 +96,19 @@ protected:
         }
         return true;
     }
-    void Pause(int ms) { WaitFor([] { return false; }, ms); }
+    void Pause(int ms)
+    {
+        WaitFor([] { return false; }, ms);
+    }
     void Play(const QString &path)
     {
         ASSERT_GE(playlist.Add(path), 0) << path.toStdString();
         core->PlayEntry(0);
     }
-    bool WaitPlaying() { return WaitFor([&] { return core->Status == PlaybackStatus::Playing; }); }
+    bool WaitPlaying()
+    {
+        return WaitFor([&] { return core->Status == PlaybackStatus::Playing; });
+    }
     QStringList Sent() const { return host->Log.filter(QStringLiteral("$|Sending: ")); }
 };
 } // namespace
@@ -219,8 +225,10 @@ TEST_F(E2ETest, FolderEntriesPlayOneAfterAnother)
     ASSERT_EQ(playlist.Add(E2EMedia::Folder()), 0);
     ASSERT_EQ(playlist.Count(), 3);
     core->PlayEntry(0);
-    ASSERT_TRUE(WaitFor([&] { return playlist.CurrentIndex() == 1 && core->Status == PlaybackStatus::Playing; }));
-    ASSERT_TRUE(WaitFor([&] { return playlist.CurrentIndex() == 2 && core->Status == PlaybackStatus::Playing; }));
+    ASSERT_TRUE(
+        WaitFor([&] { return playlist.CurrentIndex() == 1 && core->Status == PlaybackStatus::Playing; }));
+    ASSERT_TRUE(
+        WaitFor([&] { return playlist.CurrentIndex() == 2 && core->Status == PlaybackStatus::Playing; }));
     ASSERT_TRUE(WaitFor([&] { return !core->IsRunning(); }));
     EXPECT_EQ(core->Status, PlaybackStatus::Stopped);
     EXPECT_EQ(playlist.CurrentIndex(), 2);
@@ -260,9 +268,9 @@ TEST_F(E2ETest, ScreenshotShowsTheTestPatternInsideThePanel)
             saturated += c.hsvSaturation() > 150 && c.value() > 150;
         }
     const int samples = (panel.width() / 4 - 2) * (panel.height() / 4 - 2);
-    EXPECT_GT(colours.size(), 12u);          // the pattern's many colours, not one fill
-    EXPECT_LT(keyPixels, samples / 10);      // the engine drew over the colour key
-    EXPECT_GT(saturated, samples / 10);      // bright colour bars
+    EXPECT_GT(colours.size(), 12u);     // the pattern's many colours, not one fill
+    EXPECT_LT(keyPixels, samples / 10); // the engine drew over the colour key
+    EXPECT_GT(saturated, samples / 10); // bright colour bars
     // Outside the panel is the window's own background, untouched by the engine.
     const QPoint outside = host->window.mapToGlobal(QPoint(10, 10));
     EXPECT_EQ(image.pixelColor(outside).hsvSaturation() < 40, true);

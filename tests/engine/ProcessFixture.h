@@ -19,8 +19,8 @@ inline QCoreApplication &TestApp()
     static int argc = 1;
     static char name[] = "engine_process_tests";
     static char *argv[] = {name, nullptr};
-    static QCoreApplication *app = QCoreApplication::instance() ? QCoreApplication::instance()
-                                                                 : new QCoreApplication(argc, argv);
+    static QCoreApplication *app =
+        QCoreApplication::instance() ? QCoreApplication::instance() : new QCoreApplication(argc, argv);
     return *app;
 }
 
@@ -49,7 +49,8 @@ protected:
     void SetUp() override
     {
         TestApp();
-        settings.Options.MPlayerPath = QString::fromLocal8Bit(qgetenv("ZORVI_BUILD_DIR")) + "/tests/bin/fakeengine";
+        settings.Options.MPlayerPath =
+            QString::fromLocal8Bit(qgetenv("ZORVI_BUILD_DIR")) + "/tests/bin/fakeengine";
         settings.Options.VideoOut = 1;
         settings.Options.AudioOut = 1;
         core = std::make_unique<TEngineCore>(settings, playlist, host, dir.path() + "/");

@@ -26,7 +26,7 @@ public:
     void Rec(const QString &s) { Calls.append(s); }
     static QString Name(TTrackMenu m)
     {
-        return m == TTrackMenu::Audio ? QStringLiteral("Audio")
+        return m == TTrackMenu::Audio      ? QStringLiteral("Audio")
                : m == TTrackMenu::Subtitle ? QStringLiteral("Subtitle")
                                            : QStringLiteral("Aspect");
     }
@@ -71,7 +71,10 @@ public:
         Rec(QStringLiteral("NameTrackItem %1 %2 %3").arg(Name(m)).arg(pos).arg(t));
         Names(m)[pos] = t;
     }
-    void TickMenuValue(TTrackMenu m, int v) override { Rec(QStringLiteral("Tick %1 %2").arg(Name(m)).arg(v)); }
+    void TickMenuValue(TTrackMenu m, int v) override
+    {
+        Rec(QStringLiteral("Tick %1 %2").arg(Name(m)).arg(v));
+    }
     void SetMenuToggle(TMenuToggle t, bool c) override
     {
         Rec(QStringLiteral("Toggle %1 %2").arg(t == TMenuToggle::PostProc ? "PostProc" : "FrameDrop").arg(c));

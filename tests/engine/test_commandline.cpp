@@ -24,9 +24,10 @@ TEST_F(CommandLineTest, DefaultSettingsFirstOpen)
     ASSERT_FALSE(mplayer.isEmpty());
     const QString font = DefaultFontPath();
     ASSERT_FALSE(font.isEmpty());
-    EXPECT_EQ(core.BuildCommandLine(),
-              mplayer + " -slave  -wid 4242 -colorkey 0x050702 -nokeepaspect -font " + font +
-                  " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop" + kTail + " -identify /media/a.avi");
+    EXPECT_EQ(core.BuildCommandLine(), mplayer +
+                                           " -slave  -wid 4242 -colorkey 0x050702 -nokeepaspect -font " +
+                                           font + " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop" +
+                                           kTail + " -identify /media/a.avi");
 }
 
 TEST_F(CommandLineTest, OptionVariants)
@@ -37,35 +38,73 @@ TEST_F(CommandLineTest, OptionVariants)
         QString expected; // the options between "-nokeepaspect" and the fixed tail
     };
     const Row rows[] = {
-        {"defaults", [](TSettingsData &, TEngineCore &) {}, " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop"},
-        {"verbose osd", [](TSettingsData &s, TEngineCore &) { s.Options.Verbose = true; s.Options.OSDLevel = 1; },
+        {"defaults", [](TSettingsData &, TEngineCore &) {},
+         " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop"},
+        {"verbose osd",
+         [](TSettingsData &s, TEngineCore &) {
+             s.Options.Verbose = true;
+             s.Options.OSDLevel = 1;
+         },
          " -osdlevel 2 -nocache -vo gl -ao pulse,alsa -framedrop"},
         {"osd level", [](TSettingsData &s, TEngineCore &) { s.Options.OSDLevel = 3; },
          " -osdlevel 3 -nocache -vo gl -ao pulse,alsa -framedrop"},
-        {"cache", [](TSettingsData &s, TEngineCore &) { s.Options.Cache = true; s.Options.CacheSize = 100; },
+        {"cache",
+         [](TSettingsData &s, TEngineCore &) {
+             s.Options.Cache = true;
+             s.Options.CacheSize = 100;
+         },
          " -osdlevel 0 -cache 100 -vo gl -ao pulse,alsa -framedrop"},
-        {"cache size 0", [](TSettingsData &s, TEngineCore &) { s.Options.Cache = true; s.Options.CacheSize = 0; },
+        {"cache size 0",
+         [](TSettingsData &s, TEngineCore &) {
+             s.Options.Cache = true;
+             s.Options.CacheSize = 0;
+         },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop"},
-        {"outputs out of range", [](TSettingsData &s, TEngineCore &) { s.Options.VideoOut = 7; s.Options.AudioOut = 7; },
+        {"outputs out of range",
+         [](TSettingsData &s, TEngineCore &) {
+             s.Options.VideoOut = 7;
+             s.Options.AudioOut = 7;
+         },
          " -osdlevel 0 -nocache -framedrop"},
-        {"null outputs", [](TSettingsData &s, TEngineCore &) { s.Options.VideoOut = 1; s.Options.AudioOut = 1; },
+        {"null outputs",
+         [](TSettingsData &s, TEngineCore &) {
+             s.Options.VideoOut = 1;
+             s.Options.AudioOut = 1;
+         },
          " -osdlevel 0 -nocache -vo null -ao null -framedrop"},
-        {"xv alsa", [](TSettingsData &s, TEngineCore &) { s.Options.VideoOut = 2; s.Options.AudioOut = 2; },
+        {"xv alsa",
+         [](TSettingsData &s, TEngineCore &) {
+             s.Options.VideoOut = 2;
+             s.Options.AudioOut = 2;
+         },
          " -osdlevel 0 -nocache -vo xv -ao alsa -framedrop"},
-        {"custom outputs", [](TSettingsData &s, TEngineCore &) { s.Options.VideoOut = 0; s.Options.AudioOut = 0; },
+        {"custom outputs",
+         [](TSettingsData &s, TEngineCore &) {
+             s.Options.VideoOut = 0;
+             s.Options.AudioOut = 0;
+         },
          " -osdlevel 0 -nocache -vo x11 -zoom -ao alsa -framedrop"},
         {"audio stream forced", [](TSettingsData &, TEngineCore &c) { c.AudioTrackProp.Value = 2; },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -aid 2 -framedrop"},
         {"no -aid with custom audio",
-         [](TSettingsData &s, TEngineCore &c) { c.AudioTrackProp.Value = 2; s.Options.AudioOut = 0; },
+         [](TSettingsData &s, TEngineCore &c) {
+             c.AudioTrackProp.Value = 2;
+             s.Options.AudioOut = 0;
+         },
          " -osdlevel 0 -nocache -vo gl -ao alsa -framedrop"},
         {"aspect", [](TSettingsData &, TEngineCore &c) { c.AspectIndex = 3; },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -aspect 2.35 -framedrop"},
         {"no framedrop, postproc",
-         [](TSettingsData &s, TEngineCore &) { s.LastSession.FrameDrop = false; s.LastSession.PostProc = true; },
+         [](TSettingsData &s, TEngineCore &) {
+             s.LastSession.FrameDrop = false;
+             s.LastSession.PostProc = true;
+         },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -vf-add pp -autoq 6"},
         {"custom postproc",
-         [](TSettingsData &s, TEngineCore &) { s.LastSession.PostProc = true; s.Options.CustomPostProc = "-vf-add pp=hb"; },
+         [](TSettingsData &s, TEngineCore &) {
+             s.LastSession.PostProc = true;
+             s.Options.CustomPostProc = "-vf-add pp=hb";
+         },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop -vf-add pp=hb"},
         {"no priority option", [](TSettingsData &s, TEngineCore &) { s.Options.PriorityBoost = true; },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop"},

@@ -173,7 +173,8 @@ TEST_F(CommandsTest, VerboseToggleAndDiagnostics)
     EXPECT_TRUE(settings.Options.Verbose);
     host.Log.clear();
     Run("osd 3");
-    EXPECT_EQ(host.Log, QStringList({"$|Passing command directly to MPlayer", "$|Sending: osd 3", "$|Sending: seek"}));
+    EXPECT_EQ(host.Log,
+              QStringList({"$|Passing command directly to MPlayer", "$|Sending: osd 3", "$|Sending: seek"}));
     EXPECT_EQ(Run("verbose"), "osd 1\n");
 }
 

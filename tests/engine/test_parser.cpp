@@ -179,8 +179,7 @@ TEST_F(ParserTest, EndStatusTable)
         bool stopping;
         PlaybackStatus status;
     } rows[] = {
-        {true, 0, false, PlaybackStatus::Stopped},
-        {true, 1, false, PlaybackStatus::Error},
+        {true, 0, false, PlaybackStatus::Stopped}, {true, 1, false, PlaybackStatus::Error},
         {true, -1, false, PlaybackStatus::Error}, // ended by a signal
         {false, 0, false, PlaybackStatus::Error}, // never started playing
         {true, 0, true, PlaybackStatus::Stopped},
@@ -232,9 +231,8 @@ TEST_F(ParserTest, DvdTitleStreams)
     core.OpenMode = PlDVDTitle;
     Lines({"audio stream: 0 format: ac3 (5.1) language: en aid: 128.",
            "audio stream: 1 format: ac3 (stereo) language: de aid: 129.",
-           "audio stream: 1 format: ac3 (stereo) language: de aid: 129.",
-           "subtitle ( sid ): 0 language: en", "subtitle ( sid ): 1 language: fr",
-           "ID_AUDIO_ID=7"});
+           "audio stream: 1 format: ac3 (stereo) language: de aid: 129.", "subtitle ( sid ): 0 language: en",
+           "subtitle ( sid ): 1 language: fr", "ID_AUDIO_ID=7"});
     EXPECT_EQ(host.AudioItems, QList<int>({128, 129, -100}));
     EXPECT_EQ(host.AudioNames, QStringList({"en", "de", ""}));
     EXPECT_EQ(core.AudioTrackProp.Min, 128);

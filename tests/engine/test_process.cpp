@@ -11,7 +11,12 @@
 namespace {
 const QByteArray kStart = "say Starting playback...\n";
 
-int OpenFds() { return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size()); }
+int OpenFds()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd"))
+                   .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)
+                   .size());
+}
 
 int ZombieChildren()
 {
@@ -123,8 +128,9 @@ TEST_F(ProcessTest, MissingExecutableIsAnErrorWithoutAdvance)
     EXPECT_EQ(core->Status, PlaybackStatus::Error);
     EXPECT_EQ(playlist.CurrentIndex(), 0);
     ASSERT_GE(host.Log.size(), 6);
-    EXPECT_EQ(host.Log.mid(3), QStringList({"Error 2 while starting MPlayer:", "No such file or directory",
-                                            "Please check if mplayer is installed and MPlayerPath names it."}));
+    EXPECT_EQ(host.Log.mid(3),
+              QStringList({"Error 2 while starting MPlayer:", "No such file or directory",
+                           "Please check if mplayer is installed and MPlayerPath names it."}));
     settings.Options.MPlayerPath = "zorvi-no-such-engine";
     core->PlayEntry(1);
     EXPECT_EQ(core->Status, PlaybackStatus::Error);
@@ -332,6 +338,14 @@ TEST_F(ProcessTest, PreviousEnginesAreOfferedForKilling)
     left.start(copy, {});
     ASSERT_TRUE(left.waitForStarted());
     ASSERT_TRUE(WaitFor([&] { return FindEngineProcesses().contains(left.processId()); }));
+    // Only our own stand-in is offered: other engines of this user are not ours to kill.
+    core->FindPreviousEngines = [&](qint64 exceptPid) {
+        QList<qint64> mine;
+        for (qint64 pid : FindEngineProcesses(exceptPid))
+            if (pid == left.processId())
+                mine.append(pid);
+        return mine;
+    };
     host.KillAnswer = TKillAnswer::Cancel;
     EXPECT_TRUE(core->CheckPreviousEngines());
     EXPECT_EQ(left.state(), QProcess::Running);

@@ -167,8 +167,8 @@ void Play(double seconds, int interval)
             continue;
         char line[160];
         std::snprintf(line, sizeof line,
-                      "A:%6.1f V:%6.1f A-V:  0.000 ct:  0.000   0/  0 ??%% ??%% ??,?%% 0 0 \r",
-                      position, position);
+                      "A:%6.1f V:%6.1f A-V:  0.000 ct:  0.000   0/  0 ??%% ??%% ??,?%% 0 0 \r", position,
+                      position);
         Out(line);
     }
     Out("\nExiting... (End of file)\n");
