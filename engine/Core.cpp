@@ -36,6 +36,7 @@ TEngineCore::TEngineCore(TSettingsData &settings, TZorviPlaylist &playlist, IEng
     PositionProp.OnChange = [this](float v) { m_host.UpdatePosition(v); };
     AudioTrackProp.OnChange = [this](float v) { m_host.TickMenuValue(TTrackMenu::Audio, int(v)); };
     SubtitleTrackProp.OnChange = [this](float v) { m_host.TickMenuValue(TTrackMenu::Subtitle, int(v)); };
+    SubtitleTrackProp.EngineValue = [this](float v) { return EngineSubtitleNumber(v); };
 }
 
 TEngineCore::~TEngineCore()

@@ -101,6 +101,8 @@ public:
     int AspectIndex = 0;
     bool Paused = false;
     bool VolumePending = false;
+    // Our number of the first subtitle file in the menu, -1 when none.
+    int SubtitleFileBase = -1;
     bool HasVideo = true;
     int VideoWidth = 0;
     int VideoHeight = 0;
@@ -169,6 +171,7 @@ private:
     bool OnSubtitleId(QByteArrayView line);
     bool OnSubtitleLanguage(QByteArrayView line);
     bool OnLength(QByteArrayView line);
+    float EngineSubtitleNumber(float number) const;
 
     TSettingsData &m_settings;
     TZorviPlaylist &m_playlist;

@@ -248,6 +248,7 @@ void TEngineCore::Launch()
         AudioTrackProp.Value = AudioTrackProp.Min = AudioTrackProp.Max = -1;
         SubtitleTrackProp.Value = 0;
         SubtitleTrackProp.Max = -1;
+        SubtitleFileBase = -1;
         SubtitleFiles = PendingSubtitles;
         PendingSubtitles.clear();
         SubtitleDelayProp.Value = 0;

@@ -23,7 +23,7 @@ void TMPProperty::ApplyValue(bool absolute, float v)
 QByteArray TMPProperty::FormatCommand() const
 {
     QByteArray text = CommandFormat;
-    text.replace("%g", FormatG(Value).toLatin1());
+    text.replace("%g", FormatG(EngineValue ? EngineValue(Value) : Value).toLatin1());
     return text;
 }
 

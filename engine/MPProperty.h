@@ -26,6 +26,8 @@ public:
     QByteArray CommandFormat;
     std::function<bool()> CanSend; // empty: always
     std::function<void(float value)> OnChange;
+    // The number the engine knows a value by, where it differs from ours.
+    std::function<float(float value)> EngineValue;
 
     void ApplyValue(bool absolute, float v);
     void SendIfAllowed();

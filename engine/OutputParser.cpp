@@ -313,6 +313,12 @@ bool TEngineCore::OnSubtitleAdded(View line)
     name = name.mid(name.lastIndexOf(u'\\') + 1).trimmed();
     const int n = qMax(0, m_host.TrackItemCount(TTrackMenu::Subtitle) - 3);
     SubtitleTrackProp.Max = float(n);
+    if (SubtitleFileBase < 0)
+        SubtitleFileBase = n;
+    // Reported before playback has started: a file named before the launch
+    // ("-sub"), which the user wants to see.
+    if (Status == PlaybackStatus::Opening)
+        SubtitleTrackProp.Value = float(n);
     m_host.AddTrackItem(TTrackMenu::Subtitle, n, n);
     m_host.NameTrackItem(TTrackMenu::Subtitle, n, name);
     if (float(n) == SubtitleTrackProp.Value) {
@@ -320,6 +326,17 @@ bool TEngineCore::OnSubtitleAdded(View line)
         SubtitleTrackProp.NotifyChange();
     }
     return true;
+}
+
+float TEngineCore::EngineSubtitleNumber(float number) const
+{
+    // The menu lists the media's own subtitle streams first and the files
+    // after them; the engine numbers the files first (whether given with
+    // "-sub" or loaded later) and the streams after them.
+    if (number < 0 || SubtitleFileBase < 0)
+        return number;
+    const float files = SubtitleTrackProp.Max + 1 - float(SubtitleFileBase);
+    return number >= float(SubtitleFileBase) ? number - float(SubtitleFileBase) : number + files;
 }
 
 // ------------------------------------------------------------ DVD title rows
@@ -403,6 +420,18 @@ bool TEngineCore::OnDvdDiscId(View)
         m_playlist.Delete(drive);
     if (m_playlist.Count() > 0)
         m_playlist.SetCurrent(0);
+    if (drive >= 0 && OpenMode == PlDVD && m_playlist.Count() > 0 &&
+        m_playlist.Items(0)->Kind == PlDVDTitle) {
+        // The engine goes on playing the disc's first title, so from here the
+        // run is that title's: its streams are read from the title lines that
+        // follow, its end does not advance, and a relaunch replays the title
+        // instead of identifying the disc again.
+        const TPlItem *title = m_playlist.Items(0);
+        OpenMode = PlDVDTitle;
+        MediaURL = title->Path;
+        DisplayName = title->Title;
+        PositionProp.Max = title->Length;
+    }
     m_host.ShowMediaTitle(DisplayName);
     m_host.UpdateDuration();
     return true;
