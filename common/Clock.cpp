@@ -40,6 +40,12 @@ void SleepMs(int ms)
         QThread::msleep(ulong(ms));
 }
 
-void SetNowFunction(std::function<std::uint64_t()> fn) { nowFn() = std::move(fn); }
-void SetSleepFunction(std::function<void(int)> fn) { sleepFn() = std::move(fn); }
+void SetNowFunction(std::function<std::uint64_t()> fn)
+{
+    nowFn() = std::move(fn);
+}
+void SetSleepFunction(std::function<void(int)> fn)
+{
+    sleepFn() = std::move(fn);
+}
 } // namespace Clock

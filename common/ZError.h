@@ -6,8 +6,7 @@
 
 class ZError : public std::runtime_error {
 public:
-    explicit ZError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit ZError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message) {}
     const QString &message() const { return m_message; }
 
 private:

@@ -30,7 +30,8 @@ QString ResolveSkinFile(const QString &folder, const QString &name)
         if (QFileInfo::exists(path + part)) {
             found = part;
         } else {
-            const QStringList names = QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            const QStringList names =
+                QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
             for (const QString &n : names) {
                 if (n.compare(part, Qt::CaseInsensitive) == 0) {
                     found = n;
