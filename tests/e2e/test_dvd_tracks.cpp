@@ -3,32 +3,15 @@
 // by spumux), a Matroska file with two audio streams and a subtitle stream,
 // and an external subtitle file. What the engine plays is checked with its
 // own answers ("ANS_..." lines), not only with our state.
-#include "../engine/RecorderHost.h"
-#include "engine/Core.h"
-#include "playlist/uPlist.h"
-#include "settings/SettingsData.h"
+#include "E2eHarness.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QThread>
-#include <QWidget>
-#include <gtest/gtest.h>
 
 namespace {
-QApplication &App()
-{
-    static int argc = 1;
-    static char name[] = "engine_dvd_e2e_tests";
-    static char *argv[] = {name, nullptr};
-    static QApplication *app = new QApplication(argc, argv);
-    return *app;
-}
-
 // The media are made once per build tree by tests/media/make_test_media.sh;
 // test processes running side by side wait for each other on a lock file.
 QString MediaDir(QString &error)
@@ -54,82 +37,24 @@ QString MediaDir(QString &error)
     return out;
 }
 
-// The recorder plus a native video panel the engine draws into.
-class PanelHost : public TRecorderHost {
-public:
-    QWidget window;
-    QWidget *panel;
-    PanelHost() : panel(new QWidget(&window))
-    {
-        window.setGeometry(100, 100, 480, 360);
-        panel->setAttribute(Qt::WA_NativeWindow);
-        panel->setGeometry(0, 0, 0, 0);
-        window.show();
-    }
-    std::uint64_t VideoWindowId() override { return panel->winId(); }
-    void RevealVideo() override
-    {
-        TRecorderHost::RevealVideo();
-        panel->setGeometry(40, 30, 400, 300);
-        panel->show();
-    }
-};
-
-class DvdTracksTest : public ::testing::Test {
+class DvdTracksTest : public E2eFixture {
 protected:
     QString media;
-    TSettingsData settings;
-    TZorviPlaylist playlist;
-    std::unique_ptr<PanelHost> host;
-    std::unique_ptr<TEngineCore> core;
 
     void SetUp() override
     {
-        App();
         QString error;
         media = MediaDir(error);
         ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-        host = std::make_unique<PanelHost>();
-        settings.Options.VideoOut = 0; // custom: the only output Xvfb shows
-        settings.Options.CustomVideoOut = QStringLiteral("-vo x11 -zoom");
-        settings.Options.AudioOut = 1;
-        settings.Options.MuteOnPauseSeek = false;
         settings.Options.ResizeOnOpen = false;
-        core = std::make_unique<TEngineCore>(settings, playlist, *host,
-                                             QCoreApplication::applicationDirPath() + "/");
+        StartCore();
         playlist.LoadSubtitle = [this](const QString &path) { core->LoadSubtitle(path); };
-    }
-    void TearDown() override
-    {
-        if (!core)
-            return;
-        core->QuitAndWait();
-        core->HandlePendingOutput();
-        core.reset();
-        host.reset();
     }
 
     QString Dvd() const { return media + "/dvd"; }
     QString Mkv() const { return media + "/multi.mkv"; }
     QString Srt() const { return media + "/external.srt"; }
 
-    bool WaitFor(const std::function<bool()> &done, int ms = 15000)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (!done()) {
-            if (t.elapsed() > ms)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            core->Tick(); // the window's 100 ms timer
-            QThread::msleep(5);
-        }
-        return true;
-    }
-    bool WaitPlaying()
-    {
-        return WaitFor([&] { return core->Status == PlaybackStatus::Playing; });
-    }
     // Every queued command has gone out and been acknowledged.
     bool Settled()
     {

@@ -1,115 +1,25 @@
 // The engine link driving the real MPlayer in a private X server, on clips
 // ffmpeg made for the test.
-#include "../engine/RecorderHost.h"
 #include "E2EMedia.h"
-#include "engine/Core.h"
-#include "playlist/uPlist.h"
-#include "settings/SettingsData.h"
+#include "E2eHarness.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QRegularExpression>
-#include <QThread>
-#include <QWidget>
-#include <gtest/gtest.h>
 #include <set>
 
 namespace {
-QApplication &App()
-{
-    static int argc = 1;
-    static char name[] = "engine_e2e_tests";
-    static char *argv[] = {name, nullptr};
-    static QApplication *app = new QApplication(argc, argv);
-    return *app;
-}
-
-// The recorder plus a real native video panel the engine draws into.
-class PanelHost : public TRecorderHost {
-public:
-    QWidget window;
-    QWidget *panel;
-    PanelHost() : panel(new QWidget(&window))
-    {
-        window.setGeometry(100, 100, 480, 360);
-        panel->setAttribute(Qt::WA_NativeWindow);
-        panel->setAutoFillBackground(true);
-        QPalette pal = panel->palette();
-        pal.setColor(QPalette::Window, QColor(5, 7, 2));
-        panel->setPalette(pal);
-        panel->setGeometry(0, 0, 0, 0);
-        window.show();
-    }
-    std::uint64_t VideoWindowId() override { return panel->winId(); }
-    std::uint32_t VideoColorKey() override { return 0x050702; }
-    void LayoutVideo() override { TRecorderHost::LayoutVideo(); }
-    void RevealVideo() override
-    {
-        TRecorderHost::RevealVideo();
-        panel->setGeometry(40, 30, 400, 300);
-        panel->show();
-    }
-    void HideVideo() override
-    {
-        TRecorderHost::HideVideo();
-        panel->hide();
-    }
-};
-
-class E2ETest : public ::testing::Test {
+class E2ETest : public E2eFixture {
 protected:
-    TSettingsData settings;
-    TZorviPlaylist playlist;
-    std::unique_ptr<PanelHost> host;
-    std::unique_ptr<TEngineCore> core;
-
     void SetUp() override
     {
-        App();
-        host = std::make_unique<PanelHost>();
-        settings.Options.VideoOut = 0; // custom: the only output Xvfb shows
-        settings.Options.CustomVideoOut = QStringLiteral("-vo x11 -zoom");
-        settings.Options.AudioOut = 1;
-        settings.Options.MuteOnPauseSeek = false;
-        core = std::make_unique<TEngineCore>(settings, playlist, *host,
-                                             QCoreApplication::applicationDirPath() + "/");
+        StartCore();
         core->PrepareFontOption();
-    }
-    void TearDown() override
-    {
-        core->QuitAndWait();
-        core->HandlePendingOutput();
-        core.reset();
-        host.reset();
-    }
-    bool WaitFor(const std::function<bool()> &done, int ms = 15000)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (!done()) {
-            if (t.elapsed() > ms)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            core->Tick(); // the window's 100 ms timer
-            QThread::msleep(5);
-        }
-        return true;
-    }
-    void Pause(int ms)
-    {
-        WaitFor([] { return false; }, ms);
     }
     void Play(const QString &path)
     {
         ASSERT_GE(playlist.Add(path), 0) << path.toStdString();
         core->PlayEntry(0);
     }
-    bool WaitPlaying()
-    {
-        return WaitFor([&] { return core->Status == PlaybackStatus::Playing; });
-    }
-    QStringList Sent() const { return host->Log.filter(QStringLiteral("$|Sending: ")); }
 };
 } // namespace
 

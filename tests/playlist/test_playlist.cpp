@@ -1,4 +1,5 @@
 // Building the playlist from paths, and the current-entry marker.
+#include "support/ErrorText.h"
 #include "common/CommandLine.h"
 #include "common/ZError.h"
 #include "playlist/uPlist.h"
@@ -208,14 +209,8 @@ TEST_F(Playlist, CurrentMarkerTravelsWithItsEntry)
     list.Delete(0); // the current entry itself goes
     EXPECT_EQ(list.CurrentIndex(), -1);
 
-    for (int bad : {-1, list.Count(), 1000}) {
-        try {
-            list.SetCurrent(bad);
-            ADD_FAILURE() << bad;
-        } catch (const ZError &e) {
-            EXPECT_EQ(e.message(), "Playlist Index Error");
-        }
-    }
+    for (int bad : {-1, list.Count(), 1000})
+        EXPECT_EQ(ErrorText([&] { list.SetCurrent(bad); }), "Playlist Index Error") << bad;
     EXPECT_EQ(list.CurrentIndex(), -1);
 }
 

@@ -2,7 +2,9 @@
 // Builds zip archives in memory for tests: local headers with deflate (or
 // stored) data, then optionally the central directory and the end record.
 #include <QByteArray>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 #include <zlib.h>
 
@@ -40,10 +42,11 @@ inline QByteArray BuildZip(const std::vector<ZipMember> &members, ZipTail tail =
                            int extraCentralRecords = 0, const QByteArray &comment = "made by a test")
 {
     QByteArray out, central;
-    auto put16 = [](QByteArray &b, quint32 v) { b.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); };
-    auto put32 = [&](QByteArray &b, quint32 v) {
-        put16(b, v & 0xFFFF);
-        put16(b, v >> 16);
+    // Little-endian fields given as {value, width in bytes}.
+    auto put = [](QByteArray &b, std::initializer_list<std::pair<quint32, int>> fields) {
+        for (const auto &[v, width] : fields)
+            for (int i = 0; i < width; ++i)
+                b.append(char((v >> (8 * i)) & 0xFF));
     };
     int records = 0;
     for (const ZipMember &m : members) {
@@ -53,36 +56,14 @@ inline QByteArray BuildZip(const std::vector<ZipMember> &members, ZipTail tail =
                                                   uInt(m.content.size())));
         const quint32 size = m.uncompressedSize ? *m.uncompressedSize : quint32(m.content.size());
         const quint32 offset = quint32(out.size());
-        put32(out, 0x04034B50);
-        put16(out, 20);
-        put16(out, 0);
-        put16(out, m.deflate ? 8 : 0);
-        put16(out, 0);
-        put16(out, 0);
-        put32(out, crc);
-        put32(out, quint32(data.size()));
-        put32(out, size);
-        put16(out, quint32(m.name.size()));
-        put16(out, 0);
+        const quint32 method = m.deflate ? 8 : 0, packed = quint32(data.size()), nameSize = quint32(m.name.size());
+        put(out, {{0x04034B50, 4}, {20, 2}, {0, 2}, {method, 2}, {0, 2}, {0, 2}, {crc, 4}, {packed, 4}, {size, 4},
+                  {nameSize, 2}, {0, 2}});
         out.append(m.name).append(data);
         for (int copy = 0; copy < 1 + (&m == &members.back() ? extraCentralRecords : 0); ++copy) {
-            put32(central, 0x02014B50);
-            put16(central, 20);
-            put16(central, 20);
-            put16(central, 0);
-            put16(central, m.deflate ? 8 : 0);
-            put16(central, 0);
-            put16(central, 0);
-            put32(central, crc);
-            put32(central, quint32(data.size()));
-            put32(central, size);
-            put16(central, quint32(m.name.size()));
-            put16(central, 0);
-            put16(central, 0);
-            put16(central, 0);
-            put16(central, 0);
-            put32(central, 0);
-            put32(central, offset);
+            put(central, {{0x02014B50, 4}, {20, 2}, {20, 2}, {0, 2}, {method, 2}, {0, 2}, {0, 2}, {crc, 4},
+                          {packed, 4}, {size, 4}, {nameSize, 2}, {0, 2}, {0, 2}, {0, 2}, {0, 2}, {0, 4},
+                          {offset, 4}});
             central.append(m.name);
             ++records;
         }
@@ -91,14 +72,8 @@ inline QByteArray BuildZip(const std::vector<ZipMember> &members, ZipTail tail =
         return out;
     const quint32 centralOffset = quint32(out.size());
     out.append(central);
-    put32(out, 0x06054B50);
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, quint32(records));
-    put16(out, quint32(records));
-    put32(out, quint32(central.size()));
-    put32(out, centralOffset);
-    put16(out, quint32(comment.size()));
+    put(out, {{0x06054B50, 4}, {0, 2}, {0, 2}, {quint32(records), 2}, {quint32(records), 2},
+              {quint32(central.size()), 4}, {centralOffset, 4}, {quint32(comment.size()), 2}});
     out.append(comment);
     return out;
 }

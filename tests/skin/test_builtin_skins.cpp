@@ -105,9 +105,6 @@ TEST(BuiltInSkins, DeclareWhatEachSkinIsKnownBy)
         std::optional<const char *> value; // nullopt: the key must be absent
     };
     const Row rows[] = {
-        {1, "General", "Borders", "0"},
-        {1, "General", "MinWidth", "206"},
-        {1, "General", "RoundRect", "9"},
         {1, "TopPanel", "Size", "22"},
         {1, "BottomPanel", "Size", "52"},
         {1, "LeftPanel", "Size", "4"},
@@ -144,9 +141,6 @@ TEST(BuiltInSkins, DeclareWhatEachSkinIsKnownBy)
         {1, "BPLClose", "Parent", "Playlist"},
         {1, "BPLClose", "Command", "playlist"},
 
-        {2, "General", "Borders", "4"},
-        {2, "General", "MinWidth", "275"},
-        {2, "General", "RoundRect", "9"},
         {2, "TopPanel", "Size", "29"},
         {2, "BottomPanel", "Size", "77"},
         {2, "LeftPanel", "Size", "4"},

@@ -31,6 +31,25 @@ QImage canvas(int w, int h)
     return c;
 }
 
+// Draws b into a fresh canvas of w x h at target.
+QImage draw(TMultiPartBitmap &b, int w, int h, const QRect &target)
+{
+    QImage c = canvas(w, h);
+    QPainter p(&c);
+    b.DrawParts(p, target);
+    p.end();
+    return c;
+}
+
+// A bitmap of a coded image (none when w is 0) with its row and column guides.
+void make(TMultiPartBitmap &b, int w, int h, const char *rows, const char *cols)
+{
+    if (w)
+        b.SetImage(coded(w, h));
+    b.LoadGuides(TAxis::Rows, QString::fromLatin1(rows));
+    b.LoadGuides(TAxis::Cols, QString::fromLatin1(cols));
+}
+
 TGuides guides(const char *text)
 {
     TMultiPartBitmap b;
@@ -112,17 +131,11 @@ TEST(Layout, GuidesFilledByHandNeverLeadOutside)
 TEST(DrawParts, ThreePartBarStretchesTheMiddle)
 {
     TMultiPartBitmap b;
-    b.SetImage(coded(341, 20));
-    b.LoadGuides(TAxis::Rows, "");
-    b.LoadGuides(TAxis::Cols, "X1:70,X2:-261,LX:341");
+    make(b, 341, 20, "", "X1:70,X2:-261,LX:341");
     b.AddPart("X0,Y0,X1,LY");
     b.AddPart("X1,Y0,X2,LY|HS");
     b.AddPart("X2,Y0,LX,LY");
-    QImage c = canvas(500, 20);
-    {
-        QPainter p(&c);
-        b.DrawParts(p, QRect(0, 0, 500, 20));
-    }
+    const QImage c = draw(b, 500, 20, QRect(0, 0, 500, 20));
     EXPECT_EQ(b.ColPos, TCoords({0, 70, 420, 500}));
     std::set<int> middle;
     for (int x = 0; x < 500; ++x) {
@@ -144,14 +157,8 @@ TEST(DrawParts, ThreePartBarStretchesTheMiddle)
 TEST(DrawParts, DefaultGridFixedCornersStretchedEdges)
 {
     TMultiPartBitmap b;
-    b.SetImage(coded(60, 40));
-    b.LoadGuides(TAxis::Rows, "10,-30,40");
-    b.LoadGuides(TAxis::Cols, "15,-45,60");
-    QImage c = canvas(110, 90);
-    {
-        QPainter p(&c);
-        b.DrawParts(p, QRect(5, 5, 100, 80));
-    }
+    make(b, 60, 40, "10,-30,40", "15,-45,60");
+    const QImage c = draw(b, 110, 90, QRect(5, 5, 100, 80));
     ASSERT_EQ(b.Parts.size(), 9u);
     EXPECT_EQ(b.Parts[1].Flags, pfVS); // column 0, row 1
     EXPECT_EQ(b.Parts[4].Flags, pfHS | pfVS);
@@ -185,14 +192,8 @@ TEST(DrawParts, FixedPartKeepsItsNaturalSize)
 {
     // "52" on an image 52 high: one fixed segment spanning the target, drawn unscaled.
     TMultiPartBitmap b;
-    b.SetImage(coded(8, 52));
-    b.LoadGuides(TAxis::Rows, "52");
-    b.LoadGuides(TAxis::Cols, "8");
-    QImage c = canvas(8, 80);
-    {
-        QPainter p(&c);
-        b.DrawParts(p, QRect(0, 0, 8, 80));
-    }
+    make(b, 8, 52, "52", "8");
+    const QImage c = draw(b, 8, 80, QRect(0, 0, 8, 80));
     EXPECT_EQ(b.Parts[0].Flags, 0);
     EXPECT_EQ(c.pixel(3, 51), coded(8, 52).pixel(3, 51));
     EXPECT_EQ(c.pixel(3, 52), Sentinel);
@@ -200,14 +201,8 @@ TEST(DrawParts, FixedPartKeepsItsNaturalSize)
 
     // An empty text on an image 44 high: one stretchable segment, drawn "VS" over the full height.
     TMultiPartBitmap s;
-    s.SetImage(coded(8, 44));
-    s.LoadGuides(TAxis::Rows, "");
-    s.LoadGuides(TAxis::Cols, "");
-    QImage d = canvas(8, 80);
-    {
-        QPainter p(&d);
-        s.DrawParts(p, QRect(0, 0, 8, 80));
-    }
+    make(s, 8, 44, "", "");
+    const QImage d = draw(s, 8, 80, QRect(0, 0, 8, 80));
     EXPECT_EQ(s.Parts[0].Flags, pfHS | pfVS);
     EXPECT_EQ(srcY(d.pixel(3, 0)), 0);
     EXPECT_EQ(srcY(d.pixel(3, 79)), 43);
@@ -216,30 +211,19 @@ TEST(DrawParts, FixedPartKeepsItsNaturalSize)
 TEST(DrawParts, ColourPartsAndLaterOverEarlier)
 {
     TMultiPartBitmap b; // no image: abstract units
-    b.LoadGuides(TAxis::Rows, "10");
-    b.LoadGuides(TAxis::Cols, "10,-20,30");
+    make(b, 0, 0, "10", "10,-20,30");
     b.AddPart("X0,Y0,LX,LY|C:clRed");
     b.AddPart("X1,Y0,X2,LY|C:$00FF0000");
     b.AddPart("X0,Y0,X1,LY"); // no colour, no image: nothing drawn
-    QImage c = canvas(40, 10);
-    {
-        QPainter p(&c);
-        b.DrawParts(p, QRect(0, 0, 40, 10));
-    }
+    const QImage c = draw(b, 40, 10, QRect(0, 0, 40, 10));
     for (int x = 0; x < 40; ++x)
         ASSERT_EQ(c.pixel(x, 5), (x >= 10 && x < 30) ? qRgb(0, 0, 255) : qRgb(255, 0, 0)) << x;
 
     TMultiPartBitmap img;
-    img.SetImage(coded(30, 10));
-    img.LoadGuides(TAxis::Rows, "10");
-    img.LoadGuides(TAxis::Cols, "10,-20,30");
+    make(img, 30, 10, "10", "10,-20,30");
     img.AddPart("X1,Y0,X2,LY|C:clLime");
     img.AddPart("X0,Y0,LX,LY|HS");
-    QImage d = canvas(30, 10);
-    {
-        QPainter p(&d);
-        img.DrawParts(p, QRect(0, 0, 30, 10));
-    }
+    const QImage d = draw(img, 30, 10, QRect(0, 0, 30, 10));
     EXPECT_EQ(d.pixel(15, 5), coded(30, 10).pixel(15, 5)); // the image part covers the colour
 }
 
@@ -247,11 +231,7 @@ TEST(DrawParts, DefaultPartsWithoutImageAreRandomColours)
 {
     TMultiPartBitmap b;
     b.LoadGuides(TAxis::Cols, "5,-10");
-    QImage c = canvas(20, 10);
-    {
-        QPainter p(&c);
-        b.DrawParts(p, QRect(0, 0, 20, 10));
-    }
+    const QImage c = draw(b, 20, 10, QRect(0, 0, 20, 10));
     ASSERT_EQ(b.Parts.size(), 2u);
     for (const TBitmapPart &part : b.Parts) {
         EXPECT_EQ(part.Flags, pfColor);
@@ -264,9 +244,7 @@ TEST(DrawParts, DefaultPartsWithoutImageAreRandomColours)
 TEST(DrawParts, LayoutComputedOnceShiftedWhenMoved)
 {
     TMultiPartBitmap b;
-    b.SetImage(coded(60, 20));
-    b.LoadGuides(TAxis::Rows, "");
-    b.LoadGuides(TAxis::Cols, "15,-45,60");
+    make(b, 60, 20, "", "15,-45,60");
     QImage c = canvas(200, 40);
     QPainter p(&c);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -289,14 +267,8 @@ TEST(DrawParts, LayoutComputedOnceShiftedWhenMoved)
 TEST(DrawParts, TargetShorterThanFixedSize)
 {
     TMultiPartBitmap b;
-    b.SetImage(coded(60, 10));
-    b.LoadGuides(TAxis::Rows, "10");
-    b.LoadGuides(TAxis::Cols, "15,-45,60");
-    QImage c = canvas(40, 10);
-    {
-        QPainter p(&c);
-        b.DrawParts(p, QRect(0, 0, 20, 10));
-    }
+    make(b, 60, 10, "10", "15,-45,60");
+    const QImage c = draw(b, 40, 10, QRect(0, 0, 20, 10));
     EXPECT_EQ(b.ColPos, TCoords({0, 15, 5, 20}));
     // The inverted middle cell draws nothing; the right part, drawn last, lands at 5.
     for (int x = 0; x < 5; ++x)
@@ -309,16 +281,10 @@ TEST(DrawParts, TargetShorterThanFixedSize)
 TEST(DrawParts, PartsNamingMissingGuidesAreSkipped)
 {
     TMultiPartBitmap b;
-    b.SetImage(coded(60, 10));
-    b.LoadGuides(TAxis::Rows, "10");
-    b.LoadGuides(TAxis::Cols, "15,-45,60");
+    make(b, 60, 10, "10", "15,-45,60");
     b.AddPart("X0,Y0,LX,LY|C:clRed");
     b.Parts.push_back({0, 0, 9, 1, 0, 0});
     b.Parts.push_back({-1, 0, 1, 1, pfColor, 0});
     b.Parts.push_back({0, 0, 1, 5, pfHS, 0});
-    QImage c = canvas(60, 10);
-    QPainter p(&c);
-    b.DrawParts(p, QRect(0, 0, 60, 10));
-    p.end();
-    EXPECT_EQ(c.pixel(30, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(draw(b, 60, 10, QRect(0, 0, 60, 10)).pixel(30, 5), qRgb(255, 0, 0));
 }

@@ -24,6 +24,15 @@ QString partsError(const std::function<void()> &f)
     return QStringLiteral("no error");
 }
 
+// A 60x40 image with three columns, two rows and one part already added.
+void withFirstPart(TMultiPartBitmap &b)
+{
+    setSize(b, 60, 40);
+    b.LoadGuides(TAxis::Rows, "18,-40");
+    b.LoadGuides(TAxis::Cols, "15,-45,60");
+    b.AddPart("X0,Y0,X1,Y1");
+}
+
 const QString GuideSyntax = QStringLiteral("\n\rSyntax: [[P0:]0,][P1:]10,...,[LP:]10");
 } // namespace
 
@@ -32,67 +41,25 @@ TEST(Guides, ReadingsOfTheBuiltInSkins)
     struct Row {
         const char *text;
         TAxis axis;
-        int size; // 0: no image
-        QStringList ids;
+        int size;          // 0: no image
+        const char *ids;   // comma separated
         TCoords coords;
-        std::vector<bool> stretch;
+        const char *stretch; // one letter per segment: S stretchable, - fixed
         int fixed, last;
     } rows[] = {
-        {"15,-45,60",
-         TAxis::Cols,
-         60,
-         {"X0", "X1", "X2", "LX"},
-         {0, 15, 45, 60},
-         {false, true, false},
-         30,
-         2},
-        {"X1:70,X2:-261,LX:341",
-         TAxis::Cols,
-         341,
-         {"X0", "X1", "X2", "LX"},
-         {0, 70, 261, 341},
-         {false, true, false},
-         150,
-         2},
-        {"4,-224", TAxis::Cols, 224, {"X0", "X1", "LX"}, {0, 4, 224}, {false, true}, 4, 2},
-        {"18,-19", TAxis::Rows, 19, {"Y0", "Y1", "LY"}, {0, 18, 19}, {false, true}, 18, 2},
-        {"52", TAxis::Rows, 52, {"Y0", "LY"}, {0, 52}, {false}, 52, -1},
-        {"", TAxis::Rows, 44, {"Y0", "LY"}, {0, 44}, {true}, 0, 1},
-        {" \t\r\n", TAxis::Cols, 0, {"X0", "LX"}, {0, 100}, {true}, 0, 1},
-        {"0,15,-45,60",
-         TAxis::Cols,
-         60,
-         {"X0", "X1", "X2", "LX"},
-         {0, 15, 45, 60},
-         {false, true, false},
-         30,
-         2},
-        {"X0:0,X1:15,X2:-45,LX:60",
-         TAxis::Cols,
-         60,
-         {"X0", "X1", "X2", "LX"},
-         {0, 15, 45, 60},
-         {false, true, false},
-         30,
-         2},
-        {"Top:0, mid : -10,end:$14",
-         TAxis::Rows,
-         20,
-         {"Top", "mid", "end"},
-         {0, 10, 20},
-         {true, false},
-         10,
-         1},
-        {"10,-30,40,-60,70",
-         TAxis::Cols,
-         0,
-         {"X0", "X1", "X2", "X3", "X4", "LX"},
-         {0, 10, 30, 40, 60, 70},
-         {false, true, false, true, false},
-         30,
-         4},
-        {"0", TAxis::Cols, 0, {"X0"}, {0}, {}, 0, -1},
-        {"A:0", TAxis::Rows, 0, {"A"}, {0}, {}, 0, -1},
+        {"15,-45,60", TAxis::Cols, 60, "X0,X1,X2,LX", {0, 15, 45, 60}, "-S-", 30, 2},
+        {"X1:70,X2:-261,LX:341", TAxis::Cols, 341, "X0,X1,X2,LX", {0, 70, 261, 341}, "-S-", 150, 2},
+        {"4,-224", TAxis::Cols, 224, "X0,X1,LX", {0, 4, 224}, "-S", 4, 2},
+        {"18,-19", TAxis::Rows, 19, "Y0,Y1,LY", {0, 18, 19}, "-S", 18, 2},
+        {"52", TAxis::Rows, 52, "Y0,LY", {0, 52}, "-", 52, -1},
+        {"", TAxis::Rows, 44, "Y0,LY", {0, 44}, "S", 0, 1},
+        {" \t\r\n", TAxis::Cols, 0, "X0,LX", {0, 100}, "S", 0, 1},
+        {"0,15,-45,60", TAxis::Cols, 60, "X0,X1,X2,LX", {0, 15, 45, 60}, "-S-", 30, 2},
+        {"X0:0,X1:15,X2:-45,LX:60", TAxis::Cols, 60, "X0,X1,X2,LX", {0, 15, 45, 60}, "-S-", 30, 2},
+        {"Top:0, mid : -10,end:$14", TAxis::Rows, 20, "Top,mid,end", {0, 10, 20}, "S-", 10, 1},
+        {"10,-30,40,-60,70", TAxis::Cols, 0, "X0,X1,X2,X3,X4,LX", {0, 10, 30, 40, 60, 70}, "-S-S-", 30, 4},
+        {"0", TAxis::Cols, 0, "X0", {0}, "", 0, -1},
+        {"A:0", TAxis::Rows, 0, "A", {0}, "", 0, -1},
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(r.text);
@@ -101,9 +68,12 @@ TEST(Guides, ReadingsOfTheBuiltInSkins)
             setSize(b, r.size, r.size);
         b.LoadGuides(r.axis, QString::fromLatin1(r.text));
         const TGuides &g = r.axis == TAxis::Cols ? b.Cols : b.Rows;
-        EXPECT_EQ(g.Ids, r.ids);
+        std::vector<bool> stretch;
+        for (const char *c = r.stretch; *c; ++c)
+            stretch.push_back(*c == 'S');
+        EXPECT_EQ(g.Ids, QString::fromLatin1(r.ids).split(u','));
         EXPECT_EQ(g.Coords, r.coords);
-        EXPECT_EQ(g.Stretch, r.stretch);
+        EXPECT_EQ(g.Stretch, stretch);
         EXPECT_EQ(g.FixedSize, r.fixed);
         EXPECT_EQ(g.LastStretch, r.last);
     }
@@ -170,10 +140,7 @@ TEST(Parts, AcceptedTexts)
     for (const Row &r : rows) {
         SCOPED_TRACE(r.text);
         TMultiPartBitmap b;
-        setSize(b, 60, 40);
-        b.LoadGuides(TAxis::Rows, "18,-40");
-        b.LoadGuides(TAxis::Cols, "15,-45,60");
-        b.AddPart("X0,Y0,X1,Y1");
+        withFirstPart(b);
         b.AddPart(QString::fromLatin1(r.text));
         ASSERT_EQ(b.Parts.size(), 2u);
         const TBitmapPart &p = b.Parts[1];
@@ -216,10 +183,7 @@ TEST(Parts, ErrorsKeepEarlierParts)
     for (const Row &r : rows) {
         SCOPED_TRACE(r.text);
         TMultiPartBitmap b;
-        setSize(b, 60, 40);
-        b.LoadGuides(TAxis::Rows, "18,-40");
-        b.LoadGuides(TAxis::Cols, "15,-45,60");
-        b.AddPart("X0,Y0,X1,Y1");
+        withFirstPart(b);
         EXPECT_EQ(partsError([&] { b.AddPart(QString::fromLatin1(r.text)); }), r.message);
         EXPECT_EQ(b.Parts.size(), 1u);
     }

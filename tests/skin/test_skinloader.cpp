@@ -1,6 +1,7 @@
 // The skin loader: placement, fonts, bitmaps and their messages, thumbs,
 // playlist values; each through a real load of a test skin.
 #include "SkinTestKit.h"
+#include "support/ErrorText.h"
 
 #include "skin/Convert.h"
 #include "skin/SkinIni.h"
@@ -23,20 +24,12 @@ TEST(SkinLoaderConstruction, NothingToReadFromFails)
 {
     TSkinIni ini;
     TZipFile zip;
-    auto message = [](auto make) {
-        try {
-            make();
-        } catch (const ZError &e) {
-            return e.message();
-        }
-        return QStringLiteral("no error");
-    };
-    EXPECT_EQ(message([] { TSkinLoader(nullptr, QStringLiteral("/skins/a/")); }),
+    EXPECT_EQ(ErrorText([] { TSkinLoader(nullptr, QStringLiteral("/skins/a/")); }),
               "SkinLoader : invalid ini or path");
-    EXPECT_EQ(message([&] { TSkinLoader(&ini, QString()); }), "SkinLoader : invalid ini or path");
-    EXPECT_EQ(message([&] { TSkinLoader(&ini, static_cast<TZipFile *>(nullptr)); }),
+    EXPECT_EQ(ErrorText([&] { TSkinLoader(&ini, QString()); }), "SkinLoader : invalid ini or path");
+    EXPECT_EQ(ErrorText([&] { TSkinLoader(&ini, static_cast<TZipFile *>(nullptr)); }),
               "SkinLoader : invalid ini or zip");
-    EXPECT_EQ(message([&] { TSkinLoader(nullptr, &zip); }), "SkinLoader : invalid ini or zip");
+    EXPECT_EQ(ErrorText([&] { TSkinLoader(nullptr, &zip); }), "SkinLoader : invalid ini or zip");
     EXPECT_EQ(TSkinLoader(&ini, QStringLiteral("/skins/a")).Path, "/skins/a/");
 }
 
