@@ -65,6 +65,3 @@ private:
 
     std::vector<Section> m_sections;
 };
-
-// Text of a file without (or with) a byte-order mark, as described above.
-QString DecodeIniText(const QByteArray &bytes);

@@ -1,6 +1,6 @@
 #include "skin/SkinIni.h"
 
-#include "skin/TextDecode.h"
+#include "common/TextDecode.h"
 
 #include <QFile>
 #include <QRegularExpression>

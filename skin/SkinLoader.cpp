@@ -6,7 +6,7 @@
 #include "skin/Convert.h"
 #include "skin/SkinIni.h"
 #include "skin/SkinList.h"
-#include "skin/TextDecode.h"
+#include "common/TextDecode.h"
 #include "skin/uZip.h"
 
 #include <QFileInfo>

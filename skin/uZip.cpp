@@ -1,5 +1,7 @@
 #include "skin/uZip.h"
 
+#include "common/TextDecode.h"
+
 #include <QFile>
 #include <QStringDecoder>
 #include <zlib.h>
@@ -183,14 +185,7 @@ int TZipFile::IndexOf(const QString &name) const
 
 QString TZipFile::NameText(const QByteArray &storedName)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(storedName);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder cp1252("windows-1252");
-    if (cp1252.isValid())
-        return cp1252.decode(storedName);
-    return QString::fromLatin1(storedName);
+    return DecodeTextFile(storedName);
 }
 
 QByteArray TZipFile::GetData(int index) const

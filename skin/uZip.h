@@ -70,7 +70,7 @@ public:
     // range.", ZError for a member too large or corrupt data, EZipFileCRCError
     // "CRC Error in \"name\"." when the content does not match its CRC.
     QByteArray GetData(int index) const;
-    // The member name as text: UTF-8 when valid, else Windows-1252.
+    // The member name as text (common/TextDecode: UTF-8 when valid, else Windows-1252).
     static QString NameText(const QByteArray &storedName);
 
     static quint32 ZipCRC32(const QByteArray &data);

@@ -1,5 +1,5 @@
 #include "skin/SkinIni.h"
-#include "skin/TextDecode.h"
+#include "common/TextDecode.h"
 
 #include <gtest/gtest.h>
 

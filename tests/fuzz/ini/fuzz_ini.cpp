@@ -1,5 +1,6 @@
 // The INI reader on any bytes: reading, every typed read, and a write/re-read
 // round trip must neither crash nor lose a value it wrote.
+#include "common/TextDecode.h"
 #include "settings/IniFile.h"
 
 #include <cstdint>
@@ -11,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     TIniFile ini = TIniFile::FromBytes(bytes);
     const TIniFile again = TIniFile::FromBytes(ini.ToBytes(false));
     // Text with unpaired surrogates has no UTF-8 form: no round trip to check.
-    const bool roundTrips = DecodeIniText(bytes).isValidUtf16();
+    const bool roundTrips = DecodeTextFile(bytes).isValidUtf16();
     for (const QString &section : ini.SectionNames())
         for (const QString &key : ini.Keys(section)) {
             (void)ini.ReadBool(section, key, true);

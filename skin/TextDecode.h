@@ -1,8 +1,0 @@
-#pragma once
-// Text files written on other systems (skin.ini, language files, zorvi.ini)
-// carry no reliable encoding: a byte-order mark wins; without one the bytes
-// are UTF-8 when they are valid UTF-8, else Windows-1252.
-#include <QByteArray>
-#include <QString>
-
-QString DecodeTextFile(const QByteArray &bytes);
