@@ -2,7 +2,7 @@
 // Bitmap button: a sheet of 1, 3 or 6 cells (normal/hover/pressed, and a second
 // column for the checked look), a command text, and auto-repeat while held.
 #include "controls/ZorviControl.h"
-#include "skin/Bitmap.h"
+#include "graphics/Bitmap.h"
 
 #include <QByteArray>
 #include <QRect>

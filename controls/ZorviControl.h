@@ -2,7 +2,7 @@
 // Base of the windowless skinned controls: a plain QWidget (no native window)
 // with centre anchoring, the transparency switch and enter/leave tracking.
 #include "controls/ZorviLayout.h"
-#include "skin/Colors.h"
+#include "graphics/Colors.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 // A static picture drawn from a multi-part bitmap over the whole control.
 #include "controls/ZorviControl.h"
-#include "skin/MultiPartBitmap.h"
+#include "graphics/MultiPartBitmap.h"
 
 class TZorviImage : public TZorviControl {
     Q_OBJECT

@@ -4,7 +4,7 @@
 // right-press selection, drag reordering, wheel scrolling and a resize band on
 // its inner edge.
 #include "controls/ZorviPanel.h"
-#include "skin/MultiPartBitmap.h"
+#include "graphics/MultiPartBitmap.h"
 
 #include <QRect>
 #include <memory>

@@ -3,7 +3,7 @@
 // every repaint copies the invalid area from the cache. Runs the layout pass
 // of its children on every resize.
 #include "controls/ZorviControl.h"
-#include "skin/MultiPartBitmap.h"
+#include "graphics/MultiPartBitmap.h"
 
 #include <QImage>
 

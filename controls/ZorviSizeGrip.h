@@ -1,7 +1,7 @@
 #pragma once
 // A grip that starts resizing the top-level window from one edge or corner.
 #include "controls/ZorviControl.h"
-#include "skin/Bitmap.h"
+#include "graphics/Bitmap.h"
 
 class TZorviSizeGrip : public TZorviControl {
     Q_OBJECT

@@ -3,7 +3,7 @@
 // vertical with the maximum at the top) and, in scroll-bar mode, the list box's
 // scroll bar. Every value the user picks goes through OnTrack first.
 #include "controls/ZorviControl.h"
-#include "skin/MultiPartBitmap.h"
+#include "graphics/MultiPartBitmap.h"
 
 #include <functional>
 

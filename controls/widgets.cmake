@@ -13,4 +13,4 @@ add_library(zorvi_controls STATIC
   ZorviTrackbar.cpp ZorviTrackbar.h
   ZorviListBox.cpp ZorviListBox.h)
 target_include_directories(zorvi_controls PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(zorvi_controls PUBLIC zorvi_selectlist zorvi_skincore zorvi_common Qt6::Widgets)
+target_link_libraries(zorvi_controls PUBLIC zorvi_selectlist zorvi_graphics zorvi_common Qt6::Widgets)

@@ -5,7 +5,7 @@
 // that configures all of them from one skin.
 #include "controls/ZorviControl.h"
 #include "controls/ZorviTrackbar.h"
-#include "skin/Colors.h"
+#include "graphics/Colors.h"
 #include "skin/SkinList.h"
 
 #include <QObject>

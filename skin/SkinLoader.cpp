@@ -3,7 +3,7 @@
 #include "common/Report.h"
 #include "common/ZError.h"
 #include "controls/ZorviControls.h"
-#include "skin/Convert.h"
+#include "graphics/Convert.h"
 #include "skin/SkinIni.h"
 #include "skin/SkinList.h"
 #include "common/TextDecode.h"

@@ -4,7 +4,7 @@
 // is reported (ReportError) and loading goes on. Colour values that cannot be
 // converted are not caught here: they end the whole skin load.
 #include "controls/ZorviLayout.h"
-#include "skin/Colors.h"
+#include "graphics/Colors.h"
 
 #include <QRect>
 #include <QString>

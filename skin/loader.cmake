@@ -6,7 +6,7 @@ add_library(zorvi_skin STATIC
   ${CMAKE_CURRENT_LIST_DIR}/SkinControls.cpp ${CMAKE_CURRENT_LIST_DIR}/SkinControls.h
   ${CMAKE_CURRENT_LIST_DIR}/SkinLoad.cpp)
 target_include_directories(zorvi_skin PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(zorvi_skin PUBLIC zorvi_controls zorvi_skinini zorvi_skincore zorvi_skinres zorvi_common
+target_link_libraries(zorvi_skin PUBLIC zorvi_controls zorvi_skinini zorvi_skincore zorvi_graphics zorvi_skinres zorvi_common
                       Qt6::Widgets)
 
 add_library(zorvi_skinpreview STATIC

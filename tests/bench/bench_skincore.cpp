@@ -1,7 +1,7 @@
-// bench-libs: zorvi_skincore ZLIB::ZLIB
+// bench-libs: zorvi_graphics zorvi_skincore ZLIB::ZLIB
 // Multi-part drawing of a three-part bar and inflating a skin archive member.
 #include "../skin/ZipBuilder.h"
-#include "skin/MultiPartBitmap.h"
+#include "graphics/MultiPartBitmap.h"
 #include "skin/uZip.h"
 
 #include <QPainter>

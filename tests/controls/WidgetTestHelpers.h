@@ -1,7 +1,7 @@
 #pragma once
 // Synthetic input and bitmap sheets for the widget tests.
-#include "skin/Bitmap.h"
-#include "skin/MultiPartBitmap.h"
+#include "graphics/Bitmap.h"
+#include "graphics/MultiPartBitmap.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -3,7 +3,7 @@ zorvi_add_test(NAME test_skincore
           ${CMAKE_CURRENT_LIST_DIR}/test_bitmap.cpp
           ${CMAKE_CURRENT_LIST_DIR}/test_guides.cpp
           ${CMAKE_CURRENT_LIST_DIR}/test_drawparts.cpp
-  LIBS zorvi_skincore)
+  LIBS zorvi_graphics)
 zorvi_add_test(NAME test_zip
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_zip.cpp
   LIBS zorvi_skincore ZLIB::ZLIB)

@@ -1,7 +1,7 @@
 #include "BmpBytes.h"
 #include "support/ErrorText.h"
 #include "common/ZError.h"
-#include "skin/Bitmap.h"
+#include "graphics/Bitmap.h"
 
 #include <QBuffer>
 #include <QPainter>

@@ -1,5 +1,5 @@
-#include "skin/Colors.h"
-#include "skin/Convert.h"
+#include "graphics/Colors.h"
+#include "graphics/Convert.h"
 
 #include <gtest/gtest.h>
 

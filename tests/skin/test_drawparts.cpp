@@ -1,4 +1,4 @@
-#include "skin/MultiPartBitmap.h"
+#include "graphics/MultiPartBitmap.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

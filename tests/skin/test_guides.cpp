@@ -1,5 +1,5 @@
-#include "skin/Convert.h"
-#include "skin/MultiPartBitmap.h"
+#include "graphics/Convert.h"
+#include "graphics/MultiPartBitmap.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "SkinTestKit.h"
 #include "support/ErrorText.h"
 
-#include "skin/Convert.h"
+#include "graphics/Convert.h"
 #include "skin/SkinIni.h"
 #include "skin/uZip.h"
 

@@ -2,7 +2,7 @@
 // choice and LoadSkin's order, extra elements and failure rules.
 #include "SkinTestKit.h"
 
-#include "skin/Convert.h"
+#include "graphics/Convert.h"
 
 #include <QAction>
 #include <QActionGroup>

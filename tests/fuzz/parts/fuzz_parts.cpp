@@ -1,6 +1,6 @@
 // Guide lists and part texts as a skin gives them, then a draw of the result.
 // Input: first byte picks an image or none, then lines: rows, columns, parts.
-#include "skin/MultiPartBitmap.h"
+#include "graphics/MultiPartBitmap.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // Layout and drawing of TMultiPartBitmap; the texts are read in MultiPartText.cpp.
-#include "skin/MultiPartBitmap.h"
+#include "graphics/MultiPartBitmap.h"
 
 #include <QPainter>
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "skin/Convert.h"
+#include "graphics/Convert.h"
 
 std::optional<std::int32_t> TextToInt(const QString &text)
 {

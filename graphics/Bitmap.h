@@ -1,7 +1,7 @@
 #pragma once
 // A plain bitmap (Windows BMP bytes into a QImage) with the transparency
 // settings that the skin loader sets and the controls read.
-#include "skin/Colors.h"
+#include "graphics/Colors.h"
 
 #include <QImage>
 

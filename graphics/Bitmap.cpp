@@ -1,4 +1,4 @@
-#include "skin/Bitmap.h"
+#include "graphics/Bitmap.h"
 
 #include "common/ZError.h"
 

@@ -3,7 +3,7 @@
 // or filled with a colour into a rectangle of any size. Guide and part texts
 // ("15,-45,60", "X1,Y0,X2,LY|HS") are parsed here with their exact messages.
 #include "common/ZError.h"
-#include "skin/Bitmap.h"
+#include "graphics/Bitmap.h"
 
 #include <QRect>
 #include <QStringList>

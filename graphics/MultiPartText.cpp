@@ -1,7 +1,7 @@
 // The text side of TMultiPartBitmap: guide lists and part descriptions.
 #include "common/TextHelpers.h"
-#include "skin/Convert.h"
-#include "skin/MultiPartBitmap.h"
+#include "graphics/Convert.h"
+#include "graphics/MultiPartBitmap.h"
 
 #include <climits>
 

@@ -1,6 +1,6 @@
-#include "skin/Colors.h"
+#include "graphics/Colors.h"
 
-#include "skin/Convert.h"
+#include "graphics/Convert.h"
 
 #include <array>
 #include <utility>

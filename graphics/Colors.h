@@ -17,7 +17,7 @@ constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, cl
 // A constant name (any letter case), "$" + hexadecimal 00BBGGRR, "0x" + hex, or
 // a decimal number; nullopt when the text is none of these.
 std::optional<TColor> StringToColor(const QString &text);
-// Throws EConvertError (a ZError, skin/Convert.h) with the toolkit's message
+// Throws EConvertError (a ZError, graphics/Convert.h) with the toolkit's message
 // ("'%s' is not a valid integer value") when the text is not a colour.
 TColor StringToColorOrThrow(const QString &text);
 
