@@ -1,6 +1,6 @@
 #include "controls/ZorviListBox.h"
 
-#include "controls/SelectList.h"
+#include "playlist/SelectList.h"
 #include "controls/WindowResize.h"
 #include "controls/ZorviTrackbar.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The playlist: the ordered entries the user can play, with the current entry
 // marked in the entry's flags so the marker travels with it.
-#include "controls/SelectList.h"
+#include "playlist/SelectList.h"
 
 #include <QByteArray>
 #include <QHash>

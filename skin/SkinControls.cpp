@@ -1,6 +1,6 @@
 #include "skin/SkinControls.h"
 
-#include "controls/SelectList.h"
+#include "playlist/SelectList.h"
 #include "controls/ZorviControls.h"
 #include "skin/BuiltInSkins.h"
 

@@ -1,7 +1,7 @@
 // Selection protocol, block moves and change notification of TSelectList.
 #include "support/ErrorText.h"
 #include "common/ZError.h"
-#include "controls/SelectList.h"
+#include "playlist/SelectList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "controls/SelectList.h"
+#include "playlist/SelectList.h"
 
 #include "common/ZError.h"
 
