@@ -2,6 +2,7 @@
 
 #include "common/Report.h"
 #include "common/ZError.h"
+#include "mainwindow/MainForm.h"
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
 #include "playlist/uPlist.h"
@@ -74,4 +75,22 @@ quint32 THandOverReceiver::WMCopyData(quint32 dwData, const QByteArray &payload)
         ReportError(e.message());
     }
     return reply;
+}
+
+void ConnectHandOver(THandOverReceiver &receiver, TMainForm &form)
+{
+    receiver.BringToFront = [&form] { form.BringToFront(); };
+    receiver.PlayEntry = [&form](int index) {
+        if (form.PlayEntry)
+            form.PlayEntry(index);
+    };
+    receiver.SetForegroundWindow = [&form] { form.activateWindow(); };
+    receiver.ArgumentsTaken = [&form] { form.ApplyVerbose(); };
+}
+
+quint32 HandOverToForm(THandOverReceiver &receiver, const TMainForm &form, quint32 dwData,
+                       const QByteArray &payload)
+{
+    receiver.Terminating = form.IsClosing();
+    return receiver.WMCopyData(dwData, payload);
 }

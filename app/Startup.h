@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 
+class TMainForm;
 class TZorviPlaylist;
 
 // Where the arguments of a start (or of a hand-over) go.
@@ -52,3 +53,10 @@ private:
     TArgumentTargets m_targets;
     const bool *m_singleInstance;
 };
+
+// Points the receiver's call-backs at the main window. Hand-overs are
+// declined once the window is closing.
+void ConnectHandOver(THandOverReceiver &receiver, TMainForm &form);
+// Takes one hand-over message for the window (see ConnectHandOver).
+quint32 HandOverToForm(THandOverReceiver &receiver, const TMainForm &form, quint32 dwData,
+                       const QByteArray &payload);

@@ -1,9 +1,10 @@
 // The composition root: decides between handing over and running, creates the
 // program-wide objects and wires them.
-#include "app/MainForm.h"
+#include "mainwindow/MainForm.h"
 #include "common/Report.h"
 #include "console/uLog.h"
 #include "engine/Core.h"
+#include "mainwindow/MainForm.h"
 #include "platform/Display.h"
 #include "platform/InstanceChannel.h"
 #include "platform/SignalPipe.h"
@@ -38,7 +39,10 @@ int main(int argc, char *argv[])
     // Subtitle files among the arguments arrive before the engine link exists.
     QStringList earlySubtitles;
     playlist.LoadSubtitle = [&earlySubtitles](const QString &path) { earlySubtitles << path; };
-    TMainForm form(TProgram{&settings, &store, &playlist, &translatorMode}, arguments);
+    const TArgumentTargets targets{&settings.Options.Verbose, &translatorMode, &playlist};
+    TProgram program{&settings, &store, &playlist, &translatorMode,
+                     [&targets](const QString &argument) { ProcessArgument(argument, targets); }};
+    TMainForm form(program, arguments);
     TEngineCore engine(settings, playlist, form, form.ProgramDir());
     playlist.LoadSubtitle = [&engine](const QString &path) { engine.LoadSubtitle(path); };
     for (const QString &path : earlySubtitles)
@@ -47,8 +51,10 @@ int main(int argc, char *argv[])
     engine.PrepareFontOption();
     form.AttachEngine(&engine);
 
-    Platform::TInstanceServer server(socketPath, [&form](quint32 magic, const QByteArray &payload) {
-        return form.WMCopyData(magic, payload);
+    THandOverReceiver receiver(targets, &settings.Options.SingleInstance);
+    ConnectHandOver(receiver, form);
+    Platform::TInstanceServer server(socketPath, [&](quint32 magic, const QByteArray &payload) {
+        return HandOverToForm(receiver, form, magic, payload);
     });
     if (!server.Listen())
         form.Log()->AddLine(QStringLiteral("$|Another copy listens on ") + socketPath);

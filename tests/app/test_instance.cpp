@@ -1,7 +1,8 @@
 // Single instance with two real processes: this test process is the running
 // copy (the real main window, playlist and channel), the second start is the
 // real zorvi program.
-#include "app/MainForm.h"
+#include "app/Startup.h"
+#include "mainwindow/MainForm.h"
 #include "common/Report.h"
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
@@ -51,12 +52,12 @@ protected:
     {
         ASSERT_TRUE(work.isValid());
         previous = SetReportHandler([this](const QString &m) { reported << m; });
-        form =
-            std::make_unique<TMainForm>(TProgram{&settings, &store, &playlist, &translator}, QStringList{});
+        form = std::make_unique<TMainForm>(TProgram{&settings, &store, &playlist, &translator}, QStringList{});
         form->PlayEntry = [this](int i) { played << i; };
+        ConnectHandOver(receiver, *form);
         server = std::make_unique<Platform::TInstanceServer>(
             Platform::InstanceSocketPath(),
-            [this](quint32 m, const QByteArray &p) { return form->WMCopyData(m, p); });
+            [this](quint32 m, const QByteArray &p) { return HandOverToForm(receiver, *form, m, p); });
         ASSERT_TRUE(server->Listen());
         form->show();
     }
@@ -108,6 +109,8 @@ protected:
     TSettingsStore store{settings};
     TZorviPlaylist playlist;
     bool translator = false;
+    THandOverReceiver receiver{TArgumentTargets{&settings.Options.Verbose, &translator, &playlist},
+                               &settings.Options.SingleInstance};
     std::unique_ptr<TMainForm> form;
     std::unique_ptr<Platform::TInstanceServer> server;
     QStringList reported;

@@ -1,9 +1,8 @@
 #pragma once
 // The main window as far as start-up needs it: identity "Zorvi.Main", title
 // "Zorvi", the log window, the video area and its native panel for the
-// engine, the hand-over receiver, and the orderly close that saves the session.
-// Later the skinned layout, input and menus grow around it.
-#include "app/Startup.h"
+// engine, and the orderly close that saves the session. Later the skinned
+// layout, input and menus grow around it.
 #include "engine/EngineHost.h"
 
 #include <QList>
@@ -24,6 +23,9 @@ struct TProgram {
     TSettingsStore *Store = nullptr;
     TZorviPlaylist *Playlist = nullptr;
     bool *TranslatorMode = nullptr;
+    // Takes one command-line argument ("-v", "-translator" or a media name);
+    // may throw ZError, which is reported and does not stop the start.
+    std::function<void(const QString &argument)> TakeArgument;
 };
 
 class TMainForm : public QWidget, public IEngineHost {
@@ -36,8 +38,12 @@ public:
     // The last step of creation, once the window is shown: PlayEntry(0).
     void Start();
 
-    // A hand-over from a second start (see THandOverReceiver).
-    quint32 WMCopyData(quint32 dwData, const QByteArray &payload);
+    // True from the moment the window starts closing: hand-overs are declined then.
+    bool IsClosing() const { return m_closed; }
+    // Restores, shows and raises the window (a hand-over from a second start).
+    void BringToFront();
+    // The log window follows the verbose setting.
+    void ApplyVerbose();
 
     TLogForm *Log() const { return m_log; }
     const QString &ProgramDir() const { return m_programDir; }
@@ -106,17 +112,14 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void applyVerbose();
     void applyBounds();
     void storeBounds();
-    void bringToFront();
     void layoutPanels();
     void notAvailable(const char *what);
 
     TProgram m_program;
     TLogForm *m_log;
     QString m_programDir;
-    THandOverReceiver m_receiver;
     bool m_closed = false;
 
     TEngineCore *m_engine = nullptr;

@@ -1,4 +1,4 @@
-#include "app/PlaylistStrip.h"
+#include "mainwindow/PlaylistStrip.h"
 
 #include "playlist/uPlist.h"
 

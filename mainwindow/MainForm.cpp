@@ -1,6 +1,6 @@
-#include "app/MainForm.h"
+#include "mainwindow/MainForm.h"
 
-#include "app/PlaylistStrip.h"
+#include "mainwindow/PlaylistStrip.h"
 #include "common/Report.h"
 #include "common/ZError.h"
 #include "console/uLog.h"
@@ -14,16 +14,8 @@
 #include <QRandomGenerator>
 #include <QScreen>
 
-namespace {
-TArgumentTargets targetsOf(const TProgram &p)
-{
-    return TArgumentTargets{&p.Settings->Options.Verbose, p.TranslatorMode, p.Playlist};
-}
-} // namespace
-
 TMainForm::TMainForm(const TProgram &program, const QStringList &arguments, QWidget *parent)
-    : QWidget(parent), m_program(program), m_log(nullptr),
-      m_receiver(targetsOf(program), &program.Settings->Options.SingleInstance)
+    : QWidget(parent), m_program(program), m_log(nullptr)
 {
     setObjectName(QStringLiteral("Zorvi.Main"));
     setWindowTitle(QStringLiteral("Zorvi"));
@@ -33,16 +25,17 @@ TMainForm::TMainForm(const TProgram &program, const QStringList &arguments, QWid
     m_programDir = Platform::ProgramDirectory();
     for (const QString &arg : arguments) {
         try {
-            ProcessArgument(arg, targetsOf(m_program));
+            if (m_program.TakeArgument)
+                m_program.TakeArgument(arg);
         } catch (const ZError &e) {
             ReportError(e.message()); // one unusable argument does not stop the start
         }
     }
-    applyVerbose();
+    ApplyVerbose();
 
     m_program.Store->SetFileName(Platform::SettingsFilePath(m_programDir));
     m_program.Store->LoadSettings();
-    applyVerbose();
+    ApplyVerbose();
     m_log->AddLine(QStringLiteral("$|Program directory: ") + m_programDir);
     m_log->AddLine(QStringLiteral("$|Settings: ") + m_program.Store->FileName());
 
@@ -74,14 +67,6 @@ TMainForm::TMainForm(const TProgram &program, const QStringList &arguments, QWid
     };
 
     applyBounds();
-
-    m_receiver.BringToFront = [this] { bringToFront(); };
-    m_receiver.PlayEntry = [this](int index) {
-        if (PlayEntry)
-            PlayEntry(index);
-    };
-    m_receiver.SetForegroundWindow = [this] { activateWindow(); };
-    m_receiver.ArgumentsTaken = [this] { applyVerbose(); };
 }
 
 TMainForm::~TMainForm()
@@ -95,13 +80,7 @@ void TMainForm::Start()
         PlayEntry(0);
 }
 
-quint32 TMainForm::WMCopyData(quint32 dwData, const QByteArray &payload)
-{
-    m_receiver.Terminating = m_closed;
-    return m_receiver.WMCopyData(dwData, payload);
-}
-
-void TMainForm::applyVerbose()
+void TMainForm::ApplyVerbose()
 {
     m_log->SetVerbose(m_program.Settings->Options.Verbose);
 }
@@ -133,7 +112,7 @@ void TMainForm::storeBounds()
     s.Height = r.height();
 }
 
-void TMainForm::bringToFront()
+void TMainForm::BringToFront()
 {
     if (isMinimized())
         showNormal();
@@ -146,7 +125,6 @@ void TMainForm::closeEvent(QCloseEvent *event)
 {
     if (!m_closed) {
         m_closed = true;
-        m_receiver.Terminating = true;
         if (StopEngine)
             StopEngine();
         storeBounds();

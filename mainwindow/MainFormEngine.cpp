@@ -1,9 +1,9 @@
 // The minimal main window's side of the engine link: the video panel, the
 // title, the log, and the window commands it can already carry out. The
 // skinned window takes these over with its menus and controls.
-#include "app/MainForm.h"
+#include "mainwindow/MainForm.h"
 
-#include "app/PlaylistStrip.h"
+#include "mainwindow/PlaylistStrip.h"
 #include "console/uLog.h"
 #include "engine/Core.h"
 #include "settings/SettingsData.h"
