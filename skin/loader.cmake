@@ -1,5 +1,5 @@
 # The skin loader, the skin control set and the skin load (on the skinned
-# controls), and the skin authors' tool zorvi-skin.
+# controls).
 add_library(zorvi_skin STATIC
   ${CMAKE_CURRENT_LIST_DIR}/uSkin.h
   ${CMAKE_CURRENT_LIST_DIR}/SkinLoader.cpp ${CMAKE_CURRENT_LIST_DIR}/SkinLoader.h
@@ -8,11 +8,3 @@ add_library(zorvi_skin STATIC
 target_include_directories(zorvi_skin PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(zorvi_skin PUBLIC zorvi_controls zorvi_skinini zorvi_skincore zorvi_graphics zorvi_skinres zorvi_common
                       Qt6::Widgets)
-
-add_library(zorvi_skinpreview STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/tool/SkinPreview.cpp ${CMAKE_CURRENT_LIST_DIR}/tool/SkinPreview.h)
-target_include_directories(zorvi_skinpreview PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(zorvi_skinpreview PUBLIC zorvi_skin zorvi_playlist)
-
-add_executable(zorvi-skin ${CMAKE_CURRENT_LIST_DIR}/tool/main.cpp)
-target_link_libraries(zorvi-skin PRIVATE zorvi_skinpreview)

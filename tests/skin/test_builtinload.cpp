@@ -3,7 +3,7 @@
 // window with a size, clear of the other elements of its parent.
 #include "SkinTestKit.h"
 
-#include "skin/tool/SkinPreview.h"
+#include "tools/zorvi-skin/SkinPreview.h"
 
 #include <QStringList>
 

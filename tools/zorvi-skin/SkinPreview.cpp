@@ -1,4 +1,4 @@
-#include "skin/tool/SkinPreview.h"
+#include "tools/zorvi-skin/SkinPreview.h"
 
 #include "common/Report.h"
 #include "controls/ZorviControls.h"

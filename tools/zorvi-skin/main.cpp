@@ -7,7 +7,7 @@
 //       draws the player's window with that skin into a PNG.
 // A usage error or a SKIN that is no skin gives exit status 2.
 // It never opens a window: it runs on Qt's offscreen platform.
-#include "skin/tool/SkinPreview.h"
+#include "tools/zorvi-skin/SkinPreview.h"
 
 #include <QApplication>
 #include <QRegularExpression>
