@@ -10,8 +10,6 @@
 #include <QTimer>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 TEngineProcess::TEngineProcess(quint64 run, QObject *receiver)
     : m_run(run), m_receiver(receiver), m_process(new QProcess(this)), m_readTimer(new QTimer(this))
@@ -41,9 +39,7 @@ void TEngineProcess::CloseOutput()
     m_readTimer->stop();
     delete m_notifier;
     m_notifier = nullptr;
-    if (m_readFd >= 0)
-        ::close(m_readFd);
-    m_readFd = -1;
+    m_pipe.Close();
 }
 
 namespace {
@@ -72,23 +68,13 @@ bool TEngineProcess::Start(const QString &program, const QStringList &arguments,
     errorCode = StartProblem(program);
     if (errorCode != 0)
         return false;
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) {
-        errorCode = errno;
+    if (!m_pipe.Open(errorCode))
         return false;
-    }
-    const int writeFd = fds[1];
-    m_readFd = fds[0];
-    ::fcntl(m_readFd, F_SETFL, ::fcntl(m_readFd, F_GETFL) | O_NONBLOCK);
-    // In the child: both output channels on the write end (dup2 clears close-on-exec).
-    m_process->setChildProcessModifier([writeFd] {
-        ::dup2(writeFd, 1);
-        ::dup2(writeFd, 2);
-    });
+    m_process->setChildProcessModifier(m_pipe.ChildSetup());
     m_process->setWorkingDirectory(workingDir);
     m_process->start(program, arguments, QIODevice::ReadWrite);
     const bool started = m_process->waitForStarted(5000);
-    ::close(writeFd);
+    m_pipe.CloseWriteEnd();
     if (!started) {
         CloseOutput();
         errorCode = StartProblem(program);
@@ -96,7 +82,7 @@ bool TEngineProcess::Start(const QString &program, const QStringList &arguments,
             errorCode = EIO;
         return false;
     }
-    m_notifier = new QSocketNotifier(m_readFd, QSocketNotifier::Read, this);
+    m_notifier = new QSocketNotifier(m_pipe.ReadFd(), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TEngineProcess::OnReadable);
     return true;
 }
@@ -137,21 +123,19 @@ qint64 TEngineProcess::ProcessId() const
 bool TEngineProcess::ReadOutput(bool &gotData)
 {
     gotData = false;
-    if (m_readFd < 0)
+    if (m_pipe.ReadFd() < 0)
         return false;
     QByteArrayList lines;
     char buffer[4096];
     for (;;) {
-        const ssize_t n = ::read(m_readFd, buffer, sizeof buffer);
+        const qint64 n = m_pipe.Read(buffer, sizeof buffer);
         if (n > 0) {
             gotData = true;
             m_cutter.Feed(QByteArray(buffer, n), lines);
-            if (size_t(n) < sizeof buffer)
+            if (n < qint64(sizeof buffer))
                 break; // drained: no second read just to hear "nothing more"
             continue;
         }
-        if (n < 0 && errno == EINTR)
-            continue;
         if (n == 0 && m_notifier) // every writer is gone
             m_notifier->setEnabled(false);
         break;

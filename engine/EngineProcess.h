@@ -11,6 +11,7 @@
 // line switches back to reading at once, and so does every command written to
 // the engine, for AnswerWindowMs, so its answer is not delayed.
 #include "engine/OutProcessor.h"
+#include "platform/OutputPipe.h"
 
 #include <QEvent>
 #include <QObject>
@@ -66,7 +67,7 @@ private:
     quint64 m_run;
     QObject *m_receiver;
     QProcess *m_process;
-    int m_readFd = -1;
+    OutputPipe m_pipe;
     QSocketNotifier *m_notifier = nullptr;
     QTimer *m_readTimer = nullptr;
     TMPOutProcessor m_cutter;
