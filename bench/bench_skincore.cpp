@@ -1,6 +1,6 @@
-// bench-libs: zorvi_graphics zorvi_skincore ZLIB::ZLIB
+// bench-libs: zorvi_graphics zorvi_skinfiles ZLIB::ZLIB
 // Multi-part drawing of a three-part bar and inflating a skin archive member.
-#include "../skin/ZipBuilder.h"
+#include "skin/ZipBuilder.h"
 #include "graphics/MultiPartBitmap.h"
 #include "skin/uZip.h"
 

@@ -1,4 +1,4 @@
-#include "BmpBytes.h"
+#include "support/BmpBytes.h"
 #include "support/ErrorText.h"
 #include "common/ZError.h"
 #include "graphics/Bitmap.h"
