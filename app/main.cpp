@@ -1,6 +1,6 @@
 // The composition root: decides between handing over and running, creates the
 // program-wide objects and wires them.
-#include "mainwindow/MainForm.h"
+#include "app/Startup.h"
 #include "common/Report.h"
 #include "console/uLog.h"
 #include "engine/Core.h"
