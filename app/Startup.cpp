@@ -5,12 +5,12 @@
 #include "mainwindow/MainForm.h"
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-void ProcessArgument(const QString &argument, const TArgumentTargets &targets)
+void ProcessArgument(const QString &argument, const ArgumentTargets &targets)
 {
     if (argument == QLatin1String("-v"))
         *targets.Verbose = true;
@@ -49,7 +49,7 @@ bool StartupCheck(const QStringList &arguments, const QString &socketPath)
     return !SendArgumentsToInstance(socketPath, arguments);
 }
 
-quint32 THandOverReceiver::WMCopyData(quint32 dwData, const QByteArray &payload)
+quint32 HandOverReceiver::WMCopyData(quint32 dwData, const QByteArray &payload)
 {
     if (Terminating || !*m_singleInstance)
         return 0;
@@ -77,7 +77,7 @@ quint32 THandOverReceiver::WMCopyData(quint32 dwData, const QByteArray &payload)
     return reply;
 }
 
-void ConnectHandOver(THandOverReceiver &receiver, TMainForm &form)
+void ConnectHandOver(HandOverReceiver &receiver, TMainForm &form)
 {
     receiver.BringToFront = [&form] { form.BringToFront(); };
     receiver.PlayEntry = [&form](int index) {
@@ -88,7 +88,7 @@ void ConnectHandOver(THandOverReceiver &receiver, TMainForm &form)
     receiver.ArgumentsTaken = [&form] { form.ApplyVerbose(); };
 }
 
-quint32 HandOverToForm(THandOverReceiver &receiver, const TMainForm &form, quint32 dwData,
+quint32 HandOverToForm(HandOverReceiver &receiver, const TMainForm &form, quint32 dwData,
                        const QByteArray &payload)
 {
     receiver.Terminating = form.IsClosing();

@@ -10,7 +10,7 @@ class TMainForm;
 class TZorviPlaylist;
 
 // Where the arguments of a start (or of a hand-over) go.
-struct TArgumentTargets {
+struct ArgumentTargets {
     bool *Verbose = nullptr;        // the engine link's verbose flag
     bool *TranslatorMode = nullptr; // the localization's translator mode
     TZorviPlaylist *Playlist = nullptr;
@@ -18,7 +18,7 @@ struct TArgumentTargets {
 
 // "-v" and "-translator" exactly (letter case included) set their flag;
 // anything else goes to the playlist.
-void ProcessArgument(const QString &argument, const TArgumentTargets &targets);
+void ProcessArgument(const QString &argument, const ArgumentTargets &targets);
 
 // Arguments that name an existing file or folder relative to the current
 // folder become absolute: the running copy has another working folder.
@@ -33,9 +33,9 @@ bool SendArgumentsToInstance(const QString &socketPath, const QStringList &argum
 bool StartupCheck(const QStringList &arguments, const QString &socketPath);
 
 // The receiving side of the hand-over.
-class THandOverReceiver {
+class HandOverReceiver {
 public:
-    THandOverReceiver(const TArgumentTargets &targets, const bool *singleInstance)
+    HandOverReceiver(const ArgumentTargets &targets, const bool *singleInstance)
         : m_targets(targets), m_singleInstance(singleInstance)
     {
     }
@@ -50,13 +50,13 @@ public:
     std::function<void()> ArgumentsTaken;      // after the arguments were processed
 
 private:
-    TArgumentTargets m_targets;
+    ArgumentTargets m_targets;
     const bool *m_singleInstance;
 };
 
 // Points the receiver's call-backs at the main window. Hand-overs are
 // declined once the window is closing.
-void ConnectHandOver(THandOverReceiver &receiver, TMainForm &form);
+void ConnectHandOver(HandOverReceiver &receiver, TMainForm &form);
 // Takes one hand-over message for the window (see ConnectHandOver).
-quint32 HandOverToForm(THandOverReceiver &receiver, const TMainForm &form, quint32 dwData,
+quint32 HandOverToForm(HandOverReceiver &receiver, const TMainForm &form, quint32 dwData,
                        const QByteArray &payload);

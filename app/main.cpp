@@ -2,13 +2,13 @@
 // program-wide objects and wires them.
 #include "app/Startup.h"
 #include "common/Report.h"
-#include "console/uLog.h"
-#include "engine/Core.h"
+#include "console/LogForm.h"
+#include "engine/EngineCore.h"
 #include "mainwindow/MainForm.h"
 #include "platform/Display.h"
 #include "platform/InstanceChannel.h"
 #include "platform/SignalPipe.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
@@ -32,18 +32,18 @@ int main(int argc, char *argv[])
     SetReportHandler(
         [](const QString &message) { QMessageBox::critical(nullptr, QStringLiteral("Zorvi"), message); });
 
-    TSettingsData settings;
-    TSettingsStore store(settings);
+    SettingsData settings;
+    SettingsStore store(settings);
     TZorviPlaylist playlist;
     bool translatorMode = false;
     // Subtitle files among the arguments arrive before the engine link exists.
     QStringList earlySubtitles;
     playlist.LoadSubtitle = [&earlySubtitles](const QString &path) { earlySubtitles << path; };
-    const TArgumentTargets targets{&settings.Options.Verbose, &translatorMode, &playlist};
-    TProgram program{&settings, &store, &playlist, &translatorMode,
-                     [&targets](const QString &argument) { ProcessArgument(argument, targets); }};
+    const ArgumentTargets targets{&settings.Options.Verbose, &translatorMode, &playlist};
+    ProgramParts program{&settings, &store, &playlist, &translatorMode,
+                         [&targets](const QString &argument) { ProcessArgument(argument, targets); }};
     TMainForm form(program, arguments);
-    TEngineCore engine(settings, playlist, form, form.ProgramDir());
+    EngineCore engine(settings, playlist, form, form.ProgramDir());
     playlist.LoadSubtitle = [&engine](const QString &path) { engine.LoadSubtitle(path); };
     for (const QString &path : earlySubtitles)
         engine.LoadSubtitle(path);
@@ -51,16 +51,16 @@ int main(int argc, char *argv[])
     engine.PrepareFontOption();
     form.AttachEngine(&engine);
 
-    THandOverReceiver receiver(targets, &settings.Options.SingleInstance);
+    HandOverReceiver receiver(targets, &settings.Options.SingleInstance);
     ConnectHandOver(receiver, form);
-    Platform::TInstanceServer server(socketPath, [&](quint32 magic, const QByteArray &payload) {
+    Platform::InstanceServer server(socketPath, [&](quint32 magic, const QByteArray &payload) {
         return HandOverToForm(receiver, form, magic, payload);
     });
     if (!server.Listen())
         form.Log()->AddLine(QStringLiteral("$|Another copy listens on ") + socketPath);
 
-    Platform::TSignalPipe signalPipe;
-    QObject::connect(&signalPipe, &Platform::TSignalPipe::Terminate, &form, [&form] {
+    Platform::SignalPipe signalPipe;
+    QObject::connect(&signalPipe, &Platform::SignalPipe::Terminate, &form, [&form] {
         form.close();
         QCoreApplication::quit();
     });

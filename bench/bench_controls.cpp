@@ -3,7 +3,7 @@
 #include "controls/ZorviListBox.h"
 #include "controls/ZorviPanel.h"
 #include "controls/ZorviTrackbar.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 
 #include <QApplication>
 #include <QImage>
@@ -34,8 +34,8 @@ TMultiPartBitmap ThreePart(int w, int h)
     p.end();
     TMultiPartBitmap bmp;
     bmp.SetImage(img);
-    bmp.LoadGuides(TAxis::Rows, "");
-    bmp.LoadGuides(TAxis::Cols, QString("15,-%1,%2").arg(w - 15).arg(w));
+    bmp.LoadGuides(Axis::Rows, "");
+    bmp.LoadGuides(Axis::Cols, QString("15,-%1,%2").arg(w - 15).arg(w));
     return bmp;
 }
 

@@ -1,9 +1,9 @@
 // bench-libs: zorvi_engine zorvi_playlist
 // Output parsing speed: synthetic status lines, and a recorded run of the real
 // engine replayed line by line (cut by the same line cutter).
-#include "engine/Core.h"
-#include "engine/OutProcessor.h"
-#include "playlist/uPlist.h"
+#include "engine/EngineCore.h"
+#include "engine/MPOutProcessor.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
 #include <QFile>
@@ -17,7 +17,7 @@ public:
     QString status;
     int items[2] = {1, 3};
     void SetPlayingButtons(bool) override {}
-    void PrepareMediaDisplay(bool, int, const QString &) override {}
+    void PrepareMediaDisplay(bool, EntryKind, const QString &) override {}
     void MediaOpened() override {}
     void UpdateStatusDisplay(PlaybackStatus) override {}
     void UpdateMuteDisplay(bool) override {}
@@ -31,11 +31,11 @@ public:
     void ApplyWindowSize() override {}
     std::uint64_t VideoWindowId() override { return 1; }
     std::uint32_t VideoColorKey() override { return 0x050702; }
-    int TrackItemCount(TTrackMenu m) override { return m == TTrackMenu::Audio ? items[0] : items[1]; }
-    void AddTrackItem(TTrackMenu m, int, int) override { ++items[m == TTrackMenu::Audio ? 0 : 1]; }
-    void NameTrackItem(TTrackMenu, int, const QString &) override {}
-    void TickMenuValue(TTrackMenu, int) override {}
-    void SetMenuToggle(TMenuToggle, bool) override {}
+    int TrackItemCount(TrackMenu m) override { return m == TrackMenu::Audio ? items[0] : items[1]; }
+    void AddTrackItem(TrackMenu m, int, int) override { ++items[m == TrackMenu::Audio ? 0 : 1]; }
+    void NameTrackItem(TrackMenu, int, const QString &) override {}
+    void TickMenuValue(TrackMenu, int) override {}
+    void SetMenuToggle(MenuToggle, bool) override {}
     void ClearLog() override {}
     void AddLine(const QString &) override {}
     void SetStatusLine(const QString &text) override { status = text; }
@@ -58,14 +58,14 @@ public:
     void ShowLog() override {}
     void SaveLanguage(const QString &) override {}
     void SetTranslatorMode(bool) override {}
-    TKillAnswer AskKillPreviousEngine(const QString &, const QString &) override { return TKillAnswer::No; }
+    KillAnswer AskKillPreviousEngine(const QString &, const QString &) override { return KillAnswer::No; }
 };
 
 struct Engine {
-    TSettingsData settings;
+    SettingsData settings;
     TZorviPlaylist playlist;
     NullHost host;
-    TEngineCore core{settings, playlist, host, QStringLiteral("/tmp/")};
+    EngineCore core{settings, playlist, host, QStringLiteral("/tmp/")};
     Engine()
     {
         core.SimulateRun([](const QByteArray &) {});

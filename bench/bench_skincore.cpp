@@ -1,8 +1,8 @@
 // bench-libs: zorvi_graphics zorvi_skinfiles ZLIB::ZLIB
 // Multi-part drawing of a three-part bar and inflating a skin archive member.
-#include "skin/ZipBuilder.h"
 #include "graphics/MultiPartBitmap.h"
-#include "skin/uZip.h"
+#include "skin/ZipBuilder.h"
+#include "skin/ZipFile.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
@@ -24,8 +24,8 @@ struct Bar {
     Bar()
     {
         bitmap.SetImage(barImage());
-        bitmap.LoadGuides(TAxis::Rows, "");
-        bitmap.LoadGuides(TAxis::Cols, "X1:70,X2:-261,LX:341");
+        bitmap.LoadGuides(Axis::Rows, "");
+        bitmap.LoadGuides(Axis::Cols, "X1:70,X2:-261,LX:341");
         bitmap.AddPart("X0,Y0,X1,LY");
         bitmap.AddPart("X1,Y0,X2,LY|HS");
         bitmap.AddPart("X2,Y0,LX,LY");

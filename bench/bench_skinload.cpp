@@ -3,7 +3,7 @@
 // inflate, BMP decode, layout. Target: well under 20 ms, so a switch feels
 // instant. The archive size of each skin is given as a counter.
 #include "common/Report.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 #include "skin/uSkin.h"
 
 #include <QApplication>
@@ -34,7 +34,7 @@ void Run(benchmark::State &state, bool paint)
     host.setAttribute(Qt::WA_DontShowOnScreen);
     host.resize(800, 500);
     TZorviPlaylist playlist;
-    TSkinControls skin(&host);
+    SkinControls skin(&host);
     skin.CreateSkinControls(&playlist, {});
     host.show();
     int messages = 0;

@@ -11,33 +11,33 @@
 
 namespace {
 
-TWindowResizeHandler &Handler()
+WindowResizeHandler &Handler()
 {
-    static TWindowResizeHandler handler;
+    static WindowResizeHandler handler;
     return handler;
 }
 
-bool MovesLeft(int edge)
+bool MovesLeft(SizingEdge edge)
 {
-    return edge == 1 || edge == 4 || edge == 7;
+    return edge == SizingEdge::Left || edge == SizingEdge::TopLeft || edge == SizingEdge::BottomLeft;
 }
-bool MovesRight(int edge)
+bool MovesRight(SizingEdge edge)
 {
-    return edge == 2 || edge == 5 || edge == 8;
+    return edge == SizingEdge::Right || edge == SizingEdge::TopRight || edge == SizingEdge::BottomRight;
 }
-bool MovesTop(int edge)
+bool MovesTop(SizingEdge edge)
 {
-    return edge == 3 || edge == 4 || edge == 5;
+    return edge == SizingEdge::Top || edge == SizingEdge::TopLeft || edge == SizingEdge::TopRight;
 }
-bool MovesBottom(int edge)
+bool MovesBottom(SizingEdge edge)
 {
-    return edge == 6 || edge == 7 || edge == 8;
+    return edge == SizingEdge::Bottom || edge == SizingEdge::BottomLeft || edge == SizingEdge::BottomRight;
 }
 
 // Follows the pointer until the left button is released, under a mouse grab.
-class TResizeLoop : public QObject {
+class ResizeLoop : public QObject {
 public:
-    TResizeLoop(QWidget *window, int edge)
+    ResizeLoop(QWidget *window, SizingEdge edge)
         : m_window(window), m_edge(edge), m_start(window->geometry()), m_pointer(QCursor::pos())
     {
         window->installEventFilter(this);
@@ -86,16 +86,21 @@ private:
     }
 
     QPointer<QWidget> m_window;
-    int m_edge;
+    SizingEdge m_edge;
     QRect m_start;
     QPoint m_pointer;
 };
 
 } // namespace
 
-void StartWindowResize(QWidget *window, int edge)
+SizingEdge SizingEdgeFromNumber(int number)
 {
-    if (!window || edge < 1 || edge > 8)
+    return number >= 1 && number <= 8 ? SizingEdge(number) : SizingEdge::None;
+}
+
+void StartWindowResize(QWidget *window, SizingEdge edge)
+{
+    if (!window || edge == SizingEdge::None)
         return;
     if (Handler())
         Handler()(window, edge);
@@ -103,22 +108,22 @@ void StartWindowResize(QWidget *window, int edge)
         DefaultWindowResize(window, edge);
 }
 
-void SetWindowResizeHandler(TWindowResizeHandler handler)
+void SetWindowResizeHandler(WindowResizeHandler handler)
 {
     Handler() = std::move(handler);
 }
 
-void DefaultWindowResize(QWidget *window, int edge)
+void DefaultWindowResize(QWidget *window, SizingEdge edge)
 {
     if (window->isWindow()) {
         QWindow *handle = window->windowHandle();
         if (handle && handle->startSystemResize(EdgesForSizingCode(edge)))
             return;
     }
-    new TResizeLoop(window, edge);
+    new ResizeLoop(window, edge);
 }
 
-Qt::Edges EdgesForSizingCode(int edge)
+Qt::Edges EdgesForSizingCode(SizingEdge edge)
 {
     Qt::Edges edges;
     if (MovesLeft(edge))
@@ -132,24 +137,24 @@ Qt::Edges EdgesForSizingCode(int edge)
     return edges;
 }
 
-Qt::CursorShape CursorForSizingCode(int edge)
+Qt::CursorShape CursorForSizingCode(SizingEdge edge)
 {
     switch (edge) {
-    case 1:
-    case 2:
+    case SizingEdge::Left:
+    case SizingEdge::Right:
         return Qt::SizeHorCursor;
-    case 3:
-    case 6:
+    case SizingEdge::Top:
+    case SizingEdge::Bottom:
         return Qt::SizeVerCursor;
-    case 5:
-    case 7:
+    case SizingEdge::TopRight:
+    case SizingEdge::BottomLeft:
         return Qt::SizeBDiagCursor;
     default:
-        return Qt::SizeFDiagCursor; // 4 and 8
+        return Qt::SizeFDiagCursor; // top-left and bottom-right
     }
 }
 
-QRect ResizedRect(const QRect &start, int edge, const QPoint &delta, const QSize &minimum)
+QRect ResizedRect(const QRect &start, SizingEdge edge, const QPoint &delta, const QSize &minimum)
 {
     int left = start.left(), top = start.top();
     int right = start.left() + start.width(), bottom = start.top() + start.height();

@@ -1,29 +1,43 @@
 #pragma once
 // The one entry point through which size grips and the list box's resize band
-// start an interactive resize. Edges use the classic sizing-edge numbering:
-// 1 left, 2 right, 3 top, 4 top-left, 5 top-right, 6 bottom, 7 bottom-left,
-// 8 bottom-right. The main window replaces the handler with its own sizing rules.
+// start an interactive resize. The main window replaces the handler with its
+// own sizing rules.
 #include <QRect>
 #include <Qt>
 #include <functional>
 
+// The eight sizing edges, numbered as skins store a size grip's Orientation.
+enum class SizingEdge {
+    None = 0,
+    Left = 1,
+    Right = 2,
+    Top = 3,
+    TopLeft = 4,
+    TopRight = 5,
+    Bottom = 6,
+    BottomLeft = 7,
+    BottomRight = 8
+};
+// The edge a stored number names, None outside 1..8.
+SizingEdge SizingEdgeFromNumber(int number);
+
 class QWidget;
 
-using TWindowResizeHandler = std::function<void(QWidget *window, int edge)>;
+using WindowResizeHandler = std::function<void(QWidget *window, SizingEdge edge)>;
 
 // Starts resizing `window` (a top-level window or a child widget) from `edge`
-// while the left button is held. Edges outside 1..8 are ignored.
-void StartWindowResize(QWidget *window, int edge);
+// while the left button is held. None is ignored.
+void StartWindowResize(QWidget *window, SizingEdge edge);
 // Replaces the handler; an empty handler restores the default.
-void SetWindowResizeHandler(TWindowResizeHandler handler);
+void SetWindowResizeHandler(WindowResizeHandler handler);
 
 // Default behaviour: a top-level window asks the window system to run its own
 // resize; when it cannot (or for a child widget) a resize loop under a mouse
 // grab moves the edge with the pointer until the button is released.
-void DefaultWindowResize(QWidget *window, int edge);
+void DefaultWindowResize(QWidget *window, SizingEdge edge);
 
-Qt::Edges EdgesForSizingCode(int edge);
-Qt::CursorShape CursorForSizingCode(int edge);
+Qt::Edges EdgesForSizingCode(SizingEdge edge);
+Qt::CursorShape CursorForSizingCode(SizingEdge edge);
 // The rectangle after dragging `edge` of `start` by `delta`; the moved edges stop
 // where the size would fall below `minimum`.
-QRect ResizedRect(const QRect &start, int edge, const QPoint &delta, const QSize &minimum);
+QRect ResizedRect(const QRect &start, SizingEdge edge, const QPoint &delta, const QSize &minimum);

@@ -1,6 +1,6 @@
 #include "controls/ZorviButton.h"
 
-#include "controls/RepeatTimer.h"
+#include "controls/ClickRepeatTimer.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,13 +18,13 @@ TZorviButton::TZorviButton(QWidget *parent) : TZorviControl(parent)
 
 TZorviButton::~TZorviButton() = default;
 
-void TZorviButton::SetBitmap(const TBitmap &bitmap)
+void TZorviButton::SetBitmap(const KeyedBitmap &bitmap)
 {
     m_bitmap.Assign(bitmap);
     update();
 }
 
-TBitmap &TZorviButton::EditBitmap()
+KeyedBitmap &TZorviButton::EditBitmap()
 {
     update();
     return m_bitmap;
@@ -126,7 +126,7 @@ void TZorviButton::mousePressEvent(QMouseEvent *event)
             // The press has clicked already; the release adds nothing.
             m_clickPending = false;
             if (!m_repeatTimer) {
-                m_repeatTimer = std::make_unique<TRepeatTimer>();
+                m_repeatTimer = std::make_unique<ClickRepeatTimer>();
                 m_repeatTimer->OnTimer = [this] { RepeatTick(); };
             }
             m_repeatTimer->Start(FirstRepeatMs);

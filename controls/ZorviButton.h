@@ -8,7 +8,7 @@
 #include <QRect>
 #include <memory>
 
-class TRepeatTimer;
+class ClickRepeatTimer;
 
 class TZorviButton : public TZorviControl {
     Q_OBJECT
@@ -18,10 +18,10 @@ public:
 
     QByteArray Command; // named command run on a click
 
-    const TBitmap &Bitmap() const { return m_bitmap; }
-    void SetBitmap(const TBitmap &bitmap);
+    const KeyedBitmap &Bitmap() const { return m_bitmap; }
+    void SetBitmap(const KeyedBitmap &bitmap);
     // For the skin loader: fill the owned bitmap in place (repaints).
-    TBitmap &EditBitmap();
+    KeyedBitmap &EditBitmap();
 
     int BitStates() const { return m_bitStates; }
     void SetBitStates(int states); // 1, 3 or 6; others ignored
@@ -32,7 +32,7 @@ public:
     bool Repeating = false;
     bool Down() const { return m_down; }
 
-    TNotifyEvent OnClick;
+    NotifyEvent OnClick;
     // Fires OnClick; the press of a repeating button and each repeat tick run it.
     virtual void Click();
 
@@ -40,7 +40,7 @@ public:
     QPoint CurrentCell() const;
     QRect CellRect() const;
 
-    TRepeatTimer *RepeatTimer() const { return m_repeatTimer.get(); }
+    ClickRepeatTimer *RepeatTimer() const { return m_repeatTimer.get(); }
 
 protected:
     void MouseEnter() override;
@@ -54,11 +54,11 @@ protected:
 private:
     void RepeatTick();
 
-    TBitmap m_bitmap;
+    KeyedBitmap m_bitmap;
     int m_bitStates = 1;
     int m_bitCurState = 0;
     bool m_checked = false;
     bool m_down = false;
     bool m_clickPending = false;
-    std::unique_ptr<TRepeatTimer> m_repeatTimer;
+    std::unique_ptr<ClickRepeatTimer> m_repeatTimer;
 };

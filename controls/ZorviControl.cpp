@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-TZorviControl::TZorviControl(QWidget *parent) : QWidget(parent), TZorviLayoutItem(this)
+TZorviControl::TZorviControl(QWidget *parent) : QWidget(parent), LayoutItem(this)
 {
     setAttribute(Qt::WA_NoSystemBackground);
     // Moves without a button arrive too (the seek bar shows the time under the pointer).
@@ -18,7 +18,7 @@ void TZorviControl::SetTransparent(bool value)
     update();
 }
 
-void TZorviControl::SetColor(TColor color)
+void TZorviControl::SetColor(ColorRef color)
 {
     if (color == m_color)
         return;

@@ -9,31 +9,31 @@
 
 class QMouseEvent;
 
-using TNotifyEvent = std::function<void(QObject *sender)>;
-using TMouseEvent = std::function<void(QObject *sender, QMouseEvent *event)>;
+using NotifyEvent = std::function<void(QObject *sender)>;
+using MouseEvent = std::function<void(QObject *sender, QMouseEvent *event)>;
 
 // The face colour the classic toolkit gives controls before a skin sets one.
-constexpr TColor clBtnFaceDefault = 0xF0F0F0;
+constexpr ColorRef clBtnFaceDefault = 0xF0F0F0;
 
-class TZorviControl : public QWidget, public TZorviLayoutItem {
+class TZorviControl : public QWidget, public LayoutItem {
     Q_OBJECT
 public:
     explicit TZorviControl(QWidget *parent = nullptr);
 
     bool MouseInside() const { return m_mouseInside; }
-    TNotifyEvent OnMouseEnter;
-    TNotifyEvent OnMouseLeave;
-    TMouseEvent OnMouseDown;
-    TMouseEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
+    NotifyEvent OnMouseEnter;
+    NotifyEvent OnMouseLeave;
+    MouseEvent OnMouseDown;
+    MouseEvent OnMouseMove;
+    MouseEvent OnMouseUp;
 
     // True when the control does not paint every pixel itself: the parent's
     // background then shows beneath it.
     bool Transparent() const { return !testAttribute(Qt::WA_OpaquePaintEvent); }
     void SetTransparent(bool value);
 
-    TColor Color() const { return m_color; }
-    void SetColor(TColor color);
+    ColorRef Color() const { return m_color; }
+    void SetColor(ColorRef color);
 
 protected:
     virtual void MouseEnter();
@@ -52,5 +52,5 @@ protected:
 
 private:
     bool m_mouseInside = false;
-    TColor m_color = clBtnFaceDefault;
+    ColorRef m_color = clBtnFaceDefault;
 };

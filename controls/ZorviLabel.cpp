@@ -19,7 +19,7 @@ void TZorviLabel::SetCaption(const QString &caption)
     update();
 }
 
-void TZorviLabel::SetAlignment(TLabelAlignment alignment)
+void TZorviLabel::SetAlignment(LabelAlignment alignment)
 {
     if (alignment == m_alignment)
         return;
@@ -35,7 +35,7 @@ void TZorviLabel::SetEndEllipsis(bool value)
     update();
 }
 
-void TZorviLabel::SetFontColor(TColor color)
+void TZorviLabel::SetFontColor(ColorRef color)
 {
     if (color == m_fontColor)
         return;
@@ -50,7 +50,7 @@ void TZorviLabel::SetFont2(const QFont &f)
     update();
 }
 
-void TZorviLabel::SetFont2Color(TColor color)
+void TZorviLabel::SetFont2Color(ColorRef color)
 {
     if (color == m_font2Color)
         return;
@@ -89,13 +89,13 @@ void TZorviLabel::paintEvent(QPaintEvent *)
     painter.setPen(ColorToQColor(m_font2Active ? m_font2Color : m_fontColor));
     int flags = Qt::AlignVCenter | Qt::TextSingleLine;
     switch (m_alignment) {
-    case TLabelAlignment::taLeftJustify:
+    case LabelAlignment::LeftJustify:
         flags |= Qt::AlignLeft;
         break;
-    case TLabelAlignment::taRightJustify:
+    case LabelAlignment::RightJustify:
         flags |= Qt::AlignRight;
         break;
-    case TLabelAlignment::taCenter:
+    case LabelAlignment::Center:
         flags |= Qt::AlignHCenter;
         break;
     }

@@ -6,7 +6,7 @@
 #include <QFont>
 #include <QString>
 
-enum class TLabelAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class LabelAlignment { LeftJustify, RightJustify, Center };
 
 class TZorviLabel : public TZorviControl {
     Q_OBJECT
@@ -15,20 +15,20 @@ public:
 
     QString Caption() const { return m_caption; }
     void SetCaption(const QString &caption); // repaints even when equal
-    TLabelAlignment Alignment() const { return m_alignment; }
-    void SetAlignment(TLabelAlignment alignment);
+    LabelAlignment Alignment() const { return m_alignment; }
+    void SetAlignment(LabelAlignment alignment);
     bool EndEllipsis() const { return m_endEllipsis; }
     void SetEndEllipsis(bool value);
 
     // Font is the widget's own font; each font carries its colour.
     QFont Font() const { return font(); }
     void SetFont(const QFont &f) { setFont(f); }
-    TColor FontColor() const { return m_fontColor; }
-    void SetFontColor(TColor color);
+    ColorRef FontColor() const { return m_fontColor; }
+    void SetFontColor(ColorRef color);
     QFont Font2() const { return m_font2; }
     void SetFont2(const QFont &f);
-    TColor Font2Color() const { return m_font2Color; }
-    void SetFont2Color(TColor color);
+    ColorRef Font2Color() const { return m_font2Color; }
+    void SetFont2Color(ColorRef color);
     bool Font2Active() const { return m_font2Active; }
     void SetFont2Active(bool value);
 
@@ -43,10 +43,10 @@ protected:
 
 private:
     QString m_caption;
-    TLabelAlignment m_alignment = TLabelAlignment::taCenter;
+    LabelAlignment m_alignment = LabelAlignment::Center;
     bool m_endEllipsis = true;
-    TColor m_fontColor = clBlack;
+    ColorRef m_fontColor = clBlack;
     QFont m_font2;
-    TColor m_font2Color = clBlack;
+    ColorRef m_font2Color = clBlack;
     bool m_font2Active = false;
 };

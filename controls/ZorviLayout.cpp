@@ -26,20 +26,20 @@ void AnchorAxis(bool nearEdge, bool farEdge, int rulePos, int ruleLen, int ruleP
 
 struct Docked {
     QWidget *widget;
-    TZorviLayoutItem *item;
+    LayoutItem *item;
     int order;
 };
 
-int DockKey(TAlign align, const QRect &g)
+int DockKey(::Align align, const QRect &g)
 {
     switch (align) {
-    case TAlign::alTop:
+    case Align::Top:
         return g.top();
-    case TAlign::alBottom:
+    case Align::Bottom:
         return -(g.top() + g.height());
-    case TAlign::alLeft:
+    case Align::Left:
         return g.left();
-    case TAlign::alRight:
+    case Align::Right:
         return -(g.left() + g.width());
     default:
         return 0;
@@ -48,7 +48,7 @@ int DockKey(TAlign align, const QRect &g)
 
 } // namespace
 
-void ApplyGeometry(TZorviLayoutItem *item, const QRect &r)
+void ApplyGeometry(LayoutItem *item, const QRect &r)
 {
     QWidget *w = item->m_self;
     if (w->geometry() == r)
@@ -59,45 +59,45 @@ void ApplyGeometry(TZorviLayoutItem *item, const QRect &r)
         item->SizeChangedWhileHidden();
 }
 
-void TZorviLayoutItem::SetAlign(TAlign align)
+void LayoutItem::SetAlign(::Align align)
 {
     if (align == m_align)
         return;
     m_align = align;
-    if (align != TAlign::alNone)
-        m_anchorCenter = 0;
+    if (align != Align::None)
+        m_anchorCenter = {};
     RecordRule();
     RealignParent();
 }
 
-void TZorviLayoutItem::SetAnchors(TAnchors anchors)
+void LayoutItem::SetAnchors(AnchorSet anchors)
 {
-    m_anchors = anchors & (akLeft | akTop | akRight | akBottom);
+    m_anchors = anchors & (AnchorKind::Left | AnchorKind::Top | AnchorKind::Right | AnchorKind::Bottom);
     RecordRule();
     RealignParent();
 }
 
-void TZorviLayoutItem::SetAnchorCenter(TAnchorCenter center)
+void LayoutItem::SetAnchorCenter(TAnchorCenter center)
 {
-    m_anchorCenter = center & (akcX | akcY);
+    m_anchorCenter = center & (AnchorCenterKind::X | AnchorCenterKind::Y);
     if (m_anchorCenter) {
-        m_align = TAlign::alNone;
-        if (m_anchorCenter & akcX)
-            m_anchors = (m_anchors | akLeft) & ~akRight;
-        if (m_anchorCenter & akcY)
-            m_anchors = (m_anchors | akTop) & ~akBottom;
+        m_align = Align::None;
+        if (m_anchorCenter & AnchorCenterKind::X)
+            m_anchors = (m_anchors | AnchorKind::Left) & ~AnchorSet(AnchorKind::Right);
+        if (m_anchorCenter & AnchorCenterKind::Y)
+            m_anchors = (m_anchors | AnchorKind::Top) & ~AnchorSet(AnchorKind::Bottom);
     }
     RecordRule();
     RealignParent();
 }
 
-void TZorviLayoutItem::SetBounds(int left, int top, int width, int height)
+void LayoutItem::SetBounds(int left, int top, int width, int height)
 {
     ApplyGeometry(this, QRect(left, top, std::max(0, width), std::max(0, height)));
     RecordRule();
 }
 
-void TZorviLayoutItem::RecordRule()
+void LayoutItem::RecordRule()
 {
     const QWidget *parent = m_self->parentWidget();
     if (!parent)
@@ -109,7 +109,7 @@ void TZorviLayoutItem::RecordRule()
     m_lastParent = m_ruleParent;
 }
 
-void TZorviLayoutItem::RealignParent()
+void LayoutItem::RealignParent()
 {
     if (QWidget *parent = m_self->parentWidget())
         ZorviRealign(parent);
@@ -125,11 +125,11 @@ void ZorviRealign(QWidget *container)
         auto *w = qobject_cast<QWidget *>(obj);
         if (!w || w->isWindow())
             continue;
-        auto *item = dynamic_cast<TZorviLayoutItem *>(w);
+        auto *item = dynamic_cast<LayoutItem *>(w);
         if (!item)
             continue;
         ++order;
-        if (item->m_align != TAlign::alNone) {
+        if (item->m_align != Align::None) {
             if (!w->isHidden())
                 docked.push_back({w, item, order});
             continue;
@@ -144,17 +144,17 @@ void ZorviRealign(QWidget *container)
             item->m_ruleParent = item->m_lastParent;
         }
         const QRect &r = item->m_ruleRect;
-        const TAnchors a = item->m_anchors;
+        const AnchorSet a = item->m_anchors;
         int x, y, width, height;
-        AnchorAxis(a & akLeft, a & akRight, r.x(), r.width(), item->m_ruleParent.width(), ps.width(), x,
-                   width);
-        AnchorAxis(a & akTop, a & akBottom, r.y(), r.height(), item->m_ruleParent.height(), ps.height(), y,
-                   height);
+        AnchorAxis(a & AnchorKind::Left, a & AnchorKind::Right, r.x(), r.width(), item->m_ruleParent.width(),
+                   ps.width(), x, width);
+        AnchorAxis(a & AnchorKind::Top, a & AnchorKind::Bottom, r.y(), r.height(),
+                   item->m_ruleParent.height(), ps.height(), y, height);
         // Centre anchoring comes first in effect: a centred axis is anchored to
         // its near edge only, so the edge anchors leave that axis alone.
-        if (item->m_anchorCenter & akcX)
+        if (item->m_anchorCenter & AnchorCenterKind::X)
             x = (ps.width() - width) / 2 + item->ACXOffset;
-        if (item->m_anchorCenter & akcY)
+        if (item->m_anchorCenter & AnchorCenterKind::Y)
             y = (ps.height() - height) / 2 + item->ACYOffset;
 
         const QRect g(x, y, width, height);
@@ -164,8 +164,7 @@ void ZorviRealign(QWidget *container)
     }
 
     QRect rest(0, 0, ps.width(), ps.height());
-    for (TAlign align :
-         {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
+    for (::Align align : {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client}) {
         std::vector<Docked> group;
         for (const Docked &d : docked)
             if (d.item->m_align == align)
@@ -179,19 +178,19 @@ void ZorviRealign(QWidget *container)
             const QRect g0 = d.widget->geometry();
             QRect g;
             switch (align) {
-            case TAlign::alTop:
+            case Align::Top:
                 g = QRect(rest.left(), rest.top(), rest.width(), g0.height());
                 rest.setTop(rest.top() + g0.height());
                 break;
-            case TAlign::alBottom:
+            case Align::Bottom:
                 g = QRect(rest.left(), rest.top() + rest.height() - g0.height(), rest.width(), g0.height());
                 rest.setHeight(rest.height() - g0.height());
                 break;
-            case TAlign::alLeft:
+            case Align::Left:
                 g = QRect(rest.left(), rest.top(), g0.width(), rest.height());
                 rest.setLeft(rest.left() + g0.width());
                 break;
-            case TAlign::alRight:
+            case Align::Right:
                 g = QRect(rest.left() + rest.width() - g0.width(), rest.top(), g0.width(), rest.height());
                 rest.setWidth(rest.width() - g0.width());
                 break;

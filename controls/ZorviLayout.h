@@ -2,31 +2,34 @@
 // Docking (Align), edge anchors (Anchors) and centre anchoring (AnchorCenter)
 // for the skinned controls. Qt has none of these, so every container runs the
 // one pass ZorviRealign() from its resize handling.
+#include <QFlags>
 #include <QRect>
 #include <QSize>
 
 class QWidget;
 
-enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum class Align { None, Top, Bottom, Left, Right, Client };
 
-enum TAnchorKind { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
-using TAnchors = int; // set of TAnchorKind
+enum class AnchorKind { Left = 1, Top = 2, Right = 4, Bottom = 8 };
+Q_DECLARE_FLAGS(AnchorSet, AnchorKind)
+Q_DECLARE_OPERATORS_FOR_FLAGS(AnchorSet)
 
-enum TAnchorCenterKind { akcX = 1, akcY = 2 };
-using TAnchorCenter = int; // set of TAnchorCenterKind
+enum class AnchorCenterKind { X = 1, Y = 2 };
+Q_DECLARE_FLAGS(TAnchorCenter, AnchorCenterKind)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TAnchorCenter)
 
 // The layout properties every skinned control and panel carries. A control keeps
 // its distances to the anchored edges of its parent: the distances are measured
 // when it is placed (SetBounds, SetAnchors) against the parent's size then.
-class TZorviLayoutItem {
+class LayoutItem {
 public:
-    explicit TZorviLayoutItem(QWidget *self) : m_self(self) {}
-    virtual ~TZorviLayoutItem() = default;
+    explicit LayoutItem(QWidget *self) : m_self(self) {}
+    virtual ~LayoutItem() = default;
 
-    TAlign Align() const { return m_align; }
-    void SetAlign(TAlign align);
-    TAnchors Anchors() const { return m_anchors; }
-    void SetAnchors(TAnchors anchors);
+    ::Align Align() const { return m_align; }
+    void SetAlign(::Align align);
+    AnchorSet Anchors() const { return m_anchors; }
+    void SetAnchors(AnchorSet anchors);
 
     // Centre anchoring: setting a non-empty set drops Align and anchors the
     // centred axes to the near edge only.
@@ -47,14 +50,14 @@ protected:
 
 private:
     friend void ZorviRealign(QWidget *container);
-    friend void ApplyGeometry(TZorviLayoutItem *item, const QRect &r);
+    friend void ApplyGeometry(LayoutItem *item, const QRect &r);
     void RecordRule();
     void RealignParent();
 
     QWidget *m_self;
-    TAlign m_align = TAlign::alNone;
-    TAnchors m_anchors = akLeft | akTop;
-    TAnchorCenter m_anchorCenter = 0;
+    ::Align m_align = Align::None;
+    AnchorSet m_anchors = AnchorKind::Left | AnchorKind::Top;
+    TAnchorCenter m_anchorCenter;
 
     // Anchor rule: the bounds and the parent size they were measured against.
     bool m_hasRule = false;

@@ -1,8 +1,8 @@
 #include "controls/ZorviListBox.h"
 
-#include "playlist/SelectList.h"
 #include "controls/WindowResize.h"
 #include "controls/ZorviTrackbar.h"
+#include "playlist/SelectList.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -28,7 +28,7 @@ TZorviListBox::TZorviListBox(QWidget *parent) : TZorviPanel(parent)
     m_scrollBar->SetScrollbar(true);
     m_scrollBar->SetVertical(true);
     m_scrollBar->SetBounds(89, 3, 8, 94);
-    m_scrollBar->SetAnchors(akTop | akRight | akBottom);
+    m_scrollBar->SetAnchors(AnchorKind::Top | AnchorKind::Right | AnchorKind::Bottom);
     m_scrollBar->OnTrack = [this](TZorviTrackbar *, int &newPos, bool &update) { OnScroll(newPos, update); };
     SetList(nullptr);
     Layout();
@@ -74,7 +74,7 @@ TMultiPartBitmap &TZorviListBox::EditSelBitmap()
     return m_selBitmap;
 }
 
-void TZorviListBox::SetMargins(const TMargins &margins)
+void TZorviListBox::SetMargins(const ListMargins &margins)
 {
     m_margins.Left = std::max(0, margins.Left);
     m_margins.Top = std::max(0, margins.Top);
@@ -102,7 +102,7 @@ void TZorviListBox::SetSeparatorHeight(int height)
         m_separatorHeight = height;
 }
 
-void TZorviListBox::SetSeparatorColor(TColor color)
+void TZorviListBox::SetSeparatorColor(ColorRef color)
 {
     if (color == m_separatorColor)
         return;
@@ -110,7 +110,7 @@ void TZorviListBox::SetSeparatorColor(TColor color)
     InvalidateItems();
 }
 
-void TZorviListBox::SetFontColor(TColor color)
+void TZorviListBox::SetFontColor(ColorRef color)
 {
     if (color == m_fontColor)
         return;
@@ -250,19 +250,19 @@ void TZorviListBox::paintEvent(QPaintEvent *event)
     }
 }
 
-int TZorviListBox::BandEdge(const QPoint &pos) const
+SizingEdge TZorviListBox::BandEdge(const QPoint &pos) const
 {
     switch (Align()) {
-    case TAlign::alTop:
-        return pos.y() + BandWidth >= height() ? 6 : 0;
-    case TAlign::alBottom:
-        return pos.y() < BandWidth ? 3 : 0;
-    case TAlign::alLeft:
-        return pos.x() + BandWidth >= width() ? 2 : 0;
-    case TAlign::alRight:
-        return pos.x() < BandWidth ? 1 : 0;
+    case Align::Top:
+        return pos.y() + BandWidth >= height() ? SizingEdge::Bottom : SizingEdge::None;
+    case Align::Bottom:
+        return pos.y() < BandWidth ? SizingEdge::Top : SizingEdge::None;
+    case Align::Left:
+        return pos.x() + BandWidth >= width() ? SizingEdge::Right : SizingEdge::None;
+    case Align::Right:
+        return pos.x() < BandWidth ? SizingEdge::Left : SizingEdge::None;
     default:
-        return 0;
+        return SizingEdge::None;
     }
 }
 
@@ -277,7 +277,7 @@ void TZorviListBox::mousePressEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
-        if (const int edge = BandEdge(pos)) {
+        if (const SizingEdge edge = BandEdge(pos); edge != SizingEdge::None) {
             // The band works as a sizing border of the list box itself.
             StartWindowResize(this, edge);
             return;
@@ -322,7 +322,7 @@ void TZorviListBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
-        if (const int edge = BandEdge(pos)) {
+        if (const SizingEdge edge = BandEdge(pos); edge != SizingEdge::None) {
             StartWindowResize(this, edge);
             return;
         }
@@ -338,7 +338,7 @@ void TZorviListBox::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
     if (event->buttons() == Qt::NoButton) {
-        if (const int edge = BandEdge(pos))
+        if (const SizingEdge edge = BandEdge(pos); edge != SizingEdge::None)
             setCursor(CursorForSizingCode(edge));
         else
             unsetCursor();

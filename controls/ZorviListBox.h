@@ -3,6 +3,7 @@
 // separators, a selection bitmap, a scroll-bar trackbar, click / shift / ctrl /
 // right-press selection, drag reordering, wheel scrolling and a resize band on
 // its inner edge.
+#include "controls/WindowResize.h"
 #include "controls/ZorviPanel.h"
 #include "graphics/MultiPartBitmap.h"
 
@@ -12,7 +13,7 @@
 class TSelectList;
 class TZorviTrackbar;
 
-struct TMargins {
+struct ListMargins {
     int Left = 4, Top = 4, Right = 4, Bottom = 4;
 };
 
@@ -31,8 +32,8 @@ public:
     TMultiPartBitmap &EditSelBitmap();
 
     QRect ItemArea() const { return m_itemArea; }
-    TMargins Margins() const { return m_margins; }
-    void SetMargins(const TMargins &margins);
+    ListMargins Margins() const { return m_margins; }
+    void SetMargins(const ListMargins &margins);
     int PageCount() const { return m_pageCount; }
     int TopIndex() const { return m_topIndex; }
     int AnchorIndex() const { return m_anchorIndex; }
@@ -43,19 +44,19 @@ public:
     void SetItemHeight(int height); // >= 1
     int SeparatorHeight() const { return m_separatorHeight; }
     void SetSeparatorHeight(int height); // >= 0; takes effect at the next layout
-    TColor SeparatorColor() const { return m_separatorColor; }
-    void SetSeparatorColor(TColor color);
+    ColorRef SeparatorColor() const { return m_separatorColor; }
+    void SetSeparatorColor(ColorRef color);
     // The list box font is the widget's font; its colour is the pen items are drawn with.
-    TColor FontColor() const { return m_fontColor; }
-    void SetFontColor(TColor color);
+    ColorRef FontColor() const { return m_fontColor; }
+    void SetFontColor(ColorRef color);
 
     void SetTop(int index);
     void CenterItem(int index);
     // Item index at a client y coordinate, or -1.
     int ItemAt(int y) const;
 
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
+    NotifyEvent OnClick;
+    NotifyEvent OnDblClick;
 
 protected:
     void Resized() override;
@@ -73,25 +74,25 @@ private:
     void OnScroll(int &newPos, bool &update);
     void InvalidateItems();
     void ResetPress();
-    // Sizing edge (1..8) under a point of the resize band, or 0.
-    int BandEdge(const QPoint &pos) const;
+    // Sizing edge under a point of the resize band, or None.
+    SizingEdge BandEdge(const QPoint &pos) const;
     void DrawSelection(QPainter &painter, const QRect &row);
 
     TSelectList *m_list = nullptr;
     std::unique_ptr<TSelectList> m_ownList;
     TMultiPartBitmap m_selBitmap;
-    TBitmap m_selCache; // the selection bitmap at the row size (keyed when transparent)
+    KeyedBitmap m_selCache; // the selection bitmap at the row size (keyed when transparent)
     bool m_selCacheValid = false;
     TZorviTrackbar *m_scrollBar = nullptr;
-    TMargins m_margins;
+    ListMargins m_margins;
     QRect m_itemArea;
     int m_pageCount = 1;
     int m_topIndex = 0;
     int m_anchorIndex = -1;
     int m_itemHeight = 32;
     int m_separatorHeight = 0;
-    TColor m_separatorColor = clBlack;
-    TColor m_fontColor = clBlack;
+    ColorRef m_separatorColor = clBlack;
+    ColorRef m_fontColor = clBlack;
     bool m_clickedWasSelected = false;
     bool m_pressedInItems = false;
     bool m_movedByDrag = false;

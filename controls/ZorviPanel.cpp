@@ -3,7 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-TZorviPanel::TZorviPanel(QWidget *parent) : QWidget(parent), TZorviLayoutItem(this)
+TZorviPanel::TZorviPanel(QWidget *parent) : QWidget(parent), LayoutItem(this)
 {
     // The paint covers every pixel: no erasing, no flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -25,7 +25,7 @@ TMultiPartBitmap &TZorviPanel::EditBitmap()
     return m_bitmap;
 }
 
-void TZorviPanel::SetColor(TColor color)
+void TZorviPanel::SetColor(ColorRef color)
 {
     if (color == m_color)
         return;

@@ -7,7 +7,7 @@
 
 #include <QImage>
 
-class TZorviPanel : public QWidget, public TZorviLayoutItem {
+class TZorviPanel : public QWidget, public LayoutItem {
     Q_OBJECT
 public:
     explicit TZorviPanel(QWidget *parent = nullptr);
@@ -18,16 +18,16 @@ public:
     // For the skin loader: fill the owned bitmap in place (invalidates the cache).
     TMultiPartBitmap &EditBitmap();
 
-    TColor Color() const { return m_color; }
-    void SetColor(TColor color);
+    ColorRef Color() const { return m_color; }
+    void SetColor(ColorRef color);
 
     bool CacheValid() const { return m_cacheValid; }
     const QImage &BackgroundCache() const { return m_cache; }
 
-    TMouseEvent OnMouseDown;
-    TMouseEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
-    TNotifyEvent OnResize;
+    MouseEvent OnMouseDown;
+    MouseEvent OnMouseMove;
+    MouseEvent OnMouseUp;
+    NotifyEvent OnResize;
 
 protected:
     // Fills `clip` with the background: a copy from the cache, or the colour.
@@ -48,5 +48,5 @@ private:
     TMultiPartBitmap m_bitmap;
     QImage m_cache;
     bool m_cacheValid = false;
-    TColor m_color = clBtnFaceDefault;
+    ColorRef m_color = clBtnFaceDefault;
 };

@@ -13,19 +13,20 @@ TZorviSizeGrip::TZorviSizeGrip(QWidget *parent) : TZorviControl(parent)
 
 void TZorviSizeGrip::SetOrientation(int orientation)
 {
-    if (orientation < 1 || orientation > 8 || orientation == m_orientation)
+    const SizingEdge edge = SizingEdgeFromNumber(orientation);
+    if (edge == SizingEdge::None || edge == m_orientation)
         return;
-    m_orientation = orientation;
-    setCursor(CursorForSizingCode(orientation));
+    m_orientation = edge;
+    setCursor(CursorForSizingCode(edge));
 }
 
-void TZorviSizeGrip::SetBitmap(const TBitmap &bitmap)
+void TZorviSizeGrip::SetBitmap(const KeyedBitmap &bitmap)
 {
     m_bitmap.Assign(bitmap);
     update();
 }
 
-TBitmap &TZorviSizeGrip::EditBitmap()
+KeyedBitmap &TZorviSizeGrip::EditBitmap()
 {
     update();
     return m_bitmap;

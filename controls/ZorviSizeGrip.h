@@ -1,5 +1,6 @@
 #pragma once
 // A grip that starts resizing the top-level window from one edge or corner.
+#include "controls/WindowResize.h"
 #include "controls/ZorviControl.h"
 #include "graphics/Bitmap.h"
 
@@ -8,13 +9,13 @@ class TZorviSizeGrip : public TZorviControl {
 public:
     explicit TZorviSizeGrip(QWidget *parent = nullptr);
 
-    // Edge or corner in the sizing-edge numbering of controls/WindowResize.h.
-    int Orientation() const { return m_orientation; }
-    void SetOrientation(int orientation); // 1..8; others ignored
+    // The edge or corner; a skin gives it by its number 1..8, others are ignored.
+    SizingEdge Orientation() const { return m_orientation; }
+    void SetOrientation(int orientation);
 
-    const TBitmap &Bitmap() const { return m_bitmap; }
-    void SetBitmap(const TBitmap &bitmap);
-    TBitmap &EditBitmap();
+    const KeyedBitmap &Bitmap() const { return m_bitmap; }
+    void SetBitmap(const KeyedBitmap &bitmap);
+    KeyedBitmap &EditBitmap();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -22,6 +23,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    int m_orientation = 8;
-    TBitmap m_bitmap;
+    SizingEdge m_orientation = SizingEdge::BottomRight;
+    KeyedBitmap m_bitmap;
 };

@@ -38,7 +38,7 @@ TMultiPartBitmap &TZorviTrackbar::EditBitmapF()
     return m_bitmapF;
 }
 
-void TZorviTrackbar::SetThumb(const TBitmap *thumb)
+void TZorviTrackbar::SetThumb(const KeyedBitmap *thumb)
 {
     if (thumb) {
         m_thumb.Assign(*thumb);
@@ -50,7 +50,7 @@ void TZorviTrackbar::SetThumb(const TBitmap *thumb)
     update();
 }
 
-TBitmap &TZorviTrackbar::EditThumb()
+KeyedBitmap &TZorviTrackbar::EditThumb()
 {
     m_thumbPixel = -1;
     update();
@@ -172,7 +172,7 @@ int TZorviTrackbar::ThumbRow() const
 
 void TZorviTrackbar::SetCacheKeys()
 {
-    for (TBitmap *cache : {&m_cacheB, &m_cacheF}) {
+    for (KeyedBitmap *cache : {&m_cacheB, &m_cacheF}) {
         const TMultiPartBitmap &source = cache == &m_cacheB ? m_bitmapB : m_bitmapF;
         cache->TransparentFixed = true;
         cache->TransparentColor = source.KeyColor();
@@ -188,7 +188,7 @@ void TZorviTrackbar::RenderCaches()
         return;
     }
     const QRect area(QPoint(0, 0), size());
-    auto render = [&area](TMultiPartBitmap &source, TBitmap &cache) {
+    auto render = [&area](TMultiPartBitmap &source, KeyedBitmap &cache) {
         QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
@@ -226,7 +226,7 @@ void TZorviTrackbar::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), ColorToQColor(Color()));
 
     const int w = width(), h = height();
-    auto copy = [&painter](const TBitmap &cache, const QRect &r) {
+    auto copy = [&painter](const KeyedBitmap &cache, const QRect &r) {
         if (!r.isEmpty() && !cache.Empty())
             cache.Draw(painter, r, r);
     };

@@ -24,10 +24,10 @@ public:
     TMultiPartBitmap &EditBitmapB();
     TMultiPartBitmap &EditBitmapF();
 
-    const TBitmap &Thumb() const { return m_thumb; }
+    const KeyedBitmap &Thumb() const { return m_thumb; }
     // Null clears the thumb and its drawn size.
-    void SetThumb(const TBitmap *thumb);
-    TBitmap &EditThumb();
+    void SetThumb(const KeyedBitmap *thumb);
+    KeyedBitmap &EditThumb();
     int ThumbW = 0; // drawn size of the thumb; stored only
     int ThumbH = 0;
     int ThumbStates() const { return m_thumbStates; }
@@ -77,9 +77,9 @@ private:
     void SetCacheKeys();
 
     TMultiPartBitmap m_bitmapB, m_bitmapF;
-    TBitmap m_cacheB, m_cacheF; // the track images at the control's size
+    KeyedBitmap m_cacheB, m_cacheF; // the track images at the control's size
     bool m_cacheValid = false;
-    TBitmap m_thumb;
+    KeyedBitmap m_thumb;
     int m_thumbStates = 1;
     int m_min = 0, m_max = 0, m_position = 0;
     int m_thumbPixel = -1;

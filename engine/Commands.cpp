@@ -1,10 +1,10 @@
 // Named commands ("seek +10", "volume 50 1", "fullscreen" ...) and the
 // playback controls behind them.
-#include "engine/Core.h"
+#include "engine/EngineCore.h"
 
 #include "common/NumberFormat.h"
 #include "common/TextHelpers.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
 #include <cmath>
@@ -12,22 +12,22 @@
 namespace {
 // name [value [flag]]: a missing or non-numeric value counts as 0 and as no
 // value; the change is absolute when the flag is an integer above 0.
-struct TCommandArgs {
+struct CommandArgs {
     float Value = 0;
     bool HasValue = false;
     bool Absolute = false;
 };
 } // namespace
 
-struct TCommandTable {
-    using Action = void (*)(TEngineCore &core, const TCommandArgs &args);
+struct CommandTable {
+    using Action = void (*)(EngineCore &core, const CommandArgs &args);
     struct Row {
         const char *Name;
         Action Run;
     };
 
-    static void Prop(TMPProperty &p, const TCommandArgs &a) { p.SetValue(a.Absolute, a.Value); }
-    static void Track(TMPProperty &p, const TCommandArgs &a)
+    static void Prop(TMPProperty &p, const CommandArgs &a) { p.SetValue(a.Absolute, a.Value); }
+    static void Track(TMPProperty &p, const CommandArgs &a)
     {
         if (a.HasValue)
             p.SetValue(true, a.Value);
@@ -36,52 +36,52 @@ struct TCommandTable {
     }
 
     static constexpr Row Rows[] = {
-        {"volume", [](TEngineCore &c, const TCommandArgs &a) { Prop(c.VolumeProp, a); }},
-        {"seek", [](TEngineCore &c, const TCommandArgs &a) { Prop(c.PositionProp, a); }},
-        {"popup", [](TEngineCore &c, const TCommandArgs &) { c.m_host.ShowPopupMenu(); }},
-        {"play", [](TEngineCore &c, const TCommandArgs &) { c.SetPause(false); }},
-        {"pause", [](TEngineCore &c, const TCommandArgs &) { c.SetPause(!c.Paused); }},
+        {"volume", [](EngineCore &c, const CommandArgs &a) { Prop(c.VolumeProp, a); }},
+        {"seek", [](EngineCore &c, const CommandArgs &a) { Prop(c.PositionProp, a); }},
+        {"popup", [](EngineCore &c, const CommandArgs &) { c.m_host.ShowPopupMenu(); }},
+        {"play", [](EngineCore &c, const CommandArgs &) { c.SetPause(false); }},
+        {"pause", [](EngineCore &c, const CommandArgs &) { c.SetPause(!c.Paused); }},
         {"fullscreen",
-         [](TEngineCore &c, const TCommandArgs &) { c.m_host.SetFullscreen(!c.m_host.IsFullscreen()); }},
-        {"mute", [](TEngineCore &c, const TCommandArgs &) { c.ToggleMute(); }},
-        {"stop", [](TEngineCore &c, const TCommandArgs &) { c.StopPlayback(); }},
-        {"next", [](TEngineCore &c, const TCommandArgs &) { c.PlayNext(); }},
-        {"prev", [](TEngineCore &c, const TCommandArgs &) { c.PlayPrevious(); }},
-        {"toggle_controls", [](TEngineCore &c, const TCommandArgs &) { c.m_host.ToggleControls(); }},
-        {"ontop", [](TEngineCore &c, const TCommandArgs &) { c.m_host.SetOnTop(!c.m_host.IsOnTop()); }},
-        {"minimize", [](TEngineCore &c, const TCommandArgs &) { c.m_host.Minimize(); }},
-        {"mainquit", [](TEngineCore &c, const TCommandArgs &) { c.m_host.Quit(); }},
-        {"switch_audio", [](TEngineCore &c, const TCommandArgs &a) { Track(c.AudioTrackProp, a); }},
-        {"sub_select", [](TEngineCore &c, const TCommandArgs &a) { Track(c.SubtitleTrackProp, a); }},
-        {"sub_scale", [](TEngineCore &c, const TCommandArgs &a) { Prop(c.SubtitleScaleProp, a); }},
-        {"sub_delay", [](TEngineCore &c, const TCommandArgs &a) { Prop(c.SubtitleDelayProp, a); }},
-        {"switch_ratio", [](TEngineCore &c, const TCommandArgs &) { c.SetAspect(c.AspectIndex + 1); }},
-        {"frame_step", [](TEngineCore &c, const TCommandArgs &) { c.FrameStep(); }},
-        {"frame_drop", [](TEngineCore &c, const TCommandArgs &a) { c.SetFrameDrop(a.Value > 0); }},
+         [](EngineCore &c, const CommandArgs &) { c.m_host.SetFullscreen(!c.m_host.IsFullscreen()); }},
+        {"mute", [](EngineCore &c, const CommandArgs &) { c.ToggleMute(); }},
+        {"stop", [](EngineCore &c, const CommandArgs &) { c.StopPlayback(); }},
+        {"next", [](EngineCore &c, const CommandArgs &) { c.PlayNext(); }},
+        {"prev", [](EngineCore &c, const CommandArgs &) { c.PlayPrevious(); }},
+        {"toggle_controls", [](EngineCore &c, const CommandArgs &) { c.m_host.ToggleControls(); }},
+        {"ontop", [](EngineCore &c, const CommandArgs &) { c.m_host.SetOnTop(!c.m_host.IsOnTop()); }},
+        {"minimize", [](EngineCore &c, const CommandArgs &) { c.m_host.Minimize(); }},
+        {"mainquit", [](EngineCore &c, const CommandArgs &) { c.m_host.Quit(); }},
+        {"switch_audio", [](EngineCore &c, const CommandArgs &a) { Track(c.AudioTrackProp, a); }},
+        {"sub_select", [](EngineCore &c, const CommandArgs &a) { Track(c.SubtitleTrackProp, a); }},
+        {"sub_scale", [](EngineCore &c, const CommandArgs &a) { Prop(c.SubtitleScaleProp, a); }},
+        {"sub_delay", [](EngineCore &c, const CommandArgs &a) { Prop(c.SubtitleDelayProp, a); }},
+        {"switch_ratio", [](EngineCore &c, const CommandArgs &) { c.SetAspect(c.AspectIndex + 1); }},
+        {"frame_step", [](EngineCore &c, const CommandArgs &) { c.FrameStep(); }},
+        {"frame_drop", [](EngineCore &c, const CommandArgs &a) { c.SetFrameDrop(a.Value > 0); }},
         {"winsize",
-         [](TEngineCore &c, const TCommandArgs &a) {
+         [](EngineCore &c, const CommandArgs &a) {
              // nearbyint rounds ties to even in the default rounding mode.
              c.m_host.SetSizeMode(int(std::nearbyint(a.Value)), a.Absolute);
          }},
-        {"wincenter", [](TEngineCore &c, const TCommandArgs &) { c.m_host.SetCenter(true, true); }},
+        {"wincenter", [](EngineCore &c, const CommandArgs &) { c.m_host.SetCenter(true, true); }},
         {"playlist",
-         [](TEngineCore &c, const TCommandArgs &) { c.m_host.ShowPlaylist(!c.m_host.IsPlaylistVisible()); }},
-        {"options", [](TEngineCore &c, const TCommandArgs &) { c.m_host.ShowOptions(); }},
-        {"showlog", [](TEngineCore &c, const TCommandArgs &) { c.m_host.ShowLog(); }},
+         [](EngineCore &c, const CommandArgs &) { c.m_host.ShowPlaylist(!c.m_host.IsPlaylistVisible()); }},
+        {"options", [](EngineCore &c, const CommandArgs &) { c.m_host.ShowOptions(); }},
+        {"showlog", [](EngineCore &c, const CommandArgs &) { c.m_host.ShowLog(); }},
         {"savelocal",
-         [](TEngineCore &c, const TCommandArgs &) { c.m_host.SaveLanguage(QStringLiteral("current.lng")); }},
+         [](EngineCore &c, const CommandArgs &) { c.m_host.SaveLanguage(QStringLiteral("current.lng")); }},
         {"verbose",
-         [](TEngineCore &c, const TCommandArgs &) {
+         [](EngineCore &c, const CommandArgs &) {
              bool &verbose = c.m_settings.Options.Verbose;
              verbose = !verbose;
              c.SendCommand(verbose ? QByteArray("osd 2")
                                    : "osd " + QByteArray::number(c.m_settings.Options.OSDLevel));
          }},
-        {"devtest", [](TEngineCore &c, const TCommandArgs &) { c.m_host.SetTranslatorMode(true); }},
+        {"devtest", [](EngineCore &c, const CommandArgs &) { c.m_host.SetTranslatorMode(true); }},
     };
 };
 
-void TEngineCore::ExecuteCommand(const QString &text)
+void EngineCore::ExecuteCommand(const QString &text)
 {
     if (text.isEmpty())
         return;
@@ -95,7 +95,7 @@ void TEngineCore::ExecuteCommand(const QString &text)
     }
     const qsizetype first = text.indexOf(u' ');
     const QString name = first < 0 ? text : text.left(first);
-    TCommandArgs args;
+    CommandArgs args;
     if (first >= 0) {
         const qsizetype second = text.indexOf(u' ', first + 1);
         const QString value = second < 0 ? text.mid(first + 1) : text.mid(first + 1, second - first - 1);
@@ -108,7 +108,7 @@ void TEngineCore::ExecuteCommand(const QString &text)
             args.Absolute = flag && *flag > 0;
         }
     }
-    for (const TCommandTable::Row &row : TCommandTable::Rows) {
+    for (const CommandTable::Row &row : CommandTable::Rows) {
         if (name == QLatin1StringView(row.Name)) {
             row.Run(*this, args);
             return;
@@ -120,7 +120,7 @@ void TEngineCore::ExecuteCommand(const QString &text)
 
 // ------------------------------------------------------- playback controls
 
-void TEngineCore::SetPause(bool paused)
+void EngineCore::SetPause(bool paused)
 {
     if (!IsRunning()) {
         if (MediaURL.isEmpty())
@@ -152,7 +152,7 @@ void TEngineCore::SetPause(bool paused)
     }
 }
 
-void TEngineCore::ToggleMute()
+void EngineCore::ToggleMute()
 {
     bool &mute = m_settings.LastSession.Mute;
     mute = !mute;
@@ -169,7 +169,7 @@ void TEngineCore::ToggleMute()
     }
 }
 
-void TEngineCore::FrameStep()
+void EngineCore::FrameStep()
 {
     if (!IsRunning())
         return;
@@ -179,26 +179,26 @@ void TEngineCore::FrameStep()
         SetPause(true);
 }
 
-void TEngineCore::SetAspect(int index)
+void EngineCore::SetAspect(int index)
 {
     AspectIndex = index >= 0 && index < 4 ? index : 0;
-    m_host.TickMenuValue(TTrackMenu::Aspect, AspectIndex);
+    m_host.TickMenuValue(TrackMenu::Aspect, AspectIndex);
     static const float ratios[] = {0.f, 4.f / 3.f, 16.f / 9.f, 2.35f};
     const float ratio = ratios[AspectIndex];
     PostCommand("switch_ratio " + FormatG(ratio).toLatin1());
 }
 
-void TEngineCore::SetPostProc(bool on)
+void EngineCore::SetPostProc(bool on)
 {
     m_settings.LastSession.PostProc = on;
-    m_host.SetMenuToggle(TMenuToggle::PostProc, on);
+    m_host.SetMenuToggle(MenuToggle::PostProc, on);
     Restart();
 }
 
-void TEngineCore::SetFrameDrop(bool on)
+void EngineCore::SetFrameDrop(bool on)
 {
     m_settings.LastSession.FrameDrop = on;
-    m_host.SetMenuToggle(TMenuToggle::FrameDrop, on);
+    m_host.SetMenuToggle(MenuToggle::FrameDrop, on);
     PostCommand(on ? "frame_drop 1" : "frame_drop 0");
 }
 
@@ -216,7 +216,7 @@ QByteArray QuoteForSlave(const QByteArray &path)
 }
 } // namespace
 
-bool TEngineCore::LoadSubtitle(const QString &path)
+bool EngineCore::LoadSubtitle(const QString &path)
 {
     if (path.contains(u'\n') || path.contains(u'\r')) {
         m_host.AddLine(QStringLiteral("Subtitle file refused (line break in its name): ") +
@@ -238,7 +238,7 @@ bool TEngineCore::LoadSubtitle(const QString &path)
     return true;
 }
 
-void TEngineCore::StopPlayback()
+void EngineCore::StopPlayback()
 {
     if (!IsRunning())
         PositionProp.SetValue(true, 0);

@@ -3,16 +3,17 @@
 // through this interface, so the link never includes a window header and tests
 // can record the calls instead of showing anything.
 #include "engine/PlaybackStatus.h"
+#include "playlist/PlItem.h"
 
 #include <QString>
 #include <cstdint>
 
 // Menus the engine link fills or ticks; the window owns the items.
-enum class TTrackMenu { Audio, Subtitle, Aspect };
+enum class TrackMenu { Audio, Subtitle, Aspect };
 // Checkable menu items the playback controls tick.
-enum class TMenuToggle { PostProc, FrameDrop };
+enum class MenuToggle { PostProc, FrameDrop };
 // Answer to the question about an engine left running by an earlier session.
-enum class TKillAnswer { Yes, No, Cancel };
+enum class KillAnswer { Yes, No, Cancel };
 
 class IEngineHost {
 public:
@@ -22,7 +23,7 @@ public:
     virtual void SetPlayingButtons(bool playing) = 0;
     // Before a launch: refresh the duration and empty the track menus when
     // firstOpen; show the playlist box for a DVD drive; show the display name.
-    virtual void PrepareMediaDisplay(bool firstOpen, int openMode, const QString &displayName) = 0;
+    virtual void PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QString &displayName) = 0;
     virtual void MediaOpened() = 0;
     virtual void UpdateStatusDisplay(PlaybackStatus status) = 0;
     virtual void UpdateMuteDisplay(bool mute) = 0;
@@ -41,11 +42,11 @@ public:
     virtual std::uint32_t VideoColorKey() = 0;
 
     // Track and option menus.
-    virtual int TrackItemCount(TTrackMenu menu) = 0;
-    virtual void AddTrackItem(TTrackMenu menu, int position, int id) = 0;
-    virtual void NameTrackItem(TTrackMenu menu, int position, const QString &text) = 0;
-    virtual void TickMenuValue(TTrackMenu menu, int value) = 0;
-    virtual void SetMenuToggle(TMenuToggle item, bool checked) = 0;
+    virtual int TrackItemCount(TrackMenu menu) = 0;
+    virtual void AddTrackItem(TrackMenu menu, int position, int id) = 0;
+    virtual void NameTrackItem(TrackMenu menu, int position, const QString &text) = 0;
+    virtual void TickMenuValue(TrackMenu menu, int value) = 0;
+    virtual void SetMenuToggle(MenuToggle item, bool checked) = 0;
 
     // Log window.
     virtual void ClearLog() = 0;
@@ -76,5 +77,5 @@ public:
     virtual void SetTranslatorMode(bool on) = 0;
 
     // Yes / No / Cancel question (title, text).
-    virtual TKillAnswer AskKillPreviousEngine(const QString &title, const QString &text) = 0;
+    virtual KillAnswer AskKillPreviousEngine(const QString &title, const QString &text) = 0;
 };

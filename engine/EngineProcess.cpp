@@ -11,7 +11,7 @@
 
 #include <cerrno>
 
-TEngineProcess::TEngineProcess(quint64 run, QObject *receiver)
+EngineProcess::EngineProcess(quint64 run, QObject *receiver)
     : m_run(run), m_receiver(receiver), m_process(new QProcess(this)), m_readTimer(new QTimer(this))
 {
     // Standard output and error go to a pipe of our own (set up in Start), so
@@ -21,10 +21,10 @@ TEngineProcess::TEngineProcess(quint64 run, QObject *receiver)
             [this](int code, QProcess::ExitStatus status) { Finished(code, int(status)); });
     m_readTimer->setSingleShot(true);
     m_readTimer->setInterval(StatusReadMs);
-    connect(m_readTimer, &QTimer::timeout, this, &TEngineProcess::OnReadTimer);
+    connect(m_readTimer, &QTimer::timeout, this, &EngineProcess::OnReadTimer);
 }
 
-TEngineProcess::~TEngineProcess()
+EngineProcess::~EngineProcess()
 {
     m_process->disconnect(this);
     if (m_process->state() != QProcess::NotRunning) {
@@ -34,7 +34,7 @@ TEngineProcess::~TEngineProcess()
     CloseOutput();
 }
 
-void TEngineProcess::CloseOutput()
+void EngineProcess::CloseOutput()
 {
     m_readTimer->stop();
     delete m_notifier;
@@ -62,8 +62,8 @@ int StartProblem(const QString &program)
 }
 } // namespace
 
-bool TEngineProcess::Start(const QString &program, const QStringList &arguments, const QString &workingDir,
-                           int &errorCode)
+bool EngineProcess::Start(const QString &program, const QStringList &arguments, const QString &workingDir,
+                          int &errorCode)
 {
     errorCode = StartProblem(program);
     if (errorCode != 0)
@@ -83,11 +83,11 @@ bool TEngineProcess::Start(const QString &program, const QStringList &arguments,
         return false;
     }
     m_notifier = new QSocketNotifier(m_pipe.ReadFd(), QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &TEngineProcess::OnReadable);
+    connect(m_notifier, &QSocketNotifier::activated, this, &EngineProcess::OnReadable);
     return true;
 }
 
-void TEngineProcess::Write(const QByteArray &bytes)
+void EngineProcess::Write(const QByteArray &bytes)
 {
     if (m_ended || m_process->state() != QProcess::Running)
         return;
@@ -101,7 +101,7 @@ void TEngineProcess::Write(const QByteArray &bytes)
     }
 }
 
-bool TEngineProcess::WaitForEnd(int ms)
+bool EngineProcess::WaitForEnd(int ms)
 {
     if (m_ended)
         return true;
@@ -109,18 +109,18 @@ bool TEngineProcess::WaitForEnd(int ms)
     return m_ended;
 }
 
-void TEngineProcess::Kill()
+void EngineProcess::Kill()
 {
     if (!m_ended && m_process->state() != QProcess::NotRunning)
         m_process->kill();
 }
 
-qint64 TEngineProcess::ProcessId() const
+qint64 EngineProcess::ProcessId() const
 {
     return m_process->processId();
 }
 
-bool TEngineProcess::ReadOutput(bool &gotData)
+bool EngineProcess::ReadOutput(bool &gotData)
 {
     gotData = false;
     if (m_pipe.ReadFd() < 0)
@@ -148,7 +148,7 @@ bool TEngineProcess::ReadOutput(bool &gotData)
     return onlyStatus;
 }
 
-void TEngineProcess::OnReadable()
+void EngineProcess::OnReadable()
 {
     bool gotData = false;
     if (ReadOutput(gotData) && m_notifier && Clock::NowMs() >= m_immediateUntil) {
@@ -157,7 +157,7 @@ void TEngineProcess::OnReadable()
     }
 }
 
-void TEngineProcess::OnReadTimer()
+void EngineProcess::OnReadTimer()
 {
     bool gotData = false;
     const bool onlyStatus = ReadOutput(gotData);
@@ -167,7 +167,7 @@ void TEngineProcess::OnReadTimer()
         m_notifier->setEnabled(true);
 }
 
-void TEngineProcess::Finished(int exitCode, int exitStatus)
+void EngineProcess::Finished(int exitCode, int exitStatus)
 {
     if (m_ended)
         return;

@@ -10,7 +10,7 @@
 // still sees every change of the whole second the window shows. Any other
 // line switches back to reading at once, and so does every command written to
 // the engine, for AnswerWindowMs, so its answer is not delayed.
-#include "engine/OutProcessor.h"
+#include "engine/MPOutProcessor.h"
 #include "platform/OutputPipe.h"
 
 #include <QEvent>
@@ -37,14 +37,14 @@ public:
     int ExitCode = 0;
 };
 
-class TEngineProcess : public QObject {
+class EngineProcess : public QObject {
     Q_OBJECT
 public:
     static constexpr int StatusReadMs = 750;
     static constexpr int AnswerWindowMs = 500;
 
-    TEngineProcess(quint64 run, QObject *receiver);
-    ~TEngineProcess() override;
+    EngineProcess(quint64 run, QObject *receiver);
+    ~EngineProcess() override;
 
     // False when the program could not be started; errorCode is then an errno value.
     bool Start(const QString &program, const QStringList &arguments, const QString &workingDir,

@@ -1,13 +1,13 @@
 // Engine launch and process link: the command line, starting and ending runs,
 // and the end-of-run handling that moves on through the playlist.
-#include "engine/Core.h"
+#include "engine/EngineCore.h"
 
 #include "common/CommandLine.h"
 #include "common/NumberFormat.h"
 #include "common/TextHelpers.h"
 #include "engine/EngineProcess.h"
 #include "platform/EngineOptions.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
 #include <QCoreApplication>
@@ -27,7 +27,7 @@ bool Never()
 
 // ------------------------------------------------------------------ version
 
-QString TEngineCore::ParseEngineVersion(const QByteArray &output)
+QString EngineCore::ParseEngineVersion(const QByteArray &output)
 {
     for (const QByteArray &raw : output.split('\n')) {
         const QByteArray line = raw.trimmed();
@@ -40,7 +40,7 @@ QString TEngineCore::ParseEngineVersion(const QByteArray &output)
     return QStringLiteral("?");
 }
 
-QString TEngineCore::QueryEngineVersion(const QString &path, int timeoutMs)
+QString EngineCore::QueryEngineVersion(const QString &path, int timeoutMs)
 {
     QProcess probe;
     probe.setProcessChannelMode(QProcess::MergedChannels);
@@ -61,7 +61,7 @@ QString TEngineCore::QueryEngineVersion(const QString &path, int timeoutMs)
     return ParseEngineVersion(out);
 }
 
-void TEngineCore::QueryEngineVersionAsync()
+void EngineCore::QueryEngineVersionAsync()
 {
     if (m_versionQuery)
         return;
@@ -98,7 +98,7 @@ void TEngineCore::QueryEngineVersionAsync()
     probe->start(ResolveEnginePath(m_settings.Options.MPlayerPath, m_programDir), {});
 }
 
-void TEngineCore::QueryVersionWhenIdle()
+void EngineCore::QueryVersionWhenIdle()
 {
     if (!m_versionWanted || IsRunning())
         return;
@@ -106,7 +106,7 @@ void TEngineCore::QueryVersionWhenIdle()
     QueryEngineVersionAsync();
 }
 
-void TEngineCore::PrepareFontOption()
+void EngineCore::PrepareFontOption()
 {
     const QString font = DefaultFontPath();
     FontOption = font.isEmpty() ? QString() : QStringLiteral(" -font ") + QuoteIfSpaces(font);
@@ -118,15 +118,15 @@ void TEngineCore::PrepareFontOption()
 
 // ------------------------------------------------------------- command line
 
-QString TEngineCore::EnginePath() const
+QString EngineCore::EnginePath() const
 {
     return ResolveEnginePath(m_settings.Options.MPlayerPath, m_programDir);
 }
 
-QString TEngineCore::BuildEngineOptions()
+QString EngineCore::BuildEngineOptions()
 {
-    const TOptionsSettings &o = m_settings.Options;
-    const TLastSessionSettings &s = m_settings.LastSession;
+    const OptionsSettings &o = m_settings.Options;
+    const LastSessionSettings &s = m_settings.LastSession;
     QString opts =
         QStringLiteral(" -slave ") + QStringLiteral(" -wid ") + QString::number(m_host.VideoWindowId());
     opts += QStringLiteral(" -colorkey 0x") +
@@ -165,7 +165,7 @@ QString TEngineCore::BuildEngineOptions()
     return opts;
 }
 
-QString TEngineCore::BuildCommandLine()
+QString EngineCore::BuildCommandLine()
 {
     QString cmd = QuoteIfSpaces(EnginePath());
     cmd += BuildEngineOptions();
@@ -174,7 +174,7 @@ QString TEngineCore::BuildCommandLine()
             cmd += u' ' + p.Text;
     if (!SubtitleFiles.isEmpty())
         cmd += QStringLiteral(" -sub ") + QString::fromUtf8(SubtitleFiles);
-    if (FirstOpen && OpenMode != PlDVDTitle)
+    if (FirstOpen && OpenMode != EntryKind::DVDTitle)
         cmd += QStringLiteral(" -identify");
     cmd += u' ' + QString::fromUtf8(MediaURL);
     return cmd;
@@ -182,7 +182,7 @@ QString TEngineCore::BuildCommandLine()
 
 // ------------------------------------------------------------------ playing
 
-void TEngineCore::PlayEntry(int index)
+void EngineCore::PlayEntry(int index)
 {
     if (m_playlist.Count() > 0) {
         if (index < 0 || index >= m_playlist.Count())
@@ -196,7 +196,7 @@ void TEngineCore::PlayEntry(int index)
         DisplayName = item->Title;
         PositionProp.Max = item->Length;
     } else {
-        OpenMode = 0;
+        OpenMode = EntryKind::None;
         MediaURL.clear();
         DisplayName = QStringLiteral("Zorvi");
         PositionProp.Max = 0;
@@ -213,21 +213,21 @@ void TEngineCore::PlayEntry(int index)
     Launch();
 }
 
-void TEngineCore::PlayNext()
+void EngineCore::PlayNext()
 {
     const int current = m_playlist.CurrentIndex();
     if (m_playlist.Count() > 1 && current < m_playlist.Count() - 1)
         PlayEntry(current + 1);
 }
 
-void TEngineCore::PlayPrevious()
+void EngineCore::PlayPrevious()
 {
     const int current = m_playlist.CurrentIndex();
     if (m_playlist.Count() > 1 && current > 0)
         PlayEntry(current - 1);
 }
 
-void TEngineCore::Launch()
+void EngineCore::Launch()
 {
     if (IsRunning())
         return;
@@ -241,7 +241,7 @@ void TEngineCore::Launch()
     QueueIdle = false;
     PositionProp.CanSend = Never;
 
-    if (OpenMode == PlDVD)
+    if (OpenMode == EntryKind::DVD)
         FirstOpen = true;
     if (FirstOpen) {
         Paused = false;
@@ -253,11 +253,11 @@ void TEngineCore::Launch()
         PendingSubtitles.clear();
         SubtitleDelayProp.Value = 0;
         PositionProp.Value = 0;
-        if (OpenMode != PlDVDTitle)
+        if (OpenMode != EntryKind::DVDTitle)
             PositionProp.Max = 0;
     }
 
-    if (OpenMode == PlDVD) {
+    if (OpenMode == EntryKind::DVD) {
         // The drive entry alone: its titles are inserted before it as they are found.
         const int current = m_playlist.CurrentIndex();
         if (current >= 0) {
@@ -284,7 +284,7 @@ void TEngineCore::Launch()
 
     QStringList args = SplitCommandLine(commandLine);
     const QString program = args.isEmpty() ? QString() : args.takeFirst();
-    m_process = new TEngineProcess(++m_run, this);
+    m_process = new EngineProcess(++m_run, this);
     int errorCode = 0;
     if (!m_process->Start(program, args, m_programDir, errorCode)) {
         delete m_process;
@@ -295,7 +295,7 @@ void TEngineCore::Launch()
     SetProcessPriority(m_process->ProcessId(), m_settings.Options.PriorityBoost);
 }
 
-void TEngineCore::LaunchFailed(int errorCode)
+void EngineCore::LaunchFailed(int errorCode)
 {
     m_host.AddLine(QStringLiteral("Error %1 while starting MPlayer:").arg(errorCode));
     m_host.AddLine(SystemErrorText(errorCode).left(1023));
@@ -304,7 +304,7 @@ void TEngineCore::LaunchFailed(int errorCode)
     EngineEnded();
 }
 
-void TEngineCore::EngineEnded()
+void EngineCore::EngineEnded()
 {
     delete m_process;
     m_process = nullptr;
@@ -327,13 +327,13 @@ void TEngineCore::EngineEnded()
         Launch();
         return;
     }
-    if (advance && OpenMode != PlDVDTitle)
+    if (advance && OpenMode != EntryKind::DVDTitle)
         PlayNext();
     if (m_versionWanted)
         QTimer::singleShot(0, this, [this] { QueryVersionWhenIdle(); });
 }
 
-void TEngineCore::KillEngine()
+void EngineCore::KillEngine()
 {
     if (!m_process)
         return;
@@ -341,7 +341,7 @@ void TEngineCore::KillEngine()
     m_process->WaitForEnd(1000);
 }
 
-void TEngineCore::QuitAndWait()
+void EngineCore::QuitAndWait()
 {
     if (!IsRunning())
         return;
@@ -355,7 +355,7 @@ void TEngineCore::QuitAndWait()
     KillEngine();
 }
 
-bool TEngineCore::AwaitRunEnd()
+bool EngineCore::AwaitRunEnd()
 {
     if (m_process && !m_process->HasEnded())
         KillEngine();
@@ -363,7 +363,7 @@ bool TEngineCore::AwaitRunEnd()
     return !IsRunning();
 }
 
-void TEngineCore::StopEngine()
+void EngineCore::StopEngine()
 {
     SetStatus(PlaybackStatus::Closing);
     Stopping = true;
@@ -376,7 +376,7 @@ void TEngineCore::StopEngine()
     }
 }
 
-void TEngineCore::Restart()
+void EngineCore::Restart()
 {
     if (!IsRunning())
         return;
@@ -388,17 +388,17 @@ void TEngineCore::Restart()
     Launch();
 }
 
-bool TEngineCore::CheckPreviousEngines()
+bool EngineCore::CheckPreviousEngines()
 {
     for (qint64 pid : FindPreviousEngines(EngineProcessId())) {
         switch (m_host.AskKillPreviousEngine(QStringLiteral("mplayer instance detected"),
                                              QStringLiteral("kill previous mplayer instance?"))) {
-        case TKillAnswer::Yes:
+        case KillAnswer::Yes:
             KillProcess(pid);
             break;
-        case TKillAnswer::No:
+        case KillAnswer::No:
             return false;
-        case TKillAnswer::Cancel:
+        case KillAnswer::Cancel:
             return true;
         }
     }

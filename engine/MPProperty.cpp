@@ -2,7 +2,7 @@
 
 #include "common/NumberFormat.h"
 
-TMPProperty::TMPProperty(TCommandSink &sink, const char *commandFormat, float min, float value, float max,
+TMPProperty::TMPProperty(CommandSink &sink, const char *commandFormat, float min, float value, float max,
                          std::function<bool()> canSend)
     : Value(value), Min(min), Max(max), CommandFormat(commandFormat), CanSend(std::move(canSend)),
       m_sink(sink)

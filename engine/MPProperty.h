@@ -8,16 +8,16 @@
 #include <functional>
 
 // Where a property's commands go: straight to the engine or through the queue.
-class TCommandSink {
+class CommandSink {
 public:
-    virtual ~TCommandSink() = default;
+    virtual ~CommandSink() = default;
     virtual void SendCommand(const QByteArray &text) = 0;
     virtual void PostCommand(const QByteArray &text) = 0;
 };
 
 class TMPProperty {
 public:
-    TMPProperty(TCommandSink &sink, const char *commandFormat, float min, float value, float max,
+    TMPProperty(CommandSink &sink, const char *commandFormat, float min, float value, float max,
                 std::function<bool()> canSend = {});
 
     float Value;
@@ -40,5 +40,5 @@ public:
     QByteArray FormatCommand() const;
 
 private:
-    TCommandSink &m_sink;
+    CommandSink &m_sink;
 };

@@ -1,13 +1,13 @@
 // Output parsing: every engine line goes through ordered tables of
 // (pattern, handler) rows; the first row whose pattern matches and whose
 // handler accepts the line ends its processing.
-#include "engine/Core.h"
+#include "engine/EngineCore.h"
 
 #include "common/Clock.h"
 #include "common/NumberFormat.h"
 #include "common/TextHelpers.h"
 #include "common/ZError.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
 #include <cmath>
@@ -135,39 +135,39 @@ bool IsLength(View l)
 }
 } // namespace
 
-struct TLineRules {
+struct LineRules {
     struct Rule {
         bool (*Matches)(View line);
-        bool (TEngineCore::*Handle)(View line); // null: matching alone ends the line
+        bool (EngineCore::*Handle)(View line); // null: matching alone ends the line
     };
     // Before the line is logged; every match ends the processing.
     static constexpr Rule Early[] = {
-        {IsStatusLine, &TEngineCore::HandleStatusLine}, {IsEmpty, nullptr},
-        {HasPauseMarker, &TEngineCore::OnPauseMarker},  {IsSeekAnswer, &TEngineCore::OnSeekAnswer},
-        {IsCacheFill, &TEngineCore::OnCacheFill},
+        {IsStatusLine, &EngineCore::HandleStatusLine}, {IsEmpty, nullptr},
+        {HasPauseMarker, &EngineCore::OnPauseMarker},  {IsSeekAnswer, &EngineCore::OnSeekAnswer},
+        {IsCacheFill, &EngineCore::OnCacheFill},
     };
     static constexpr Rule Playback[] = {
-        {IsEndOfFile, &TEngineCore::OnEndOfFile},      {IsVideoOutput, &TEngineCore::OnVideoOutput},
-        {IsNoVideo, &TEngineCore::OnNoVideo},          {IsStartPlayback, &TEngineCore::OnStartPlayback},
-        {IsDecoderLine, &TEngineCore::OnAudioDecoder}, {IsSubtitleAdded, &TEngineCore::OnSubtitleAdded},
+        {IsEndOfFile, &EngineCore::OnEndOfFile},      {IsVideoOutput, &EngineCore::OnVideoOutput},
+        {IsNoVideo, &EngineCore::OnNoVideo},          {IsStartPlayback, &EngineCore::OnStartPlayback},
+        {IsDecoderLine, &EngineCore::OnAudioDecoder}, {IsSubtitleAdded, &EngineCore::OnSubtitleAdded},
     };
     // Identification of a DVD title being played (first run only).
     static constexpr Rule DvdTitle[] = {
-        {IsDvdAudioStream, &TEngineCore::OnDvdAudioStream},
-        {IsDvdSubtitle, &TEngineCore::OnDvdSubtitle},
+        {IsDvdAudioStream, &EngineCore::OnDvdAudioStream},
+        {IsDvdSubtitle, &EngineCore::OnDvdSubtitle},
     };
     // Identification of any other entry (first run only).
     static constexpr Rule Identify[] = {
-        {IsDvdTitleLength, &TEngineCore::OnDvdTitleLength},
-        {IsDvdDiscId, &TEngineCore::OnDvdDiscId},
-        {IsAudioId, &TEngineCore::OnAudioId},
-        {IsAudioLanguage, &TEngineCore::OnAudioLanguage},
-        {IsSubtitleId, &TEngineCore::OnSubtitleId},
-        {IsSubtitleLanguage, &TEngineCore::OnSubtitleLanguage},
-        {IsLength, &TEngineCore::OnLength},
+        {IsDvdTitleLength, &EngineCore::OnDvdTitleLength},
+        {IsDvdDiscId, &EngineCore::OnDvdDiscId},
+        {IsAudioId, &EngineCore::OnAudioId},
+        {IsAudioLanguage, &EngineCore::OnAudioLanguage},
+        {IsSubtitleId, &EngineCore::OnSubtitleId},
+        {IsSubtitleLanguage, &EngineCore::OnSubtitleLanguage},
+        {IsLength, &EngineCore::OnLength},
     };
 
-    template <std::size_t N> static bool Apply(TEngineCore &core, const Rule (&rules)[N], View line)
+    template <std::size_t N> static bool Apply(EngineCore &core, const Rule (&rules)[N], View line)
     {
         for (const Rule &rule : rules)
             if (rule.Matches(line) && (!rule.Handle || (core.*rule.Handle)(line)))
@@ -176,23 +176,23 @@ struct TLineRules {
     }
 };
 
-void TEngineCore::ProcessLine(const QByteArray &raw)
+void EngineCore::ProcessLine(const QByteArray &raw)
 {
     const View line = Trim(raw);
-    if (TLineRules::Apply(*this, TLineRules::Early, line))
+    if (LineRules::Apply(*this, LineRules::Early, line))
         return;
     m_host.AddLine(Text(line));
-    if (TLineRules::Apply(*this, TLineRules::Playback, line) || !FirstOpen)
+    if (LineRules::Apply(*this, LineRules::Playback, line) || !FirstOpen)
         return;
-    if (OpenMode == PlDVDTitle)
-        TLineRules::Apply(*this, TLineRules::DvdTitle, line);
+    if (OpenMode == EntryKind::DVDTitle)
+        LineRules::Apply(*this, LineRules::DvdTitle, line);
     else
-        TLineRules::Apply(*this, TLineRules::Identify, line);
+        LineRules::Apply(*this, LineRules::Identify, line);
 }
 
 // ------------------------------------------------------------- early rows
 
-bool TEngineCore::HandleStatusLine(View line)
+bool EngineCore::HandleStatusLine(View line)
 {
     const int seconds = StatusSeconds(line);
     if (float(seconds) != PositionProp.Value && Status != PlaybackStatus::Seeking) {
@@ -203,19 +203,19 @@ bool TEngineCore::HandleStatusLine(View line)
     return true;
 }
 
-bool TEngineCore::OnPauseMarker(View)
+bool EngineCore::OnPauseMarker(View)
 {
     m_host.SetStatusLine(QStringLiteral("Paused|") + m_host.StatusLine());
     return true;
 }
 
-bool TEngineCore::OnSeekAnswer(View)
+bool EngineCore::OnSeekAnswer(View)
 {
     AcknowledgeCommand();
     return true;
 }
 
-bool TEngineCore::OnCacheFill(View line)
+bool EngineCore::OnCacheFill(View line)
 {
     m_host.AddLine(Text(line));
     return true;
@@ -223,13 +223,13 @@ bool TEngineCore::OnCacheFill(View line)
 
 // ---------------------------------------------------------- playback rows
 
-bool TEngineCore::OnEndOfFile(View)
+bool EngineCore::OnEndOfFile(View)
 {
     PositionProp.Value = PositionProp.Max;
     return true;
 }
 
-bool TEngineCore::OnVideoOutput(View line)
+bool EngineCore::OnVideoOutput(View line)
 {
     const qsizetype arrow = line.indexOf(" => ");
     if (arrow < 0)
@@ -259,13 +259,13 @@ bool TEngineCore::OnVideoOutput(View line)
     return true;
 }
 
-bool TEngineCore::OnNoVideo(View)
+bool EngineCore::OnNoVideo(View)
 {
     HasVideo = false;
     return true;
 }
 
-bool TEngineCore::OnStartPlayback(View)
+bool EngineCore::OnStartPlayback(View)
 {
     PositionProp.CanSend = [this] { return SeekRule(); };
     SetStatus(PlaybackStatus::Playing);
@@ -286,7 +286,7 @@ bool TEngineCore::OnStartPlayback(View)
     return true;
 }
 
-bool TEngineCore::OnAudioDecoder(View line)
+bool EngineCore::OnAudioDecoder(View line)
 {
     const View kind = line.sliced(8, 4);
     if (kind == "vide")
@@ -301,7 +301,7 @@ bool TEngineCore::OnAudioDecoder(View line)
     return true;
 }
 
-bool TEngineCore::OnSubtitleAdded(View line)
+bool EngineCore::OnSubtitleAdded(View line)
 {
     if (!FirstOpen && !(SubtitleTrackProp.Value > SubtitleTrackProp.Max))
         return false;
@@ -311,7 +311,7 @@ bool TEngineCore::OnSubtitleAdded(View line)
     QString name = Text(line.sliced(colon + 1));
     name = name.mid(name.lastIndexOf(u'/') + 1);
     name = name.mid(name.lastIndexOf(u'\\') + 1).trimmed();
-    const int n = qMax(0, m_host.TrackItemCount(TTrackMenu::Subtitle) - 3);
+    const int n = qMax(0, m_host.TrackItemCount(TrackMenu::Subtitle) - 3);
     SubtitleTrackProp.Max = float(n);
     if (SubtitleFileBase < 0)
         SubtitleFileBase = n;
@@ -319,8 +319,8 @@ bool TEngineCore::OnSubtitleAdded(View line)
     // ("-sub"), which the user wants to see.
     if (Status == PlaybackStatus::Opening)
         SubtitleTrackProp.Value = float(n);
-    m_host.AddTrackItem(TTrackMenu::Subtitle, n, n);
-    m_host.NameTrackItem(TTrackMenu::Subtitle, n, name);
+    m_host.AddTrackItem(TrackMenu::Subtitle, n, n);
+    m_host.NameTrackItem(TrackMenu::Subtitle, n, name);
     if (float(n) == SubtitleTrackProp.Value) {
         SubtitleTrackProp.SendNow();
         SubtitleTrackProp.NotifyChange();
@@ -328,7 +328,7 @@ bool TEngineCore::OnSubtitleAdded(View line)
     return true;
 }
 
-float TEngineCore::EngineSubtitleNumber(float number) const
+float EngineCore::EngineSubtitleNumber(float number) const
 {
     // The menu lists the media's own subtitle streams first and the files
     // after them; the engine numbers the files first (whether given with
@@ -341,7 +341,7 @@ float TEngineCore::EngineSubtitleNumber(float number) const
 
 // ------------------------------------------------------------ DVD title rows
 
-bool TEngineCore::OnDvdAudioStream(View line)
+bool EngineCore::OnDvdAudioStream(View line)
 {
     const qsizetype q = line.indexOf(" aid:");
     const qsizetype lang = line.indexOf("language");
@@ -353,15 +353,15 @@ bool TEngineCore::OnDvdAudioStream(View line)
     if (AudioTrackProp.Min == -1)
         AudioTrackProp.Min = float(*id);
     AudioTrackProp.Max = float(*id);
-    const int pos = qMax(0, m_host.TrackItemCount(TTrackMenu::Audio) - 1);
-    m_host.AddTrackItem(TTrackMenu::Audio, pos, int(*id));
+    const int pos = qMax(0, m_host.TrackItemCount(TrackMenu::Audio) - 1);
+    m_host.AddTrackItem(TrackMenu::Audio, pos, int(*id));
     const qsizetype from = lang + 10;
     if (lang >= 0 && from <= q)
-        m_host.NameTrackItem(TTrackMenu::Audio, pos, Text(line.sliced(from, q - from)));
+        m_host.NameTrackItem(TrackMenu::Audio, pos, Text(line.sliced(from, q - from)));
     return true;
 }
 
-bool TEngineCore::OnDvdSubtitle(View line)
+bool EngineCore::OnDvdSubtitle(View line)
 {
     const qsizetype colon = line.indexOf(':');
     const qsizetype lang = line.indexOf(" language");
@@ -372,9 +372,9 @@ bool TEngineCore::OnDvdSubtitle(View line)
         return false;
     if (float(*n) > SubtitleTrackProp.Max) {
         SubtitleTrackProp.Max = float(*n);
-        const int pos = qMax(0, m_host.TrackItemCount(TTrackMenu::Subtitle) - 3);
-        m_host.AddTrackItem(TTrackMenu::Subtitle, pos, int(*n));
-        m_host.NameTrackItem(TTrackMenu::Subtitle, pos, Text(line.sliced(qMin(lang + 11, line.size()))));
+        const int pos = qMax(0, m_host.TrackItemCount(TrackMenu::Subtitle) - 3);
+        m_host.AddTrackItem(TrackMenu::Subtitle, pos, int(*n));
+        m_host.NameTrackItem(TrackMenu::Subtitle, pos, Text(line.sliced(qMin(lang + 11, line.size()))));
     }
     return true;
 }
@@ -385,13 +385,13 @@ namespace {
 int DriveEntryIndex(TZorviPlaylist &playlist)
 {
     for (int i = 0; i < playlist.Count(); ++i)
-        if (playlist.Items(i)->Kind == PlDVD)
+        if (playlist.Items(i)->Kind == EntryKind::DVD)
             return i;
     return -1;
 }
 } // namespace
 
-bool TEngineCore::OnDvdTitleLength(View line)
+bool EngineCore::OnDvdTitleLength(View line)
 {
     const qsizetype p = line.indexOf("LENGTH");
     if (p < 15)
@@ -402,7 +402,7 @@ bool TEngineCore::OnDvdTitleLength(View line)
     if (!length)
         throw ZError(QStringLiteral("'%1' is not a valid floating point value").arg(lengthText));
     TPlItem item;
-    item.Kind = PlDVDTitle;
+    item.Kind = EntryKind::DVDTitle;
     item.Path = MediaURL + title.toUtf8();
     const long long seconds = static_cast<long long>(*length);
     item.Title =
@@ -413,21 +413,21 @@ bool TEngineCore::OnDvdTitleLength(View line)
     return true;
 }
 
-bool TEngineCore::OnDvdDiscId(View)
+bool EngineCore::OnDvdDiscId(View)
 {
     const int drive = DriveEntryIndex(m_playlist);
     if (drive >= 0)
         m_playlist.Delete(drive);
     if (m_playlist.Count() > 0)
         m_playlist.SetCurrent(0);
-    if (drive >= 0 && OpenMode == PlDVD && m_playlist.Count() > 0 &&
-        m_playlist.Items(0)->Kind == PlDVDTitle) {
+    if (drive >= 0 && OpenMode == EntryKind::DVD && m_playlist.Count() > 0 &&
+        m_playlist.Items(0)->Kind == EntryKind::DVDTitle) {
         // The engine goes on playing the disc's first title, so from here the
         // run is that title's: its streams are read from the title lines that
         // follow, its end does not advance, and a relaunch replays the title
         // instead of identifying the disc again.
         const TPlItem *title = m_playlist.Items(0);
-        OpenMode = PlDVDTitle;
+        OpenMode = EntryKind::DVDTitle;
         MediaURL = title->Path;
         DisplayName = title->Title;
         PositionProp.Max = title->Length;
@@ -437,7 +437,7 @@ bool TEngineCore::OnDvdDiscId(View)
     return true;
 }
 
-bool TEngineCore::OnAudioId(View line)
+bool EngineCore::OnAudioId(View line)
 {
     const auto id = IntAt(line, 12, 3);
     if (!id || float(*id) <= AudioTrackProp.Max)
@@ -445,42 +445,42 @@ bool TEngineCore::OnAudioId(View line)
     if (AudioTrackProp.Min == -1)
         AudioTrackProp.Min = float(*id);
     AudioTrackProp.Max = float(*id);
-    m_host.AddTrackItem(TTrackMenu::Audio, qMax(0, m_host.TrackItemCount(TTrackMenu::Audio) - 1), int(*id));
+    m_host.AddTrackItem(TrackMenu::Audio, qMax(0, m_host.TrackItemCount(TrackMenu::Audio) - 1), int(*id));
     return true;
 }
 
-bool TEngineCore::OnAudioLanguage(View line)
+bool EngineCore::OnAudioLanguage(View line)
 {
     const qsizetype eq = line.indexOf('=');
-    const int pos = m_host.TrackItemCount(TTrackMenu::Audio) - 2;
+    const int pos = m_host.TrackItemCount(TrackMenu::Audio) - 2;
     if (eq >= 0 && pos >= 0)
-        m_host.NameTrackItem(TTrackMenu::Audio, pos, Text(line.sliced(eq + 1)));
+        m_host.NameTrackItem(TrackMenu::Audio, pos, Text(line.sliced(eq + 1)));
     return true;
 }
 
-bool TEngineCore::OnSubtitleId(View line)
+bool EngineCore::OnSubtitleId(View line)
 {
     const auto n = IntAt(line, 15, 3);
     if (!n)
         return false;
     if (float(*n) > SubtitleTrackProp.Max) {
         SubtitleTrackProp.Max = float(*n);
-        m_host.AddTrackItem(TTrackMenu::Subtitle, qMax(0, m_host.TrackItemCount(TTrackMenu::Subtitle) - 3),
+        m_host.AddTrackItem(TrackMenu::Subtitle, qMax(0, m_host.TrackItemCount(TrackMenu::Subtitle) - 3),
                             int(*n));
     }
     return true;
 }
 
-bool TEngineCore::OnSubtitleLanguage(View line)
+bool EngineCore::OnSubtitleLanguage(View line)
 {
     const qsizetype eq = line.indexOf('=');
-    const int pos = m_host.TrackItemCount(TTrackMenu::Subtitle) - 4;
+    const int pos = m_host.TrackItemCount(TrackMenu::Subtitle) - 4;
     if (eq >= 0 && pos >= 0)
-        m_host.NameTrackItem(TTrackMenu::Subtitle, pos, Text(line.sliced(eq + 1)));
+        m_host.NameTrackItem(TrackMenu::Subtitle, pos, Text(line.sliced(eq + 1)));
     return true;
 }
 
-bool TEngineCore::OnLength(View line)
+bool EngineCore::OnLength(View line)
 {
     if (const auto length = ParseFloat(Text(line.sliced(10).first(qMin<qsizetype>(10, line.size() - 10)))))
         PositionProp.Max = float(std::trunc(*length));
@@ -489,20 +489,20 @@ bool TEngineCore::OnLength(View line)
 
 // ------------------------------------------------------------------ status
 
-void TEngineCore::SetStatus(PlaybackStatus status)
+void EngineCore::SetStatus(PlaybackStatus status)
 {
     Status = status;
     m_host.UpdateStatusDisplay(status);
 }
 
-void TEngineCore::FinishSeek()
+void EngineCore::FinishSeek()
 {
     SetStatus(Paused ? PlaybackStatus::Paused : PlaybackStatus::Playing);
     if (m_settings.Options.MuteOnPauseSeek && !Mute() && !Paused)
         SendCommand("mute 0");
 }
 
-void TEngineCore::Tick()
+void EngineCore::Tick()
 {
     if (Status == PlaybackStatus::Seeking && Clock::NowMs() > SeekEndTime)
         FinishSeek();

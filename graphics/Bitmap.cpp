@@ -17,14 +17,14 @@ QImage decodeBmp(const QByteArray &bytes)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QRgb toRgb(TColor color)
+QRgb toRgb(ColorRef color)
 {
     const auto c = std::uint32_t(color);
     return qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 } // namespace
 
-void TBitmap::setLoaded(QImage image)
+void KeyedBitmap::setLoaded(QImage image)
 {
     m_image = std::move(image);
     m_keyed = QImage();
@@ -32,7 +32,7 @@ void TBitmap::setLoaded(QImage image)
     ImageChanged();
 }
 
-void TBitmap::LoadFromFile(const QString &fileName)
+void KeyedBitmap::LoadFromFile(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -43,7 +43,7 @@ void TBitmap::LoadFromFile(const QString &fileName)
     setLoaded(std::move(image));
 }
 
-void TBitmap::LoadFromData(const QByteArray &bytes)
+void KeyedBitmap::LoadFromData(const QByteArray &bytes)
 {
     QImage image = decodeBmp(bytes);
     if (image.isNull())
@@ -51,22 +51,22 @@ void TBitmap::LoadFromData(const QByteArray &bytes)
     setLoaded(std::move(image));
 }
 
-void TBitmap::LoadFromStream(QIODevice &stream)
+void KeyedBitmap::LoadFromStream(QIODevice &stream)
 {
     LoadFromData(stream.readAll());
 }
 
-void TBitmap::Clear()
+void KeyedBitmap::Clear()
 {
     setLoaded(QImage());
 }
 
-void TBitmap::SetImage(const QImage &image)
+void KeyedBitmap::SetImage(const QImage &image)
 {
     setLoaded(image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32));
 }
 
-void TBitmap::Assign(const TBitmap &other)
+void KeyedBitmap::Assign(const KeyedBitmap &other)
 {
     TransparentFixed = other.TransparentFixed;
     TransparentColor = other.TransparentColor;
@@ -74,17 +74,17 @@ void TBitmap::Assign(const TBitmap &other)
     setLoaded(other.m_image);
 }
 
-TColor TBitmap::KeyColor() const
+ColorRef KeyedBitmap::KeyColor() const
 {
     if (TransparentFixed || m_image.isNull())
         return TransparentColor;
     const QRgb p = m_image.pixel(0, m_image.height() - 1);
-    return TColor(qRed(p) | (qGreen(p) << 8) | (qBlue(p) << 16));
+    return ColorRef(qRed(p) | (qGreen(p) << 8) | (qBlue(p) << 16));
 }
 
-const QImage &TBitmap::KeyedImage() const
+const QImage &KeyedBitmap::KeyedImage() const
 {
-    const TColor key = KeyColor();
+    const ColorRef key = KeyColor();
     if (m_keyedImageKey == m_image.cacheKey() && m_keyedFor == key)
         return m_keyed;
     m_keyedImageKey = m_image.cacheKey();
@@ -107,7 +107,7 @@ const QImage &TBitmap::KeyedImage() const
     return m_keyed;
 }
 
-void TBitmap::Draw(QPainter &painter, const QRect &target, const QRect &source) const
+void KeyedBitmap::Draw(QPainter &painter, const QRect &target, const QRect &source) const
 {
     if (m_image.isNull() || target.isEmpty() || source.isEmpty())
         return;

@@ -8,10 +8,10 @@
 class QIODevice;
 class QPainter;
 
-class TBitmap {
+class KeyedBitmap {
 public:
-    TBitmap() = default;
-    virtual ~TBitmap() = default;
+    KeyedBitmap() = default;
+    virtual ~KeyedBitmap() = default;
 
     // Throws ZError with the reason when the file or bytes are not a readable
     // bitmap. The image is kept as opaque 32-bit RGB whatever the file's depth:
@@ -26,16 +26,16 @@ public:
     const QImage &Image() const { return m_image; }
     void SetImage(const QImage &image); // converted to opaque 32-bit RGB
     // Copies the image only (and the transparency settings).
-    void Assign(const TBitmap &other);
+    void Assign(const KeyedBitmap &other);
 
     // Transparency: fixed-colour mode uses TransparentColor; otherwise the
     // colour of the bottom-left pixel is the key.
     bool TransparentFixed = false;
-    TColor TransparentColor = clFuchsia;
+    ColorRef TransparentColor = clFuchsia;
     bool Transparent = false;
 
     // The key colour actually in force (as 00BBGGRR).
-    TColor KeyColor() const;
+    ColorRef KeyColor() const;
     // The image with key-colour pixels made fully transparent; built once per
     // image and key, then cached.
     const QImage &KeyedImage() const;
@@ -51,6 +51,6 @@ private:
     void setLoaded(QImage image);
 
     mutable QImage m_keyed;
-    mutable TColor m_keyedFor = 0;
+    mutable ColorRef m_keyedFor = 0;
     mutable qint64 m_keyedImageKey = -1; // cacheKey of the image m_keyed was made from
 };

@@ -6,7 +6,7 @@
 #include <utility>
 
 namespace {
-constexpr std::array<std::pair<const char *, TColor>, 20> ColorNames{{
+constexpr std::array<std::pair<const char *, ColorRef>, 20> ColorNames{{
     {"clBlack", clBlack},
     {"clMaroon", clMaroon},
     {"clGreen", clGreen},
@@ -30,7 +30,7 @@ constexpr std::array<std::pair<const char *, TColor>, 20> ColorNames{{
 }};
 } // namespace
 
-std::optional<TColor> StringToColor(const QString &text)
+std::optional<ColorRef> StringToColor(const QString &text)
 {
     for (const auto &[name, color] : ColorNames)
         if (text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
@@ -38,21 +38,21 @@ std::optional<TColor> StringToColor(const QString &text)
     return TextToInt(text);
 }
 
-TColor StringToColorOrThrow(const QString &text)
+ColorRef StringToColorOrThrow(const QString &text)
 {
     if (auto c = StringToColor(text))
         return *c;
-    throw EConvertError(NotAnIntegerMessage(text));
+    throw ConvertError(NotAnIntegerMessage(text));
 }
 
-QColor ColorToQColor(TColor color)
+QColor ColorToQColor(ColorRef color)
 {
     const auto c = std::uint32_t(color);
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
-TColor QColorToColor(const QColor &color)
+ColorRef QColorToColor(const QColor &color)
 {
     const QRgb rgb = color.rgb();
-    return TColor(qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16));
+    return ColorRef(qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16));
 }

@@ -55,5 +55,5 @@ std::int32_t TextToIntOrThrow(const QString &text)
 {
     if (auto v = TextToInt(text))
         return *v;
-    throw EConvertError(NotAnIntegerMessage(text));
+    throw ConvertError(NotAnIntegerMessage(text));
 }

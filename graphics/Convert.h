@@ -9,12 +9,12 @@
 #include <optional>
 
 // A text that is not a number; the message is the toolkit's own.
-class EConvertError : public ZError {
+class ConvertError : public ZError {
 public:
     using ZError::ZError;
 };
 
 std::optional<std::int32_t> TextToInt(const QString &text);
-// Throws EConvertError "'<text>' is not a valid integer value".
+// Throws ConvertError "'<text>' is not a valid integer value".
 std::int32_t TextToIntOrThrow(const QString &text);
 QString NotAnIntegerMessage(const QString &text);

@@ -21,8 +21,8 @@ bool stretches(const TGuides &g, int segment)
 
 TMultiPartBitmap::TMultiPartBitmap()
 {
-    LoadGuides(TAxis::Rows, QString());
-    LoadGuides(TAxis::Cols, QString());
+    LoadGuides(Axis::Rows, QString());
+    LoadGuides(Axis::Cols, QString());
 }
 
 void TMultiPartBitmap::BuildDefaultParts()
@@ -39,10 +39,11 @@ void TMultiPartBitmap::BuildDefaultParts()
             p.Bottom = j + 1;
             if (Empty()) {
                 // A visible placeholder for a skin that gives neither image nor parts.
-                p.Flags = pfColor;
+                p.Flags = PartFlag::Color;
                 p.ColorOrSubSize = QRandomGenerator::global()->bounded(0xFFFFFFu);
             } else {
-                p.Flags = quint8((stretches(Cols, i) ? pfHS : 0) | (stretches(Rows, j) ? pfVS : 0));
+                p.Flags.setFlag(PartFlag::HS, stretches(Cols, i));
+                p.Flags.setFlag(PartFlag::VS, stretches(Rows, j));
             }
             Parts.push_back(p);
         }
@@ -129,10 +130,10 @@ void TMultiPartBitmap::DrawParts(QPainter &canvas, const QRect &rect)
         const int x0 = ColPos[std::size_t(p.Left)], x1 = ColPos[std::size_t(p.Right)];
         const int y0 = RowPos[std::size_t(p.Top)], y1 = RowPos[std::size_t(p.Bottom)];
         const bool cellEmpty = x1 <= x0 || y1 <= y0;
-        if (p.Flags & pfColor) {
+        if (p.Flags & PartFlag::Color) {
             if (!cellEmpty)
                 canvas.fillRect(QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1)),
-                                ColorToQColor(TColor(p.ColorOrSubSize)));
+                                ColorToQColor(ColorRef(p.ColorOrSubSize)));
             continue;
         }
         // A part without colour has nothing to show on a bitmap without image.
@@ -143,7 +144,7 @@ void TMultiPartBitmap::DrawParts(QPainter &canvas, const QRect &rect)
         if (sx1 <= sx0 || sy1 <= sy0)
             continue;
         const QRect source(QPoint(sx0, sy0), QPoint(sx1 - 1, sy1 - 1));
-        if (p.Flags & (pfHS | pfVS)) {
+        if (p.Flags & (PartFlag::HS | PartFlag::VS)) {
             if (cellEmpty)
                 continue;
             const QRect target(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));

@@ -5,6 +5,7 @@
 #include "common/ZError.h"
 #include "graphics/Bitmap.h"
 
+#include <QFlags>
 #include <QRect>
 #include <QStringList>
 #include <vector>
@@ -24,19 +25,21 @@ struct TGuides {
     std::vector<bool> Stretch; // one per segment
 };
 
-enum TPartFlag : quint8 { pfVS = 1, pfHS = 2, pfColor = 4 };
+enum class PartFlag : quint8 { VS = 1, HS = 2, Color = 4 };
+Q_DECLARE_FLAGS(PartFlags, PartFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(PartFlags)
 
 struct TBitmapPart {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
-    quint8 Flags = 0;
+    PartFlags Flags;
     quint32 ColorOrSubSize = 0; // colour for a colour part; else SubWidth | SubHeight << 16
 };
 
 using TBitmapParts = std::vector<TBitmapPart>;
 
-enum class TAxis { Rows, Cols };
+enum class Axis { Rows, Cols };
 
-class TMultiPartBitmap : public TBitmap {
+class TMultiPartBitmap : public KeyedBitmap {
 public:
     TMultiPartBitmap();
 
@@ -47,9 +50,9 @@ public:
     // Parses a guide list ("15,-45,60", "X1:70,X2:-261,LX:341") into Cols or
     // Rows, emptying Parts and that axis's positions. On an error the axis is
     // reset to its default (one stretchable segment) and EPartsError raised.
-    void LoadGuides(TAxis axis, const QString &text);
+    void LoadGuides(Axis axis, const QString &text);
     // Parses one part ("X1,Y0,X2,LY|HS", "X0,Y0,LX,LY|C:clWhite") and appends
-    // it. Raises EPartsError (a sub-size that is no number: EConvertError).
+    // it. Raises EPartsError (a sub-size that is no number: ConvertError).
     void AddPart(const QString &text);
     void ClearParts() { Parts.clear(); }
     void BuildDefaultParts();

@@ -49,7 +49,7 @@ GuideItem readItem(const QString &item)
     // The sign only marks stretching; -2147483648 has no 32-bit magnitude, so
     // it is refused like any other number out of range.
     if (v == INT_MIN)
-        throw EConvertError(NotAnIntegerMessage(valueText));
+        throw ConvertError(NotAnIntegerMessage(valueText));
     r.value = v;
     return r;
 }
@@ -101,9 +101,9 @@ TGuides parseGuides(const QString &text, const QString &prefix, int imageSize)
 }
 } // namespace
 
-void TMultiPartBitmap::LoadGuides(TAxis axis, const QString &text)
+void TMultiPartBitmap::LoadGuides(Axis axis, const QString &text)
 {
-    const bool cols = axis == TAxis::Cols;
+    const bool cols = axis == Axis::Cols;
     TGuides &g = cols ? Cols : Rows;
     ClearParts();
     (cols ? ColPos : RowPos).clear();
@@ -118,7 +118,7 @@ void TMultiPartBitmap::LoadGuides(TAxis axis, const QString &text)
     } catch (const EPartsError &) {
         LoadGuides(axis, QString());
         throw;
-    } catch (const EConvertError &e) {
+    } catch (const ConvertError &e) {
         LoadGuides(axis, QString());
         throw EPartsError(e.message() + GuidesSyntax);
     }
@@ -156,7 +156,7 @@ void TMultiPartBitmap::AddPart(const QString &text)
     if (pieces.size() >= 2) {
         const QString flags = pieces[1].trimmed();
         if (flags.startsWith(u'C')) {
-            p.Flags = pfColor;
+            p.Flags = PartFlag::Color;
             const qsizetype colon = flags.indexOf(u':');
             if (colon < 0)
                 throw EPartsError(QStringLiteral("Missing color in ") + t + ColorSyntax);
@@ -172,9 +172,9 @@ void TMultiPartBitmap::AddPart(const QString &text)
             for (qsizetype k = 0; k < std::min<qsizetype>(2, tokens.size()); ++k) {
                 const QString token = tokens[k].trimmed();
                 if (token == QLatin1String("HS"))
-                    p.Flags |= pfHS;
+                    p.Flags |= PartFlag::HS;
                 else if (token == QLatin1String("VS"))
-                    p.Flags |= pfVS;
+                    p.Flags |= PartFlag::VS;
             }
             if (pieces.size() >= 3) {
                 QStringList sizes;

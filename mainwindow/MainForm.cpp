@@ -1,11 +1,11 @@
 #include "mainwindow/MainForm.h"
 
-#include "mainwindow/PlaylistStrip.h"
 #include "common/Report.h"
 #include "common/ZError.h"
-#include "console/uLog.h"
+#include "console/LogForm.h"
+#include "mainwindow/PlaylistStrip.h"
 #include "platform/Paths.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
 
 #include <QCloseEvent>
@@ -14,7 +14,7 @@
 #include <QRandomGenerator>
 #include <QScreen>
 
-TMainForm::TMainForm(const TProgram &program, const QStringList &arguments, QWidget *parent)
+TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, QWidget *parent)
     : QWidget(parent), m_program(program), m_log(nullptr)
 {
     setObjectName(QStringLiteral("Zorvi.Main"));
@@ -60,10 +60,10 @@ TMainForm::TMainForm(const TProgram &program, const QStringList &arguments, QWid
     InnerPanel->setGeometry(0, 0, 0, 0);
     InnerPanel->hide(); // shown when a video opens
 
-    PlaylistStrip = new TPlaylistStrip(m_program.Playlist, this);
+    m_playlistStrip = new PlaylistStrip(m_program.Playlist, this);
     m_program.Playlist->OnChange = [this](TSelectList *) {
         layoutPanels();
-        PlaylistStrip->update();
+        m_playlistStrip->update();
     };
 
     applyBounds();
@@ -146,9 +146,9 @@ void TMainForm::resizeEvent(QResizeEvent *event)
 
 void TMainForm::layoutPanels()
 {
-    const int strip = std::min(PlaylistStrip->WantedHeight(), height() / 2);
+    const int strip = std::min(m_playlistStrip->WantedHeight(), height() / 2);
     OuterPanel->setGeometry(0, 0, width(), height() - strip);
-    PlaylistStrip->setGeometry(0, height() - strip, width(), strip);
+    m_playlistStrip->setGeometry(0, height() - strip, width(), strip);
     if (m_videoShown)
         LayoutVideo();
 }

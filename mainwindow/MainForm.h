@@ -10,17 +10,17 @@
 #include <functional>
 
 class TLogForm;
-class TPlaylistStrip;
-class TSettingsStore;
+class PlaylistStrip;
+class SettingsStore;
 class TZorviPlaylist;
-class TEngineCore;
+class EngineCore;
 class QTimer;
-struct TSettingsData;
+struct SettingsData;
 
 // The program-wide objects main() creates and hands to the window.
-struct TProgram {
-    TSettingsData *Settings = nullptr;
-    TSettingsStore *Store = nullptr;
+struct ProgramParts {
+    SettingsData *Settings = nullptr;
+    SettingsStore *Store = nullptr;
     TZorviPlaylist *Playlist = nullptr;
     bool *TranslatorMode = nullptr;
     // Takes one command-line argument ("-v", "-translator" or a media name);
@@ -32,7 +32,7 @@ class TMainForm : public QWidget, public IEngineHost {
     Q_OBJECT
 public:
     // Creates the log window, takes the arguments, then loads the settings.
-    TMainForm(const TProgram &program, const QStringList &arguments, QWidget *parent = nullptr);
+    TMainForm(const ProgramParts &program, const QStringList &arguments, QWidget *parent = nullptr);
     ~TMainForm() override;
 
     // The last step of creation, once the window is shown: PlayEntry(0).
@@ -50,7 +50,6 @@ public:
 
     QWidget *OuterPanel;
     QWidget *InnerPanel;
-    TPlaylistStrip *PlaylistStrip;
 
     // Call points the engine link fills in: play an entry (an index outside the
     // playlist means its first entry), and stop the engine before the program ends.
@@ -59,11 +58,11 @@ public:
 
     // Connects the engine link: call points, console commands, keys and the
     // 100 ms timer that ends the Seeking state (MainFormEngine.cpp).
-    void AttachEngine(TEngineCore *engine);
+    void AttachEngine(EngineCore *engine);
 
     // IEngineHost (MainFormEngine.cpp).
     void SetPlayingButtons(bool playing) override;
-    void PrepareMediaDisplay(bool firstOpen, int openMode, const QString &displayName) override;
+    void PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QString &displayName) override;
     void MediaOpened() override;
     void UpdateStatusDisplay(PlaybackStatus status) override;
     void UpdateMuteDisplay(bool mute) override;
@@ -77,11 +76,11 @@ public:
     void ApplyWindowSize() override;
     std::uint64_t VideoWindowId() override;
     std::uint32_t VideoColorKey() override { return m_colorKey; }
-    int TrackItemCount(TTrackMenu menu) override;
-    void AddTrackItem(TTrackMenu menu, int position, int id) override;
-    void NameTrackItem(TTrackMenu menu, int position, const QString &text) override;
-    void TickMenuValue(TTrackMenu menu, int value) override;
-    void SetMenuToggle(TMenuToggle item, bool checked) override;
+    int TrackItemCount(TrackMenu menu) override;
+    void AddTrackItem(TrackMenu menu, int position, int id) override;
+    void NameTrackItem(TrackMenu menu, int position, const QString &text) override;
+    void TickMenuValue(TrackMenu menu, int value) override;
+    void SetMenuToggle(MenuToggle item, bool checked) override;
     void ClearLog() override;
     void AddLine(const QString &text) override;
     void SetStatusLine(const QString &text) override;
@@ -104,7 +103,7 @@ public:
     void ShowLog() override;
     void SaveLanguage(const QString &fileName) override;
     void SetTranslatorMode(bool on) override;
-    TKillAnswer AskKillPreviousEngine(const QString &title, const QString &text) override;
+    KillAnswer AskKillPreviousEngine(const QString &title, const QString &text) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -117,12 +116,13 @@ private:
     void layoutPanels();
     void notAvailable(const char *what);
 
-    TProgram m_program;
+    ProgramParts m_program;
     TLogForm *m_log;
+    PlaylistStrip *m_playlistStrip = nullptr;
     QString m_programDir;
     bool m_closed = false;
 
-    TEngineCore *m_engine = nullptr;
+    EngineCore *m_engine = nullptr;
     QTimer *m_engineTimer = nullptr;
     std::uint32_t m_colorKey = 0; // 0xRRGGBB of the video panel
     QString m_statusLine;         // the engine's latest status line

@@ -3,9 +3,9 @@
 // skinned window takes these over with its menus and controls.
 #include "mainwindow/MainForm.h"
 
+#include "console/LogForm.h"
+#include "engine/EngineCore.h"
 #include "mainwindow/PlaylistStrip.h"
-#include "console/uLog.h"
-#include "engine/Core.h"
 #include "settings/SettingsData.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-void TMainForm::AttachEngine(TEngineCore *engine)
+void TMainForm::AttachEngine(EngineCore *engine)
 {
     m_engine = engine;
     m_audioItems = {-1};
@@ -63,13 +63,13 @@ void TMainForm::notAvailable(const char *what)
 
 void TMainForm::SetPlayingButtons(bool) {}
 
-void TMainForm::PrepareMediaDisplay(bool firstOpen, int openMode, const QString &displayName)
+void TMainForm::PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QString &displayName)
 {
     if (firstOpen) {
         m_audioItems = {-1};
         m_subtitleItems = {-1, -1, -1};
     }
-    if (openMode == 4)
+    if (openMode == EntryKind::DVD)
         ShowPlaylist(true);
     setWindowTitle(displayName);
     QApplication::setApplicationDisplayName(displayName);
@@ -157,37 +157,37 @@ void TMainForm::SetSizeMode(int, bool)
 // ------------------------------------------------------------------ track menus
 
 namespace {
-QList<int> &ItemsOf(TTrackMenu menu, QList<int> &audio, QList<int> &subtitle)
+QList<int> &ItemsOf(TrackMenu menu, QList<int> &audio, QList<int> &subtitle)
 {
-    return menu == TTrackMenu::Audio ? audio : subtitle;
+    return menu == TrackMenu::Audio ? audio : subtitle;
 }
 } // namespace
 
-int TMainForm::TrackItemCount(TTrackMenu menu)
+int TMainForm::TrackItemCount(TrackMenu menu)
 {
-    if (menu == TTrackMenu::Aspect)
+    if (menu == TrackMenu::Aspect)
         return 4;
     return int(ItemsOf(menu, m_audioItems, m_subtitleItems).size());
 }
 
-void TMainForm::AddTrackItem(TTrackMenu menu, int position, int id)
+void TMainForm::AddTrackItem(TrackMenu menu, int position, int id)
 {
-    if (menu == TTrackMenu::Aspect)
+    if (menu == TrackMenu::Aspect)
         return;
     QList<int> &items = ItemsOf(menu, m_audioItems, m_subtitleItems);
     items.insert(qBound(0, position, int(items.size())), id);
 }
 
-void TMainForm::NameTrackItem(TTrackMenu menu, int position, const QString &text)
+void TMainForm::NameTrackItem(TrackMenu menu, int position, const QString &text)
 {
     AddLine(QStringLiteral("$|%1 track %2: %3")
-                .arg(menu == TTrackMenu::Audio ? "Audio" : "Subtitle")
+                .arg(menu == TrackMenu::Audio ? "Audio" : "Subtitle")
                 .arg(position)
                 .arg(text));
 }
 
-void TMainForm::TickMenuValue(TTrackMenu, int) {}
-void TMainForm::SetMenuToggle(TMenuToggle, bool) {}
+void TMainForm::TickMenuValue(TrackMenu, int) {}
+void TMainForm::SetMenuToggle(MenuToggle, bool) {}
 
 // ------------------------------------------------------------------------- log
 
@@ -228,7 +228,7 @@ void TMainForm::ShowLog()
 
 void TMainForm::CenterItem(int)
 {
-    PlaylistStrip->update();
+    m_playlistStrip->update();
 }
 void TMainForm::ShowPopupMenu()
 {
@@ -264,12 +264,12 @@ void TMainForm::SetCenter(bool, bool)
 }
 bool TMainForm::IsPlaylistVisible()
 {
-    return PlaylistStrip->isVisible();
+    return m_playlistStrip->isVisible();
 }
 
 void TMainForm::ShowPlaylist(bool show)
 {
-    PlaylistStrip->setVisible(show);
+    m_playlistStrip->setVisible(show);
     layoutPanels();
 }
 
@@ -288,15 +288,15 @@ void TMainForm::SetTranslatorMode(bool on)
         *m_program.TranslatorMode = on;
 }
 
-TKillAnswer TMainForm::AskKillPreviousEngine(const QString &title, const QString &text)
+KillAnswer TMainForm::AskKillPreviousEngine(const QString &title, const QString &text)
 {
     switch (
         QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
-        return TKillAnswer::Yes;
+        return KillAnswer::Yes;
     case QMessageBox::Cancel:
-        return TKillAnswer::Cancel;
+        return KillAnswer::Cancel;
     default:
-        return TKillAnswer::No;
+        return KillAnswer::No;
     }
 }

@@ -1,10 +1,10 @@
 #include "mainwindow/PlaylistStrip.h"
 
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 
 #include <QPainter>
 
-TPlaylistStrip::TPlaylistStrip(TZorviPlaylist *playlist, QWidget *parent)
+PlaylistStrip::PlaylistStrip(TZorviPlaylist *playlist, QWidget *parent)
     : QWidget(parent), m_playlist(playlist)
 {
     setObjectName(QStringLiteral("Playlist"));
@@ -13,12 +13,12 @@ TPlaylistStrip::TPlaylistStrip(TZorviPlaylist *playlist, QWidget *parent)
     setFont(f);
 }
 
-int TPlaylistStrip::WantedHeight() const
+int PlaylistStrip::WantedHeight() const
 {
     return std::min(m_playlist->Count(), MaxRows) * RowHeight;
 }
 
-void TPlaylistStrip::paintEvent(QPaintEvent *)
+void PlaylistStrip::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), QColor(0x20, 0x20, 0x28));

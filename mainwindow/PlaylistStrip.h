@@ -5,9 +5,9 @@
 
 class TZorviPlaylist;
 
-class TPlaylistStrip : public QWidget {
+class PlaylistStrip : public QWidget {
 public:
-    TPlaylistStrip(TZorviPlaylist *playlist, QWidget *parent);
+    PlaylistStrip(TZorviPlaylist *playlist, QWidget *parent);
     static constexpr int RowHeight = 26;
     // Height for the current number of rows (at most MaxRows; 0 when empty).
     int WantedHeight() const;

@@ -11,9 +11,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-const QList<TEngineOutputOption> &VideoOutOptions()
+const QList<EngineOutputOption> &VideoOutOptions()
 {
-    static const QList<TEngineOutputOption> table = {
+    static const QList<EngineOutputOption> table = {
         {1, "-vo null", "-vo null"},
         {2, "-vo directx", "-vo xv"},
         {3, "-vo gl2", "-vo gl"},
@@ -21,9 +21,9 @@ const QList<TEngineOutputOption> &VideoOutOptions()
     return table;
 }
 
-const QList<TEngineOutputOption> &AudioOutOptions()
+const QList<EngineOutputOption> &AudioOutOptions()
 {
-    static const QList<TEngineOutputOption> table = {
+    static const QList<EngineOutputOption> table = {
         {1, "-ao null", "-ao null"},
         {2, "-ao win32", "-ao alsa"},
         {3, "-ao dsound", "-ao pulse,alsa"},
@@ -32,7 +32,7 @@ const QList<TEngineOutputOption> &AudioOutOptions()
 }
 
 namespace {
-QString Lookup(const QList<TEngineOutputOption> &table, int value)
+QString Lookup(const QList<EngineOutputOption> &table, int value)
 {
     for (const auto &row : table)
         if (row.Setting == value)

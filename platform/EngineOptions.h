@@ -4,15 +4,15 @@
 #include <QList>
 #include <QString>
 
-struct TEngineOutputOption {
+struct EngineOutputOption {
     int Setting;         // VideoOut / AudioOut value
     const char *Windows; // what the original platform passes
     const char *Linux;   // what is passed here
 };
 
 // VideoOut 1..3 and AudioOut 1..3; 0 (custom) and other values are not listed.
-const QList<TEngineOutputOption> &VideoOutOptions();
-const QList<TEngineOutputOption> &AudioOutOptions();
+const QList<EngineOutputOption> &VideoOutOptions();
+const QList<EngineOutputOption> &AudioOutOptions();
 // The option text for a setting value, or empty when the table has none.
 QString VideoOutOption(int videoOut);
 QString AudioOutOption(int audioOut);

@@ -45,9 +45,9 @@ QStringList DecodePayload(QByteArrayView payload)
     return args;
 }
 
-TMessageReader::State TMessageReader::Feed(QByteArrayView bytes)
+MessageReader::State MessageReader::Feed(QByteArrayView bytes)
 {
-    if (m_state != NeedMore)
+    if (m_state != State::NeedMore)
         return m_state;
     if (!m_size) {
         const qsizetype take = std::min<qsizetype>(HeaderSize - m_header.size(), bytes.size());
@@ -58,12 +58,12 @@ TMessageReader::State TMessageReader::Feed(QByteArrayView bytes)
         m_magic = qFromLittleEndian<quint32>(m_header.constData());
         m_size = qFromLittleEndian<quint32>(m_header.constData() + 4);
         if (*m_size > MaxPayload)
-            return m_state = Refused;
+            return m_state = State::Refused;
     }
     const qsizetype take = std::min<qsizetype>(qsizetype(*m_size) - m_payload.size(), bytes.size());
     m_payload.append(bytes.first(take));
     if (m_payload.size() == qsizetype(*m_size))
-        m_state = Complete;
+        m_state = State::Complete;
     return m_state;
 }
 

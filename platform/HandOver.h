@@ -25,9 +25,9 @@ QByteArray EncodeMessage(quint32 magic, const QByteArray &payload);
 QStringList DecodePayload(QByteArrayView payload);
 
 // Collects a message from the bytes as they arrive.
-class TMessageReader {
+class MessageReader {
 public:
-    enum State { NeedMore, Complete, Refused };
+    enum class State { NeedMore, Complete, Refused };
     // Appends bytes; Refused when the announced size is above MaxPayload.
     // Bytes after a complete message are ignored.
     State Feed(QByteArrayView bytes);
@@ -36,7 +36,7 @@ public:
     const QByteArray &payload() const { return m_payload; }
 
 private:
-    State m_state = NeedMore;
+    State m_state = State::NeedMore;
     QByteArray m_header;
     QByteArray m_payload;
     quint32 m_magic = 0;

@@ -74,9 +74,9 @@ bool waitFor(int fd, short events, SteadyClock::time_point deadline)
 
 } // namespace
 
-TSendOutcome SendToInstance(const QString &socketPath, const QByteArray &message, int timeoutMs)
+SendOutcome SendToInstance(const QString &socketPath, const QByteArray &message, int timeoutMs)
 {
-    TSendOutcome outcome;
+    SendOutcome outcome;
     const QByteArray path = QFile::encodeName(socketPath);
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
@@ -131,19 +131,19 @@ TSendOutcome SendToInstance(const QString &socketPath, const QByteArray &message
     return outcome;
 }
 
-TInstanceServer::TInstanceServer(const QString &socketPath, Handler handler, QObject *parent)
+InstanceServer::InstanceServer(const QString &socketPath, Handler handler, QObject *parent)
     : QObject(parent), m_path(socketPath), m_handler(std::move(handler)), m_server(new QLocalServer(this))
 {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &TInstanceServer::acceptConnection);
+    connect(m_server, &QLocalServer::newConnection, this, &InstanceServer::acceptConnection);
 }
 
-TInstanceServer::~TInstanceServer()
+InstanceServer::~InstanceServer()
 {
     m_server->close(); // removes the socket file
 }
 
-bool TInstanceServer::Listen()
+bool InstanceServer::Listen()
 {
     // A live copy answers a connection; a file left by a copy that crashed does
     // not and is removed (listening would otherwise replace even a live one).
@@ -157,7 +157,7 @@ bool TInstanceServer::Listen()
     return m_server->listen(m_path);
 }
 
-void TInstanceServer::acceptConnection()
+void InstanceServer::acceptConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -170,9 +170,9 @@ void TInstanceServer::acceptConnection()
     }
 }
 
-void TInstanceServer::serve(QLocalSocket *socket)
+void InstanceServer::serve(QLocalSocket *socket)
 {
-    auto reader = std::make_shared<HandOver::TMessageReader>();
+    auto reader = std::make_shared<HandOver::MessageReader>();
     auto *timer = new QTimer(socket);
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, socket, [socket] {
@@ -184,14 +184,15 @@ void TInstanceServer::serve(QLocalSocket *socket)
     // The handler may show a message box; the socket can go away meanwhile.
     QPointer<QLocalSocket> guard(socket);
     auto onData = [this, guard, reader, timer] {
-        if (!guard || reader->state() != HandOver::TMessageReader::NeedMore)
+        if (!guard || reader->state() != HandOver::MessageReader::State::NeedMore)
             return;
         const auto state = reader->Feed(guard->readAll());
-        if (state == HandOver::TMessageReader::NeedMore)
+        if (state == HandOver::MessageReader::State::NeedMore)
             return;
         timer->stop();
-        const quint32 verdict =
-            state == HandOver::TMessageReader::Complete ? m_handler(reader->magic(), reader->payload()) : 0;
+        const quint32 verdict = state == HandOver::MessageReader::State::Complete
+                                    ? m_handler(reader->magic(), reader->payload())
+                                    : 0;
         if (!guard)
             return;
         char bytes[4];

@@ -15,23 +15,23 @@ namespace Platform {
 // $XDG_RUNTIME_DIR/Zorvi.Main.<uid>, or /tmp/Zorvi.Main.<uid> without one.
 QString InstanceSocketPath();
 
-struct TSendOutcome {
+struct SendOutcome {
     bool Found = false;  // a copy of this user was listening
     quint32 Verdict = 0; // its answer; 0 also when it did not answer in time
 };
 
 // Sends one message (HandOver::EncodeMessage) and waits for the verdict.
 // Works before the application object exists.
-TSendOutcome SendToInstance(const QString &socketPath, const QByteArray &message, int timeoutMs = 10000);
+SendOutcome SendToInstance(const QString &socketPath, const QByteArray &message, int timeoutMs = 10000);
 
-class TInstanceServer : public QObject {
+class InstanceServer : public QObject {
     Q_OBJECT
 public:
     // Called on the owning thread for each complete message; returns the verdict.
     using Handler = std::function<quint32(quint32 magic, const QByteArray &payload)>;
 
-    TInstanceServer(const QString &socketPath, Handler handler, QObject *parent = nullptr);
-    ~TInstanceServer() override;
+    InstanceServer(const QString &socketPath, Handler handler, QObject *parent = nullptr);
+    ~InstanceServer() override;
 
     // Starts listening; a socket file nobody listens on is removed first.
     // False when another copy listens there or the socket cannot be made.

@@ -20,12 +20,12 @@ void onSignal(int signo)
 }
 } // namespace
 
-TSignalPipe::TSignalPipe(QObject *parent) : QObject(parent)
+SignalPipe::SignalPipe(QObject *parent) : QObject(parent)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_fds) != 0)
         return;
     m_notifier = new QSocketNotifier(g_fds[1], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &TSignalPipe::readPipe);
+    connect(m_notifier, &QSocketNotifier::activated, this, &SignalPipe::readPipe);
     struct sigaction sa {};
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
@@ -34,7 +34,7 @@ TSignalPipe::TSignalPipe(QObject *parent) : QObject(parent)
     ::sigaction(SIGINT, &sa, nullptr);
 }
 
-TSignalPipe::~TSignalPipe()
+SignalPipe::~SignalPipe()
 {
     ::signal(SIGTERM, SIG_DFL);
     ::signal(SIGINT, SIG_DFL);
@@ -46,7 +46,7 @@ TSignalPipe::~TSignalPipe()
     }
 }
 
-void TSignalPipe::readPipe()
+void SignalPipe::readPipe()
 {
     unsigned char b = 0;
     if (::read(g_fds[1], &b, 1) == 1)

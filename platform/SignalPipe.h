@@ -7,12 +7,12 @@ class QSocketNotifier;
 
 namespace Platform {
 
-class TSignalPipe : public QObject {
+class SignalPipe : public QObject {
     Q_OBJECT
 public:
     // Installs the handlers; one instance per process.
-    explicit TSignalPipe(QObject *parent = nullptr);
-    ~TSignalPipe() override;
+    explicit SignalPipe(QObject *parent = nullptr);
+    ~SignalPipe() override;
 
 signals:
     void Terminate(int signalNumber);

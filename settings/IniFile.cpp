@@ -28,9 +28,9 @@ QString oneLine(const QString &text)
 
 } // namespace
 
-TIniFile TIniFile::FromBytes(const QByteArray &bytes)
+IniFile IniFile::FromBytes(const QByteArray &bytes)
 {
-    TIniFile ini;
+    IniFile ini;
     const QString text = DecodeTextFile(bytes);
     ini.m_sections.push_back(Section{});
     Section *current = &ini.m_sections.back();
@@ -76,17 +76,17 @@ TIniFile TIniFile::FromBytes(const QByteArray &bytes)
     return ini;
 }
 
-TIniFile TIniFile::Load(const QString &path)
+IniFile IniFile::Load(const QString &path)
 {
     QFile f(path);
     if (!f.exists())
-        return TIniFile{};
+        return IniFile{};
     if (!f.open(QIODevice::ReadOnly))
         throw ZError(QStringLiteral("Unable to read ") + path);
     return FromBytes(f.readAll());
 }
 
-QByteArray TIniFile::ToBytes(bool keepComments) const
+QByteArray IniFile::ToBytes(bool keepComments) const
 {
     QString out;
     bool first = true;
@@ -112,7 +112,7 @@ QByteArray TIniFile::ToBytes(bool keepComments) const
     return out.toUtf8();
 }
 
-void TIniFile::Save(const QString &path, bool keepComments) const
+void IniFile::Save(const QString &path, bool keepComments) const
 {
     const QString failure = QStringLiteral("Unable to write to ") + path;
     const QByteArray bytes = ToBytes(keepComments);
@@ -135,7 +135,7 @@ void TIniFile::Save(const QString &path, bool keepComments) const
         throw ZError(failure);
 }
 
-const TIniFile::Section *TIniFile::findSection(const QString &name) const
+const IniFile::Section *IniFile::findSection(const QString &name) const
 {
     if (name.isEmpty())
         return nullptr;
@@ -145,7 +145,7 @@ const TIniFile::Section *TIniFile::findSection(const QString &name) const
     return nullptr;
 }
 
-TIniFile::Section &TIniFile::sectionForWriting(const QString &name)
+IniFile::Section &IniFile::sectionForWriting(const QString &name)
 {
     if (auto *s = findSection(name))
         return const_cast<Section &>(*s);
@@ -160,7 +160,7 @@ TIniFile::Section &TIniFile::sectionForWriting(const QString &name)
     return m_sections.back();
 }
 
-std::optional<QString> TIniFile::Value(const QString &section, const QString &key) const
+std::optional<QString> IniFile::Value(const QString &section, const QString &key) const
 {
     if (const Section *s = findSection(section))
         for (const auto &l : s->Lines)
@@ -169,12 +169,12 @@ std::optional<QString> TIniFile::Value(const QString &section, const QString &ke
     return std::nullopt;
 }
 
-QString TIniFile::ReadString(const QString &section, const QString &key, const QString &def) const
+QString IniFile::ReadString(const QString &section, const QString &key, const QString &def) const
 {
     return Value(section, key).value_or(def);
 }
 
-bool TIniFile::ReadBool(const QString &section, const QString &key, bool def) const
+bool IniFile::ReadBool(const QString &section, const QString &key, bool def) const
 {
     auto v = Value(section, key);
     if (!v)
@@ -183,7 +183,7 @@ bool TIniFile::ReadBool(const QString &section, const QString &key, bool def) co
     return n ? *n != 0 : def;
 }
 
-int TIniFile::ReadInteger(const QString &section, const QString &key, int def) const
+int IniFile::ReadInteger(const QString &section, const QString &key, int def) const
 {
     auto v = Value(section, key);
     if (!v)
@@ -194,7 +194,7 @@ int TIniFile::ReadInteger(const QString &section, const QString &key, int def) c
     return int(*n);
 }
 
-float TIniFile::ReadFloat(const QString &section, const QString &key, float def) const
+float IniFile::ReadFloat(const QString &section, const QString &key, float def) const
 {
     auto v = Value(section, key);
     if (!v)
@@ -205,7 +205,7 @@ float TIniFile::ReadFloat(const QString &section, const QString &key, float def)
     return float(*d);
 }
 
-void TIniFile::WriteString(const QString &section, const QString &key, const QString &value)
+void IniFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
     Section &s = sectionForWriting(section);
     for (auto &l : s.Lines)
@@ -220,27 +220,27 @@ void TIniFile::WriteString(const QString &section, const QString &key, const QSt
     s.Lines.insert(at, Line{key, oneLine(value), {}});
 }
 
-void TIniFile::WriteBool(const QString &section, const QString &key, bool value)
+void IniFile::WriteBool(const QString &section, const QString &key, bool value)
 {
     WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void TIniFile::WriteInteger(const QString &section, const QString &key, int value)
+void IniFile::WriteInteger(const QString &section, const QString &key, int value)
 {
     WriteString(section, key, QString::number(value));
 }
 
-void TIniFile::WriteFloat(const QString &section, const QString &key, float value)
+void IniFile::WriteFloat(const QString &section, const QString &key, float value)
 {
     WriteString(section, key, FormatG(value));
 }
 
-bool TIniFile::SectionExists(const QString &section) const
+bool IniFile::SectionExists(const QString &section) const
 {
     return findSection(section) != nullptr;
 }
 
-QStringList TIniFile::SectionNames() const
+QStringList IniFile::SectionNames() const
 {
     QStringList names;
     for (const auto &s : m_sections)
@@ -249,7 +249,7 @@ QStringList TIniFile::SectionNames() const
     return names;
 }
 
-QStringList TIniFile::Keys(const QString &section) const
+QStringList IniFile::Keys(const QString &section) const
 {
     QStringList keys;
     if (const Section *s = findSection(section))
@@ -259,13 +259,13 @@ QStringList TIniFile::Keys(const QString &section) const
     return keys;
 }
 
-void TIniFile::EraseSection(const QString &section)
+void IniFile::EraseSection(const QString &section)
 {
     if (const Section *s = findSection(section))
         m_sections.erase(m_sections.begin() + (s - m_sections.data()));
 }
 
-void TIniFile::DeleteKey(const QString &section, const QString &key)
+void IniFile::DeleteKey(const QString &section, const QString &key)
 {
     if (const Section *s = findSection(section)) {
         auto &lines = const_cast<Section *>(s)->Lines;

@@ -11,16 +11,16 @@
 #include <optional>
 #include <vector>
 
-class TIniFile {
+class IniFile {
 public:
-    TIniFile() = default;
+    IniFile() = default;
 
     // Parses file bytes; never fails (unusable lines are ignored).
-    static TIniFile FromBytes(const QByteArray &bytes);
+    static IniFile FromBytes(const QByteArray &bytes);
     // A file that does not exist reads as empty. Throws ZError("Unable to read "
     // + path) for a file that exists but cannot be read: writing over it would
     // lose what it holds.
-    static TIniFile Load(const QString &path);
+    static IniFile Load(const QString &path);
 
     QByteArray ToBytes(bool keepComments) const;
     // Replaces the file in one piece (sibling file, then rename), so a crash or a

@@ -1,7 +1,7 @@
 #pragma once
 // Every value of zorvi.ini with its built-in default. The settings store moves
 // values between the file and their holders; until a component binds a key to
-// a field of its own (TSettingsStore::Bind), the key is held here.
+// a field of its own (SettingsStore::Bind), the key is held here.
 #include <QString>
 #include <array>
 
@@ -11,7 +11,7 @@ struct TAddParams {
 };
 
 // Section "Options".
-struct TOptionsSettings {
+struct OptionsSettings {
     bool Verbose = false; // read only, never written; "-v" sets it before loading
     bool SingleInstance = true;
     bool StartFullscreen = false;
@@ -33,7 +33,7 @@ struct TOptionsSettings {
 };
 
 // Section "LastSession".
-struct TLastSessionSettings {
+struct LastSessionSettings {
     bool Compact = false;
     bool HideFSControls = true;
     bool OnTop = false;
@@ -54,7 +54,7 @@ struct TLastSessionSettings {
     int LastOptionsTab = 6;
 };
 
-struct TSettingsData {
-    TOptionsSettings Options;
-    TLastSessionSettings LastSession;
+struct SettingsData {
+    OptionsSettings Options;
+    LastSessionSettings LastSession;
 };

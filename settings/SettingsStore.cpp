@@ -12,15 +12,15 @@ const QString kOptions = QStringLiteral("Options");
 const QString kLastSession = QStringLiteral("LastSession");
 
 template <typename T>
-TSettingRow makeRow(const QString &section, const char *key, T *holder, const T &def, unsigned flags = 0)
+SettingRow makeRow(const QString &section, const char *key, T *holder, const T &def, SettingFlags flags = {})
 {
-    return TSettingRow{section, QString::fromLatin1(key), TSettingValue(def), TSettingHolder(holder), flags};
+    return SettingRow{section, QString::fromLatin1(key), SettingValue(def), SettingHolder(holder), flags};
 }
 } // namespace
 
-TSettingsStore::TSettingsStore(TSettingsData &data)
+SettingsStore::SettingsStore(SettingsData &data)
 {
-    const TSettingsData d0{};
+    const SettingsData d0{};
     auto &o = data.Options;
     auto &l = data.LastSession;
     const auto &O = d0.Options;
@@ -28,7 +28,8 @@ TSettingsStore::TSettingsStore(TSettingsData &data)
     const QString &S = kOptions;
     // Reading order; the writers follow it too (see writeSection for the one exception).
     m_rows = {
-        makeRow(S, "Verbose", &o.Verbose, O.Verbose, SfNeverWritten | SfDefaultIsCurrent),
+        makeRow(S, "Verbose", &o.Verbose, O.Verbose,
+                SettingFlag::NeverWritten | SettingFlag::DefaultIsCurrent),
         makeRow(S, "SingleInstance", &o.SingleInstance, O.SingleInstance),
         makeRow(S, "StartFullscreen", &o.StartFullscreen, O.StartFullscreen),
         makeRow(S, "ResizeOnOpen", &o.ResizeOnOpen, O.ResizeOnOpen),
@@ -40,7 +41,7 @@ TSettingsStore::TSettingsStore(TSettingsData &data)
         m_rows.push_back(makeRow(S, key.constData(), &o.AddParams[i].Enabled, O.AddParams[i].Enabled));
         m_rows.push_back(makeRow(S, (key + "str").constData(), &o.AddParams[i].Text, O.AddParams[i].Text));
     }
-    const std::vector<TSettingRow> rest = {
+    const std::vector<SettingRow> rest = {
         makeRow(S, "AudioOut", &o.AudioOut, O.AudioOut),
         makeRow(S, "CustomAudioOut", &o.CustomAudioOut, O.CustomAudioOut),
         makeRow(S, "MuteOnPauseSeek", &o.MuteOnPauseSeek, O.MuteOnPauseSeek),
@@ -58,7 +59,7 @@ TSettingsStore::TSettingsStore(TSettingsData &data)
         makeRow(kLastSession, "OnTop", &l.OnTop, L.OnTop),
         makeRow(kLastSession, "WindowSize", &l.WindowSize, L.WindowSize),
         makeRow(kLastSession, "WindowKeepAspect", &l.WindowKeepAspect, L.WindowKeepAspect),
-        makeRow(kLastSession, "WinRatio", &l.WinRatio, L.WinRatio, SfPositive),
+        makeRow(kLastSession, "WinRatio", &l.WinRatio, L.WinRatio, SettingFlag::Positive),
         makeRow(kLastSession, "WinCenter", &l.WinCenter, L.WinCenter),
         makeRow(kLastSession, "Left", &l.Left, L.Left),
         makeRow(kLastSession, "Top", &l.Top, L.Top),
@@ -75,7 +76,7 @@ TSettingsStore::TSettingsStore(TSettingsData &data)
     m_rows.insert(m_rows.end(), rest.begin(), rest.end());
 }
 
-TSettingRow &TSettingsStore::row(const QString &key)
+SettingRow &SettingsStore::row(const QString &key)
 {
     for (auto &r : m_rows)
         if (r.Key.compare(key, Qt::CaseInsensitive) == 0)
@@ -84,7 +85,7 @@ TSettingRow &TSettingsStore::row(const QString &key)
 }
 
 namespace {
-template <typename T> void bindHolder(TSettingRow &r, T *holder)
+template <typename T> void bindHolder(SettingRow &r, T *holder)
 {
     if (!holder || !std::holds_alternative<T *>(r.Holder))
         throw std::invalid_argument("settings key " + r.Key.toStdString() +
@@ -93,29 +94,29 @@ template <typename T> void bindHolder(TSettingRow &r, T *holder)
 }
 } // namespace
 
-void TSettingsStore::Bind(const QString &key, bool *holder)
+void SettingsStore::Bind(const QString &key, bool *holder)
 {
     bindHolder(row(key), holder);
 }
-void TSettingsStore::Bind(const QString &key, int *holder)
+void SettingsStore::Bind(const QString &key, int *holder)
 {
     bindHolder(row(key), holder);
 }
-void TSettingsStore::Bind(const QString &key, float *holder)
+void SettingsStore::Bind(const QString &key, float *holder)
 {
     bindHolder(row(key), holder);
 }
-void TSettingsStore::Bind(const QString &key, QString *holder)
+void SettingsStore::Bind(const QString &key, QString *holder)
 {
     bindHolder(row(key), holder);
 }
 
-void TSettingsStore::readSection(const TIniFile &ini, const QString &section)
+void SettingsStore::readSection(const IniFile &ini, const QString &section)
 {
     for (auto &r : m_rows) {
         if (r.Section != section)
             continue;
-        const bool current = r.Flags & SfDefaultIsCurrent;
+        const bool current = r.Flags.testFlag(SettingFlag::DefaultIsCurrent);
         std::visit(
             [&](auto *holder) {
                 using T = std::remove_pointer_t<decltype(holder)>;
@@ -126,7 +127,7 @@ void TSettingsStore::readSection(const TIniFile &ini, const QString &section)
                     *holder = ini.ReadInteger(section, r.Key, def);
                 else if constexpr (std::is_same_v<T, float>) {
                     const float v = ini.ReadFloat(section, r.Key, def);
-                    *holder = (r.Flags & SfPositive) && !(v > 0) ? def : v;
+                    *holder = r.Flags.testFlag(SettingFlag::Positive) && !(v > 0) ? def : v;
                 } else
                     *holder = ini.ReadString(section, r.Key, def);
             },
@@ -134,18 +135,18 @@ void TSettingsStore::readSection(const TIniFile &ini, const QString &section)
     }
 }
 
-void TSettingsStore::writeSection(TIniFile &ini, const QString &section) const
+void SettingsStore::writeSection(IniFile &ini, const QString &section) const
 {
-    std::vector<const TSettingRow *> order;
+    std::vector<const SettingRow *> order;
     for (const auto &r : m_rows)
-        if (r.Section == section && !(r.Flags & SfNeverWritten))
+        if (r.Section == section && !r.Flags.testFlag(SettingFlag::NeverWritten))
             order.push_back(&r);
     // The window size is read height first but written width first.
     for (size_t i = 0; i + 1 < order.size(); ++i)
         if (order[i]->Key == QLatin1String("Height") && order[i + 1]->Key == QLatin1String("Width"))
             std::swap(order[i], order[i + 1]);
 
-    for (const TSettingRow *r : order) {
+    for (const SettingRow *r : order) {
         std::visit(
             [&](auto *holder) {
                 using T = std::remove_pointer_t<decltype(holder)>;
@@ -162,11 +163,11 @@ void TSettingsStore::writeSection(TIniFile &ini, const QString &section) const
     }
 }
 
-void TSettingsStore::LoadSettings()
+void SettingsStore::LoadSettings()
 {
-    TIniFile ini;
+    IniFile ini;
     try {
-        ini = TIniFile::Load(m_fileName);
+        ini = IniFile::Load(m_fileName);
     } catch (const ZError &) {
         // An unreadable file counts as a missing one: every value takes its default.
     }
@@ -176,17 +177,17 @@ void TSettingsStore::LoadSettings()
         ReadShortcuts(ini);
 }
 
-TIniFile TSettingsStore::loadForWriting() const
+IniFile SettingsStore::loadForWriting() const
 {
     try {
-        return TIniFile::Load(m_fileName);
+        return IniFile::Load(m_fileName);
     } catch (const ZError &) {
         // Writing without the old contents would lose the other sections.
         throw ZError(QStringLiteral("Unable to write to ") + m_fileName);
     }
 }
 
-void TSettingsStore::save(const TIniFile &ini, bool keepComments) const
+void SettingsStore::save(const IniFile &ini, bool keepComments) const
 {
     const QString dir = QFileInfo(m_fileName).absolutePath();
     if (!QFileInfo::exists(dir))
@@ -194,18 +195,18 @@ void TSettingsStore::save(const TIniFile &ini, bool keepComments) const
     ini.Save(m_fileName, keepComments);
 }
 
-void TSettingsStore::SaveOptions(bool shortcutsModified)
+void SettingsStore::SaveOptions(bool shortcutsModified)
 {
-    TIniFile ini = loadForWriting();
+    IniFile ini = loadForWriting();
     writeSection(ini, kOptions);
     if (shortcutsModified && WriteShortcuts)
         WriteShortcuts(ini);
     save(ini, false);
 }
 
-void TSettingsStore::SaveLastSession()
+void SettingsStore::SaveLastSession()
 {
-    TIniFile ini = loadForWriting();
+    IniFile ini = loadForWriting();
     writeSection(ini, kLastSession);
     save(ini, true);
 }

@@ -1,37 +1,40 @@
 #pragma once
 // Moves the values of zorvi.ini between the file and their holders. One table
 // of (section, key, default, holder) drives reading and writing, so each key is
-// declared once. Holders start as the fields of a TSettingsData; a component
+// declared once. Holders start as the fields of a SettingsData; a component
 // that keeps a value itself points the key at its own field with Bind.
 #include "settings/SettingsData.h"
 
+#include <QFlags>
 #include <QString>
 #include <functional>
 #include <variant>
 #include <vector>
 
-class TIniFile;
+class IniFile;
 
-using TSettingHolder = std::variant<bool *, int *, float *, QString *>;
-using TSettingValue = std::variant<bool, int, float, QString>;
+using SettingHolder = std::variant<bool *, int *, float *, QString *>;
+using SettingValue = std::variant<bool, int, float, QString>;
 
-enum TSettingFlag : unsigned {
-    SfNeverWritten = 1,     // read only (Verbose)
-    SfDefaultIsCurrent = 2, // the holder's value before loading is the default
-    SfPositive = 4,         // a float that divides: 0 or less takes the default
+enum class SettingFlag : unsigned {
+    NeverWritten = 1,     // read only (Verbose)
+    DefaultIsCurrent = 2, // the holder's value before loading is the default
+    Positive = 4,         // a float that divides: 0 or less takes the default
 };
+Q_DECLARE_FLAGS(SettingFlags, SettingFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(SettingFlags)
 
-struct TSettingRow {
+struct SettingRow {
     QString Section;
     QString Key;
-    TSettingValue Default;
-    TSettingHolder Holder;
-    unsigned Flags = 0;
+    SettingValue Default;
+    SettingHolder Holder;
+    SettingFlags Flags;
 };
 
-class TSettingsStore {
+class SettingsStore {
 public:
-    explicit TSettingsStore(TSettingsData &data);
+    explicit SettingsStore(SettingsData &data);
 
     // Full path of zorvi.ini (see Platform::SettingsFilePath).
     void SetFileName(const QString &fileName) { m_fileName = fileName; }
@@ -56,18 +59,18 @@ public:
     void SaveLastSession();
 
     // Section "Shortcuts" belongs to the shortcut list, which fills these in.
-    std::function<void(const TIniFile &ini)> ReadShortcuts;
-    std::function<void(TIniFile &ini)> WriteShortcuts;
+    std::function<void(const IniFile &ini)> ReadShortcuts;
+    std::function<void(IniFile &ini)> WriteShortcuts;
 
-    const std::vector<TSettingRow> &Rows() const { return m_rows; }
+    const std::vector<SettingRow> &Rows() const { return m_rows; }
 
 private:
-    TSettingRow &row(const QString &key);
-    void readSection(const TIniFile &ini, const QString &section);
-    void writeSection(TIniFile &ini, const QString &section) const;
-    TIniFile loadForWriting() const;
-    void save(const TIniFile &ini, bool keepComments) const;
+    SettingRow &row(const QString &key);
+    void readSection(const IniFile &ini, const QString &section);
+    void writeSection(IniFile &ini, const QString &section) const;
+    IniFile loadForWriting() const;
+    void save(const IniFile &ini, bool keepComments) const;
 
-    std::vector<TSettingRow> m_rows;
+    std::vector<SettingRow> m_rows;
     QString m_fileName;
 };

@@ -1,7 +1,7 @@
 #include "skin/SkinControls.h"
 
-#include "playlist/SelectList.h"
 #include "controls/ZorviControls.h"
+#include "playlist/SelectList.h"
 #include "skin/BuiltInSkins.h"
 
 #include <QActionGroup>
@@ -9,21 +9,21 @@
 #include <QMenu>
 #include <QStandardPaths>
 
-const char *const TSkinControls::PanelNames[4] = {"TopPanel", "BottomPanel", "LeftPanel", "RightPanel"};
-const char *const TSkinControls::ButtonNames[ButtonCount] = {
+const char *const SkinControls::PanelNames[4] = {"TopPanel", "BottomPanel", "LeftPanel", "RightPanel"};
+const char *const SkinControls::ButtonNames[ButtonCount] = {
     "BPlay",  "BPlayPause", "BPause",    "BStop",   "BNext",     "BPrev",       "BMute",
     "BSeekB", "BSeekF",     "BPlaylist", "BStatus", "BMainQuit", "BFullscreen", "BMinimize"};
-const char *const TSkinControls::TrackbarNames[2] = {"SeekBar", "VolBar"};
-const char *const TSkinControls::LabelNames[4] = {"LTime", "LMediaURL", "LPlaylist", "LStatus"};
+const char *const SkinControls::TrackbarNames[2] = {"SeekBar", "VolBar"};
+const char *const SkinControls::LabelNames[4] = {"LTime", "LMediaURL", "LPlaylist", "LStatus"};
 
-TSkinControls::TSkinControls(QWidget *host) : m_host(host) {}
+SkinControls::SkinControls(QWidget *host) : m_host(host) {}
 
-TSkinControls::~TSkinControls()
+SkinControls::~SkinControls()
 {
     FreeSkinControls();
 }
 
-QStringList TSkinControls::DefaultSkinFolders(const QString &programDir)
+QStringList SkinControls::DefaultSkinFolders(const QString &programDir)
 {
     QString dir = programDir;
     if (!dir.endsWith(u'/'))
@@ -38,8 +38,8 @@ QStringList TSkinControls::DefaultSkinFolders(const QString &programDir)
     return folders;
 }
 
-void TSkinControls::CreateSkinControls(TSelectList *playlist, const QStringList &skinFolders,
-                                       QMenu *mainPopup, QMenu *plPopup)
+void SkinControls::CreateSkinControls(TSelectList *playlist, const QStringList &skinFolders, QMenu *mainPopup,
+                                      QMenu *plPopup)
 {
     FreeSkinControls();
     InitBuiltInSkins();
@@ -59,7 +59,7 @@ void TSkinControls::CreateSkinControls(TSelectList *playlist, const QStringList 
 
     // Docking order follows position: the bottom panel starts below and the
     // right panel right of everything else, so they stay outermost.
-    const TAlign aligns[4] = {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight};
+    const ::Align aligns[4] = {Align::Top, Align::Bottom, Align::Left, Align::Right};
     for (int i = 0; i < 4; ++i) {
         auto *panel = new TZorviPanel(host);
         panel->setObjectName(QLatin1String(PanelNames[i]));
@@ -85,7 +85,7 @@ void TSkinControls::CreateSkinControls(TSelectList *playlist, const QStringList 
     Playlist = new TZorviListBox(host);
     Playlist->setObjectName(QStringLiteral("Playlist"));
     Playlist->move(50, 50);
-    Playlist->SetAlign(TAlign::alLeft);
+    Playlist->SetAlign(Align::Left);
     Playlist->hide();
     if (playlist)
         Playlist->SetList(playlist);
@@ -157,7 +157,7 @@ void TSkinControls::CreateSkinControls(TSelectList *playlist, const QStringList 
     BuildSkinsMenu();
 }
 
-void TSkinControls::BuildSkinsMenu()
+void SkinControls::BuildSkinsMenu()
 {
     m_menu = std::make_unique<QMenu>();
     m_menu->setObjectName(QStringLiteral("MSkins"));
@@ -175,7 +175,7 @@ void TSkinControls::BuildSkinsMenu()
     }
 }
 
-std::vector<TZorviControl *> TSkinControls::ExtraElements() const
+std::vector<TZorviControl *> SkinControls::ExtraElements() const
 {
     std::vector<TZorviControl *> list;
     for (const auto &e : m_extras)
@@ -184,14 +184,14 @@ std::vector<TZorviControl *> TSkinControls::ExtraElements() const
     return list;
 }
 
-void TSkinControls::FreeExtraElements()
+void SkinControls::FreeExtraElements()
 {
     for (auto &e : m_extras)
         delete e.data();
     m_extras.clear();
 }
 
-void TSkinControls::FreeSkinControls()
+void SkinControls::FreeSkinControls()
 {
     FreeExtraElements();
     // Children before their containers, so nothing is freed twice.
@@ -212,11 +212,11 @@ void TSkinControls::FreeSkinControls()
     LTime = LMediaURL = LPlaylist = LStatus = nullptr;
     m_group = nullptr;
     m_menu.reset();
-    m_skinList = TSkinList();
+    m_skinList = SkinList();
     m_loadedIndex = -1;
 }
 
-bool TSkinControls::eventFilter(QObject *watched, QEvent *event)
+bool SkinControls::eventFilter(QObject *watched, QEvent *event)
 {
     // The host docks the panels and the playlist box on every resize.
     if (watched == m_host && event->type() == QEvent::Resize)

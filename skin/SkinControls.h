@@ -26,29 +26,29 @@ class TZorviListBox;
 class TZorviPanel;
 
 // Values of a skin's General section that the main window uses.
-struct TSkinParams {
+struct SkinParams {
     int Borders = 4;    // frame around the video in the auto-hide layout
     int MinWidth = 205; // smallest window width
     int RoundRect = 0;  // corner ellipse of the window outline; 0 = square
-    TColor TransparentColor = clFuchsia;
+    ColorRef TransparentColor = clFuchsia;
 };
 
 // The main window's handlers the skin controls call. Each may be left empty
 // and may be set at any time.
-struct TSkinHandlers {
-    TNotifyEvent ButtonsClick;     // every skin button, fixed and extra
-    TMouseEvent TitleBarMouseDown; // a press on one of the four panels
+struct SkinHandlers {
+    NotifyEvent ButtonsClick;     // every skin button, fixed and extra
+    MouseEvent TitleBarMouseDown; // a press on one of the four panels
     TTrackEvent SeekTracking;
-    TMouseEvent SeekBarMouseMove;
-    TNotifyEvent SeekBarMouseLeave; // SeekBar and LTime
+    MouseEvent SeekBarMouseMove;
+    NotifyEvent SeekBarMouseLeave; // SeekBar and LTime
     TTrackEvent VolTracking;
-    TNotifyEvent PlaylistBoxDblClick;
+    NotifyEvent PlaylistBoxDblClick;
     // The main window's steps after a skin change chosen in the Skins menu
     // (refit in full screen, layout, redraw).
     std::function<void()> SkinChanged;
 };
 
-class TSkinControls : public QObject {
+class SkinControls : public QObject {
     Q_OBJECT
 public:
     static constexpr int ButtonCount = 14;
@@ -58,8 +58,8 @@ public:
     static const char *const LabelNames[4];
 
     // The controls are made on host (the main window) by CreateSkinControls.
-    explicit TSkinControls(QWidget *host);
-    ~TSkinControls() override;
+    explicit SkinControls(QWidget *host);
+    ~SkinControls() override;
 
     // Creates the skin control set with its creation-time settings, lists the
     // skins of the given folders and builds the Skins menu. The playlist box
@@ -76,7 +76,7 @@ public:
     void LoadSkin(int index);
     // The same for a skin that need not be in the list (the skin checker);
     // `index` gives a built-in skin its resource id (index + 1).
-    void LoadSkinEntry(const TSkinEntry &entry, int index);
+    void LoadSkinEntry(const SkinEntry &entry, int index);
     // Start-up: clicks the Skins menu item of SkinName (letter case aside),
     // else the first one.
     void SelectStartupSkin();
@@ -84,11 +84,11 @@ public:
     // failure is reported and the item of the skin in use is checked again.
     void MSkinsClick(QAction *item);
 
-    TSkinHandlers Handlers;
+    SkinHandlers Handlers;
     // The Skin setting: set it before the start-up choice; every successful
     // load stores the loaded skin's name here.
     QString SkinName;
-    TSkinParams Params;
+    SkinParams Params;
 
     TZorviPanel *TopPanel = nullptr, *BottomPanel = nullptr, *LeftPanel = nullptr, *RightPanel = nullptr;
     TZorviListBox *Playlist = nullptr;
@@ -108,7 +108,7 @@ public:
     std::vector<TZorviControl *> ExtraElements() const;
 
     QWidget *Host() const { return m_host; }
-    const TSkinList &SkinList() const { return m_skinList; }
+    const SkinList &Skins() const { return m_skinList; }
     // The Skins menu: one radio item per skin, data = its index in the list.
     QMenu *MSkins() const { return m_menu.get(); }
     QActionGroup *SkinGroup() const { return m_group; }
@@ -133,7 +133,7 @@ private:
     std::vector<QPointer<QWidget>> m_created; // every fixed control, in creation order
     QPointer<QMenu> m_mainPopup, m_plPopup;
 
-    TSkinList m_skinList;
+    SkinList m_skinList;
     std::unique_ptr<QMenu> m_menu;
     QActionGroup *m_group = nullptr;
     int m_loadedIndex = -1; // the menu item of the skin in use

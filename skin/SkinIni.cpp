@@ -44,12 +44,12 @@ std::optional<int> ParseSkinInteger(const QString &text)
     return int(s);
 }
 
-void TSkinIni::SetText(const QString &text)
+void SkinIni::SetText(const QString &text)
 {
     SetLines(text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))));
 }
 
-void TSkinIni::SetLines(const QStringList &lines)
+void SkinIni::SetLines(const QStringList &lines)
 {
     m_sections.clear();
     Section *cur = nullptr;
@@ -77,7 +77,7 @@ void TSkinIni::SetLines(const QStringList &lines)
     }
 }
 
-void TSkinIni::LoadFromFile(const QString &fileName)
+void SkinIni::LoadFromFile(const QString &fileName)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly)) {
@@ -87,7 +87,7 @@ void TSkinIni::LoadFromFile(const QString &fileName)
     SetText(DecodeTextFile(f.readAll()));
 }
 
-const TSkinIni::Section *TSkinIni::find(const QString &section) const
+const SkinIni::Section *SkinIni::find(const QString &section) const
 {
     for (auto it = m_sections.rbegin(); it != m_sections.rend(); ++it)
         if (same(it->name, section))
@@ -95,12 +95,12 @@ const TSkinIni::Section *TSkinIni::find(const QString &section) const
     return nullptr;
 }
 
-bool TSkinIni::SectionExists(const QString &section) const
+bool SkinIni::SectionExists(const QString &section) const
 {
     return find(section) != nullptr;
 }
 
-std::optional<QString> TSkinIni::Value(const QString &section, const QString &key) const
+std::optional<QString> SkinIni::Value(const QString &section, const QString &key) const
 {
     const Section *s = find(section);
     if (!s)
@@ -111,17 +111,17 @@ std::optional<QString> TSkinIni::Value(const QString &section, const QString &ke
     return std::nullopt;
 }
 
-bool TSkinIni::ValueExists(const QString &section, const QString &key) const
+bool SkinIni::ValueExists(const QString &section, const QString &key) const
 {
     return Value(section, key).has_value();
 }
 
-QString TSkinIni::ReadString(const QString &section, const QString &key, const QString &def) const
+QString SkinIni::ReadString(const QString &section, const QString &key, const QString &def) const
 {
     return Value(section, key).value_or(def);
 }
 
-int TSkinIni::ReadInteger(const QString &section, const QString &key, int def) const
+int SkinIni::ReadInteger(const QString &section, const QString &key, int def) const
 {
     const auto v = Value(section, key);
     if (!v)
@@ -129,7 +129,7 @@ int TSkinIni::ReadInteger(const QString &section, const QString &key, int def) c
     return ParseSkinInteger(*v).value_or(def);
 }
 
-bool TSkinIni::ReadBool(const QString &section, const QString &key, bool def) const
+bool SkinIni::ReadBool(const QString &section, const QString &key, bool def) const
 {
     const auto v = Value(section, key);
     if (!v)
@@ -138,7 +138,7 @@ bool TSkinIni::ReadBool(const QString &section, const QString &key, bool def) co
     return n ? *n != 0 : def;
 }
 
-QStringList TSkinIni::SectionNames() const
+QStringList SkinIni::SectionNames() const
 {
     QStringList names;
     for (const Section &s : m_sections) {
@@ -151,7 +151,7 @@ QStringList TSkinIni::SectionNames() const
     return names;
 }
 
-void TSkinIni::EraseSection(const QString &section)
+void SkinIni::EraseSection(const QString &section)
 {
     std::erase_if(m_sections, [&](const Section &s) { return same(s.name, section); });
 }

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-class TSkinIni {
+class SkinIni {
 public:
     void Clear() { m_sections.clear(); }
     void SetText(const QString &text);

@@ -48,11 +48,11 @@ QString ResolveSkinFile(const QString &folder, const QString &name)
     return path;
 }
 
-void TSkinList::Build(const QStringList &skinFolders)
+void SkinList::Build(const QStringList &skinFolders)
 {
     m_entries.clear();
-    m_entries.push_back({QStringLiteral("Default"), skBuiltIn, {}});
-    m_entries.push_back({QStringLiteral("ZE6 ZO"), skBuiltIn, {}});
+    m_entries.push_back({QStringLiteral("Default"), SkinKind::BuiltIn, {}});
+    m_entries.push_back({QStringLiteral("ZE6 ZO"), SkinKind::BuiltIn, {}});
     for (QString folder : skinFolders) {
         if (!folder.endsWith(u'/'))
             folder += u'/';
@@ -63,18 +63,18 @@ void TSkinList::Build(const QStringList &skinFolders)
             if (fi.isDir()) {
                 const QString ini = ResolveSkinFile(fi.absoluteFilePath(), QStringLiteral("skin.ini"));
                 if (QFileInfo(ini).isFile()) {
-                    m_entries.push_back({name, skFolder, fi.absoluteFilePath() + u'/'});
+                    m_entries.push_back({name, SkinKind::Folder, fi.absoluteFilePath() + u'/'});
                     continue;
                 }
             }
             // Only files: a folder named *.zip without skin.ini is no archive.
             if (fi.isFile() && name.endsWith(QLatin1String(".zip"), Qt::CaseSensitive))
-                m_entries.push_back({name.left(name.size() - 4), skArchive, fi.absoluteFilePath()});
+                m_entries.push_back({name.left(name.size() - 4), SkinKind::Archive, fi.absoluteFilePath()});
         }
     }
 }
 
-int TSkinList::IndexOf(const QString &name) const
+int SkinList::IndexOf(const QString &name) const
 {
     for (size_t i = 0; i < m_entries.size(); ++i)
         if (m_entries[i].Name.compare(name, Qt::CaseInsensitive) == 0)

@@ -6,31 +6,31 @@
 #include <QStringList>
 #include <vector>
 
-enum TSkinKind { skFolder = 0, skArchive = 1, skBuiltIn = 2 };
+enum class SkinKind { Folder = 0, Archive = 1, BuiltIn = 2 };
 
-struct TSkinEntry {
+struct SkinEntry {
     QString Name;
-    int Kind = skBuiltIn;
+    SkinKind Kind = SkinKind::BuiltIn;
     // Folder skins: the folder with a trailing "/"; archives: the file; built-ins: empty.
     QString Location;
 };
 
-class TSkinList {
+class SkinList {
 public:
     // Built-ins, then each folder's entries sorted by name without regard to
     // case (the file system's own order is no order at all). Names are not
     // checked for duplicates.
     void Build(const QStringList &skinFolders);
-    const std::vector<TSkinEntry> &Entries() const { return m_entries; }
+    const std::vector<SkinEntry> &Entries() const { return m_entries; }
     int Count() const { return int(m_entries.size()); }
-    const TSkinEntry &At(int index) const { return m_entries.at(size_t(index)); }
+    const SkinEntry &At(int index) const { return m_entries.at(size_t(index)); }
     // First entry whose name matches without regard to case, or -1.
     int IndexOf(const QString &name) const;
     // The entry chosen at start-up for the Skin setting: its match, else 0.
     int StartupIndex(const QString &name) const { return qMax(0, IndexOf(name)); }
 
 private:
-    std::vector<TSkinEntry> m_entries;
+    std::vector<SkinEntry> m_entries;
 };
 
 // A file named in a folder skin: "\" becomes "/", each component is looked up

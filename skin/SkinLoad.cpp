@@ -6,12 +6,12 @@
 #include "skin/SkinControls.h"
 #include "skin/SkinIni.h"
 #include "skin/SkinLoader.h"
-#include "skin/uZip.h"
+#include "skin/ZipFile.h"
 
 #include <QAction>
 #include <QActionGroup>
 
-void TSkinControls::LoadSkin(int index)
+void SkinControls::LoadSkin(int index)
 {
     if (index < 0 || index >= m_skinList.Count())
         throw ZError(QStringLiteral("No skin at index %1").arg(index));
@@ -19,17 +19,17 @@ void TSkinControls::LoadSkin(int index)
     m_loadedIndex = index;
 }
 
-void TSkinControls::LoadSkinEntry(const TSkinEntry &entry, int index)
+void SkinControls::LoadSkinEntry(const SkinEntry &entry, int index)
 {
     if (!TopPanel)
         throw ZError(QStringLiteral("The skin controls have not been created"));
     FreeExtraElements();
 
     // The loader reads from these; all three live for this load only.
-    TSkinIni ini;
+    SkinIni ini;
     std::unique_ptr<TZipFile> zip;
     std::unique_ptr<TSkinLoader> loader;
-    if (entry.Kind == skFolder) {
+    if (entry.Kind == SkinKind::Folder) {
         QString path = entry.Location;
         if (!path.endsWith(u'/'))
             path += u'/';
@@ -37,7 +37,7 @@ void TSkinControls::LoadSkinEntry(const TSkinEntry &entry, int index)
         loader = std::make_unique<TSkinLoader>(&ini, path);
     } else {
         zip = std::make_unique<TZipFile>();
-        if (entry.Kind == skArchive)
+        if (entry.Kind == SkinKind::Archive)
             zip->LoadFromFile(entry.Location);
         else
             zip->LoadFromResource(index + 1);
@@ -104,7 +104,7 @@ void TSkinControls::LoadSkinEntry(const TSkinEntry &entry, int index)
     SkinName = entry.Name;
 }
 
-void TSkinControls::CheckMenuItem(int index)
+void SkinControls::CheckMenuItem(int index)
 {
     if (!m_menu)
         return;
@@ -115,14 +115,14 @@ void TSkinControls::CheckMenuItem(int index)
         checked->setChecked(false);
 }
 
-void TSkinControls::SelectStartupSkin()
+void SkinControls::SelectStartupSkin()
 {
     if (!m_menu || m_group->actions().isEmpty())
         return;
     m_group->actions()[m_skinList.StartupIndex(SkinName)]->trigger();
 }
 
-void TSkinControls::MSkinsClick(QAction *item)
+void SkinControls::MSkinsClick(QAction *item)
 {
     const int previous = m_loadedIndex;
     try {

@@ -1,13 +1,13 @@
 #include "skin/SkinLoader.h"
 
 #include "common/Report.h"
+#include "common/TextDecode.h"
 #include "common/ZError.h"
 #include "controls/ZorviControls.h"
 #include "graphics/Convert.h"
 #include "skin/SkinIni.h"
 #include "skin/SkinList.h"
-#include "common/TextDecode.h"
-#include "skin/uZip.h"
+#include "skin/ZipFile.h"
 
 #include <QFileInfo>
 #include <QFont>
@@ -23,30 +23,30 @@ void ReportSectionError(const QString &where, const std::exception &e)
 
 // Key values of a fixed vocabulary, matched without regard to case; a value
 // outside it gives the default, so a control never gets an unknown value.
-TAlign ReadAlign(const QString &text, TAlign def)
+::Align ReadAlign(const QString &text, ::Align def)
 {
-    static const std::pair<const char *, TAlign> names[] = {
-        {"alNone", TAlign::alNone}, {"alTop", TAlign::alTop},     {"alBottom", TAlign::alBottom},
-        {"alLeft", TAlign::alLeft}, {"alRight", TAlign::alRight}, {"alClient", TAlign::alClient}};
+    static const std::pair<const char *, ::Align> names[] = {
+        {"alNone", Align::None}, {"alTop", Align::Top},     {"alBottom", Align::Bottom},
+        {"alLeft", Align::Left}, {"alRight", Align::Right}, {"alClient", Align::Client}};
     for (const auto &[name, value] : names)
         if (text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
             return value;
     return def;
 }
 
-TLabelAlignment ReadAlignment(const QString &text, TLabelAlignment def)
+LabelAlignment ReadAlignment(const QString &text, LabelAlignment def)
 {
-    static const std::pair<const char *, TLabelAlignment> names[] = {
-        {"taLeftJustify", TLabelAlignment::taLeftJustify},
-        {"taRightJustify", TLabelAlignment::taRightJustify},
-        {"taCenter", TLabelAlignment::taCenter}};
+    static const std::pair<const char *, LabelAlignment> names[] = {
+        {"taLeftJustify", LabelAlignment::LeftJustify},
+        {"taRightJustify", LabelAlignment::RightJustify},
+        {"taCenter", LabelAlignment::Center}};
     for (const auto &[name, value] : names)
         if (text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
             return value;
     return def;
 }
 
-void SetKey(TBitmap &bitmap, TColor key)
+void SetKey(KeyedBitmap &bitmap, ColorRef key)
 {
     bitmap.TransparentFixed = true;
     bitmap.TransparentColor = key;
@@ -61,37 +61,37 @@ QString SkinErrorText(const std::exception &e)
     return QString::fromLocal8Bit(e.what());
 }
 
-TPlacement ResolvePlacement(int x, int y, int width, int height, bool centerH, bool centerV, int parentWidth,
-                            int parentHeight)
+Placement ResolvePlacement(int x, int y, int width, int height, bool centerH, bool centerV, int parentWidth,
+                           int parentHeight)
 {
-    TPlacement p;
-    TAnchors anchors = 0;
+    Placement p;
+    AnchorSet anchors;
     if (centerH) {
-        p.Center = akcX;
+        p.Center = AnchorCenterKind::X;
         p.ACXOffset = x;
-        anchors |= akLeft;
+        anchors |= AnchorKind::Left;
     } else if (x < 0) {
-        anchors |= akRight;
+        anchors |= AnchorKind::Right;
         x += parentWidth;
     } else {
-        anchors |= akLeft;
+        anchors |= AnchorKind::Left;
     }
     if (width < 0) {
-        anchors |= akRight;
+        anchors |= AnchorKind::Right;
         width = parentWidth + width - x;
     }
     if (centerV) {
-        p.Center |= akcY;
+        p.Center |= AnchorCenterKind::Y;
         p.ACYOffset = y;
-        anchors |= akTop;
+        anchors |= AnchorKind::Top;
     } else if (y < 0) {
-        anchors |= akBottom;
+        anchors |= AnchorKind::Bottom;
         y += parentHeight;
     } else {
-        anchors |= akTop;
+        anchors |= AnchorKind::Top;
     }
     if (height < 0) {
-        anchors |= akBottom;
+        anchors |= AnchorKind::Bottom;
         height = parentHeight + height - y;
     }
     p.Anchors = anchors;
@@ -99,7 +99,7 @@ TPlacement ResolvePlacement(int x, int y, int width, int height, bool centerH, b
     return p;
 }
 
-TSkinLoader::TSkinLoader(TSkinIni *ini, const QString &path) : Ini(ini), Path(path)
+TSkinLoader::TSkinLoader(SkinIni *ini, const QString &path) : Ini(ini), Path(path)
 {
     if (!ini || path.isEmpty())
         throw ZError(QStringLiteral("SkinLoader : invalid ini or path"));
@@ -107,13 +107,13 @@ TSkinLoader::TSkinLoader(TSkinIni *ini, const QString &path) : Ini(ini), Path(pa
         Path += u'/';
 }
 
-TSkinLoader::TSkinLoader(TSkinIni *ini, TZipFile *zip) : Ini(ini), FromZip(true), Zip(zip)
+TSkinLoader::TSkinLoader(SkinIni *ini, TZipFile *zip) : Ini(ini), FromZip(true), Zip(zip)
 {
     if (!ini || !zip)
         throw ZError(QStringLiteral("SkinLoader : invalid ini or zip"));
 }
 
-void TSkinLoader::ReadIniFromZip(TSkinIni &ini, const TZipFile &zip, const QString &name)
+void TSkinLoader::ReadIniFromZip(SkinIni &ini, const TZipFile &zip, const QString &name)
 {
     const int index = zip.IndexOf(name);
     if (index < 0)
@@ -121,7 +121,7 @@ void TSkinLoader::ReadIniFromZip(TSkinIni &ini, const TZipFile &zip, const QStri
     ini.SetText(DecodeTextFile(zip.GetData(index)));
 }
 
-void TSkinLoader::ReadBitmapFromZip(TBitmap &bitmap, const TZipFile &zip, const QString &name)
+void TSkinLoader::ReadBitmapFromZip(KeyedBitmap &bitmap, const TZipFile &zip, const QString &name)
 {
     const int index = zip.IndexOf(name);
     if (index < 0)
@@ -129,7 +129,7 @@ void TSkinLoader::ReadBitmapFromZip(TBitmap &bitmap, const TZipFile &zip, const 
     bitmap.LoadFromData(zip.GetData(index));
 }
 
-void TSkinLoader::LoadPlainBitmap(TBitmap &bitmap, const QString &file)
+void TSkinLoader::LoadPlainBitmap(KeyedBitmap &bitmap, const QString &file)
 {
     if (FromZip)
         ReadBitmapFromZip(bitmap, *Zip, file);
@@ -137,7 +137,7 @@ void TSkinLoader::LoadPlainBitmap(TBitmap &bitmap, const QString &file)
         bitmap.LoadFromFile(ResolveSkinFile(Path, file));
 }
 
-TColor TSkinLoader::ReadColor(const QString &section, const QString &key, TColor def) const
+ColorRef TSkinLoader::ReadColor(const QString &section, const QString &key, ColorRef def) const
 {
     const auto value = Ini->Value(section, key);
     return value ? StringToColorOrThrow(*value) : def;
@@ -167,8 +167,8 @@ void TSkinLoader::LoadBitmapParts(TMultiPartBitmap &bitmap, const QString &secti
     // The image comes first: the guides are checked against its size, and
     // loading the guides empties the parts.
     try {
-        bitmap.LoadGuides(TAxis::Rows, Ini->ReadString(section, prefix + QStringLiteral("Rows"), {}));
-        bitmap.LoadGuides(TAxis::Cols, Ini->ReadString(section, prefix + QStringLiteral("Cols"), {}));
+        bitmap.LoadGuides(Axis::Rows, Ini->ReadString(section, prefix + QStringLiteral("Rows"), {}));
+        bitmap.LoadGuides(Axis::Cols, Ini->ReadString(section, prefix + QStringLiteral("Cols"), {}));
         for (int n = 0;; ++n) {
             const auto part = Ini->Value(section, prefix + QStringLiteral("Part") + QString::number(n));
             if (!part)
@@ -188,7 +188,7 @@ void TSkinLoader::LoadThumb(TZorviTrackbar *bar, const QString &section)
         return;
     }
     try {
-        TBitmap &thumb = bar->EditThumb();
+        KeyedBitmap &thumb = bar->EditThumb();
         LoadPlainBitmap(thumb, file);
         bar->SetThumbStates(Ini->ReadInteger(section, QStringLiteral("ThumbStates"), 1));
         bar->ThumbH =
@@ -203,7 +203,7 @@ void TSkinLoader::LoadThumb(TZorviTrackbar *bar, const QString &section)
     }
 }
 
-void TSkinLoader::LoadFont(QFont &font, TColor &color, const QString &section, const QString &prefix)
+void TSkinLoader::LoadFont(QFont &font, ColorRef &color, const QString &section, const QString &prefix)
 {
     if (Ini->ValueExists(section, prefix + QStringLiteral("Color")))
         color = ReadColor(section, prefix + QStringLiteral("Color"), color);
@@ -242,13 +242,13 @@ void TSkinLoader::LoadPlacement(TZorviControl *control, const QString &section)
         ParentByName(Ini->ReadString(section, QStringLiteral("Parent"), QStringLiteral("BottomPanel")));
     if (!parent)
         parent = Parents.BottomPanel;
-    const TPlacement p = ResolvePlacement(Ini->ReadInteger(section, QStringLiteral("X"), 0),
-                                          Ini->ReadInteger(section, QStringLiteral("Y"), 0),
-                                          Ini->ReadInteger(section, QStringLiteral("Width"), 0),
-                                          Ini->ReadInteger(section, QStringLiteral("Height"), 0),
-                                          Ini->ReadBool(section, QStringLiteral("CenterH"), false),
-                                          Ini->ReadBool(section, QStringLiteral("CenterV"), false),
-                                          parent ? parent->width() : 0, parent ? parent->height() : 0);
+    const Placement p = ResolvePlacement(Ini->ReadInteger(section, QStringLiteral("X"), 0),
+                                         Ini->ReadInteger(section, QStringLiteral("Y"), 0),
+                                         Ini->ReadInteger(section, QStringLiteral("Width"), 0),
+                                         Ini->ReadInteger(section, QStringLiteral("Height"), 0),
+                                         Ini->ReadBool(section, QStringLiteral("CenterH"), false),
+                                         Ini->ReadBool(section, QStringLiteral("CenterV"), false),
+                                         parent ? parent->width() : 0, parent ? parent->height() : 0);
 
     // Attaching anew puts the element in front of those placed before it. A
     // control someone hid on purpose stays hidden.
@@ -271,7 +271,7 @@ void TSkinLoader::LoadPlacement(TZorviControl *control, const QString &section)
 void TSkinLoader::LoadPanel(TZorviPanel *panel, const QString &section)
 {
     const int size = qMax(0, Ini->ReadInteger(section, QStringLiteral("Size"), 0));
-    if (panel->Align() == TAlign::alLeft || panel->Align() == TAlign::alRight)
+    if (panel->Align() == Align::Left || panel->Align() == Align::Right)
         panel->resize(size, panel->height());
     else
         panel->resize(panel->width(), size);
@@ -288,7 +288,7 @@ void TSkinLoader::LoadPanel(TZorviPanel *panel, const QString &section)
 
 void TSkinLoader::LoadPlaylist(TZorviListBox *box, const QString &section)
 {
-    box->SetAlign(ReadAlign(Ini->ReadString(section, QStringLiteral("Align"), {}), TAlign::alLeft));
+    box->SetAlign(ReadAlign(Ini->ReadString(section, QStringLiteral("Align"), {}), Align::Left));
     LoadPanel(box, section);
 
     TMultiPartBitmap &sel = box->EditSelBitmap();
@@ -308,7 +308,7 @@ void TSkinLoader::LoadPlaylist(TZorviListBox *box, const QString &section)
 
     // Not reset first: keys the skin leaves out keep the previous skin's values.
     QFont font = box->font();
-    TColor color = box->FontColor();
+    ColorRef color = box->FontColor();
     LoadFont(font, color, section, QStringLiteral("Font"));
     box->setFont(font);
     box->SetFontColor(color);
@@ -316,7 +316,7 @@ void TSkinLoader::LoadPlaylist(TZorviListBox *box, const QString &section)
     box->SetSeparatorHeight(Ini->ReadInteger(section, QStringLiteral("SeparatorHeight"), 0));
     box->SetSeparatorColor(ReadColor(section, QStringLiteral("SeparatorColor"), clBlack));
 
-    TMargins margins;
+    ListMargins margins;
     const QStringList items =
         Ini->ReadString(section, QStringLiteral("Margins"), QStringLiteral("4,4,4,4")).split(u',');
     if (items.size() == 4) {
@@ -328,7 +328,7 @@ void TSkinLoader::LoadPlaylist(TZorviListBox *box, const QString &section)
     box->SetMargins(margins);
 }
 
-void TSkinLoader::LoadElementBitmap(TBitmap &bitmap, const QString &section)
+void TSkinLoader::LoadElementBitmap(KeyedBitmap &bitmap, const QString &section)
 {
     const QString file = Ini->ReadString(section, QStringLiteral("Bitmap"), {});
     if (file.isEmpty()) {
@@ -346,7 +346,7 @@ void TSkinLoader::LoadElementBitmap(TBitmap &bitmap, const QString &section)
 void TSkinLoader::LoadButton(TZorviButton *button, const QString &section)
 {
     button->SetBitStates(Ini->ReadInteger(section, QStringLiteral("BitStates"), 1));
-    TBitmap &bitmap = button->EditBitmap();
+    KeyedBitmap &bitmap = button->EditBitmap();
     LoadElementBitmap(bitmap, section);
     const bool transparent = Ini->ReadBool(section, QStringLiteral("Transparent"), false);
     button->SetTransparent(transparent);
@@ -360,9 +360,9 @@ void TSkinLoader::LoadButton(TZorviButton *button, const QString &section)
 void TSkinLoader::LoadLabel(TZorviLabel *label, const QString &section)
 {
     QFont font(QStringLiteral("Tahoma"), 8);
-    TColor color = clBlack;
+    ColorRef color = clBlack;
     label->SetAlignment(
-        ReadAlignment(Ini->ReadString(section, QStringLiteral("Alignment"), {}), TLabelAlignment::taCenter));
+        ReadAlignment(Ini->ReadString(section, QStringLiteral("Alignment"), {}), LabelAlignment::Center));
     LoadFont(font, color, section, QStringLiteral("Font1"));
     label->SetFont(font);
     label->SetFontColor(color);
@@ -397,7 +397,7 @@ void TSkinLoader::LoadImage(TZorviImage *image, const QString &section)
 void TSkinLoader::LoadSizeGrip(TZorviSizeGrip *grip, const QString &section)
 {
     grip->SetOrientation(Ini->ReadInteger(section, QStringLiteral("Orientation"), 8));
-    TBitmap &bitmap = grip->EditBitmap();
+    KeyedBitmap &bitmap = grip->EditBitmap();
     LoadElementBitmap(bitmap, section);
     const bool transparent = Ini->ReadBool(section, QStringLiteral("Transparent"), false);
     grip->SetTransparent(transparent);

@@ -12,9 +12,9 @@
 
 class QFont;
 class QWidget;
-class TBitmap;
+class KeyedBitmap;
 class TMultiPartBitmap;
-class TSkinIni;
+class SkinIni;
 class TZipFile;
 class TZorviButton;
 class TZorviControl;
@@ -26,7 +26,7 @@ class TZorviSizeGrip;
 class TZorviTrackbar;
 
 // The containers an element's Parent key can name.
-struct TSkinParents {
+struct SkinParents {
     TZorviPanel *TopPanel = nullptr;
     TZorviPanel *BottomPanel = nullptr;
     TZorviPanel *LeftPanel = nullptr;
@@ -37,15 +37,15 @@ struct TSkinParents {
 // Where an element goes on a parent of the given size: negative X / Y are
 // measured from the far edge, a negative Width / Height stretches with the
 // parent, CenterH / CenterV keep the element centred, shifted by X / Y.
-struct TPlacement {
+struct Placement {
     QRect Bounds; // for a centred axis the coordinate is the offset itself
-    TAnchors Anchors = akLeft | akTop;
-    TAnchorCenter Center = 0;
+    AnchorSet Anchors = AnchorKind::Left | AnchorKind::Top;
+    TAnchorCenter Center;
     int ACXOffset = 0;
     int ACYOffset = 0;
 };
-TPlacement ResolvePlacement(int x, int y, int width, int height, bool centerH, bool centerV, int parentWidth,
-                            int parentHeight);
+Placement ResolvePlacement(int x, int y, int width, int height, bool centerH, bool centerV, int parentWidth,
+                           int parentHeight);
 
 // The message an error shows: a ZError's own text, else what() of the exception.
 QString SkinErrorText(const std::exception &e);
@@ -53,18 +53,18 @@ QString SkinErrorText(const std::exception &e);
 class TSkinLoader {
 public:
     // Throws ZError "SkinLoader : invalid ini or path" for no ini or an empty path.
-    TSkinLoader(TSkinIni *ini, const QString &path);
+    TSkinLoader(SkinIni *ini, const QString &path);
     // Throws ZError "SkinLoader : invalid ini or zip" when either is missing.
-    TSkinLoader(TSkinIni *ini, TZipFile *zip);
+    TSkinLoader(SkinIni *ini, TZipFile *zip);
 
-    TSkinIni *Ini = nullptr;
+    SkinIni *Ini = nullptr;
     bool FromZip = false;
     TZipFile *Zip = nullptr;
     QString Path; // the skin folder, with a trailing "/"
 
     // The skin transparent colour (General/TransparentColor).
-    TColor TransparentColor = clFuchsia;
-    TSkinParents Parents;
+    ColorRef TransparentColor = clFuchsia;
+    SkinParents Parents;
 
     void LoadPanel(TZorviPanel *panel, const QString &section);
     void LoadPlaylist(TZorviListBox *box, const QString &section);
@@ -76,18 +76,18 @@ public:
 
     void LoadBitmapParts(TMultiPartBitmap &bitmap, const QString &section, const QString &prefix);
     // Throws what the archive or the file layer throws.
-    void LoadPlainBitmap(TBitmap &bitmap, const QString &file);
+    void LoadPlainBitmap(KeyedBitmap &bitmap, const QString &file);
     void LoadThumb(TZorviTrackbar *bar, const QString &section);
-    void LoadFont(QFont &font, TColor &color, const QString &section, const QString &prefix);
+    void LoadFont(QFont &font, ColorRef &color, const QString &section, const QString &prefix);
     void LoadPlacement(TZorviControl *control, const QString &section);
 
     // Throws ZError "zip does not contain " + name.
-    static void ReadIniFromZip(TSkinIni &ini, const TZipFile &zip, const QString &name);
-    static void ReadBitmapFromZip(TBitmap &bitmap, const TZipFile &zip, const QString &name);
+    static void ReadIniFromZip(SkinIni &ini, const TZipFile &zip, const QString &name);
+    static void ReadBitmapFromZip(KeyedBitmap &bitmap, const TZipFile &zip, const QString &name);
 
 private:
-    TColor ReadColor(const QString &section, const QString &key, TColor def) const;
+    ColorRef ReadColor(const QString &section, const QString &key, ColorRef def) const;
     // Button and size grip: a plain bitmap, cleared and reported on failure.
-    void LoadElementBitmap(TBitmap &bitmap, const QString &section);
+    void LoadElementBitmap(KeyedBitmap &bitmap, const QString &section);
     QWidget *ParentByName(const QString &name) const;
 };

@@ -2,11 +2,11 @@
 // copy (the real main window, playlist and channel), the second start is the
 // real zorvi program.
 #include "app/Startup.h"
-#include "mainwindow/MainForm.h"
 #include "common/Report.h"
+#include "mainwindow/MainForm.h"
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
 #include "support/QtApp.h"
 
@@ -52,10 +52,11 @@ protected:
     {
         ASSERT_TRUE(work.isValid());
         previous = SetReportHandler([this](const QString &m) { reported << m; });
-        form = std::make_unique<TMainForm>(TProgram{&settings, &store, &playlist, &translator}, QStringList{});
+        form = std::make_unique<TMainForm>(ProgramParts{&settings, &store, &playlist, &translator},
+                                           QStringList{});
         form->PlayEntry = [this](int i) { played << i; };
         ConnectHandOver(receiver, *form);
-        server = std::make_unique<Platform::TInstanceServer>(
+        server = std::make_unique<Platform::InstanceServer>(
             Platform::InstanceSocketPath(),
             [this](quint32 m, const QByteArray &p) { return HandOverToForm(receiver, *form, m, p); });
         ASSERT_TRUE(server->Listen());
@@ -105,14 +106,14 @@ protected:
     static inline QTemporaryDir *s_prog = nullptr;
     static inline QTemporaryDir *s_runtime = nullptr;
     QTemporaryDir work;
-    TSettingsData settings;
-    TSettingsStore store{settings};
+    SettingsData settings;
+    SettingsStore store{settings};
     TZorviPlaylist playlist;
     bool translator = false;
-    THandOverReceiver receiver{TArgumentTargets{&settings.Options.Verbose, &translator, &playlist},
-                               &settings.Options.SingleInstance};
+    HandOverReceiver receiver{ArgumentTargets{&settings.Options.Verbose, &translator, &playlist},
+                              &settings.Options.SingleInstance};
     std::unique_ptr<TMainForm> form;
-    std::unique_ptr<Platform::TInstanceServer> server;
+    std::unique_ptr<Platform::InstanceServer> server;
     QStringList reported;
     QList<int> played;
     ReportHandler previous;
@@ -183,7 +184,7 @@ TEST_F(InstanceTest, SpacesAndNonAsciiArriveUnchanged)
     ASSERT_TRUE(r.finished);
     EXPECT_EQ(titles(),
               QStringList({spaced, foreign, QFileInfo(existing).fileName(), "http://example.com/a b?c=ä"}));
-    EXPECT_EQ(playlist.Items(2)->Kind, PlFile);
+    EXPECT_EQ(playlist.Items(2)->Kind, EntryKind::File);
 }
 
 TEST_F(InstanceTest, RelativeNameArrivesAbsolute)
@@ -194,7 +195,7 @@ TEST_F(InstanceTest, RelativeNameArrivesAbsolute)
     const SecondRun r = second({"sub/clip.avi", "not here.avi"}, work.path());
     ASSERT_TRUE(r.finished);
     ASSERT_EQ(playlist.Count(), 2);
-    EXPECT_EQ(playlist.Items(0)->Kind, PlFile);
+    EXPECT_EQ(playlist.Items(0)->Kind, EntryKind::File);
     EXPECT_EQ(QString::fromUtf8(playlist.Items(0)->Path), work.filePath("sub/clip.avi"));
     EXPECT_EQ(playlist.Items(1)->Title, "not here.avi"); // names nothing: travels as it is
 }

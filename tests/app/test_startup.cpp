@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 #include "common/Report.h"
 #include "platform/HandOver.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +14,7 @@ struct Targets {
     bool verbose = false;
     bool translator = false;
     TZorviPlaylist playlist;
-    TArgumentTargets get() { return {&verbose, &translator, &playlist}; }
+    ArgumentTargets get() { return {&verbose, &translator, &playlist}; }
 };
 
 QStringList titles(TZorviPlaylist &pl)
@@ -91,7 +91,7 @@ protected:
 
     Targets t;
     bool singleInstance = true;
-    THandOverReceiver receiver{t.get(), &singleInstance};
+    HandOverReceiver receiver{t.get(), &singleInstance};
     QStringList reported, calls;
     ReportHandler previous;
 };

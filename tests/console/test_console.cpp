@@ -1,6 +1,6 @@
 // The console window: input line, history, clear, Esc, the line cap.
 #include "common/Report.h"
-#include "console/uLog.h"
+#include "console/LogForm.h"
 
 #include <gtest/gtest.h>
 

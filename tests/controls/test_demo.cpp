@@ -2,7 +2,7 @@
 // a playlist box from generated bitmaps, renders it to a PNG and checks it.
 #include "WidgetTestHelpers.h"
 #include "controls/ZorviControls.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -38,8 +38,8 @@ TMultiPartBitmap Track(QColor body, QColor edge, int w, int h, const QString &co
     p.drawRect(0, 0, w - 1, h - 1);
     p.end();
     bmp.SetImage(img);
-    bmp.LoadGuides(TAxis::Rows, rows);
-    bmp.LoadGuides(TAxis::Cols, cols);
+    bmp.LoadGuides(Axis::Rows, rows);
+    bmp.LoadGuides(Axis::Cols, cols);
     return bmp;
 }
 
@@ -61,17 +61,17 @@ TEST(Demo, RendersControlBarAndPlaylist)
     playlist.SetSelected(5, true);
     auto *list = new TZorviListBox(&window);
     list->resize(200, 10);
-    list->SetAlign(TAlign::alLeft);
+    list->SetAlign(Align::Left);
     list->SetColor(0x403030);
     list->SetFontColor(clWhite);
     list->SetItemHeight(20);
     list->SetSeparatorHeight(1);
     list->SetSeparatorColor(0x605050);
-    list->EditSelBitmap().LoadGuides(TAxis::Rows, "");
-    list->EditSelBitmap().LoadGuides(TAxis::Cols, "");
+    list->EditSelBitmap().LoadGuides(Axis::Rows, "");
+    list->EditSelBitmap().LoadGuides(Axis::Cols, "");
     list->EditSelBitmap().AddPart("X0,Y0,LX,LY|C:$00A06030");
     list->ScrollBar()->SetBitmapB(Track(QColor(90, 70, 70), QColor(60, 40, 40), 8, 20, "", "2,-18,20"));
-    TBitmap scrollThumb;
+    KeyedBitmap scrollThumb;
     QImage st(8, 12, QImage::Format_RGB32);
     st.fill(QColor(200, 180, 160));
     scrollThumb.SetImage(st);
@@ -91,7 +91,7 @@ TEST(Demo, RendersControlBarAndPlaylist)
     for (int i = 0; i < 5; ++i) {
         auto *b = new TZorviButton(bar);
         b->SetBounds(8 + i * 30, 30, 24, 24);
-        TBitmap sheet;
+        KeyedBitmap sheet;
         sheet.SetImage(ButtonSheet(faces[i]));
         sheet.TransparentFixed = true;
         sheet.TransparentColor = clFuchsia;
@@ -109,10 +109,10 @@ TEST(Demo, RendersControlBarAndPlaylist)
 
     auto *seek = new TZorviTrackbar(bar);
     seek->SetBounds(8, 8, 264, 14);
-    seek->SetAnchors(akLeft | akTop | akRight);
+    seek->SetAnchors(AnchorKind::Left | AnchorKind::Top | AnchorKind::Right);
     seek->SetBitmapB(Track(QColor(40, 40, 50), QColor(20, 20, 20), 20, 14, "3,-17,20", ""));
     seek->SetBitmapF(Track(QColor(80, 160, 240), QColor(20, 20, 20), 20, 14, "3,-17,20", ""));
-    TBitmap thumb;
+    KeyedBitmap thumb;
     thumb.SetImage(
         wt::CellSheet(1, 3, 10, 14, {QColor(230, 230, 230), QColor(255, 255, 160), QColor(255, 200, 80)}));
     seek->SetThumb(&thumb);
@@ -124,7 +124,7 @@ TEST(Demo, RendersControlBarAndPlaylist)
 
     auto *volume = new TZorviTrackbar(bar);
     volume->SetBounds(254, 26, 14, 32);
-    volume->SetAnchors(akRight | akTop);
+    volume->SetAnchors(AnchorKind::Right | AnchorKind::Top);
     volume->SetVertical(true);
     volume->SetBitmapB(Track(QColor(40, 40, 50), QColor(20, 20, 20), 14, 20, "", "3,-17,20"));
     volume->SetBitmapF(Track(QColor(90, 220, 110), QColor(20, 20, 20), 14, 20, "", "3,-17,20"));
@@ -133,17 +133,17 @@ TEST(Demo, RendersControlBarAndPlaylist)
 
     auto *label = new TZorviLabel(bar);
     label->SetBounds(160, 34, 90, 16);
-    label->SetAnchors(akLeft | akTop | akRight);
+    label->SetAnchors(AnchorKind::Left | AnchorKind::Top | AnchorKind::Right);
     label->SetFontColor(clWhite);
     label->SetCaption("00:20:00 / 01:00:00 Rock & Roll");
 
     // Docked only now: the bar's controls were placed against 280 pixels and
     // follow the bar to the window's width through their anchors.
-    bar->SetAlign(TAlign::alBottom);
+    bar->SetAlign(Align::Bottom);
 
     // Video area stand-in: a client-docked plain panel.
     auto *video = new TZorviPanel(&window);
-    video->SetAlign(TAlign::alClient);
+    video->SetAlign(Align::Client);
     video->SetColor(clBlack);
 
     const QImage shot = wt::Render(&window);

@@ -15,11 +15,11 @@ TEST(Layout, CentredChildStaysCentredOnResize)
     auto *child = new TZorviButton(&panel);
     child->SetBounds(0, 7, 38, 20);
     child->ACXOffset = -31;
-    child->SetAnchorCenter(akcX);
+    child->SetAnchorCenter(AnchorCenterKind::X);
     EXPECT_EQ(child->x(), 87); // (275 - 38) div 2 - 31
     EXPECT_EQ(child->y(), 7);
-    EXPECT_TRUE(child->Anchors() & akLeft);
-    EXPECT_FALSE(child->Anchors() & akRight);
+    EXPECT_TRUE(child->Anchors() & AnchorKind::Left);
+    EXPECT_FALSE(child->Anchors() & AnchorKind::Right);
 
     for (auto [width, left] : {std::pair{375, 137}, {100, 0}, {40, -30}}) {
         panel.resize(width, 52);
@@ -34,17 +34,17 @@ TEST(Layout, AnchorsKeepDistancesToEdges)
     TZorviPanel panel;
     panel.resize(200, 100);
     struct Row {
-        TAnchors anchors;
+        AnchorSet anchors;
         QRect placed;
         QRect after; // parent grown to 300 x 150
     };
     const Row rows[] = {
-        {akLeft | akTop, {10, 10, 20, 20}, {10, 10, 20, 20}},
-        {akRight | akTop, {150, 10, 20, 20}, {250, 10, 20, 20}},
-        {akLeft | akRight | akTop, {10, 10, 180, 20}, {10, 10, 280, 20}},
-        {akRight | akBottom, {170, 70, 20, 20}, {270, 120, 20, 20}},
-        {akLeft | akTop | akBottom, {10, 10, 20, 80}, {10, 10, 20, 130}},
-        {0, {90, 40, 20, 20}, {140, 65, 20, 20}}, // centre keeps its relative place
+        {AnchorKind::Left | AnchorKind::Top, {10, 10, 20, 20}, {10, 10, 20, 20}},
+        {AnchorKind::Right | AnchorKind::Top, {150, 10, 20, 20}, {250, 10, 20, 20}},
+        {AnchorKind::Left | AnchorKind::Right | AnchorKind::Top, {10, 10, 180, 20}, {10, 10, 280, 20}},
+        {AnchorKind::Right | AnchorKind::Bottom, {170, 70, 20, 20}, {270, 120, 20, 20}},
+        {AnchorKind::Left | AnchorKind::Top | AnchorKind::Bottom, {10, 10, 20, 80}, {10, 10, 20, 130}},
+        {{}, {90, 40, 20, 20}, {140, 65, 20, 20}}, // centre keeps its relative place
     };
     std::vector<TZorviImage *> children;
     for (const Row &row : rows) {
@@ -70,7 +70,7 @@ TEST(Layout, MovedChildIsMeasuredAgainFromItsNewPlace)
     panel.resize(200, 100);
     auto *c = new TZorviImage(&panel);
     c->SetBounds(150, 10, 20, 20);
-    c->SetAnchors(akRight | akTop);
+    c->SetAnchors(AnchorKind::Right | AnchorKind::Top);
     c->move(100, 10); // moved by hand, not through SetBounds
     panel.resize(260, 100);
     ZorviRealign(&panel);
@@ -81,18 +81,18 @@ TEST(Layout, DockingByAlignInOrder)
 {
     TZorviPanel panel;
     panel.resize(300, 200);
-    auto make = [&panel](TAlign align, int w, int h) {
+    auto make = [&panel](::Align align, int w, int h) {
         auto *p = new TZorviPanel(&panel);
         p->resize(w, h);
         p->SetAlign(align);
         return p;
     };
-    TZorviPanel *client = make(TAlign::alClient, 10, 10);
-    TZorviPanel *top1 = make(TAlign::alTop, 10, 30);
-    TZorviPanel *bottom = make(TAlign::alBottom, 10, 20);
-    TZorviPanel *top2 = make(TAlign::alTop, 10, 15);
-    TZorviPanel *left = make(TAlign::alLeft, 50, 10);
-    TZorviPanel *right = make(TAlign::alRight, 40, 10);
+    TZorviPanel *client = make(Align::Client, 10, 10);
+    TZorviPanel *top1 = make(Align::Top, 10, 30);
+    TZorviPanel *bottom = make(Align::Bottom, 10, 20);
+    TZorviPanel *top2 = make(Align::Top, 10, 15);
+    TZorviPanel *left = make(Align::Left, 50, 10);
+    TZorviPanel *right = make(Align::Right, 40, 10);
     ZorviRealign(&panel);
     EXPECT_EQ(top1->geometry(), QRect(0, 0, 300, 30));
     EXPECT_EQ(top2->geometry(), QRect(0, 30, 300, 15));
@@ -114,18 +114,22 @@ TEST(WindowResize, ResizedRectByEdge)
     const QRect start(100, 100, 200, 150);
     const QSize minimum(50, 40);
     struct Row {
-        int edge;
+        SizingEdge edge;
         QPoint delta;
         QRect expected;
     };
     const Row rows[] = {
-        {8, {10, 20}, {100, 100, 210, 170}}, {1, {-30, 5}, {70, 100, 230, 150}},
-        {2, {-500, 0}, {100, 100, 50, 150}}, {3, {7, -10}, {100, 90, 200, 160}},
-        {4, {250, 0}, {250, 100, 50, 150}},  {5, {5, 5}, {100, 105, 205, 145}},
-        {6, {0, -200}, {100, 100, 200, 40}}, {7, {-5, 5}, {95, 100, 205, 155}},
+        {SizingEdge::BottomRight, {10, 20}, {100, 100, 210, 170}},
+        {SizingEdge::Left, {-30, 5}, {70, 100, 230, 150}},
+        {SizingEdge::Right, {-500, 0}, {100, 100, 50, 150}},
+        {SizingEdge::Top, {7, -10}, {100, 90, 200, 160}},
+        {SizingEdge::TopLeft, {250, 0}, {250, 100, 50, 150}},
+        {SizingEdge::TopRight, {5, 5}, {100, 105, 205, 145}},
+        {SizingEdge::Bottom, {0, -200}, {100, 100, 200, 40}},
+        {SizingEdge::BottomLeft, {-5, 5}, {95, 100, 205, 155}},
     };
     for (const Row &r : rows)
-        EXPECT_EQ(ResizedRect(start, r.edge, r.delta, minimum), r.expected) << r.edge;
+        EXPECT_EQ(ResizedRect(start, r.edge, r.delta, minimum), r.expected) << int(r.edge);
 }
 
 TEST(WindowResize, DefaultLoopResizesDockedListBoxWithThePointer)
@@ -134,9 +138,9 @@ TEST(WindowResize, DefaultLoopResizesDockedListBoxWithThePointer)
     window.resize(400, 300);
     auto *list = new TZorviListBox(&window);
     list->resize(100, 10);
-    list->SetAlign(TAlign::alLeft);
+    list->SetAlign(Align::Left);
     auto *client = new TZorviPanel(&window);
-    client->SetAlign(TAlign::alClient);
+    client->SetAlign(Align::Client);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QCursor::setPos(window.mapToGlobal(QPoint(97, 50)));
@@ -154,7 +158,7 @@ class ResizeRecorder : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetWindowResizeHandler([this](QWidget *w, int edge) { calls.push_back({w, edge}); });
+        SetWindowResizeHandler([this](QWidget *w, SizingEdge edge) { calls.push_back({w, int(edge)}); });
     }
     void TearDown() override { SetWindowResizeHandler(nullptr); }
     std::vector<std::pair<QWidget *, int>> calls;
@@ -166,7 +170,7 @@ TEST_F(ResizeRecorder, SizeGripStartsResizeOfTopLevelFromItsEdge)
     window.resize(300, 200);
     TZorviPanel panel(&window);
     auto *grip = new TZorviSizeGrip(&panel);
-    EXPECT_EQ(grip->Orientation(), 8);
+    EXPECT_EQ(grip->Orientation(), SizingEdge::BottomRight);
     EXPECT_EQ(grip->cursor().shape(), Qt::SizeFDiagCursor);
     wt::Press(grip, {2, 2});
     wt::Release(grip, {2, 2});
@@ -179,7 +183,7 @@ TEST_F(ResizeRecorder, SizeGripStartsResizeOfTopLevelFromItsEdge)
     EXPECT_EQ(grip->cursor().shape(), Qt::SizeBDiagCursor);
     grip->SetOrientation(9);
     grip->SetOrientation(0);
-    EXPECT_EQ(grip->Orientation(), 5);
+    EXPECT_EQ(grip->Orientation(), SizingEdge::TopRight);
 }
 
 TEST_F(ResizeRecorder, ListBoxBandOnItsInnerEdgeResizesTheListBox)
@@ -190,14 +194,14 @@ TEST_F(ResizeRecorder, ListBoxBandOnItsInnerEdgeResizesTheListBox)
     outer.resize(400, 300);
     auto *list = new TZorviListBox(&outer);
     struct Row {
-        TAlign align;
+        ::Align align;
         QPoint inBand, outside;
         int edge;
     };
-    const Row rows[] = {{TAlign::alLeft, {96, 50}, {94, 50}, 2},
-                        {TAlign::alRight, {4, 50}, {5, 50}, 1},
-                        {TAlign::alTop, {50, 96}, {50, 94}, 6},
-                        {TAlign::alBottom, {50, 4}, {50, 5}, 3}};
+    const Row rows[] = {{Align::Left, {96, 50}, {94, 50}, 2},
+                        {Align::Right, {4, 50}, {5, 50}, 1},
+                        {Align::Top, {50, 96}, {50, 94}, 6},
+                        {Align::Bottom, {50, 4}, {50, 5}, 3}};
     for (const Row &r : rows) {
         list->SetAlign(r.align);
         list->resize(100, 100);
@@ -212,7 +216,7 @@ TEST_F(ResizeRecorder, ListBoxBandOnItsInnerEdgeResizesTheListBox)
         EXPECT_EQ(calls[0].second, r.edge);
         wt::Release(list, r.inBand);
     }
-    list->SetAlign(TAlign::alNone);
+    list->SetAlign(Align::None);
     calls.clear();
     wt::Press(list, {97, 50});
     EXPECT_TRUE(calls.empty());

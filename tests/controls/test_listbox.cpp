@@ -2,7 +2,7 @@
 #include "WidgetTestHelpers.h"
 #include "controls/ZorviListBox.h"
 #include "controls/ZorviTrackbar.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 
 #include <gtest/gtest.h>
 
@@ -228,8 +228,8 @@ TEST_F(ListBoxTest, PaintsOnlyVisibleRowsSelectionAndSeparators)
     Fill(100);
     box.SetColor(clWhite);
     box.SetSeparatorColor(clRed);
-    box.EditSelBitmap().LoadGuides(TAxis::Rows, "");
-    box.EditSelBitmap().LoadGuides(TAxis::Cols, "");
+    box.EditSelBitmap().LoadGuides(Axis::Rows, "");
+    box.EditSelBitmap().LoadGuides(Axis::Cols, "");
     box.EditSelBitmap().AddPart("X0,Y0,LX,LY|C:clBlue");
     Select({1});
     list.drawn = 0;

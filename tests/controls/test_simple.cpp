@@ -1,7 +1,7 @@
 // Button cells and repeat, label text, panel cache, transparency.
 #include "WidgetTestHelpers.h"
 #include "common/Clock.h"
-#include "controls/RepeatTimer.h"
+#include "controls/ClickRepeatTimer.h"
 #include "controls/ZorviControls.h"
 
 #include <QFontMetrics>
@@ -83,7 +83,7 @@ TEST(Button, PaintsTheChosenCellStretchedAndLeavesTheKeyOut)
     panel.SetColor(clGray);
     auto *b = new TZorviButton(&panel);
     b->SetBounds(10, 10, 30, 20);
-    TBitmap sheet;
+    KeyedBitmap sheet;
     sheet.SetImage(wt::CellSheet(2, 3, 8, 6, colors));
     b->SetBitmap(sheet);
     b->SetBitStates(6);
@@ -191,7 +191,7 @@ TEST(Label, EllipsisOneLineAndLiteralAmpersand)
     // "A&B" is drawn with its ampersand, wider than "AB" by about an ampersand.
     label.SetTransparent(false);
     label.SetColor(clWhite);
-    label.SetAlignment(TLabelAlignment::taLeftJustify);
+    label.SetAlignment(LabelAlignment::LeftJustify);
     label.SetCaption("A&B");
     const int withAmpersand = InkWidth(wt::Render(&label));
     label.SetCaption("AB");
@@ -243,8 +243,8 @@ TEST(Panel, BackgroundRenderedOncePerSize)
     p.fillRect(45, 0, 15, 10, Qt::blue);
     p.end();
     bmp.SetImage(img);
-    bmp.LoadGuides(TAxis::Rows, "");
-    bmp.LoadGuides(TAxis::Cols, "15,-45,60");
+    bmp.LoadGuides(Axis::Rows, "");
+    bmp.LoadGuides(Axis::Cols, "15,-45,60");
 
     TZorviPanel panel;
     panel.resize(200, 10);
@@ -276,8 +276,8 @@ TEST(Image, ColourPartWithoutImageAndEmptyBitmap)
     auto *image = new TZorviImage(&panel);
     image->SetBounds(0, 0, 50, 4);
     EXPECT_EQ(wt::Pixel(wt::Render(&panel), 10, 2), 0xFFFFFFu); // empty: nothing drawn
-    image->EditBitmap().LoadGuides(TAxis::Rows, "");
-    image->EditBitmap().LoadGuides(TAxis::Cols, "");
+    image->EditBitmap().LoadGuides(Axis::Rows, "");
+    image->EditBitmap().LoadGuides(Axis::Cols, "");
     image->EditBitmap().AddPart("X0,Y0,LX,LY|C:clLime");
     EXPECT_EQ(wt::Pixel(wt::Render(&panel), 10, 2), 0x00FF00u);
     EXPECT_EQ(wt::Pixel(wt::Render(&panel), 10, 10), 0xFFFFFFu);

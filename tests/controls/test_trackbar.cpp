@@ -97,10 +97,10 @@ TEST(Trackbar, RangeNeverCrosses)
     EXPECT_EQ(bar->Position(), 60);
 }
 
-TBitmap ThumbSheet(int rows)
+KeyedBitmap ThumbSheet(int rows)
 {
     static const std::vector<QColor> colors = {Qt::red, Qt::green, Qt::blue};
-    TBitmap thumb;
+    KeyedBitmap thumb;
     thumb.SetImage(wt::CellSheet(1, rows, 4, 4, colors));
     return thumb;
 }
@@ -111,8 +111,8 @@ TMultiPartBitmap Solid(QColor color, int w, int h)
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(color);
     bmp.SetImage(img);
-    bmp.LoadGuides(TAxis::Rows, "");
-    bmp.LoadGuides(TAxis::Cols, "");
+    bmp.LoadGuides(Axis::Rows, "");
+    bmp.LoadGuides(Axis::Cols, "");
     return bmp;
 }
 
@@ -120,7 +120,7 @@ TEST(Trackbar, PaintsTracksAndThumbOnlyWithBackground)
 {
     auto bar = SeekBar();
     bar->SetColor(clYellow);
-    const TBitmap thumb = ThumbSheet(1);
+    const KeyedBitmap thumb = ThumbSheet(1);
     bar->SetThumb(&thumb);
     bar->SetPosition(50);
     QImage shot = wt::Render(bar.get());
@@ -164,7 +164,7 @@ TEST(Trackbar, ThumbRows)
 
     // The drawn thumb takes its cell from the row.
     bar3->SetBitmapB(Solid(QColor(128, 128, 128), 10, 4));
-    const TBitmap thumb = ThumbSheet(3);
+    const KeyedBitmap thumb = ThumbSheet(3);
     bar3->SetThumb(&thumb);
     bar3->SetPosition(50);
     wt::Enter(bar3.get());

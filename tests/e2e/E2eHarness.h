@@ -2,8 +2,8 @@
 // Shared harness of the end-to-end tests: the engine link driving the real
 // MPlayer into a native video panel in a private X server.
 #include "../engine/RecorderHost.h"
-#include "engine/Core.h"
-#include "playlist/uPlist.h"
+#include "engine/EngineCore.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 #include "support/QtApp.h"
 
@@ -16,7 +16,7 @@
 #include <memory>
 
 // The recorder plus a real native video panel the engine draws into.
-class PanelHost : public TRecorderHost {
+class PanelHost : public RecorderHost {
 public:
     QWidget window;
     QWidget *panel;
@@ -34,23 +34,23 @@ public:
     std::uint64_t VideoWindowId() override { return panel->winId(); }
     void RevealVideo() override
     {
-        TRecorderHost::RevealVideo();
+        RecorderHost::RevealVideo();
         panel->setGeometry(40, 30, 400, 300);
         panel->show();
     }
     void HideVideo() override
     {
-        TRecorderHost::HideVideo();
+        RecorderHost::HideVideo();
         panel->hide();
     }
 };
 
 class E2eFixture : public ::testing::Test {
 protected:
-    TSettingsData settings;
+    SettingsData settings;
     TZorviPlaylist playlist;
     std::unique_ptr<PanelHost> host;
-    std::unique_ptr<TEngineCore> core;
+    std::unique_ptr<EngineCore> core;
 
     // Makes the window and the engine link; `settings` may be changed before.
     void StartCore()
@@ -61,8 +61,8 @@ protected:
         settings.Options.CustomVideoOut = QStringLiteral("-vo x11 -zoom");
         settings.Options.AudioOut = 1;
         settings.Options.MuteOnPauseSeek = false;
-        core = std::make_unique<TEngineCore>(settings, playlist, *host,
-                                             QCoreApplication::applicationDirPath() + "/");
+        core = std::make_unique<EngineCore>(settings, playlist, *host,
+                                            QCoreApplication::applicationDirPath() + "/");
     }
     void TearDown() override
     {

@@ -118,7 +118,7 @@ TEST_P(DvdFolderTest, BecomesItsTitlesAndPlaysTheFirst)
 {
     ASSERT_EQ(playlist.Add(Dvd() + GetParam()), 0);
     ASSERT_EQ(playlist.Count(), 1);
-    EXPECT_EQ(playlist.Items(0)->Kind, PlDVD);
+    EXPECT_EQ(playlist.Items(0)->Kind, EntryKind::DVD);
     EXPECT_EQ(playlist.Items(0)->Title, "Loading DVD " + Dvd());
 
     core->PlayEntry(0);
@@ -128,7 +128,7 @@ TEST_P(DvdFolderTest, BecomesItsTitlesAndPlaysTheFirst)
     EXPECT_EQ(Titles(), QStringList({"DVD://1 (00:08)", "DVD://2 (00:05)"}));
     EXPECT_EQ(playlist.Items(0)->Path, "-dvd-device " + Dvd().toUtf8() + " dvd://1");
     EXPECT_EQ(playlist.Items(1)->Path, "-dvd-device " + Dvd().toUtf8() + " dvd://2");
-    EXPECT_EQ(playlist.Items(1)->Kind, PlDVDTitle);
+    EXPECT_EQ(playlist.Items(1)->Kind, EntryKind::DVDTitle);
     EXPECT_EQ(playlist.CurrentIndex(), 0);
     EXPECT_EQ(core->PositionProp.Max, 8);
     // The engine plays the first title: it is what the window shows.
@@ -166,7 +166,7 @@ TEST_F(DvdTracksTest, TitlesPlayAloneWithTheirOwnStreams)
     EXPECT_EQ(host->Calls.filter("ShowMediaTitle").size(), identifications);
     EXPECT_EQ(Titles(), QStringList({"DVD://1 (00:08)", "DVD://2 (00:05)"}));
     EXPECT_EQ(playlist.CurrentIndex(), 1);
-    EXPECT_EQ(core->OpenMode, PlDVDTitle);
+    EXPECT_EQ(core->OpenMode, EntryKind::DVDTitle);
     EXPECT_EQ(core->PositionProp.Max, 5);
     EXPECT_TRUE(host->Log.contains("audio stream: 1 format: ac3 (mono) language: fr aid: 129."));
     EXPECT_EQ(host->AudioItems, QList<int>({128, 129, -100}));

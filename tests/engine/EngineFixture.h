@@ -3,18 +3,18 @@
 // test, with an engine "run" whose input is captured without a process.
 #include "RecorderHost.h"
 #include "common/Clock.h"
-#include "engine/Core.h"
-#include "playlist/uPlist.h"
+#include "engine/EngineCore.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
 #include <gtest/gtest.h>
 
 class EngineFixture : public ::testing::Test {
 protected:
-    TSettingsData settings;
+    SettingsData settings;
     TZorviPlaylist playlist;
-    TRecorderHost host;
-    TEngineCore core{settings, playlist, host, QStringLiteral("/opt/zorvi/")};
+    RecorderHost host;
+    EngineCore core{settings, playlist, host, QStringLiteral("/opt/zorvi/")};
     QByteArrayList written;
     std::uint64_t now = 50000;
 

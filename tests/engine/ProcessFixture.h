@@ -2,8 +2,8 @@
 // Engine runs against the fake engine (tests/fakeengine): a real process, real
 // pipes, real event delivery.
 #include "RecorderHost.h"
-#include "engine/Core.h"
-#include "playlist/uPlist.h"
+#include "engine/EngineCore.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
 #include <QCoreApplication>
@@ -41,10 +41,10 @@ inline bool WaitFor(const std::function<bool()> &done, int ms = 5000)
 class ProcessFixture : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    TSettingsData settings;
+    SettingsData settings;
     TZorviPlaylist playlist;
-    TRecorderHost host;
-    std::unique_ptr<TEngineCore> core;
+    RecorderHost host;
+    std::unique_ptr<EngineCore> core;
 
     void SetUp() override
     {
@@ -53,7 +53,7 @@ protected:
             QString::fromLocal8Bit(qgetenv("ZORVI_BUILD_DIR")) + "/tests/bin/fakeengine";
         settings.Options.VideoOut = 1;
         settings.Options.AudioOut = 1;
-        core = std::make_unique<TEngineCore>(settings, playlist, host, dir.path() + "/");
+        core = std::make_unique<EngineCore>(settings, playlist, host, dir.path() + "/");
         qputenv("ZORVI_FAKE_RECORD", RecordPath().toLocal8Bit());
     }
     void TearDown() override

@@ -7,7 +7,7 @@
 
 #include <QStringList>
 
-class TRecorderHost : public IEngineHost {
+class RecorderHost : public IEngineHost {
 public:
     QStringList Calls;
     QStringList Log;
@@ -19,26 +19,26 @@ public:
     QStringList AudioNames{QString()};
     QStringList SubtitleNames{QString(), QString(), QString()};
     bool Fullscreen = false, OnTop = false, PlaylistVisible = false, Dragging = false;
-    TKillAnswer KillAnswer = TKillAnswer::No;
+    KillAnswer Answer = KillAnswer::No;
     QList<std::uint64_t> StatusTimes; // when each status line arrived
     int KillQuestions = 0;
 
     void Rec(const QString &s) { Calls.append(s); }
-    static QString Name(TTrackMenu m)
+    static QString Name(TrackMenu m)
     {
-        return m == TTrackMenu::Audio      ? QStringLiteral("Audio")
-               : m == TTrackMenu::Subtitle ? QStringLiteral("Subtitle")
-                                           : QStringLiteral("Aspect");
+        return m == TrackMenu::Audio      ? QStringLiteral("Audio")
+               : m == TrackMenu::Subtitle ? QStringLiteral("Subtitle")
+                                          : QStringLiteral("Aspect");
     }
-    QList<int> &Items(TTrackMenu m) { return m == TTrackMenu::Audio ? AudioItems : SubtitleItems; }
-    QStringList &Names(TTrackMenu m) { return m == TTrackMenu::Audio ? AudioNames : SubtitleNames; }
+    QList<int> &Items(TrackMenu m) { return m == TrackMenu::Audio ? AudioItems : SubtitleItems; }
+    QStringList &Names(TrackMenu m) { return m == TrackMenu::Audio ? AudioNames : SubtitleNames; }
     bool Called(const QString &s) const { return Calls.contains(s); }
     int Count(const QString &s) const { return int(Calls.count(s)); }
 
     void SetPlayingButtons(bool p) override { Rec(QStringLiteral("SetPlayingButtons %1").arg(p)); }
-    void PrepareMediaDisplay(bool f, int m, const QString &n) override
+    void PrepareMediaDisplay(bool f, EntryKind m, const QString &n) override
     {
-        Rec(QStringLiteral("PrepareMediaDisplay %1 %2 %3").arg(f).arg(m).arg(n));
+        Rec(QStringLiteral("PrepareMediaDisplay %1 %2 %3").arg(f).arg(int(m)).arg(n));
         if (f) {
             AudioItems = {-100};
             SubtitleItems = {-101, -102, -103};
@@ -59,25 +59,22 @@ public:
     void ApplyWindowSize() override { Rec(QStringLiteral("ApplyWindowSize")); }
     std::uint64_t VideoWindowId() override { return 4242; }
     std::uint32_t VideoColorKey() override { return 0x050702; }
-    int TrackItemCount(TTrackMenu m) override { return int(Items(m).size()); }
-    void AddTrackItem(TTrackMenu m, int pos, int id) override
+    int TrackItemCount(TrackMenu m) override { return int(Items(m).size()); }
+    void AddTrackItem(TrackMenu m, int pos, int id) override
     {
         Rec(QStringLiteral("AddTrackItem %1 %2 %3").arg(Name(m)).arg(pos).arg(id));
         Items(m).insert(pos, id);
         Names(m).insert(pos, QString());
     }
-    void NameTrackItem(TTrackMenu m, int pos, const QString &t) override
+    void NameTrackItem(TrackMenu m, int pos, const QString &t) override
     {
         Rec(QStringLiteral("NameTrackItem %1 %2 %3").arg(Name(m)).arg(pos).arg(t));
         Names(m)[pos] = t;
     }
-    void TickMenuValue(TTrackMenu m, int v) override
+    void TickMenuValue(TrackMenu m, int v) override { Rec(QStringLiteral("Tick %1 %2").arg(Name(m)).arg(v)); }
+    void SetMenuToggle(MenuToggle t, bool c) override
     {
-        Rec(QStringLiteral("Tick %1 %2").arg(Name(m)).arg(v));
-    }
-    void SetMenuToggle(TMenuToggle t, bool c) override
-    {
-        Rec(QStringLiteral("Toggle %1 %2").arg(t == TMenuToggle::PostProc ? "PostProc" : "FrameDrop").arg(c));
+        Rec(QStringLiteral("Toggle %1 %2").arg(t == MenuToggle::PostProc ? "PostProc" : "FrameDrop").arg(c));
     }
     void ClearLog() override
     {
@@ -109,10 +106,10 @@ public:
     void ShowLog() override { Rec(QStringLiteral("ShowLog")); }
     void SaveLanguage(const QString &f) override { Rec(QStringLiteral("SaveLanguage ") + f); }
     void SetTranslatorMode(bool on) override { Rec(QStringLiteral("SetTranslatorMode %1").arg(on)); }
-    TKillAnswer AskKillPreviousEngine(const QString &title, const QString &text) override
+    KillAnswer AskKillPreviousEngine(const QString &title, const QString &text) override
     {
         ++KillQuestions;
         Rec(QStringLiteral("Ask %1|%2").arg(title, text));
-        return KillAnswer;
+        return Answer;
     }
 };

@@ -34,83 +34,83 @@ TEST_F(CommandLineTest, OptionVariants)
 {
     struct Row {
         const char *name;
-        std::function<void(TSettingsData &, TEngineCore &)> change;
+        std::function<void(SettingsData &, EngineCore &)> change;
         QString expected; // the options between "-nokeepaspect" and the fixed tail
     };
     const Row rows[] = {
-        {"defaults", [](TSettingsData &, TEngineCore &) {},
+        {"defaults", [](SettingsData &, EngineCore &) {},
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop"},
         {"verbose osd",
-         [](TSettingsData &s, TEngineCore &) {
+         [](SettingsData &s, EngineCore &) {
              s.Options.Verbose = true;
              s.Options.OSDLevel = 1;
          },
          " -osdlevel 2 -nocache -vo gl -ao pulse,alsa -framedrop"},
-        {"osd level", [](TSettingsData &s, TEngineCore &) { s.Options.OSDLevel = 3; },
+        {"osd level", [](SettingsData &s, EngineCore &) { s.Options.OSDLevel = 3; },
          " -osdlevel 3 -nocache -vo gl -ao pulse,alsa -framedrop"},
         {"cache",
-         [](TSettingsData &s, TEngineCore &) {
+         [](SettingsData &s, EngineCore &) {
              s.Options.Cache = true;
              s.Options.CacheSize = 100;
          },
          " -osdlevel 0 -cache 100 -vo gl -ao pulse,alsa -framedrop"},
         {"cache size 0",
-         [](TSettingsData &s, TEngineCore &) {
+         [](SettingsData &s, EngineCore &) {
              s.Options.Cache = true;
              s.Options.CacheSize = 0;
          },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop"},
         {"outputs out of range",
-         [](TSettingsData &s, TEngineCore &) {
+         [](SettingsData &s, EngineCore &) {
              s.Options.VideoOut = 7;
              s.Options.AudioOut = 7;
          },
          " -osdlevel 0 -nocache -framedrop"},
         {"null outputs",
-         [](TSettingsData &s, TEngineCore &) {
+         [](SettingsData &s, EngineCore &) {
              s.Options.VideoOut = 1;
              s.Options.AudioOut = 1;
          },
          " -osdlevel 0 -nocache -vo null -ao null -framedrop"},
         {"xv alsa",
-         [](TSettingsData &s, TEngineCore &) {
+         [](SettingsData &s, EngineCore &) {
              s.Options.VideoOut = 2;
              s.Options.AudioOut = 2;
          },
          " -osdlevel 0 -nocache -vo xv -ao alsa -framedrop"},
         {"custom outputs",
-         [](TSettingsData &s, TEngineCore &) {
+         [](SettingsData &s, EngineCore &) {
              s.Options.VideoOut = 0;
              s.Options.AudioOut = 0;
          },
          " -osdlevel 0 -nocache -vo x11 -zoom -ao alsa -framedrop"},
-        {"audio stream forced", [](TSettingsData &, TEngineCore &c) { c.AudioTrackProp.Value = 2; },
+        {"audio stream forced", [](SettingsData &, EngineCore &c) { c.AudioTrackProp.Value = 2; },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -aid 2 -framedrop"},
         {"no -aid with custom audio",
-         [](TSettingsData &s, TEngineCore &c) {
+         [](SettingsData &s, EngineCore &c) {
              c.AudioTrackProp.Value = 2;
              s.Options.AudioOut = 0;
          },
          " -osdlevel 0 -nocache -vo gl -ao alsa -framedrop"},
-        {"aspect", [](TSettingsData &, TEngineCore &c) { c.AspectIndex = 3; },
+        {"aspect", [](SettingsData &, EngineCore &c) { c.AspectIndex = 3; },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -aspect 2.35 -framedrop"},
         {"no framedrop, postproc",
-         [](TSettingsData &s, TEngineCore &) {
+         [](SettingsData &s, EngineCore &) {
              s.LastSession.FrameDrop = false;
              s.LastSession.PostProc = true;
          },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -vf-add pp -autoq 6"},
         {"custom postproc",
-         [](TSettingsData &s, TEngineCore &) {
+         [](SettingsData &s, EngineCore &) {
              s.LastSession.PostProc = true;
              s.Options.CustomPostProc = "-vf-add pp=hb";
          },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop -vf-add pp=hb"},
-        {"no priority option", [](TSettingsData &s, TEngineCore &) { s.Options.PriorityBoost = true; },
+        {"no priority option", [](SettingsData &s, EngineCore &) { s.Options.PriorityBoost = true; },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop"},
     };
     for (const Row &row : rows) {
-        TSettingsData fresh;
+        SettingsData fresh;
         settings = fresh;
         core.AudioTrackProp.Value = -1;
         core.AspectIndex = 0;
@@ -152,7 +152,7 @@ TEST_F(CommandLineTest, PathsReachTheEngineAsSingleArguments)
     settings.Options.AddParams[2] = {false, QStringLiteral("-nosound")};
     core.FirstOpen = false;
     core.SubtitleFiles = QuoteIfSpaces(QStringLiteral("/s/a b.srt")).toUtf8() + ",/s/c.srt";
-    const TPlItem item = TZorviPlaylist::MakeItem(QStringLiteral("/m/a\" -dumpfile \"x"), PlFile);
+    const TPlItem item = TZorviPlaylist::MakeItem(QStringLiteral("/m/a\" -dumpfile \"x"), EntryKind::File);
     core.MediaURL = item.Path;
     const QString line = core.BuildCommandLine();
     EXPECT_TRUE(line.startsWith("\"/opt/my player/mplayer\" -slave "));
@@ -171,17 +171,17 @@ TEST_F(CommandLineTest, PathsReachTheEngineAsSingleArguments)
 TEST_F(CommandLineTest, DvdTitleIsNotIdentified)
 {
     core.FirstOpen = true;
-    core.OpenMode = PlDVDTitle;
+    core.OpenMode = EntryKind::DVDTitle;
     core.MediaURL = "-dvd-device /dev/sr0 dvd://2";
     EXPECT_TRUE(core.BuildCommandLine().endsWith("3.5 -dvd-device /dev/sr0 dvd://2"));
 }
 
 TEST(EngineVersion, ParsedFromTheBanner)
 {
-    EXPECT_EQ(TEngineCore::ParseEngineVersion("MPlayer UNKNOWN-12 (C) 2000-2023 MPlayer Team\nUsage"),
+    EXPECT_EQ(EngineCore::ParseEngineVersion("MPlayer UNKNOWN-12 (C) 2000-2023 MPlayer Team\nUsage"),
               "UNKNOWN-12");
-    EXPECT_EQ(TEngineCore::ParseEngineVersion("junk\nMPlayer 1.5-12.2.0 (C) 2000-2022 MPlayer Team\n"),
+    EXPECT_EQ(EngineCore::ParseEngineVersion("junk\nMPlayer 1.5-12.2.0 (C) 2000-2022 MPlayer Team\n"),
               "1.5-12.2.0");
-    EXPECT_EQ(TEngineCore::ParseEngineVersion("bash: mplayer: not found"), "?");
-    EXPECT_EQ(TEngineCore::ParseEngineVersion(""), "?");
+    EXPECT_EQ(EngineCore::ParseEngineVersion("bash: mplayer: not found"), "?");
+    EXPECT_EQ(EngineCore::ParseEngineVersion(""), "?");
 }

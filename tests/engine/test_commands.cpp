@@ -180,8 +180,8 @@ TEST_F(CommandsTest, VerboseToggleAndDiagnostics)
 
 TEST_F(CommandsTest, StopEndsTheRunWithoutAdvancing)
 {
-    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/a.avi"), PlFile));
-    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/b.avi"), PlFile));
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/a.avi"), EntryKind::File));
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/b.avi"), EntryKind::File));
     playlist.SetCurrent(0);
     EXPECT_EQ(Run("stop"), "quit\n");
     EXPECT_EQ(core.Status, PlaybackStatus::Closing);

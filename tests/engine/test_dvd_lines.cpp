@@ -60,13 +60,13 @@ const char *const MatroskaRun[] = {
 
 TEST_F(DvdLinesTest, DiscRunBecomesItsFirstTitle)
 {
-    TPlItem drive = TZorviPlaylist::MakeItem(QStringLiteral("/m/dvd"), PlDVD);
+    TPlItem drive = TZorviPlaylist::MakeItem(QStringLiteral("/m/dvd"), EntryKind::DVD);
     playlist.AddItem(drive);
     playlist.SetCurrent(0);
     StartRun();
     core.Status = PlaybackStatus::Opening;
     core.FirstOpen = true;
-    core.OpenMode = PlDVD;
+    core.OpenMode = EntryKind::DVD;
     core.MediaURL = drive.Path;
     core.DisplayName = drive.Title;
     for (const char *line : DiscRun)
@@ -78,7 +78,7 @@ TEST_F(DvdLinesTest, DiscRunBecomesItsFirstTitle)
     EXPECT_EQ(playlist.Items(1)->Path, "-dvd-device /m/dvd dvd://2");
     EXPECT_EQ(playlist.CurrentIndex(), 0);
     // The run now belongs to the first title, which the engine plays.
-    EXPECT_EQ(core.OpenMode, PlDVDTitle);
+    EXPECT_EQ(core.OpenMode, EntryKind::DVDTitle);
     EXPECT_EQ(core.MediaURL, "-dvd-device /m/dvd dvd://1");
     EXPECT_EQ(core.DisplayName, "DVD://1 (00:08)");
     EXPECT_TRUE(host.Called("ShowMediaTitle DVD://1 (00:08)"));
@@ -101,7 +101,7 @@ TEST_F(DvdLinesTest, TitleRunListsItsAudioStreams)
 {
     StartRun();
     core.FirstOpen = true;
-    core.OpenMode = PlDVDTitle;
+    core.OpenMode = EntryKind::DVDTitle;
     for (const char *line : SecondTitleRun)
         core.ProcessLine(line);
     EXPECT_EQ(host.AudioItems, QList<int>({128, 129, -100}));

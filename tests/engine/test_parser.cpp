@@ -157,7 +157,7 @@ TEST_F(ParserTest, SubtitleFileAddedAndSelected)
 
 TEST_F(ParserTest, EndOfFileRewindsAfterTheEngineEnded)
 {
-    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/a.avi"), PlFile));
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/a.avi"), EntryKind::File));
     playlist.SetCurrent(0);
     StartPlaying();
     core.PositionProp.Max = 10;
@@ -198,16 +198,16 @@ TEST_F(ParserTest, EndStatusTable)
 
 TEST_F(ParserTest, DvdDriveIdentification)
 {
-    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/x.avi"), PlFile));
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/x.avi"), EntryKind::File));
     TPlItem drive;
-    drive.Kind = PlDVD;
+    drive.Kind = EntryKind::DVD;
     drive.Path = "-dvd-device /dev/sr0 dvd://";
     drive.Title = "Loading DVD /dev/sr0";
     playlist.AddItem(drive);
-    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/y.avi"), PlFile));
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/y.avi"), EntryKind::File));
     StartRun();
     core.FirstOpen = true;
-    core.OpenMode = PlDVD;
+    core.OpenMode = EntryKind::DVD;
     core.MediaURL = drive.Path;
     Lines({"ID_DVD_TITLES=2", "ID_DVD_TITLE_1_LENGTH=5400.50", "ID_DVD_TITLE_2_LENGTH=95.00"});
     ASSERT_EQ(playlist.Count(), 5);
@@ -215,7 +215,7 @@ TEST_F(ParserTest, DvdDriveIdentification)
     EXPECT_EQ(playlist.Items(1)->Path, "-dvd-device /dev/sr0 dvd://1");
     EXPECT_FLOAT_EQ(playlist.Items(1)->Length, 5400.5f);
     EXPECT_EQ(playlist.Items(2)->Title, "DVD://2 (01:35)");
-    EXPECT_EQ(playlist.Items(3)->Kind, PlDVD);
+    EXPECT_EQ(playlist.Items(3)->Kind, EntryKind::DVD);
     // The drive entry goes wherever it stands, not blindly the last entry.
     core.ProcessLine("ID_DVD_DISC_ID=4D1C05B6D2A1C4C8");
     ASSERT_EQ(playlist.Count(), 4);
@@ -228,7 +228,7 @@ TEST_F(ParserTest, DvdTitleStreams)
 {
     StartRun();
     core.FirstOpen = true;
-    core.OpenMode = PlDVDTitle;
+    core.OpenMode = EntryKind::DVDTitle;
     Lines({"audio stream: 0 format: ac3 (5.1) language: en aid: 128.",
            "audio stream: 1 format: ac3 (stereo) language: de aid: 129.",
            "audio stream: 1 format: ac3 (stereo) language: de aid: 129.", "subtitle ( sid ): 0 language: en",

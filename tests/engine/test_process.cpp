@@ -1,6 +1,6 @@
 // The engine link against a real process: the fake engine.
 #include "ProcessFixture.h"
-#include "engine/OutProcessor.h"
+#include "engine/MPOutProcessor.h"
 #include "platform/EngineOptions.h"
 
 #include <QDir>
@@ -316,16 +316,16 @@ TEST_F(ProcessTest, EngineVersionFromTheBanner)
 {
     const QString path = settings.Options.MPlayerPath;
     Script("say MPlayer 9.9-test (C) 2000-2023 MPlayer Team\nexit 1\n");
-    EXPECT_EQ(TEngineCore::QueryEngineVersion(path), "9.9-test");
+    EXPECT_EQ(EngineCore::QueryEngineVersion(path), "9.9-test");
     core->QueryEngineVersionAsync();
     EXPECT_EQ(core->MPlayerVersion, "?"); // not on the start-up path
     EXPECT_TRUE(WaitFor([&] { return core->MPlayerVersion == "9.9-test"; }));
     Script("hang\n");
     QElapsedTimer t;
     t.start();
-    EXPECT_EQ(TEngineCore::QueryEngineVersion(path, 300), "?");
+    EXPECT_EQ(EngineCore::QueryEngineVersion(path, 300), "?");
     EXPECT_LT(t.elapsed(), 2000);
-    EXPECT_EQ(TEngineCore::QueryEngineVersion(dir.path() + "/none"), "?");
+    EXPECT_EQ(EngineCore::QueryEngineVersion(dir.path() + "/none"), "?");
 }
 
 TEST_F(ProcessTest, PreviousEnginesAreOfferedForKilling)
@@ -346,14 +346,14 @@ TEST_F(ProcessTest, PreviousEnginesAreOfferedForKilling)
                 mine.append(pid);
         return mine;
     };
-    host.KillAnswer = TKillAnswer::Cancel;
+    host.Answer = KillAnswer::Cancel;
     EXPECT_TRUE(core->CheckPreviousEngines());
     EXPECT_EQ(left.state(), QProcess::Running);
     settings.Options.Verbose = true;
     AddFile("a.avi");
     core->PlayEntry(0); // SingleInstance and Verbose: asked, and cancelled
     EXPECT_FALSE(core->IsRunning());
-    host.KillAnswer = TKillAnswer::Yes;
+    host.Answer = KillAnswer::Yes;
     EXPECT_FALSE(core->CheckPreviousEngines());
     EXPECT_TRUE(left.waitForFinished(2000));
     EXPECT_GE(host.KillQuestions, 3);

@@ -83,7 +83,7 @@ TEST_F(QueueTest, SeekingEndsAtTheFirstTickAfterTheDeadline)
     core.PositionProp.Max = 100;
     core.ExecuteCommand("seek 30 1");
     EXPECT_EQ(core.Status, PlaybackStatus::Seeking);
-    EXPECT_EQ(core.SeekEndTime, TEngineCore::NeverMs);
+    EXPECT_EQ(core.SeekEndTime, EngineCore::NeverMs);
     core.ProcessLine("Command seek requires at least 1 arguments, we found only 0 so far."); // mute 1 goes
     core.ProcessLine("Command seek requires at least 1 arguments, we found only 0 so far.");
     EXPECT_EQ(core.SeekEndTime, now + 500);

@@ -1,7 +1,7 @@
-#include "support/BmpBytes.h"
-#include "support/ErrorText.h"
 #include "common/ZError.h"
 #include "graphics/Bitmap.h"
+#include "support/BmpBytes.h"
+#include "support/ErrorText.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -27,7 +27,7 @@ TEST(Bitmap, Loads24And32BitsOpaque)
 {
     for (int bpp : {24, 32}) {
         SCOPED_TRACE(bpp);
-        TBitmap bmp;
+        KeyedBitmap bmp;
         // An alpha byte of 0 in a 32-bit file must not make the image invisible.
         bmp.LoadFromData(BmpBytes(sample(), bpp, 0));
         ASSERT_FALSE(bmp.Empty());
@@ -45,7 +45,7 @@ TEST(Bitmap, LoadsFromStreamAndFile)
     QBuffer buf;
     buf.setData(bytes);
     buf.open(QIODevice::ReadOnly);
-    TBitmap a;
+    KeyedBitmap a;
     a.LoadFromStream(buf);
     EXPECT_EQ(a.Image().pixel(1, 1), qRgb(0, 255, 0));
 
@@ -55,19 +55,20 @@ TEST(Bitmap, LoadsFromStreamAndFile)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
     f.close();
-    TBitmap b;
+    KeyedBitmap b;
     b.LoadFromFile(path);
     EXPECT_EQ(b.Image(), a.Image());
 }
 
 TEST(Bitmap, ErrorsKeepTheOldImage)
 {
-    TBitmap bmp;
+    KeyedBitmap bmp;
     bmp.LoadFromData(BmpBytes(sample(), 24));
     const QByteArray good = BmpBytes(sample(), 24);
     for (const QByteArray &bad :
          {QByteArray(), QByteArray("BMnonsense"), good.left(40), QByteArray("\x89PNG\r\n")})
-        EXPECT_EQ(ErrorText([&] { bmp.LoadFromData(bad); }), "Bitmap image is not valid") << bad.toHex().toStdString();
+        EXPECT_EQ(ErrorText([&] { bmp.LoadFromData(bad); }), "Bitmap image is not valid")
+            << bad.toHex().toStdString();
     EXPECT_EQ(bmp.Width(), 4);
     const QString missing = ErrorText([&] { bmp.LoadFromFile("/nonexistent/x.bmp"); });
     EXPECT_TRUE(missing.startsWith("Cannot open file \"/nonexistent/x.bmp\". ")) << missing.toStdString();
@@ -75,7 +76,7 @@ TEST(Bitmap, ErrorsKeepTheOldImage)
 
 TEST(Bitmap, KeyColourAutoAndFixed)
 {
-    TBitmap bmp;
+    KeyedBitmap bmp;
     EXPECT_EQ(bmp.KeyColor(), clFuchsia); // no image: the fixed colour
     bmp.SetImage(sample());
     EXPECT_EQ(bmp.KeyColor(), clFuchsia); // bottom-left pixel
@@ -86,7 +87,7 @@ TEST(Bitmap, KeyColourAutoAndFixed)
 
 TEST(Bitmap, KeyedImageIsCachedPerImageAndKey)
 {
-    TBitmap bmp;
+    KeyedBitmap bmp;
     bmp.SetImage(sample());
     const QImage &k1 = bmp.KeyedImage();
     EXPECT_EQ(qAlpha(k1.pixel(0, 2)), 0);
@@ -108,7 +109,7 @@ TEST(Bitmap, KeyedImageIsCachedPerImageAndKey)
 
 TEST(Bitmap, DrawLeavesKeyOutAndDoesNotSmooth)
 {
-    TBitmap bmp;
+    KeyedBitmap bmp;
     bmp.SetImage(sample());
     QImage canvas(8, 6, QImage::Format_RGB32);
     canvas.fill(qRgb(1, 2, 3));
@@ -126,7 +127,7 @@ TEST(Bitmap, DrawLeavesKeyOutAndDoesNotSmooth)
     EXPECT_EQ(canvas.pixel(5, 2), qRgb(0, 255, 0)); // no blend between rows
     EXPECT_EQ(canvas.pixel(5, 3), qRgb(0, 255, 0));
 
-    TBitmap copy;
+    KeyedBitmap copy;
     copy.Assign(bmp);
     EXPECT_TRUE(copy.Transparent);
     EXPECT_EQ(copy.Image(), bmp.Image());

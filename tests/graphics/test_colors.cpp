@@ -7,7 +7,7 @@ TEST(Colors, NamesHexAndDecimal)
 {
     struct Row {
         const char *text;
-        TColor expected;
+        ColorRef expected;
     } rows[] = {
         {"clBlack", 0x000000},
         {"CLWHITE", 0xFFFFFF},
@@ -53,7 +53,7 @@ TEST(Colors, RejectsWithToolkitMessage)
         try {
             StringToColorOrThrow(QString::fromLatin1(bad));
             ADD_FAILURE() << "no error";
-        } catch (const EConvertError &e) {
+        } catch (const ConvertError &e) {
             EXPECT_EQ(e.message(),
                       QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(bad)));
         }

@@ -46,14 +46,14 @@ void make(TMultiPartBitmap &b, int w, int h, const char *rows, const char *cols)
 {
     if (w)
         b.SetImage(coded(w, h));
-    b.LoadGuides(TAxis::Rows, QString::fromLatin1(rows));
-    b.LoadGuides(TAxis::Cols, QString::fromLatin1(cols));
+    b.LoadGuides(Axis::Rows, QString::fromLatin1(rows));
+    b.LoadGuides(Axis::Cols, QString::fromLatin1(cols));
 }
 
 TGuides guides(const char *text)
 {
     TMultiPartBitmap b;
-    b.LoadGuides(TAxis::Cols, QString::fromLatin1(text));
+    b.LoadGuides(Axis::Cols, QString::fromLatin1(text));
     return b.Cols;
 }
 } // namespace
@@ -160,8 +160,8 @@ TEST(DrawParts, DefaultGridFixedCornersStretchedEdges)
     make(b, 60, 40, "10,-30,40", "15,-45,60");
     const QImage c = draw(b, 110, 90, QRect(5, 5, 100, 80));
     ASSERT_EQ(b.Parts.size(), 9u);
-    EXPECT_EQ(b.Parts[1].Flags, pfVS); // column 0, row 1
-    EXPECT_EQ(b.Parts[4].Flags, pfHS | pfVS);
+    EXPECT_EQ(b.Parts[1].Flags, PartFlag::VS); // column 0, row 1
+    EXPECT_EQ(b.Parts[4].Flags, PartFlag::HS | PartFlag::VS);
     EXPECT_EQ(b.ColPos, TCoords({5, 20, 90, 105}));
     EXPECT_EQ(b.RowPos, TCoords({5, 15, 75, 85}));
     for (int y = 0; y < 90; ++y)
@@ -203,7 +203,7 @@ TEST(DrawParts, FixedPartKeepsItsNaturalSize)
     TMultiPartBitmap s;
     make(s, 8, 44, "", "");
     const QImage d = draw(s, 8, 80, QRect(0, 0, 8, 80));
-    EXPECT_EQ(s.Parts[0].Flags, pfHS | pfVS);
+    EXPECT_EQ(s.Parts[0].Flags, PartFlag::HS | PartFlag::VS);
     EXPECT_EQ(srcY(d.pixel(3, 0)), 0);
     EXPECT_EQ(srcY(d.pixel(3, 79)), 43);
 }
@@ -230,15 +230,15 @@ TEST(DrawParts, ColourPartsAndLaterOverEarlier)
 TEST(DrawParts, DefaultPartsWithoutImageAreRandomColours)
 {
     TMultiPartBitmap b;
-    b.LoadGuides(TAxis::Cols, "5,-10");
+    b.LoadGuides(Axis::Cols, "5,-10");
     const QImage c = draw(b, 20, 10, QRect(0, 0, 20, 10));
     ASSERT_EQ(b.Parts.size(), 2u);
     for (const TBitmapPart &part : b.Parts) {
-        EXPECT_EQ(part.Flags, pfColor);
+        EXPECT_EQ(part.Flags, PartFlag::Color);
         EXPECT_LE(part.ColorOrSubSize, 0xFFFFFEu);
     }
-    EXPECT_EQ(c.pixel(0, 0), ColorToQColor(TColor(b.Parts[0].ColorOrSubSize)).rgb());
-    EXPECT_EQ(c.pixel(19, 9), ColorToQColor(TColor(b.Parts[1].ColorOrSubSize)).rgb());
+    EXPECT_EQ(c.pixel(0, 0), ColorToQColor(ColorRef(b.Parts[0].ColorOrSubSize)).rgb());
+    EXPECT_EQ(c.pixel(19, 9), ColorToQColor(ColorRef(b.Parts[1].ColorOrSubSize)).rgb());
 }
 
 TEST(DrawParts, LayoutComputedOnceShiftedWhenMoved)
@@ -259,7 +259,7 @@ TEST(DrawParts, LayoutComputedOnceShiftedWhenMoved)
     EXPECT_EQ(b.RowPos, TCoords({10, 30}));
     b.DrawParts(p, QRect(10, 10, 120, 20));
     EXPECT_EQ(b.LayoutCount, 3);
-    b.LoadGuides(TAxis::Rows, "20");
+    b.LoadGuides(Axis::Rows, "20");
     EXPECT_TRUE(b.RowPos.empty());
     EXPECT_FALSE(b.ColPos.empty());
 }
@@ -283,8 +283,8 @@ TEST(DrawParts, PartsNamingMissingGuidesAreSkipped)
     TMultiPartBitmap b;
     make(b, 60, 10, "10", "15,-45,60");
     b.AddPart("X0,Y0,LX,LY|C:clRed");
-    b.Parts.push_back({0, 0, 9, 1, 0, 0});
-    b.Parts.push_back({-1, 0, 1, 1, pfColor, 0});
-    b.Parts.push_back({0, 0, 1, 5, pfHS, 0});
+    b.Parts.push_back({0, 0, 9, 1, {}, 0});
+    b.Parts.push_back({-1, 0, 1, 1, PartFlag::Color, 0});
+    b.Parts.push_back({0, 0, 1, 5, PartFlag::HS, 0});
     EXPECT_EQ(draw(b, 60, 10, QRect(0, 0, 60, 10)).pixel(30, 5), qRgb(255, 0, 0));
 }

@@ -28,8 +28,8 @@ QString partsError(const std::function<void()> &f)
 void withFirstPart(TMultiPartBitmap &b)
 {
     setSize(b, 60, 40);
-    b.LoadGuides(TAxis::Rows, "18,-40");
-    b.LoadGuides(TAxis::Cols, "15,-45,60");
+    b.LoadGuides(Axis::Rows, "18,-40");
+    b.LoadGuides(Axis::Cols, "15,-45,60");
     b.AddPart("X0,Y0,X1,Y1");
 }
 
@@ -40,26 +40,26 @@ TEST(Guides, ReadingsOfTheBuiltInSkins)
 {
     struct Row {
         const char *text;
-        TAxis axis;
-        int size;          // 0: no image
-        const char *ids;   // comma separated
+        Axis axis;
+        int size;        // 0: no image
+        const char *ids; // comma separated
         TCoords coords;
         const char *stretch; // one letter per segment: S stretchable, - fixed
         int fixed, last;
     } rows[] = {
-        {"15,-45,60", TAxis::Cols, 60, "X0,X1,X2,LX", {0, 15, 45, 60}, "-S-", 30, 2},
-        {"X1:70,X2:-261,LX:341", TAxis::Cols, 341, "X0,X1,X2,LX", {0, 70, 261, 341}, "-S-", 150, 2},
-        {"4,-224", TAxis::Cols, 224, "X0,X1,LX", {0, 4, 224}, "-S", 4, 2},
-        {"18,-19", TAxis::Rows, 19, "Y0,Y1,LY", {0, 18, 19}, "-S", 18, 2},
-        {"52", TAxis::Rows, 52, "Y0,LY", {0, 52}, "-", 52, -1},
-        {"", TAxis::Rows, 44, "Y0,LY", {0, 44}, "S", 0, 1},
-        {" \t\r\n", TAxis::Cols, 0, "X0,LX", {0, 100}, "S", 0, 1},
-        {"0,15,-45,60", TAxis::Cols, 60, "X0,X1,X2,LX", {0, 15, 45, 60}, "-S-", 30, 2},
-        {"X0:0,X1:15,X2:-45,LX:60", TAxis::Cols, 60, "X0,X1,X2,LX", {0, 15, 45, 60}, "-S-", 30, 2},
-        {"Top:0, mid : -10,end:$14", TAxis::Rows, 20, "Top,mid,end", {0, 10, 20}, "S-", 10, 1},
-        {"10,-30,40,-60,70", TAxis::Cols, 0, "X0,X1,X2,X3,X4,LX", {0, 10, 30, 40, 60, 70}, "-S-S-", 30, 4},
-        {"0", TAxis::Cols, 0, "X0", {0}, "", 0, -1},
-        {"A:0", TAxis::Rows, 0, "A", {0}, "", 0, -1},
+        {"15,-45,60", Axis::Cols, 60, "X0,X1,X2,LX", {0, 15, 45, 60}, "-S-", 30, 2},
+        {"X1:70,X2:-261,LX:341", Axis::Cols, 341, "X0,X1,X2,LX", {0, 70, 261, 341}, "-S-", 150, 2},
+        {"4,-224", Axis::Cols, 224, "X0,X1,LX", {0, 4, 224}, "-S", 4, 2},
+        {"18,-19", Axis::Rows, 19, "Y0,Y1,LY", {0, 18, 19}, "-S", 18, 2},
+        {"52", Axis::Rows, 52, "Y0,LY", {0, 52}, "-", 52, -1},
+        {"", Axis::Rows, 44, "Y0,LY", {0, 44}, "S", 0, 1},
+        {" \t\r\n", Axis::Cols, 0, "X0,LX", {0, 100}, "S", 0, 1},
+        {"0,15,-45,60", Axis::Cols, 60, "X0,X1,X2,LX", {0, 15, 45, 60}, "-S-", 30, 2},
+        {"X0:0,X1:15,X2:-45,LX:60", Axis::Cols, 60, "X0,X1,X2,LX", {0, 15, 45, 60}, "-S-", 30, 2},
+        {"Top:0, mid : -10,end:$14", Axis::Rows, 20, "Top,mid,end", {0, 10, 20}, "S-", 10, 1},
+        {"10,-30,40,-60,70", Axis::Cols, 0, "X0,X1,X2,X3,X4,LX", {0, 10, 30, 40, 60, 70}, "-S-S-", 30, 4},
+        {"0", Axis::Cols, 0, "X0", {0}, "", 0, -1},
+        {"A:0", Axis::Rows, 0, "A", {0}, "", 0, -1},
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(r.text);
@@ -67,7 +67,7 @@ TEST(Guides, ReadingsOfTheBuiltInSkins)
         if (r.size)
             setSize(b, r.size, r.size);
         b.LoadGuides(r.axis, QString::fromLatin1(r.text));
-        const TGuides &g = r.axis == TAxis::Cols ? b.Cols : b.Rows;
+        const TGuides &g = r.axis == Axis::Cols ? b.Cols : b.Rows;
         std::vector<bool> stretch;
         for (const char *c = r.stretch; *c; ++c)
             stretch.push_back(*c == 'S');
@@ -110,7 +110,7 @@ TEST(Guides, ErrorsResetTheAxisToItsDefault)
             setSize(b, r.size, 30);
         b.AddPart("X0,Y0,LX,LY|C:clRed");
         b.ColPos = {1, 2};
-        EXPECT_EQ(partsError([&] { b.LoadGuides(TAxis::Cols, QString::fromLatin1(r.text)); }), r.message);
+        EXPECT_EQ(partsError([&] { b.LoadGuides(Axis::Cols, QString::fromLatin1(r.text)); }), r.message);
         const int def = r.size ? r.size : 100;
         EXPECT_EQ(b.Cols.Ids, QStringList({"X0", "LX"}));
         EXPECT_EQ(b.Cols.Coords, TCoords({0, def}));
@@ -126,16 +126,16 @@ TEST(Parts, AcceptedTexts)
         const char *text;
         TBitmapPart part;
     } rows[] = {
-        {"X0,Y0,X1,LY", {0, 0, 1, 2, 0, 0}},
-        {"x1,y0,x2,ly|HS", {1, 0, 2, 2, pfHS, 0}},
-        {" X1 , Y1 , LX , LY | VS ", {1, 1, 3, 2, pfVS, 0}},
-        {"X0,Y0,LX,LY|HS,VS,XX", {0, 0, 3, 2, pfHS | pfVS, 0}},
-        {"X0,Y0,LX,LY|XX,YY,HS", {0, 0, 3, 2, 0, 0}},
-        {"X0,Y0,LX,LY|hs", {0, 0, 3, 2, 0, 0}},
-        {"X0,Y0,LX,LY|C:clWhite|junk", {0, 0, 3, 2, pfColor, 0xFFFFFF}},
-        {"X0,Y0,LX,LY|Color: $00F2A300", {0, 0, 3, 2, pfColor, 0x00F2A300}},
-        {"X0,Y0,X1,LY|HS|15,40", {0, 0, 1, 2, pfHS, 15u | (40u << 16)}},
-        {"X0,Y0,X1,LY||1, 1|ignored", {0, 0, 1, 2, 0, 1u | (1u << 16)}},
+        {"X0,Y0,X1,LY", {0, 0, 1, 2, {}, 0}},
+        {"x1,y0,x2,ly|HS", {1, 0, 2, 2, PartFlag::HS, 0}},
+        {" X1 , Y1 , LX , LY | VS ", {1, 1, 3, 2, PartFlag::VS, 0}},
+        {"X0,Y0,LX,LY|HS,VS,XX", {0, 0, 3, 2, PartFlag::HS | PartFlag::VS, 0}},
+        {"X0,Y0,LX,LY|XX,YY,HS", {0, 0, 3, 2, {}, 0}},
+        {"X0,Y0,LX,LY|hs", {0, 0, 3, 2, {}, 0}},
+        {"X0,Y0,LX,LY|C:clWhite|junk", {0, 0, 3, 2, PartFlag::Color, 0xFFFFFF}},
+        {"X0,Y0,LX,LY|Color: $00F2A300", {0, 0, 3, 2, PartFlag::Color, 0x00F2A300}},
+        {"X0,Y0,X1,LY|HS|15,40", {0, 0, 1, 2, PartFlag::HS, 15u | (40u << 16)}},
+        {"X0,Y0,X1,LY||1, 1|ignored", {0, 0, 1, 2, {}, 1u | (1u << 16)}},
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(r.text);
@@ -193,11 +193,11 @@ TEST(Parts, SubSizeThatIsNoNumberKeepsTheConversionMessage)
 {
     TMultiPartBitmap b;
     setSize(b, 60, 40);
-    b.LoadGuides(TAxis::Cols, "15,-45,60");
+    b.LoadGuides(Axis::Cols, "15,-45,60");
     try {
         b.AddPart("X0,Y0,X1,LY|HS|1,x");
         FAIL();
-    } catch (const EConvertError &e) {
+    } catch (const ConvertError &e) {
         EXPECT_EQ(e.message(), QStringLiteral("'x' is not a valid integer value"));
     }
 }
@@ -205,7 +205,7 @@ TEST(Parts, SubSizeThatIsNoNumberKeepsTheConversionMessage)
 TEST(Parts, BitmapWithoutImage)
 {
     TMultiPartBitmap b;
-    b.LoadGuides(TAxis::Cols, "10,-30,40,-60,70");
+    b.LoadGuides(Axis::Cols, "10,-30,40,-60,70");
     b.AddPart("X0,Y0,LX,LY|C:$00AFC6CA");
     b.AddPart("X1,Y0,X2,LY");
     ASSERT_EQ(b.Parts.size(), 2u);

@@ -26,7 +26,7 @@ protected:
         ::chmod(QFile::encodeName(dir.path()).constData(), 0755); // other users may reach the socket file
         path = dir.filePath("Zorvi.Main.test");
     }
-    TSendOutcome send(const QByteArray &message, int timeoutMs = 10000)
+    SendOutcome send(const QByteArray &message, int timeoutMs = 10000)
     {
         return RunWhileHandlingEvents([&] { return SendToInstance(path, message, timeoutMs); });
     }
@@ -34,7 +34,7 @@ protected:
     QTemporaryDir dir;
     QString path;
     QList<QPair<quint32, QByteArray>> received;
-    TInstanceServer::Handler record = [this](quint32 magic, const QByteArray &payload) -> quint32 {
+    InstanceServer::Handler record = [this](quint32 magic, const QByteArray &payload) -> quint32 {
         received.append({magic, payload});
         return magic == HandOver::Magic ? 1 : 0;
     };
@@ -58,7 +58,7 @@ int rawListener(const QString &path)
 
 TEST_F(InstanceChannelTest, MessageAndVerdictTravel)
 {
-    TInstanceServer server(path, record);
+    InstanceServer server(path, record);
     ASSERT_TRUE(server.Listen());
     const QByteArray payload = HandOver::EncodePayload({"a b", QString::fromUtf8("ü")});
     const auto outcome = send(HandOver::EncodeMessage(HandOver::Magic, payload));
@@ -86,10 +86,10 @@ TEST_F(InstanceChannelTest, NoListenerAndStaleFiles)
     ::close(stale);
     ASSERT_TRUE(QFile::exists(path));
     EXPECT_FALSE(send(HandOver::EncodeMessage(HandOver::Magic, {})).Found);
-    TInstanceServer server(path, record);
+    InstanceServer server(path, record);
     EXPECT_TRUE(server.Listen());
     // A second copy cannot take over a live channel.
-    TInstanceServer second(path, record);
+    InstanceServer second(path, record);
     EXPECT_FALSE(second.Listen());
     EXPECT_EQ(send(HandOver::EncodeMessage(HandOver::Magic, {})).Verdict, 1u);
 }
@@ -110,7 +110,7 @@ TEST_F(InstanceChannelTest, SilentReceiverCountsAsDeclining)
 
 TEST_F(InstanceChannelTest, OtherUsersCannotHandOver)
 {
-    TInstanceServer server(path, record);
+    InstanceServer server(path, record);
     ASSERT_TRUE(server.Listen());
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
@@ -154,9 +154,9 @@ TEST_F(InstanceChannelTest, OtherUsersCannotHandOver)
 TEST(SignalPipe, TerminationSignalsArriveAsEvents)
 {
     EnsureApp();
-    TSignalPipe pipe;
+    SignalPipe pipe;
     QList<int> seen;
-    QObject::connect(&pipe, &TSignalPipe::Terminate, [&](int s) { seen << s; });
+    QObject::connect(&pipe, &SignalPipe::Terminate, [&](int s) { seen << s; });
     ::raise(SIGTERM);
     ::raise(SIGINT);
     for (int i = 0; i < 100 && seen.size() < 2; ++i)

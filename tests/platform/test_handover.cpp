@@ -48,26 +48,26 @@ TEST(HandOverMessage, ReaderCollectsPiecesAndCapsTheSize)
 {
     const QByteArray payload = EncodePayload({"one", "two"});
     const QByteArray msg = EncodeMessage(Magic, payload) + "trailing";
-    TMessageReader reader;
-    for (qsizetype i = 0; i < msg.size() && reader.state() == TMessageReader::NeedMore; ++i)
+    MessageReader reader;
+    for (qsizetype i = 0; i < msg.size() && reader.state() == MessageReader::State::NeedMore; ++i)
         reader.Feed(QByteArrayView(msg).sliced(i, 1));
-    ASSERT_EQ(reader.state(), TMessageReader::Complete);
+    ASSERT_EQ(reader.state(), MessageReader::State::Complete);
     EXPECT_EQ(reader.magic(), Magic);
     EXPECT_EQ(reader.payload(), payload);
 
     struct Row {
         QByteArray bytes;
-        TMessageReader::State state;
+        MessageReader::State state;
     } rows[] = {
-        {QByteArray("\xAB\x1D\x1F\xDA", 4), TMessageReader::NeedMore},
-        {QByteArray("\xAB\x1D\x1F\xDA\x00\x00\x00\x00", 8), TMessageReader::Complete}, // empty payload
-        {QByteArray("\xAB\x1D\x1F\xDA\xFF\xFF\xFF\xFF", 8), TMessageReader::Refused},
+        {QByteArray("\xAB\x1D\x1F\xDA", 4), MessageReader::State::NeedMore},
+        {QByteArray("\xAB\x1D\x1F\xDA\x00\x00\x00\x00", 8), MessageReader::State::Complete}, // empty payload
+        {QByteArray("\xAB\x1D\x1F\xDA\xFF\xFF\xFF\xFF", 8), MessageReader::State::Refused},
         {EncodeMessage(Magic, QByteArray()).left(4) + QByteArray("\x01\x00\x00\x01", 4),
-         TMessageReader::Refused},
-        {QByteArray("\x01\x00\x00\x00\x04\x00\x00\x00xy", 10), TMessageReader::NeedMore},
+         MessageReader::State::Refused},
+        {QByteArray("\x01\x00\x00\x00\x04\x00\x00\x00xy", 10), MessageReader::State::NeedMore},
     };
     for (const auto &r : rows) {
-        TMessageReader rd;
+        MessageReader rd;
         EXPECT_EQ(rd.Feed(r.bytes), r.state) << r.bytes.toHex().data();
     }
 }

@@ -1,8 +1,8 @@
 // Building the playlist from paths, and the current-entry marker.
-#include "support/ErrorText.h"
 #include "common/CommandLine.h"
 #include "common/ZError.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
+#include "support/ErrorText.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,7 @@ TEST_F(Playlist, FilesAreListedAbsoluteSubtitlesAreLoaded)
     Touch(dir() + "/clip.dat");
 
     EXPECT_EQ(list.Add(dir() + "/movie.AVI"), 0);
-    EXPECT_EQ(list.Items(0)->Kind, PlFile);
+    EXPECT_EQ(list.Items(0)->Kind, EntryKind::File);
     EXPECT_EQ(list.Items(0)->Title, "movie.AVI");
     EXPECT_EQ(list.Items(0)->Path, (dir() + "/movie.AVI").toUtf8());
 
@@ -146,7 +146,7 @@ TEST_F(Playlist, DvdFoldersGiveOneDvdEntry)
         list.Clear();
         EXPECT_EQ(list.Add(row[0]), 0) << row[0].toStdString();
         ASSERT_EQ(list.Count(), 1) << row[0].toStdString();
-        EXPECT_EQ(list.Items(0)->Kind, PlDVD);
+        EXPECT_EQ(list.Items(0)->Kind, EntryKind::DVD);
         EXPECT_EQ(list.Items(0)->Title, "Loading DVD " + row[1]);
         EXPECT_EQ(list.Items(0)->Path, ("-dvd-device " + row[1] + " dvd://").toUtf8());
     }
@@ -156,14 +156,14 @@ TEST_F(Playlist, UrlsAndOtherNames)
 {
     const struct {
         const char *text;
-        quint8 kind;
+        EntryKind kind;
     } rows[] = {
-        {"ftp://host/a.avi", PlURL},
-        {"http://host/live", PlURL},
-        {"https://host/a.mp4", PlOther}, // no "p:" at 2..5: played as given
-        {"dvd://2", PlOther},
-        {"/no/such/file.avi", PlOther},
-        {"relative-missing.avi", PlOther},
+        {"ftp://host/a.avi", EntryKind::URL},
+        {"http://host/live", EntryKind::URL},
+        {"https://host/a.mp4", EntryKind::Other}, // no "p:" at 2..5: played as given
+        {"dvd://2", EntryKind::Other},
+        {"/no/such/file.avi", EntryKind::Other},
+        {"relative-missing.avi", EntryKind::Other},
     };
     for (const auto &r : rows) {
         const QString text = QString::fromUtf8(r.text);
@@ -180,7 +180,7 @@ TEST_F(Playlist, UrlsAndOtherNames)
 TEST_F(Playlist, CurrentMarkerTravelsWithItsEntry)
 {
     for (int i = 0; i < 6; ++i)
-        list.AddItem(TZorviPlaylist::MakeItem(QString("e%1").arg(i), PlOther));
+        list.AddItem(TZorviPlaylist::MakeItem(QString("e%1").arg(i), EntryKind::Other));
     EXPECT_EQ(list.CurrentIndex(), -1);
     changes = 0;
     list.SetCurrent(4);
@@ -192,7 +192,7 @@ TEST_F(Playlist, CurrentMarkerTravelsWithItsEntry)
     EXPECT_EQ(list.CurrentIndex(), 2);
     EXPECT_EQ(list.Items(2)->Title, "e4");
 
-    list.InsertItem(0, TZorviPlaylist::MakeItem("new", PlOther));
+    list.InsertItem(0, TZorviPlaylist::MakeItem("new", EntryKind::Other));
     EXPECT_EQ(list.CurrentIndex(), 3);
 
     list.SetSelected(3, true);
@@ -203,7 +203,7 @@ TEST_F(Playlist, CurrentMarkerTravelsWithItsEntry)
     list.SetCurrent(0); // the old marker is cleared
     int marked = 0;
     for (int i = 0; i < list.Count(); ++i)
-        marked += (list.Items(i)->Flags & PlCurrent) ? 1 : 0;
+        marked += (list.Items(i)->Flags & EntryFlag::Current) ? 1 : 0;
     EXPECT_EQ(marked, 1);
 
     list.Delete(0); // the current entry itself goes
@@ -217,11 +217,11 @@ TEST_F(Playlist, CurrentMarkerTravelsWithItsEntry)
 TEST_F(Playlist, SelectionUsesFlagsAndNotifiesOutsideBrackets)
 {
     for (int i = 0; i < 3; ++i)
-        list.AddItem(TZorviPlaylist::MakeItem(QString("e%1").arg(i), PlOther));
+        list.AddItem(TZorviPlaylist::MakeItem(QString("e%1").arg(i), EntryKind::Other));
     changes = 0;
     list.SetSelected(1, true);
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(list.Items(1)->Flags, PlSelected);
+    EXPECT_EQ(list.Items(1)->Flags, EntryFlag::Selected);
     EXPECT_TRUE(list.IsSelected(1));
 
     changes = 0;
@@ -240,7 +240,7 @@ TEST(PlaylistLifetime, DestructionNotifiesNobody)
     int changes = 0;
     {
         TZorviPlaylist list;
-        list.AddItem(TZorviPlaylist::MakeItem("a", PlOther));
+        list.AddItem(TZorviPlaylist::MakeItem("a", EntryKind::Other));
         list.OnChange = [&](TSelectList *) { ++changes; };
     }
     EXPECT_EQ(changes, 0);

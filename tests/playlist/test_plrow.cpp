@@ -1,6 +1,6 @@
 // Numbering, title splitting and the painting of one playlist row.
 #include "playlist/PlRow.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 
 #include <gtest/gtest.h>
 

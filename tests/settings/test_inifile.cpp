@@ -1,6 +1,6 @@
 #include "common/ZError.h"
-#include "support/ErrorText.h"
 #include "settings/IniFile.h"
+#include "support/ErrorText.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,18 +18,18 @@ QByteArray readFile(const QString &path)
 
 TEST(IniFile, ReadingRules)
 {
-    const TIniFile ini = TIniFile::FromBytes("stray=before any section\r\n"
-                                             "[Options]\r\n"
-                                             "  Skin  =   Blue Night  \r\n"
-                                             "; Skin=commented\r\n"
-                                             "\r\n"
-                                             "Path=a=b\r\n"
-                                             "Empty=\r\n"
-                                             "no equals sign\r\n"
-                                             "Skin=second occurrence\r\n"
-                                             "[ options ]\n"
-                                             "Late=merged\n"
-                                             "[Other]\rKey=cr only\r");
+    const IniFile ini = IniFile::FromBytes("stray=before any section\r\n"
+                                           "[Options]\r\n"
+                                           "  Skin  =   Blue Night  \r\n"
+                                           "; Skin=commented\r\n"
+                                           "\r\n"
+                                           "Path=a=b\r\n"
+                                           "Empty=\r\n"
+                                           "no equals sign\r\n"
+                                           "Skin=second occurrence\r\n"
+                                           "[ options ]\n"
+                                           "Late=merged\n"
+                                           "[Other]\rKey=cr only\r");
     struct Row {
         const char *section, *key;
         std::optional<QString> expected;
@@ -52,10 +52,10 @@ TEST(IniFile, ReadingRules)
 
 TEST(IniFile, TypedValuesFallBackToTheDefault)
 {
-    const TIniFile ini =
-        TIniFile::FromBytes("[S]\nb2=2\nb0=0\nbx=yes\nbneg=-1\n"
-                            "i=-42\nibig=99999999999\nix=12abc\niplus=+7\n"
-                            "f=3.5\nfexp=1e2\nfnan=nan\nfinf=inf\nfhuge=1e39\nfcomma=3,5\nfe=\n");
+    const IniFile ini =
+        IniFile::FromBytes("[S]\nb2=2\nb0=0\nbx=yes\nbneg=-1\n"
+                           "i=-42\nibig=99999999999\nix=12abc\niplus=+7\n"
+                           "f=3.5\nfexp=1e2\nfnan=nan\nfinf=inf\nfhuge=1e39\nfcomma=3,5\nfe=\n");
     EXPECT_TRUE(ini.ReadBool("S", "b2", false));
     EXPECT_FALSE(ini.ReadBool("S", "b0", true));
     EXPECT_TRUE(ini.ReadBool("S", "bx", true));
@@ -90,13 +90,13 @@ TEST(IniFile, TextEncodings)
         {QByteArray("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xAC\x20", 16), QString::fromUtf8("€")}, // UTF-16 mark
     };
     for (const auto &r : rows)
-        EXPECT_EQ(TIniFile::FromBytes(r.bytes).ReadString("s", "K", "-"), r.expected)
+        EXPECT_EQ(IniFile::FromBytes(r.bytes).ReadString("s", "K", "-"), r.expected)
             << r.bytes.toHex().data();
 }
 
 TEST(IniFile, WritingKeepsOrMakesStructure)
 {
-    TIniFile ini = TIniFile::FromBytes("; heading\n[A]\nx=1\n; note\n\n[B]\ny=2\n");
+    IniFile ini = IniFile::FromBytes("; heading\n[A]\nx=1\n; note\n\n[B]\ny=2\n");
     ini.WriteInteger("a", "X", 5);           // replaced where it stands, name as written first
     ini.WriteString("A", "z", "two\nlines"); // after the last value of A, on one line
     ini.WriteFloat("C", "r", 16.f / 9.f);
@@ -108,7 +108,7 @@ TEST(IniFile, WritingKeepsOrMakesStructure)
     ini.DeleteKey("A", "Z");
     EXPECT_EQ(ini.ToBytes(false), "[A]\nx=5\n\n[C]\nr=1.77777779102325\n");
     // Written as UTF-8 whatever the file was read as.
-    TIniFile latin = TIniFile::FromBytes("[S]\nk=\xFC\n");
+    IniFile latin = IniFile::FromBytes("[S]\nk=\xFC\n");
     EXPECT_EQ(latin.ToBytes(false), "[S]\nk=\xC3\xBC\n");
 }
 
@@ -116,7 +116,7 @@ TEST(IniFile, SaveReplacesTheFileInOnePiece)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("zorvi.ini");
-    TIniFile ini = TIniFile::FromBytes("[S]\nk=v\n");
+    IniFile ini = IniFile::FromBytes("[S]\nk=v\n");
     ini.Save(path, false);
     EXPECT_EQ(readFile(path), "[S]\nk=v\n");
     ini.WriteString("S", "k", "w");
@@ -128,5 +128,5 @@ TEST(IniFile, SaveReplacesTheFileInOnePiece)
     const QString blocked = dir.filePath("blocked.ini");
     QDir().mkdir(blocked);
     EXPECT_EQ(ErrorText([&] { ini.Save(blocked, false); }), "Unable to write to " + blocked);
-    EXPECT_EQ(TIniFile::Load(dir.filePath("none.ini")).SectionNames(), QStringList());
+    EXPECT_EQ(IniFile::Load(dir.filePath("none.ini")).SectionNames(), QStringList());
 }

@@ -56,8 +56,8 @@ protected:
 
     QTemporaryDir dir;
     QString path;
-    TSettingsData data;
-    TSettingsStore store{data};
+    SettingsData data;
+    SettingsStore store{data};
     std::string savedLocale;
 };
 
@@ -66,7 +66,7 @@ TEST_P(SettingsStoreTest, DefaultsWithoutAFile)
     data.LastSession.Width = 999;
     data.Options.Local = "x.lng";
     store.LoadSettings();
-    const TSettingsData d0;
+    const SettingsData d0;
     EXPECT_EQ(data.LastSession.Width, 300);
     EXPECT_EQ(data.Options.Local, "en");
     EXPECT_EQ(data.Options.MPlayerPath, d0.Options.MPlayerPath);
@@ -87,7 +87,7 @@ TEST_P(SettingsStoreTest, WindowRatioRoundTripsThroughItsFloatText)
     data.LastSession.Volume = 75;
     data.LastSession.SubScale = 3.5f;
     store.SaveLastSession();
-    const TIniFile ini = TIniFile::Load(path);
+    const IniFile ini = IniFile::Load(path);
     EXPECT_EQ(ini.Value("LastSession", "WinRatio"), "1.77777779102325");
     EXPECT_EQ(ini.Value("LastSession", "Volume"), "75");
     EXPECT_EQ(ini.Value("LastSession", "SubScale"), "3.5");
@@ -167,13 +167,13 @@ TEST_P(SettingsStoreTest, SaveOptionsKeepsTheOtherSections)
     EXPECT_FALSE(data.Options.Snap);
     data.Options.Snap = true;
     int writes = 0;
-    store.WriteShortcuts = [&](TIniFile &ini) {
+    store.WriteShortcuts = [&](IniFile &ini) {
         ++writes;
         ini.EraseSection("Shortcuts");
         ini.WriteString("Shortcuts", "K1", "66,stop");
     };
     store.SaveOptions(false);
-    TIniFile ini = TIniFile::Load(path);
+    IniFile ini = IniFile::Load(path);
     EXPECT_EQ(writes, 0);
     EXPECT_EQ(ini.Value("LastSession", "Width"), "640");
     EXPECT_EQ(ini.Value("Shortcuts", "K1"), "65,play");
@@ -183,8 +183,8 @@ TEST_P(SettingsStoreTest, SaveOptionsKeepsTheOtherSections)
 
     store.SaveOptions(true);
     EXPECT_EQ(writes, 1);
-    EXPECT_EQ(TIniFile::Load(path).Value("Shortcuts", "K1"), "66,stop");
-    EXPECT_EQ(TIniFile::Load(path).Value("LastSession", "Width"), "640");
+    EXPECT_EQ(IniFile::Load(path).Value("Shortcuts", "K1"), "66,stop");
+    EXPECT_EQ(IniFile::Load(path).Value("LastSession", "Width"), "640");
 }
 
 TEST_P(SettingsStoreTest, LastSessionKeepsTheRestOfTheFile)
@@ -202,7 +202,7 @@ TEST_P(SettingsStoreTest, ShortcutsAreReadFromTheSameFile)
 {
     writeFile(path, "[Shortcuts]\nK1=65,play\n");
     QString seen;
-    store.ReadShortcuts = [&](const TIniFile &ini) { seen = ini.ReadString("shortcuts", "k1", ""); };
+    store.ReadShortcuts = [&](const IniFile &ini) { seen = ini.ReadString("shortcuts", "k1", ""); };
     store.LoadSettings();
     EXPECT_EQ(seen, "65,play");
 }
@@ -222,7 +222,7 @@ TEST_P(SettingsStoreTest, BoundHoldersAreReadAndWritten)
     EXPECT_TRUE(verbose); // its own current value is the default
     volume = 33;
     store.SaveLastSession();
-    EXPECT_EQ(TIniFile::Load(path).Value("LastSession", "Volume"), "33");
+    EXPECT_EQ(IniFile::Load(path).Value("LastSession", "Volume"), "33");
 }
 
 TEST_P(SettingsStoreTest, UnwritableFileIsReportedAndKept)

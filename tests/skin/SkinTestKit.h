@@ -5,10 +5,10 @@
 #include "ZipBuilder.h"
 #include "common/Report.h"
 #include "controls/ZorviControls.h"
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 #include "skin/SkinIni.h"
+#include "skin/ZipFile.h"
 #include "skin/uSkin.h"
-#include "skin/uZip.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -92,7 +92,7 @@ protected:
     QString skins = tmp.path() + "/Skins";
     std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
     TZorviPlaylist playlist;
-    std::unique_ptr<TSkinControls> skin;
+    std::unique_ptr<SkinControls> skin;
     ReportCapture reports;
 
     void SetUp() override
@@ -108,14 +108,14 @@ protected:
     void Create(QSize size = QSize(400, 300), bool show = true)
     {
         host->resize(size);
-        skin = std::make_unique<TSkinControls>(host.get());
+        skin = std::make_unique<SkinControls>(host.get());
         skin->CreateSkinControls(&playlist, {skins});
         if (show)
             host->show();
     }
-    int IndexOf(const QString &name, int kind) const
+    int IndexOf(const QString &name, SkinKind kind) const
     {
-        const auto &entries = skin->SkinList().Entries();
+        const auto &entries = skin->Skins().Entries();
         for (size_t i = 0; i < entries.size(); ++i)
             if (entries[i].Name == name && entries[i].Kind == kind)
                 return int(i);
@@ -126,7 +126,7 @@ protected:
     {
         WriteFolderSkin(skins, "Test", ini, files);
         Create(size);
-        skin->LoadSkin(IndexOf("Test", skFolder));
+        skin->LoadSkin(IndexOf("Test", SkinKind::Folder));
     }
     // The control's rectangle in host coordinates.
     QRect InHost(const QWidget *w) const { return QRect(w->mapTo(host.get(), QPoint(0, 0)), w->size()); }

@@ -20,11 +20,11 @@ std::ostream &operator<<(std::ostream &os, const Case &c)
     return os << c.skin << " " << c.size.width() << "x" << c.size.height() << (c.playlist ? " playlist" : "");
 }
 
-TSkinIni BuiltInIni(int index)
+SkinIni BuiltInIni(int index)
 {
     TZipFile zip;
     zip.LoadFromResource(index + 1);
-    TSkinIni ini;
+    SkinIni ini;
     TSkinLoader::ReadIniFromZip(ini, zip, "skin.ini");
     return ini;
 }
@@ -49,12 +49,12 @@ TEST_P(BuiltInSkinTest, LoadsCleanlyAndEveryPlacedControlFits)
     QString why;
     const auto target = FindSkin(c.skin, why);
     ASSERT_TRUE(target) << why.toStdString();
-    TSkinPreview preview(c.size);
+    SkinPreview preview(c.size);
     EXPECT_EQ(preview.Load(*target), QStringList());
     preview.FillSamples(c.playlist);
-    TSkinControls &s = preview.Skin();
+    SkinControls &s = preview.Skin();
     EXPECT_EQ(s.SkinName, target->Entry.Name);
-    const TSkinIni ini = BuiltInIni(target->Index);
+    const SkinIni ini = BuiltInIni(target->Index);
     QWidget &host = preview.Host();
     const QRect window(QPoint(0, 0), c.size);
     auto inHost = [&](const QWidget *w) { return QRect(w->mapTo(&host, QPoint(0, 0)), w->size()); };
@@ -124,9 +124,9 @@ TEST(BuiltInSkins, GeneralValuesAsDeclared)
     };
     for (const auto &[name, borders, minWidth, round, extras] : rows) {
         QString why;
-        TSkinPreview preview(QSize(400, 300));
+        SkinPreview preview(QSize(400, 300));
         EXPECT_EQ(preview.Load(*FindSkin(name, why)), QStringList());
-        const TSkinParams &p = preview.Skin().Params;
+        const SkinParams &p = preview.Skin().Params;
         EXPECT_EQ((std::array{p.Borders, p.MinWidth, p.RoundRect}), (std::array{borders, minWidth, round}))
             << name;
         QStringList got;

@@ -1,12 +1,12 @@
-#include "skin/SkinIni.h"
 #include "common/TextDecode.h"
+#include "skin/SkinIni.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-TSkinIni parse(const char *text)
+SkinIni parse(const char *text)
 {
-    TSkinIni ini;
+    SkinIni ini;
     ini.SetText(QString::fromUtf8(text));
     return ini;
 }
@@ -14,15 +14,15 @@ TSkinIni parse(const char *text)
 
 TEST(SkinIni, LineRules)
 {
-    const TSkinIni ini = parse("Orphan=1\n"
-                               "  [ TopPanel ]  \r\n"
-                               "; Size=99\n"
-                               "\n"
-                               "  Size =  22  \n"
-                               "NoValueLine\n"
-                               "Color=$00112233\n"
-                               "Command=seek -10\n"
-                               "Eq=a=b\n");
+    const SkinIni ini = parse("Orphan=1\n"
+                              "  [ TopPanel ]  \r\n"
+                              "; Size=99\n"
+                              "\n"
+                              "  Size =  22  \n"
+                              "NoValueLine\n"
+                              "Color=$00112233\n"
+                              "Command=seek -10\n"
+                              "Eq=a=b\n");
     EXPECT_FALSE(ini.SectionExists(""));
     EXPECT_EQ(ini.ReadInteger("toppanel", "SIZE", 0), 22);
     EXPECT_EQ(ini.ReadString("TopPanel", "Command", ""), "seek -10");
@@ -34,17 +34,17 @@ TEST(SkinIni, LineRules)
 
 TEST(SkinIni, LaterDuplicatesWin)
 {
-    const TSkinIni ini = parse("[A]\nX=1\nx=2\n[B]\nY=1\n[a]\nZ=3\n");
+    const SkinIni ini = parse("[A]\nX=1\nx=2\n[B]\nY=1\n[a]\nZ=3\n");
     // The later section [a] is the one read; its keys replace the earlier ones.
     EXPECT_EQ(ini.ReadInteger("A", "Z", 0), 3);
     EXPECT_FALSE(ini.ValueExists("A", "X"));
-    const TSkinIni keys = parse("[A]\nX=1\nx=2\n");
+    const SkinIni keys = parse("[A]\nX=1\nx=2\n");
     EXPECT_EQ(keys.ReadInteger("a", "X", 0), 2);
 }
 
 TEST(SkinIni, TypedValuesFallBackToDefaults)
 {
-    const TSkinIni ini = parse("[S]\nI=abc\nH=0x1F\nD=$ff\nN=-102\nB0=0\nB1=7\nBx=yes\nE=\n");
+    const SkinIni ini = parse("[S]\nI=abc\nH=0x1F\nD=$ff\nN=-102\nB0=0\nB1=7\nBx=yes\nE=\n");
     EXPECT_EQ(ini.ReadInteger("S", "I", 5), 5);
     EXPECT_EQ(ini.ReadInteger("S", "H", 0), 31);
     EXPECT_EQ(ini.ReadInteger("S", "D", 0), 255);
@@ -60,7 +60,7 @@ TEST(SkinIni, TypedValuesFallBackToDefaults)
 
 TEST(SkinIni, SectionsRemovedAsProcessed)
 {
-    TSkinIni ini = parse("[General]\n[BPLClose]\nType=button\n[TopPanel]\n[bplclose]\nType=button\n[Sep]\n");
+    SkinIni ini = parse("[General]\n[BPLClose]\nType=button\n[TopPanel]\n[bplclose]\nType=button\n[Sep]\n");
     EXPECT_EQ(ini.SectionNames(), (QStringList{"General", "BPLClose", "TopPanel", "Sep"}));
     ini.EraseSection("general");
     ini.EraseSection("BPLCLOSE");

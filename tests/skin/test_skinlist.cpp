@@ -11,18 +11,18 @@ void touch(const QString &path)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
 }
-QStringList names(const TSkinList &l)
+QStringList names(const SkinList &l)
 {
     QStringList n;
     for (const auto &e : l.Entries())
-        n << e.Name + u'/' + QString::number(e.Kind);
+        n << e.Name + u'/' + QString::number(int(e.Kind));
     return n;
 }
 } // namespace
 
 TEST(SkinList, NoSkinsFolderGivesTheBuiltIns)
 {
-    TSkinList list;
+    SkinList list;
     list.Build({"/nonexistent/zorvi/Skins"});
     EXPECT_EQ(names(list), (QStringList{"Default/2", "ZE6 ZO/2"}));
 }
@@ -34,14 +34,14 @@ TEST(SkinList, FoldersAndArchives)
     QDir().mkpath(s + "Blue");
     touch(s + "Blue/skin.ini");
     touch(s + "Blue.zip");
-    touch(s + "Red.ZIP");                  // extension must be ".zip" exactly
-    QDir().mkpath(s + "Green");            // no skin.ini
+    touch(s + "Red.ZIP");       // extension must be ".zip" exactly
+    QDir().mkpath(s + "Green"); // no skin.ini
     QDir().mkpath(s + "aqua");
-    touch(s + "aqua/SKIN.INI");            // found without regard to case
-    QDir().mkpath(s + "Dir.zip");          // a folder is no archive
+    touch(s + "aqua/SKIN.INI");   // found without regard to case
+    QDir().mkpath(s + "Dir.zip"); // a folder is no archive
     touch(s + ".hidden.zip");
     touch(s + "Default.zip");
-    TSkinList list;
+    SkinList list;
     list.Build({s});
     EXPECT_EQ(names(list), (QStringList{"Default/2", "ZE6 ZO/2", "aqua/0", "Blue/0", "Blue/1", "Default/1"}));
     EXPECT_EQ(list.At(3).Location, s + "Blue/");

@@ -5,7 +5,7 @@
 
 #include "graphics/Convert.h"
 #include "skin/SkinIni.h"
-#include "skin/uZip.h"
+#include "skin/ZipFile.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ QImage Grab(QWidget *w)
 
 TEST(SkinLoaderConstruction, NothingToReadFromFails)
 {
-    TSkinIni ini;
+    SkinIni ini;
     TZipFile zip;
     EXPECT_EQ(ErrorText([] { TSkinLoader(nullptr, QStringLiteral("/skins/a/")); }),
               "SkinLoader : invalid ini or path");
@@ -64,21 +64,22 @@ TEST_F(SkinLoaderTest, WorkedPlacementsAndTheirAnchors)
     struct Row {
         const char *section, *keys;
         std::function<QRect(int w, int h)> rect;
-        TAnchors anchors;
+        AnchorSet anchors;
     };
     const Row rows[] = {
         {"BMinimize", "X=-102\nWidth=27\nHeight=10\nParent=TopPanel",
-         [](int w, int) { return QRect(w - 102, 0, 27, 10); }, akRight | akTop},
+         [](int w, int) { return QRect(w - 102, 0, 27, 10); }, AnchorKind::Right | AnchorKind::Top},
         {"BPlay", "X=22\nWidth=-105\nHeight=10", [](int w, int) { return QRect(22, 0, w - 127, 10); },
-         akLeft | akRight | akTop},
+         AnchorKind::Left | AnchorKind::Right | AnchorKind::Top},
         {"BPause", "X=20\nWidth=-20\nHeight=10", [](int w, int) { return QRect(20, 0, w - 40, 10); },
-         akLeft | akRight | akTop},
+         AnchorKind::Left | AnchorKind::Right | AnchorKind::Top},
         {"BStop", "CenterH=1\nX=-31\nWidth=24\nHeight=10",
-         [](int w, int) { return QRect((w - 24) / 2 - 31, 0, 24, 10); }, akLeft | akTop},
+         [](int w, int) { return QRect((w - 24) / 2 - 31, 0, 24, 10); }, AnchorKind::Left | AnchorKind::Top},
         {"BNext", "CenterH=1\nX=-56\nWidth=24\nHeight=10",
-         [](int w, int) { return QRect((w - 24) / 2 - 56, 0, 24, 10); }, akLeft | akTop},
+         [](int w, int) { return QRect((w - 24) / 2 - 56, 0, 24, 10); }, AnchorKind::Left | AnchorKind::Top},
         {"BPrev", "X=-145\nY=-23\nWidth=120\nHeight=15",
-         [](int w, int h) { return QRect(w - 145, h - 23, 120, 15); }, akRight | akBottom},
+         [](int w, int h) { return QRect(w - 145, h - 23, 120, 15); },
+         AnchorKind::Right | AnchorKind::Bottom},
     };
     QString ini = "[TopPanel]\nSize=22\n[BottomPanel]\nSize=60\n";
     for (const Row &r : rows)
@@ -94,7 +95,7 @@ TEST_F(SkinLoaderTest, WorkedPlacementsAndTheirAnchors)
         }
     };
     check("after the load");
-    EXPECT_EQ(skin->BStop->AnchorCenter(), akcX);
+    EXPECT_EQ(skin->BStop->AnchorCenter(), AnchorCenterKind::X);
     EXPECT_EQ(skin->BStop->ACXOffset, -31);
     host->resize(640, 420); // the anchors keep the distances
     check("after a resize");
@@ -112,7 +113,7 @@ TEST_F(SkinLoaderTest, LabelFontsAndOnlyTheFontKeysRead)
     EXPECT_EQ(t->Font().pointSize(), 8);
     EXPECT_FALSE(t->Font().bold());
     EXPECT_EQ(t->FontColor(), clBlack);
-    EXPECT_EQ(t->Alignment(), TLabelAlignment::taCenter);
+    EXPECT_EQ(t->Alignment(), LabelAlignment::Center);
 
     const TZorviLabel *s = skin->LStatus;
     EXPECT_EQ(s->Font().family(), "Courier");
@@ -124,12 +125,12 @@ TEST_F(SkinLoaderTest, LabelFontsAndOnlyTheFontKeysRead)
     EXPECT_EQ(s->Font2().pointSize(), 11);
     EXPECT_TRUE(s->Font2().bold() && s->Font2().italic() && s->Font2().underline());
     EXPECT_EQ(s->Font2Color(), clWhite);
-    EXPECT_EQ(s->Alignment(), TLabelAlignment::taRightJustify);
+    EXPECT_EQ(s->Alignment(), LabelAlignment::RightJustify);
 
     // Style letters are upper case only: "bold" has none of them.
     EXPECT_FALSE(skin->LMediaURL->Font().bold());
-    EXPECT_EQ(skin->LMediaURL->Alignment(), TLabelAlignment::taLeftJustify);
-    EXPECT_EQ(skin->LPlaylist->Alignment(), TLabelAlignment::taCenter);
+    EXPECT_EQ(skin->LMediaURL->Alignment(), LabelAlignment::LeftJustify);
+    EXPECT_EQ(skin->LPlaylist->Alignment(), LabelAlignment::Center);
 }
 
 TEST_F(SkinLoaderTest, PartNumbersStopAtTheFirstGap)
@@ -167,7 +168,7 @@ TEST_F(SkinLoaderTest, MissingMemberInAnArchive)
                      "[BStop]\nBitmap=STOP.BMP\n",
                      {{"stop.bmp", BmpOf({10, 10})}});
     Create();
-    skin->LoadSkin(IndexOf("Packed", skArchive));
+    skin->LoadSkin(IndexOf("Packed", SkinKind::Archive));
     EXPECT_EQ(reports.messages,
               (QStringList{"Error Loading Skin at section: TopPanel, Bitmap" + kNL +
                                "zip does not contain missing.bmp",
@@ -215,16 +216,16 @@ TEST_F(SkinLoaderTest, ThumbDefaultsFromItsImage)
 
 TEST_F(SkinLoaderTest, PlaylistMarginsTable)
 {
-    const std::pair<const char *, TMargins> rows[] = {
+    const std::pair<const char *, ListMargins> rows[] = {
         {"0,18,5", {4, 4, 4, 4}},    {"0,18,x,0", {0, 18, 4, 0}},    {"0,18,5,0", {0, 18, 5, 0}},
         {"1,2,3,4,5", {4, 4, 4, 4}}, {"$10,-3, 7,2", {16, 0, 7, 2}}, {"", {4, 4, 4, 4}},
     };
     Create();
     for (const auto &[text, want] : rows) {
         WriteFolderSkin(skins, "Test", QString("[Playlist]\nMargins=%1\n").arg(text));
-        TSkinEntry entry{"Test", skFolder, skins + "/Test/"};
+        SkinEntry entry{"Test", SkinKind::Folder, skins + "/Test/"};
         skin->LoadSkinEntry(entry, -1);
-        const TMargins m = skin->Playlist->Margins();
+        const ListMargins m = skin->Playlist->Margins();
         EXPECT_EQ((std::array{m.Left, m.Top, m.Right, m.Bottom}),
                   (std::array{want.Left, want.Top, want.Right, want.Bottom}))
             << text;
@@ -242,9 +243,9 @@ TEST_F(SkinLoaderTest, PlaylistFontStyleKeepsWhatTheSkinLeavesOut)
     };
     for (const auto &[line, bold, italic] : rows) {
         WriteFolderSkin(skins, "Start", "[Playlist]\nFontStyle=BI\nFontSize=13\nFontColor=clRed\n");
-        skin->LoadSkinEntry({"Start", skFolder, skins + "/Start/"}, -1);
+        skin->LoadSkinEntry({"Start", SkinKind::Folder, skins + "/Start/"}, -1);
         WriteFolderSkin(skins, "Next", QString("[Playlist]\n%1\n").arg(line));
-        skin->LoadSkinEntry({"Next", skFolder, skins + "/Next/"}, -1);
+        skin->LoadSkinEntry({"Next", SkinKind::Folder, skins + "/Next/"}, -1);
         EXPECT_EQ(skin->Playlist->font().bold(), bold) << line;
         EXPECT_EQ(skin->Playlist->font().italic(), italic) << line;
         EXPECT_EQ(skin->Playlist->font().pointSize(), 13) << line;
@@ -267,7 +268,7 @@ TEST_F(SkinLoaderTest, ButtonValues)
     EXPECT_EQ(skin->BSeekF->BitStates(), 1); // 4 is refused
     auto *grip = host->findChild<TZorviSizeGrip *>("SizeGripless");
     ASSERT_NE(grip, nullptr);
-    EXPECT_EQ(grip->Orientation(), 3);
+    EXPECT_EQ(grip->Orientation(), SizingEdge::Top);
 }
 
 TEST_F(SkinLoaderTest, AColourThatIsNoColourEndsTheLoad)
@@ -282,9 +283,9 @@ TEST_F(SkinLoaderTest, AColourThatIsNoColourEndsTheLoad)
     for (const auto &[text, message] : rows) {
         WriteFolderSkin(skins, "Bad", QString::fromLatin1(text));
         try {
-            skin->LoadSkinEntry({"Bad", skFolder, skins + "/Bad/"}, -1);
+            skin->LoadSkinEntry({"Bad", SkinKind::Folder, skins + "/Bad/"}, -1);
             ADD_FAILURE() << "no error for " << text;
-        } catch (const EConvertError &e) {
+        } catch (const ConvertError &e) {
             EXPECT_EQ(e.message(), message);
         }
         EXPECT_EQ(skin->SkinName, "") << text;

@@ -10,7 +10,7 @@
 
 namespace {
 
-QStringList Captions(const TSkinControls &s)
+QStringList Captions(const SkinControls &s)
 {
     QStringList list;
     for (QAction *a : s.MSkins()->actions())
@@ -18,7 +18,7 @@ QStringList Captions(const TSkinControls &s)
     return list;
 }
 
-int Checked(const TSkinControls &s)
+int Checked(const SkinControls &s)
 {
     QAction *a = s.SkinGroup()->checkedAction();
     return a ? a->data().toInt() : -1;
@@ -49,10 +49,10 @@ TEST_F(SkinSelectTest, OuterPanelsStayOutsideADockedPlaylist)
     WriteFolderSkin(skins, "Right", "[Playlist]\nAlign=alRight\nSize=60\n[RightPanel]\nSize=30\n");
     Create(QSize(400, 300));
     skin->Playlist->show();
-    skin->LoadSkin(IndexOf("Bottom", skFolder));
+    skin->LoadSkin(IndexOf("Bottom", SkinKind::Folder));
     EXPECT_EQ(InHost(skin->BottomPanel), QRect(0, 270, 400, 30));
     EXPECT_EQ(InHost(skin->Playlist), QRect(0, 210, 400, 60));
-    skin->LoadSkin(IndexOf("Right", skFolder));
+    skin->LoadSkin(IndexOf("Right", SkinKind::Folder));
     EXPECT_EQ(InHost(skin->RightPanel), QRect(370, 0, 30, 300));
     EXPECT_EQ(InHost(skin->Playlist), QRect(310, 0, 60, 300));
 }
@@ -115,18 +115,18 @@ TEST_F(SkinSelectTest, TransparentColorNotAColourStopsTheLoad)
     Create();
     int changed = 0;
     skin->Handlers.SkinChanged = [&] { ++changed; };
-    skin->MSkins()->actions()[IndexOf("Good", skFolder)]->trigger();
+    skin->MSkins()->actions()[IndexOf("Good", SkinKind::Folder)]->trigger();
     ASSERT_EQ(skin->ExtraElements().size(), 1u);
     EXPECT_EQ(changed, 1);
 
-    skin->MSkins()->actions()[IndexOf("Bad", skFolder)]->trigger();
+    skin->MSkins()->actions()[IndexOf("Bad", SkinKind::Folder)]->trigger();
     EXPECT_EQ(reports.take(), QStringList{"'clNothing' is not a valid integer value"});
     EXPECT_EQ(changed, 1);
     EXPECT_EQ(skin->SkinName, "Good");
-    EXPECT_EQ(skin->TopPanel->height(), 20);              // no element of the new skin applied
-    EXPECT_TRUE(skin->ExtraElements().empty());           // the old extras were already gone
-    EXPECT_EQ(skin->Params.Borders, 9);                   // General was read up to the colour
-    EXPECT_EQ(Checked(*skin), IndexOf("Good", skFolder)); // the menu shows the skin in use
+    EXPECT_EQ(skin->TopPanel->height(), 20);                      // no element of the new skin applied
+    EXPECT_TRUE(skin->ExtraElements().empty());                   // the old extras were already gone
+    EXPECT_EQ(skin->Params.Borders, 9);                           // General was read up to the colour
+    EXPECT_EQ(Checked(*skin), IndexOf("Good", SkinKind::Folder)); // the menu shows the skin in use
 }
 
 TEST_F(SkinSelectTest, ArchiveFailuresGoToTheCaller)
@@ -139,14 +139,14 @@ TEST_F(SkinSelectTest, ArchiveFailuresGoToTheCaller)
                                                           {"Junk", "zip does not contain skin.ini"}};
     for (const auto &[name, message] : rows) {
         try {
-            skin->LoadSkin(IndexOf(name, skArchive));
+            skin->LoadSkin(IndexOf(name, SkinKind::Archive));
             ADD_FAILURE() << name;
         } catch (const ZError &e) {
             EXPECT_EQ(e.message(), message);
         }
     }
     QFile::remove(skins + "/Junk.zip");
-    EXPECT_THROW(skin->LoadSkin(IndexOf("Junk", skArchive)), ZError); // cannot be opened
+    EXPECT_THROW(skin->LoadSkin(IndexOf("Junk", SkinKind::Archive)), ZError); // cannot be opened
 }
 
 TEST_F(SkinSelectTest, ExtraElementsComeAndGo)
@@ -162,7 +162,7 @@ TEST_F(SkinSelectTest, ExtraElementsComeAndGo)
     Create();
     QStringList clicked;
     skin->Handlers.ButtonsClick = [&](QObject *sender) { clicked << sender->objectName(); };
-    skin->LoadSkin(IndexOf("Extras", skFolder));
+    skin->LoadSkin(IndexOf("Extras", SkinKind::Folder));
 
     const auto extras = skin->ExtraElements();
     ASSERT_EQ(extras.size(), 3u);
@@ -175,7 +175,7 @@ TEST_F(SkinSelectTest, ExtraElementsComeAndGo)
     skin->BStop->Click();
     EXPECT_EQ(clicked, (QStringList{"BPLClose", "BStop"}));
 
-    skin->LoadSkin(IndexOf("Plain", skFolder));
+    skin->LoadSkin(IndexOf("Plain", SkinKind::Folder));
     EXPECT_TRUE(skin->ExtraElements().empty());
     for (const char *name : {"BPLClose", "Separator0", "SizeGrip"})
         EXPECT_EQ(host->findChild<QWidget *>(name), nullptr) << name;
@@ -196,7 +196,7 @@ TEST_F(SkinSelectTest, VanishedSkinIniLoadsAsNoSections)
     const QString folder = WriteFolderSkin(skins, "Gone", "[TopPanel]\nSize=30\n");
     Create();
     QFile::remove(folder + "skin.ini");
-    skin->LoadSkin(IndexOf("Gone", skFolder));
+    skin->LoadSkin(IndexOf("Gone", SkinKind::Folder));
     EXPECT_EQ(skin->TopPanel->height(), 0);
     EXPECT_EQ(skin->TopPanel->Color(), clGray);
     EXPECT_EQ(skin->Params.MinWidth, 205);
@@ -211,7 +211,7 @@ TEST_F(SkinSelectTest, LoadsBeforeTheWindowIsShown)
                     "[TopPanel]\nSize=22\n[BMinimize]\nParent=TopPanel\nX=-30\nWidth=20\nHeight=18\n"
                     "[Playlist]\nSize=120\n[LPlaylist]\nParent=Playlist\nX=4\nWidth=-30\nHeight=16\n");
     Create(QSize(400, 300), false);
-    skin->LoadSkin(IndexOf("Early", skFolder));
+    skin->LoadSkin(IndexOf("Early", SkinKind::Folder));
     EXPECT_EQ(skin->TopPanel->geometry(), QRect(0, 0, 400, 22));
     EXPECT_EQ(skin->BMinimize->geometry(), QRect(370, 0, 20, 18));
     EXPECT_EQ(skin->LPlaylist->geometry(), QRect(4, 0, 86, 16));
@@ -237,13 +237,13 @@ TEST_F(SkinSelectTest, FailedStartupSkinKeepsTheSettingAndChecksNothing)
 TEST_F(SkinSelectTest, SkinFoldersAndFreeing)
 {
     qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.path() + "/data"));
-    EXPECT_EQ(TSkinControls::DefaultSkinFolders("/opt/zorvi"),
+    EXPECT_EQ(SkinControls::DefaultSkinFolders("/opt/zorvi"),
               (QStringList{"/opt/zorvi/Skins/", tmp.path() + "/data/zorvi/Skins/"}));
     qunsetenv("XDG_DATA_HOME");
 
     WriteFolderSkin(skins, "Extras", "[Grip]\nType=sizegrip\nWidth=5\nHeight=5\n");
     Create();
-    skin->LoadSkin(IndexOf("Extras", skFolder));
+    skin->LoadSkin(IndexOf("Extras", SkinKind::Folder));
     skin->FreeSkinControls();
     EXPECT_TRUE(host->findChildren<QWidget *>().isEmpty());
     EXPECT_EQ(skin->MSkins(), nullptr);

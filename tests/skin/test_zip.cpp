@@ -1,5 +1,5 @@
 #include "ZipBuilder.h"
-#include "skin/uZip.h"
+#include "skin/ZipFile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -90,7 +90,9 @@ TEST(Zip, FailuresWithTheirMessages)
          {{"big", Ini, true, std::nullopt, 64u * 1024 * 1024 + 1}},
          0,
          big.arg(64 * 1024 * 1024 + 1)},
-        {"longer than any inflate of the data", {{"a", "xy", true, std::nullopt, 10u * 1024 * 1024}}, 0,
+        {"longer than any inflate of the data",
+         {{"a", "xy", true, std::nullopt, 10u * 1024 * 1024}},
+         0,
          "crc: CRC Error in \"a\"."},
         {"index below", {{"a", "x"}}, -1, "error: Index out of range."},
         {"index above", {{"a", "x"}}, 1, "error: Index out of range."},

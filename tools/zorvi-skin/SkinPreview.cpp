@@ -11,7 +11,7 @@
 #include <QPainterPath>
 #include <QWidget>
 
-std::optional<TSkinTarget> FindSkin(const QString &arg, QString &why)
+std::optional<SkinTarget> FindSkin(const QString &arg, QString &why)
 {
     const QFileInfo fi(QDir::cleanPath(arg)); // "Blue/" names the folder Blue
     if (fi.isDir()) {
@@ -20,43 +20,43 @@ std::optional<TSkinTarget> FindSkin(const QString &arg, QString &why)
             why = QStringLiteral("%1 holds no skin.ini").arg(arg);
             return std::nullopt;
         }
-        return TSkinTarget{{fi.fileName(), skFolder, folder}, -1};
+        return SkinTarget{{fi.fileName(), SkinKind::Folder, folder}, -1};
     }
     if (fi.isFile()) {
         QString name = fi.fileName();
         if (name.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
             name.chop(4);
-        return TSkinTarget{{name, skArchive, fi.absoluteFilePath()}, -1};
+        return SkinTarget{{name, SkinKind::Archive, fi.absoluteFilePath()}, -1};
     }
-    TSkinList builtIn;
+    SkinList builtIn;
     builtIn.Build({});
     const int index = builtIn.IndexOf(arg);
     if (index < 0) {
         why = QStringLiteral("%1 is no skin folder, no archive and no built-in skin").arg(arg);
         return std::nullopt;
     }
-    return TSkinTarget{builtIn.At(index), index};
+    return SkinTarget{builtIn.At(index), index};
 }
 
-TSkinPreview::TSkinPreview(const QSize &size) : m_host(std::make_unique<QWidget>())
+SkinPreview::SkinPreview(const QSize &size) : m_host(std::make_unique<QWidget>())
 {
     m_host->setAttribute(Qt::WA_DontShowOnScreen);
     m_host->resize(size);
     // The video area: what the skin panels leave, black while nothing plays.
     m_video = new TZorviPanel(m_host.get());
     m_video->SetColor(clBlack);
-    m_video->SetAlign(TAlign::alClient);
-    m_skin = std::make_unique<TSkinControls>(m_host.get());
+    m_video->SetAlign(Align::Client);
+    m_skin = std::make_unique<SkinControls>(m_host.get());
     m_skin->CreateSkinControls(&m_playlist, {});
     m_host->show();
 }
 
-TSkinPreview::~TSkinPreview()
+SkinPreview::~SkinPreview()
 {
     m_skin.reset();
 }
 
-QStringList TSkinPreview::Load(const TSkinTarget &target)
+QStringList SkinPreview::Load(const SkinTarget &target)
 {
     QStringList messages;
     const ReportHandler previous =
@@ -70,9 +70,9 @@ QStringList TSkinPreview::Load(const TSkinTarget &target)
     return messages;
 }
 
-void TSkinPreview::FillSamples(bool showPlaylist)
+void SkinPreview::FillSamples(bool showPlaylist)
 {
-    TSkinControls &s = *m_skin;
+    SkinControls &s = *m_skin;
     s.LMediaURL->SetCaption(QStringLiteral("Northern Lights over the Fjord.mkv"));
     s.LTime->SetCaption(QStringLiteral("01:24 / 04:12"));
     s.LStatus->SetCaption(QStringLiteral("Playing"));
@@ -89,7 +89,7 @@ void TSkinPreview::FillSamples(bool showPlaylist)
                                 "Rainy Boulevard"};
         for (const char *title : titles) {
             TPlItem item;
-            item.Kind = PlFile;
+            item.Kind = EntryKind::File;
             item.Title = QString::fromLatin1(title);
             item.Path = QByteArray("/media/") + title + ".mkv";
             m_playlist.AddItem(item);
@@ -103,7 +103,7 @@ void TSkinPreview::FillSamples(bool showPlaylist)
     ZorviRealign(m_host.get());
 }
 
-QImage TSkinPreview::Render()
+QImage SkinPreview::Render()
 {
     const QSize size = m_host->size();
     QImage window(size, QImage::Format_ARGB32_Premultiplied);

@@ -1,7 +1,7 @@
 #pragma once
 // A skin applied to the skin control set on a host the size of a window, as
 // the program would show it: for zorvi-skin and its tests.
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 #include "skin/SkinList.h"
 
 #include <QImage>
@@ -11,28 +11,28 @@
 #include <optional>
 
 class QWidget;
-class TSkinControls;
+class SkinControls;
 class TZorviPanel;
 
 // A skin named on the command line; Index is the place of a built-in skin in
 // the skin list (its resource id less one), -1 for the others.
-struct TSkinTarget {
-    TSkinEntry Entry;
+struct SkinTarget {
+    SkinEntry Entry;
     int Index = -1;
 };
 
 // A folder holding skin.ini, an archive file, or the name of a built-in skin
 // (letter case aside). Otherwise nullopt, with the reason in `why`.
-std::optional<TSkinTarget> FindSkin(const QString &arg, QString &why);
+std::optional<SkinTarget> FindSkin(const QString &arg, QString &why);
 
-class TSkinPreview {
+class SkinPreview {
 public:
-    explicit TSkinPreview(const QSize &size);
-    ~TSkinPreview();
+    explicit SkinPreview(const QSize &size);
+    ~SkinPreview();
 
     // Loads the skin and returns every message the program would show while
     // doing so, in order; a load that fails outright adds its error last.
-    QStringList Load(const TSkinTarget &target);
+    QStringList Load(const SkinTarget &target);
     // Sample title, time, status and playlist; seek bar at a third, volume at
     // three quarters; the playlist box shown when asked.
     void FillSamples(bool showPlaylist);
@@ -40,12 +40,12 @@ public:
     QImage Render();
 
     QWidget &Host() { return *m_host; }
-    TSkinControls &Skin() { return *m_skin; }
+    SkinControls &Skin() { return *m_skin; }
     TZorviPanel &VideoArea() { return *m_video; }
 
 private:
     std::unique_ptr<QWidget> m_host;
     TZorviPanel *m_video = nullptr;
     TZorviPlaylist m_playlist;
-    std::unique_ptr<TSkinControls> m_skin;
+    std::unique_ptr<SkinControls> m_skin;
 };

@@ -79,7 +79,7 @@ int main(int argc, char **argv)
     if (!target)
         return Fail(why);
 
-    TSkinPreview preview(size);
+    SkinPreview preview(size);
     const QStringList messages = preview.Load(*target);
     if (mode == QLatin1String("check")) {
         for (const QString &message : messages) {

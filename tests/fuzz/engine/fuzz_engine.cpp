@@ -4,9 +4,9 @@
 // The parser must stay inside its lines, the menus and the playlist.
 #include "../../engine/RecorderHost.h"
 #include "common/ZError.h"
-#include "engine/Core.h"
-#include "engine/OutProcessor.h"
-#include "playlist/uPlist.h"
+#include "engine/EngineCore.h"
+#include "engine/MPOutProcessor.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
 #include <cstdint>
@@ -16,12 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 2)
         return 0;
-    TSettingsData settings;
+    SettingsData settings;
     TZorviPlaylist playlist;
-    TRecorderHost host;
-    TEngineCore core(settings, playlist, host, QStringLiteral("/tmp/"));
+    RecorderHost host;
+    EngineCore core(settings, playlist, host, QStringLiteral("/tmp/"));
     TPlItem drive;
-    drive.Kind = PlDVD;
+    drive.Kind = EntryKind::DVD;
     drive.Path = "-dvd-device /dev/sr0 dvd://";
     playlist.AddItem(drive);
     playlist.SetCurrent(0);

@@ -9,8 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    TIniFile ini = TIniFile::FromBytes(bytes);
-    const TIniFile again = TIniFile::FromBytes(ini.ToBytes(false));
+    IniFile ini = IniFile::FromBytes(bytes);
+    const IniFile again = IniFile::FromBytes(ini.ToBytes(false));
     // Text with unpaired surrogates has no UTF-8 form: no round trip to check.
     const bool roundTrips = DecodeTextFile(bytes).isValidUtf16();
     for (const QString &section : ini.SectionNames())

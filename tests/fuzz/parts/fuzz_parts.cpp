@@ -19,11 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList lines =
         QString::fromLatin1(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)).split(u'\n');
     try {
-        b.LoadGuides(TAxis::Rows, lines.value(0));
+        b.LoadGuides(Axis::Rows, lines.value(0));
     } catch (const ZError &) {
     }
     try {
-        b.LoadGuides(TAxis::Cols, lines.value(1));
+        b.LoadGuides(Axis::Cols, lines.value(1));
     } catch (const ZError &) {
     }
     for (qsizetype i = 2; i < lines.size(); ++i) {

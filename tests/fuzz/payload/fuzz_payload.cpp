@@ -9,11 +9,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    HandOver::TMessageReader reader;
+    HandOver::MessageReader reader;
     const qsizetype cut = bytes.isEmpty() ? 0 : qsizetype(uint8_t(bytes[0])) % (bytes.size() + 1);
     reader.Feed(QByteArrayView(bytes).first(cut));
     reader.Feed(QByteArrayView(bytes).sliced(cut));
-    if (reader.state() == HandOver::TMessageReader::Complete && reader.payload().size() > bytes.size())
+    if (reader.state() == HandOver::MessageReader::State::Complete && reader.payload().size() > bytes.size())
         std::abort();
 
     const QStringList args = HandOver::DecodePayload(bytes);

@@ -1,7 +1,7 @@
 // Arbitrary bytes read as a skin archive, then every member inflated. Each
 // input is read twice: as it is, and behind a local header signature, so the
 // mutations reach the record fields without first having to find "PK\3\4".
-#include "skin/uZip.h"
+#include "skin/ZipFile.h"
 
 #include <QBuffer>
 

@@ -1,4 +1,4 @@
-#include "playlist/uPlist.h"
+#include "playlist/ZorviPlaylist.h"
 
 #include "common/TextHelpers.h"
 #include "common/ZError.h"
@@ -53,18 +53,18 @@ TZorviPlaylist::~TZorviPlaylist()
     Clear();
 }
 
-TPlItem TZorviPlaylist::MakeItem(const QString &path, quint8 kind)
+TPlItem TZorviPlaylist::MakeItem(const QString &path, EntryKind kind)
 {
     TPlItem item;
     item.Kind = kind;
     switch (kind) {
-    case PlFile: {
+    case EntryKind::File: {
         const QString abs = AbsolutePath(path);
         item.Path = QuoteIfSpaces(abs).toUtf8();
         item.Title = FileTitle(abs);
         break;
     }
-    case PlDVD: {
+    case EntryKind::DVD: {
         const QString abs = AbsolutePath(path);
         item.Path = "-dvd-device " + QuoteIfSpaces(abs).toUtf8() + " dvd://";
         item.Title = QStringLiteral("Loading DVD ") + abs;
@@ -106,11 +106,11 @@ int TZorviPlaylist::Add(const QString &path)
                 LoadSubtitle(abs);
             return -1;
         }
-        AddItem(MakeItem(abs, PlFile));
+        AddItem(MakeItem(abs, EntryKind::File));
         return Count() - 1;
     }
     if (LooksLikeUrl(path)) {
-        AddItem(MakeItem(path, PlURL));
+        AddItem(MakeItem(path, EntryKind::URL));
         return Count() - 1;
     }
     if (info.exists()) {
@@ -119,7 +119,7 @@ int TZorviPlaylist::Add(const QString &path)
         if (FileTitle(dir).toUpper() == QLatin1String("VIDEO_TS"))
             dir = QFileInfo(dir).path();
         if (!VideoTsFolder(dir).isEmpty()) {
-            AddItem(MakeItem(dir, PlDVD));
+            AddItem(MakeItem(dir, EntryKind::DVD));
             return Count() - 1;
         }
         if (QFileInfo(dir).isDir()) {
@@ -130,7 +130,7 @@ int TZorviPlaylist::Add(const QString &path)
     }
     // Names nothing here (or a scheme the URL rule does not know): the engine
     // gets the text as it was given.
-    AddItem(MakeItem(path, PlOther));
+    AddItem(MakeItem(path, EntryKind::Other));
     return Count() - 1;
 }
 
@@ -164,7 +164,7 @@ void TZorviPlaylist::ScanFolder(const QString &folder, QStringList &scanning)
         if (entry.isDir())
             ScanFolder(path, scanning);
         else if (ExtensionMatches(path, VideoExtensions))
-            AddItem(MakeItem(path, PlFile));
+            AddItem(MakeItem(path, EntryKind::File));
     }
     scanning.removeLast();
 }
@@ -174,7 +174,7 @@ int TZorviPlaylist::CurrentIndex()
     if (m_current == -2) {
         m_current = -1;
         for (int i = 0; i < Count(); ++i)
-            if (Items(i)->Flags & PlCurrent) {
+            if (Items(i)->Flags & EntryFlag::Current) {
                 m_current = i;
                 break;
             }
@@ -188,24 +188,24 @@ void TZorviPlaylist::SetCurrent(int index)
         throw ZError(QStringLiteral("Playlist Index Error"));
     const int old = CurrentIndex();
     if (old >= 0)
-        Items(old)->Flags &= ~PlCurrent;
-    Items(index)->Flags |= PlCurrent;
+        Items(old)->Flags.setFlag(EntryFlag::Current, false);
+    Items(index)->Flags |= EntryFlag::Current;
     m_current = index;
     Changed();
 }
 
 bool TZorviPlaylist::IsSelected(int index) const
 {
-    return Items(index)->Flags & PlSelected;
+    return Items(index)->Flags & EntryFlag::Selected;
 }
 
 void TZorviPlaylist::SetSelected(int index, bool value)
 {
     TPlItem *item = Items(index);
     if (value)
-        item->Flags |= PlSelected;
+        item->Flags |= EntryFlag::Selected;
     else
-        item->Flags &= ~PlSelected;
+        item->Flags.setFlag(EntryFlag::Selected, false);
     Changed();
 }
 
@@ -217,7 +217,7 @@ void TZorviPlaylist::FreeItem(void *item)
 void TZorviPlaylist::DrawItem(QPainter &canvas, int index, const QRect &rect)
 {
     const TPlItem *item = Items(index);
-    const bool current = item->Flags & PlCurrent;
+    const bool current = item->Flags & EntryFlag::Current;
     const QFont rowFont = canvas.font();
     canvas.save();
     canvas.setBackgroundMode(Qt::TransparentMode);

@@ -1,4 +1,4 @@
-#include "skin/uZip.h"
+#include "skin/ZipFile.h"
 
 #include "common/TextDecode.h"
 
@@ -68,7 +68,7 @@ void TZipFile::LoadFromData(const QByteArray &bytes)
 {
     Files.clear();
     Headers.clear();
-    EndRecord = TEndOfCentralDir();
+    EndRecord = EndOfCentralDir();
     Comment.clear();
 
     Reader r(bytes);

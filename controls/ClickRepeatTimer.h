@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <functional>
 
-class TRepeatTimer : public QObject {
+class ClickRepeatTimer : public QObject {
 public:
-    explicit TRepeatTimer(QObject *parent = nullptr);
+    explicit ClickRepeatTimer(QObject *parent = nullptr);
 
     std::function<void()> OnTimer;
 

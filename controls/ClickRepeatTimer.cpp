@@ -1,17 +1,17 @@
-#include "controls/RepeatTimer.h"
+#include "controls/ClickRepeatTimer.h"
 
 #include "common/Clock.h"
 
 #include <algorithm>
 
-TRepeatTimer::TRepeatTimer(QObject *parent) : QObject(parent)
+ClickRepeatTimer::ClickRepeatTimer(QObject *parent) : QObject(parent)
 {
     m_wake.setSingleShot(true);
     m_wake.setTimerType(Qt::PreciseTimer);
     connect(&m_wake, &QTimer::timeout, this, [this] { Poll(); });
 }
 
-void TRepeatTimer::Start(int intervalMs)
+void ClickRepeatTimer::Start(int intervalMs)
 {
     m_interval = std::max(1, intervalMs);
     m_active = true;
@@ -19,7 +19,7 @@ void TRepeatTimer::Start(int intervalMs)
     Arm();
 }
 
-void TRepeatTimer::SetInterval(int intervalMs)
+void ClickRepeatTimer::SetInterval(int intervalMs)
 {
     intervalMs = std::max(1, intervalMs);
     if (intervalMs == m_interval)
@@ -31,13 +31,13 @@ void TRepeatTimer::SetInterval(int intervalMs)
     }
 }
 
-void TRepeatTimer::Stop()
+void ClickRepeatTimer::Stop()
 {
     m_active = false;
     m_wake.stop();
 }
 
-void TRepeatTimer::Poll()
+void ClickRepeatTimer::Poll()
 {
     if (!m_active)
         return;
@@ -51,7 +51,7 @@ void TRepeatTimer::Poll()
         Arm();
 }
 
-void TRepeatTimer::Arm()
+void ClickRepeatTimer::Arm()
 {
     const std::uint64_t now = Clock::NowMs();
     const std::uint64_t wait = m_due > now ? m_due - now : 0;

@@ -1,4 +1,4 @@
-#include "engine/Core.h"
+#include "engine/EngineCore.h"
 
 #include "common/Clock.h"
 #include "common/Report.h"
@@ -17,8 +17,8 @@ bool Never()
 }
 } // namespace
 
-TEngineCore::TEngineCore(TSettingsData &settings, TZorviPlaylist &playlist, IEngineHost &host,
-                         const QString &programDir)
+EngineCore::EngineCore(SettingsData &settings, TZorviPlaylist &playlist, IEngineHost &host,
+                       const QString &programDir)
     : VolumeProp(*this, "volume %g 1", 0, 75, 100), PositionProp(*this, "seek %g 2", 0, 0, 0, Never),
       AudioTrackProp(*this, "switch_audio %g", -1, -1, -1),
       SubtitleTrackProp(*this, "sub_select %g", -1, 0, -1),
@@ -34,12 +34,12 @@ TEngineCore::TEngineCore(TSettingsData &settings, TZorviPlaylist &playlist, IEng
     AudioTrackProp.CanSend = [this] { return AudioRule(); };
     VolumeProp.OnChange = [this](float v) { m_host.UpdateVolume(v); };
     PositionProp.OnChange = [this](float v) { m_host.UpdatePosition(v); };
-    AudioTrackProp.OnChange = [this](float v) { m_host.TickMenuValue(TTrackMenu::Audio, int(v)); };
-    SubtitleTrackProp.OnChange = [this](float v) { m_host.TickMenuValue(TTrackMenu::Subtitle, int(v)); };
+    AudioTrackProp.OnChange = [this](float v) { m_host.TickMenuValue(TrackMenu::Audio, int(v)); };
+    SubtitleTrackProp.OnChange = [this](float v) { m_host.TickMenuValue(TrackMenu::Subtitle, int(v)); };
     SubtitleTrackProp.EngineValue = [this](float v) { return EngineSubtitleNumber(v); };
 }
 
-TEngineCore::~TEngineCore()
+EngineCore::~EngineCore()
 {
     if (auto *probe = qobject_cast<QProcess *>(m_versionQuery)) {
         probe->disconnect(this);
@@ -50,33 +50,33 @@ TEngineCore::~TEngineCore()
     m_process = nullptr;
 }
 
-bool TEngineCore::Mute() const
+bool EngineCore::Mute() const
 {
     return m_settings.LastSession.Mute;
 }
-bool TEngineCore::Verbose() const
+bool EngineCore::Verbose() const
 {
     return m_settings.Options.Verbose;
 }
 
-void TEngineCore::LogVerbose(const QString &text)
+void EngineCore::LogVerbose(const QString &text)
 {
     if (Verbose())
         m_host.AddLine(text);
 }
 
-qint64 TEngineCore::EngineProcessId() const
+qint64 EngineCore::EngineProcessId() const
 {
     return m_process ? m_process->ProcessId() : 0;
 }
 
-void TEngineCore::LoadPropertySettings()
+void EngineCore::LoadPropertySettings()
 {
     VolumeProp.ApplyValue(true, m_settings.LastSession.Volume);
     SubtitleScaleProp.ApplyValue(true, m_settings.LastSession.SubScale);
 }
 
-void TEngineCore::StorePropertySettings()
+void EngineCore::StorePropertySettings()
 {
     m_settings.LastSession.Volume = VolumeProp.Value;
     m_settings.LastSession.SubScale = SubtitleScaleProp.Value;
@@ -84,7 +84,7 @@ void TEngineCore::StorePropertySettings()
 
 // ---------------------------------------------------------------- send rules
 
-bool TEngineCore::SeekRule()
+bool EngineCore::SeekRule()
 {
     if (!IsRunning())
         return false;
@@ -98,7 +98,7 @@ bool TEngineCore::SeekRule()
     return true;
 }
 
-bool TEngineCore::VolumeRule()
+bool EngineCore::VolumeRule()
 {
     if (!Mute() && !Paused)
         return true;
@@ -106,7 +106,7 @@ bool TEngineCore::VolumeRule()
     return false;
 }
 
-bool TEngineCore::AudioRule()
+bool EngineCore::AudioRule()
 {
     // Track switches go out at once, never through the queue.
     AudioTrackProp.SendNow();
@@ -115,7 +115,7 @@ bool TEngineCore::AudioRule()
 
 // ------------------------------------------------------------- command queue
 
-void TEngineCore::SendCommand(const QByteArray &text)
+void EngineCore::SendCommand(const QByteArray &text)
 {
     if (!IsRunning())
         return;
@@ -141,7 +141,7 @@ QString Quoted(const QByteArray &text)
 }
 } // namespace
 
-void TEngineCore::PostCommand(const QByteArray &text)
+void EngineCore::PostCommand(const QByteArray &text)
 {
     if (!IsRunning())
         return;
@@ -164,7 +164,7 @@ void TEngineCore::PostCommand(const QByteArray &text)
     CommandQueue.append(text);
 }
 
-void TEngineCore::AcknowledgeCommand()
+void EngineCore::AcknowledgeCommand()
 {
     QueueIdle = true;
     LogVerbose(QStringLiteral("$|CommandQueue feedback"));
@@ -178,7 +178,7 @@ void TEngineCore::AcknowledgeCommand()
 
 // ------------------------------------------------------------ line delivery
 
-bool TEngineCore::event(QEvent *e)
+bool EngineCore::event(QEvent *e)
 {
     if (e->type() != EngineLineMessage::Type)
         return QObject::event(e);
@@ -191,7 +191,7 @@ bool TEngineCore::event(QEvent *e)
     return true;
 }
 
-void TEngineCore::DrainMessages()
+void EngineCore::DrainMessages()
 {
     // Lines are handled one after the other; a line delivered while another
     // is being handled waits its turn instead of running inside it.
@@ -199,7 +199,7 @@ void TEngineCore::DrainMessages()
         return;
     m_draining = true;
     while (!m_messages.empty()) {
-        TQueuedLine msg = std::move(m_messages.front());
+        QueuedLine msg = std::move(m_messages.front());
         m_messages.pop_front();
         if (msg.Run != m_run || !IsRunning())
             continue;
@@ -219,19 +219,19 @@ void TEngineCore::DrainMessages()
     m_draining = false;
 }
 
-void TEngineCore::HandlePendingOutput()
+void EngineCore::HandlePendingOutput()
 {
     QCoreApplication::sendPostedEvents(this, EngineLineMessage::Type);
     DrainMessages();
 }
 
-void TEngineCore::SimulateRun(std::function<void(const QByteArray &bytes)> writer)
+void EngineCore::SimulateRun(std::function<void(const QByteArray &bytes)> writer)
 {
     m_simulatedWriter = std::move(writer);
     m_simulatedRun = true;
 }
 
-void TEngineCore::SimulateEnd(int exitCode)
+void EngineCore::SimulateEnd(int exitCode)
 {
     ExitCode = exitCode;
     EngineEnded();

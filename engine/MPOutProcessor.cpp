@@ -1,4 +1,4 @@
-#include "engine/OutProcessor.h"
+#include "engine/MPOutProcessor.h"
 
 void TMPOutProcessor::Feed(const QByteArray &chunk, QByteArrayList &lines)
 {

@@ -1,4 +1,4 @@
-#include "console/uLog.h"
+#include "console/LogForm.h"
 
 #include "common/Report.h"
 #include "common/ZError.h"

@@ -1,0 +1,65 @@
+#pragma once
+// The playlist: the ordered entries the user can play, with the current entry
+// marked in the entry's flags so the marker travels with it.
+#include "playlist/PlItem.h"
+#include "playlist/SelectList.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class TZorviPlaylist : public TSelectList {
+public:
+    TZorviPlaylist();
+    ~TZorviPlaylist() override;
+
+    // Classify a path and add entries; index of the first entry added, or -1.
+    // Local paths are made absolute against the current directory; subtitle
+    // files go to LoadSubtitle instead of the list.
+    int Add(const QString &path);
+    // Video files of a folder tree, each folder sorted by name without regard
+    // to case, hidden entries skipped, depth first; a symbolic link back into
+    // a folder being scanned is not followed.
+    void AddFolder(const QString &folder);
+    void AddItem(const TPlItem &item);
+    void InsertItem(int index, const TPlItem &item);
+    TPlItem *Items(int index) const { return static_cast<TPlItem *>(Item(index)); }
+
+    // -1 when no entry is current.
+    int CurrentIndex();
+    // Throws ZError("Playlist Index Error") for an index outside the list.
+    void SetCurrent(int index);
+
+    // Kind 2 and 4 paths are made absolute; every Path is quoted when it
+    // holds blanks or quotes, so it reaches the engine as one argument.
+    static TPlItem MakeItem(const QString &path, EntryKind kind);
+
+    bool IsSelected(int index) const override;
+    // Notifies (Changed), which is held back inside BeginUpdate/EndUpdate.
+    void SetSelected(int index, bool value) override;
+    // The number is drawn 3 pixels smaller than the painter's font; a font
+    // given in points is converted to pixels at the device's resolution first.
+    void DrawItem(QPainter &canvas, int index, const QRect &rect) override;
+
+    // Subtitle files are not listed but handed to the engine link through this.
+    std::function<void(const QString &path)> LoadSubtitle;
+
+protected:
+    void FreeItem(void *item) override;
+    void ItemsChanged() override { m_current = -2; }
+
+private:
+    void ScanFolder(const QString &folder, QStringList &scanning);
+
+    int m_current = -2; // -2: to be recomputed from the flags
+
+    // Where each title breaks for the current font and title width, so a
+    // repaint measures a row's title once instead of at every paint.
+    struct RowLayout {
+        int fit = 0;
+        int split = 0;
+    };
+    QHash<QString, RowLayout> m_rowLayouts;
+    QString m_rowLayoutKey;
+};
