@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     drive.Path = "-dvd-device /dev/sr0 dvd://";
     playlist.AddItem(drive);
     playlist.SetCurrent(0);
-    core.OpenMode = data[0] % 6;
+    core.OpenMode = EntryKind(data[0] % 6);
     core.FirstOpen = data[0] & 0x80;
     core.SimulateRun([](const QByteArray &) {});
     const int piece = 1 + data[1] % 64;
