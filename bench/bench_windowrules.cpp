@@ -13,7 +13,7 @@ const QRect WorkArea(0, 0, 1920, 1040);
 const WindowChrome Chrome{10, 74}; // left + right panels, top + bottom panels
 
 // The bottom-right corner of an 800x500 window follows the pointer back and
-// forth over 64 px, with every rule on (snap, keep aspect).
+// forth over 64 px, with snapping and keep-aspect on.
 void BM_ResizeStep(benchmark::State &state)
 {
     const SizingInputs in{Chrome, 16.f / 9.f, 275, true, false, true, WorkArea};
