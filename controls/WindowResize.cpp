@@ -17,23 +17,6 @@ WindowResizeHandler &Handler()
     return handler;
 }
 
-bool MovesLeft(SizingEdge edge)
-{
-    return edge == SizingEdge::Left || edge == SizingEdge::TopLeft || edge == SizingEdge::BottomLeft;
-}
-bool MovesRight(SizingEdge edge)
-{
-    return edge == SizingEdge::Right || edge == SizingEdge::TopRight || edge == SizingEdge::BottomRight;
-}
-bool MovesTop(SizingEdge edge)
-{
-    return edge == SizingEdge::Top || edge == SizingEdge::TopLeft || edge == SizingEdge::TopRight;
-}
-bool MovesBottom(SizingEdge edge)
-{
-    return edge == SizingEdge::Bottom || edge == SizingEdge::BottomLeft || edge == SizingEdge::BottomRight;
-}
-
 // Follows the pointer until the left button is released, under a mouse grab.
 class ResizeLoop : public QObject {
 public:

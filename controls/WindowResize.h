@@ -2,22 +2,12 @@
 // The one entry point through which size grips and the list box's resize band
 // start an interactive resize. The main window replaces the handler with its
 // own sizing rules.
+#include "controls/SizingEdge.h"
+
 #include <QRect>
 #include <Qt>
 #include <functional>
 
-// The eight sizing edges, numbered as skins store a size grip's Orientation.
-enum class SizingEdge {
-    None = 0,
-    Left = 1,
-    Right = 2,
-    Top = 3,
-    TopLeft = 4,
-    TopRight = 5,
-    Bottom = 6,
-    BottomLeft = 7,
-    BottomRight = 8
-};
 // The edge a stored number names, None outside 1..8.
 SizingEdge SizingEdgeFromNumber(int number);
 
