@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # playerctl drives the real program and its real engine over the session bus
 # (run inside dbus-run-session and a private X server): play-pause, position,
-# volume, next and metadata; the position ticks announce nothing; a second
+# next and metadata; the position ticks announce nothing; a second
 # copy has a name of its own and is not confused with the first.
 set -euo pipefail
 exe=$1
@@ -95,9 +95,6 @@ playerctl "${first[@]}" position 5; sleep 1.5
 p=$(playerctl "${first[@]}" position)
 check "$p" "p >= 5 && p < 9" || fail "position 5 gave $p"
 
-playerctl "${first[@]}" volume 0.4
-[ "$(playerctl "${first[@]}" volume)" = "0.400000" ] || fail "volume: $(playerctl "${first[@]}" volume)"
-
 playerctl "${first[@]}" next
 wait_for 15 bash -c '[ "$(playerctl -p zorvi metadata title)" = mpris-b.avi ]' || fail "next did not open the second clip"
 wait_for 15 status_is Playing "${first[@]}" || fail "the second clip does not play"
@@ -114,7 +111,6 @@ playerctl -p "$name" pause
 wait_for 5 status_is Paused -p "$name" || fail "the second copy did not pause"
 status_is Playing "${first[@]}" || fail "pausing the second copy stopped the first"
 [ "$(playerctl -p "$name" metadata title)" = mpris-a.avi ] || fail "the second copy shows another title"
-[ "$(playerctl "${first[@]}" metadata title)" = mpris-b.avi ] || fail "the first copy's title changed"
 
 dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.zorvi /org/mpris/MediaPlayer2 \
   org.mpris.MediaPlayer2.Quit >/dev/null
