@@ -1,5 +1,7 @@
 // The composition root: decides between handing over and running, creates the
 // program-wide objects and wires them.
+#include "app/EnginePlayerControl.h"
+#include "app/ProgramOptions.h"
 #include "app/Startup.h"
 #include "common/Report.h"
 #include "console/LogForm.h"
@@ -7,19 +9,30 @@
 #include "mainwindow/MainForm.h"
 #include "platform/Display.h"
 #include "platform/InstanceChannel.h"
+#include "platform/MprisService.h"
 #include "platform/SignalPipe.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QFile>
+#include <QIcon>
 #include <QMessageBox>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
+    QStringList given;
     for (int i = 1; i < argc; ++i)
-        arguments << QFile::decodeName(argv[i]);
+        given << QFile::decodeName(argv[i]);
+    // --help, --version and refusals end here: no display, engine or hand-over needed.
+    const ProgramOptions options = ParseProgramOptions(given);
+    if (options.Outcome != ProgramOptions::Action::Run) {
+        std::fputs(options.Text.toLocal8Bit().constData(), options.ExitCode == 0 ? stdout : stderr);
+        return options.ExitCode;
+    }
+    const QStringList &arguments = options.Arguments;
 
     const QString socketPath = Platform::InstanceSocketPath();
     if (!StartupCheck(arguments, socketPath))
@@ -29,6 +42,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorvi"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zorvi"));
+    // The application name is the windows' X11 class, which zorvi.desktop names
+    // as StartupWMClass, so task bars show the installed icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zorvi"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zorvi")));
     SetReportHandler(
         [](const QString &message) { QMessageBox::critical(nullptr, QStringLiteral("Zorvi"), message); });
 
@@ -50,6 +67,19 @@ int main(int argc, char *argv[])
     engine.LoadPropertySettings();
     engine.PrepareFontOption();
     form.AttachEngine(&engine);
+
+    // Media keys and desktop media controls, when a session bus exists.
+    EnginePlayerControl mediaControl(engine, playlist, [&form] {
+        form.BringToFront();
+        form.activateWindow();
+    });
+    Platform::MprisService mpris(mediaControl, {QStringLiteral("Zorvi"), QStringLiteral("zorvi"),
+                                                QStringLiteral(ZORVI_URI_SCHEMES).split(u','),
+                                                QStringLiteral(ZORVI_MIME_TYPES).split(u',')});
+    if (mpris.Register(QDBusConnection::sessionBus())) {
+        mpris.Watch(250);
+        form.Log()->AddLine(QStringLiteral("$|Media controls on the session bus as ") + mpris.ServiceName());
+    }
 
     HandOverReceiver receiver(targets, &settings.Options.SingleInstance);
     ConnectHandOver(receiver, form);

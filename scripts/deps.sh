@@ -9,6 +9,8 @@ PKGS=(
   mplayer ffmpeg dvdauthor zip unzip
   xvfb xauth xdotool x11-utils imagemagick
   fonts-dejavu-core fonts-liberation
+  qt6-svg-dev dbus-daemon dbus-bin playerctl desktop-file-utils appstream man-db file
+  dpkg-dev debootstrap
 )
 missing=()
 for p in "${PKGS[@]}"; do

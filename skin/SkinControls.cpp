@@ -7,7 +7,6 @@
 #include <QActionGroup>
 #include <QEvent>
 #include <QMenu>
-#include <QStandardPaths>
 
 const char *const SkinControls::PanelNames[4] = {"TopPanel", "BottomPanel", "LeftPanel", "RightPanel"};
 const char *const SkinControls::ButtonNames[ButtonCount] = {
@@ -21,21 +20,6 @@ SkinControls::SkinControls(QWidget *host) : m_host(host) {}
 SkinControls::~SkinControls()
 {
     FreeSkinControls();
-}
-
-QStringList SkinControls::DefaultSkinFolders(const QString &programDir)
-{
-    QString dir = programDir;
-    if (!dir.endsWith(u'/'))
-        dir += u'/';
-    QStringList folders{dir + QStringLiteral("Skins/")};
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (!data.isEmpty()) {
-        const QString user = data + QStringLiteral("/zorvi/Skins/");
-        if (user != folders.first())
-            folders << user;
-    }
-    return folders;
 }
 
 void SkinControls::CreateSkinControls(TSelectList *playlist, const QStringList &skinFolders, QMenu *mainPopup,

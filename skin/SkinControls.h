@@ -113,9 +113,6 @@ public:
     QMenu *MSkins() const { return m_menu.get(); }
     QActionGroup *SkinGroup() const { return m_group; }
 
-    // The program directory's "Skins/" and the per-user $XDG_DATA_HOME/zorvi/Skins/.
-    static QStringList DefaultSkinFolders(const QString &programDir);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

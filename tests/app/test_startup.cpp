@@ -1,3 +1,4 @@
+#include "app/ProgramOptions.h"
 #include "app/Startup.h"
 #include "common/Report.h"
 #include "platform/HandOver.h"
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -125,4 +127,31 @@ TEST_F(ReceiverTest, DeclinesWithoutTouchingAnything)
     EXPECT_EQ(reported, QStringList{"Invalid data structure passed in WM_COPYDATA"});
     EXPECT_EQ(t.playlist.Count(), 1);
     EXPECT_TRUE(calls.isEmpty());
+}
+
+TEST(ProgramOptions, HelpVersionRefusalAndTheEndOfOptions)
+{
+    using A = ProgramOptions::Action;
+    const struct {
+        QStringList given;
+        A outcome;
+        int exitCode;
+        QStringList arguments;
+        const char *textStart;
+    } rows[] = {
+        {{"-v", "film.avi", "http://x/y"}, A::Run, 0, {"-v", "film.avi", "http://x/y"}, ""},
+        {{"a.avi", "--help", "--bogus"}, A::Help, 0, {}, "Usage: zorvi "},
+        {{"--version"}, A::Version, 0, {}, "Zorvi " ZORVI_VERSION "\n"},
+        {{"a.avi", "--fullscreen", "--help"}, A::Refuse, 2, {}, "zorvi: unknown option '--fullscreen'\n"},
+        {{"--", "--help", "-v", "--"}, A::Run, 0, {"--help", "-v", "--"}, ""},
+        {{"file:///tmp/my%20film.avi", "-"}, A::Run, 0, {"/tmp/my film.avi", "-"}, ""},
+    };
+    for (const auto &r : rows) {
+        const ProgramOptions o = ParseProgramOptions(r.given);
+        const std::string given = r.given.join(' ').toStdString();
+        EXPECT_EQ(o.Outcome, r.outcome) << given;
+        EXPECT_EQ(o.ExitCode, r.exitCode) << given;
+        EXPECT_EQ(o.Arguments, r.arguments) << given;
+        EXPECT_EQ(o.Text.left(int(std::strlen(r.textStart))), QString::fromUtf8(r.textStart)) << given;
+    }
 }

@@ -37,9 +37,39 @@ TEST(Paths, SettingsBesideTheProgramOrPerUser)
         RunningAsRoot() ? perUser : portable + "zorvi.ini"; // nobody cannot write a root folder
     EXPECT_EQ(seen, QStringList({expectedPortable, perUser, shipped + "zorvi.ini"}).join('|'));
     EXPECT_EQ(SettingsFilePath(portable), portable + "zorvi.ini");
+    // Not even root writes beside an installed program.
+    EXPECT_EQ(SettingsFilePath(InstalledProgramDirectory()), perUser);
     for (const QString &d : {installed, shipped})
         ::chmod(QFile::encodeName(d).constData(), 0755);
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(Paths, SkinsAndLanguagesAreReadBesideTheProgramThenPerUserThenShared)
+{
+    qputenv("XDG_DATA_HOME", "/home/u/.local/share");
+    const QString user = "/home/u/.local/share/zorvi/", shared = SharedDataDirectory();
+    const struct {
+        QString programDir;
+        QStringList folders;
+    } rows[] = {
+        {"/opt/zorvi", {"/opt/zorvi/", user, shared}},
+        {InstalledProgramDirectory(), {user, shared}},
+        {shared, {shared, user}},
+    };
+    for (const auto &r : rows) {
+        EXPECT_EQ(DataFolders(r.programDir), r.folders) << r.programDir.toStdString();
+        EXPECT_EQ(SkinFolders(r.programDir).first(), r.folders.first() + "Skins/");
+        EXPECT_EQ(LanguageFolders(r.programDir).last(), r.folders.last() + "Lang/");
+    }
+    EXPECT_EQ(LanguageSaveFolder(InstalledProgramDirectory()), user + "Lang/");
+
+    QTemporaryDir root;
+    ::chmod(QFile::encodeName(root.path()).constData(), 0555);
+    const QString seen = RunAsOtherUser([&] { return LanguageSaveFolder(root.path()); });
+    EXPECT_EQ(seen, user + "Lang/");
+    ::chmod(QFile::encodeName(root.path()).constData(), 0755);
+    EXPECT_EQ(LanguageSaveFolder(root.path()), root.path() + "/Lang/");
+    qunsetenv("XDG_DATA_HOME");
 }
 
 TEST(Paths, InstanceSocketIsPerUser)

@@ -234,13 +234,8 @@ TEST_F(SkinSelectTest, FailedStartupSkinKeepsTheSettingAndChecksNothing)
     EXPECT_EQ(Checked(*skin), -1);
 }
 
-TEST_F(SkinSelectTest, SkinFoldersAndFreeing)
+TEST_F(SkinSelectTest, Freeing)
 {
-    qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.path() + "/data"));
-    EXPECT_EQ(SkinControls::DefaultSkinFolders("/opt/zorvi"),
-              (QStringList{"/opt/zorvi/Skins/", tmp.path() + "/data/zorvi/Skins/"}));
-    qunsetenv("XDG_DATA_HOME");
-
     WriteFolderSkin(skins, "Extras", "[Grip]\nType=sizegrip\nWidth=5\nHeight=5\n");
     Create();
     skin->LoadSkin(IndexOf("Extras", SkinKind::Folder));

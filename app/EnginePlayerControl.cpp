@@ -1,0 +1,151 @@
+#include "app/EnginePlayerControl.h"
+
+#include "common/NumberFormat.h"
+#include "common/ZError.h"
+#include "engine/EngineCore.h"
+#include "playlist/ZorviPlaylist.h"
+
+#include <QUrl>
+
+EnginePlayerControl::EnginePlayerControl(EngineCore &engine, TZorviPlaylist &playlist,
+                                         std::function<void()> raise)
+    : m_engine(engine), m_playlist(playlist), m_raise(std::move(raise))
+{
+}
+
+void EnginePlayerControl::Play()
+{
+    m_engine.ExecuteCommand(QStringLiteral("play"));
+}
+
+void EnginePlayerControl::Pause()
+{
+    // "pause" toggles, and starts playback when nothing plays.
+    if (State() == Platform::PlayerState::Playing)
+        m_engine.ExecuteCommand(QStringLiteral("pause"));
+}
+
+void EnginePlayerControl::PlayPause()
+{
+    m_engine.ExecuteCommand(QStringLiteral("pause"));
+}
+
+void EnginePlayerControl::Stop()
+{
+    m_engine.ExecuteCommand(QStringLiteral("stop"));
+}
+
+void EnginePlayerControl::Next()
+{
+    m_engine.ExecuteCommand(QStringLiteral("next"));
+}
+
+void EnginePlayerControl::Previous()
+{
+    m_engine.ExecuteCommand(QStringLiteral("prev"));
+}
+
+void EnginePlayerControl::SeekBy(double seconds)
+{
+    m_engine.ExecuteCommand(QStringLiteral("seek ") + FormatG15(seconds));
+}
+
+void EnginePlayerControl::SeekTo(double seconds)
+{
+    m_engine.ExecuteCommand(QStringLiteral("seek ") + FormatG15(seconds) + QStringLiteral(" 1"));
+}
+
+void EnginePlayerControl::SetVolume(double percent)
+{
+    m_engine.ExecuteCommand(QStringLiteral("volume ") + FormatG15(percent) + QStringLiteral(" 1"));
+}
+
+QString EnginePlayerControl::OpenUri(const QString &uri)
+{
+    const QUrl url(uri);
+    const QString target = url.isLocalFile() ? url.toLocalFile() : uri;
+    if (target.isEmpty())
+        return QStringLiteral("Nothing to open");
+    try {
+        const int first = m_playlist.Count();
+        m_playlist.Add(target);
+        m_engine.PlayEntry(first);
+    } catch (const ZError &e) {
+        return e.message();
+    }
+    return {};
+}
+
+void EnginePlayerControl::Raise()
+{
+    m_raise();
+}
+
+void EnginePlayerControl::Quit()
+{
+    m_engine.ExecuteCommand(QStringLiteral("mainquit"));
+}
+
+Platform::PlayerState EnginePlayerControl::State() const
+{
+    if (!m_engine.IsRunning())
+        return Platform::PlayerState::Stopped;
+    if (m_engine.Paused)
+        return Platform::PlayerState::Paused;
+    switch (m_engine.Status) {
+    case PlaybackStatus::Opening:
+    case PlaybackStatus::Playing:
+    case PlaybackStatus::Seeking:
+        return Platform::PlayerState::Playing;
+    case PlaybackStatus::Paused:
+        return Platform::PlayerState::Paused;
+    default:
+        return Platform::PlayerState::Stopped;
+    }
+}
+
+QString EnginePlayerControl::Title() const
+{
+    return m_engine.DisplayName;
+}
+
+QString EnginePlayerControl::Url() const
+{
+    QString media = QString::fromUtf8(m_engine.MediaURL);
+    // The engine gets a path with spaces in double quotes.
+    if (media.size() >= 2 && media.startsWith(u'"') && media.endsWith(u'"'))
+        media = media.mid(1, media.size() - 2);
+    if (media.isEmpty() || media.contains(QLatin1String("://")))
+        return media;
+    return QUrl::fromLocalFile(media).toString(QUrl::FullyEncoded);
+}
+
+double EnginePlayerControl::Length() const
+{
+    return m_engine.PositionProp.Max;
+}
+
+double EnginePlayerControl::Position() const
+{
+    return m_engine.PositionProp.Value;
+}
+
+double EnginePlayerControl::Volume() const
+{
+    return m_engine.VolumeProp.Value;
+}
+
+bool EnginePlayerControl::CanSeek() const
+{
+    return m_engine.IsRunning() && m_engine.PositionProp.Max > 0;
+}
+
+bool EnginePlayerControl::CanGoNext() const
+{
+    return m_playlist.Count() > 1 && m_playlist.CurrentIndex() < m_playlist.Count() - 1;
+}
+
+bool EnginePlayerControl::CanGoPrevious() const
+{
+    return m_playlist.Count() > 1 && m_playlist.CurrentIndex() > 0;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The GNU-style options every desktop program answers: --help and --version
+// print and end the program before any window or engine exists; any other
+// option with two dashes is refused. "--" ends the options, so a file whose
+// name starts with dashes can still be named. A file: URL (what desktops pass
+// for "Open with") becomes the local path it names. Everything else ("-v",
+// "-translator", media names and other URLs) is left to ProcessArgument.
+#include <QString>
+#include <QStringList>
+
+struct ProgramOptions {
+    enum class Action { Run, Help, Version, Refuse };
+    Action Outcome = Action::Run;
+    // The arguments to take at start-up ("--" removed).
+    QStringList Arguments;
+    // What to print (standard output for help and version, standard error for a refusal).
+    QString Text;
+    int ExitCode = 0;
+};
+
+ProgramOptions ParseProgramOptions(const QStringList &arguments);

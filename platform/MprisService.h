@@ -1,0 +1,65 @@
+#pragma once
+// The player on the session bus as an MPRIS 2 media player
+// (org.mpris.MediaPlayer2.zorvi), so desktop media controls and the keyboard's
+// media keys reach it. Every call goes to a MediaPlayerControl.
+#include "platform/MediaPlayerControl.h"
+
+#include <QDBusConnection>
+#include <QDBusObjectPath>
+#include <QObject>
+#include <QStringList>
+#include <QVariantMap>
+
+class QTimer;
+
+namespace Platform {
+
+struct MprisIdentity {
+    QString Identity;     // the name shown to the user
+    QString DesktopEntry; // the desktop file's name without ".desktop"
+    QStringList UriSchemes;
+    QStringList MimeTypes;
+};
+
+class MprisService : public QObject {
+    Q_OBJECT
+public:
+    static inline const QString ObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
+    static inline const QString PlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+
+    MprisService(MediaPlayerControl &control, MprisIdentity identity, QObject *parent = nullptr);
+    ~MprisService() override;
+
+    // Takes org.mpris.MediaPlayer2.zorvi, or zorvi.instance<pid> when another
+    // player holds that name. False without a bus: the player runs without it.
+    bool Register(const QDBusConnection &bus);
+    QString ServiceName() const { return m_serviceName; }
+
+    // Announces with PropertiesChanged what differs from the last announcement.
+    // The position is not among them: clients read it when they need it.
+    void Refresh();
+    // Refreshes every intervalMs, for a player whose state has no change signal.
+    void Watch(int intervalMs);
+
+    // For the bus interfaces.
+    MediaPlayerControl &Control() const { return m_control; }
+    const MprisIdentity &Identity() const { return m_identity; }
+    QString PlaybackStatus() const;
+    // Changes whenever another media is loaded.
+    QDBusObjectPath TrackId();
+    QVariantMap Metadata();
+
+private:
+    QVariantMap watchedProperties();
+
+    MediaPlayerControl &m_control;
+    MprisIdentity m_identity;
+    QDBusConnection m_bus{QString()};
+    QString m_serviceName;
+    QVariantMap m_announced;
+    QString m_trackUrl;
+    int m_trackNumber = 0;
+    QTimer *m_watch = nullptr;
+};
+
+} // namespace Platform

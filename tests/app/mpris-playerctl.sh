@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# playerctl drives the real program and its real engine over the session bus
+# (run inside dbus-run-session and a private X server): play-pause, position,
+# next and metadata; the position ticks announce nothing; a second
+# copy has a name of its own and is not confused with the first.
+set -euo pipefail
+exe=$1
+media="$ZORVI_BUILD_DIR/e2e-media"
+work=$(mktemp -d /tmp/zorvi-mpris.XXXXXX)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  for log in "$work"/*/out.log; do echo "--- $log" >&2; tail -5 "$log" >&2; done
+  exit 1
+}
+# Retries a command for up to $1 seconds.
+wait_for() {
+  local end=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -lt $end ] || return 1
+    sleep 0.2
+  done
+}
+status_is() { [ "$(playerctl "${@:2}" status 2>/dev/null)" = "$1" ]; }
+# True when the awk condition on $p holds.
+check() { awk -v p="$1" "BEGIN { exit !($2) }"; }
+# True when the first copy's position meets the condition.
+position_is() { check "$(playerctl "${first[@]}" position)" "$1"; }
+
+# 30 s of colour and tone, made once per build tree.
+clip() {
+  local out="$media/mpris-$1.avi"
+  if [ ! -f "$out" ]; then
+    mkdir -p "$media"
+    ffmpeg -loglevel error -y -f lavfi -i "color=c=$2:s=160x120:r=25" -f lavfi -i sine=frequency=440 \
+      -t 30 -c:v mpeg4 -c:a mp3 "$out.$$.avi"
+    mv "$out.$$.avi" "$out"
+  fi
+  echo "$out"
+}
+a=$(clip a red)
+b=$(clip b blue)
+
+# Each copy runs from a folder of its own with a zorvi.ini that Xvfb can show;
+# separate runtime folders keep the second copy from handing over to the first.
+start() {
+  local dir="$work/$1"; shift
+  mkdir -p "$dir" && mkdir -m 700 "$dir/run"
+  cp "$exe" "$dir/zorvi"
+  printf '[Options]\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nAudioOut=1\nMuteOnPauseSeek=0\n' >"$dir/zorvi.ini"
+  XDG_RUNTIME_DIR="$dir/run" "$dir/zorvi" "$@" >"$dir/out.log" 2>&1 &
+  pids+=($!)
+}
+
+dbus-monitor --session "type='signal',member='PropertiesChanged',path='/org/mpris/MediaPlayer2'" \
+  >"$work/signals.log" 2>&1 &
+pids+=($!)
+signals() { grep -c 'member=PropertiesChanged' "$work/signals.log" || true; }
+
+start first "$a" "$b"
+first=(-p zorvi)
+wait_for 30 status_is Playing "${first[@]}" || fail "the player did not start playing"
+playerctl -l | grep -qx zorvi || fail "playerctl does not list zorvi"
+# The length is the one the engine reports once it has opened the clip (while
+# it opens, the player counts as playing but takes no pause).
+opened() { [ -n "$(playerctl "$@" metadata mpris:length 2>/dev/null)" ]; }
+wait_for 10 opened "${first[@]}" || fail "no length"
+meta=$(playerctl "${first[@]}" metadata --format '{{title}}|{{mpris:length}}|{{xesam:url}}')
+[ "$meta" = "mpris-a.avi|30000000|file://$a" ] || fail "metadata: $meta"
+
+# A property read can be ahead of the announcement, which follows within 250 ms.
+sleep 0.5
+quiet=$(signals); sleep 2
+[ "$(signals)" = "$quiet" ] || fail "properties announced while nothing but the position changed"
+
+playerctl "${first[@]}" play-pause
+wait_for 5 status_is Paused "${first[@]}" || fail "play-pause did not pause"
+# The engine may report a frame or two before it takes the pause.
+sleep 0.5
+p1=$(playerctl "${first[@]}" position); sleep 1; p2=$(playerctl "${first[@]}" position)
+[ "$p1" = "$p2" ] || fail "the engine went on while paused: $p1 then $p2"
+grep -q '"Paused"' "$work/signals.log" || fail "no PropertiesChanged for the pause"
+playerctl "${first[@]}" play-pause
+wait_for 5 status_is Playing "${first[@]}" || fail "play-pause did not resume"
+wait_for 5 position_is "p > $p2 + 0.5" || fail "the engine did not resume"
+
+# Where the engine stands after each jump: plain playing would not get there
+# within the wait.
+playerctl "${first[@]}" position 20
+wait_for 8 position_is "p > 20.3 && p < 24" || fail "position 20 gave $(playerctl "${first[@]}" position)"
+playerctl "${first[@]}" position 5
+wait_for 8 position_is "p > 5.3 && p < 9" || fail "position 5 gave $(playerctl "${first[@]}" position)"
+
+playerctl "${first[@]}" next
+wait_for 15 bash -c '[ "$(playerctl -p zorvi metadata title)" = mpris-b.avi ]' || fail "next did not open the second clip"
+wait_for 15 status_is Playing "${first[@]}" || fail "the second clip does not play"
+check "$(playerctl "${first[@]}" position)" "p < 5" || fail "the second clip did not start at its beginning"
+
+start second "$a"
+wait_for 30 bash -c 'playerctl -l | grep -q "^zorvi\.instance"' || fail "the second copy is not on the bus"
+name=$(playerctl -l | grep '^zorvi\.instance')
+[ "$name" = "zorvi.instance${pids[-1]}" ] || fail "the second copy is $name"
+# playerctl -p zorvi matches every instance: the first is zorvi less the second.
+first=(-p zorvi -i "$name")
+wait_for 30 opened -p "$name" || fail "the second copy does not play"
+playerctl -p "$name" pause
+wait_for 5 status_is Paused -p "$name" || fail "the second copy did not pause"
+status_is Playing "${first[@]}" || fail "pausing the second copy stopped the first"
+[ "$(playerctl -p "$name" metadata title)" = mpris-a.avi ] || fail "the second copy shows another title"
+
+dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.zorvi /org/mpris/MediaPlayer2 \
+  org.mpris.MediaPlayer2.Quit >/dev/null
+wait_for 10 bash -c '! playerctl -l | grep -qx zorvi' || fail "Quit did not end the first copy"
+wait "${pids[1]}" || fail "the first copy ended with status $?"
+echo "mpris: all checks passed"
