@@ -1,12 +1,13 @@
-// bench-libs: zorvi_graphics zorvi_skinfiles ZLIB::ZLIB
+// bench-libs: zorvi_graphics zorvi_skinfiles zorvi_zipwriter ZLIB::ZLIB
 // Multi-part drawing of a three-part bar and inflating a skin archive member.
 #include "graphics/MultiPartBitmap.h"
-#include "skin/ZipBuilder.h"
 #include "skin/ZipFile.h"
+#include "tools/skinzip/ZipWriter.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>
+#include <zlib.h>
 
 namespace {
 QImage barImage()
@@ -90,7 +91,7 @@ struct Member {
     QByteArray zlibStream; // the same deflate data with a zlib header and trailer
     Member()
     {
-        zip.LoadFromData(BuildZip({{"big.bmp", content}}));
+        zip.LoadFromData(WriteZip({{"big.bmp", content}}));
         const quint32 adler =
             quint32(adler32(adler32(0, nullptr, 0), reinterpret_cast<const Bytef *>(content.constData()),
                             uInt(content.size())));

@@ -1,8 +1,8 @@
 #include "app/ProgramOptions.h"
 #include "app/Startup.h"
-#include "common/Report.h"
 #include "platform/HandOver.h"
 #include "playlist/ZorviPlaylist.h"
+#include "support/ReportCapture.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,33 +19,22 @@ struct Targets {
     ArgumentTargets get() { return {&verbose, &translator, &playlist}; }
 };
 
-QStringList titles(TZorviPlaylist &pl)
-{
-    QStringList t;
-    for (int i = 0; i < pl.Count(); ++i)
-        t << pl.Items(i)->Title;
-    return t;
-}
-
 } // namespace
 
 TEST(ProcessArgument, SwitchesOnlyInTheirExactForm)
 {
-    struct Row {
-        const char *arg;
-        bool verbose, translator;
-        int entries;
-    } rows[] = {
+    // (argument, verbose, translator, playlist entries)
+    const std::tuple<const char *, bool, bool, int> rows[] = {
         {"-v", true, false, 0},           {"-translator", false, true, 0}, {"-V", false, false, 1},
         {"-Translator", false, false, 1}, {"--v", false, false, 1},        {"-v ", false, false, 1},
         {"film.avi", false, false, 1},
     };
-    for (const auto &r : rows) {
+    for (const auto &[arg, verbose, translator, entries] : rows) {
         Targets t;
-        ProcessArgument(QString::fromUtf8(r.arg), t.get());
-        EXPECT_EQ(t.verbose, r.verbose) << r.arg;
-        EXPECT_EQ(t.translator, r.translator) << r.arg;
-        EXPECT_EQ(t.playlist.Count(), r.entries) << r.arg;
+        ProcessArgument(QString::fromUtf8(arg), t.get());
+        EXPECT_EQ(std::tuple(t.verbose, t.translator, t.playlist.Count()),
+                  std::tuple(verbose, translator, entries))
+            << arg;
     }
 }
 
@@ -58,9 +47,7 @@ TEST(MakeArgumentsAbsolute, OnlyExistingRelativeNames)
     for (const char *name : {"film one.avi", "-v", "http:"})
         QFile(name).open(QIODevice::WriteOnly);
     const QString here = QDir::currentPath();
-    struct Row {
-        QString arg, expected;
-    } rows[] = {
+    const std::pair<QString, QString> rows[] = {
         {"film one.avi", here + "/film one.avi"},
         {"./folder/", here + "/folder"},
         {"folder/../film one.avi", here + "/film one.avi"},
@@ -70,8 +57,8 @@ TEST(MakeArgumentsAbsolute, OnlyExistingRelativeNames)
         {"http://example.com/a.mp3", "http://example.com/a.mp3"},
         {"", ""},
     };
-    for (const auto &r : rows)
-        EXPECT_EQ(MakeArgumentsAbsolute({r.arg}), QStringList{r.expected}) << r.arg.toStdString();
+    for (const auto &[arg, expected] : rows)
+        EXPECT_EQ(MakeArgumentsAbsolute({arg}), QStringList{expected}) << arg.toStdString();
     QDir::setCurrent(saved);
 }
 
@@ -79,13 +66,11 @@ class ReceiverTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previous = SetReportHandler([this](const QString &m) { reported << m; });
         receiver.BringToFront = [this] { calls << "front"; };
         receiver.PlayEntry = [this](int i) { calls << QStringLiteral("play %1").arg(i); };
         receiver.SetForegroundWindow = [this] { calls << "foreground"; };
         t.playlist.Add("earlier.avi");
     }
-    void TearDown() override { SetReportHandler(previous); }
     quint32 receive(const QStringList &args, quint32 magic = HandOver::Magic)
     {
         return receiver.WMCopyData(magic, HandOver::EncodePayload(args));
@@ -94,18 +79,18 @@ protected:
     Targets t;
     bool singleInstance = true;
     HandOverReceiver receiver{t.get(), &singleInstance};
-    QStringList reported, calls;
-    ReportHandler previous;
+    ReportCapture reports;
+    QStringList calls;
 };
 
 TEST_F(ReceiverTest, AppendsInOrderAndPlaysTheFirstNewEntry)
 {
     EXPECT_EQ(receive({"a b.avi", QString::fromUtf8("Grüße 日本.mkv"), "-v"}), 1u);
-    EXPECT_EQ(titles(t.playlist),
-              QStringList({"earlier.avi", "a b.avi", QString::fromUtf8("Grüße 日本.mkv")}));
+    ASSERT_EQ(t.playlist.Count(), 3);
+    EXPECT_EQ(t.playlist.Items(2)->Title, QString::fromUtf8("Grüße 日本.mkv"));
     EXPECT_TRUE(t.verbose);
     EXPECT_EQ(calls, QStringList({"front", "play 1", "foreground"}));
-    EXPECT_TRUE(reported.isEmpty());
+    EXPECT_TRUE(reports.messages.isEmpty());
 }
 
 TEST_F(ReceiverTest, NoArgumentsRestartsAtAnIndexPastTheEnd)
@@ -124,7 +109,7 @@ TEST_F(ReceiverTest, DeclinesWithoutTouchingAnything)
     EXPECT_EQ(receive({"x.avi"}), 0u);
     receiver.Terminating = false;
     EXPECT_EQ(receive({"x.avi"}, 0xDA1F1DAC), 0u);
-    EXPECT_EQ(reported, QStringList{"Invalid data structure passed in WM_COPYDATA"});
+    EXPECT_EQ(reports.messages, QStringList{"Invalid data structure passed in WM_COPYDATA"});
     EXPECT_EQ(t.playlist.Count(), 1);
     EXPECT_TRUE(calls.isEmpty());
 }

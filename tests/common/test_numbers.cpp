@@ -1,7 +1,7 @@
+// Numbers as the settings file writes and reads them; the settings tests run
+// these again under a German locale.
 #include "common/NumberFormat.h"
 
-#include <QLocale>
-#include <clocale>
 #include <gtest/gtest.h>
 
 TEST(FormatG, FifteenDigitsOfTheFloat)
@@ -15,22 +15,6 @@ TEST(FormatG, FifteenDigitsOfTheFloat)
     EXPECT_EQ(FormatG(4.f / 3.f), "1.33333337306976");
     EXPECT_EQ(FormatG(-1.f), "-1");
     EXPECT_EQ(FormatG(3.4e38f), "3.39999995214436e+38");
-}
-
-TEST(FormatG, IgnoresTheLocale)
-{
-    const char *old = std::setlocale(LC_NUMERIC, nullptr);
-    std::string saved = old ? old : "C";
-    // A German locale writes a comma; our numbers must not.
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "de_DE")) {
-        EXPECT_EQ(FormatG(3.5f), "3.5");
-        EXPECT_EQ(ParseFloat("5400.00").value(), 5400.0);
-    }
-    QLocale::setDefault(QLocale(QLocale::German));
-    EXPECT_EQ(FormatG(3.5f), "3.5");
-    EXPECT_EQ(ParseFloat("3.5").value(), 3.5);
-    QLocale::setDefault(QLocale::c());
-    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 TEST(Parse, IntegersAndFloats)

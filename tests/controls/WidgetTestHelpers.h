@@ -9,17 +9,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <QWidget>
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const QRect &r, std::ostream *os)
-{
-    *os << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ")";
-}
-inline void PrintTo(const QPoint &p, std::ostream *os)
-{
-    *os << "QPoint(" << p.x() << ", " << p.y() << ")";
-}
 
 namespace wt {
 
@@ -29,19 +19,18 @@ inline void Mouse(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButton but
     QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons, mods);
     QCoreApplication::sendEvent(w, &e);
 }
-inline void Press(QWidget *w, QPoint pos, Qt::MouseButton b = Qt::LeftButton,
-                  Qt::KeyboardModifiers mods = Qt::NoModifier)
+inline void Press(QWidget *w, QPoint pos, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
 {
     Mouse(w, QEvent::MouseButtonPress, pos, b, b, mods);
 }
-inline void DoubleClick(QWidget *w, QPoint pos, Qt::MouseButton b = Qt::LeftButton)
-{
-    Mouse(w, QEvent::MouseButtonDblClick, pos, b, b);
-}
 inline void Release(QWidget *w, QPoint pos, Qt::MouseButton b = Qt::LeftButton,
-                    Qt::KeyboardModifiers mods = Qt::NoModifier)
+                    Qt::KeyboardModifiers mods = {})
 {
     Mouse(w, QEvent::MouseButtonRelease, pos, b, Qt::NoButton, mods);
+}
+inline void DoubleClick(QWidget *w, QPoint pos)
+{
+    Mouse(w, QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
 }
 inline void Move(QWidget *w, QPoint pos, Qt::MouseButtons held)
 {
@@ -52,11 +41,7 @@ inline void Enter(QWidget *w)
     QEnterEvent e(QPointF(1, 1), QPointF(1, 1), QPointF(w->mapToGlobal(QPoint(1, 1))));
     QCoreApplication::sendEvent(w, &e);
 }
-inline void Leave(QWidget *w)
-{
-    QEvent e(QEvent::Leave);
-    QCoreApplication::sendEvent(w, &e);
-}
+// True when the widget took the event.
 inline bool Wheel(QWidget *w, QPoint pos, int delta)
 {
     QWheelEvent e(QPointF(pos), QPointF(w->mapToGlobal(pos)), QPoint(), QPoint(0, delta), Qt::NoButton,
@@ -66,7 +51,7 @@ inline bool Wheel(QWidget *w, QPoint pos, int delta)
     return e.isAccepted();
 }
 
-// A sheet of cols x rows cells of cellW x cellH, each filled with its own colour.
+// A sheet of cols x rows cells of cellW x cellH, each filled with its own colour (column by column).
 inline QImage CellSheet(int cols, int rows, int cellW, int cellH, const std::vector<QColor> &colors)
 {
     QImage img(cols * cellW, rows * cellH, QImage::Format_RGB32);

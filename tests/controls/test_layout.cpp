@@ -8,37 +8,12 @@
 
 namespace {
 
-TEST(Layout, CentredChildStaysCentredOnResize)
-{
-    TZorviPanel panel;
-    panel.resize(275, 52);
-    auto *child = new TZorviButton(&panel);
-    child->SetBounds(0, 7, 38, 20);
-    child->ACXOffset = -31;
-    child->SetAnchorCenter(AnchorCenterKind::X);
-    EXPECT_EQ(child->x(), 87); // (275 - 38) div 2 - 31
-    EXPECT_EQ(child->y(), 7);
-    EXPECT_TRUE(child->Anchors() & AnchorKind::Left);
-    EXPECT_FALSE(child->Anchors() & AnchorKind::Right);
-
-    for (auto [width, left] : {std::pair{375, 137}, {100, 0}, {40, -30}}) {
-        panel.resize(width, 52);
-        ZorviRealign(&panel); // a hidden panel gets its resize event only when shown
-        EXPECT_EQ(child->x(), left) << width;
-        EXPECT_EQ(child->width(), 38);
-    }
-}
-
-TEST(Layout, AnchorsKeepDistancesToEdges)
+TEST(Layout, AnchorsKeepDistancesToEdgesAndCentreStaysCentred)
 {
     TZorviPanel panel;
     panel.resize(200, 100);
-    struct Row {
-        AnchorSet anchors;
-        QRect placed;
-        QRect after; // parent grown to 300 x 150
-    };
-    const Row rows[] = {
+    // (anchors, placed, after the parent grew to 300 x 150)
+    const std::tuple<AnchorSet, QRect, QRect> rows[] = {
         {AnchorKind::Left | AnchorKind::Top, {10, 10, 20, 20}, {10, 10, 20, 20}},
         {AnchorKind::Right | AnchorKind::Top, {150, 10, 20, 20}, {250, 10, 20, 20}},
         {AnchorKind::Left | AnchorKind::Right | AnchorKind::Top, {10, 10, 180, 20}, {10, 10, 280, 20}},
@@ -47,34 +22,38 @@ TEST(Layout, AnchorsKeepDistancesToEdges)
         {{}, {90, 40, 20, 20}, {140, 65, 20, 20}}, // centre keeps its relative place
     };
     std::vector<TZorviImage *> children;
-    for (const Row &row : rows) {
-        auto *c = new TZorviImage(&panel);
-        c->SetBounds(row.placed);
-        c->SetAnchors(row.anchors);
-        children.push_back(c);
+    for (const auto &[anchors, placed, after] : rows) {
+        children.push_back(new TZorviImage(&panel));
+        children.back()->SetBounds(placed);
+        children.back()->SetAnchors(anchors);
     }
+    auto *moved = new TZorviImage(&panel);
+    moved->SetBounds(150, 10, 20, 20);
+    moved->SetAnchors(AnchorKind::Right | AnchorKind::Top);
+    moved->move(100, 10); // by hand, not through SetBounds: measured again from there
+    auto *centred = new TZorviButton(&panel);
+    centred->SetBounds(0, 7, 38, 20);
+    centred->ACXOffset = -31;
+    centred->SetAnchorCenter(AnchorCenterKind::X);
+    EXPECT_EQ(centred->geometry(), QRect(50, 7, 38, 20)); // (200 - 38) div 2 - 31
+    EXPECT_TRUE((centred->Anchors() & AnchorKind::Left) && !(centred->Anchors() & AnchorKind::Right));
+
     panel.resize(300, 150);
-    ZorviRealign(&panel);
+    ZorviRealign(&panel); // a hidden panel gets its resize event only when shown
     for (size_t i = 0; i < children.size(); ++i)
-        EXPECT_EQ(children[i]->geometry(), rows[i].after) << i;
+        EXPECT_EQ(children[i]->geometry(), std::get<2>(rows[i])) << i;
+    EXPECT_EQ(moved->x(), 200);
+    EXPECT_EQ(centred->x(), 100);
     // Back to the first size: exactly where they were placed.
     panel.resize(200, 100);
     ZorviRealign(&panel);
     for (size_t i = 0; i < children.size(); ++i)
-        EXPECT_EQ(children[i]->geometry(), rows[i].placed) << i;
-}
-
-TEST(Layout, MovedChildIsMeasuredAgainFromItsNewPlace)
-{
-    TZorviPanel panel;
-    panel.resize(200, 100);
-    auto *c = new TZorviImage(&panel);
-    c->SetBounds(150, 10, 20, 20);
-    c->SetAnchors(AnchorKind::Right | AnchorKind::Top);
-    c->move(100, 10); // moved by hand, not through SetBounds
-    panel.resize(260, 100);
-    ZorviRealign(&panel);
-    EXPECT_EQ(c->x(), 160);
+        EXPECT_EQ(children[i]->geometry(), std::get<1>(rows[i])) << i;
+    for (auto [width, left] : {std::pair{200, 50}, {100, 0}, {40, -30}}) {
+        panel.resize(width, 100);
+        ZorviRealign(&panel);
+        EXPECT_EQ(centred->geometry(), QRect(left, 7, 38, 20)) << width;
+    }
 }
 
 TEST(Layout, DockingByAlignInOrder)
@@ -94,12 +73,14 @@ TEST(Layout, DockingByAlignInOrder)
     TZorviPanel *left = make(Align::Left, 50, 10);
     TZorviPanel *right = make(Align::Right, 40, 10);
     ZorviRealign(&panel);
-    EXPECT_EQ(top1->geometry(), QRect(0, 0, 300, 30));
-    EXPECT_EQ(top2->geometry(), QRect(0, 30, 300, 15));
-    EXPECT_EQ(bottom->geometry(), QRect(0, 180, 300, 20));
-    EXPECT_EQ(left->geometry(), QRect(0, 45, 50, 135));
-    EXPECT_EQ(right->geometry(), QRect(260, 45, 40, 135));
-    EXPECT_EQ(client->geometry(), QRect(50, 45, 210, 135));
+    EXPECT_EQ((std::vector{top1->geometry(), top2->geometry(), bottom->geometry(), left->geometry(),
+                           right->geometry(), client->geometry()}),
+              (std::vector<QRect>{{0, 0, 300, 30},
+                                  {0, 30, 300, 15},
+                                  {0, 180, 300, 20},
+                                  {0, 45, 50, 135},
+                                  {260, 45, 40, 135},
+                                  {50, 45, 210, 135}}));
 
     // A hidden docked panel gives its room to the others.
     top2->hide();
@@ -113,12 +94,7 @@ TEST(WindowResize, ResizedRectByEdge)
 {
     const QRect start(100, 100, 200, 150);
     const QSize minimum(50, 40);
-    struct Row {
-        SizingEdge edge;
-        QPoint delta;
-        QRect expected;
-    };
-    const Row rows[] = {
+    const std::tuple<SizingEdge, QPoint, QRect> rows[] = {
         {SizingEdge::BottomRight, {10, 20}, {100, 100, 210, 170}},
         {SizingEdge::Left, {-30, 5}, {70, 100, 230, 150}},
         {SizingEdge::Right, {-500, 0}, {100, 100, 50, 150}},
@@ -128,8 +104,8 @@ TEST(WindowResize, ResizedRectByEdge)
         {SizingEdge::Bottom, {0, -200}, {100, 100, 200, 40}},
         {SizingEdge::BottomLeft, {-5, 5}, {95, 100, 205, 155}},
     };
-    for (const Row &r : rows)
-        EXPECT_EQ(ResizedRect(start, r.edge, r.delta, minimum), r.expected) << int(r.edge);
+    for (const auto &[edge, delta, expected] : rows)
+        EXPECT_EQ(ResizedRect(start, edge, delta, minimum), expected) << int(edge);
 }
 
 TEST(WindowResize, DefaultLoopResizesDockedListBoxWithThePointer)
@@ -161,7 +137,8 @@ protected:
         SetWindowResizeHandler([this](QWidget *w, SizingEdge edge) { calls.push_back({w, int(edge)}); });
     }
     void TearDown() override { SetWindowResizeHandler(nullptr); }
-    std::vector<std::pair<QWidget *, int>> calls;
+    using Calls = std::vector<std::pair<QWidget *, int>>;
+    Calls calls;
 };
 
 TEST_F(ResizeRecorder, SizeGripStartsResizeOfTopLevelFromItsEdge)
@@ -175,9 +152,7 @@ TEST_F(ResizeRecorder, SizeGripStartsResizeOfTopLevelFromItsEdge)
     wt::Press(grip, {2, 2});
     wt::Release(grip, {2, 2});
     wt::Press(grip, {2, 2}, Qt::RightButton);
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].first, &window);
-    EXPECT_EQ(calls[0].second, 8);
+    EXPECT_EQ(calls, (Calls{{&window, 8}})); // the right button does nothing
 
     grip->SetOrientation(5);
     EXPECT_EQ(grip->cursor().shape(), Qt::SizeBDiagCursor);
@@ -193,28 +168,21 @@ TEST_F(ResizeRecorder, ListBoxBandOnItsInnerEdgeResizesTheListBox)
     TZorviPanel outer(&window);
     outer.resize(400, 300);
     auto *list = new TZorviListBox(&outer);
-    struct Row {
-        ::Align align;
-        QPoint inBand, outside;
-        int edge;
-    };
-    const Row rows[] = {{Align::Left, {96, 50}, {94, 50}, 2},
-                        {Align::Right, {4, 50}, {5, 50}, 1},
-                        {Align::Top, {50, 96}, {50, 94}, 6},
-                        {Align::Bottom, {50, 4}, {50, 5}, 3}};
-    for (const Row &r : rows) {
-        list->SetAlign(r.align);
+    const std::tuple<::Align, QPoint, QPoint, int> rows[] = {{Align::Left, {96, 50}, {94, 50}, 2},
+                                                             {Align::Right, {4, 50}, {5, 50}, 1},
+                                                             {Align::Top, {50, 96}, {50, 94}, 6},
+                                                             {Align::Bottom, {50, 4}, {50, 5}, 3}};
+    for (const auto &[align, inBand, outside, edge] : rows) {
+        list->SetAlign(align);
         list->resize(100, 100);
         ZorviRealign(&outer);
         list->resize(100, 100);
         calls.clear();
-        wt::Press(list, r.outside);
-        wt::Release(list, r.outside);
-        wt::Press(list, r.inBand);
-        ASSERT_EQ(calls.size(), 1u) << int(r.align);
-        EXPECT_EQ(calls[0].first, list);
-        EXPECT_EQ(calls[0].second, r.edge);
-        wt::Release(list, r.inBand);
+        wt::Press(list, outside);
+        wt::Release(list, outside);
+        wt::Press(list, inBand);
+        EXPECT_EQ(calls, (Calls{{list, edge}})) << int(align);
+        wt::Release(list, inBand);
     }
     list->SetAlign(Align::None);
     calls.clear();

@@ -8,17 +8,6 @@
 
 namespace {
 
-// A playlist that counts the rows it is asked to draw.
-class CountingPlaylist : public TZorviPlaylist {
-public:
-    int drawn = 0;
-    void DrawItem(QPainter &canvas, int index, const QRect &rect) override
-    {
-        ++drawn;
-        TZorviPlaylist::DrawItem(canvas, index, rect);
-    }
-};
-
 class ListBoxTest : public ::testing::Test {
 protected:
     // 100 wide; ItemArea 180 high (margins 4); rows of 18 + a 1-pixel separator.
@@ -69,7 +58,7 @@ protected:
         return out;
     }
 
-    CountingPlaylist list; // outlives the box: the box detaches from it
+    TZorviPlaylist list; // outlives the box: the box detaches from it
     TZorviListBox box;
 };
 
@@ -82,8 +71,7 @@ TEST_F(ListBoxTest, PageCountAndScrollBar)
     EXPECT_EQ(box.ItemArea(), QRect(4, 4, 100 - 4 - 4 - box.ScrollBar()->width(), 180));
 
     box.CenterItem(15);
-    EXPECT_EQ(box.TopIndex(), 11);
-    EXPECT_EQ(box.ScrollBar()->Position(), 11);
+    EXPECT_EQ(std::pair(box.TopIndex(), box.ScrollBar()->Position()), std::pair(11, 11));
 
     list.BeginUpdate();
     while (list.Count() > 5)
@@ -223,7 +211,7 @@ TEST_F(ListBoxTest, ClickOnSeparatorSelectsItemAbove)
     EXPECT_EQ(box.ItemAt(4 + 10 * 19), -1);
 }
 
-TEST_F(ListBoxTest, PaintsOnlyVisibleRowsSelectionAndSeparators)
+TEST_F(ListBoxTest, PaintsSelectionAndSeparators)
 {
     Fill(100);
     box.SetColor(clWhite);
@@ -232,9 +220,7 @@ TEST_F(ListBoxTest, PaintsOnlyVisibleRowsSelectionAndSeparators)
     box.EditSelBitmap().LoadGuides(Axis::Cols, "");
     box.EditSelBitmap().AddPart("X0,Y0,LX,LY|C:clBlue");
     Select({1});
-    list.drawn = 0;
-    const QImage shot = wt::Render(&box);
-    EXPECT_EQ(list.drawn, 10);                                 // nine whole rows and the partly visible tenth
+    const QImage shot = wt::Render(&box);                      // rows drawn per page: bench_controls
     EXPECT_EQ(wt::Pixel(shot, 80, 4 + 19 + 1), 0x0000FFu);     // selected row 1
     EXPECT_EQ(wt::Pixel(shot, 80, 4 + 18), 0xFF0000u);         // separator below row 0
     EXPECT_EQ(wt::Pixel(shot, 80, 4 + 2 * 19 + 1), 0xFFFFFFu); // row 2: background

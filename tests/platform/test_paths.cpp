@@ -2,6 +2,7 @@
 #include "platform/InstanceChannel.h"
 #include "platform/Paths.h"
 #include "support/OtherUser.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,12 +19,11 @@ TEST(Paths, SettingsBesideTheProgramOrPerUser)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
     const QString perUser = config + "/zorvi/zorvi.ini";
 
-    QDir(root.path()).mkpath("portable");
-    QDir(root.path()).mkpath("installed");
-    QDir(root.path()).mkpath("shipped");
     const QString portable = root.filePath("portable/"), installed = root.filePath("installed/"),
                   shipped = root.filePath("shipped/");
-    QFile(shipped + "zorvi.ini").open(QIODevice::WriteOnly);
+    QDir().mkpath(portable);
+    QDir().mkpath(installed);
+    WriteFile(shipped + "zorvi.ini");
     ::chmod(QFile::encodeName(shipped + "zorvi.ini").constData(), 0666); // writable file, read-only folder
     for (const QString &d : {installed, shipped})
         ::chmod(QFile::encodeName(d).constData(), 0555);
@@ -86,23 +86,21 @@ TEST(Paths, InstanceSocketIsPerUser)
 TEST(Display, X11IsSelectedUnlessAnotherPlatformIsNamed)
 {
     const QByteArray saved = qgetenv("QT_QPA_PLATFORM");
-    struct Row {
-        const char *given; // nullptr: unset
-        const char *expected;
-    } rows[] = {{nullptr, "xcb"},
-                {"", "xcb"},
-                {"wayland", "xcb"},
-                {"Wayland-EGL", "xcb"},
-                {"xcb", "xcb"},
-                {"offscreen", "offscreen"},
-                {"vnc:size=800x600", "vnc:size=800x600"}};
-    for (const auto &r : rows) {
-        if (r.given)
-            qputenv("QT_QPA_PLATFORM", r.given);
+    // (given, nullptr: unset; selected)
+    const std::pair<const char *, const char *> rows[] = {{nullptr, "xcb"},
+                                                          {"", "xcb"},
+                                                          {"wayland", "xcb"},
+                                                          {"Wayland-EGL", "xcb"},
+                                                          {"xcb", "xcb"},
+                                                          {"offscreen", "offscreen"},
+                                                          {"vnc:size=800x600", "vnc:size=800x600"}};
+    for (const auto &[given, expected] : rows) {
+        if (given)
+            qputenv("QT_QPA_PLATFORM", given);
         else
             qunsetenv("QT_QPA_PLATFORM");
         SelectX11Platform();
-        EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray(r.expected)) << (r.given ? r.given : "(unset)");
+        EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray(expected)) << (given ? given : "(unset)");
     }
     qputenv("QT_QPA_PLATFORM", saved);
 }

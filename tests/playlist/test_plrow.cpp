@@ -1,35 +1,19 @@
 // Numbering, title splitting and the painting of one playlist row.
 #include "playlist/PlRow.h"
 #include "playlist/ZorviPlaylist.h"
-
-#include <gtest/gtest.h>
+#include "support/QtApp.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPainter>
+#include <gtest/gtest.h>
 
 namespace {
-
-QGuiApplication &App()
-{
-    // The test runner may not pass the platform on; never reach for a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "playlist_tests";
-    static char *argv[] = {name, nullptr};
-    // Left alive to the end of the process: tearing it down among the other
-    // statics crashes the font database.
-    static QGuiApplication *app = new QGuiApplication(argc, argv);
-    return *app;
-}
-
 // A monospaced font from a file, so widths are the same on every machine.
 QFont MonoFont(int pixels)
 {
-    App();
+    EnsureApp<QGuiApplication>();
     static const int id = QFontDatabase::addApplicationFont(
         QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf"));
     QFont font(id >= 0 ? QFontDatabase::applicationFontFamilies(id).value(0) : QStringLiteral("monospace"));
@@ -40,58 +24,56 @@ QFont MonoFont(int pixels)
 
 const QRgb Background = qRgb(0, 0, 128);
 
-// Pixels of a rectangle that differ from the background, and their bounds.
-struct Ink {
-    int pixels = 0;
-    QRect box;
-};
-
+// One entry of a playlist drawn in white on the background.
 struct Row {
     QImage image;
-    Row(int width, int height) : image(width, height, QImage::Format_RGB32) { image.fill(Background); }
-    Ink In(const QRect &r) const
+    Row(const QStringList &titles, int index, QSize size, const QFont &font, int dotsPerMeter = 0)
+        : image(size, QImage::Format_RGB32)
     {
-        Ink ink;
+        image.fill(Background);
+        if (dotsPerMeter) {
+            image.setDotsPerMeterX(dotsPerMeter);
+            image.setDotsPerMeterY(dotsPerMeter);
+        }
+        TZorviPlaylist list;
+        for (const QString &title : titles)
+            list.AddItem(TZorviPlaylist::MakeItem(title, EntryKind::Other));
+        if (titles.size() > 1)
+            list.SetCurrent(1); // a second entry is the current one
+        QPainter p(&image);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        list.DrawItem(p, index, image.rect());
+    }
+    // Pixels of a rectangle that differ from the background, and their bounds.
+    std::pair<int, QRect> Ink(const QRect &r) const
+    {
+        std::pair<int, QRect> ink;
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x)
                 if (image.pixel(x, y) != Background) {
-                    ++ink.pixels;
-                    ink.box |= QRect(x, y, 1, 1);
+                    ++ink.first;
+                    ink.second |= QRect(x, y, 1, 1);
                 }
         return ink;
     }
 };
-
-void Draw(TZorviPlaylist &list, int index, Row &row, const QFont &font)
-{
-    QPainter p(&row.image);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    list.DrawItem(p, index, row.image.rect());
-}
-
 } // namespace
 
 TEST(PlRow, NumbersArePaddedToTheDigitsOfCount)
 {
-    const struct {
-        int index, count;
-        const char *text;
-    } rows[] = {
+    const std::tuple<int, int, const char *> rows[] = {
         {0, 9, "1 "},     {8, 9, "9 "}, {0, 10, "01 "},    {9, 10, "10 "},
         {6, 120, "007 "}, {0, 0, "1 "}, {99, 100, "100 "}, {0, 1, "1 "},
     };
-    for (const auto &r : rows)
-        EXPECT_EQ(EntryNumber(r.index, r.count), QString::fromLatin1(r.text)) << r.index << "/" << r.count;
+    for (const auto &[index, count, text] : rows)
+        EXPECT_EQ(EntryNumber(index, count), QString::fromLatin1(text)) << index << "/" << count;
 }
 
 TEST(PlRow, TitleBreakRules)
 {
-    // Titles and how many characters fit; b is where the first line ends.
-    const struct {
-        const char *title;
-        int fit, expected;
-    } rows[] = {
+    // (title, characters that fit, where the first line ends)
+    const std::tuple<const char *, int, int> rows[] = {
         {"abcdefghijklmnopqrs.uvwxyz", 20, 19},  // dot begins the second line
         {"abcdefghijklmnopqr s.uvwxyz", 20, 19}, // the dot at 20 comes first
         {"abcdefghijklmno pqrstuvwxyz", 20, 16}, // blank ends the first line
@@ -104,94 +86,50 @@ TEST(PlRow, TitleBreakRules)
         {"abc(efgh", 4, 3},
         {"a_bcdefgh", 3, 3}, // bound 4 above fit: no search
     };
-    for (const auto &r : rows)
-        EXPECT_EQ(TitleBreak(QString::fromLatin1(r.title), r.fit), r.expected) << r.title;
+    for (const auto &[title, fit, expected] : rows)
+        EXPECT_EQ(TitleBreak(QString::fromLatin1(title), fit), expected) << title;
 }
 
 TEST(PlRow, LongTitleIsSplitAtTheDotOnTwoLines)
 {
     const QFont font = MonoFont(16);
-    const QFontMetrics m(font);
-    TZorviPlaylist list;
-    TPlItem item;
-    item.Title = QStringLiteral("Abcdefghijklmnopqrs.uvwxyz"); // 26 characters, dot at 20
-    list.AddItem(item);
-
     QFont numberFont = font;
     numberFont.setPixelSize(13);
     const int titleLeft = 2 + QFontMetrics(numberFont).horizontalAdvance("1 ");
-    const int charWidth = m.horizontalAdvance(u'W');
-    // Room for exactly 20 characters (and 2 pixels of right margin).
+    const int charWidth = QFontMetrics(font).horizontalAdvance(u'W');
+    // Room for exactly 20 characters (and 2 pixels of right margin); the dot is the 20th.
     const int width = titleLeft + 20 * charWidth + charWidth / 2 + 2;
-    Row row(width, 40);
-    Draw(list, 0, row, font);
-
-    const QRect upper(titleLeft, 0, width - titleLeft, 20), lower(titleLeft, 20, width - titleLeft, 20);
-    EXPECT_GT(row.In(upper).pixels, 0);
-    EXPECT_GT(row.In(lower).pixels, 0);
+    const Row row({"Abcdefghijklmnopqrs.uvwxyz"}, 0, {width, 40}, font);
     // The upper line holds 19 characters; the lower starts with the dot.
-    EXPECT_LT(row.In(upper).box.right(), titleLeft + 19 * charWidth);
-    EXPECT_GT(row.In(upper).box.right(), titleLeft + 18 * charWidth);
-    EXPECT_LT(row.In(lower).box.right(), titleLeft + 7 * charWidth);
-    EXPECT_GT(row.In(lower).box.right(), titleLeft + 6 * charWidth);
+    const int upper = row.Ink({titleLeft, 0, width - titleLeft, 20}).second.right();
+    const int lower = row.Ink({titleLeft, 20, width - titleLeft, 20}).second.right();
+    EXPECT_TRUE(upper > titleLeft + 18 * charWidth && upper < titleLeft + 19 * charWidth) << upper;
+    EXPECT_TRUE(lower > titleLeft + 6 * charWidth && lower < titleLeft + 7 * charWidth) << lower;
+
+    // A font sized in points (16 px at 96 dpi) is measured in pixels: nothing beyond the right margin.
+    QFont points = font;
+    points.setPointSize(12);
+    const Row small({"a very long title that cannot fit in the row at all"}, 0, {120, 40}, points, 3780);
+    EXPECT_GT(small.Ink({0, 0, 120, 20}).first, 0);
+    EXPECT_GT(small.Ink({0, 20, 120, 20}).first, 0);
+    EXPECT_EQ(small.Ink({118, 0, 2, 40}).first, 0);
 }
 
-TEST(PlRow, ShortTitleIsOneCentredLine)
+TEST(PlRow, ShortTitleIsOneCentredLineCurrentIsBoldNumberIsSmaller)
 {
-    const QFont font = MonoFont(16);
-    TZorviPlaylist list;
-    TPlItem item;
-    item.Title = QStringLiteral("short");
-    list.AddItem(item);
-    Row row(300, 60);
-    Draw(list, 0, row, font);
+    const Row row({"short"}, 0, {300, 60}, MonoFont(16));
     // Nothing near the top or bottom edges: one line in the middle.
-    EXPECT_EQ(row.In(QRect(0, 0, 300, 18)).pixels, 0);
-    EXPECT_EQ(row.In(QRect(0, 42, 300, 18)).pixels, 0);
-    EXPECT_GT(row.In(QRect(0, 18, 300, 24)).pixels, 0);
-    // Transparent background: the corner keeps its colour.
-    EXPECT_EQ(row.image.pixel(299, 0), Background);
-}
+    EXPECT_EQ(row.Ink({0, 0, 300, 18}).first, 0);
+    EXPECT_EQ(row.Ink({0, 42, 300, 18}).first, 0);
+    EXPECT_GT(row.Ink({0, 18, 300, 24}).first, 0);
+    EXPECT_EQ(row.image.pixel(299, 0), Background); // transparent background
 
-TEST(PlRow, CurrentEntryIsBoldAndNumberIsSmaller)
-{
-    const QFont font = MonoFont(20);
-    TZorviPlaylist list;
-    TPlItem item;
-    item.Title = QStringLiteral("HHHH");
-    list.AddItem(item);
-    list.AddItem(item);
-    list.SetCurrent(1);
-
-    Row plain(300, 40), bold(300, 40);
-    Draw(list, 0, plain, font);
-    Draw(list, 1, bold, font);
+    const Row plain({"HHHH", "HHHH"}, 0, {300, 40}, MonoFont(20)),
+        bold({"HHHH", "HHHH"}, 1, {300, 40}, MonoFont(20));
     const int titleLeft = 2 + QFontMetrics(MonoFont(17)).horizontalAdvance("1 ");
-    const QRect title(titleLeft, 0, 300 - titleLeft, 40);
-    EXPECT_GT(bold.In(title).pixels, plain.In(title).pixels * 11 / 10);
-
+    const QRect title(titleLeft, 0, 300 - titleLeft, 40), number(0, 0, titleLeft - 2, 40);
+    EXPECT_GT(bold.Ink(title).first, plain.Ink(title).first * 11 / 10);
     // The digit "1" is drawn 3 pixels smaller than the title's "H".
-    const QRect number(0, 0, titleLeft - 2, 40);
-    const int numberHeight = plain.In(number).box.height();
-    const int titleHeight = plain.In(title).box.height();
-    EXPECT_GT(numberHeight, 0);
-    EXPECT_LT(numberHeight, titleHeight);
-}
-
-TEST(PlRow, PointSizedFontsAreConvertedToPixels)
-{
-    QFont font = MonoFont(16);
-    font.setPointSize(12); // 16 px at 96 dpi
-    TZorviPlaylist list;
-    TPlItem item;
-    item.Title = QStringLiteral("a very long title that cannot fit in the row at all");
-    list.AddItem(item);
-    Row row(120, 40);
-    row.image.setDotsPerMeterX(3780); // 96 dpi
-    row.image.setDotsPerMeterY(3780);
-    Draw(list, 0, row, font);
-    EXPECT_GT(row.In(QRect(0, 0, 120, 20)).pixels, 0);
-    EXPECT_GT(row.In(QRect(0, 20, 120, 20)).pixels, 0);
-    // Nothing beyond the 2-pixel right margin.
-    EXPECT_EQ(row.In(QRect(118, 0, 2, 40)).pixels, 0);
+    EXPECT_GT(plain.Ink(number).second.height(), 0);
+    EXPECT_LT(plain.Ink(number).second.height(), plain.Ink(title).second.height());
 }

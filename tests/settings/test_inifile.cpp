@@ -1,20 +1,12 @@
 #include "common/ZError.h"
 #include "settings/IniFile.h"
 #include "support/ErrorText.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cmath>
 #include <gtest/gtest.h>
-
-namespace {
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-} // namespace
 
 TEST(IniFile, ReadingRules)
 {
@@ -30,10 +22,7 @@ TEST(IniFile, ReadingRules)
                                            "[ options ]\n"
                                            "Late=merged\n"
                                            "[Other]\rKey=cr only\r");
-    struct Row {
-        const char *section, *key;
-        std::optional<QString> expected;
-    } rows[] = {
+    const std::tuple<const char *, const char *, std::optional<QString>> rows[] = {
         {"Options", "Skin", QStringLiteral("Blue Night")},
         {"OPTIONS", "skin", QStringLiteral("Blue Night")},
         {"Options", "Path", QStringLiteral("a=b")},
@@ -45,8 +34,8 @@ TEST(IniFile, ReadingRules)
         {"", "stray", std::nullopt},
         {"Missing", "Skin", std::nullopt},
     };
-    for (const auto &r : rows)
-        EXPECT_EQ(ini.Value(r.section, r.key), r.expected) << r.section << "/" << r.key;
+    for (const auto &[section, key, expected] : rows)
+        EXPECT_EQ(ini.Value(section, key), expected) << section << "/" << key;
     EXPECT_EQ(ini.SectionNames(), QStringList({"Options", "Other"}));
 }
 
@@ -56,12 +45,12 @@ TEST(IniFile, TypedValuesFallBackToTheDefault)
         IniFile::FromBytes("[S]\nb2=2\nb0=0\nbx=yes\nbneg=-1\n"
                            "i=-42\nibig=99999999999\nix=12abc\niplus=+7\n"
                            "f=3.5\nfexp=1e2\nfnan=nan\nfinf=inf\nfhuge=1e39\nfcomma=3,5\nfe=\n");
-    EXPECT_TRUE(ini.ReadBool("S", "b2", false));
-    EXPECT_FALSE(ini.ReadBool("S", "b0", true));
-    EXPECT_TRUE(ini.ReadBool("S", "bx", true));
-    EXPECT_FALSE(ini.ReadBool("S", "bx", false));
-    EXPECT_TRUE(ini.ReadBool("S", "bneg", false));
-    EXPECT_TRUE(ini.ReadBool("S", "missing", true));
+    // (key, default, value read)
+    const std::tuple<const char *, bool, bool> bools[] = {{"b2", false, true},   {"b0", true, false},
+                                                          {"bx", true, true},    {"bx", false, false},
+                                                          {"bneg", false, true}, {"missing", true, true}};
+    for (const auto &[key, def, expected] : bools)
+        EXPECT_EQ(ini.ReadBool("S", key, def), expected) << key;
 
     EXPECT_EQ(ini.ReadInteger("S", "i", 5), -42);
     EXPECT_EQ(ini.ReadInteger("S", "ibig", 5), 5);
@@ -76,22 +65,14 @@ TEST(IniFile, TypedValuesFallBackToTheDefault)
 
 TEST(IniFile, TextEncodings)
 {
-    struct Row {
-        QByteArray bytes;
-        QString expected;
-    } rows[] = {
-        {"[S]\nk=Gr\xC3\xBC\xC3\x9F"
-         "e",
-         QString::fromUtf8("Grüße")}, // valid UTF-8
-        {"[S]\nk=Gr\xFC\xDF"
-         "e \x80",
-         QString::fromUtf8("Grüße €")},                                                  // Windows-1252
+    const std::pair<QByteArray, QString> rows[] = {
+        {"[S]\nk=Gr\xC3\xBC\xC3\x9F\x65", QString::fromUtf8("Grüße")},                   // valid UTF-8
+        {"[S]\nk=Gr\xFC\xDF\x65 \x80", QString::fromUtf8("Grüße €")},                    // Windows-1252
         {"\xEF\xBB\xBF[S]\nk=\xE2\x82\xAC", QString::fromUtf8("€")},                     // UTF-8 mark
         {QByteArray("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xAC\x20", 16), QString::fromUtf8("€")}, // UTF-16 mark
     };
-    for (const auto &r : rows)
-        EXPECT_EQ(IniFile::FromBytes(r.bytes).ReadString("s", "K", "-"), r.expected)
-            << r.bytes.toHex().data();
+    for (const auto &[bytes, expected] : rows)
+        EXPECT_EQ(IniFile::FromBytes(bytes).ReadString("s", "K", "-"), expected) << bytes.toHex().data();
 }
 
 TEST(IniFile, WritingKeepsOrMakesStructure)
@@ -118,10 +99,10 @@ TEST(IniFile, SaveReplacesTheFileInOnePiece)
     const QString path = dir.filePath("zorvi.ini");
     IniFile ini = IniFile::FromBytes("[S]\nk=v\n");
     ini.Save(path, false);
-    EXPECT_EQ(readFile(path), "[S]\nk=v\n");
+    EXPECT_EQ(ReadFile(path), "[S]\nk=v\n");
     ini.WriteString("S", "k", "w");
     ini.Save(path, false);
-    EXPECT_EQ(readFile(path), "[S]\nk=w\n");
+    EXPECT_EQ(ReadFile(path), "[S]\nk=w\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvi.ini"});
 
     // A folder standing where the file should be cannot be replaced.

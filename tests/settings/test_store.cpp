@@ -1,31 +1,18 @@
-#include "common/ZError.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
+#include "support/ErrorText.h"
 #include "support/OtherUser.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <clocale>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 const QByteArray kDefaultLastSession = "[LastSession]\nCompact=0\nHideFSControls=1\nOnTop=0\nWindowSize=0\n"
                                        "WindowKeepAspect=1\nWinRatio=1.77777779102325\nWinCenter=1\nLeft=0\n"
@@ -38,7 +25,6 @@ class SettingsStoreTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
         path = dir.filePath("zorvi.ini");
         store.SetFileName(path);
         savedLocale = std::setlocale(LC_NUMERIC, nullptr);
@@ -66,88 +52,57 @@ TEST_P(SettingsStoreTest, DefaultsWithoutAFile)
     data.LastSession.Width = 999;
     data.Options.Local = "x.lng";
     store.LoadSettings();
-    const SettingsData d0;
     EXPECT_EQ(data.LastSession.Width, 300);
     EXPECT_EQ(data.Options.Local, "en");
-    EXPECT_EQ(data.Options.MPlayerPath, d0.Options.MPlayerPath);
-    EXPECT_EQ(data.LastSession.WinRatio, 16.f / 9.f);
     EXPECT_FALSE(QFile::exists(path)); // loading never writes
 }
 
-TEST_P(SettingsStoreTest, FirstExitWritesLastSessionOnly)
+TEST_P(SettingsStoreTest, FirstExitWritesLastSessionOnlyMakingThePerUserFolder)
 {
+    const QString nested = dir.filePath("config/zorvi/zorvi.ini");
+    store.SetFileName(nested);
     store.LoadSettings();
     store.SaveLastSession();
-    EXPECT_EQ(readFile(path), kDefaultLastSession);
-}
-
-TEST_P(SettingsStoreTest, WindowRatioRoundTripsThroughItsFloatText)
-{
-    data.LastSession.WinRatio = 16.f / 9.f;
-    data.LastSession.Volume = 75;
-    data.LastSession.SubScale = 3.5f;
-    store.SaveLastSession();
-    const IniFile ini = IniFile::Load(path);
-    EXPECT_EQ(ini.Value("LastSession", "WinRatio"), "1.77777779102325");
-    EXPECT_EQ(ini.Value("LastSession", "Volume"), "75");
-    EXPECT_EQ(ini.Value("LastSession", "SubScale"), "3.5");
-    data.LastSession.WinRatio = 1;
-    store.LoadSettings();
-    EXPECT_EQ(data.LastSession.WinRatio, 16.f / 9.f);
+    EXPECT_EQ(ReadFile(nested), kDefaultLastSession);
 }
 
 TEST_P(SettingsStoreTest, ValuesThatBreakArithmeticTakeTheDefault)
 {
-    struct Row {
-        const char *text;
-        float winRatio;
-    } rows[] = {{"0", 16.f / 9.f},   {"-1.5", 16.f / 9.f},           {"nan", 16.f / 9.f},
-                {"inf", 16.f / 9.f}, {"1e39", 16.f / 9.f},           {"1,5", 16.f / 9.f},
-                {"2.35", 2.35f},     {"1.33333337306976", 4.f / 3.f}};
-    for (const auto &r : rows) {
-        writeFile(path, QByteArray("[LastSession]\nWinRatio=") + r.text + "\nWidth=99999999999\n");
+    const std::pair<const char *, float> rows[] = {
+        {"0", 16.f / 9.f},    {"-1.5", 16.f / 9.f}, {"nan", 16.f / 9.f}, {"inf", 16.f / 9.f},
+        {"1e39", 16.f / 9.f}, {"1,5", 16.f / 9.f},  {"2.35", 2.35f},     {"1.33333337306976", 4.f / 3.f}};
+    for (const auto &[text, winRatio] : rows) {
+        WriteFile(path, QByteArray("[LastSession]\nWinRatio=") + text + "\nWidth=99999999999\n");
         store.LoadSettings();
-        EXPECT_EQ(data.LastSession.WinRatio, r.winRatio) << r.text;
+        EXPECT_EQ(data.LastSession.WinRatio, winRatio) << text;
         EXPECT_EQ(data.LastSession.Width, 300) << "too large for an integer";
     }
 }
 
 TEST_P(SettingsStoreTest, VerboseSwitchAgainstTheFile)
 {
-    struct Row {
-        bool switchGiven;
-        const char *file;
-        bool expected;
-    } rows[] = {
+    // (given "-v", file, verbose after loading)
+    const std::tuple<bool, const char *, bool> rows[] = {
         {true, "[Options]\nVerbose=0\n", false}, // the file wins over "-v"
         {true, "[Options]\n", true},             // absent: "-v" stays
         {false, "[Options]\nverbose=1\n", true},
         {false, "", false},
         {true, "[Options]\nVerbose=junk\n", true},
     };
-    for (const auto &r : rows) {
-        writeFile(path, r.file);
-        data.Options.Verbose = r.switchGiven; // what "-v" did before loading
+    for (const auto &[switchGiven, file, expected] : rows) {
+        WriteFile(path, file);
+        data.Options.Verbose = switchGiven; // what "-v" did before loading
         store.LoadSettings();
-        EXPECT_EQ(data.Options.Verbose, r.expected) << r.file;
+        EXPECT_EQ(data.Options.Verbose, expected) << file;
     }
 }
 
-TEST_P(SettingsStoreTest, VerboseIsNeverWritten)
-{
-    data.Options.Verbose = true;
-    store.SaveOptions(false);
-    store.SaveLastSession();
-    const QByteArray text = readFile(path);
-    EXPECT_FALSE(text.toLower().contains("verbose")) << text.constData();
-    EXPECT_TRUE(text.contains("[Options]\nSingleInstance=1\n"));
-}
-
-TEST_P(SettingsStoreTest, OptionsAreWrittenInTheirOrder)
+TEST_P(SettingsStoreTest, OptionsAreWrittenInTheirOrderButNeverVerbose)
 {
     data.Options.AddParams[1] = {true, "-nosound"};
+    data.Options.Verbose = true;
     store.SaveOptions(false);
-    EXPECT_EQ(readFile(path), "[Options]\nSingleInstance=1\nStartFullscreen=0\nResizeOnOpen=1\nSnap=1\n"
+    EXPECT_EQ(ReadFile(path), "[Options]\nSingleInstance=1\nStartFullscreen=0\nResizeOnOpen=1\nSnap=1\n"
                               "MPlayerPath=mplayer\nAddParams0=0\nAddParams0str=\nAddParams1=1\n"
                               "AddParams1str=-nosound\nAddParams2=0\nAddParams2str=\nAudioOut=3\n"
                               "CustomAudioOut=-ao alsa\nMuteOnPauseSeek=1\nVideoOut=3\n"
@@ -159,11 +114,14 @@ TEST_P(SettingsStoreTest, OptionsAreWrittenInTheirOrder)
     EXPECT_EQ(data.Options.AddParams[1].Text, "-nosound");
 }
 
-TEST_P(SettingsStoreTest, SaveOptionsKeepsTheOtherSections)
+TEST_P(SettingsStoreTest, ShortcutsAndOtherSectionsComeFromAndStayInTheSameFile)
 {
-    writeFile(path,
+    WriteFile(path,
               "; my notes\n[LastSession]\nWidth=640\n[Shortcuts]\nK1=65,play\n[Options]\nSnap=0\nOld=kept\n");
+    QString seen;
+    store.ReadShortcuts = [&](const IniFile &ini) { seen = ini.ReadString("shortcuts", "k1", ""); };
     store.LoadSettings();
+    EXPECT_EQ(seen, "65,play");
     EXPECT_FALSE(data.Options.Snap);
     data.Options.Snap = true;
     int writes = 0;
@@ -179,7 +137,7 @@ TEST_P(SettingsStoreTest, SaveOptionsKeepsTheOtherSections)
     EXPECT_EQ(ini.Value("Shortcuts", "K1"), "65,play");
     EXPECT_EQ(ini.Value("Options", "Snap"), "1");
     EXPECT_EQ(ini.Value("Options", "Old"), "kept");
-    EXPECT_FALSE(readFile(path).contains("; my notes")); // rewritten as parsed
+    EXPECT_FALSE(ReadFile(path).contains("; my notes")); // rewritten as parsed
 
     store.SaveOptions(true);
     EXPECT_EQ(writes, 1);
@@ -189,22 +147,13 @@ TEST_P(SettingsStoreTest, SaveOptionsKeepsTheOtherSections)
 
 TEST_P(SettingsStoreTest, LastSessionKeepsTheRestOfTheFile)
 {
-    writeFile(path, "; my notes\n[Options]\nSnap=0\n\n[LastSession]\nWidth=640\nCustom=1\n");
+    WriteFile(path, "; my notes\n[Options]\nSnap=0\n\n[LastSession]\nWidth=640\nCustom=1\n");
     data.LastSession.Width = 800;
     store.SaveLastSession();
-    const QByteArray text = readFile(path);
+    const QByteArray text = ReadFile(path);
     EXPECT_TRUE(
         text.startsWith("; my notes\n[Options]\nSnap=0\n\n[LastSession]\nWidth=800\nCustom=1\nCompact=0\n"))
         << text.constData();
-}
-
-TEST_P(SettingsStoreTest, ShortcutsAreReadFromTheSameFile)
-{
-    writeFile(path, "[Shortcuts]\nK1=65,play\n");
-    QString seen;
-    store.ReadShortcuts = [&](const IniFile &ini) { seen = ini.ReadString("shortcuts", "k1", ""); };
-    store.LoadSettings();
-    EXPECT_EQ(seen, "65,play");
 }
 
 TEST_P(SettingsStoreTest, BoundHoldersAreReadAndWritten)
@@ -215,7 +164,7 @@ TEST_P(SettingsStoreTest, BoundHoldersAreReadAndWritten)
     store.Bind("verbose", &verbose);
     EXPECT_THROW(store.Bind("Volume", &verbose), std::invalid_argument);
     EXPECT_THROW(store.Bind("NoSuchKey", &volume), std::invalid_argument);
-    writeFile(path, "[LastSession]\nVolume=42.5\n");
+    WriteFile(path, "[LastSession]\nVolume=42.5\n");
     store.LoadSettings();
     EXPECT_EQ(volume, 42.5f);
     EXPECT_EQ(data.LastSession.Volume, 75.f);
@@ -228,33 +177,18 @@ TEST_P(SettingsStoreTest, BoundHoldersAreReadAndWritten)
 TEST_P(SettingsStoreTest, UnwritableFileIsReportedAndKept)
 {
     const QByteArray old = "[Options]\nSnap=0\n[LastSession]\nWidth=640\n";
-    writeFile(path, old);
+    WriteFile(path, old);
     ::chmod(QFile::encodeName(dir.path()).constData(), RunningAsRoot() ? 0755 : 0555);
     ::chmod(QFile::encodeName(path).constData(), 0444);
     // As a user who may read but not write the file (or its folder).
     auto attempt = [](const std::function<void()> &save) {
-        return RunAsOtherUser([&] {
-            try {
-                save();
-                return QStringLiteral("no error");
-            } catch (const ZError &e) {
-                return e.message();
-            }
-        });
+        return RunAsOtherUser([&] { return ErrorText(save); });
     };
     EXPECT_EQ(attempt([this] { store.SaveLastSession(); }), "Unable to write to " + path);
     EXPECT_EQ(attempt([this] { store.SaveOptions(false); }), "Unable to write to " + path);
     ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
-    EXPECT_EQ(readFile(path), old);
+    EXPECT_EQ(ReadFile(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvi.ini"});
-}
-
-TEST_P(SettingsStoreTest, PerUserFolderIsMadeOnFirstSave)
-{
-    const QString nested = dir.filePath("config/zorvi/zorvi.ini");
-    store.SetFileName(nested);
-    store.SaveLastSession();
-    EXPECT_EQ(readFile(nested), kDefaultLastSession);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, SettingsStoreTest, ::testing::Values(false, true),

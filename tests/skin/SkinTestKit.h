@@ -1,63 +1,31 @@
 #pragma once
-// Test skins written by the tests themselves: folder skins with BMPs saved by
-// QImage, the same skins packed as archives, and a host window carrying the
+// Test skins written by the tests themselves: folder skins with BMPs from the
+// artwork tool's writer, the same skins packed by the skin archive writer, and a host window carrying the
 // skin control set with every reported message captured.
-#include "ZipBuilder.h"
-#include "common/Report.h"
 #include "controls/ZorviControls.h"
 #include "playlist/ZorviPlaylist.h"
 #include "skin/SkinIni.h"
 #include "skin/ZipFile.h"
 #include "skin/uSkin.h"
+#include "support/ReportCapture.h"
+#include "support/TestFiles.h"
+#include "tools/skinart/Bmp.h"
+#include "tools/skinzip/ZipWriter.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <map>
 #include <memory>
-
-// Every message given to ReportError while the object lives.
-struct ReportCapture {
-    QStringList messages;
-    ReportHandler previous;
-    ReportCapture()
-    {
-        previous = SetReportHandler([this](const QString &m) { messages << m; });
-    }
-    ~ReportCapture() { SetReportHandler(previous); }
-    QStringList take()
-    {
-        QStringList m = messages;
-        messages.clear();
-        return m;
-    }
-};
 
 inline QByteArray BmpOf(QSize size, QColor colour = QColor(90, 120, 150))
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
+    return EncodeBmp(image);
 }
 
 // File name -> content; ".bmp" files can be made with BmpOf.
 using SkinFiles = std::map<QString, QByteArray>;
-
-inline void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    f.write(bytes);
-}
 
 // skinsDir/name/ holding skin.ini and the files.
 inline QString WriteFolderSkin(const QString &skinsDir, const QString &name, const QString &ini,
@@ -76,11 +44,11 @@ inline QString WriteArchiveSkin(const QString &skinsDir, const QString &name, co
 {
     std::vector<ZipMember> members;
     if (withIni)
-        members.emplace_back("skin.ini", ini.toUtf8());
+        members.push_back({"skin.ini", ini.toUtf8()});
     for (const auto &[file, bytes] : files)
-        members.emplace_back(file.toUtf8(), bytes);
+        members.push_back({file.toUtf8(), bytes});
     const QString path = skinsDir + u'/' + name + ".zip";
-    WriteFile(path, BuildZip(members));
+    WriteFile(path, WriteZip(members));
     return path;
 }
 
@@ -105,9 +73,9 @@ protected:
         skin.reset();
         host.reset();
     }
-    void Create(QSize size = QSize(400, 300), bool show = true)
+    void Create(bool show = true)
     {
-        host->resize(size);
+        host->resize(400, 300);
         skin = std::make_unique<SkinControls>(host.get());
         skin->CreateSkinControls(&playlist, {skins});
         if (show)
@@ -115,18 +83,23 @@ protected:
     }
     int IndexOf(const QString &name, SkinKind kind) const
     {
-        const auto &entries = skin->Skins().Entries();
-        for (size_t i = 0; i < entries.size(); ++i)
-            if (entries[i].Name == name && entries[i].Kind == kind)
-                return int(i);
-        return -1;
+        const auto &e = skin->Skins().Entries();
+        const auto it = std::find_if(e.begin(), e.end(),
+                                     [&](const SkinEntry &x) { return x.Name == name && x.Kind == kind; });
+        return it == e.end() ? -1 : int(it - e.begin());
     }
     // Writes a folder skin, creates the controls and loads it.
-    void LoadFolderSkin(const QString &ini, const SkinFiles &files = {}, QSize size = QSize(400, 300))
+    void LoadFolderSkin(const QString &ini, const SkinFiles &files = {})
     {
         WriteFolderSkin(skins, "Test", ini, files);
-        Create(size);
+        Create();
         skin->LoadSkin(IndexOf("Test", SkinKind::Folder));
+    }
+    // Writes a folder skin and loads it into the controls made before, past the skin menu.
+    void LoadEntry(const QString &name, const QString &ini)
+    {
+        WriteFolderSkin(skins, name, ini);
+        skin->LoadSkinEntry({name, SkinKind::Folder, skins + u'/' + name + u'/'}, -1);
     }
     // The control's rectangle in host coordinates.
     QRect InHost(const QWidget *w) const { return QRect(w->mapTo(host.get(), QPoint(0, 0)), w->size()); }

@@ -1,4 +1,3 @@
-#include "common/TextDecode.h"
 #include "skin/SkinIni.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +55,8 @@ TEST(SkinIni, TypedValuesFallBackToDefaults)
     EXPECT_TRUE(ini.ReadBool("S", "Bx", true));
     EXPECT_FALSE(ini.ReadBool("S", "Bx", false));
     EXPECT_EQ(ini.ReadString("S", "E", "def"), "");
+    EXPECT_EQ(ParseSkinInteger("$FFFFFFFF").value(), -1);
+    EXPECT_FALSE(ParseSkinInteger("99999999999").has_value());
 }
 
 TEST(SkinIni, SectionsRemovedAsProcessed)
@@ -66,15 +67,4 @@ TEST(SkinIni, SectionsRemovedAsProcessed)
     ini.EraseSection("BPLCLOSE");
     EXPECT_EQ(ini.SectionNames(), (QStringList{"TopPanel", "Sep"}));
     EXPECT_FALSE(ini.ValueExists("BPLClose", "Type"));
-}
-
-TEST(SkinIni, Encodings)
-{
-    EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF[S]"), "[S]");
-    EXPECT_EQ(DecodeTextFile("caf\xC3\xA9"), QString::fromUtf8("café"));
-    // Not valid UTF-8: read as Windows-1252 (0xE9 é, 0x80 euro sign).
-    EXPECT_EQ(DecodeTextFile("caf\xE9 \x80"), QString::fromUtf8("café €"));
-    EXPECT_EQ(DecodeTextFile(QByteArray("\xFF\xFE[\0S\0]\0", 8)), "[S]");
-    EXPECT_EQ(ParseSkinInteger("$FFFFFFFF").value(), -1);
-    EXPECT_FALSE(ParseSkinInteger("99999999999").has_value());
 }

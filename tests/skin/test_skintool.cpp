@@ -35,8 +35,7 @@ const SkinFiles kBrokenFiles = {{"bottom.bmp", BmpOf({20, 30})}, {"sel.bmp", "th
 
 } // namespace
 
-class SkinToolTest : public ::testing::Test {
-protected:
+struct SkinToolTest : ::testing::Test {
     QTemporaryDir tmp;
 };
 
@@ -71,20 +70,15 @@ TEST_F(SkinToolTest, CheckReportsEveryFaultOfABrokenFolderSkin)
 
 TEST_F(SkinToolTest, CheckReadsArchivesAndBuiltInsToo)
 {
-    const QString zip = WriteArchiveSkin(tmp.path(), "Broken", kBrokenIni, kBrokenFiles);
-    ToolRun r = Tool({"check", zip});
+    // The messages themselves are the loader's (its tests check them); here the tool finds and opens the
+    // skin.
+    ToolRun r = Tool({"check", WriteArchiveSkin(tmp.path(), "Broken", kBrokenIni, kBrokenFiles)});
     EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(
-        r.out.contains("Error Loading Skin at section: TopPanel, Bitmap\nzip does not contain missing.bmp\n"))
-        << r.out.toStdString();
-    EXPECT_TRUE(r.out.contains("Error Loading Skin at section: BPlay\nzip does not contain nothere.bmp\n"));
+    EXPECT_TRUE(r.out.contains("zip does not contain missing.bmp\n")) << r.out.toStdString();
     EXPECT_TRUE(r.out.endsWith("Broken: 6 message(s)\n")) << r.out.toStdString();
-
-    for (const char *name : {"Default", "ze6 zo"}) {
-        r = Tool({"check", name});
-        EXPECT_EQ(r.code, 0) << name << r.out.toStdString();
-        EXPECT_TRUE(r.out.endsWith(": no messages\n")) << r.out.toStdString();
-    }
+    r = Tool({"check", "ze6 zo"});
+    EXPECT_EQ(r.code, 0) << r.out.toStdString();
+    EXPECT_TRUE(r.out.endsWith(": no messages\n")) << r.out.toStdString();
 }
 
 TEST_F(SkinToolTest, CheckShowsTheErrorThatEndsALoad)

@@ -16,12 +16,13 @@ void Put32(QByteArray &out, quint32 v)
 
 } // namespace
 
-QByteArray EncodeBmp24(const QImage &image)
+QByteArray EncodeBmp(const QImage &image, int bitsPerPixel)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     const int w = rgb.width();
     const int h = rgb.height();
-    const int stride = (w * 3 + 3) & ~3;
+    const int pixelSize = bitsPerPixel == 32 ? 4 : 3;
+    const int stride = (w * pixelSize + 3) & ~3;
     const quint32 pixelBytes = quint32(stride) * quint32(h);
     QByteArray out;
     out.reserve(54 + int(pixelBytes));
@@ -35,7 +36,7 @@ QByteArray EncodeBmp24(const QImage &image)
     Put32(out, quint32(w));
     Put32(out, quint32(h)); // positive: bottom-up
     Put16(out, 1);
-    Put16(out, 24);
+    Put16(out, quint16(pixelSize * 8));
     Put32(out, 0); // BI_RGB
     Put32(out, pixelBytes);
     Put32(out, 2835); // 72 dpi
@@ -48,8 +49,10 @@ QByteArray EncodeBmp24(const QImage &image)
             out.append(char(qBlue(line[x])));
             out.append(char(qGreen(line[x])));
             out.append(char(qRed(line[x])));
+            if (pixelSize == 4)
+                out.append('\0'); // unused; a reader must not take it for alpha
         }
-        for (int pad = w * 3; pad < stride; ++pad)
+        for (int pad = w * pixelSize; pad < stride; ++pad)
             out.append('\0');
     }
     return out;

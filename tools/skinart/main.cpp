@@ -74,7 +74,7 @@ int main(int argc, char **argv)
     if (!WriteFile(out.filePath("skin.ini"), iniBytes))
         return Fail("cannot write skin.ini");
     for (auto it = images.begin(); it != images.end(); ++it) {
-        if (!WriteFile(out.filePath(it.key()), EncodeBmp24(it.value())))
+        if (!WriteFile(out.filePath(it.key()), EncodeBmp(it.value())))
             return Fail("cannot write " + it.key());
     }
     return 0;

@@ -10,8 +10,11 @@ namespace {
 constexpr quint32 kLocalSig = 0x04034B50;
 constexpr quint32 kCentralSig = 0x02014B50;
 constexpr quint32 kEndSig = 0x06054B50;
+constexpr quint32 kDescriptorSig = 0x08074B50;
 constexpr quint16 kVersion = 20; // 2.0: deflate
+constexpr quint16 kMethodStored = 0;
 constexpr quint16 kMethodDeflate = 8;
+constexpr quint16 kFlagDescriptor = 0x0008;
 
 void Put16(QByteArray &out, quint16 v)
 {
@@ -60,43 +63,56 @@ QByteArray RawDeflate(const QByteArray &data)
     return out;
 }
 
-QByteArray WriteZip(const std::vector<ZipMember> &members)
+QByteArray WriteZip(const std::vector<ZipMember> &members, const ZipFieldHook &hook)
 {
     QByteArray archive;
     QByteArray central;
-    for (const ZipMember &m : members) {
-        const QByteArray packed = RawDeflate(m.data);
-        const quint32 crc = ZipCrc32(m.data);
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const ZipMember &m = members[i];
+        ZipFields f;
+        f.packed = m.stored ? m.data : RawDeflate(m.data);
+        f.method = m.stored ? kMethodStored : kMethodDeflate;
+        f.flags = m.descriptor ? kFlagDescriptor : 0;
+        f.crc = ZipCrc32(m.data);
+        f.packedSize = CheckedSize(f.packed.size(), m.name);
+        f.size = CheckedSize(m.data.size(), m.name);
+        if (hook)
+            hook(i, f);
         const quint32 offset = CheckedSize(archive.size(), m.name);
-        const quint32 packedSize = CheckedSize(packed.size(), m.name);
-        const quint32 size = CheckedSize(m.data.size(), m.name);
         if (m.name.size() > 0xFFFF)
             throw ZError(QStringLiteral("Zip member name too long: %1").arg(QString::fromUtf8(m.name)));
 
         Put32(archive, kLocalSig);
         Put16(archive, kVersion);
-        Put16(archive, 0); // flags: bit 3 clear, sizes and CRC are right here
-        Put16(archive, kMethodDeflate);
+        Put16(archive, f.flags);
+        Put16(archive, f.method);
         Put16(archive, kZipDosTime);
         Put16(archive, kZipDosDate);
-        Put32(archive, crc);
-        Put32(archive, packedSize);
-        Put32(archive, size);
+        // A streaming writer knows CRC and sizes only after the data.
+        Put32(archive, m.descriptor ? 0 : f.crc);
+        Put32(archive, m.descriptor ? 0 : f.packedSize);
+        Put32(archive, m.descriptor ? 0 : f.size);
         Put16(archive, quint16(m.name.size()));
         Put16(archive, 0); // no extra field
         archive.append(m.name);
-        archive.append(packed);
+        archive.append(f.packed);
+        if (m.descriptor) {
+            Put32(archive, kDescriptorSig);
+            Put32(archive, f.crc);
+            Put32(archive, f.packedSize);
+            Put32(archive, f.size);
+        }
 
         Put32(central, kCentralSig);
         Put16(central, kVersion); // made by: MS-DOS attributes, version 2.0
         Put16(central, kVersion);
-        Put16(central, 0);
-        Put16(central, kMethodDeflate);
+        Put16(central, f.flags);
+        Put16(central, f.method);
         Put16(central, kZipDosTime);
         Put16(central, kZipDosDate);
-        Put32(central, crc);
-        Put32(central, packedSize);
-        Put32(central, size);
+        Put32(central, f.crc);
+        Put32(central, f.packedSize);
+        Put32(central, f.size);
         Put16(central, quint16(m.name.size()));
         Put16(central, 0); // extra
         Put16(central, 0); // comment
