@@ -34,11 +34,8 @@ TZorviListBox::TZorviListBox(QWidget *parent) : TZorviPanel(parent)
     Layout();
 }
 
-TZorviListBox::~TZorviListBox()
-{
-    if (m_list && m_list != m_ownList.get())
-        m_list->OnChange = nullptr;
-}
+// An attached list loses this listener with the box; its other listeners stay.
+TZorviListBox::~TZorviListBox() = default;
 
 void TZorviListBox::SetList(TSelectList *list)
 {
@@ -46,8 +43,7 @@ void TZorviListBox::SetList(TSelectList *list)
         return;
     if (!list && m_list && m_list == m_ownList.get())
         return;
-    if (m_list)
-        m_list->OnChange = nullptr;
+    disconnect(m_listConnection);
     m_anchorIndex = -1;
     m_topIndex = 0;
     if (list) {
@@ -56,7 +52,7 @@ void TZorviListBox::SetList(TSelectList *list)
         m_ownList = std::make_unique<TSelectList>();
         m_list = m_ownList.get();
     }
-    m_list->OnChange = [this](TSelectList *) { ListChanged(); };
+    m_listConnection = connect(m_list, &TSelectList::OnChange, this, &TZorviListBox::ListChanged);
     ListChanged();
 }
 
@@ -293,7 +289,7 @@ void TZorviListBox::mousePressEvent(QMouseEvent *event)
     if (index < 0)
         return;
 
-    m_list->BeginUpdate();
+    const ListUpdate update(*m_list); // one notification for the whole press
     m_clickedWasSelected = m_list->IsSelected(index);
     if (event->button() == Qt::LeftButton) {
         if ((event->modifiers() & Qt::ShiftModifier) && m_anchorIndex >= 0) {
@@ -315,7 +311,6 @@ void TZorviListBox::mousePressEvent(QMouseEvent *event)
     m_anchorIndex = index;
     if (index >= m_topIndex + m_pageCount)
         m_scrollBar->SetPositionByUser(m_scrollBar->Position() + 1);
-    m_list->EndUpdate();
 }
 
 void TZorviListBox::mouseDoubleClickEvent(QMouseEvent *event)
@@ -375,14 +370,13 @@ void TZorviListBox::mouseReleaseEvent(QMouseEvent *event)
         return;
     // A plain click on one item of a selection keeps the selection while a drag
     // may follow, and reduces it to that item only now.
-    m_list->BeginUpdate();
+    const ListUpdate update(*m_list);
     if (event->modifiers() & Qt::ControlModifier) {
         m_list->SetSelected(m_anchorIndex, false);
     } else {
         m_list->ClearSelection();
         m_list->SetSelected(m_anchorIndex, true);
     }
-    m_list->EndUpdate();
 }
 
 void TZorviListBox::wheelEvent(QWheelEvent *event)

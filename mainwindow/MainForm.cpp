@@ -61,18 +61,16 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     InnerPanel->hide(); // shown when a video opens
 
     m_playlistStrip = new PlaylistStrip(m_program.Playlist, this);
-    m_program.Playlist->OnChange = [this](TSelectList *) {
+    connect(m_program.Playlist, &TSelectList::OnChange, this, [this] {
         layoutPanels();
         m_playlistStrip->update();
-    };
+    });
 
     applyBounds();
 }
 
-TMainForm::~TMainForm()
-{
-    m_program.Playlist->OnChange = nullptr;
-}
+// The playlist outlives the window; its notification to the window ends here.
+TMainForm::~TMainForm() = default;
 
 void TMainForm::Start()
 {
