@@ -1,11 +1,16 @@
-// The list a list box shows is heard by every listener.
+// The list a list box shows is heard by every listener; an exception inside
+// an event handler becomes one report and the program goes on.
 #include "WidgetTestHelpers.h"
+#include "common/Report.h"
+#include "common/ZError.h"
+#include "controls/ZorviButton.h"
 #include "controls/ZorviListBox.h"
 #include "controls/ZorviTrackbar.h"
 #include "playlist/ZorviPlaylist.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 TEST(EntryPoints, ListBoxAndAnotherListenerBothHearEveryChange)
@@ -35,4 +40,61 @@ TEST(EntryPoints, ListBoxAndAnotherListenerBothHearEveryChange)
         list.AddItem(TPlItem());
         EXPECT_EQ(heard, 32) << "box first: " << boxFirst;
     }
+}
+
+namespace {
+class FailingList : public SelectListOf<int> {
+public:
+    std::function<void()> fail = [] {};
+    bool IsSelected(int) const override { return false; }
+    void SetSelected(int, bool) override { fail(); }
+    void DrawItem(QPainter &, int, const QRect &) override { fail(); }
+};
+} // namespace
+
+TEST(EntryPoints, AnExceptionInAnEventHandlerIsOneReport)
+{
+    QStringList reports;
+    const ReportHandler previous = SetReportHandler([&](const QString &m) { reports << m; });
+    TZorviButton button;
+    button.resize(20, 20);
+    FailingList list;
+    list.AddItem(0);
+    TZorviListBox box;
+    box.resize(100, 100);
+    box.SetList(&list);
+
+    const struct {
+        std::function<void()> raise;
+        std::function<void()> handleEvent;
+        QString text;
+    } cases[] = {
+        {[] { throw ZError(QStringLiteral("Playlist Index Error")); },
+         [&] {
+             wt::Press(&button, {5, 5});
+             wt::Release(&button, {5, 5});
+         },
+         "Playlist Index Error"},
+        {[] { throw std::runtime_error("disk full"); },
+         [&] {
+             wt::Press(&box, {20, 10});
+         },
+         "disk full"},
+        {[] { throw std::out_of_range("row gone"); }, [&] { wt::Render(&box); }, "row gone"},
+    };
+    for (const auto &c : cases) {
+        reports.clear();
+        button.OnClick = [&](QObject *) { c.raise(); };
+        list.fail = c.raise;
+        c.handleEvent();
+        EXPECT_EQ(reports, QStringList{c.text});
+    }
+    // And the program goes on: the button is up, the press's update bracket is
+    // closed, so the list's changes reach the box again.
+    EXPECT_FALSE(button.Down());
+    EXPECT_EQ(list.UpdateCount(), 0);
+    for (int i = 0; i < 20; ++i)
+        list.AddItem(i);
+    EXPECT_GT(box.ScrollBar()->Max(), 0);
+    SetReportHandler(previous);
 }
