@@ -1,7 +1,6 @@
 #include "app/Startup.h"
 
 #include "common/Report.h"
-#include "common/ZError.h"
 #include "mainwindow/MainForm.h"
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
@@ -57,8 +56,9 @@ quint32 HandOverReceiver::WMCopyData(quint32 dwData, const QByteArray &payload)
         ReportError(QStringLiteral("Invalid data structure passed in WM_COPYDATA"));
         return 0;
     }
+    // Arguments taken before a failure stay taken; the verdict says whether all were.
     quint32 reply = 0;
-    try {
+    RunGuarded([&] {
         const int first = m_targets.Playlist->Count();
         for (const QString &arg : HandOver::DecodePayload(payload))
             ProcessArgument(arg, m_targets);
@@ -71,9 +71,7 @@ quint32 HandOverReceiver::WMCopyData(quint32 dwData, const QByteArray &payload)
             PlayEntry(first);
         if (SetForegroundWindow)
             SetForegroundWindow();
-    } catch (const ZError &e) {
-        ReportError(e.message());
-    }
+    });
     return reply;
 }
 

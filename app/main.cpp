@@ -83,6 +83,7 @@ int main(int argc, char *argv[])
 
     HandOverReceiver receiver(targets, &settings.Options.SingleInstance);
     ConnectHandOver(receiver, form);
+    // HandOverToForm reports a failure itself and answers with its verdict.
     Platform::InstanceServer server(socketPath, [&](quint32 magic, const QByteArray &payload) {
         return HandOverToForm(receiver, form, magic, payload);
     });
@@ -91,7 +92,7 @@ int main(int argc, char *argv[])
 
     Platform::SignalPipe signalPipe;
     QObject::connect(&signalPipe, &Platform::SignalPipe::Terminate, &form, [&form] {
-        form.close();
+        RunGuarded([&form] { form.close(); });
         QCoreApplication::quit();
     });
 

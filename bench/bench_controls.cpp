@@ -166,7 +166,7 @@ BENCHMARK(BM_ListBoxWheelNotch)->Unit(benchmark::kMillisecond);
 
 // The same page with rows drawn as one plain line each: separates the list
 // box's own cost (Arg 0: no rows at all) from the playlist's row drawing.
-class PlainRows : public TSelectList {
+class PlainRows : public SelectListOf<int> {
 public:
     void DrawItem(QPainter &canvas, int, const QRect &rect) override
     {
@@ -180,7 +180,7 @@ void BM_ListBoxPaintPagePlainRows(benchmark::State &state)
     App();
     PlainRows list;
     for (int i = 0; i < 100000; ++i)
-        list.Add(nullptr);
+        list.AddItem(i);
     TZorviListBox box;
     box.resize(300, 600);
     box.SetItemHeight(18);

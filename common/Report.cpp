@@ -1,4 +1,5 @@
 #include "common/Report.h"
+#include "common/ZError.h"
 
 #include <cstdio>
 
@@ -24,4 +25,11 @@ ReportHandler SetReportHandler(ReportHandler h)
     ReportHandler old = std::move(handler());
     handler() = std::move(h);
     return old;
+}
+
+QString UserMessage(const std::exception &e)
+{
+    if (const auto *z = dynamic_cast<const ZError *>(&e))
+        return z->message();
+    return QString::fromLocal8Bit(e.what());
 }

@@ -1,7 +1,6 @@
 #include "console/LogForm.h"
 
 #include "common/Report.h"
-#include "common/ZError.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -155,14 +154,8 @@ void TLogForm::EnterCommand()
     if (text == QLatin1String("clear")) {
         TheLog->clear();
     } else if (OnCommand) {
-        // A failing command is reported, never let out of the key handler.
-        try {
-            OnCommand(text);
-        } catch (const ZError &e) {
-            ReportError(e.message());
-        } catch (const std::exception &e) {
-            ReportError(QString::fromLocal8Bit(e.what()));
-        }
+        // A failing command is reported, and still goes into the history.
+        RunGuarded([&] { OnCommand(text); });
     }
     m_history.append(text);
     m_historyIndex = int(m_history.size());

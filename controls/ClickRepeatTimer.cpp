@@ -1,6 +1,7 @@
 #include "controls/ClickRepeatTimer.h"
 
 #include "common/Clock.h"
+#include "common/Report.h"
 
 #include <algorithm>
 
@@ -8,7 +9,7 @@ ClickRepeatTimer::ClickRepeatTimer(QObject *parent) : QObject(parent)
 {
     m_wake.setSingleShot(true);
     m_wake.setTimerType(Qt::PreciseTimer);
-    connect(&m_wake, &QTimer::timeout, this, [this] { Poll(); });
+    connect(&m_wake, &QTimer::timeout, this, [this] { RunGuarded([this] { Poll(); }); });
 }
 
 void ClickRepeatTimer::Start(int intervalMs)

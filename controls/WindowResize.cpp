@@ -1,5 +1,6 @@
 #include "controls/WindowResize.h"
 
+#include "common/Report.h"
 #include "controls/ZorviLayout.h"
 
 #include <QCursor>
@@ -33,19 +34,9 @@ protected:
         if (watched != m_window)
             return false;
         switch (event->type()) {
-        case QEvent::MouseMove: {
-            auto *me = static_cast<QMouseEvent *>(event);
-            const QPoint delta = me->globalPosition().toPoint() - m_pointer;
-            const QSize minimum = m_window->minimumSize().expandedTo(QSize(1, 1));
-            const QRect r = ResizedRect(m_start, m_edge, delta, minimum);
-            if (r != m_window->geometry()) {
-                m_window->setGeometry(r);
-                // A docked child keeps its new size: let the parent dock it again.
-                if (!m_window->isWindow() && m_window->parentWidget())
-                    ZorviRealign(m_window->parentWidget());
-            }
+        case QEvent::MouseMove:
+            RunGuarded([&] { Follow(static_cast<QMouseEvent *>(event)->globalPosition().toPoint()); });
             return true;
-        }
         case QEvent::MouseButtonRelease:
             if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
                 Finish();
@@ -59,6 +50,19 @@ protected:
     }
 
 private:
+    void Follow(const QPoint &pointer)
+    {
+        const QPoint delta = pointer - m_pointer;
+        const QSize minimum = m_window->minimumSize().expandedTo(QSize(1, 1));
+        const QRect r = ResizedRect(m_start, m_edge, delta, minimum);
+        if (r != m_window->geometry()) {
+            m_window->setGeometry(r);
+            // A docked child keeps its new size: let the parent dock it again.
+            if (!m_window->isWindow() && m_window->parentWidget())
+                ZorviRealign(m_window->parentWidget());
+        }
+    }
+
     void Finish()
     {
         if (m_window) {

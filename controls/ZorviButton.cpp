@@ -1,5 +1,6 @@
 #include "controls/ZorviButton.h"
 
+#include "common/Report.h"
 #include "controls/ClickRepeatTimer.h"
 
 #include <QMouseEvent>
@@ -93,12 +94,14 @@ QRect TZorviButton::CellRect() const
 
 void TZorviButton::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    if (m_bitmap.Empty()) {
-        painter.fillRect(rect(), ColorToQColor(Color()));
-        return;
-    }
-    m_bitmap.Draw(painter, rect(), CellRect());
+    RunGuarded([&] {
+        QPainter painter(this);
+        if (m_bitmap.Empty()) {
+            painter.fillRect(rect(), ColorToQColor(Color()));
+            return;
+        }
+        m_bitmap.Draw(painter, rect(), CellRect());
+    });
 }
 
 void TZorviButton::MouseEnter()
@@ -115,24 +118,26 @@ void TZorviButton::MouseLeave()
 
 void TZorviButton::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        if (!m_down) {
-            m_down = true;
-            update();
-        }
-        m_clickPending = true;
-        if (Repeating) {
-            Click();
-            // The press has clicked already; the release adds nothing.
-            m_clickPending = false;
-            if (!m_repeatTimer) {
-                m_repeatTimer = std::make_unique<ClickRepeatTimer>();
-                m_repeatTimer->OnTimer = [this] { RepeatTick(); };
+    RunGuarded([&] {
+        if (event->button() == Qt::LeftButton) {
+            if (!m_down) {
+                m_down = true;
+                update();
             }
-            m_repeatTimer->Start(FirstRepeatMs);
+            m_clickPending = true;
+            if (Repeating) {
+                Click();
+                // The press has clicked already; the release adds nothing.
+                m_clickPending = false;
+                if (!m_repeatTimer) {
+                    m_repeatTimer = std::make_unique<ClickRepeatTimer>();
+                    m_repeatTimer->OnTimer = [this] { RepeatTick(); };
+                }
+                m_repeatTimer->Start(FirstRepeatMs);
+            }
         }
-    }
-    TZorviControl::mousePressEvent(event);
+        TZorviControl::mousePressEvent(event);
+    });
 }
 
 void TZorviButton::RepeatTick()
@@ -148,26 +153,30 @@ void TZorviButton::RepeatTick()
 
 void TZorviButton::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_down)
-        TrackPointer(event->position().toPoint());
-    TZorviControl::mouseMoveEvent(event);
+    RunGuarded([&] {
+        if (m_down)
+            TrackPointer(event->position().toPoint());
+        TZorviControl::mouseMoveEvent(event);
+    });
 }
 
 void TZorviButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        if (m_down) {
-            m_down = false;
-            update();
+    RunGuarded([&] {
+        if (event->button() == Qt::LeftButton) {
+            if (m_down) {
+                m_down = false;
+                update();
+            }
+            if (Repeating && m_repeatTimer)
+                m_repeatTimer->Stop();
+            const bool click = m_clickPending && rect().contains(event->position().toPoint());
+            m_clickPending = false;
+            if (click)
+                Click();
         }
-        if (Repeating && m_repeatTimer)
-            m_repeatTimer->Stop();
-        const bool click = m_clickPending && rect().contains(event->position().toPoint());
-        m_clickPending = false;
-        if (click)
-            Click();
-    }
-    TZorviControl::mouseReleaseEvent(event);
+        TZorviControl::mouseReleaseEvent(event);
+    });
 }
 
 void TZorviButton::changeEvent(QEvent *event)

@@ -1,5 +1,7 @@
 #include "controls/ZorviControl.h"
 
+#include "common/Report.h"
+
 #include <QMouseEvent>
 
 TZorviControl::TZorviControl(QWidget *parent) : QWidget(parent), LayoutItem(this)
@@ -56,28 +58,34 @@ void TZorviControl::TrackPointer(const QPoint &pos)
 
 void TZorviControl::enterEvent(QEnterEvent *)
 {
-    SetMouseInside(true);
+    RunGuarded([&] { SetMouseInside(true); });
 }
 
 void TZorviControl::leaveEvent(QEvent *)
 {
-    SetMouseInside(false);
+    RunGuarded([&] { SetMouseInside(false); });
 }
 
 void TZorviControl::mousePressEvent(QMouseEvent *event)
 {
-    if (OnMouseDown)
-        OnMouseDown(this, event);
+    RunGuarded([&] {
+        if (OnMouseDown)
+            OnMouseDown(this, event);
+    });
 }
 
 void TZorviControl::mouseMoveEvent(QMouseEvent *event)
 {
-    if (OnMouseMove)
-        OnMouseMove(this, event);
+    RunGuarded([&] {
+        if (OnMouseMove)
+            OnMouseMove(this, event);
+    });
 }
 
 void TZorviControl::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (OnMouseUp)
-        OnMouseUp(this, event);
+    RunGuarded([&] {
+        if (OnMouseUp)
+            OnMouseUp(this, event);
+    });
 }

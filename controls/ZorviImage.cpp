@@ -1,5 +1,7 @@
 #include "controls/ZorviImage.h"
 
+#include "common/Report.h"
+
 #include <QPainter>
 
 TZorviImage::TZorviImage(QWidget *parent) : TZorviControl(parent) {}
@@ -12,9 +14,11 @@ TMultiPartBitmap &TZorviImage::EditBitmap()
 
 void TZorviImage::paintEvent(QPaintEvent *)
 {
-    // An empty bitmap without parts draws nothing (no placeholder colours).
-    if (m_bitmap.Empty() && m_bitmap.Parts.empty())
-        return;
-    QPainter painter(this);
-    m_bitmap.DrawParts(painter, rect());
+    RunGuarded([&] {
+        // An empty bitmap without parts draws nothing (no placeholder colours).
+        if (m_bitmap.Empty() && m_bitmap.Parts.empty())
+            return;
+        QPainter painter(this);
+        m_bitmap.DrawParts(painter, rect());
+    });
 }

@@ -1,5 +1,7 @@
 #include "controls/ZorviLabel.h"
 
+#include "common/Report.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -82,24 +84,26 @@ QString TZorviLabel::DisplayText() const
 
 void TZorviLabel::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    if (!Transparent())
-        painter.fillRect(rect(), ColorToQColor(Color()));
-    painter.setFont(m_font2Active ? m_font2 : font());
-    painter.setPen(ColorToQColor(m_font2Active ? m_font2Color : m_fontColor));
-    int flags = Qt::AlignVCenter | Qt::TextSingleLine;
-    switch (m_alignment) {
-    case LabelAlignment::LeftJustify:
-        flags |= Qt::AlignLeft;
-        break;
-    case LabelAlignment::RightJustify:
-        flags |= Qt::AlignRight;
-        break;
-    case LabelAlignment::Center:
-        flags |= Qt::AlignHCenter;
-        break;
-    }
-    painter.drawText(rect(), flags, DisplayText());
+    RunGuarded([&] {
+        QPainter painter(this);
+        if (!Transparent())
+            painter.fillRect(rect(), ColorToQColor(Color()));
+        painter.setFont(m_font2Active ? m_font2 : font());
+        painter.setPen(ColorToQColor(m_font2Active ? m_font2Color : m_fontColor));
+        int flags = Qt::AlignVCenter | Qt::TextSingleLine;
+        switch (m_alignment) {
+        case LabelAlignment::LeftJustify:
+            flags |= Qt::AlignLeft;
+            break;
+        case LabelAlignment::RightJustify:
+            flags |= Qt::AlignRight;
+            break;
+        case LabelAlignment::Center:
+            flags |= Qt::AlignHCenter;
+            break;
+        }
+        painter.drawText(rect(), flags, DisplayText());
+    });
 }
 
 void TZorviLabel::changeEvent(QEvent *event)
@@ -123,12 +127,14 @@ bool TZorviLabel::event(QEvent *event)
 bool TZorviLabel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget()) {
-        if (event->type() == QEvent::MouseMove) {
-            const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
-            SetMouseInside(isVisible() && geometry().contains(pos));
-        } else if (event->type() == QEvent::Leave) {
-            SetMouseInside(false);
-        }
+        RunGuarded([&] {
+            if (event->type() == QEvent::MouseMove) {
+                const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
+                SetMouseInside(isVisible() && geometry().contains(pos));
+            } else if (event->type() == QEvent::Leave) {
+                SetMouseInside(false);
+            }
+        });
     }
     return false;
 }

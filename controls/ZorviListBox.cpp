@@ -1,5 +1,6 @@
 #include "controls/ZorviListBox.h"
 
+#include "common/Report.h"
 #include "controls/WindowResize.h"
 #include "controls/ZorviTrackbar.h"
 #include "playlist/SelectList.h"
@@ -34,11 +35,8 @@ TZorviListBox::TZorviListBox(QWidget *parent) : TZorviPanel(parent)
     Layout();
 }
 
-TZorviListBox::~TZorviListBox()
-{
-    if (m_list && m_list != m_ownList.get())
-        m_list->OnChange = nullptr;
-}
+// An attached list loses this listener with the box; its other listeners stay.
+TZorviListBox::~TZorviListBox() = default;
 
 void TZorviListBox::SetList(TSelectList *list)
 {
@@ -46,8 +44,7 @@ void TZorviListBox::SetList(TSelectList *list)
         return;
     if (!list && m_list && m_list == m_ownList.get())
         return;
-    if (m_list)
-        m_list->OnChange = nullptr;
+    disconnect(m_listConnection);
     m_anchorIndex = -1;
     m_topIndex = 0;
     if (list) {
@@ -56,7 +53,8 @@ void TZorviListBox::SetList(TSelectList *list)
         m_ownList = std::make_unique<TSelectList>();
         m_list = m_ownList.get();
     }
-    m_list->OnChange = [this](TSelectList *) { ListChanged(); };
+    m_listConnection =
+        connect(m_list, &TSelectList::OnChange, this, [this] { RunGuarded([this] { ListChanged(); }); });
     ListChanged();
 }
 
@@ -215,39 +213,42 @@ void TZorviListBox::DrawSelection(QPainter &painter, const QRect &row)
 
 void TZorviListBox::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    PaintBackground(painter, event->rect());
-    if (m_list->Count() == 0 || m_itemArea.isEmpty())
-        return;
-    const QRect clip = event->rect() & m_itemArea;
-    if (clip.isEmpty())
-        return;
-    painter.setClipRect(clip);
-    int index = ItemAt(clip.top());
-    if (index < 0)
-        return;
-    const int count = m_list->Count();
-    const int clipBottom = clip.top() + clip.height();
-    const QColor separator = ColorToQColor(m_separatorColor);
-    const QColor text = ColorToQColor(m_fontColor);
-    int y = (index - m_topIndex) * (m_itemHeight + m_separatorHeight) + m_itemArea.top();
-    while (y < clipBottom) {
-        const QRect row(m_itemArea.left(), y, m_itemArea.width(), m_itemHeight);
-        if (m_list->IsSelected(index))
-            DrawSelection(painter, row);
-        painter.save();
-        painter.setFont(font());
-        painter.setPen(text);
-        m_list->DrawItem(painter, index, row);
-        painter.restore();
-        y += m_itemHeight;
-        if (++index >= count)
-            break;
-        if (m_separatorHeight > 0) {
-            painter.fillRect(QRect(m_itemArea.left(), y, m_itemArea.width(), m_separatorHeight), separator);
-            y += m_separatorHeight;
+    RunGuarded([&] {
+        QPainter painter(this);
+        PaintBackground(painter, event->rect());
+        if (m_list->Count() == 0 || m_itemArea.isEmpty())
+            return;
+        const QRect clip = event->rect() & m_itemArea;
+        if (clip.isEmpty())
+            return;
+        painter.setClipRect(clip);
+        int index = ItemAt(clip.top());
+        if (index < 0)
+            return;
+        const int count = m_list->Count();
+        const int clipBottom = clip.top() + clip.height();
+        const QColor separator = ColorToQColor(m_separatorColor);
+        const QColor text = ColorToQColor(m_fontColor);
+        int y = (index - m_topIndex) * (m_itemHeight + m_separatorHeight) + m_itemArea.top();
+        while (y < clipBottom) {
+            const QRect row(m_itemArea.left(), y, m_itemArea.width(), m_itemHeight);
+            if (m_list->IsSelected(index))
+                DrawSelection(painter, row);
+            painter.save();
+            painter.setFont(font());
+            painter.setPen(text);
+            m_list->DrawItem(painter, index, row);
+            painter.restore();
+            y += m_itemHeight;
+            if (++index >= count)
+                break;
+            if (m_separatorHeight > 0) {
+                painter.fillRect(QRect(m_itemArea.left(), y, m_itemArea.width(), m_separatorHeight),
+                                 separator);
+                y += m_separatorHeight;
+            }
         }
-    }
+    });
 }
 
 SizingEdge TZorviListBox::BandEdge(const QPoint &pos) const
@@ -275,129 +276,138 @@ void TZorviListBox::ResetPress()
 
 void TZorviListBox::mousePressEvent(QMouseEvent *event)
 {
-    const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::LeftButton) {
-        if (const SizingEdge edge = BandEdge(pos); edge != SizingEdge::None) {
-            // The band works as a sizing border of the list box itself.
-            StartWindowResize(this, edge);
+    RunGuarded([&] {
+        const QPoint pos = event->position().toPoint();
+        if (event->button() == Qt::LeftButton) {
+            if (const SizingEdge edge = BandEdge(pos); edge != SizingEdge::None) {
+                // The band works as a sizing border of the list box itself.
+                StartWindowResize(this, edge);
+                return;
+            }
+        }
+        TZorviPanel::mousePressEvent(event);
+        ResetPress();
+        m_leftPressInside = event->button() == Qt::LeftButton;
+        if (event->button() == Qt::MiddleButton || !m_itemArea.contains(pos))
             return;
-        }
-    }
-    TZorviPanel::mousePressEvent(event);
-    ResetPress();
-    m_leftPressInside = event->button() == Qt::LeftButton;
-    if (event->button() == Qt::MiddleButton || !m_itemArea.contains(pos))
-        return;
-    m_pressedInItems = true;
-    const int index = ItemAt(pos.y());
-    if (index < 0)
-        return;
+        m_pressedInItems = true;
+        const int index = ItemAt(pos.y());
+        if (index < 0)
+            return;
 
-    m_list->BeginUpdate();
-    m_clickedWasSelected = m_list->IsSelected(index);
-    if (event->button() == Qt::LeftButton) {
-        if ((event->modifiers() & Qt::ShiftModifier) && m_anchorIndex >= 0) {
-            for (int i = std::min(m_anchorIndex, index); i <= std::max(m_anchorIndex, index); ++i)
-                m_list->SetSelected(i, true);
-        } else {
-            if (!(event->modifiers() & Qt::ControlModifier) && !m_clickedWasSelected)
+        const ListUpdate update(*m_list); // one notification for the whole press
+        m_clickedWasSelected = m_list->IsSelected(index);
+        if (event->button() == Qt::LeftButton) {
+            if ((event->modifiers() & Qt::ShiftModifier) && m_anchorIndex >= 0) {
+                for (int i = std::min(m_anchorIndex, index); i <= std::max(m_anchorIndex, index); ++i)
+                    m_list->SetSelected(i, true);
+            } else {
+                if (!(event->modifiers() & Qt::ControlModifier) && !m_clickedWasSelected)
+                    m_list->ClearSelection();
+                m_list->SetSelected(index, true);
+            }
+            m_dragIndex = index;
+        } else if (event->button() == Qt::RightButton) {
+            // A right press on a selected item keeps the selection for the context menu.
+            if (!m_clickedWasSelected) {
                 m_list->ClearSelection();
-            m_list->SetSelected(index, true);
+                m_list->SetSelected(index, true);
+            }
         }
-        m_dragIndex = index;
-    } else if (event->button() == Qt::RightButton) {
-        // A right press on a selected item keeps the selection for the context menu.
-        if (!m_clickedWasSelected) {
-            m_list->ClearSelection();
-            m_list->SetSelected(index, true);
-        }
-    }
-    m_anchorIndex = index;
-    if (index >= m_topIndex + m_pageCount)
-        m_scrollBar->SetPositionByUser(m_scrollBar->Position() + 1);
-    m_list->EndUpdate();
+        m_anchorIndex = index;
+        if (index >= m_topIndex + m_pageCount)
+            m_scrollBar->SetPositionByUser(m_scrollBar->Position() + 1);
+    });
 }
 
 void TZorviListBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::LeftButton) {
-        if (const SizingEdge edge = BandEdge(pos); edge != SizingEdge::None) {
-            StartWindowResize(this, edge);
-            return;
+    RunGuarded([&] {
+        const QPoint pos = event->position().toPoint();
+        if (event->button() == Qt::LeftButton) {
+            if (const SizingEdge edge = BandEdge(pos); edge != SizingEdge::None) {
+                StartWindowResize(this, edge);
+                return;
+            }
+            if (ItemAt(pos.y()) == m_anchorIndex && OnDblClick)
+                OnDblClick(this);
         }
-        if (ItemAt(pos.y()) == m_anchorIndex && OnDblClick)
-            OnDblClick(this);
-    }
-    TZorviPanel::mousePressEvent(event);
-    ResetPress();
-    m_leftPressInside = false;
+        TZorviPanel::mousePressEvent(event);
+        ResetPress();
+        m_leftPressInside = false;
+    });
 }
 
 void TZorviListBox::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint pos = event->position().toPoint();
-    if (event->buttons() == Qt::NoButton) {
-        if (const SizingEdge edge = BandEdge(pos); edge != SizingEdge::None)
-            setCursor(CursorForSizingCode(edge));
-        else
-            unsetCursor();
-    }
-    TZorviPanel::mouseMoveEvent(event);
-    if (event->buttons() != Qt::LeftButton || m_dragIndex < 0)
-        return;
-    setCursor(Qt::DragMoveCursor);
-    const int index = ItemAt(pos.y());
-    if (index < 0 || index == m_dragIndex)
-        return;
-    m_anchorIndex = -1;
-    m_movedByDrag = true;
-    m_list->MoveSelected(index - m_dragIndex);
-    m_dragIndex = index;
-    const int lastVisible = m_topIndex + m_pageCount - 1;
-    if (index >= m_topIndex && index > lastVisible)
-        SetTop(m_topIndex + index - lastVisible);
-    else if (index < m_topIndex)
-        SetTop(index);
+    RunGuarded([&] {
+        const QPoint pos = event->position().toPoint();
+        if (event->buttons() == Qt::NoButton) {
+            if (const SizingEdge edge = BandEdge(pos); edge != SizingEdge::None)
+                setCursor(CursorForSizingCode(edge));
+            else
+                unsetCursor();
+        }
+        TZorviPanel::mouseMoveEvent(event);
+        if (event->buttons() != Qt::LeftButton || m_dragIndex < 0)
+            return;
+        setCursor(Qt::DragMoveCursor);
+        const int index = ItemAt(pos.y());
+        if (index < 0 || index == m_dragIndex)
+            return;
+        m_anchorIndex = -1;
+        m_movedByDrag = true;
+        m_list->MoveSelected(index - m_dragIndex);
+        m_dragIndex = index;
+        const int lastVisible = m_topIndex + m_pageCount - 1;
+        if (index >= m_topIndex && index > lastVisible)
+            SetTop(m_topIndex + index - lastVisible);
+        else if (index < m_topIndex)
+            SetTop(index);
+    });
 }
 
 void TZorviListBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    TZorviPanel::mouseReleaseEvent(event);
-    const bool left = event->button() == Qt::LeftButton;
-    if (left && m_leftPressInside && rect().contains(event->position().toPoint()) && OnClick)
-        OnClick(this);
-    if (left)
-        m_leftPressInside = false;
-    unsetCursor();
-    if (!left || m_movedByDrag || !m_pressedInItems || m_anchorIndex < 0 ||
-        (event->modifiers() & Qt::ShiftModifier) || !m_clickedWasSelected)
-        return;
-    // A plain click on one item of a selection keeps the selection while a drag
-    // may follow, and reduces it to that item only now.
-    m_list->BeginUpdate();
-    if (event->modifiers() & Qt::ControlModifier) {
-        m_list->SetSelected(m_anchorIndex, false);
-    } else {
-        m_list->ClearSelection();
-        m_list->SetSelected(m_anchorIndex, true);
-    }
-    m_list->EndUpdate();
+    RunGuarded([&] {
+        TZorviPanel::mouseReleaseEvent(event);
+        const bool left = event->button() == Qt::LeftButton;
+        if (left && m_leftPressInside && rect().contains(event->position().toPoint()) && OnClick)
+            OnClick(this);
+        if (left)
+            m_leftPressInside = false;
+        unsetCursor();
+        if (!left || m_movedByDrag || !m_pressedInItems || m_anchorIndex < 0 ||
+            (event->modifiers() & Qt::ShiftModifier) || !m_clickedWasSelected)
+            return;
+        // A plain click on one item of a selection keeps the selection while a drag
+        // may follow, and reduces it to that item only now.
+        const ListUpdate update(*m_list);
+        if (event->modifiers() & Qt::ControlModifier) {
+            m_list->SetSelected(m_anchorIndex, false);
+        } else {
+            m_list->ClearSelection();
+            m_list->SetSelected(m_anchorIndex, true);
+        }
+    });
 }
 
 void TZorviListBox::wheelEvent(QWheelEvent *event)
 {
-    const QRect inner = rect().adjusted(m_margins.Left, m_margins.Top, -m_margins.Right, -m_margins.Bottom);
-    if (!inner.contains(event->position().toPoint()) || event->angleDelta().y() == 0) {
-        event->ignore();
-        return;
-    }
-    const int step = m_pageCount == 1 ? 120 : m_pageCount == 2 ? 60 : 40;
-    // Touchpads send parts of a notch: scroll once a whole notch has gathered.
-    m_wheelRemainder += event->angleDelta().y();
-    const int notches = m_wheelRemainder / WheelNotch;
-    m_wheelRemainder -= notches * WheelNotch;
-    if (notches != 0)
-        m_scrollBar->SetPositionByUser(m_scrollBar->Position() - notches * WheelNotch / step);
-    event->accept();
+    RunGuarded([&] {
+        const QRect inner =
+            rect().adjusted(m_margins.Left, m_margins.Top, -m_margins.Right, -m_margins.Bottom);
+        if (!inner.contains(event->position().toPoint()) || event->angleDelta().y() == 0) {
+            event->ignore();
+            return;
+        }
+        const int step = m_pageCount == 1 ? 120 : m_pageCount == 2 ? 60 : 40;
+        // Touchpads send parts of a notch: scroll once a whole notch has gathered.
+        m_wheelRemainder += event->angleDelta().y();
+        const int notches = m_wheelRemainder / WheelNotch;
+        m_wheelRemainder -= notches * WheelNotch;
+        if (notches != 0)
+            m_scrollBar->SetPositionByUser(m_scrollBar->Position() - notches * WheelNotch / step);
+        event->accept();
+    });
 }

@@ -24,7 +24,8 @@ public:
     ~TZorviListBox() override;
 
     TSelectList *List() const { return m_list; }
-    // Attaches a list (not owned); null goes back to an own empty list.
+    // Attaches a list (not owned) and listens to its changes beside any other
+    // listener; null goes back to an own empty list.
     void SetList(TSelectList *list);
 
     const TMultiPartBitmap &SelBitmap() const { return m_selBitmap; }
@@ -80,6 +81,7 @@ private:
 
     TSelectList *m_list = nullptr;
     std::unique_ptr<TSelectList> m_ownList;
+    QMetaObject::Connection m_listConnection;
     TMultiPartBitmap m_selBitmap;
     KeyedBitmap m_selCache; // the selection bitmap at the row size (keyed when transparent)
     bool m_selCacheValid = false;

@@ -1,5 +1,7 @@
 #include "controls/ZorviPanel.h"
 
+#include "common/Report.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -53,14 +55,18 @@ void TZorviPanel::PaintBackground(QPainter &painter, const QRect &clip)
 
 void TZorviPanel::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    PaintBackground(painter, event->rect());
+    RunGuarded([&] {
+        QPainter painter(this);
+        PaintBackground(painter, event->rect());
+    });
 }
 
 void TZorviPanel::resizeEvent(QResizeEvent *event)
 {
-    QWidget::resizeEvent(event);
-    HandleResize();
+    RunGuarded([&] {
+        QWidget::resizeEvent(event);
+        HandleResize();
+    });
 }
 
 void TZorviPanel::SizeChangedWhileHidden()
@@ -79,18 +85,24 @@ void TZorviPanel::HandleResize()
 
 void TZorviPanel::mousePressEvent(QMouseEvent *event)
 {
-    if (OnMouseDown)
-        OnMouseDown(this, event);
+    RunGuarded([&] {
+        if (OnMouseDown)
+            OnMouseDown(this, event);
+    });
 }
 
 void TZorviPanel::mouseMoveEvent(QMouseEvent *event)
 {
-    if (OnMouseMove)
-        OnMouseMove(this, event);
+    RunGuarded([&] {
+        if (OnMouseMove)
+            OnMouseMove(this, event);
+    });
 }
 
 void TZorviPanel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (OnMouseUp)
-        OnMouseUp(this, event);
+    RunGuarded([&] {
+        if (OnMouseUp)
+            OnMouseUp(this, event);
+    });
 }

@@ -1,5 +1,6 @@
 #include "controls/ZorviSizeGrip.h"
 
+#include "common/Report.h"
 #include "controls/WindowResize.h"
 
 #include <QMouseEvent>
@@ -34,21 +35,27 @@ KeyedBitmap &TZorviSizeGrip::EditBitmap()
 
 void TZorviSizeGrip::paintEvent(QPaintEvent *)
 {
-    if (m_bitmap.Empty())
-        return;
-    QPainter painter(this);
-    m_bitmap.Draw(painter, rect(), QRect(0, 0, m_bitmap.Width(), m_bitmap.Height()));
+    RunGuarded([&] {
+        if (m_bitmap.Empty())
+            return;
+        QPainter painter(this);
+        m_bitmap.Draw(painter, rect(), QRect(0, 0, m_bitmap.Width(), m_bitmap.Height()));
+    });
 }
 
 void TZorviSizeGrip::mousePressEvent(QMouseEvent *event)
 {
-    TZorviControl::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton)
-        StartWindowResize(window(), m_orientation);
+    RunGuarded([&] {
+        TZorviControl::mousePressEvent(event);
+        if (event->button() == Qt::LeftButton)
+            StartWindowResize(window(), m_orientation);
+    });
 }
 
 void TZorviSizeGrip::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // No double clicks: a quick second press starts another resize.
-    mousePressEvent(event);
+    RunGuarded([&] {
+        // No double clicks: a quick second press starts another resize.
+        mousePressEvent(event);
+    });
 }

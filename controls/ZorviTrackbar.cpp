@@ -1,5 +1,7 @@
 #include "controls/ZorviTrackbar.h"
 
+#include "common/Report.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -212,48 +214,52 @@ void TZorviTrackbar::TransparentChanged()
 
 void TZorviTrackbar::paintEvent(QPaintEvent *)
 {
-    if (m_thumbPixel == -1)
-        m_thumbPixel = PositionToPixel();
-    const int p = m_thumbPixel;
-    QPainter painter(this);
-    if (m_bitmapB.Empty() && m_bitmapB.Parts.empty()) {
-        painter.fillRect(rect(), ColorToQColor(Color()));
-        return;
-    }
-    if (!m_cacheValid)
-        RenderCaches();
-    if (!Transparent())
-        painter.fillRect(rect(), ColorToQColor(Color()));
+    RunGuarded([&] {
+        if (m_thumbPixel == -1)
+            m_thumbPixel = PositionToPixel();
+        const int p = m_thumbPixel;
+        QPainter painter(this);
+        if (m_bitmapB.Empty() && m_bitmapB.Parts.empty()) {
+            painter.fillRect(rect(), ColorToQColor(Color()));
+            return;
+        }
+        if (!m_cacheValid)
+            RenderCaches();
+        if (!Transparent())
+            painter.fillRect(rect(), ColorToQColor(Color()));
 
-    const int w = width(), h = height();
-    auto copy = [&painter](const KeyedBitmap &cache, const QRect &r) {
-        if (!r.isEmpty() && !cache.Empty())
-            cache.Draw(painter, r, r);
-    };
-    if (m_cacheF.Empty() || m_scrollbar) {
-        copy(m_cacheB, rect());
-    } else if (m_vertical) {
-        copy(m_cacheF, QRect(0, p, w, h - p));
-        copy(m_cacheB, QRect(0, 0, w, p));
-    } else {
-        copy(m_cacheF, QRect(0, 0, p, h));
-        copy(m_cacheB, QRect(p, 0, w - p, h));
-    }
+        const int w = width(), h = height();
+        auto copy = [&painter](const KeyedBitmap &cache, const QRect &r) {
+            if (!r.isEmpty() && !cache.Empty())
+                cache.Draw(painter, r, r);
+        };
+        if (m_cacheF.Empty() || m_scrollbar) {
+            copy(m_cacheB, rect());
+        } else if (m_vertical) {
+            copy(m_cacheF, QRect(0, p, w, h - p));
+            copy(m_cacheB, QRect(0, 0, w, p));
+        } else {
+            copy(m_cacheF, QRect(0, 0, p, h));
+            copy(m_cacheB, QRect(p, 0, w - p, h));
+        }
 
-    if (m_thumb.Empty() || p < 1)
-        return;
-    const int rowH = m_thumb.Height() / m_thumbStates;
-    const QRect source(0, ThumbRow() * rowH, m_thumb.Width(), rowH);
-    const QRect target = m_vertical ? QRect((w - ThumbW) / 2, p - ThumbH / 2, ThumbW, ThumbH)
-                                    : QRect(p - ThumbW / 2, (h - ThumbH) / 2, ThumbW, ThumbH);
-    m_thumb.Draw(painter, target, source);
+        if (m_thumb.Empty() || p < 1)
+            return;
+        const int rowH = m_thumb.Height() / m_thumbStates;
+        const QRect source(0, ThumbRow() * rowH, m_thumb.Width(), rowH);
+        const QRect target = m_vertical ? QRect((w - ThumbW) / 2, p - ThumbH / 2, ThumbW, ThumbH)
+                                        : QRect(p - ThumbW / 2, (h - ThumbH) / 2, ThumbW, ThumbH);
+        m_thumb.Draw(painter, target, source);
+    });
 }
 
 void TZorviTrackbar::resizeEvent(QResizeEvent *event)
 {
-    m_cacheValid = false;
-    m_thumbPixel = -1;
-    TZorviControl::resizeEvent(event);
+    RunGuarded([&] {
+        m_cacheValid = false;
+        m_thumbPixel = -1;
+        TZorviControl::resizeEvent(event);
+    });
 }
 
 void TZorviTrackbar::MouseEnter()
@@ -270,42 +276,50 @@ void TZorviTrackbar::MouseLeave()
 
 void TZorviTrackbar::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        if (!m_dragging) {
-            m_dragging = true;
-            update();
+    RunGuarded([&] {
+        if (event->button() == Qt::LeftButton) {
+            if (!m_dragging) {
+                m_dragging = true;
+                update();
+            }
+            const QPoint pos = event->position().toPoint();
+            const int value = PixelToPosition(pos.x(), pos.y());
+            if (value != m_position)
+                SetPositionByUser(value);
         }
-        const QPoint pos = event->position().toPoint();
-        const int value = PixelToPosition(pos.x(), pos.y());
-        if (value != m_position)
-            SetPositionByUser(value);
-    }
-    TZorviControl::mousePressEvent(event);
+        TZorviControl::mousePressEvent(event);
+    });
 }
 
 void TZorviTrackbar::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // No double clicks: a quick second press is an ordinary press.
-    mousePressEvent(event);
+    RunGuarded([&] {
+        // No double clicks: a quick second press is an ordinary press.
+        mousePressEvent(event);
+    });
 }
 
 void TZorviTrackbar::mouseMoveEvent(QMouseEvent *event)
 {
-    if (event->buttons() & Qt::LeftButton) {
-        const QPoint pos = event->position().toPoint();
-        TrackPointer(pos);
-        const int value = PixelToPosition(pos.x(), pos.y());
-        if (value != m_position)
-            SetPositionByUser(value);
-    }
-    TZorviControl::mouseMoveEvent(event);
+    RunGuarded([&] {
+        if (event->buttons() & Qt::LeftButton) {
+            const QPoint pos = event->position().toPoint();
+            TrackPointer(pos);
+            const int value = PixelToPosition(pos.x(), pos.y());
+            if (value != m_position)
+                SetPositionByUser(value);
+        }
+        TZorviControl::mouseMoveEvent(event);
+    });
 }
 
 void TZorviTrackbar::mouseReleaseEvent(QMouseEvent *event)
 {
-    TZorviControl::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && m_dragging) {
-        m_dragging = false;
-        update();
-    }
+    RunGuarded([&] {
+        TZorviControl::mouseReleaseEvent(event);
+        if (event->button() == Qt::LeftButton && m_dragging) {
+            m_dragging = false;
+            update();
+        }
+    });
 }

@@ -203,18 +203,14 @@ void EngineCore::DrainMessages()
         m_messages.pop_front();
         if (msg.Run != m_run || !IsRunning())
             continue;
-        try {
+        RunGuarded([&] {
             if (msg.IsEnd) {
                 ExitCode = msg.ExitCode;
                 EngineEnded();
             } else {
                 ProcessLine(msg.Line);
             }
-        } catch (const ZError &e) {
-            ReportError(e.message());
-        } catch (const std::exception &e) {
-            ReportError(QString::fromLocal8Bit(e.what()));
-        }
+        });
     }
     m_draining = false;
 }

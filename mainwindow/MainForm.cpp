@@ -1,7 +1,6 @@
 #include "mainwindow/MainForm.h"
 
 #include "common/Report.h"
-#include "common/ZError.h"
 #include "console/LogForm.h"
 #include "mainwindow/PlaylistStrip.h"
 #include "platform/Paths.h"
@@ -23,14 +22,12 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     // The log first, so anything logged from here on has somewhere to go.
     m_log = new TLogForm(this);
     m_programDir = Platform::ProgramDirectory();
-    for (const QString &arg : arguments) {
-        try {
+    // One unusable argument is reported and does not stop the start.
+    for (const QString &arg : arguments)
+        RunGuarded([&] {
             if (m_program.TakeArgument)
                 m_program.TakeArgument(arg);
-        } catch (const ZError &e) {
-            ReportError(e.message()); // one unusable argument does not stop the start
-        }
-    }
+        });
     ApplyVerbose();
 
     m_program.Store->SetFileName(Platform::SettingsFilePath(m_programDir));
@@ -61,18 +58,18 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     InnerPanel->hide(); // shown when a video opens
 
     m_playlistStrip = new PlaylistStrip(m_program.Playlist, this);
-    m_program.Playlist->OnChange = [this](TSelectList *) {
-        layoutPanels();
-        m_playlistStrip->update();
-    };
+    connect(m_program.Playlist, &TSelectList::OnChange, this, [this] {
+        RunGuarded([this] {
+            layoutPanels();
+            m_playlistStrip->update();
+        });
+    });
 
     applyBounds();
 }
 
-TMainForm::~TMainForm()
-{
-    m_program.Playlist->OnChange = nullptr;
-}
+// The playlist outlives the window; its notification to the window ends here.
+TMainForm::~TMainForm() = default;
 
 void TMainForm::Start()
 {
@@ -125,14 +122,13 @@ void TMainForm::closeEvent(QCloseEvent *event)
 {
     if (!m_closed) {
         m_closed = true;
-        if (StopEngine)
-            StopEngine();
+        // Each step runs even when the one before it failed: the window closes either way.
+        RunGuarded([this] {
+            if (StopEngine)
+                StopEngine();
+        });
         storeBounds();
-        try {
-            m_program.Store->SaveLastSession();
-        } catch (const ZError &e) {
-            ReportError(e.message());
-        }
+        RunGuarded([this] { m_program.Store->SaveLastSession(); });
         m_log->close();
     }
     event->accept();
@@ -141,7 +137,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    layoutPanels();
+    RunGuarded([this] { layoutPanels(); });
 }
 
 void TMainForm::layoutPanels()

@@ -3,6 +3,7 @@
 // skinned window takes these over with its menus and controls.
 #include "mainwindow/MainForm.h"
 
+#include "common/Report.h"
 #include "console/LogForm.h"
 #include "engine/EngineCore.h"
 #include "mainwindow/PlaylistStrip.h"
@@ -28,7 +29,7 @@ void TMainForm::AttachEngine(EngineCore *engine)
     // Runs only while seeking: an idle player should not wake ten times a second.
     m_engineTimer = new QTimer(this);
     m_engineTimer->setInterval(100);
-    connect(m_engineTimer, &QTimer::timeout, this, [engine] { engine->Tick(); });
+    connect(m_engineTimer, &QTimer::timeout, this, [engine] { RunGuarded([engine] { engine->Tick(); }); });
 }
 
 void TMainForm::keyPressEvent(QKeyEvent *event)
@@ -46,7 +47,7 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
     if (m_engine && event->modifiers() == Qt::NoModifier) {
         for (const auto &k : keys) {
             if (k.key == event->key()) {
-                m_engine->ExecuteCommand(QString::fromLatin1(k.command));
+                RunGuarded([&] { m_engine->ExecuteCommand(QString::fromLatin1(k.command)); });
                 return;
             }
         }
@@ -125,11 +126,13 @@ void TMainForm::LayoutVideo()
 void TMainForm::RevealVideo()
 {
     QTimer::singleShot(200, this, [this] {
-        if (!m_engine || !m_engine->IsRunning())
-            return;
-        m_videoShown = true;
-        LayoutVideo();
-        InnerPanel->show();
+        RunGuarded([this] {
+            if (!m_engine || !m_engine->IsRunning())
+                return;
+            m_videoShown = true;
+            LayoutVideo();
+            InnerPanel->show();
+        });
     });
 }
 

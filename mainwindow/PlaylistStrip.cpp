@@ -1,5 +1,6 @@
 #include "mainwindow/PlaylistStrip.h"
 
+#include "common/Report.h"
 #include "playlist/ZorviPlaylist.h"
 
 #include <QPainter>
@@ -20,10 +21,12 @@ int PlaylistStrip::WantedHeight() const
 
 void PlaylistStrip::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
-    p.fillRect(rect(), QColor(0x20, 0x20, 0x28));
-    p.setPen(QColor(0xE0, 0xE0, 0xE0));
-    p.setFont(font());
-    for (int i = 0; i < m_playlist->Count() && i * RowHeight < height(); ++i)
-        m_playlist->DrawItem(p, i, QRect(0, i * RowHeight, width(), RowHeight));
+    RunGuarded([&] {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(0x20, 0x20, 0x28));
+        p.setPen(QColor(0xE0, 0xE0, 0xE0));
+        p.setFont(font());
+        for (int i = 0; i < m_playlist->Count() && i * RowHeight < height(); ++i)
+            m_playlist->DrawItem(p, i, QRect(0, i * RowHeight, width(), RowHeight));
+    });
 }

@@ -2,80 +2,46 @@
 
 #include "common/ZError.h"
 
-namespace {
-[[noreturn]] void IndexError(int index)
-{
-    throw ZError(QStringLiteral("List index out of bounds (%1)").arg(index));
-}
-} // namespace
+TSelectList::TSelectList(QObject *parent) : QObject(parent) {}
 
-TSelectList::~TSelectList()
+// The items of a descendant are gone before this runs; none of it notifies.
+TSelectList::~TSelectList() = default;
+
+int TSelectList::Count() const
 {
-    // Removing the items while the list goes away must notify nobody.
-    m_updateCount = 1;
-    OnChange = nullptr;
-    for (void *item : std::as_const(m_items))
-        FreeItem(item);
-    m_items.clear();
+    return 0;
 }
 
-void *TSelectList::Item(int index) const
+void TSelectList::CheckIndex(int index, int limit)
 {
-    if (index < 0 || index >= Count())
-        IndexError(index);
-    return m_items.at(index);
-}
-
-int TSelectList::Add(void *item)
-{
-    m_items.append(item);
-    ItemsChanged();
-    Changed();
-    return Count() - 1;
-}
-
-void TSelectList::Insert(int index, void *item)
-{
-    if (index < 0 || index > Count())
-        IndexError(index);
-    m_items.insert(index, item);
-    ItemsChanged();
-    Changed();
+    if (index < 0 || index >= limit)
+        throw ZError(QStringLiteral("List index out of bounds (%1)").arg(index));
 }
 
 void TSelectList::Delete(int index)
 {
-    if (index < 0 || index >= Count())
-        IndexError(index);
-    void *item = m_items.takeAt(index);
-    FreeItem(item);
+    CheckIndex(index, Count());
+    RemoveItem(index);
     ItemsChanged();
     Changed();
 }
 
 void TSelectList::Move(int from, int to)
 {
-    if (from < 0 || from >= Count())
-        IndexError(from);
-    if (to < 0 || to >= Count())
-        IndexError(to);
+    CheckIndex(from, Count());
+    CheckIndex(to, Count());
     if (from == to)
         return;
-    m_items.move(from, to);
+    MoveItem(from, to);
     ItemsChanged();
     Changed();
 }
 
 void TSelectList::Clear()
 {
-    BeginUpdate();
-    // Take the items out first so a notification or FreeItem never sees a
-    // half-freed list.
-    const QList<void *> items = std::exchange(m_items, {});
-    for (void *item : items)
-        FreeItem(item);
+    const ListUpdate update(*this);
+    RemoveAll();
     ItemsChanged();
-    EndUpdate();
 }
 
 bool TSelectList::IsSelected(int) const
@@ -89,19 +55,17 @@ void TSelectList::ClearSelection()
 {
     if (Count() == 0)
         return;
-    BeginUpdate();
+    const ListUpdate update(*this);
     for (int i = 0; i < Count(); ++i)
         SetSelected(i, false);
-    EndUpdate();
 }
 
 void TSelectList::DeleteSelected()
 {
-    BeginUpdate();
+    const ListUpdate update(*this);
     for (int i = Count() - 1; i >= 0; --i)
         if (IsSelected(i))
             Delete(i);
-    EndUpdate();
 }
 
 void TSelectList::MoveSelected(int delta)
@@ -117,12 +81,11 @@ void TSelectList::MoveSelected(int delta)
             --i;
         if (i < 0)
             return;
-        BeginUpdate();
+        const ListUpdate update(*this);
         // Every selected item moves by the same distance, clamped at the end.
         for (int k = i, j = qMin(i + delta, count - 1); k >= 0; --k, --j)
             if (IsSelected(k))
                 Move(k, j);
-        EndUpdate();
     } else {
         if (IsSelected(0))
             return;
@@ -131,11 +94,10 @@ void TSelectList::MoveSelected(int delta)
             ++i;
         if (i >= count)
             return;
-        BeginUpdate();
+        const ListUpdate update(*this);
         for (int k = i, j = qMax(i + delta, 0); k < count; ++k, ++j)
             if (IsSelected(k))
                 Move(k, j);
-        EndUpdate();
     }
 }
 
@@ -150,8 +112,11 @@ void TSelectList::EndUpdate()
 
 void TSelectList::Changed()
 {
-    if (m_updateCount == 0 && OnChange)
-        OnChange(this);
+    if (m_updateCount == 0)
+        emit OnChange(this);
 }
 
-void TSelectList::FreeItem(void *) {}
+// The base list is empty: CheckIndex has already refused every index.
+void TSelectList::RemoveItem(int) {}
+void TSelectList::MoveItem(int, int) {}
+void TSelectList::RemoveAll() {}

@@ -1,36 +1,31 @@
 #pragma once
-// An ordered list of items with a selection protocol that descendants fill in,
-// block moves of the selected items and a change notification that can be
-// suspended. The playlist descends from it; the list box shows any of them.
+// An ordered list with a selection protocol that descendants fill in, block
+// moves of the selected items and a change notification that can be
+// suspended. The items themselves live in a typed descendant (SelectListOf);
+// this base is the list the list box drives, and on its own an empty one.
 // No widgets here: the list is drawn through a QPainter handed in by the list box.
-#include <QList>
+#include <QObject>
 #include <QRect>
-#include <functional>
 
 class QPainter;
 
-class TSelectList {
+class TSelectList : public QObject {
+    Q_OBJECT
 public:
-    TSelectList() = default;
-    TSelectList(const TSelectList &) = delete;
-    TSelectList &operator=(const TSelectList &) = delete;
-    virtual ~TSelectList();
+    explicit TSelectList(QObject *parent = nullptr);
+    ~TSelectList() override;
 
-    int Count() const { return int(m_items.size()); }
-    // Throws ZError("List index out of bounds (n)") for an index outside the list,
-    // as do Insert, Delete and Move.
-    void *Item(int index) const;
+    virtual int Count() const;
 
-    // Base list operations; each insertion, removal and move notifies (Changed).
-    int Add(void *item);
-    void Insert(int index, void *item);
+    // Throw ZError("List index out of bounds (n)") for an index outside the
+    // list. Each removal and move notifies; Clear notifies once for the whole list.
     void Delete(int index);
     void Move(int from, int to);
-    void Clear(); // one notification for the whole clear
+    void Clear();
 
     virtual bool IsSelected(int index) const;
-    // Multi-item changes are bracketed by BeginUpdate/EndUpdate so that a
-    // descendant's SetSelected, which may notify, produces one notification.
+    // May notify (Changed): callers bracket multi-item changes with
+    // BeginUpdate/EndUpdate so that they end in one notification.
     virtual void SetSelected(int index, bool value);
     virtual void ClearSelection();
     virtual void DeleteSelected();
@@ -40,18 +35,38 @@ public:
 
     void BeginUpdate() { ++m_updateCount; }
     void EndUpdate(); // notifies when the outermost bracket closes
+    // Notifies every listener unless an update bracket is open.
     void Changed();
     int UpdateCount() const { return m_updateCount; }
 
-    std::function<void(TSelectList *sender)> OnChange;
+signals:
+    // Any number of listeners; a listener that is destroyed drops out by itself.
+    void OnChange(TSelectList *sender);
 
 protected:
-    // Called when an item leaves the list (deleted or cleared); frees it.
-    virtual void FreeItem(void *item);
-    // Called after every insertion, removal and move (before Changed).
+    // Throws the index error unless 0 <= index < limit.
+    static void CheckIndex(int index, int limit);
+    // Called after every insertion, removal and move, before the notification.
     virtual void ItemsChanged() {}
 
+    // Storage of a descendant; the base list has no items.
+    virtual void RemoveItem(int index);
+    virtual void MoveItem(int from, int to);
+    virtual void RemoveAll();
+
 private:
-    QList<void *> m_items;
     int m_updateCount = 0;
+};
+
+// BeginUpdate for the lifetime of a scope: the bracket closes (and notifies)
+// also when the scope is left by an exception.
+class ListUpdate {
+public:
+    explicit ListUpdate(TSelectList &list) : m_list(list) { m_list.BeginUpdate(); }
+    ~ListUpdate() { m_list.EndUpdate(); }
+    ListUpdate(const ListUpdate &) = delete;
+    ListUpdate &operator=(const ListUpdate &) = delete;
+
+private:
+    TSelectList &m_list;
 };

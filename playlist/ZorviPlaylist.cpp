@@ -42,17 +42,6 @@ int PixelSize(const QFont &font, const QPaintDevice *device)
 
 } // namespace
 
-TZorviPlaylist::TZorviPlaylist() = default;
-
-TZorviPlaylist::~TZorviPlaylist()
-{
-    // The base destructor can no longer reach FreeItem; free the entries here,
-    // without telling anybody.
-    OnChange = nullptr;
-    BeginUpdate();
-    Clear();
-}
-
 TPlItem TZorviPlaylist::MakeItem(const QString &path, EntryKind kind)
 {
     TPlItem item;
@@ -76,22 +65,6 @@ TPlItem TZorviPlaylist::MakeItem(const QString &path, EntryKind kind)
         break;
     }
     return item;
-}
-
-void TZorviPlaylist::AddItem(const TPlItem &item)
-{
-    TSelectList::Add(new TPlItem(item));
-}
-
-void TZorviPlaylist::InsertItem(int index, const TPlItem &item)
-{
-    auto *copy = new TPlItem(item);
-    try {
-        TSelectList::Insert(index, copy);
-    } catch (...) {
-        delete copy;
-        throw;
-    }
 }
 
 int TZorviPlaylist::Add(const QString &path)
@@ -137,14 +110,8 @@ int TZorviPlaylist::Add(const QString &path)
 void TZorviPlaylist::AddFolder(const QString &folder)
 {
     QStringList scanning;
-    BeginUpdate();
-    try {
-        ScanFolder(AbsolutePath(folder), scanning);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    const ListUpdate update(*this);
+    ScanFolder(AbsolutePath(folder), scanning);
 }
 
 void TZorviPlaylist::ScanFolder(const QString &folder, QStringList &scanning)
@@ -207,11 +174,6 @@ void TZorviPlaylist::SetSelected(int index, bool value)
     else
         item->Flags.setFlag(EntryFlag::Selected, false);
     Changed();
-}
-
-void TZorviPlaylist::FreeItem(void *item)
-{
-    delete static_cast<TPlItem *>(item);
 }
 
 void TZorviPlaylist::DrawItem(QPainter &canvas, int index, const QRect &rect)

@@ -2,18 +2,15 @@
 // The playlist: the ordered entries the user can play, with the current entry
 // marked in the entry's flags so the marker travels with it.
 #include "playlist/PlItem.h"
-#include "playlist/SelectList.h"
+#include "playlist/SelectListOf.h"
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
-class TZorviPlaylist : public TSelectList {
+class TZorviPlaylist : public SelectListOf<TPlItem> {
 public:
-    TZorviPlaylist();
-    ~TZorviPlaylist() override;
-
     // Classify a path and add entries; index of the first entry added, or -1.
     // Local paths are made absolute against the current directory; subtitle
     // files go to LoadSubtitle instead of the list.
@@ -22,9 +19,6 @@ public:
     // to case, hidden entries skipped, depth first; a symbolic link back into
     // a folder being scanned is not followed.
     void AddFolder(const QString &folder);
-    void AddItem(const TPlItem &item);
-    void InsertItem(int index, const TPlItem &item);
-    TPlItem *Items(int index) const { return static_cast<TPlItem *>(Item(index)); }
 
     // -1 when no entry is current.
     int CurrentIndex();
@@ -46,7 +40,6 @@ public:
     std::function<void(const QString &path)> LoadSubtitle;
 
 protected:
-    void FreeItem(void *item) override;
     void ItemsChanged() override { m_current = -2; }
 
 private:

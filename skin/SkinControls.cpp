@@ -1,5 +1,6 @@
 #include "skin/SkinControls.h"
 
+#include "common/Report.h"
 #include "controls/ZorviControls.h"
 #include "playlist/SelectList.h"
 #include "skin/BuiltInSkins.h"
@@ -155,7 +156,7 @@ void SkinControls::BuildSkinsMenu()
         item->setCheckable(true);
         item->setData(i);
         m_group->addAction(item);
-        connect(item, &QAction::triggered, this, [this, item] { MSkinsClick(item); });
+        connect(item, &QAction::triggered, this, [this, item] { RunGuarded([&] { MSkinsClick(item); }); });
     }
 }
 
@@ -204,6 +205,6 @@ bool SkinControls::eventFilter(QObject *watched, QEvent *event)
 {
     // The host docks the panels and the playlist box on every resize.
     if (watched == m_host && event->type() == QEvent::Resize)
-        ZorviRealign(m_host);
+        RunGuarded([this] { ZorviRealign(m_host); });
     return QObject::eventFilter(watched, event);
 }

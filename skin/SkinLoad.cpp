@@ -130,7 +130,7 @@ void SkinControls::MSkinsClick(QAction *item)
     } catch (const std::exception &e) {
         // The radio item checked itself; the skin in use is still the old one.
         CheckMenuItem(previous);
-        ReportError(SkinErrorText(e));
+        ReportError(UserMessage(e));
         return;
     }
     if (Handlers.SkinChanged)

@@ -18,7 +18,7 @@ namespace {
 void ReportSectionError(const QString &where, const std::exception &e)
 {
     ReportError(QStringLiteral("Error Loading Skin at section: ") + where + QStringLiteral("\n\r") +
-                SkinErrorText(e));
+                UserMessage(e));
 }
 
 // Key values of a fixed vocabulary, matched without regard to case; a value
@@ -53,13 +53,6 @@ void SetKey(KeyedBitmap &bitmap, ColorRef key)
 }
 
 } // namespace
-
-QString SkinErrorText(const std::exception &e)
-{
-    if (const auto *z = dynamic_cast<const ZError *>(&e))
-        return z->message();
-    return QString::fromLocal8Bit(e.what());
-}
 
 Placement ResolvePlacement(int x, int y, int width, int height, bool centerH, bool centerV, int parentWidth,
                            int parentHeight)

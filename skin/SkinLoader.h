@@ -8,7 +8,6 @@
 
 #include <QRect>
 #include <QString>
-#include <exception>
 
 class QFont;
 class QWidget;
@@ -46,9 +45,6 @@ struct Placement {
 };
 Placement ResolvePlacement(int x, int y, int width, int height, bool centerH, bool centerV, int parentWidth,
                            int parentHeight);
-
-// The message an error shows: a ZError's own text, else what() of the exception.
-QString SkinErrorText(const std::exception &e);
 
 class TSkinLoader {
 public:

@@ -31,7 +31,7 @@ struct Fixture : ::testing::Test {
     {
         ASSERT_TRUE(tmp.isValid());
         list.LoadSubtitle = [this](const QString &p) { subtitles << p; };
-        list.OnChange = [this](TSelectList *) { ++changes; };
+        QObject::connect(&list, &TSelectList::OnChange, [this] { ++changes; });
     }
 };
 
@@ -205,7 +205,7 @@ TEST(PlaylistLifetime, DestructionNotifiesNobody)
     {
         TZorviPlaylist list;
         list.AddItem(TZorviPlaylist::MakeItem("a", EntryKind::Other));
-        list.OnChange = [&](TSelectList *) { ++changes; };
+        QObject::connect(&list, &TSelectList::OnChange, [&] { ++changes; });
     }
     EXPECT_EQ(changes, 0);
 }

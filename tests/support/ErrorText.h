@@ -1,6 +1,7 @@
 #pragma once
-// The message of the ZError a call throws, or "no error" when it returns.
-#include "common/ZError.h"
+// The message the user would see for the exception a call throws, or
+// "no error" when it returns.
+#include "common/Report.h"
 
 #include <QString>
 
@@ -8,8 +9,8 @@ template <typename Fn> QString ErrorText(Fn fn)
 {
     try {
         fn();
-    } catch (const ZError &e) {
-        return e.message();
+    } catch (const std::exception &e) {
+        return UserMessage(e);
     }
     return QStringLiteral("no error");
 }

@@ -3,7 +3,6 @@
 #include "common/Report.h"
 #include "controls/ZorviControls.h"
 #include "skin/SkinControls.h"
-#include "skin/SkinLoader.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,11 +60,8 @@ QStringList SkinPreview::Load(const SkinTarget &target)
     QStringList messages;
     const ReportHandler previous =
         SetReportHandler([&messages](const QString &message) { messages << message; });
-    try {
-        m_skin->LoadSkinEntry(target.Entry, target.Index);
-    } catch (const std::exception &e) {
-        messages << SkinErrorText(e);
-    }
+    // A fault that ends the load is collected like the section faults before it.
+    RunGuarded([&] { m_skin->LoadSkinEntry(target.Entry, target.Index); });
     SetReportHandler(previous);
     return messages;
 }
