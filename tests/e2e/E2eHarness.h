@@ -8,14 +8,41 @@
 #include "support/QtApp.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QLockFile>
+#include <QProcess>
 #include <QThread>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
-// The recorder plus a real native video panel the engine draws into.
+// The folder of the media made by tests/media/make_test_media.sh, made once per
+// build tree; test processes running side by side wait for each other.
+inline QString TestMedia(QString &error)
+{
+    const QString build = QString::fromLocal8Bit(qgetenv("ZORVI_BUILD_DIR"));
+    const QString source = QString::fromLocal8Bit(qgetenv("ZORVI_SOURCE_DIR"));
+    if (build.isEmpty() || source.isEmpty()) {
+        error = "ZORVI_BUILD_DIR and ZORVI_SOURCE_DIR must be set (ctest sets them)";
+        return {};
+    }
+    const QString out = build + "/testmedia";
+    QDir().mkpath(build);
+    QLockFile lock(out + ".lock");
+    lock.setStaleLockTime(0);
+    lock.lock();
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start("bash", {source + "/tests/media/make_test_media.sh", out});
+    if (!p.waitForFinished(300000) || p.exitCode() != 0)
+        error = "make_test_media.sh failed: " + QString::fromLocal8Bit(p.readAll());
+    return out;
+}
+
+// The recorder plus a real window, captioned as the main window is, with a
+// native video panel the engine draws into.
 class PanelHost : public RecorderHost {
 public:
     QWidget window;
@@ -32,6 +59,16 @@ public:
         window.show();
     }
     std::uint64_t VideoWindowId() override { return panel->winId(); }
+    void PrepareMediaDisplay(bool f, EntryKind m, const QString &name) override
+    {
+        RecorderHost::PrepareMediaDisplay(f, m, name);
+        window.setWindowTitle(name);
+    }
+    void ShowMediaTitle(const QString &title) override
+    {
+        RecorderHost::ShowMediaTitle(title);
+        window.setWindowTitle(title);
+    }
     void RevealVideo() override
     {
         RecorderHost::RevealVideo();
@@ -51,17 +88,21 @@ protected:
     TZorviPlaylist playlist;
     std::unique_ptr<PanelHost> host;
     std::unique_ptr<EngineCore> core;
+    QString media;
 
-    // Makes the window and the engine link; `settings` may be changed before.
+    // Makes the media, the window and the engine link; `settings` may be changed before.
     void StartCore()
     {
+        QString error;
+        media = TestMedia(error);
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
         EnsureApp<QApplication>();
         host = std::make_unique<PanelHost>();
         settings.Options.VideoOut = 0; // custom: the only output Xvfb shows
         settings.Options.CustomVideoOut = QStringLiteral("-vo x11 -zoom");
         settings.Options.AudioOut = 1;
         settings.Options.MuteOnPauseSeek = false;
-        core = std::make_unique<EngineCore>(settings, playlist, *host,
+        core = std::make_unique<EngineCore>(settings, playlist, host->Parts(),
                                             QCoreApplication::applicationDirPath() + "/");
     }
     void TearDown() override
@@ -92,7 +133,6 @@ protected:
     }
     bool WaitPlaying()
     {
-        return WaitFor([&] { return core->Status == PlaybackStatus::Playing; });
+        return WaitFor([&] { return core->State().Status == PlaybackStatus::Playing; });
     }
-    QStringList Sent() const { return host->Log.filter(QStringLiteral("$|Sending: ")); }
 };

@@ -53,7 +53,7 @@ protected:
             QString::fromLocal8Bit(qgetenv("ZORVI_BUILD_DIR")) + "/tests/bin/fakeengine";
         settings.Options.VideoOut = 1;
         settings.Options.AudioOut = 1;
-        core = std::make_unique<EngineCore>(settings, playlist, host, dir.path() + "/");
+        core = std::make_unique<EngineCore>(settings, playlist, host.Parts(), dir.path() + "/");
         qputenv("ZORVI_FAKE_RECORD", RecordPath().toLocal8Bit());
     }
     void TearDown() override
@@ -98,7 +98,7 @@ protected:
     }
     bool WaitStatus(PlaybackStatus s, int ms = 5000)
     {
-        return WaitFor([&] { return core->Status == s; }, ms);
+        return WaitFor([&] { return core->State().Status == s; }, ms);
     }
     bool WaitEnded(int ms = 5000)
     {

@@ -1,50 +1,41 @@
 #pragma once
-// An IEngineHost that records every call as a line of text and keeps the few
-// pieces of window state the engine link reads back (menu item counts, the
-// log, the status line).
+// Every part of the engine link's host, recording each call as a line of text
+// and keeping what the link reads back (the log, the status line) and what a
+// window would show (the track lists with their names).
 #include "common/Clock.h"
 #include "engine/EngineHost.h"
 
 #include <QStringList>
 
-class RecorderHost : public IEngineHost {
+class RecorderHost : public PlaybackDisplay,
+                     public VideoPanel,
+                     public TrackMenus,
+                     public EngineLog,
+                     public WindowRequests {
 public:
     QStringList Calls;
     QStringList Log;
     QString Status;
-    // Items of the audio menu (the mute item) and the subtitle menu
-    // ("Disable", separator, "Load...") that are not tracks.
-    QList<int> AudioItems{-100};
-    QList<int> SubtitleItems{-101, -102, -103};
-    QStringList AudioNames{QString()};
-    QStringList SubtitleNames{QString(), QString(), QString()};
-    bool Fullscreen = false, OnTop = false, PlaylistVisible = false, Dragging = false;
+    QList<int> AudioTracks, SubtitleTracks;
+    QStringList AudioNames, SubtitleNames;
+    bool Dragging = false;
     KillAnswer Answer = KillAnswer::No;
     QList<std::uint64_t> StatusTimes; // when each status line arrived
-    int KillQuestions = 0;
 
+    EngineHost Parts() { return EngineHost::Of(*this); }
     void Rec(const QString &s) { Calls.append(s); }
-    static QString Name(TrackMenu m)
-    {
-        return m == TrackMenu::Audio      ? QStringLiteral("Audio")
-               : m == TrackMenu::Subtitle ? QStringLiteral("Subtitle")
-                                          : QStringLiteral("Aspect");
-    }
-    QList<int> &Items(TrackMenu m) { return m == TrackMenu::Audio ? AudioItems : SubtitleItems; }
-    QStringList &Names(TrackMenu m) { return m == TrackMenu::Audio ? AudioNames : SubtitleNames; }
     bool Called(const QString &s) const { return Calls.contains(s); }
-    int Count(const QString &s) const { return int(Calls.count(s)); }
+    static void Name(const QList<int> &ids, QStringList &names, int id, const QString &name)
+    {
+        const qsizetype at = ids.lastIndexOf(id);
+        if (at >= 0)
+            names[at] = name;
+    }
 
     void SetPlayingButtons(bool p) override { Rec(QStringLiteral("SetPlayingButtons %1").arg(p)); }
     void PrepareMediaDisplay(bool f, EntryKind m, const QString &n) override
     {
         Rec(QStringLiteral("PrepareMediaDisplay %1 %2 %3").arg(f).arg(int(m)).arg(n));
-        if (f) {
-            AudioItems = {-100};
-            SubtitleItems = {-101, -102, -103};
-            AudioNames = {QString()};
-            SubtitleNames = {QString(), QString(), QString()};
-        }
     }
     void MediaOpened() override { Rec(QStringLiteral("MediaOpened")); }
     void UpdateStatusDisplay(PlaybackStatus s) override { Rec(QStringLiteral("Status %1").arg(int(s))); }
@@ -57,24 +48,32 @@ public:
     void LayoutVideo() override { Rec(QStringLiteral("LayoutVideo")); }
     void RevealVideo() override { Rec(QStringLiteral("RevealVideo")); }
     void ApplyWindowSize() override { Rec(QStringLiteral("ApplyWindowSize")); }
+    void SetSizeMode(int m, bool a) override { Rec(QStringLiteral("SetSizeMode %1 %2").arg(m).arg(a)); }
     std::uint64_t VideoWindowId() override { return 4242; }
     std::uint32_t VideoColorKey() override { return 0x050702; }
-    int TrackItemCount(TrackMenu m) override { return int(Items(m).size()); }
-    void AddTrackItem(TrackMenu m, int pos, int id) override
+    void ClearTracks() override
     {
-        Rec(QStringLiteral("AddTrackItem %1 %2 %3").arg(Name(m)).arg(pos).arg(id));
-        Items(m).insert(pos, id);
-        Names(m).insert(pos, QString());
+        AudioTracks.clear();
+        SubtitleTracks.clear();
+        AudioNames.clear();
+        SubtitleNames.clear();
     }
-    void NameTrackItem(TrackMenu m, int pos, const QString &t) override
+    void AddAudioTrack(int id) override
     {
-        Rec(QStringLiteral("NameTrackItem %1 %2 %3").arg(Name(m)).arg(pos).arg(t));
-        Names(m)[pos] = t;
+        AudioTracks.append(id);
+        AudioNames.append(QString());
     }
-    void TickMenuValue(TrackMenu m, int v) override { Rec(QStringLiteral("Tick %1 %2").arg(Name(m)).arg(v)); }
+    void NameAudioTrack(int id, const QString &n) override { Name(AudioTracks, AudioNames, id, n); }
+    void AddSubtitleTrack(int n) override
+    {
+        SubtitleTracks.append(n);
+        SubtitleNames.append(QString());
+    }
+    void NameSubtitleTrack(int n, const QString &t) override { Name(SubtitleTracks, SubtitleNames, n, t); }
+    void TickMenuValue(TrackMenu m, int v) override { Rec(QStringLiteral("Tick %1 %2").arg(int(m)).arg(v)); }
     void SetMenuToggle(MenuToggle t, bool c) override
     {
-        Rec(QStringLiteral("Toggle %1 %2").arg(t == MenuToggle::PostProc ? "PostProc" : "FrameDrop").arg(c));
+        Rec(QStringLiteral("Toggle %1 %2").arg(int(t)).arg(c));
     }
     void ClearLog() override
     {
@@ -90,25 +89,8 @@ public:
     QString StatusLine() override { return Status; }
     void CenterItem(int i) override { Rec(QStringLiteral("CenterItem %1").arg(i)); }
     bool IsPlaylistDragging() override { return Dragging; }
-    void ShowPopupMenu() override { Rec(QStringLiteral("ShowPopupMenu")); }
-    bool IsFullscreen() override { return Fullscreen; }
-    void SetFullscreen(bool on) override { Rec(QStringLiteral("SetFullscreen %1").arg(on)); }
-    void ToggleControls() override { Rec(QStringLiteral("ToggleControls")); }
-    bool IsOnTop() override { return OnTop; }
-    void SetOnTop(bool on) override { Rec(QStringLiteral("SetOnTop %1").arg(on)); }
-    void Minimize() override { Rec(QStringLiteral("Minimize")); }
-    void Quit() override { Rec(QStringLiteral("Quit")); }
-    void SetSizeMode(int m, bool a) override { Rec(QStringLiteral("SetSizeMode %1 %2").arg(m).arg(a)); }
-    void SetCenter(bool c, bool a) override { Rec(QStringLiteral("SetCenter %1 %2").arg(c).arg(a)); }
-    bool IsPlaylistVisible() override { return PlaylistVisible; }
-    void ShowPlaylist(bool s) override { Rec(QStringLiteral("ShowPlaylist %1").arg(s)); }
-    void ShowOptions() override { Rec(QStringLiteral("ShowOptions")); }
-    void ShowLog() override { Rec(QStringLiteral("ShowLog")); }
-    void SaveLanguage(const QString &f) override { Rec(QStringLiteral("SaveLanguage ") + f); }
-    void SetTranslatorMode(bool on) override { Rec(QStringLiteral("SetTranslatorMode %1").arg(on)); }
     KillAnswer AskKillPreviousEngine(const QString &title, const QString &text) override
     {
-        ++KillQuestions;
         Rec(QStringLiteral("Ask %1|%2").arg(title, text));
         return Answer;
     }

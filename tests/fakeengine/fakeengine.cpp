@@ -4,20 +4,17 @@
 // or hangs.
 //
 // Environment:
-//   ZORVI_FAKE_SCRIPT       script text, or "@path" to read it from a file
+//   ZORVI_FAKE_SCRIPT       script text
 //   ZORVI_FAKE_RECORD       file that receives "ARG <argument>" lines and
 //                           "<ms> <command>" lines
 // Script, one step a line ("\r", "\n", "\0", "\\" escapes in texts):
 //   say TEXT                print TEXT and a line feed
 //   raw TEXT                print TEXT as it is
-//   sleep MS                wait, still reading commands
 //   play SECONDS INTERVAL   print status lines ending in CR every INTERVAL ms while
 //                           the position runs to SECONDS (seek and pause honoured), then
 //                           "Exiting... (End of file)"
 //   noprobe                 stop answering the probe
 //   seekdelay MS            a seek keeps the engine busy for MS (as decoding does)
-//   quitcode N              exit code after "quit" (default 0)
-//   ignorequit              do not end on "quit"
 //   exit N                  end with code N
 //   hang                    stop doing anything, forever
 // After the last step the program waits for "quit".
@@ -28,7 +25,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,8 +40,6 @@ long long NowMs()
 
 FILE *record = nullptr;
 bool answerProbe = true;
-bool honourQuit = true;
-int quitCode = 0;
 bool stdinOpen = true;
 std::string inputBuffer;
 bool paused = false;
@@ -108,10 +102,8 @@ void HandleCommand(std::string line)
         if (paused)
             Out("\n  =====  PAUSE  =====\r\n");
     } else if (line == "quit") {
-        if (honourQuit) {
-            Out("\nExiting... (Quit)\n");
-            std::exit(quitCode);
-        }
+        Out("\nExiting... (Quit)\n");
+        std::exit(0);
     }
 }
 
@@ -174,20 +166,6 @@ void Play(double seconds, int interval)
     Out("\nExiting... (End of file)\n");
 }
 
-std::string LoadScript()
-{
-    const char *env = std::getenv("ZORVI_FAKE_SCRIPT");
-    if (!env)
-        return {};
-    std::string text = env;
-    if (!text.empty() && text[0] == '@') {
-        std::ifstream in(text.substr(1));
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-    return text;
-}
 } // namespace
 
 int main(int argc, char **argv)
@@ -199,7 +177,8 @@ int main(int argc, char **argv)
         if (record)
             std::fflush(record);
     }
-    std::istringstream script(LoadScript());
+    const char *env = std::getenv("ZORVI_FAKE_SCRIPT");
+    std::istringstream script(env ? env : "");
     std::string step;
     while (std::getline(script, step)) {
         const size_t space = step.find(' ');
@@ -209,8 +188,6 @@ int main(int argc, char **argv)
             Out(Unescape(arg) + "\n");
         else if (verb == "raw")
             Out(Unescape(arg));
-        else if (verb == "sleep")
-            ReadCommands(std::atoi(arg.c_str()));
         else if (verb == "play") {
             double seconds = 0;
             int interval = 100;
@@ -220,10 +197,6 @@ int main(int argc, char **argv)
             answerProbe = false;
         else if (verb == "seekdelay")
             seekDelay = std::atoi(arg.c_str());
-        else if (verb == "quitcode")
-            quitCode = std::atoi(arg.c_str());
-        else if (verb == "ignorequit")
-            honourQuit = false;
         else if (verb == "exit")
             return std::atoi(arg.c_str());
         else if (verb == "hang")
