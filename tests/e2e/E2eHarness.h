@@ -2,6 +2,7 @@
 // Shared harness of the end-to-end tests: the engine link driving the real
 // MPlayer into a native video panel in a private X server.
 #include "../engine/RecorderHost.h"
+#include "../engine/WaitFor.h"
 #include "engine/EngineCore.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
@@ -9,10 +10,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLockFile>
 #include <QProcess>
-#include <QThread>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
@@ -116,20 +115,7 @@ protected:
     }
     bool WaitFor(const std::function<bool()> &done, int ms = 15000)
     {
-        QElapsedTimer t;
-        t.start();
-        while (!done()) {
-            if (t.elapsed() > ms)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            core->Tick(); // the window's 100 ms timer
-            QThread::msleep(5);
-        }
-        return true;
-    }
-    void Pause(int ms)
-    {
-        WaitFor([] { return false; }, ms);
+        return ::WaitFor(done, ms, [this] { core->Tick(); });
     }
     bool WaitPlaying()
     {

