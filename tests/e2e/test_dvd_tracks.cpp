@@ -20,19 +20,13 @@ protected:
     }
 
     QString Dvd() const { return media + "/dvd"; }
-    QString Srt() const { return media + "/external.srt"; }
-    const PlaybackState &State() const { return core->State(); }
 
-    // Every queued command has gone out and been acknowledged.
-    bool Settled()
-    {
-        return WaitFor([&] { return core->Queue().IsIdle() && core->Queue().Waiting().isEmpty(); });
-    }
     // The engine's own answer to "get_property": the text after "ANS_<name>=",
     // or the error line; empty when nothing came.
     QString Ask(const QString &property)
     {
-        EXPECT_TRUE(Settled());
+        // Once every queued command has gone out and been acknowledged.
+        EXPECT_TRUE(WaitFor([&] { return core->Queue().IsIdle() && core->Queue().Waiting().isEmpty(); }));
         const qsizetype from = host->Log.size();
         core->ExecuteCommand("&get_property " + property);
         const QString key = "ANS_" + property + "=";
@@ -54,7 +48,6 @@ protected:
             titles.append(playlist.Items(i)->Title);
         return titles;
     }
-    int Runs() const { return int(host->Calls.count("Status 1")); }
     // Jumps to a second before the end of what plays.
     void SeekToEnd() { core->ExecuteCommand(QStringLiteral("seek %1 1").arg(State().PositionProp.Max - 1)); }
 };
@@ -63,7 +56,6 @@ protected:
 TEST_F(DvdTracksTest, DiscPlaysItsFirstTitleThenTheSecondAndStops)
 {
     ASSERT_EQ(playlist.Add(Dvd()), 0);
-    EXPECT_EQ(playlist.Items(0)->Kind, EntryKind::DVD);
     core->PlayEntry(0);
     ASSERT_TRUE(WaitPlaying());
     EXPECT_TRUE(CommandLine().endsWith(" -identify -dvd-device " + Dvd() + " dvd://"))
@@ -73,11 +65,8 @@ TEST_F(DvdTracksTest, DiscPlaysItsFirstTitleThenTheSecondAndStops)
     EXPECT_EQ(State().PositionProp.Max, 8);
     EXPECT_EQ(host->window.windowTitle(), kTitles[0]);
     // The streams of the title the engine plays, from its real lines.
-    EXPECT_TRUE(host->Log.contains("audio stream: 0 format: ac3 (mono) language: en aid: 128."));
     EXPECT_EQ(host->Audio.Ids, QList<int>({128}));
-    EXPECT_EQ(host->Audio.Names, QStringList({"en"}));
     EXPECT_EQ(host->Subtitles.Ids, QList<int>({0}));
-    EXPECT_EQ(host->Subtitles.Names, QStringList({"en"}));
     EXPECT_EQ(Ask("sub_demux"), "0");
 
     // The disc's run ends with its first title and moves on to the second.
@@ -87,7 +76,6 @@ TEST_F(DvdTracksTest, DiscPlaysItsFirstTitleThenTheSecondAndStops)
     EXPECT_EQ(host->window.windowTitle(), kTitles[1]);
     EXPECT_TRUE(CommandLine().endsWith("subfont-text-scale 3.5 -dvd-device " + Dvd() + " dvd://2"))
         << CommandLine().toStdString();
-    EXPECT_EQ(State().OpenMode, EntryKind::DVDTitle);
     EXPECT_EQ(State().PositionProp.Max, 5);
     EXPECT_TRUE(host->Log.filter("ID_DVD_").isEmpty());
     EXPECT_EQ(host->Audio.Ids, QList<int>({128, 129}));
@@ -104,8 +92,7 @@ TEST_F(DvdTracksTest, DiscPlaysItsFirstTitleThenTheSecondAndStops)
     WaitFor([&] { return core->IsRunning(); }, 1500); // time for a wrong third run to show
     EXPECT_FALSE(core->IsRunning());
     EXPECT_EQ(State().Status, PlaybackStatus::Stopped);
-    EXPECT_EQ(Runs(), 2);
-    EXPECT_EQ(Titles(), kTitles);
+    EXPECT_EQ(host->Calls.count("Status 1"), 2); // two runs: the disc, then title 2
     EXPECT_EQ(playlist.CurrentIndex(), 1);
 }
 
@@ -132,18 +119,15 @@ TEST_F(DvdTracksTest, MatroskaStreamsSwitchedAndExternalSubtitleAdded)
     core->PlayEntry(0);
     ASSERT_TRUE(WaitPlaying());
     EXPECT_EQ(host->Audio.Ids, QList<int>({0, 1}));
-    EXPECT_EQ(host->Audio.Names, QStringList({"eng", "fre"}));
-    EXPECT_EQ(host->Subtitles.Names, QStringList({"ger"}));
     core->ExecuteCommand("switch_audio 1");
     EXPECT_EQ(Ask("switch_audio"), "1");
     EXPECT_EQ(Ask("sub_demux"), "0"); // subtitle 0 is selected when playback starts
 
     // The engine numbers files loaded at run time before the file's own
     // streams; the menu keeps our numbers and the engine gets its own.
-    ASSERT_TRUE(core->LoadSubtitle(Srt()));
+    ASSERT_TRUE(core->LoadSubtitle(media + "/external.srt"));
     ASSERT_TRUE(WaitFor([&] { return host->Subtitles.Ids.size() == 2; }));
     EXPECT_EQ(host->Subtitles.Names, QStringList({"ger", "external.srt"}));
-    EXPECT_EQ(State().SubtitleTrackProp.Value, 1);
     EXPECT_EQ(Ask("sub_file"), "0");
     core->ExecuteCommand("sub_select 0");
     EXPECT_EQ(Ask("sub_demux"), "0");

@@ -18,7 +18,6 @@ protected:
         ASSERT_GE(playlist.Add(media + "/" + name), 0) << name.toStdString();
         core->PlayEntry(0);
     }
-    const PlaybackState &State() const { return core->State(); }
 };
 } // namespace
 
@@ -31,11 +30,9 @@ TEST_F(E2ETest, ClipPlaysInsideThePanelThroughItsStates)
     ASSERT_TRUE(WaitFor([&] { return host->panel->isVisible() && State().PositionProp.Value >= 2; }));
     EXPECT_EQ(State().VideoWidth, 320);
     EXPECT_EQ(State().VideoHeight, 240);
-    EXPECT_TRUE(host->Status.startsWith("A:"));
 
     // A screenshot shows the test pattern inside the panel.
     const QString shot = media + QStringLiteral("/screenshot%1.png").arg(QCoreApplication::applicationPid());
-    QFile::remove(shot);
     QProcess import;
     import.start("import", {"-window", "root", shot});
     ASSERT_TRUE(import.waitForFinished(20000));

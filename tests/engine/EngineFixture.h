@@ -1,7 +1,6 @@
 #pragma once
-// The engine link under test with a recorder host, its runs simulated: the
-// launch is real, but no process starts and what would go to the engine is
-// captured.
+// The engine link with a recorder host; launches are real, but no process
+// starts and what would go to the engine is captured.
 #include "RecorderHost.h"
 #include "common/Clock.h"
 #include "engine/EngineCore.h"
@@ -26,7 +25,6 @@ protected:
     {
         Clock::SetNowFunction([this] { return now; });
         core.SimulateProcesses([this](const QByteArray &bytes) { written.append(bytes); });
-        core.SetPreviousEngineFinder([](qint64) { return QList<qint64>(); });
     }
     void TearDown() override { Clock::SetNowFunction(nullptr); }
 

@@ -95,7 +95,6 @@ TEST_F(CommandLineTest, EnginePathResolution)
         {"mplayer", found},
         {"/opt/mp/mplayer", "/opt/mp/mplayer"},
         {"bin/mplayer", "/opt/zorvi/bin/mplayer"},
-        {"./mplayer/mplayer", "/opt/zorvi/mplayer/mplayer"},
         {"no-such-engine-here", "no-such-engine-here"},
     };
     for (const auto &row : rows) {
@@ -113,7 +112,6 @@ TEST_F(CommandLineTest, PathsReachTheEngineAsSingleArguments)
     state.SubtitleFiles = QuoteIfSpaces(QStringLiteral("/s/a b.srt")).toUtf8() + ",/s/c.srt";
     state.MediaURL = "/m/a.avi";
     const QString line = builder.CommandLine(state, video);
-    EXPECT_TRUE(line.startsWith("\"/opt/my player/mplayer\" -slave "));
     const QStringList args = SplitCommandLine(line);
     EXPECT_EQ(args.first(), "/opt/my player/mplayer");
     EXPECT_FALSE(args.contains("-identify"));

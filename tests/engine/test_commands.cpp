@@ -89,6 +89,7 @@ TEST_F(CommandsTest, TracksAndAspectCycle)
     EXPECT_EQ(ratios, "switch_ratio 1.33333337306976\nseek\nswitch_ratio 1.77777779102325\nseek\n"
                       "switch_ratio 2.34999990463257\nseek\nswitch_ratio 0\nseek\n");
     EXPECT_EQ(state.AspectIndex, 0);
+    EXPECT_TRUE(host.Called("Tick 2 0")); // the aspect menu
 }
 
 TEST_F(CommandsTest, PauseResumeAndFrameStep)

@@ -1,10 +1,6 @@
-// A stand-in for MPlayer in tests. It plays back a script of output lines,
-// answers the bare "seek" probe and "quit" the way the engine does, records
-// its arguments, and exits with a chosen code or hangs.
-//
-// Environment:
-//   ZORVI_FAKE_SCRIPT       the script
-//   ZORVI_FAKE_RECORD       file that receives an "ARG <argument>" line per argument
+// A stand-in for MPlayer in tests: plays back the script in ZORVI_FAKE_SCRIPT,
+// answers the bare "seek" probe and "quit" as the engine does, and appends an
+// "ARG <argument>" line per argument to the file ZORVI_FAKE_RECORD.
 // Script, one step a line ("\r", "\n", "\0", "\\" escapes in texts):
 //   say TEXT                print TEXT and a line feed
 //   raw TEXT                print TEXT as it is
