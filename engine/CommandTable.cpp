@@ -23,6 +23,12 @@ CommandArgs CommandArgs::Parse(const QString &text)
     return args;
 }
 
+int CommandArgs::Rounded() const
+{
+    // nearbyint rounds ties to even in the default rounding mode.
+    return int(std::nearbyint(Value));
+}
+
 void CommandTable::Register(const QString &name, Action action)
 {
     m_rows.insert(name, std::move(action));

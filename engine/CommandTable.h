@@ -13,6 +13,8 @@ struct CommandArgs {
     bool HasValue = false;
     bool Absolute = false;
 
+    // The value rounded to the nearest integer, ties to even (2.5 gives 2).
+    int Rounded() const;
     static CommandArgs Parse(const QString &text);
 };
 

@@ -6,8 +6,6 @@
 #include "engine/EngineCore.h"
 #include "mainwindow/PlaylistStrip.h"
 
-#include <cmath>
-
 void TMainForm::registerWindowCommands(EngineCore *engine)
 {
     const struct {
@@ -20,8 +18,7 @@ void TMainForm::registerWindowCommands(EngineCore *engine)
         {"ontop", [this](const CommandArgs &) { SetOnTop(!IsOnTop()); }},
         {"minimize", [this](const CommandArgs &) { Minimize(); }},
         {"mainquit", [this](const CommandArgs &) { Quit(); }},
-        // nearbyint rounds ties to even in the default rounding mode.
-        {"winsize", [this](const CommandArgs &a) { SetSizeMode(int(std::nearbyint(a.Value)), a.Absolute); }},
+        {"winsize", [this](const CommandArgs &a) { SetSizeMode(a.Rounded(), a.Absolute); }},
         {"wincenter", [this](const CommandArgs &) { SetCenter(true, true); }},
         {"playlist", [this](const CommandArgs &) { ShowPlaylist(!IsPlaylistVisible()); }},
         {"options", [this](const CommandArgs &) { ShowOptions(); }},

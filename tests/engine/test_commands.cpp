@@ -58,11 +58,12 @@ TEST_F(CommandsTest, RegisteredCommandsGetTheirArguments)
 {
     QStringList got;
     core.RegisterCommand("winsize", [&](const CommandArgs &a) {
-        got.append(QStringLiteral("%1 %2 %3").arg(a.Value).arg(a.HasValue).arg(a.Absolute));
+        got << QStringLiteral("%1 %2 %3 %4").arg(a.Value).arg(a.Rounded()).arg(a.HasValue).arg(a.Absolute);
     });
-    for (const char *text : {"winsize", "winsize 2 1", "winsize 2.5 0", "winsize x 3", "winsize 1e999"})
-        EXPECT_EQ(Run(text), "");
-    EXPECT_EQ(got, QStringList({"0 0 0", "2 1 1", "2.5 1 0", "0 0 1", "0 0 0"}));
+    for (const char *t :
+         {"winsize", "winsize 2 1", "winsize 2.5 0", "winsize 3.5", "winsize x 3", "winsize 1e99999"})
+        EXPECT_EQ(Run(t), "");
+    EXPECT_EQ(got, QStringList({"0 0 0 0", "2 2 1 1", "2.5 2 1 0", "3.5 4 1 0", "0 0 0 1", "0 0 0 0"}));
     EXPECT_EQ(Run("Winsize 2"), "Winsize 2\nseek\n"); // names are case-sensitive: passed on
     Run("");
     settings.Options.Verbose = true;
