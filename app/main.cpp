@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
     ProgramParts program{&settings, &store, &playlist, &translatorMode,
                          [&targets](const QString &argument) { ProcessArgument(argument, targets); }};
     TMainForm form(program, arguments);
-    EngineCore engine(settings, playlist, form, form.ProgramDir());
+    EngineCore engine(settings, playlist, EngineHost::Of(form), form.ProgramDir());
     playlist.LoadSubtitle = [&engine](const QString &path) { engine.LoadSubtitle(path); };
     for (const QString &path : earlySubtitles)
         engine.LoadSubtitle(path);

@@ -8,44 +8,32 @@
 #include "settings/SettingsData.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 
-namespace {
-bool Never()
-{
-    return false;
-}
-} // namespace
-
-EngineCore::EngineCore(SettingsData &settings, TZorviPlaylist &playlist, IEngineHost &host,
+EngineCore::EngineCore(SettingsData &settings, TZorviPlaylist &playlist, const EngineHost &host,
                        const QString &programDir)
-    : VolumeProp(*this, "volume %g 1", 0, 75, 100), PositionProp(*this, "seek %g 2", 0, 0, 0, Never),
-      AudioTrackProp(*this, "switch_audio %g", -1, -1, -1),
-      SubtitleTrackProp(*this, "sub_select %g", -1, 0, -1),
-      SubtitleScaleProp(*this, "sub_scale %g 1", 0, 3.5f, 17),
-      SubtitleDelayProp(*this, "sub_delay %g 1", -3.4e38f, 0, 3.4e38f), m_settings(settings),
-      m_playlist(playlist), m_host(host), m_programDir(programDir)
+    : m_settings(settings), m_playlist(playlist), m_host(host),
+      m_programDir(programDir.endsWith(u'/') ? programDir : programDir + u'/'), m_state(*this),
+      m_queue([this](const QByteArray &text) { SendCommand(text); },
+              [this](const QString &text) { LogVerbose(text); }),
+      m_commandLine(settings, m_programDir)
 {
-    if (!m_programDir.endsWith(u'/'))
-        m_programDir += u'/';
     IgnoreBrokenPipe();
-    FindPreviousEngines = [](qint64 exceptPid) { return FindEngineProcesses(exceptPid); };
-    VolumeProp.CanSend = [this] { return VolumeRule(); };
-    AudioTrackProp.CanSend = [this] { return AudioRule(); };
-    VolumeProp.OnChange = [this](float v) { m_host.UpdateVolume(v); };
-    PositionProp.OnChange = [this](float v) { m_host.UpdatePosition(v); };
-    AudioTrackProp.OnChange = [this](float v) { m_host.TickMenuValue(TrackMenu::Audio, int(v)); };
-    SubtitleTrackProp.OnChange = [this](float v) { m_host.TickMenuValue(TrackMenu::Subtitle, int(v)); };
-    SubtitleTrackProp.EngineValue = [this](float v) { return EngineSubtitleNumber(v); };
+    m_findPreviousEngines = [](qint64 exceptPid) { return FindEngineProcesses(exceptPid); };
+    PlaybackState &s = m_state;
+    s.VolumeProp.CanSend = [this] { return VolumeRule(); };
+    s.AudioTrackProp.CanSend = [this] { return AudioRule(); };
+    s.VolumeProp.OnChange = [this](float v) { m_host.Display.UpdateVolume(v); };
+    s.PositionProp.OnChange = [this](float v) { m_host.Display.UpdatePosition(v); };
+    s.AudioTrackProp.OnChange = [this](float v) { m_host.Tracks.TickMenuValue(TrackMenu::Audio, int(v)); };
+    s.SubtitleTrackProp.OnChange = [this](float v) {
+        m_host.Tracks.TickMenuValue(TrackMenu::Subtitle, int(v));
+    };
+    s.SubtitleTrackProp.EngineValue = [this](float v) { return EngineSubtitleNumber(v); };
+    RegisterEngineCommands();
 }
 
 EngineCore::~EngineCore()
 {
-    if (auto *probe = qobject_cast<QProcess *>(m_versionQuery)) {
-        probe->disconnect(this);
-        probe->kill();
-        probe->waitForFinished(1000);
-    }
     delete m_process;
     m_process = nullptr;
 }
@@ -62,7 +50,7 @@ bool EngineCore::Verbose() const
 void EngineCore::LogVerbose(const QString &text)
 {
     if (Verbose())
-        m_host.AddLine(text);
+        m_host.Log.AddLine(text);
 }
 
 qint64 EngineCore::EngineProcessId() const
@@ -70,16 +58,21 @@ qint64 EngineCore::EngineProcessId() const
     return m_process ? m_process->ProcessId() : 0;
 }
 
+void EngineCore::SetPreviousEngineFinder(std::function<QList<qint64>(qint64 exceptPid)> finder)
+{
+    m_findPreviousEngines = std::move(finder);
+}
+
 void EngineCore::LoadPropertySettings()
 {
-    VolumeProp.ApplyValue(true, m_settings.LastSession.Volume);
-    SubtitleScaleProp.ApplyValue(true, m_settings.LastSession.SubScale);
+    m_state.VolumeProp.ApplyValue(true, m_settings.LastSession.Volume);
+    m_state.SubtitleScaleProp.ApplyValue(true, m_settings.LastSession.SubScale);
 }
 
 void EngineCore::StorePropertySettings()
 {
-    m_settings.LastSession.Volume = VolumeProp.Value;
-    m_settings.LastSession.SubScale = SubtitleScaleProp.Value;
+    m_settings.LastSession.Volume = m_state.VolumeProp.Value;
+    m_settings.LastSession.SubScale = m_state.SubtitleScaleProp.Value;
 }
 
 // ---------------------------------------------------------------- send rules
@@ -88,28 +81,27 @@ bool EngineCore::SeekRule()
 {
     if (!IsRunning())
         return false;
-    if (Status != PlaybackStatus::Seeking) {
+    if (m_state.Status != PlaybackStatus::Seeking) {
         SetStatus(PlaybackStatus::Seeking);
-        if (m_settings.Options.MuteOnPauseSeek && !Mute() && !Paused)
+        if (m_settings.Options.MuteOnPauseSeek && !Mute() && !m_state.Paused)
             PostCommand("mute 1");
     }
-    // Seeking lasts until the queue has drained.
-    SeekEndTime = NeverMs;
+    m_queue.HoldSeeking();
     return true;
 }
 
 bool EngineCore::VolumeRule()
 {
-    if (!Mute() && !Paused)
+    if (!Mute() && !m_state.Paused)
         return true;
-    VolumePending = true;
+    m_state.VolumePending = true;
     return false;
 }
 
 bool EngineCore::AudioRule()
 {
     // Track switches go out at once, never through the queue.
-    AudioTrackProp.SendNow();
+    m_state.AudioTrackProp.SendNow();
     return false;
 }
 
@@ -119,7 +111,8 @@ void EngineCore::SendCommand(const QByteArray &text)
 {
     if (!IsRunning())
         return;
-    QByteArray line = Paused ? "pausing_keep " + text : text;
+    // The prefix depends on the pause at the moment of writing.
+    QByteArray line = m_state.Paused ? "pausing_keep " + text : text;
     LogVerbose(QStringLiteral("$|Sending: ") + QString::fromUtf8(line));
     line += '\n';
     if (m_process)
@@ -128,52 +121,10 @@ void EngineCore::SendCommand(const QByteArray &text)
         m_simulatedWriter(line);
 }
 
-namespace {
-QByteArray CommandKey(const QByteArray &text)
-{
-    const qsizetype space = text.indexOf(' ');
-    return space < 0 ? text : text.left(space + 1);
-}
-
-QString Quoted(const QByteArray &text)
-{
-    return u'"' + QString::fromUtf8(text) + u'"';
-}
-} // namespace
-
 void EngineCore::PostCommand(const QByteArray &text)
 {
-    if (!IsRunning())
-        return;
-    if (QueueIdle) {
-        QueueIdle = false;
-        SendCommand(text);
-        SendCommand("seek");
-        return;
-    }
-    const QByteArray key = CommandKey(text);
-    for (QByteArray &queued : CommandQueue) {
-        if (queued.startsWith(key)) {
-            LogVerbose(QStringLiteral("$|Replacing: ") + Quoted(queued) + QStringLiteral(" by ") +
-                       Quoted(text));
-            queued = text;
-            return;
-        }
-    }
-    LogVerbose(QStringLiteral("$|Queueing: ") + Quoted(text));
-    CommandQueue.append(text);
-}
-
-void EngineCore::AcknowledgeCommand()
-{
-    QueueIdle = true;
-    LogVerbose(QStringLiteral("$|CommandQueue feedback"));
-    if (!CommandQueue.isEmpty()) {
-        const QByteArray next = CommandQueue.takeFirst();
-        PostCommand(next);
-    } else {
-        SeekEndTime = Clock::NowMs() + 500;
-    }
+    if (IsRunning())
+        m_queue.Post(text);
 }
 
 // ------------------------------------------------------------ line delivery
@@ -205,7 +156,7 @@ void EngineCore::DrainMessages()
             continue;
         RunGuarded([&] {
             if (msg.IsEnd) {
-                ExitCode = msg.ExitCode;
+                m_state.ExitCode = msg.ExitCode;
                 EngineEnded();
             } else {
                 ProcessLine(msg.Line);
@@ -221,14 +172,16 @@ void EngineCore::HandlePendingOutput()
     DrainMessages();
 }
 
-void EngineCore::SimulateRun(std::function<void(const QByteArray &bytes)> writer)
+void EngineCore::SimulateProcesses(std::function<void(const QByteArray &bytes)> writer)
 {
     m_simulatedWriter = std::move(writer);
-    m_simulatedRun = true;
+    m_simulated = true;
 }
 
 void EngineCore::SimulateEnd(int exitCode)
 {
-    ExitCode = exitCode;
+    if (!m_simulatedRun)
+        return;
+    m_state.ExitCode = exitCode;
     EngineEnded();
 }

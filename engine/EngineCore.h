@@ -1,19 +1,21 @@
 #pragma once
 // The engine link: runs MPlayer in slave mode for the current playlist entry,
-// feeds it commands through a queue that keeps one command in flight, turns its
-// output into playback state and interprets the named commands of skins,
-// shortcuts and the console. Everything it asks of the windows goes through
-// IEngineHost; all of it runs on the main thread.
+// feeds it commands through the command queue, turns its output into the
+// playback state and carries out the named commands of skins, shortcuts and
+// the console. Everything it asks of the windows goes through EngineHost; all
+// of it runs on the main thread.
+#include "engine/CommandLineBuilder.h"
+#include "engine/CommandQueue.h"
+#include "engine/CommandTable.h"
 #include "engine/EngineHost.h"
+#include "engine/EngineVersion.h"
+#include "engine/EngineWaits.h"
 #include "engine/MPProperty.h"
-#include "engine/PlaybackStatus.h"
+#include "engine/PlaybackState.h"
 
 #include <QByteArray>
-#include <QByteArrayList>
 #include <QObject>
 #include <QString>
-#include <QStringList>
-#include <cstdint>
 #include <deque>
 #include <functional>
 
@@ -24,52 +26,47 @@ class EngineProcess;
 class EngineCore : public QObject, public CommandSink {
     Q_OBJECT
 public:
-    static constexpr std::uint64_t NeverMs = UINT64_MAX;
-    static constexpr int VersionQueryDelayMs = 2500;
-
-    EngineCore(SettingsData &settings, TZorviPlaylist &playlist, IEngineHost &host,
+    EngineCore(SettingsData &settings, TZorviPlaylist &playlist, const EngineHost &host,
                const QString &programDir);
     ~EngineCore() override;
 
+    const PlaybackState &State() const { return m_state; }
+    const CommandQueue &Queue() const { return m_queue; }
+
     // --- launch and process link
+    // The font option now, the engine's version later, while no engine plays.
     void PrepareFontOption();
-    // Version from the engine's banner ("MPlayer <version> (C) ..."), "?" when unknown.
-    static QString QueryEngineVersion(const QString &path, int timeoutMs = 3000);
-    static QString ParseEngineVersion(const QByteArray &output);
-    // Runs the version query without blocking; MPlayerVersion is "?" until it answers.
+    // Asks the engine's version without blocking; "?" until it answers.
     void QueryEngineVersionAsync();
     void PlayEntry(int index);
     void PlayNext();
     void PlayPrevious();
     void Launch();
-    QString BuildEngineOptions();
-    // The full command line text as logged: executable, options, media.
-    QString BuildCommandLine();
-    QString EnginePath() const;
     void Restart();
     void QuitAndWait();
     void StopEngine();
     bool IsRunning() const { return m_process != nullptr || m_simulatedRun; }
     bool CheckPreviousEngines();
-    // Where CheckPreviousEngines looks for engines left running: every
-    // "mplayer" process of this user (the running engine excepted). Tests
-    // narrow it to processes of their own.
-    std::function<QList<qint64>(qint64 exceptPid)> FindPreviousEngines;
+    // Where CheckPreviousEngines looks for engines left running (by default
+    // every "mplayer" process of this user but the running engine).
+    void SetPreviousEngineFinder(std::function<QList<qint64>(qint64 exceptPid)> finder);
+    qint64 EngineProcessId() const;
+    // Handles every line and the end of the current run that are still queued.
+    void HandlePendingOutput();
 
     // --- command queue
     void SendCommand(const QByteArray &text) override;
     void PostCommand(const QByteArray &text) override;
-    void AcknowledgeCommand();
 
-    // --- output parsing
+    // --- output
     void ProcessLine(const QByteArray &line);
-    void SetStatus(PlaybackStatus status);
-    void FinishSeek();
-    // The window's 100 ms timer: ends Seeking once SeekEndTime has passed.
+    // The window's 100 ms timer: ends Seeking once the queue has settled.
     void Tick();
 
     // --- named commands and playback controls
     void ExecuteCommand(const QString &text);
+    // Adds a named command (or replaces one of the same name).
+    void RegisterCommand(const QString &name, CommandTable::Action action);
     void SetPause(bool paused);
     void ToggleMute();
     void FrameStep();
@@ -84,65 +81,29 @@ public:
     void LoadPropertySettings();
     void StorePropertySettings();
 
-    // --- state (read by the window and the tests)
-    PlaybackStatus Status = PlaybackStatus::None;
-    int ExitCode = 0;
-    EntryKind OpenMode = EntryKind::None;
-    QByteArray MediaURL;
-    QString DisplayName = QStringLiteral("Zorvi");
-    bool FirstOpen = true;
-    QByteArray SubtitleFiles;
-    // Subtitle files named while no engine ran; the next launch loads them.
-    QByteArray PendingSubtitles;
-    bool Stopping = false;
-    bool QuitAllowed = false;
-    QString FontOption;
-    QString MPlayerVersion = QStringLiteral("?");
-    int AspectIndex = 0;
-    bool Paused = false;
-    bool VolumePending = false;
-    // Our number of the first subtitle file in the menu, -1 when none.
-    int SubtitleFileBase = -1;
-    bool HasVideo = true;
-    int VideoWidth = 0;
-    int VideoHeight = 0;
-    float VideoAspect = 0;
-
-    QByteArrayList CommandQueue;
-    bool QueueIdle = true;
-    std::uint64_t SeekEndTime = 0;
-
-    TMPProperty VolumeProp;
-    TMPProperty PositionProp;
-    TMPProperty AudioTrackProp;
-    TMPProperty SubtitleTrackProp;
-    TMPProperty SubtitleScaleProp;
-    TMPProperty SubtitleDelayProp;
-
-    bool Mute() const;
-    bool Verbose() const;
-    SettingsData &Settings() { return m_settings; }
-    qint64 EngineProcessId() const;
-    // Handles every line and the end of the current run that are still queued.
-    void HandlePendingOutput();
-
-    // Test seam: act as if an engine ran whose input is `writer`, without a
-    // process; SimulateEnd then ends that run as a process end would.
-    void SimulateRun(std::function<void(const QByteArray &bytes)> writer);
+    // Test seam: from now on runs start no process; what would be written to
+    // the engine goes to `writer`. SimulateEnd ends such a run as a process end would.
+    void SimulateProcesses(std::function<void(const QByteArray &bytes)> writer);
     void SimulateEnd(int exitCode);
 
 protected:
     bool event(QEvent *e) override;
 
 private:
-    friend struct LineRules;
-    friend struct CommandTable;
+    struct LineRules;
 
+    bool Mute() const;
+    bool Verbose() const;
+    void LogVerbose(const QString &text);
+    void DrainMessages();
+    void RegisterEngineCommands();
+    void SetStatus(PlaybackStatus status);
+    void FinishSeek();
+
+    // Launch.cpp
     void EngineEnded();
     void LaunchFailed(int errorCode);
-    void DrainMessages();
     bool AwaitRunEnd();
-    void LogVerbose(const QString &text);
     void KillEngine();
     void QueryVersionWhenIdle();
 
@@ -171,15 +132,32 @@ private:
     bool OnSubtitleId(QByteArrayView line);
     bool OnSubtitleLanguage(QByteArrayView line);
     bool OnLength(QByteArrayView line);
+    void AddAudioTrack(int id);
+    void AddSubtitleTrack(int number);
     float EngineSubtitleNumber(float number) const;
 
     SettingsData &m_settings;
     TZorviPlaylist &m_playlist;
-    IEngineHost &m_host;
+    EngineHost m_host;
     QString m_programDir;
+    PlaybackState m_state;
+    CommandQueue m_queue;
+    CommandTable m_commands;
+    CommandLineBuilder m_commandLine;
+    EngineVersion m_version;
+    std::function<QList<qint64>(qint64 exceptPid)> m_findPreviousEngines;
 
+    // Run control.
     EngineProcess *m_process = nullptr;
     quint64 m_run = 0;
+    bool m_stopping = false;    // ended by the program: its end does not advance
+    bool m_quitAllowed = false; // "quit" is sent at most once a run
+    // Subtitle files named while no engine ran; the next launch loads them.
+    QByteArray m_pendingSubtitles;
+    // Our number of the first subtitle file in the menu, -1 when none.
+    int m_subtitleFileBase = -1;
+    bool m_versionWanted = false;
+
     // One output line, or the end of a run, waiting to be handled.
     struct QueuedLine {
         quint64 Run;
@@ -191,8 +169,8 @@ private:
     bool m_draining = false;
     enum class PendingLaunch { None, Fresh, Relaunch };
     PendingLaunch m_pendingLaunch = PendingLaunch::None;
-    QObject *m_versionQuery = nullptr;
+
+    bool m_simulated = false;
     bool m_simulatedRun = false;
-    bool m_versionWanted = false;
     std::function<void(const QByteArray &bytes)> m_simulatedWriter;
 };

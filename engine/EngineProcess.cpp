@@ -1,6 +1,7 @@
 #include "engine/EngineProcess.h"
 
 #include "common/Clock.h"
+#include "engine/EngineWaits.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -29,7 +30,7 @@ EngineProcess::~EngineProcess()
     m_process->disconnect(this);
     if (m_process->state() != QProcess::NotRunning) {
         m_process->kill();
-        m_process->waitForFinished(1000);
+        m_process->waitForFinished(EngineWaits::ReapMs);
     }
     CloseOutput();
 }
@@ -73,7 +74,7 @@ bool EngineProcess::Start(const QString &program, const QStringList &arguments, 
     m_process->setChildProcessModifier(m_pipe.ChildSetup());
     m_process->setWorkingDirectory(workingDir);
     m_process->start(program, arguments, QIODevice::ReadWrite);
-    const bool started = m_process->waitForStarted(5000);
+    const bool started = m_process->waitForStarted(EngineWaits::StartMs);
     m_pipe.CloseWriteEnd();
     if (!started) {
         CloseOutput();

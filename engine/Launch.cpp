@@ -1,22 +1,16 @@
-// Engine launch and process link: the command line, starting and ending runs,
-// and the end-of-run handling that moves on through the playlist.
+// Engine launch and process link: starting and ending runs, and the
+// end-of-run handling that moves on through the playlist.
 #include "engine/EngineCore.h"
 
 #include "common/CommandLine.h"
-#include "common/NumberFormat.h"
-#include "common/TextHelpers.h"
 #include "engine/EngineProcess.h"
 #include "platform/EngineOptions.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QProcess>
 #include <QTimer>
 
 #include <cerrno>
-#include <memory>
 
 namespace {
 bool Never()
@@ -27,75 +21,10 @@ bool Never()
 
 // ------------------------------------------------------------------ version
 
-QString EngineCore::ParseEngineVersion(const QByteArray &output)
-{
-    for (const QByteArray &raw : output.split('\n')) {
-        const QByteArray line = raw.trimmed();
-        if (!line.startsWith("MPlayer "))
-            continue;
-        const qsizetype end = line.indexOf(" (C)");
-        if (end > 8)
-            return QString::fromUtf8(line.mid(8, end - 8).trimmed());
-    }
-    return QStringLiteral("?");
-}
-
-QString EngineCore::QueryEngineVersion(const QString &path, int timeoutMs)
-{
-    QProcess probe;
-    probe.setProcessChannelMode(QProcess::MergedChannels);
-    probe.start(path, {});
-    if (!probe.waitForStarted(timeoutMs))
-        return QStringLiteral("?");
-    QByteArray out;
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired() && probe.state() == QProcess::Running) {
-        probe.waitForReadyRead(int(deadline.remainingTime()));
-        out += probe.readAll();
-        if (ParseEngineVersion(out) != u"?")
-            break;
-    }
-    out += probe.readAll();
-    probe.kill();
-    probe.waitForFinished(1000);
-    return ParseEngineVersion(out);
-}
-
 void EngineCore::QueryEngineVersionAsync()
 {
-    if (m_versionQuery)
-        return;
-    auto *probe = new QProcess(this);
-    m_versionQuery = probe;
-    probe->setProcessChannelMode(QProcess::MergedChannels);
-    auto buffer = std::make_shared<QByteArray>();
-    auto done = [this, probe, buffer] {
-        if (m_versionQuery != probe)
-            return;
-        *buffer += probe->readAll();
-        MPlayerVersion = ParseEngineVersion(*buffer);
-        m_versionQuery = nullptr;
-        probe->disconnect(this);
-        if (probe->state() != QProcess::NotRunning) {
-            // Reaped at once, so no process outlives its QProcess.
-            probe->kill();
-            probe->waitForFinished(1000);
-        }
-        probe->deleteLater();
-    };
-    connect(probe, &QProcess::readyRead, this, [probe, buffer, done] {
-        *buffer += probe->readAll();
-        if (ParseEngineVersion(*buffer) != u"?")
-            done();
-    });
-    connect(probe, &QProcess::finished, this, done);
-    connect(probe, &QProcess::errorOccurred, this, [done](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart)
-            done();
-    });
-    // An engine that never answers is given up after three seconds.
-    QTimer::singleShot(3000, probe, done);
-    probe->start(ResolveEnginePath(m_settings.Options.MPlayerPath, m_programDir), {});
+    m_version.Start(m_commandLine.EnginePath(),
+                    [this](const QString &version) { m_state.MPlayerVersion = version; });
 }
 
 void EngineCore::QueryVersionWhenIdle()
@@ -108,99 +37,36 @@ void EngineCore::QueryVersionWhenIdle()
 
 void EngineCore::PrepareFontOption()
 {
-    const QString font = DefaultFontPath();
-    FontOption = font.isEmpty() ? QString() : QStringLiteral(" -font ") + QuoteIfSpaces(font);
+    m_commandLine.PrepareFontOption();
     // Asked while no engine plays (a second engine process would compete with
     // the first launch and cost the program a fork during playback).
     m_versionWanted = true;
-    QTimer::singleShot(VersionQueryDelayMs, this, [this] { QueryVersionWhenIdle(); });
-}
-
-// ------------------------------------------------------------- command line
-
-QString EngineCore::EnginePath() const
-{
-    return ResolveEnginePath(m_settings.Options.MPlayerPath, m_programDir);
-}
-
-QString EngineCore::BuildEngineOptions()
-{
-    const OptionsSettings &o = m_settings.Options;
-    const LastSessionSettings &s = m_settings.LastSession;
-    QString opts =
-        QStringLiteral(" -slave ") + QStringLiteral(" -wid ") + QString::number(m_host.VideoWindowId());
-    opts += QStringLiteral(" -colorkey 0x") +
-            QStringLiteral("%1").arg(m_host.VideoColorKey() & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
-    opts += QStringLiteral(" -nokeepaspect");
-    opts += FontOption;
-    opts += QStringLiteral(" -osdlevel ") + QString::number(o.Verbose ? 2 : o.OSDLevel);
-    // The engine has no priority option here; the program's own priority follows
-    // the setting, and the engine's is set after it has started.
-    SetProcessPriority(0, o.PriorityBoost);
-    if (o.Cache && o.CacheSize >= 1)
-        opts += QStringLiteral(" -cache ") + QString::number(o.CacheSize);
-    else
-        opts += QStringLiteral(" -nocache");
-    const QString vo = o.VideoOut == 0 ? o.CustomVideoOut : VideoOutOption(o.VideoOut);
-    if (o.VideoOut == 0 || !vo.isEmpty())
-        opts += u' ' + vo;
-    const QString ao = o.AudioOut == 0 ? o.CustomAudioOut : AudioOutOption(o.AudioOut);
-    if (o.AudioOut == 0 || !ao.isEmpty())
-        opts += u' ' + ao;
-    if (AudioTrackProp.Value >= 0 && o.AudioOut >= 1)
-        opts += QStringLiteral(" -aid ") + FormatG(AudioTrackProp.Value);
-    static const char *const aspects[] = {"", " -aspect 4:3", " -aspect 16:9", " -aspect 2.35"};
-    if (AspectIndex >= 1 && AspectIndex <= 3)
-        opts += QLatin1StringView(aspects[AspectIndex]);
-    if (s.FrameDrop)
-        opts += QStringLiteral(" -framedrop");
-    if (s.PostProc)
-        opts +=
-            u' ' + (o.CustomPostProc.isEmpty() ? QStringLiteral("-vf-add pp -autoq 6") : o.CustomPostProc);
-    opts += QStringLiteral(" -vf-add expand=osd=1 -noslices");
-    opts += QStringLiteral(" -subcp ISO-8859-1");
-    opts += QStringLiteral(" -subfont-text-scale ") + FormatG(SubtitleScaleProp.Value);
-    if (SubtitleDelayProp.Value != 0)
-        opts += QStringLiteral(" -subdelay ") + FormatG(SubtitleDelayProp.Value);
-    return opts;
-}
-
-QString EngineCore::BuildCommandLine()
-{
-    QString cmd = QuoteIfSpaces(EnginePath());
-    cmd += BuildEngineOptions();
-    for (const TAddParams &p : m_settings.Options.AddParams)
-        if (p.Enabled && !p.Text.isEmpty())
-            cmd += u' ' + p.Text;
-    if (!SubtitleFiles.isEmpty())
-        cmd += QStringLiteral(" -sub ") + QString::fromUtf8(SubtitleFiles);
-    if (FirstOpen && OpenMode != EntryKind::DVDTitle)
-        cmd += QStringLiteral(" -identify");
-    cmd += u' ' + QString::fromUtf8(MediaURL);
-    return cmd;
+    QTimer::singleShot(EngineWaits::VersionQueryDelayMs, this, [this] { QueryVersionWhenIdle(); });
 }
 
 // ------------------------------------------------------------------ playing
 
 void EngineCore::PlayEntry(int index)
 {
+    PlaybackState &s = m_state;
     if (m_playlist.Count() > 0) {
         if (index < 0 || index >= m_playlist.Count())
             index = 0;
         m_playlist.SetCurrent(index);
-        if (!m_host.IsPlaylistDragging())
-            m_host.CenterItem(index);
+        if (!m_host.Window.IsPlaylistDragging())
+            m_host.Window.CenterItem(index);
         const TPlItem *item = m_playlist.Items(index);
-        OpenMode = item->Kind;
-        MediaURL = item->Path;
-        DisplayName = item->Title;
-        PositionProp.Max = item->Length;
+        s.OpenMode = item->Kind;
+        s.MediaURL = item->Path;
+        s.DisplayName = item->Title;
+        s.PositionProp.Max = item->Length;
     } else {
-        OpenMode = EntryKind::None;
-        MediaURL.clear();
-        DisplayName = QStringLiteral("Zorvi");
-        PositionProp.Max = 0;
+        s.OpenMode = EntryKind::None;
+        s.MediaURL.clear();
+        s.DisplayName = QStringLiteral("Zorvi");
+        s.PositionProp.Max = 0;
     }
+    s.DiscRun = false;
     if (IsRunning()) {
         QuitAndWait();
         if (!AwaitRunEnd()) {
@@ -209,7 +75,7 @@ void EngineCore::PlayEntry(int index)
             return;
         }
     }
-    FirstOpen = true;
+    s.FirstOpen = true;
     Launch();
 }
 
@@ -231,33 +97,35 @@ void EngineCore::Launch()
 {
     if (IsRunning())
         return;
-    m_host.ClearLog();
-    HasVideo = true;
-    VideoWidth = VideoHeight = 0;
-    VideoAspect = 0;
-    Stopping = false;
-    QuitAllowed = true;
-    CommandQueue.clear();
-    QueueIdle = false;
-    PositionProp.CanSend = Never;
+    PlaybackState &s = m_state;
+    m_host.Log.ClearLog();
+    s.HasVideo = true;
+    s.VideoWidth = s.VideoHeight = 0;
+    s.VideoAspect = 0;
+    m_stopping = false;
+    m_quitAllowed = true;
+    m_queue.Reset();
+    s.PositionProp.CanSend = Never;
 
-    if (OpenMode == EntryKind::DVD)
-        FirstOpen = true;
-    if (FirstOpen) {
-        Paused = false;
-        AudioTrackProp.Value = AudioTrackProp.Min = AudioTrackProp.Max = -1;
-        SubtitleTrackProp.Value = 0;
-        SubtitleTrackProp.Max = -1;
-        SubtitleFileBase = -1;
-        SubtitleFiles = PendingSubtitles;
-        PendingSubtitles.clear();
-        SubtitleDelayProp.Value = 0;
-        PositionProp.Value = 0;
-        if (OpenMode != EntryKind::DVDTitle)
-            PositionProp.Max = 0;
+    if (s.OpenMode == EntryKind::DVD)
+        s.FirstOpen = true;
+    if (s.FirstOpen) {
+        s.Paused = false;
+        s.AudioTrackProp.Value = s.AudioTrackProp.Min = s.AudioTrackProp.Max = -1;
+        s.SubtitleTrackProp.Value = 0;
+        s.SubtitleTrackProp.Max = -1;
+        s.AudioTrackCount = s.SubtitleTrackCount = 0;
+        m_host.Tracks.ClearTracks();
+        m_subtitleFileBase = -1;
+        s.SubtitleFiles = m_pendingSubtitles;
+        m_pendingSubtitles.clear();
+        s.SubtitleDelayProp.Value = 0;
+        s.PositionProp.Value = 0;
+        if (s.OpenMode != EntryKind::DVDTitle)
+            s.PositionProp.Max = 0;
     }
 
-    if (OpenMode == EntryKind::DVD) {
+    if (s.OpenMode == EntryKind::DVD) {
         // The drive entry alone: its titles are inserted before it as they are found.
         const int current = m_playlist.CurrentIndex();
         if (current >= 0) {
@@ -267,24 +135,34 @@ void EngineCore::Launch()
             m_playlist.SetCurrent(0);
         }
     }
-    m_host.PrepareMediaDisplay(FirstOpen, OpenMode, DisplayName);
+    m_host.Display.PrepareMediaDisplay(s.FirstOpen, s.OpenMode, s.DisplayName);
 
-    if (MediaURL.isEmpty())
+    if (s.MediaURL.isEmpty())
         return;
     if (m_settings.Options.SingleInstance && Verbose() && CheckPreviousEngines())
         return;
 
     SetStatus(PlaybackStatus::Opening);
-    m_host.SetPlayingButtons(true);
+    m_host.Display.SetPlayingButtons(true);
 
-    const QString commandLine = BuildCommandLine();
-    m_host.AddLine(QStringLiteral("Mplayer command line:"));
-    m_host.AddLine(commandLine);
-    m_host.AddLine(QString());
+    const QString commandLine =
+        m_commandLine.CommandLine(s, {m_host.Video.VideoWindowId(), m_host.Video.VideoColorKey()});
+    m_host.Log.AddLine(QStringLiteral("Mplayer command line:"));
+    m_host.Log.AddLine(commandLine);
+    m_host.Log.AddLine(QString());
 
+    // The engine has no priority option here: the program and the engine get
+    // the priority the setting asks for.
+    const bool boost = m_settings.Options.PriorityBoost;
+    SetProcessPriority(0, boost);
+    ++m_run;
+    if (m_simulated) {
+        m_simulatedRun = true;
+        return;
+    }
     QStringList args = SplitCommandLine(commandLine);
     const QString program = args.isEmpty() ? QString() : args.takeFirst();
-    m_process = new EngineProcess(++m_run, this);
+    m_process = new EngineProcess(m_run, this);
     int errorCode = 0;
     if (!m_process->Start(program, args, m_programDir, errorCode)) {
         delete m_process;
@@ -292,42 +170,44 @@ void EngineCore::Launch()
         LaunchFailed(errorCode);
         return;
     }
-    SetProcessPriority(m_process->ProcessId(), m_settings.Options.PriorityBoost);
+    SetProcessPriority(m_process->ProcessId(), boost);
 }
 
 void EngineCore::LaunchFailed(int errorCode)
 {
-    m_host.AddLine(QStringLiteral("Error %1 while starting MPlayer:").arg(errorCode));
-    m_host.AddLine(SystemErrorText(errorCode).left(1023));
+    m_host.Log.AddLine(QStringLiteral("Error %1 while starting MPlayer:").arg(errorCode));
+    m_host.Log.AddLine(SystemErrorText(errorCode).left(1023));
     if (errorCode == ENOENT)
-        m_host.AddLine(QStringLiteral("Please check if mplayer is installed and MPlayerPath names it."));
+        m_host.Log.AddLine(QStringLiteral("Please check if mplayer is installed and MPlayerPath names it."));
     EngineEnded();
 }
 
 void EngineCore::EngineEnded()
 {
+    PlaybackState &s = m_state;
     delete m_process;
     m_process = nullptr;
     m_simulatedRun = false;
-    FirstOpen = false;
-    LogVerbose(QStringLiteral("exitcode : %1").arg(ExitCode));
-    const bool error = Status == PlaybackStatus::Opening || ExitCode != 0;
-    const bool advance = !Stopping && !error;
+    s.FirstOpen = false;
+    LogVerbose(QStringLiteral("exitcode : %1").arg(s.ExitCode));
+    const bool error = s.Status == PlaybackStatus::Opening || s.ExitCode != 0;
+    const bool advance = !m_stopping && !error;
     SetStatus(error ? PlaybackStatus::Error : PlaybackStatus::Stopped);
-    PositionProp.CanSend = Never;
-    if (PositionProp.Value >= PositionProp.Max)
-        PositionProp.SetValue(true, 0);
-    m_host.HideVideo();
-    Stopping = false;
+    s.PositionProp.CanSend = Never;
+    if (s.PositionProp.Value >= s.PositionProp.Max)
+        s.PositionProp.SetValue(true, 0);
+    m_host.Video.HideVideo();
+    m_stopping = false;
 
     const PendingLaunch pending = m_pendingLaunch;
     m_pendingLaunch = PendingLaunch::None;
     if (pending != PendingLaunch::None) {
-        FirstOpen = pending == PendingLaunch::Fresh;
+        s.FirstOpen = pending == PendingLaunch::Fresh;
         Launch();
         return;
     }
-    if (advance && OpenMode != EntryKind::DVDTitle)
+    // A title's run ends where the title does; the disc's run goes on to the next title.
+    if (advance && (s.OpenMode != EntryKind::DVDTitle || s.DiscRun))
         PlayNext();
     if (m_versionWanted)
         QTimer::singleShot(0, this, [this] { QueryVersionWhenIdle(); });
@@ -338,18 +218,18 @@ void EngineCore::KillEngine()
     if (!m_process)
         return;
     m_process->Kill();
-    m_process->WaitForEnd(1000);
+    m_process->WaitForEnd(EngineWaits::ReapMs);
 }
 
 void EngineCore::QuitAndWait()
 {
     if (!IsRunning())
         return;
-    Stopping = true;
-    if (QuitAllowed) {
+    m_stopping = true;
+    if (m_quitAllowed) {
         SendCommand("quit");
-        QuitAllowed = false;
-        if (!m_process || m_process->WaitForEnd(1000))
+        m_quitAllowed = false;
+        if (!m_process || m_process->WaitForEnd(EngineWaits::QuitGraceMs))
             return;
     }
     KillEngine();
@@ -366,11 +246,11 @@ bool EngineCore::AwaitRunEnd()
 void EngineCore::StopEngine()
 {
     SetStatus(PlaybackStatus::Closing);
-    Stopping = true;
-    Paused = false;
-    if (QuitAllowed) {
+    m_stopping = true;
+    m_state.Paused = false;
+    if (m_quitAllowed) {
         SendCommand("quit");
-        QuitAllowed = false;
+        m_quitAllowed = false;
     } else if (m_process) {
         m_process->Kill();
     }
@@ -390,9 +270,9 @@ void EngineCore::Restart()
 
 bool EngineCore::CheckPreviousEngines()
 {
-    for (qint64 pid : FindPreviousEngines(EngineProcessId())) {
-        switch (m_host.AskKillPreviousEngine(QStringLiteral("mplayer instance detected"),
-                                             QStringLiteral("kill previous mplayer instance?"))) {
+    for (qint64 pid : m_findPreviousEngines(EngineProcessId())) {
+        switch (m_host.Window.AskKillPreviousEngine(QStringLiteral("mplayer instance detected"),
+                                                    QStringLiteral("kill previous mplayer instance?"))) {
         case KillAnswer::Yes:
             KillProcess(pid);
             break;

@@ -135,7 +135,7 @@ bool IsLength(View l)
 }
 } // namespace
 
-struct LineRules {
+struct EngineCore::LineRules {
     struct Rule {
         bool (*Matches)(View line);
         bool (EngineCore::*Handle)(View line); // null: matching alone ends the line
@@ -181,10 +181,10 @@ void EngineCore::ProcessLine(const QByteArray &raw)
     const View line = Trim(raw);
     if (LineRules::Apply(*this, LineRules::Early, line))
         return;
-    m_host.AddLine(Text(line));
-    if (LineRules::Apply(*this, LineRules::Playback, line) || !FirstOpen)
+    m_host.Log.AddLine(Text(line));
+    if (LineRules::Apply(*this, LineRules::Playback, line) || !m_state.FirstOpen)
         return;
-    if (OpenMode == EntryKind::DVDTitle)
+    if (m_state.OpenMode == EntryKind::DVDTitle)
         LineRules::Apply(*this, LineRules::DvdTitle, line);
     else
         LineRules::Apply(*this, LineRules::Identify, line);
@@ -194,30 +194,31 @@ void EngineCore::ProcessLine(const QByteArray &raw)
 
 bool EngineCore::HandleStatusLine(View line)
 {
+    TMPProperty &position = m_state.PositionProp;
     const int seconds = StatusSeconds(line);
-    if (float(seconds) != PositionProp.Value && Status != PlaybackStatus::Seeking) {
-        PositionProp.Value = float(seconds);
-        PositionProp.NotifyChange();
+    if (float(seconds) != position.Value && m_state.Status != PlaybackStatus::Seeking) {
+        position.Value = float(seconds);
+        position.NotifyChange();
     }
-    m_host.SetStatusLine(QString::fromLatin1(line.data(), line.size()));
+    m_host.Log.SetStatusLine(QString::fromLatin1(line.data(), line.size()));
     return true;
 }
 
 bool EngineCore::OnPauseMarker(View)
 {
-    m_host.SetStatusLine(QStringLiteral("Paused|") + m_host.StatusLine());
+    m_host.Log.SetStatusLine(QStringLiteral("Paused|") + m_host.Log.StatusLine());
     return true;
 }
 
 bool EngineCore::OnSeekAnswer(View)
 {
-    AcknowledgeCommand();
+    m_queue.Acknowledge(Clock::NowMs());
     return true;
 }
 
 bool EngineCore::OnCacheFill(View line)
 {
-    m_host.AddLine(Text(line));
+    m_host.Log.AddLine(Text(line));
     return true;
 }
 
@@ -225,7 +226,7 @@ bool EngineCore::OnCacheFill(View line)
 
 bool EngineCore::OnEndOfFile(View)
 {
-    PositionProp.Value = PositionProp.Max;
+    m_state.PositionProp.Value = m_state.PositionProp.Max;
     return true;
 }
 
@@ -246,43 +247,45 @@ bool EngineCore::OnVideoOutput(View line)
     auto inRange = [](const std::optional<long long> &v) { return v && *v >= 16 && *v < 4096; };
     if (!inRange(width) || !inRange(height))
         return false;
-    VideoWidth = int(*width);
-    VideoHeight = int(*height);
-    VideoAspect = float(VideoWidth) / float(VideoHeight);
-    m_settings.LastSession.WinRatio = VideoAspect;
-    if (FirstOpen && m_settings.Options.ResizeOnOpen)
-        m_host.SetSizeMode(0, true);
+    PlaybackState &s = m_state;
+    s.VideoWidth = int(*width);
+    s.VideoHeight = int(*height);
+    s.VideoAspect = float(s.VideoWidth) / float(s.VideoHeight);
+    m_settings.LastSession.WinRatio = s.VideoAspect;
+    if (s.FirstOpen && m_settings.Options.ResizeOnOpen)
+        m_host.Video.SetSizeMode(0, true);
     else
-        m_host.ApplyWindowSize();
-    m_host.LayoutVideo();
-    m_host.RevealVideo();
+        m_host.Video.ApplyWindowSize();
+    m_host.Video.LayoutVideo();
+    m_host.Video.RevealVideo();
     return true;
 }
 
 bool EngineCore::OnNoVideo(View)
 {
-    HasVideo = false;
+    m_state.HasVideo = false;
     return true;
 }
 
 bool EngineCore::OnStartPlayback(View)
 {
-    PositionProp.CanSend = [this] { return SeekRule(); };
+    PlaybackState &s = m_state;
+    s.PositionProp.CanSend = [this] { return SeekRule(); };
     SetStatus(PlaybackStatus::Playing);
-    if (Paused) {
+    if (s.Paused) {
         // Paused before a relaunch: pause the new run too.
-        Paused = false;
+        s.Paused = false;
         SetPause(true);
     }
-    SubtitleTrackProp.ApplyValue(true, SubtitleTrackProp.Value);
-    SubtitleTrackProp.SendNow();
-    SubtitleTrackProp.NotifyChange();
-    AudioTrackProp.ApplyValue(true, AudioTrackProp.Value);
-    AudioTrackProp.NotifyChange();
-    if (PositionProp.Value > 0)
-        PositionProp.SendIfAllowed();
+    s.SubtitleTrackProp.ApplyValue(true, s.SubtitleTrackProp.Value);
+    s.SubtitleTrackProp.SendNow();
+    s.SubtitleTrackProp.NotifyChange();
+    s.AudioTrackProp.ApplyValue(true, s.AudioTrackProp.Value);
+    s.AudioTrackProp.NotifyChange();
+    if (s.PositionProp.Value > 0)
+        s.PositionProp.SendIfAllowed();
     SendCommand("seek");
-    m_host.MediaOpened();
+    m_host.Display.MediaOpened();
     return true;
 }
 
@@ -293,8 +296,8 @@ bool EngineCore::OnAudioDecoder(View line)
         return true;
     if (kind != "audi" || line.indexOf("] ", 24) < 0)
         return false;
-    VolumeProp.SendNow();
-    if (Mute() || Paused) {
+    m_state.VolumeProp.SendNow();
+    if (Mute() || m_state.Paused) {
         SendCommand("mute 0");
         SendCommand("mute 1");
     }
@@ -303,7 +306,8 @@ bool EngineCore::OnAudioDecoder(View line)
 
 bool EngineCore::OnSubtitleAdded(View line)
 {
-    if (!FirstOpen && !(SubtitleTrackProp.Value > SubtitleTrackProp.Max))
+    TMPProperty &sub = m_state.SubtitleTrackProp;
+    if (!m_state.FirstOpen && !(sub.Value > sub.Max))
         return false;
     const qsizetype colon = line.indexOf(':');
     if (colon < 0)
@@ -311,19 +315,19 @@ bool EngineCore::OnSubtitleAdded(View line)
     QString name = Text(line.sliced(colon + 1));
     name = name.mid(name.lastIndexOf(u'/') + 1);
     name = name.mid(name.lastIndexOf(u'\\') + 1).trimmed();
-    const int n = qMax(0, m_host.TrackItemCount(TrackMenu::Subtitle) - 3);
-    SubtitleTrackProp.Max = float(n);
-    if (SubtitleFileBase < 0)
-        SubtitleFileBase = n;
+    // The file is numbered after every subtitle listed so far.
+    const int n = m_state.SubtitleTrackCount;
+    if (m_subtitleFileBase < 0)
+        m_subtitleFileBase = n;
     // Reported before playback has started: a file named before the launch
     // ("-sub"), which the user wants to see.
-    if (Status == PlaybackStatus::Opening)
-        SubtitleTrackProp.Value = float(n);
-    m_host.AddTrackItem(TrackMenu::Subtitle, n, n);
-    m_host.NameTrackItem(TrackMenu::Subtitle, n, name);
-    if (float(n) == SubtitleTrackProp.Value) {
-        SubtitleTrackProp.SendNow();
-        SubtitleTrackProp.NotifyChange();
+    if (m_state.Status == PlaybackStatus::Opening)
+        sub.Value = float(n);
+    AddSubtitleTrack(n);
+    m_host.Tracks.NameSubtitleTrack(n, name);
+    if (float(n) == sub.Value) {
+        sub.SendNow();
+        sub.NotifyChange();
     }
     return true;
 }
@@ -333,10 +337,30 @@ float EngineCore::EngineSubtitleNumber(float number) const
     // The menu lists the media's own subtitle streams first and the files
     // after them; the engine numbers the files first (whether given with
     // "-sub" or loaded later) and the streams after them.
-    if (number < 0 || SubtitleFileBase < 0)
+    if (number < 0 || m_subtitleFileBase < 0)
         return number;
-    const float files = SubtitleTrackProp.Max + 1 - float(SubtitleFileBase);
-    return number >= float(SubtitleFileBase) ? number - float(SubtitleFileBase) : number + files;
+    const float base = float(m_subtitleFileBase);
+    const float files = m_state.SubtitleTrackProp.Max + 1 - base;
+    return number >= base ? number - base : number + files;
+}
+
+// Tracks are listed in the order found. The newest is the one a language line
+// names, and its number is the property's maximum.
+void EngineCore::AddAudioTrack(int id)
+{
+    TMPProperty &audio = m_state.AudioTrackProp;
+    if (audio.Min == -1)
+        audio.Min = float(id);
+    audio.Max = float(id);
+    ++m_state.AudioTrackCount;
+    m_host.Tracks.AddAudioTrack(id);
+}
+
+void EngineCore::AddSubtitleTrack(int number)
+{
+    m_state.SubtitleTrackProp.Max = float(number);
+    ++m_state.SubtitleTrackCount;
+    m_host.Tracks.AddSubtitleTrack(number);
 }
 
 // ------------------------------------------------------------ DVD title rows
@@ -348,16 +372,12 @@ bool EngineCore::OnDvdAudioStream(View line)
     if (q < 0 || line.size() < q + 7)
         return false;
     const auto id = ParseInt(Text(line.sliced(q + 6, line.size() - 1 - (q + 6))));
-    if (!id || float(*id) <= AudioTrackProp.Max)
+    if (!id || float(*id) <= m_state.AudioTrackProp.Max)
         return false;
-    if (AudioTrackProp.Min == -1)
-        AudioTrackProp.Min = float(*id);
-    AudioTrackProp.Max = float(*id);
-    const int pos = qMax(0, m_host.TrackItemCount(TrackMenu::Audio) - 1);
-    m_host.AddTrackItem(TrackMenu::Audio, pos, int(*id));
+    AddAudioTrack(int(*id));
     const qsizetype from = lang + 10;
     if (lang >= 0 && from <= q)
-        m_host.NameTrackItem(TrackMenu::Audio, pos, Text(line.sliced(from, q - from)));
+        m_host.Tracks.NameAudioTrack(int(*id), Text(line.sliced(from, q - from)));
     return true;
 }
 
@@ -370,11 +390,9 @@ bool EngineCore::OnDvdSubtitle(View line)
     const auto n = ParseInt(Text(line.sliced(colon + 2, lang - colon - 2)));
     if (!n)
         return false;
-    if (float(*n) > SubtitleTrackProp.Max) {
-        SubtitleTrackProp.Max = float(*n);
-        const int pos = qMax(0, m_host.TrackItemCount(TrackMenu::Subtitle) - 3);
-        m_host.AddTrackItem(TrackMenu::Subtitle, pos, int(*n));
-        m_host.NameTrackItem(TrackMenu::Subtitle, pos, Text(line.sliced(qMin(lang + 11, line.size()))));
+    if (float(*n) > m_state.SubtitleTrackProp.Max) {
+        AddSubtitleTrack(int(*n));
+        m_host.Tracks.NameSubtitleTrack(int(*n), Text(line.sliced(qMin(lang + 11, line.size()))));
     }
     return true;
 }
@@ -403,7 +421,7 @@ bool EngineCore::OnDvdTitleLength(View line)
         throw ZError(QStringLiteral("'%1' is not a valid floating point value").arg(lengthText));
     TPlItem item;
     item.Kind = EntryKind::DVDTitle;
-    item.Path = MediaURL + title.toUtf8();
+    item.Path = m_state.MediaURL + title.toUtf8();
     const long long seconds = static_cast<long long>(*length);
     item.Title =
         QStringLiteral("DVD://") + title + QStringLiteral(" (") + FormatTime(seconds, *length >= 3600) + u')';
@@ -415,46 +433,44 @@ bool EngineCore::OnDvdTitleLength(View line)
 
 bool EngineCore::OnDvdDiscId(View)
 {
+    PlaybackState &s = m_state;
     const int drive = DriveEntryIndex(m_playlist);
     if (drive >= 0)
         m_playlist.Delete(drive);
     if (m_playlist.Count() > 0)
         m_playlist.SetCurrent(0);
-    if (drive >= 0 && OpenMode == EntryKind::DVD && m_playlist.Count() > 0 &&
+    if (drive >= 0 && s.OpenMode == EntryKind::DVD && m_playlist.Count() > 0 &&
         m_playlist.Items(0)->Kind == EntryKind::DVDTitle) {
-        // The engine goes on playing the disc's first title, so from here the
-        // run is that title's: its streams are read from the title lines that
-        // follow, its end does not advance, and a relaunch replays the title
-        // instead of identifying the disc again.
+        // The engine goes on with the disc's first title: from here the run
+        // plays that title (its streams come from the title lines that follow,
+        // and a relaunch replays the title instead of identifying the disc
+        // again), but it is still the disc's run, whose end moves on.
         const TPlItem *title = m_playlist.Items(0);
-        OpenMode = EntryKind::DVDTitle;
-        MediaURL = title->Path;
-        DisplayName = title->Title;
-        PositionProp.Max = title->Length;
+        s.OpenMode = EntryKind::DVDTitle;
+        s.DiscRun = true;
+        s.MediaURL = title->Path;
+        s.DisplayName = title->Title;
+        s.PositionProp.Max = title->Length;
     }
-    m_host.ShowMediaTitle(DisplayName);
-    m_host.UpdateDuration();
+    m_host.Display.ShowMediaTitle(s.DisplayName);
+    m_host.Display.UpdateDuration();
     return true;
 }
 
 bool EngineCore::OnAudioId(View line)
 {
     const auto id = IntAt(line, 12, 3);
-    if (!id || float(*id) <= AudioTrackProp.Max)
+    if (!id || float(*id) <= m_state.AudioTrackProp.Max)
         return false;
-    if (AudioTrackProp.Min == -1)
-        AudioTrackProp.Min = float(*id);
-    AudioTrackProp.Max = float(*id);
-    m_host.AddTrackItem(TrackMenu::Audio, qMax(0, m_host.TrackItemCount(TrackMenu::Audio) - 1), int(*id));
+    AddAudioTrack(int(*id));
     return true;
 }
 
 bool EngineCore::OnAudioLanguage(View line)
 {
     const qsizetype eq = line.indexOf('=');
-    const int pos = m_host.TrackItemCount(TrackMenu::Audio) - 2;
-    if (eq >= 0 && pos >= 0)
-        m_host.NameTrackItem(TrackMenu::Audio, pos, Text(line.sliced(eq + 1)));
+    if (eq >= 0 && m_state.AudioTrackCount > 0)
+        m_host.Tracks.NameAudioTrack(int(m_state.AudioTrackProp.Max), Text(line.sliced(eq + 1)));
     return true;
 }
 
@@ -463,27 +479,23 @@ bool EngineCore::OnSubtitleId(View line)
     const auto n = IntAt(line, 15, 3);
     if (!n)
         return false;
-    if (float(*n) > SubtitleTrackProp.Max) {
-        SubtitleTrackProp.Max = float(*n);
-        m_host.AddTrackItem(TrackMenu::Subtitle, qMax(0, m_host.TrackItemCount(TrackMenu::Subtitle) - 3),
-                            int(*n));
-    }
+    if (float(*n) > m_state.SubtitleTrackProp.Max)
+        AddSubtitleTrack(int(*n));
     return true;
 }
 
 bool EngineCore::OnSubtitleLanguage(View line)
 {
     const qsizetype eq = line.indexOf('=');
-    const int pos = m_host.TrackItemCount(TrackMenu::Subtitle) - 4;
-    if (eq >= 0 && pos >= 0)
-        m_host.NameTrackItem(TrackMenu::Subtitle, pos, Text(line.sliced(eq + 1)));
+    if (eq >= 0 && m_state.SubtitleTrackCount > 0)
+        m_host.Tracks.NameSubtitleTrack(int(m_state.SubtitleTrackProp.Max), Text(line.sliced(eq + 1)));
     return true;
 }
 
 bool EngineCore::OnLength(View line)
 {
     if (const auto length = ParseFloat(Text(line.sliced(10).first(qMin<qsizetype>(10, line.size() - 10)))))
-        PositionProp.Max = float(std::trunc(*length));
+        m_state.PositionProp.Max = float(std::trunc(*length));
     return true;
 }
 
@@ -491,19 +503,19 @@ bool EngineCore::OnLength(View line)
 
 void EngineCore::SetStatus(PlaybackStatus status)
 {
-    Status = status;
-    m_host.UpdateStatusDisplay(status);
+    m_state.Status = status;
+    m_host.Display.UpdateStatusDisplay(status);
 }
 
 void EngineCore::FinishSeek()
 {
-    SetStatus(Paused ? PlaybackStatus::Paused : PlaybackStatus::Playing);
-    if (m_settings.Options.MuteOnPauseSeek && !Mute() && !Paused)
+    SetStatus(m_state.Paused ? PlaybackStatus::Paused : PlaybackStatus::Playing);
+    if (m_settings.Options.MuteOnPauseSeek && !Mute() && !m_state.Paused)
         SendCommand("mute 0");
 }
 
 void EngineCore::Tick()
 {
-    if (Status == PlaybackStatus::Seeking && Clock::NowMs() > SeekEndTime)
+    if (m_state.Status == PlaybackStatus::Seeking && Clock::NowMs() > m_queue.SeekEndTime())
         FinishSeek();
 }

@@ -28,7 +28,12 @@ struct ProgramParts {
     std::function<void(const QString &argument)> TakeArgument;
 };
 
-class TMainForm : public QWidget, public IEngineHost {
+class TMainForm : public QWidget,
+                  public PlaybackDisplay,
+                  public VideoPanel,
+                  public TrackMenus,
+                  public EngineLog,
+                  public WindowRequests {
     Q_OBJECT
 public:
     // Creates the log window, takes the arguments, then loads the settings.
@@ -60,7 +65,23 @@ public:
     // 100 ms timer that ends the Seeking state (MainFormEngine.cpp).
     void AttachEngine(EngineCore *engine);
 
-    // IEngineHost (MainFormEngine.cpp).
+    // Window commands (MainFormCommands.cpp), also registered as named commands.
+    void ShowPopupMenu();
+    void SetFullscreen(bool on);
+    void ToggleControls();
+    bool IsOnTop() const;
+    void SetOnTop(bool on);
+    void Minimize() { showMinimized(); }
+    void Quit() { close(); }
+    void SetCenter(bool center, bool apply);
+    bool IsPlaylistVisible() const;
+    void ShowPlaylist(bool show);
+    void ShowOptions();
+    void ShowLog();
+    void SaveLanguage(const QString &fileName);
+    void SetTranslatorMode(bool on);
+
+    // The engine link's host parts (MainFormEngine.cpp).
     void SetPlayingButtons(bool playing) override;
     void PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QString &displayName) override;
     void MediaOpened() override;
@@ -74,11 +95,14 @@ public:
     void LayoutVideo() override;
     void RevealVideo() override;
     void ApplyWindowSize() override;
+    void SetSizeMode(int mode, bool absolute) override;
     std::uint64_t VideoWindowId() override;
     std::uint32_t VideoColorKey() override { return m_colorKey; }
-    int TrackItemCount(TrackMenu menu) override;
-    void AddTrackItem(TrackMenu menu, int position, int id) override;
-    void NameTrackItem(TrackMenu menu, int position, const QString &text) override;
+    void ClearTracks() override;
+    void AddAudioTrack(int id) override;
+    void NameAudioTrack(int id, const QString &name) override;
+    void AddSubtitleTrack(int number) override;
+    void NameSubtitleTrack(int number, const QString &name) override;
     void TickMenuValue(TrackMenu menu, int value) override;
     void SetMenuToggle(MenuToggle item, bool checked) override;
     void ClearLog() override;
@@ -87,22 +111,6 @@ public:
     QString StatusLine() override;
     void CenterItem(int index) override;
     bool IsPlaylistDragging() override { return false; }
-    void ShowPopupMenu() override;
-    bool IsFullscreen() override { return isFullScreen(); }
-    void SetFullscreen(bool on) override;
-    void ToggleControls() override;
-    bool IsOnTop() override;
-    void SetOnTop(bool on) override;
-    void Minimize() override { showMinimized(); }
-    void Quit() override { close(); }
-    void SetSizeMode(int mode, bool absolute) override;
-    void SetCenter(bool center, bool apply) override;
-    bool IsPlaylistVisible() override;
-    void ShowPlaylist(bool show) override;
-    void ShowOptions() override;
-    void ShowLog() override;
-    void SaveLanguage(const QString &fileName) override;
-    void SetTranslatorMode(bool on) override;
     KillAnswer AskKillPreviousEngine(const QString &title, const QString &text) override;
 
 protected:
@@ -115,6 +123,7 @@ private:
     void storeBounds();
     void layoutPanels();
     void notAvailable(const char *what);
+    void registerWindowCommands(EngineCore *engine);
 
     ProgramParts m_program;
     TLogForm *m_log;
@@ -127,8 +136,8 @@ private:
     std::uint32_t m_colorKey = 0; // 0xRRGGBB of the video panel
     QString m_statusLine;         // the engine's latest status line
     bool m_videoShown = false;
-    // Track "menus" until the skinned menus exist: item ids in menu order, the
-    // fixed items (mute; disable, separator, load) included.
-    QList<int> m_audioItems;
-    QList<int> m_subtitleItems;
+    // Track "menus" until the skinned menus exist: the track ids in menu
+    // order; the fixed items (mute; disable, separator, load) come after them.
+    QList<int> m_audioTracks;
+    QList<int> m_subtitleTracks;
 };

@@ -1,6 +1,6 @@
 // The minimal main window's side of the engine link: the video panel, the
-// title, the log, and the window commands it can already carry out. The
-// skinned window takes these over with its menus and controls.
+// title, the track lists and the log. The skinned window takes these over
+// with its menus and controls.
 #include "mainwindow/MainForm.h"
 
 #include "common/Report.h"
@@ -17,8 +17,7 @@
 void TMainForm::AttachEngine(EngineCore *engine)
 {
     m_engine = engine;
-    m_audioItems = {-1};
-    m_subtitleItems = {-1, -1, -1};
+    registerWindowCommands(engine);
     PlayEntry = [engine](int index) { engine->PlayEntry(index); };
     StopEngine = [engine] {
         engine->QuitAndWait();
@@ -66,10 +65,6 @@ void TMainForm::SetPlayingButtons(bool) {}
 
 void TMainForm::PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QString &displayName)
 {
-    if (firstOpen) {
-        m_audioItems = {-1};
-        m_subtitleItems = {-1, -1, -1};
-    }
     if (openMode == EntryKind::DVD)
         ShowPlaylist(true);
     setWindowTitle(displayName);
@@ -150,43 +145,40 @@ std::uint64_t TMainForm::VideoWindowId()
 void TMainForm::SetSizeMode(int, bool)
 {
     // Sized after the video: the video area takes the video's own size.
-    if (m_engine && m_engine->VideoWidth > 0 && !isFullScreen() && !isMaximized()) {
+    const PlaybackState *state = m_engine ? &m_engine->State() : nullptr;
+    if (state && state->VideoWidth > 0 && !isFullScreen() && !isMaximized()) {
         const int extra = height() - OuterPanel->height();
-        resize(m_engine->VideoWidth, m_engine->VideoHeight + extra);
+        resize(state->VideoWidth, state->VideoHeight + extra);
     }
     layoutPanels();
 }
 
 // ------------------------------------------------------------------ track menus
 
-namespace {
-QList<int> &ItemsOf(TrackMenu menu, QList<int> &audio, QList<int> &subtitle)
+void TMainForm::ClearTracks()
 {
-    return menu == TrackMenu::Audio ? audio : subtitle;
-}
-} // namespace
-
-int TMainForm::TrackItemCount(TrackMenu menu)
-{
-    if (menu == TrackMenu::Aspect)
-        return 4;
-    return int(ItemsOf(menu, m_audioItems, m_subtitleItems).size());
+    m_audioTracks.clear();
+    m_subtitleTracks.clear();
 }
 
-void TMainForm::AddTrackItem(TrackMenu menu, int position, int id)
+void TMainForm::AddAudioTrack(int id)
 {
-    if (menu == TrackMenu::Aspect)
-        return;
-    QList<int> &items = ItemsOf(menu, m_audioItems, m_subtitleItems);
-    items.insert(qBound(0, position, int(items.size())), id);
+    m_audioTracks.append(id);
 }
 
-void TMainForm::NameTrackItem(TrackMenu menu, int position, const QString &text)
+void TMainForm::AddSubtitleTrack(int number)
 {
-    AddLine(QStringLiteral("$|%1 track %2: %3")
-                .arg(menu == TrackMenu::Audio ? "Audio" : "Subtitle")
-                .arg(position)
-                .arg(text));
+    m_subtitleTracks.append(number);
+}
+
+void TMainForm::NameAudioTrack(int id, const QString &name)
+{
+    AddLine(QStringLiteral("$|Audio track %1: %2").arg(id).arg(name));
+}
+
+void TMainForm::NameSubtitleTrack(int number, const QString &name)
+{
+    AddLine(QStringLiteral("$|Subtitle track %1: %2").arg(number).arg(name));
 }
 
 void TMainForm::TickMenuValue(TrackMenu, int) {}
@@ -219,76 +211,11 @@ QString TMainForm::StatusLine()
     return m_statusLine;
 }
 
-void TMainForm::ShowLog()
-{
-    m_log->SetStatusLine(m_statusLine);
-    m_log->show();
-    m_log->raise();
-    m_log->activateWindow();
-}
-
-// ------------------------------------------------------------- window commands
+// ----------------------------------------------------------- window requests
 
 void TMainForm::CenterItem(int)
 {
     m_playlistStrip->update();
-}
-void TMainForm::ShowPopupMenu()
-{
-    notAvailable("popup");
-}
-
-void TMainForm::SetFullscreen(bool on)
-{
-    if (on)
-        showFullScreen();
-    else
-        showNormal();
-}
-
-void TMainForm::ToggleControls()
-{
-    notAvailable("toggle_controls");
-}
-bool TMainForm::IsOnTop()
-{
-    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
-
-void TMainForm::SetOnTop(bool on)
-{
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    show();
-}
-
-void TMainForm::SetCenter(bool, bool)
-{
-    notAvailable("wincenter");
-}
-bool TMainForm::IsPlaylistVisible()
-{
-    return m_playlistStrip->isVisible();
-}
-
-void TMainForm::ShowPlaylist(bool show)
-{
-    m_playlistStrip->setVisible(show);
-    layoutPanels();
-}
-
-void TMainForm::ShowOptions()
-{
-    notAvailable("options");
-}
-void TMainForm::SaveLanguage(const QString &)
-{
-    notAvailable("savelocal");
-}
-
-void TMainForm::SetTranslatorMode(bool on)
-{
-    if (m_program.TranslatorMode)
-        *m_program.TranslatorMode = on;
 }
 
 KillAnswer TMainForm::AskKillPreviousEngine(const QString &title, const QString &text)

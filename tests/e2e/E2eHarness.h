@@ -2,20 +2,39 @@
 // Shared harness of the end-to-end tests: the engine link driving the real
 // MPlayer into a native video panel in a private X server.
 #include "../engine/RecorderHost.h"
+#include "../engine/WaitFor.h"
 #include "engine/EngineCore.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 #include "support/QtApp.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QThread>
+#include <QLockFile>
+#include <QProcess>
 #include <QWidget>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
-// The recorder plus a real native video panel the engine draws into.
+// The folder of the media made by tests/media/make_test_media.sh, made once per
+// build tree; test processes running side by side wait for each other.
+inline QString TestMedia(QString &error)
+{
+    const QString build = QString::fromLocal8Bit(qgetenv("ZORVI_BUILD_DIR"));
+    const QString source = QString::fromLocal8Bit(qgetenv("ZORVI_SOURCE_DIR"));
+    const QString out = build + "/testmedia";
+    QLockFile lock(out + ".lock");
+    lock.setStaleLockTime(0);
+    lock.lock();
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start("bash", {source + "/tests/media/make_test_media.sh", out});
+    if (!p.waitForFinished(300000) || p.exitCode() != 0)
+        error = "make_test_media.sh failed: " + QString::fromLocal8Bit(p.readAll());
+    return out;
+}
+
+// The recorder plus a real window, captioned as the main window is, with a
+// native video panel the engine draws into.
 class PanelHost : public RecorderHost {
 public:
     QWidget window;
@@ -32,16 +51,21 @@ public:
         window.show();
     }
     std::uint64_t VideoWindowId() override { return panel->winId(); }
+    void PrepareMediaDisplay(bool f, EntryKind m, const QString &name) override
+    {
+        RecorderHost::PrepareMediaDisplay(f, m, name);
+        window.setWindowTitle(name);
+    }
+    void ShowMediaTitle(const QString &title) override
+    {
+        RecorderHost::ShowMediaTitle(title);
+        window.setWindowTitle(title);
+    }
     void RevealVideo() override
     {
         RecorderHost::RevealVideo();
         panel->setGeometry(40, 30, 400, 300);
         panel->show();
-    }
-    void HideVideo() override
-    {
-        RecorderHost::HideVideo();
-        panel->hide();
     }
 };
 
@@ -51,17 +75,21 @@ protected:
     TZorviPlaylist playlist;
     std::unique_ptr<PanelHost> host;
     std::unique_ptr<EngineCore> core;
+    QString media;
 
-    // Makes the window and the engine link; `settings` may be changed before.
+    // Makes the media, the window and the engine link; `settings` may be changed before.
     void StartCore()
     {
+        QString error;
+        media = TestMedia(error);
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
         EnsureApp<QApplication>();
         host = std::make_unique<PanelHost>();
         settings.Options.VideoOut = 0; // custom: the only output Xvfb shows
         settings.Options.CustomVideoOut = QStringLiteral("-vo x11 -zoom");
         settings.Options.AudioOut = 1;
         settings.Options.MuteOnPauseSeek = false;
-        core = std::make_unique<EngineCore>(settings, playlist, *host,
+        core = std::make_unique<EngineCore>(settings, playlist, host->Parts(),
                                             QCoreApplication::applicationDirPath() + "/");
     }
     void TearDown() override
@@ -75,24 +103,11 @@ protected:
     }
     bool WaitFor(const std::function<bool()> &done, int ms = 15000)
     {
-        QElapsedTimer t;
-        t.start();
-        while (!done()) {
-            if (t.elapsed() > ms)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            core->Tick(); // the window's 100 ms timer
-            QThread::msleep(5);
-        }
-        return true;
-    }
-    void Pause(int ms)
-    {
-        WaitFor([] { return false; }, ms);
+        return ::WaitFor(done, ms, [this] { core->Tick(); });
     }
     bool WaitPlaying()
     {
-        return WaitFor([&] { return core->Status == PlaybackStatus::Playing; });
+        return WaitFor([&] { return core->State().Status == PlaybackStatus::Playing; });
     }
-    QStringList Sent() const { return host->Log.filter(QStringLiteral("$|Sending: ")); }
+    const PlaybackState &State() const { return core->State(); }
 };

@@ -8,16 +8,14 @@ protected:
     {
         EngineFixture::SetUp();
         settings.Options.MuteOnPauseSeek = false;
-        StartPlaying();
-        core.PositionProp.Max = 1000;
-        core.PositionProp.Value = 100;
-        core.VolumeProp.Value = 97;
+        StartPlaying({"ID_LENGTH=1000", "ID_AUDIO_ID=1", "ID_AUDIO_ID=2", "ID_SUBTITLE_ID=0",
+                      "ID_SUBTITLE_ID=1", "ID_SUBTITLE_ID=2"});
     }
-    // Runs a command on an idle queue and returns what was written.
+    // Runs a command once the queue is idle and returns what was written.
     QByteArray Run(const QString &text)
     {
-        core.QueueIdle = true;
-        core.CommandQueue.clear();
+        while (!core.Queue().IsIdle())
+            core.ProcessLine(kProbeAnswer);
         written.clear();
         host.Calls.clear();
         core.ExecuteCommand(text);
@@ -34,176 +32,129 @@ TEST_F(CommandsTest, EngineCommandsAndTheirWrites)
     } rows[] = {
         {"volume +6", "volume 100 1\nseek\n"},
         {"volume -200", "volume 0 1\nseek\n"},
-        {"volume 50 1", "volume 50 1\nseek\n"},
-        {"Volume 50 1", "Volume 50 1\nseek\n"}, // names are case-sensitive: passed on
         {"seek 30", "seek 130 2\nseek\n"},
-        {"seek -10", "seek 90 2\nseek\n"},
         {"seek 30 1", "seek 30 2\nseek\n"},
-        {"seek 30 2", "seek 30 2\nseek\n"},
-        {"seek 30 0", "seek 130 2\nseek\n"},
-        {"seek word", "seek 100 2\nseek\n"},
+        {"seek 5000 1", "seek 1000 2\nseek\n"},
         {"&osd 3", "osd 3\n"},
         {"@osd 3", "osd 3\nseek\n"},
         {"osd 3", "osd 3\nseek\n"},
         {"sub_scale 4 1", "sub_scale 4 1\nseek\n"},
+        {"sub_delay 0.1", "sub_delay 0.100000001490116 1\nseek\n"},
+        {"sub_delay 0.1", "sub_delay 0.200000002980232 1\nseek\n"},
         {"frame_drop 1", "frame_drop 1\nseek\n"},
-        {"frame_drop 0", "frame_drop 0\nseek\n"},
-        {"switch_ratio", "switch_ratio 1.33333337306976\nseek\n"},
+        {"sub_load x", "sub_load x\nseek\n"}, // typed text goes as typed
+        {"verbose", "osd 2\n"},
+        {"verbose", "osd 0\n"},
         {"", ""},
     };
     for (const auto &row : rows) {
-        core.PositionProp.Value = 100;
-        core.VolumeProp.Value = 97;
-        core.AspectIndex = 0;
-        core.SetStatus(PlaybackStatus::Playing);
+        Run("seek 100 1");
+        Run("volume 97 1");
         EXPECT_EQ(Run(QString::fromUtf8(row.text)), row.written) << row.text;
     }
 }
 
-TEST_F(CommandsTest, WindowCommandsReachTheHost)
+TEST_F(CommandsTest, RegisteredCommandsGetTheirArguments)
 {
-    const struct {
-        const char *text;
-        const char *call;
-    } rows[] = {
-        {"popup", "ShowPopupMenu"},
-        {"fullscreen", "SetFullscreen 1"},
-        {"toggle_controls", "ToggleControls"},
-        {"ontop", "SetOnTop 1"},
-        {"minimize", "Minimize"},
-        {"mainquit", "Quit"},
-        {"winsize 2 1", "SetSizeMode 2 1"},
-        {"winsize 2.5", "SetSizeMode 2 0"},
-        {"winsize 3.5", "SetSizeMode 4 0"},
-        {"wincenter", "SetCenter 1 1"},
-        {"playlist", "ShowPlaylist 1"},
-        {"options", "ShowOptions"},
-        {"showlog", "ShowLog"},
-        {"savelocal", "SaveLanguage current.lng"},
-        {"devtest", "SetTranslatorMode 1"},
-        {"frame_drop 1", "Toggle FrameDrop 1"},
-        {"switch_ratio", "Tick Aspect 1"},
-    };
-    for (const auto &row : rows) {
-        core.AspectIndex = 0;
-        Run(QString::fromUtf8(row.text));
-        EXPECT_TRUE(host.Called(row.call)) << row.text << " gave " << host.Calls.join("; ").toStdString();
-    }
-    host.Fullscreen = true;
-    host.OnTop = true;
-    host.PlaylistVisible = true;
-    Run("fullscreen");
-    EXPECT_TRUE(host.Called("SetFullscreen 0"));
-    Run("ontop");
-    EXPECT_TRUE(host.Called("SetOnTop 0"));
-    Run("playlist");
-    EXPECT_TRUE(host.Called("ShowPlaylist 0"));
+    QStringList got;
+    core.RegisterCommand("winsize", [&](const CommandArgs &a) {
+        got << QStringLiteral("%1 %2 %3 %4").arg(a.Value).arg(a.Rounded()).arg(a.HasValue).arg(a.Absolute);
+    });
+    for (const char *t :
+         {"winsize", "winsize 2 1", "winsize 2.5 0", "winsize 3.5", "winsize x 3", "winsize 1e99999"})
+        EXPECT_EQ(Run(t), "");
+    EXPECT_EQ(got, QStringList({"0 0 0 0", "2 2 1 1", "2.5 2 1 0", "3.5 4 1 0", "0 0 0 1", "0 0 0 0"}));
+    EXPECT_EQ(Run("Winsize 2"), "Winsize 2\nseek\n"); // names are case-sensitive: passed on
+    Run("");
+    settings.Options.Verbose = true;
+    host.Log.clear();
+    core.ExecuteCommand("osd 3");
+    EXPECT_EQ(host.Log,
+              QStringList({"$|Passing command directly to MPlayer", "$|Sending: osd 3", "$|Sending: seek"}));
 }
 
-TEST_F(CommandsTest, SwitchRatioCycles)
+TEST_F(CommandsTest, TracksAndAspectCycle)
 {
-    QList<int> seen;
-    for (int i = 0; i < 4; ++i) {
-        Run("switch_ratio");
-        seen.append(core.AspectIndex);
-    }
-    EXPECT_EQ(seen, QList<int>({1, 2, 3, 0}));
-    EXPECT_EQ(Run("switch_ratio"), "switch_ratio 1.33333337306976\nseek\n");
-    core.AspectIndex = 3;
-    EXPECT_EQ(Run("switch_ratio"), "switch_ratio 0\nseek\n");
+    QByteArray subtitles, audio;
+    for (int i = 0; i < 4; ++i)
+        subtitles += Run("sub_select");
+    EXPECT_EQ(subtitles, "sub_select 1\nseek\nsub_select 2\nseek\nsub_select -1\nseek\nsub_select 0\nseek\n");
+    EXPECT_EQ(Run("sub_select 9"), "sub_select 2\nseek\n");
+    // Audio switches go out at once, never through the queue.
+    for (const char *text : {"switch_audio", "switch_audio word", "switch_audio 2"})
+        audio += Run(text);
+    EXPECT_EQ(audio, "switch_audio 2\nswitch_audio 1\nswitch_audio 2\n");
+    QByteArray ratios;
+    for (int i = 0; i < 4; ++i)
+        ratios += Run("switch_ratio");
+    EXPECT_EQ(ratios, "switch_ratio 1.33333337306976\nseek\nswitch_ratio 1.77777779102325\nseek\n"
+                      "switch_ratio 2.34999990463257\nseek\nswitch_ratio 0\nseek\n");
+    EXPECT_EQ(state.AspectIndex, 0);
+    EXPECT_TRUE(host.Called("Tick 2 0")); // the aspect menu
 }
 
 TEST_F(CommandsTest, PauseResumeAndFrameStep)
 {
     settings.Options.MuteOnPauseSeek = true;
     EXPECT_EQ(Run("pause"), "pausing_keep mute 1\npausing_keep pause\n");
-    EXPECT_EQ(core.Status, PlaybackStatus::Paused);
+    EXPECT_EQ(state.Status, PlaybackStatus::Paused);
     EXPECT_TRUE(host.Called("SetPlayingButtons 0"));
     EXPECT_EQ(Run("frame_step"), "pausing_keep frame_step\npausing_keep seek\n");
     EXPECT_EQ(Run("pause"), "mute 0\n");
-    EXPECT_EQ(core.Status, PlaybackStatus::Playing);
+    EXPECT_EQ(state.Status, PlaybackStatus::Playing);
     settings.Options.MuteOnPauseSeek = false;
     EXPECT_EQ(Run("frame_step"), "pausing_keep pause\n"); // while playing it pauses
     EXPECT_EQ(Run("play"), "pause\n");
-    core.SetStatus(PlaybackStatus::Opening);
+    Relaunch();
+    EXPECT_EQ(state.Status, PlaybackStatus::Opening);
     EXPECT_EQ(Run("pause"), "");
-    EXPECT_FALSE(core.Paused);
+    EXPECT_FALSE(state.Paused);
 }
 
-TEST_F(CommandsTest, ResumeSendsPendingVolume)
+TEST_F(CommandsTest, VolumeWaitsForResumeOrUnmute)
 {
     Run("pause");
     EXPECT_EQ(Run("volume 20 1"), "");
-    EXPECT_TRUE(core.VolumePending);
+    EXPECT_TRUE(state.VolumePending);
+    EXPECT_TRUE(host.Called("Volume 20"));
     EXPECT_EQ(Run("play"), "volume 20 1\n");
-    EXPECT_FALSE(core.VolumePending);
-}
+    EXPECT_FALSE(state.VolumePending);
 
-TEST_F(CommandsTest, MuteWhilePausedSendsNothing)
-{
+    EXPECT_EQ(Run("mute"), "mute 1\nseek\n");
+    EXPECT_EQ(Run("volume 30 1"), "");
+    EXPECT_EQ(Run("mute"), "volume 30 1\nseek\n"); // the volume also unmutes
+    EXPECT_FALSE(state.VolumePending);
+
     Run("pause");
-    EXPECT_EQ(Run("mute"), "");
+    EXPECT_EQ(Run("mute"), ""); // while paused, resuming applies the mute state
     EXPECT_TRUE(settings.LastSession.Mute);
     EXPECT_TRUE(host.Called("Mute 1"));
-    EXPECT_EQ(Run("mute"), "");
-    EXPECT_EQ(Run("mute"), "");
     settings.Options.MuteOnPauseSeek = true;
-    EXPECT_EQ(Run("play"), "mute 1\n"); // resuming applies the mute state
+    EXPECT_EQ(Run("play"), "mute 1\n");
 }
 
-TEST_F(CommandsTest, TrackCommandsWithAndWithoutValue)
+TEST_F(CommandsTest, StopEndsTheRunAndThenRewinds)
 {
-    core.SubtitleTrackProp.Max = 2;
-    core.SubtitleTrackProp.Value = 0;
-    EXPECT_EQ(Run("sub_select"), "sub_select 1\nseek\n");
-    EXPECT_EQ(Run("sub_select 2"), "sub_select 2\nseek\n");
-    EXPECT_EQ(Run("sub_select 9"), "sub_select 2\nseek\n");
-    core.AudioTrackProp.Min = 1;
-    core.AudioTrackProp.Max = 2;
-    core.AudioTrackProp.Value = 1;
-    EXPECT_EQ(Run("switch_audio"), "switch_audio 2\n");
-    EXPECT_EQ(Run("switch_audio word"), "switch_audio 1\n");
-    EXPECT_EQ(Run("switch_audio 2"), "switch_audio 2\n");
-}
-
-TEST_F(CommandsTest, VerboseToggleAndDiagnostics)
-{
-    settings.Options.OSDLevel = 1;
-    EXPECT_EQ(Run("verbose"), "osd 2\n");
-    EXPECT_TRUE(settings.Options.Verbose);
-    host.Log.clear();
-    Run("osd 3");
-    EXPECT_EQ(host.Log,
-              QStringList({"$|Passing command directly to MPlayer", "$|Sending: osd 3", "$|Sending: seek"}));
-    EXPECT_EQ(Run("verbose"), "osd 1\n");
-}
-
-TEST_F(CommandsTest, StopEndsTheRunWithoutAdvancing)
-{
-    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/a.avi"), EntryKind::File));
-    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/b.avi"), EntryKind::File));
-    playlist.SetCurrent(0);
+    core.ProcessLine("A:   5.0 V:   5.0 A-V:  0.000");
     EXPECT_EQ(Run("stop"), "quit\n");
-    EXPECT_EQ(core.Status, PlaybackStatus::Closing);
+    EXPECT_EQ(state.Status, PlaybackStatus::Closing);
     core.SimulateEnd(0);
-    EXPECT_EQ(core.Status, PlaybackStatus::Stopped);
-    EXPECT_EQ(playlist.CurrentIndex(), 0);
-    EXPECT_FALSE(core.IsRunning());
-    core.PositionProp.Value = 5;
+    EXPECT_EQ(state.Status, PlaybackStatus::Stopped);
+    EXPECT_EQ(state.PositionProp.Value, 5);
     Run("stop"); // nothing runs: rewinds the display only
-    EXPECT_EQ(core.PositionProp.Value, 0);
+    EXPECT_EQ(state.PositionProp.Value, 0);
+    EXPECT_TRUE(host.Called("Position 0"));
 }
 
 TEST_F(CommandsTest, SubtitlePathsAreNeverSplitOrInjected)
 {
     EXPECT_TRUE(core.LoadSubtitle(QStringLiteral("/s/my \"best\" subs.srt")));
     EXPECT_EQ(Written(), "sub_load \"/s/my \\\"best\\\" subs.srt\"\n");
-    EXPECT_EQ(core.SubtitleFiles, "\"/s/my \\\"best\\\" subs.srt\"");
+    EXPECT_EQ(state.SubtitleFiles, "\"/s/my \\\"best\\\" subs.srt\"");
     written.clear();
     EXPECT_FALSE(core.LoadSubtitle(QStringLiteral("/s/a.srt\nquit")));
     EXPECT_FALSE(core.LoadSubtitle(QStringLiteral("/s/a.srt\rquit")));
     EXPECT_FALSE(core.LoadSubtitle(QStringLiteral("/s/a,b.srt")));
     EXPECT_TRUE(written.isEmpty());
     EXPECT_TRUE(host.Log.last().startsWith("Subtitle file refused"));
-    EXPECT_EQ(Run("sub_load x"), "sub_load x\nseek\n"); // typed text goes as typed
 }

@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Builds the DVD and multi-track media the end-to-end tests play, from Debian
-# packages only (ffmpeg, spumux and dvdauthor). Made once per build tree:
-#   OUT/dvd/VIDEO_TS   two PAL titles: title 1 (8 s) with an English AC3 track
-#                      and an English subpicture stream, title 2 (5 s) with an
-#                      English and a French AC3 track
+# Builds the media the end-to-end tests play, from Debian packages only
+# (ffmpeg, spumux and dvdauthor). Made once per build tree:
+#   OUT/clip.avi       10 s test pattern, 320x240, with a tone
+#   OUT/tone.mp3       5 s, no video
+#   OUT/dvd/VIDEO_TS   three PAL titles: title 1 (8 s) with an English AC3
+#                      track and an English subpicture stream, title 2 (5 s)
+#                      with an English and a French AC3 track, title 3 (3 s)
 #   OUT/multi.mkv      8 s, audio "eng" and "fre", subtitle "ger"
 #   OUT/external.srt   a subtitle file to load from outside
-# Usage: make_test_media.sh OUT
+# Usage: make_test_media.sh OUT (does nothing when OUT was made by this very script)
 set -euo pipefail
 out=${1:?usage: make_test_media.sh OUT}
+stamp=$(sha1sum "$0" | cut -d' ' -f1)
 mkdir -p "$out"
 cd "$out"
-[ -f .complete ] && exit 0
+[ "$(cat .complete 2>/dev/null)" = "$stamp" ] && exit 0
+rm -f .complete
 work=$(mktemp -d "$out/work.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 ff() { ffmpeg -nostdin -loglevel error -y "$@"; }
@@ -28,6 +32,8 @@ ff -f lavfi -i testsrc=size=720x576:rate=25 -f lavfi -i sine=frequency=440:sampl
 ff -f lavfi -i testsrc2=size=720x576:rate=25 -f lavfi -i sine=frequency=660:sample_rate=48000 \
    -f lavfi -i sine=frequency=330:sample_rate=48000 -map 0 -map 1 -map 2 \
    -t 5 -target pal-dvd -aspect 16:9 "$work/t2.mpg"
+ff -f lavfi -i testsrc=size=720x576:rate=25 -f lavfi -i sine=frequency=550:sample_rate=48000 \
+   -t 3 -target pal-dvd -aspect 16:9 "$work/t3.mpg"
 
 # spumux renders text subtitles with a font it finds in ~/.spumux; use a private HOME.
 export HOME="$work/home"
@@ -50,10 +56,14 @@ rm -rf dvd
 export VIDEO_FORMAT=PAL
 dvdauthor -o dvd -t -a ac3+en -s en "$work/t1s.mpg" >"$work/dvdauthor.log" 2>&1
 dvdauthor -o dvd -t -a ac3+en,ac3+fr "$work/t2.mpg" >>"$work/dvdauthor.log" 2>&1
+dvdauthor -o dvd -t -a ac3+en "$work/t3.mpg" >>"$work/dvdauthor.log" 2>&1
 dvdauthor -o dvd -T >>"$work/dvdauthor.log" 2>&1
 
 ff -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 \
    -f lavfi -i sine=frequency=880 -i "$work/t1.srt" -map 0 -map 1 -map 2 -map 3 -t 8 \
    -c:v mpeg4 -c:a mp3 -c:s srt -metadata:s:a:0 language=eng -metadata:s:a:1 language=fre \
    -metadata:s:s:0 language=ger multi.mkv
-touch .complete
+ff -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 -t 10 -c:v mpeg4 -c:a mp3 \
+   -shortest clip.avi
+ff -f lavfi -i sine=frequency=440 -t 5 -c:a mp3 tone.mp3
+echo "$stamp" > .complete

@@ -1,7 +1,8 @@
 // Engine output as any engine (or anything in its place) may write it: cut
-// into lines in pieces of the sizes the first bytes choose, then parsed in
-// every open mode, first run or not, with a playlist holding a DVD drive entry.
-// The parser must stay inside its lines, the menus and the playlist.
+// into lines in pieces of the sizes the first bytes choose, then parsed in a
+// run of any kind of entry, first run or relaunch, with the playlist holding a
+// DVD drive entry. The parser must stay inside its lines and the playlist, and
+// the track lists it keeps must be the ones the window was given.
 #include "../../engine/RecorderHost.h"
 #include "common/ZError.h"
 #include "engine/EngineCore.h"
@@ -17,17 +18,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size < 2)
         return 0;
     SettingsData settings;
+    settings.Options.MPlayerPath = QStringLiteral("/nonexistent/mplayer");
     TZorviPlaylist playlist;
     RecorderHost host;
-    EngineCore core(settings, playlist, host, QStringLiteral("/tmp/"));
-    TPlItem drive;
-    drive.Kind = EntryKind::DVD;
-    drive.Path = "-dvd-device /dev/sr0 dvd://";
-    playlist.AddItem(drive);
-    playlist.SetCurrent(0);
-    core.OpenMode = EntryKind(data[0] % 6);
-    core.FirstOpen = data[0] & 0x80;
-    core.SimulateRun([](const QByteArray &) {});
+    EngineCore core(settings, playlist, host.Parts(), QStringLiteral("/tmp/"));
+    core.SimulateProcesses([](const QByteArray &) {});
+    TPlItem entry;
+    entry.Kind = EntryKind(1 + data[0] % 5);
+    entry.Path = "-dvd-device /dev/sr0 dvd://";
+    playlist.AddItem(entry);
+    core.PlayEntry(0);
+    if (data[0] & 0x80) { // a relaunch: identification lines are ignored
+        core.Restart();
+        core.SimulateEnd(0);
+    }
     const int piece = 1 + data[1] % 64;
 
     TMPOutProcessor cutter;
@@ -46,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             // A DVD title length that is no number is reported, not parsed.
         }
     }
-    if (host.AudioItems.isEmpty() || host.SubtitleItems.size() < 3)
+    if (core.State().AudioTrackCount != host.Audio.Ids.size() ||
+        core.State().SubtitleTrackCount != host.Subtitles.Ids.size())
         std::abort();
     return 0;
 }

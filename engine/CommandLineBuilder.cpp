@@ -1,0 +1,77 @@
+#include "engine/CommandLineBuilder.h"
+
+#include "common/NumberFormat.h"
+#include "common/TextHelpers.h"
+#include "engine/PlaybackState.h"
+#include "platform/EngineOptions.h"
+#include "settings/SettingsData.h"
+
+CommandLineBuilder::CommandLineBuilder(const SettingsData &settings, const QString &programDir)
+    : m_settings(settings), m_programDir(programDir)
+{
+}
+
+void CommandLineBuilder::PrepareFontOption()
+{
+    const QString font = DefaultFontPath();
+    m_fontOption = font.isEmpty() ? QString() : QStringLiteral(" -font ") + QuoteIfSpaces(font);
+}
+
+QString CommandLineBuilder::EnginePath() const
+{
+    return ResolveEnginePath(m_settings.Options.MPlayerPath, m_programDir);
+}
+
+QString CommandLineBuilder::Options(const PlaybackState &state, const VideoTarget &video) const
+{
+    const OptionsSettings &o = m_settings.Options;
+    const LastSessionSettings &s = m_settings.LastSession;
+    QString opts = QStringLiteral(" -slave ") + QStringLiteral(" -wid ") + QString::number(video.WindowId);
+    opts += QStringLiteral(" -colorkey 0x") +
+            QStringLiteral("%1").arg(video.ColorKey & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
+    opts += QStringLiteral(" -nokeepaspect");
+    opts += m_fontOption;
+    opts += QStringLiteral(" -osdlevel ") + QString::number(o.Verbose ? 2 : o.OSDLevel);
+    // No priority option: the engine here rejects it; the launch sets priorities instead.
+    if (o.Cache && o.CacheSize >= 1)
+        opts += QStringLiteral(" -cache ") + QString::number(o.CacheSize);
+    else
+        opts += QStringLiteral(" -nocache");
+    const QString vo = o.VideoOut == 0 ? o.CustomVideoOut : VideoOutOption(o.VideoOut);
+    if (o.VideoOut == 0 || !vo.isEmpty())
+        opts += u' ' + vo;
+    const QString ao = o.AudioOut == 0 ? o.CustomAudioOut : AudioOutOption(o.AudioOut);
+    if (o.AudioOut == 0 || !ao.isEmpty())
+        opts += u' ' + ao;
+    if (state.AudioTrackProp.Value >= 0 && o.AudioOut >= 1)
+        opts += QStringLiteral(" -aid ") + FormatG(state.AudioTrackProp.Value);
+    static const char *const aspects[] = {"", " -aspect 4:3", " -aspect 16:9", " -aspect 2.35"};
+    if (state.AspectIndex >= 1 && state.AspectIndex <= 3)
+        opts += QLatin1StringView(aspects[state.AspectIndex]);
+    if (s.FrameDrop)
+        opts += QStringLiteral(" -framedrop");
+    if (s.PostProc)
+        opts +=
+            u' ' + (o.CustomPostProc.isEmpty() ? QStringLiteral("-vf-add pp -autoq 6") : o.CustomPostProc);
+    opts += QStringLiteral(" -vf-add expand=osd=1 -noslices");
+    opts += QStringLiteral(" -subcp ISO-8859-1");
+    opts += QStringLiteral(" -subfont-text-scale ") + FormatG(state.SubtitleScaleProp.Value);
+    if (state.SubtitleDelayProp.Value != 0)
+        opts += QStringLiteral(" -subdelay ") + FormatG(state.SubtitleDelayProp.Value);
+    return opts;
+}
+
+QString CommandLineBuilder::CommandLine(const PlaybackState &state, const VideoTarget &video) const
+{
+    QString cmd = QuoteIfSpaces(EnginePath());
+    cmd += Options(state, video);
+    for (const TAddParams &p : m_settings.Options.AddParams)
+        if (p.Enabled && !p.Text.isEmpty())
+            cmd += u' ' + p.Text;
+    if (!state.SubtitleFiles.isEmpty())
+        cmd += QStringLiteral(" -sub ") + QString::fromUtf8(state.SubtitleFiles);
+    if (state.FirstOpen && state.OpenMode != EntryKind::DVDTitle)
+        cmd += QStringLiteral(" -identify");
+    cmd += u' ' + QString::fromUtf8(state.MediaURL);
+    return cmd;
+}

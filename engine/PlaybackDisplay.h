@@ -1,0 +1,23 @@
+#pragma once
+// What the window shows of playback: buttons, caption and title, status,
+// position, volume, duration.
+#include "engine/PlaybackStatus.h"
+#include "playlist/PlItem.h"
+
+#include <QString>
+
+class PlaybackDisplay {
+public:
+    virtual ~PlaybackDisplay() = default;
+    virtual void SetPlayingButtons(bool playing) = 0;
+    // Before a launch: refresh the duration when firstOpen; show the playlist
+    // box for a DVD drive; show the display name as caption and title.
+    virtual void PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QString &displayName) = 0;
+    virtual void MediaOpened() = 0;
+    virtual void UpdateStatusDisplay(PlaybackStatus status) = 0;
+    virtual void UpdateMuteDisplay(bool mute) = 0;
+    virtual void UpdatePosition(float seconds) = 0;
+    virtual void UpdateVolume(float volume) = 0;
+    virtual void UpdateDuration() = 0;
+    virtual void ShowMediaTitle(const QString &title) = 0;
+};

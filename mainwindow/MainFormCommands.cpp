@@ -1,0 +1,100 @@
+// The window's own named commands ("fullscreen", "playlist", "options" ...),
+// registered into the engine link's command table beside the engine's rows.
+#include "mainwindow/MainForm.h"
+
+#include "console/LogForm.h"
+#include "engine/EngineCore.h"
+#include "mainwindow/PlaylistStrip.h"
+
+void TMainForm::registerWindowCommands(EngineCore *engine)
+{
+    const struct {
+        const char *name;
+        CommandTable::Action action;
+    } rows[] = {
+        {"popup", [this](const CommandArgs &) { ShowPopupMenu(); }},
+        {"fullscreen", [this](const CommandArgs &) { SetFullscreen(!isFullScreen()); }},
+        {"toggle_controls", [this](const CommandArgs &) { ToggleControls(); }},
+        {"ontop", [this](const CommandArgs &) { SetOnTop(!IsOnTop()); }},
+        {"minimize", [this](const CommandArgs &) { Minimize(); }},
+        {"mainquit", [this](const CommandArgs &) { Quit(); }},
+        {"winsize", [this](const CommandArgs &a) { SetSizeMode(a.Rounded(), a.Absolute); }},
+        {"wincenter", [this](const CommandArgs &) { SetCenter(true, true); }},
+        {"playlist", [this](const CommandArgs &) { ShowPlaylist(!IsPlaylistVisible()); }},
+        {"options", [this](const CommandArgs &) { ShowOptions(); }},
+        {"showlog", [this](const CommandArgs &) { ShowLog(); }},
+        {"savelocal", [this](const CommandArgs &) { SaveLanguage(QStringLiteral("current.lng")); }},
+        {"devtest", [this](const CommandArgs &) { SetTranslatorMode(true); }},
+    };
+    for (const auto &row : rows)
+        engine->RegisterCommand(QString::fromLatin1(row.name), row.action);
+}
+
+void TMainForm::ShowPopupMenu()
+{
+    notAvailable("popup");
+}
+
+void TMainForm::SetFullscreen(bool on)
+{
+    if (on)
+        showFullScreen();
+    else
+        showNormal();
+}
+
+void TMainForm::ToggleControls()
+{
+    notAvailable("toggle_controls");
+}
+
+bool TMainForm::IsOnTop() const
+{
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void TMainForm::SetOnTop(bool on)
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    show();
+}
+
+void TMainForm::SetCenter(bool, bool)
+{
+    notAvailable("wincenter");
+}
+
+bool TMainForm::IsPlaylistVisible() const
+{
+    return m_playlistStrip->isVisible();
+}
+
+void TMainForm::ShowPlaylist(bool show)
+{
+    m_playlistStrip->setVisible(show);
+    layoutPanels();
+}
+
+void TMainForm::ShowOptions()
+{
+    notAvailable("options");
+}
+
+void TMainForm::ShowLog()
+{
+    m_log->SetStatusLine(m_statusLine);
+    m_log->show();
+    m_log->raise();
+    m_log->activateWindow();
+}
+
+void TMainForm::SaveLanguage(const QString &)
+{
+    notAvailable("savelocal");
+}
+
+void TMainForm::SetTranslatorMode(bool on)
+{
+    if (m_program.TranslatorMode)
+        *m_program.TranslatorMode = on;
+}
