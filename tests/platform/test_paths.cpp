@@ -1,5 +1,4 @@
 #include "platform/Display.h"
-#include "platform/InstanceChannel.h"
 #include "platform/Paths.h"
 #include "support/OtherUser.h"
 
@@ -40,17 +39,6 @@ TEST(Paths, SettingsBesideTheProgramOrPerUser)
     for (const QString &d : {installed, shipped})
         ::chmod(QFile::encodeName(d).constData(), 0755);
     qunsetenv("XDG_CONFIG_HOME");
-}
-
-TEST(Paths, InstanceSocketIsPerUser)
-{
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", "/run/user/1000");
-    EXPECT_EQ(InstanceSocketPath(), "/run/user/1000/Zorvi.Main." + QString::number(::getuid()));
-    qunsetenv("XDG_RUNTIME_DIR");
-    EXPECT_EQ(InstanceSocketPath(), "/tmp/Zorvi.Main." + QString::number(::getuid()));
-    if (!saved.isEmpty())
-        qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 TEST(Display, X11IsSelectedUnlessAnotherPlatformIsNamed)
