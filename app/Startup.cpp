@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/DeferredAction.h"
 #include "common/Report.h"
 #include "mainwindow/MainForm.h"
 #include "platform/HandOver.h"
@@ -77,12 +78,21 @@ quint32 HandOverReceiver::WMCopyData(quint32 dwData, const QByteArray &payload)
 
 void ConnectHandOver(HandOverReceiver &receiver, TMainForm &form)
 {
-    receiver.BringToFront = [&form] { form.BringToFront(); };
-    receiver.PlayEntry = [&form](int index) {
-        if (form.PlayEntry)
-            form.PlayEntry(index);
+    // Bringing to front, playing and focusing wait until the verdict is out
+    // and no box is open: playing may ask whether to kill an engine.
+    auto *later = new DeferredAction(&form);
+    receiver.BringToFront = nullptr;
+    receiver.SetForegroundWindow = nullptr;
+    receiver.PlayEntry = [later, &form](int first) {
+        later->Post([&form, first] {
+            if (form.IsClosing())
+                return;
+            form.BringToFront();
+            if (form.PlayEntry)
+                form.PlayEntry(first);
+            form.activateWindow();
+        });
     };
-    receiver.SetForegroundWindow = [&form] { form.activateWindow(); };
     receiver.ArgumentsTaken = [&form] { form.ApplyVerbose(); };
 }
 

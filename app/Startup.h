@@ -55,7 +55,9 @@ private:
 };
 
 // Points the receiver's call-backs at the main window. Hand-overs are
-// declined once the window is closing.
+// declined once the window is closing. What follows an acceptance (front,
+// play, focus) runs from the event loop after the verdict went out, once no
+// box is open; of several accepted meanwhile, the latest plays.
 void ConnectHandOver(HandOverReceiver &receiver, TMainForm &form);
 // Takes one hand-over message for the window (see ConnectHandOver).
 quint32 HandOverToForm(HandOverReceiver &receiver, const TMainForm &form, quint32 dwData,

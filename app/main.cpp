@@ -2,6 +2,7 @@
 // program-wide objects and wires them.
 #include "app/EnginePlayerControl.h"
 #include "app/ProgramOptions.h"
+#include "app/ReportQueue.h"
 #include "app/Startup.h"
 #include "common/Report.h"
 #include "console/LogForm.h"
@@ -46,8 +47,11 @@ int main(int argc, char *argv[])
     // as StartupWMClass, so task bars show the installed icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("zorvi"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zorvi")));
-    SetReportHandler(
+    ReportQueue reports(
         [](const QString &message) { QMessageBox::critical(nullptr, QStringLiteral("Zorvi"), message); });
+    // Once the window is gone the event loop ends: what is reported while
+    // closing (a session that cannot be saved) is shown after it.
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &reports, &ReportQueue::Hold);
 
     SettingsData settings;
     SettingsStore store(settings);
@@ -87,18 +91,28 @@ int main(int argc, char *argv[])
     Platform::InstanceServer server(socketPath, [&](quint32 magic, const QByteArray &payload) {
         return HandOverToForm(receiver, form, magic, payload);
     });
-    if (!server.Listen())
-        form.Log()->AddLine(QStringLiteral("$|Another copy listens on ") + socketPath);
+    if (const auto listening = server.Listen(); !listening)
+        form.Log()->AddLine(QStringLiteral("$|") + listening.Message);
 
+    // A signal ends the program even inside a box; messages due then go to
+    // standard error instead of a box nobody would see.
+    bool signalled = false;
     Platform::SignalPipe signalPipe;
-    QObject::connect(&signalPipe, &Platform::SignalPipe::Terminate, &form, [&form] {
+    QObject::connect(&signalPipe, &Platform::SignalPipe::Terminate, &form, [&] {
+        signalled = true;
+        reports.Hold();
         RunGuarded([&form] { form.close(); });
-        QCoreApplication::quit();
+        QCoreApplication::exit(0); // leaves every event loop, a box's too, even before exec()
     });
 
     // The engine starts before the window is mapped, so the two overlap: the
     // window appears while the engine opens the media.
     form.Start();
-    form.show();
-    return app.exec();
+    int code = 0;
+    if (!form.IsClosing()) { // a signal may have come while a box asked at start
+        form.show();
+        code = app.exec();
+    }
+    reports.Finish(!signalled);
+    return code;
 }

@@ -220,8 +220,12 @@ void TMainForm::CenterItem(int)
 
 KillAnswer TMainForm::AskKillPreviousEngine(const QString &title, const QString &text)
 {
-    switch (
-        QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    // No is the safe answer: the process may be a film the user still watches.
+    const auto answer = QMessageBox::question(
+        this, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
+    if (m_closed)
+        return KillAnswer::Cancel; // the program ended while asking: start nothing
+    switch (answer) {
     case QMessageBox::Yes:
         return KillAnswer::Yes;
     case QMessageBox::Cancel:

@@ -85,24 +85,51 @@ void IgnoreBrokenPipe()
     ::signal(SIGPIPE, SIG_IGN);
 }
 
+namespace {
+const QByteArray OwnerVariable = "ZORVI_ENGINE_OWNER";
+
+QByteArray readProcFile(qint64 pid, const char *name)
+{
+    QFile f(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(name)));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The owner named by the process's mark, or 0 when it carries none.
+qint64 markedOwner(qint64 pid)
+{
+    const QByteArray prefix = OwnerVariable + '=';
+    for (const QByteArray &entry : readProcFile(pid, "environ").split('\0'))
+        if (entry.startsWith(prefix))
+            return entry.mid(prefix.size()).toLongLong();
+    return 0;
+}
+} // namespace
+
+QProcessEnvironment EngineEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(OwnerVariable), QString::number(::getpid()));
+    return env;
+}
+
 QList<qint64> FindEngineProcesses(qint64 exceptPid)
 {
     QList<qint64> found;
     const uid_t me = ::getuid();
+    const QByteArray ourName = readProcFile(::getpid(), "comm");
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &entry : entries) {
         bool ok = false;
         const qint64 pid = entry.toLongLong(&ok);
-        if (!ok || pid == exceptPid)
-            continue;
-        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-        if (!comm.open(QIODevice::ReadOnly))
-            continue;
-        if (comm.readAll().trimmed() != "mplayer")
+        if (!ok || pid == exceptPid || readProcFile(pid, "comm").trimmed() != "mplayer")
             continue;
         struct stat st;
-        if (::stat(QStringLiteral("/proc/%1").arg(pid).toLocal8Bit().constData(), &st) == 0 &&
-            st.st_uid == me)
+        if (::stat(QStringLiteral("/proc/%1").arg(pid).toLocal8Bit().constData(), &st) != 0 ||
+            st.st_uid != me)
+            continue;
+        // A live owner with our name is a running copy still using its engine.
+        const qint64 owner = markedOwner(pid);
+        if (owner > 0 && readProcFile(owner, "comm") != ourName)
             found.append(pid);
     }
     return found;

@@ -2,6 +2,7 @@
 // Linux values of the engine's command line, kept beside the Windows values
 // they replace, and the process services the engine link needs.
 #include <QList>
+#include <QProcessEnvironment>
 #include <QString>
 
 struct EngineOutputOption {
@@ -34,7 +35,14 @@ void SetProcessPriority(qint64 pid, bool boost);
 // Writing to an engine that has just died must not end the program.
 void IgnoreBrokenPipe();
 
-// Running "mplayer" processes of this user, other than `exceptPid`.
+// The environment an engine is started with: this program's, plus the mark
+// ZORVI_ENGINE_OWNER=<our process id> that tells our engines from anyone else's.
+QProcessEnvironment EngineEnvironment();
+
+// Engines left behind by a copy of this program that is gone: running
+// "mplayer" processes of this user, other than `exceptPid`, that carry the
+// mark of an owner no longer running as this program. Another player's
+// engine, or one a live copy uses, is never offered.
 QList<qint64> FindEngineProcesses(qint64 exceptPid = 0);
 void KillProcess(qint64 pid);
 

@@ -33,6 +33,8 @@ public:
     State Feed(QByteArrayView bytes);
     State state() const { return m_state; }
     quint32 magic() const { return m_magic; }
+    // The payload size the header announced, once the header is in.
+    std::optional<quint32> size() const { return m_size; }
     const QByteArray &payload() const { return m_payload; }
 
 private:

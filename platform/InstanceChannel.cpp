@@ -2,7 +2,9 @@
 
 #include "platform/HandOver.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
@@ -14,17 +16,46 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 namespace Platform {
 
+namespace {
+
+// A folder only this user can change: a real folder (not a link), ours, and
+// writable by nobody else.
+bool folderIsOurs(const QString &path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::getuid() && (st.st_mode & 022) == 0;
+}
+
+QString privateFolder(const QString &uid)
+{
+    const QString dir = QDir::tempPath() + QStringLiteral("/zorvi-") + uid;
+    const QByteArray name = QFile::encodeName(dir);
+    ::mkdir(name.constData(), 0700);
+    // One left by an earlier run keeps serving once it is 0700 again; a link,
+    // a file or someone else's folder is refused when listening.
+    struct stat st {};
+    if (::lstat(name.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
+        (st.st_mode & 0777) != 0700)
+        ::chmod(name.constData(), 0700);
+    return dir;
+}
+
+} // namespace
+
 QString InstanceSocketPath()
 {
+    const QString uid = QString::number(::getuid());
     QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (dir.isEmpty() || !dir.startsWith(QLatin1Char('/')))
-        dir = QStringLiteral("/tmp");
-    return dir + QStringLiteral("/Zorvi.Main.") + QString::number(::getuid());
+    if (!dir.startsWith(QLatin1Char('/')) || !folderIsOurs(dir))
+        dir = privateFolder(uid);
+    return dir + QStringLiteral("/Zorvi.Main.") + uid;
 }
 
 bool PeerIsSameUser(qintptr fd)
@@ -143,63 +174,121 @@ InstanceServer::~InstanceServer()
     m_server->close(); // removes the socket file
 }
 
-bool InstanceServer::Listen()
+ListenOutcome InstanceServer::Listen()
 {
-    // A live copy answers a connection; a file left by a copy that crashed does
-    // not and is removed (listening would otherwise replace even a live one).
-    if (QFile::exists(m_path)) {
+    const QString off = QStringLiteral("Single instance is off: ");
+    const QByteArray name = QFile::encodeName(m_path);
+    if (name.size() >= qsizetype(sizeof sockaddr_un{}.sun_path))
+        return {ListenResult::PathTooLong,
+                off + QStringLiteral("the path is too long for a local socket: ") + m_path};
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!folderIsOurs(folder))
+        return {ListenResult::NotOurs,
+                off + folder + QStringLiteral(" is not a private folder of this user")};
+    struct stat st {};
+    if (::lstat(name.constData(), &st) == 0) {
+        const QString foreign = off + m_path + QStringLiteral(" belongs to another user");
+        if (st.st_uid != ::getuid())
+            return {ListenResult::NotOurs, foreign};
+        // A live copy answers a connection; a file left by a copy that crashed
+        // does not and is removed (listening would otherwise replace even a live one).
         QLocalSocket probe;
         probe.connectToServer(m_path);
-        if (probe.waitForConnected(1000))
-            return false;
+        if (probe.waitForConnected(1000)) {
+            if (!PeerIsSameUser(probe.socketDescriptor()))
+                return {ListenResult::NotOurs, foreign};
+            return {ListenResult::AnotherCopy, QStringLiteral("Another copy listens on ") + m_path};
+        }
         QLocalServer::removeServer(m_path);
     }
-    return m_server->listen(m_path);
+    if (!m_server->listen(m_path))
+        return {ListenResult::Failed, off + QStringLiteral("cannot listen on ") + m_path +
+                                          QStringLiteral(": ") + m_server->errorString()};
+    return {ListenResult::Listening, {}};
 }
 
 void InstanceServer::acceptConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        // Whatever happens to the connection, it goes after the receive time.
+        QTimer::singleShot(ReceiveTimeoutMs, socket, [socket] {
+            socket->abort();
+            socket->deleteLater();
+        });
         if (!PeerIsSameUser(socket->socketDescriptor())) {
             socket->abort();
             socket->deleteLater();
-            continue;
+        } else if (m_reading >= MaxConnections) {
+            answer(socket, 0);
+        } else {
+            serve(socket);
         }
-        serve(socket);
     }
 }
 
+void InstanceServer::answer(QLocalSocket *socket, quint32 verdict)
+{
+    char bytes[4];
+    qToLittleEndian<quint32>(verdict, bytes);
+    socket->write(bytes, 4);
+    socket->flush();
+    socket->disconnectFromServer();
+}
+
+namespace {
+struct Connection {
+    HandOver::MessageReader Reader;
+    qint64 Reserved = -1; // payload bytes counted against the total; -1 before the header
+    bool Done = false;    // answered or handed to the handler: later bytes are ignored
+};
+constexpr qint64 ReadChunk = 64 * 1024;
+} // namespace
+
 void InstanceServer::serve(QLocalSocket *socket)
 {
-    auto reader = std::make_shared<HandOver::MessageReader>();
-    auto *timer = new QTimer(socket);
-    timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, socket, [socket] {
-        socket->abort();
-        socket->deleteLater();
+    using State = HandOver::MessageReader::State;
+    auto conn = std::make_shared<Connection>();
+    ++m_reading;
+    connect(socket, &QObject::destroyed, this, [this, conn] {
+        --m_reading;
+        m_reserved -= std::max<qint64>(conn->Reserved, 0);
     });
-    timer->start(ReceiveTimeoutMs);
+    socket->setReadBufferSize(ReadChunk);
 
-    // The handler may show a message box; the socket can go away meanwhile.
     QPointer<QLocalSocket> guard(socket);
-    auto onData = [this, guard, reader, timer] {
-        if (!guard || reader->state() != HandOver::MessageReader::State::NeedMore)
+    auto onData = [this, guard, conn] {
+        if (!guard || conn->Done)
             return;
-        const auto state = reader->Feed(guard->readAll());
-        if (state == HandOver::MessageReader::State::NeedMore)
+        State state = conn->Reader.Feed(guard->readAll());
+        if (conn->Reserved < 0 && conn->Reader.size() && state != State::Refused) {
+            const qint64 size = *conn->Reader.size();
+            if (m_reserved + size > MaxBufferedBytes) {
+                state = State::Refused;
+            } else {
+                conn->Reserved = size;
+                m_reserved += size;
+            }
+        }
+        if (state == State::NeedMore)
             return;
-        timer->stop();
-        const quint32 verdict = state == HandOver::MessageReader::State::Complete
-                                    ? m_handler(reader->magic(), reader->payload())
-                                    : 0;
-        if (!guard)
+        conn->Done = true;
+        if (state == State::Refused) {
+            conn->Reader = {};
+            answer(guard, 0);
             return;
-        char bytes[4];
-        qToLittleEndian<quint32>(verdict, bytes);
-        guard->write(bytes, 4);
-        guard->flush();
-        guard->disconnectFromServer();
+        }
+        // The handler runs from the event loop, outside this socket's signal,
+        // and the verdict goes out as soon as it returns.
+        QMetaObject::invokeMethod(
+            this,
+            [this, guard, conn] {
+                const quint32 verdict = m_handler(conn->Reader.magic(), conn->Reader.payload());
+                conn->Reader = {};
+                if (guard)
+                    answer(guard, verdict);
+            },
+            Qt::QueuedConnection);
     };
     connect(socket, &QLocalSocket::readyRead, this, onData);
     if (socket->bytesAvailable() > 0)

@@ -10,6 +10,8 @@ namespace Platform {
 
 namespace {
 int g_fds[2] = {-1, -1};
+// A hang-up (the terminal or the session went away) ends the program as a kill does.
+constexpr int Signals[] = {SIGTERM, SIGINT, SIGHUP};
 
 void onSignal(int signo)
 {
@@ -30,14 +32,14 @@ SignalPipe::SignalPipe(QObject *parent) : QObject(parent)
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &sa, nullptr);
-    ::sigaction(SIGINT, &sa, nullptr);
+    for (int signo : Signals)
+        ::sigaction(signo, &sa, nullptr);
 }
 
 SignalPipe::~SignalPipe()
 {
-    ::signal(SIGTERM, SIG_DFL);
-    ::signal(SIGINT, SIG_DFL);
+    for (int signo : Signals)
+        ::signal(signo, SIG_DFL);
     delete m_notifier;
     for (int &fd : g_fds) {
         if (fd >= 0)

@@ -1,6 +1,7 @@
 #pragma once
-// Turns SIGTERM and SIGINT into a Qt signal on the main thread (a logout, a
-// kill or Ctrl+C close the program the same orderly way as its window does).
+// Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the main thread (a
+// logout, a kill, Ctrl+C or a closed terminal end the program the same orderly
+// way as its window does).
 #include <QObject>
 
 class QSocketNotifier;

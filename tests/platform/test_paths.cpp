@@ -1,5 +1,4 @@
 #include "platform/Display.h"
-#include "platform/InstanceChannel.h"
 #include "platform/Paths.h"
 #include "support/OtherUser.h"
 #include "support/TestFiles.h"
@@ -70,17 +69,6 @@ TEST(Paths, SkinsAndLanguagesAreReadBesideTheProgramThenPerUserThenShared)
     ::chmod(QFile::encodeName(root.path()).constData(), 0755);
     EXPECT_EQ(LanguageSaveFolder(root.path()), root.path() + "/Lang/");
     qunsetenv("XDG_DATA_HOME");
-}
-
-TEST(Paths, InstanceSocketIsPerUser)
-{
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", "/run/user/1000");
-    EXPECT_EQ(InstanceSocketPath(), "/run/user/1000/Zorvi.Main." + QString::number(::getuid()));
-    qunsetenv("XDG_RUNTIME_DIR");
-    EXPECT_EQ(InstanceSocketPath(), "/tmp/Zorvi.Main." + QString::number(::getuid()));
-    if (!saved.isEmpty())
-        qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 TEST(Display, X11IsSelectedUnlessAnotherPlatformIsNamed)
