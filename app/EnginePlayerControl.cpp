@@ -90,9 +90,9 @@ Platform::PlayerState EnginePlayerControl::State() const
 {
     if (!m_engine.IsRunning())
         return Platform::PlayerState::Stopped;
-    if (m_engine.Paused)
+    if (m_engine.State().Paused)
         return Platform::PlayerState::Paused;
-    switch (m_engine.Status) {
+    switch (m_engine.State().Status) {
     case PlaybackStatus::Opening:
     case PlaybackStatus::Playing:
     case PlaybackStatus::Seeking:
@@ -106,12 +106,12 @@ Platform::PlayerState EnginePlayerControl::State() const
 
 QString EnginePlayerControl::Title() const
 {
-    return m_engine.DisplayName;
+    return m_engine.State().DisplayName;
 }
 
 QString EnginePlayerControl::Url() const
 {
-    QString media = QString::fromUtf8(m_engine.MediaURL);
+    QString media = QString::fromUtf8(m_engine.State().MediaURL);
     // The engine gets a path with spaces in double quotes.
     if (media.size() >= 2 && media.startsWith(u'"') && media.endsWith(u'"'))
         media = media.mid(1, media.size() - 2);
@@ -122,22 +122,22 @@ QString EnginePlayerControl::Url() const
 
 double EnginePlayerControl::Length() const
 {
-    return m_engine.PositionProp.Max;
+    return m_engine.State().PositionProp.Max;
 }
 
 double EnginePlayerControl::Position() const
 {
-    return m_engine.PositionProp.Value;
+    return m_engine.State().PositionProp.Value;
 }
 
 double EnginePlayerControl::Volume() const
 {
-    return m_engine.VolumeProp.Value;
+    return m_engine.State().VolumeProp.Value;
 }
 
 bool EnginePlayerControl::CanSeek() const
 {
-    return m_engine.IsRunning() && m_engine.PositionProp.Max > 0;
+    return m_engine.IsRunning() && m_engine.State().PositionProp.Max > 0;
 }
 
 bool EnginePlayerControl::CanGoNext() const

@@ -2,6 +2,7 @@
 
 #include "common/Clock.h"
 #include "engine/EngineWaits.h"
+#include "platform/EngineOptions.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -73,6 +74,8 @@ bool EngineProcess::Start(const QString &program, const QStringList &arguments, 
         return false;
     m_process->setChildProcessModifier(m_pipe.ChildSetup());
     m_process->setWorkingDirectory(workingDir);
+    // Marked as ours, so a later start offers to end it only if we are gone.
+    m_process->setProcessEnvironment(EngineEnvironment());
     m_process->start(program, arguments, QIODevice::ReadWrite);
     const bool started = m_process->waitForStarted(EngineWaits::StartMs);
     m_pipe.CloseWriteEnd();
