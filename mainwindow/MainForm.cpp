@@ -7,6 +7,7 @@
 #include "platform/Paths.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
+#include "settings/WindowBounds.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -88,17 +89,13 @@ void TMainForm::ApplyVerbose()
 void TMainForm::applyBounds()
 {
     const auto &s = m_program.Settings->LastSession;
-    QRect r(s.Left, s.Top, std::max(s.Width, 1), std::max(s.Height, 1));
-    // A position saved on a monitor that is gone comes back into the work area.
-    bool onScreen = false;
+    // The primary screen first: a rectangle on no screen goes there.
+    QList<QRect> areas;
+    if (QScreen *primary = QGuiApplication::primaryScreen())
+        areas << primary->availableGeometry();
     for (QScreen *screen : QGuiApplication::screens())
-        onScreen = onScreen || screen->availableGeometry().intersects(r);
-    if (!onScreen && QGuiApplication::primaryScreen()) {
-        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        r.setSize(r.size().boundedTo(area.size()));
-        r.moveTopLeft(area.topLeft());
-    }
-    setGeometry(r);
+        areas << screen->availableGeometry();
+    setGeometry(ClampWindowBounds(s.Left, s.Top, s.Width, s.Height, areas));
 }
 
 void TMainForm::storeBounds()
