@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -29,8 +30,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorvi"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zorvi"));
-    SetReportHandler(
-        [](const QString &message) { QMessageBox::critical(nullptr, QStringLiteral("Zorvi"), message); });
+    // Also on standard error: a box shown at exit may never be read.
+    SetReportHandler([](const QString &message) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        QMessageBox::critical(nullptr, QStringLiteral("Zorvi"), message);
+    });
 
     SettingsData settings;
     SettingsStore store(settings);
@@ -69,5 +73,7 @@ int main(int argc, char *argv[])
     // window appears while the engine opens the media.
     form.Start();
     form.show();
-    return app.exec();
+    const int code = app.exec();
+    // Settings that could not be saved fail the run, so a script sees it.
+    return code != 0 ? code : store.SaveFailed() ? 1 : 0;
 }

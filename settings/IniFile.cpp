@@ -3,10 +3,9 @@
 #include "common/NumberFormat.h"
 #include "common/TextDecode.h"
 #include "common/ZError.h"
+#include "platform/FileReplace.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <cmath>
 #include <limits>
@@ -114,25 +113,8 @@ QByteArray IniFile::ToBytes(bool keepComments) const
 
 void IniFile::Save(const QString &path, bool keepComments) const
 {
-    const QString failure = QStringLiteral("Unable to write to ") + path;
-    const QByteArray bytes = ToBytes(keepComments);
-    QFileInfo info(path);
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
-        throw ZError(failure);
-
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        if (file.write(bytes) != bytes.size() || !file.commit())
-            throw ZError(failure);
-        return;
-    }
-    // A writable file in a folder where no sibling can be made: the only way
-    // left is to write over it in place, without truncating it first.
-    QFile direct(path);
-    if (!info.exists() || !direct.open(QIODevice::ReadWrite))
-        throw ZError(failure);
-    if (direct.write(bytes) != bytes.size() || !direct.flush() || !direct.resize(bytes.size()))
-        throw ZError(failure);
+    if (!Platform::ReplaceFileContents(path, ToBytes(keepComments)))
+        throw ZError(QStringLiteral("Unable to write to ") + path);
 }
 
 const IniFile::Section *IniFile::findSection(const QString &name) const
