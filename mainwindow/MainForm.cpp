@@ -23,6 +23,7 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
 
     // The log first, so anything logged from here on has somewhere to go.
     m_log = new TLogForm(this);
+    m_program.Playlist->Log = [this](const QString &line) { m_log->AddLine(line); };
     m_programDir = Platform::ProgramDirectory();
     for (const QString &arg : arguments) {
         try {
@@ -31,8 +32,8 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
         } catch (const ZError &e) {
             ReportError(e.message()); // one unusable argument does not stop the start
         }
+        ApplyVerbose(); // "-v" shows what the arguments after it log (a folder scan cut short)
     }
-    ApplyVerbose();
 
     m_program.Store->SetFileName(Platform::SettingsFilePath(m_programDir));
     m_program.Store->LoadSettings();
@@ -73,6 +74,7 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
 TMainForm::~TMainForm()
 {
     m_program.Playlist->OnChange = nullptr;
+    m_program.Playlist->Log = nullptr;
 }
 
 void TMainForm::Start()

@@ -11,6 +11,10 @@
 
 class TZorviPlaylist : public TSelectList {
 public:
+    // Folders deeper than this below an added folder are not scanned: a tree
+    // thousands of levels deep would hold the program for minutes.
+    static constexpr int MaxScanDepth = 32;
+
     TZorviPlaylist();
     ~TZorviPlaylist() override;
 
@@ -19,8 +23,9 @@ public:
     // files go to LoadSubtitle instead of the list.
     int Add(const QString &path);
     // Video files of a folder tree, each folder sorted by name without regard
-    // to case, hidden entries skipped, depth first; a symbolic link back into
-    // a folder being scanned is not followed.
+    // to case, hidden entries skipped, depth first, at most MaxScanDepth levels
+    // down (each folder left out is named in the log); a symbolic link back
+    // into a folder being scanned is not followed.
     void AddFolder(const QString &folder);
     void AddItem(const TPlItem &item);
     void InsertItem(int index, const TPlItem &item);
@@ -44,6 +49,8 @@ public:
 
     // Subtitle files are not listed but handed to the engine link through this.
     std::function<void(const QString &path)> LoadSubtitle;
+    // Diagnostics for the program's log ("$|" lines); may be left empty.
+    std::function<void(const QString &line)> Log;
 
 protected:
     void FreeItem(void *item) override;
