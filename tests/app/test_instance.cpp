@@ -52,7 +52,7 @@ protected:
     {
         ASSERT_TRUE(work.isValid());
         previous = SetReportHandler([this](const QString &m) { reported << m; });
-        form = std::make_unique<TMainForm>(ProgramParts{&settings, &store, &playlist, &translator},
+        form = std::make_unique<TMainForm>(ProgramParts{&settings, &store, &playlist, &translator, {}},
                                            QStringList{});
         form->PlayEntry = [this](int i) { played << i; };
         ConnectHandOver(receiver, *form);
