@@ -114,5 +114,6 @@ int main(int argc, char *argv[])
         code = app.exec();
     }
     reports.Finish(!signalled);
-    return code;
+    // Settings that could not be saved fail the run, so a script sees it.
+    return code != 0 ? code : store.SaveFailed() ? 1 : 0;
 }

@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
+#include "settings/WindowBounds.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -21,14 +22,16 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
 
     // The log first, so anything logged from here on has somewhere to go.
     m_log = new TLogForm(this);
+    m_program.Playlist->Log = [this](const QString &line) { m_log->AddLine(line); };
     m_programDir = Platform::ProgramDirectory();
     // One unusable argument is reported and does not stop the start.
-    for (const QString &arg : arguments)
+    for (const QString &arg : arguments) {
         RunGuarded([&] {
             if (m_program.TakeArgument)
                 m_program.TakeArgument(arg);
         });
-    ApplyVerbose();
+        ApplyVerbose(); // "-v" shows what the arguments after it log (a folder scan cut short)
+    }
 
     m_program.Store->SetFileName(Platform::SettingsFilePath(m_programDir));
     m_program.Store->LoadSettings();
@@ -68,8 +71,12 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     applyBounds();
 }
 
-// The playlist outlives the window; its notification to the window ends here.
-TMainForm::~TMainForm() = default;
+// The playlist outlives the window: its log hook ends here (its change
+// notification ends with the window as the connection's context).
+TMainForm::~TMainForm()
+{
+    m_program.Playlist->Log = nullptr;
+}
 
 void TMainForm::Start()
 {
@@ -85,17 +92,13 @@ void TMainForm::ApplyVerbose()
 void TMainForm::applyBounds()
 {
     const auto &s = m_program.Settings->LastSession;
-    QRect r(s.Left, s.Top, std::max(s.Width, 1), std::max(s.Height, 1));
-    // A position saved on a monitor that is gone comes back into the work area.
-    bool onScreen = false;
+    // The primary screen first: a rectangle on no screen goes there.
+    QList<QRect> areas;
+    if (QScreen *primary = QGuiApplication::primaryScreen())
+        areas << primary->availableGeometry();
     for (QScreen *screen : QGuiApplication::screens())
-        onScreen = onScreen || screen->availableGeometry().intersects(r);
-    if (!onScreen && QGuiApplication::primaryScreen()) {
-        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        r.setSize(r.size().boundedTo(area.size()));
-        r.moveTopLeft(area.topLeft());
-    }
-    setGeometry(r);
+        areas << screen->availableGeometry();
+    setGeometry(ClampWindowBounds(s.Left, s.Top, s.Width, s.Height, areas));
 }
 
 void TMainForm::storeBounds()

@@ -116,6 +116,13 @@ void TZorviPlaylist::AddFolder(const QString &folder)
 
 void TZorviPlaylist::ScanFolder(const QString &folder, QStringList &scanning)
 {
+    if (scanning.size() > MaxScanDepth) {
+        if (Log)
+            Log(QStringLiteral("$|Folder not scanned, deeper than %1 levels: %2")
+                    .arg(MaxScanDepth)
+                    .arg(folder));
+        return;
+    }
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     if (canonical.isEmpty() || scanning.contains(canonical))
         return;

@@ -11,13 +11,18 @@
 
 class TZorviPlaylist : public SelectListOf<TPlItem> {
 public:
+    // Folders deeper than this below an added folder are not scanned: a tree
+    // thousands of levels deep would hold the program for minutes.
+    static constexpr int MaxScanDepth = 32;
+
     // Classify a path and add entries; index of the first entry added, or -1.
     // Local paths are made absolute against the current directory; subtitle
     // files go to LoadSubtitle instead of the list.
     int Add(const QString &path);
     // Video files of a folder tree, each folder sorted by name without regard
-    // to case, hidden entries skipped, depth first; a symbolic link back into
-    // a folder being scanned is not followed.
+    // to case, hidden entries skipped, depth first, at most MaxScanDepth levels
+    // down (each folder left out is named in the log); a symbolic link back
+    // into a folder being scanned is not followed.
     void AddFolder(const QString &folder);
 
     // -1 when no entry is current.
@@ -38,6 +43,8 @@ public:
 
     // Subtitle files are not listed but handed to the engine link through this.
     std::function<void(const QString &path)> LoadSubtitle;
+    // Diagnostics for the program's log ("$|" lines); may be left empty.
+    std::function<void(const QString &line)> Log;
 
 protected:
     void ItemsChanged() override { m_current = -2; }

@@ -3,19 +3,18 @@
 #include "common/NumberFormat.h"
 #include "common/TextDecode.h"
 #include "common/ZError.h"
+#include "platform/FileReplace.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QStringDecoder>
+#include <QSet>
 #include <cmath>
 #include <limits>
 
 namespace {
 
-bool sameName(const QString &a, const QString &b)
+QString folded(const QString &name)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return name.toCaseFolded();
 }
 
 // A value must stay on its line: a line break in it would start a new key.
@@ -33,7 +32,7 @@ IniFile IniFile::FromBytes(const QByteArray &bytes)
     IniFile ini;
     const QString text = DecodeTextFile(bytes);
     ini.m_sections.push_back(Section{});
-    Section *current = &ini.m_sections.back();
+    qsizetype current = 0;
 
     qsizetype pos = 0;
     const qsizetype n = text.size();
@@ -53,25 +52,27 @@ IniFile IniFile::FromBytes(const QByteArray &bytes)
             qsizetype close = line.indexOf(QLatin1Char(']'));
             if (close > 0) {
                 const QString name = line.mid(1, close - 1).trimmed();
-                Section *found = nullptr;
-                for (auto &s : ini.m_sections)
-                    if (!s.Name.isEmpty() && sameName(s.Name, name))
-                        found = &s;
-                if (!found && !name.isEmpty()) {
-                    ini.m_sections.push_back(Section{name, {}});
-                    found = &ini.m_sections.back();
+                current = 0; // an empty name: back among the lines that carry no values
+                if (!name.isEmpty()) {
+                    const auto known = ini.m_sectionAt.constFind(folded(name));
+                    if (known != ini.m_sectionAt.cend()) {
+                        current = *known;
+                    } else {
+                        current = qsizetype(ini.m_sections.size());
+                        ini.m_sections.push_back(Section{name, {}});
+                        ini.m_sectionAt.insert(folded(name), current);
+                    }
                 }
-                // Every pointer into the vector may have moved: take it again.
-                current = found ? found : &ini.m_sections.front();
                 continue;
             }
         }
         qsizetype eq = line.indexOf(QLatin1Char('='));
-        const bool isValue = eq > 0 && !line.startsWith(QLatin1Char(';')) && !current->Name.isEmpty();
+        const bool isValue =
+            eq > 0 && !line.startsWith(QLatin1Char(';')) && current != 0; // 0: no section yet
         if (isValue)
-            current->Lines.push_back(Line{line.left(eq).trimmed(), line.mid(eq + 1).trimmed(), {}});
+            ini.addLine(current, Line{line.left(eq).trimmed(), line.mid(eq + 1).trimmed(), {}});
         else
-            current->Lines.push_back(Line{{}, {}, raw});
+            ini.addLine(current, Line{{}, {}, raw});
     }
     return ini;
 }
@@ -114,41 +115,59 @@ QByteArray IniFile::ToBytes(bool keepComments) const
 
 void IniFile::Save(const QString &path, bool keepComments) const
 {
-    const QString failure = QStringLiteral("Unable to write to ") + path;
-    const QByteArray bytes = ToBytes(keepComments);
-    QFileInfo info(path);
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
-        throw ZError(failure);
+    if (!Platform::ReplaceFileContents(path, ToBytes(keepComments)))
+        throw ZError(QStringLiteral("Unable to write to ") + path);
+}
 
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        if (file.write(bytes) != bytes.size() || !file.commit())
-            throw ZError(failure);
-        return;
+void IniFile::addLine(qsizetype section, Line line)
+{
+    auto &lines = m_sections[std::size_t(section)].Lines;
+    if (!line.Key.isEmpty()) {
+        const std::pair key{section, folded(line.Key)};
+        if (!m_keyAt.contains(key))
+            m_keyAt.insert(key, qsizetype(lines.size()));
     }
-    // A writable file in a folder where no sibling can be made: the only way
-    // left is to write over it in place, without truncating it first.
-    QFile direct(path);
-    if (!info.exists() || !direct.open(QIODevice::ReadWrite))
-        throw ZError(failure);
-    if (direct.write(bytes) != bytes.size() || !direct.flush() || !direct.resize(bytes.size()))
-        throw ZError(failure);
+    lines.push_back(std::move(line));
+}
+
+void IniFile::reindexKeys(qsizetype section)
+{
+    const auto &lines = m_sections[std::size_t(section)].Lines;
+    for (const Line &l : lines)
+        if (!l.Key.isEmpty())
+            m_keyAt.remove({section, folded(l.Key)});
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (!lines[i].Key.isEmpty() && !m_keyAt.contains({section, folded(lines[i].Key)}))
+            m_keyAt.insert({section, folded(lines[i].Key)}, qsizetype(i));
+}
+
+void IniFile::rebuildIndex()
+{
+    m_sectionAt.clear();
+    m_keyAt.clear();
+    for (std::size_t i = 0; i < m_sections.size(); ++i) {
+        if (m_sections[i].Name.isEmpty())
+            continue; // the lines before the first section carry no values
+        m_sectionAt.insert(folded(m_sections[i].Name), qsizetype(i));
+        reindexKeys(qsizetype(i));
+    }
+}
+
+qsizetype IniFile::sectionIndex(const QString &name) const
+{
+    return name.isEmpty() ? -1 : m_sectionAt.value(folded(name), -1);
 }
 
 const IniFile::Section *IniFile::findSection(const QString &name) const
 {
-    if (name.isEmpty())
-        return nullptr;
-    for (const auto &s : m_sections)
-        if (sameName(s.Name, name))
-            return &s;
-    return nullptr;
+    const qsizetype at = sectionIndex(name);
+    return at < 0 ? nullptr : &m_sections[std::size_t(at)];
 }
 
-IniFile::Section &IniFile::sectionForWriting(const QString &name)
+qsizetype IniFile::sectionForWriting(const QString &name)
 {
-    if (auto *s = findSection(name))
-        return const_cast<Section &>(*s);
+    if (const qsizetype at = sectionIndex(name); at >= 0)
+        return at;
     // Keep a blank line between the last section and the new one.
     if (!m_sections.empty()) {
         auto &last = m_sections.back();
@@ -157,16 +176,17 @@ IniFile::Section &IniFile::sectionForWriting(const QString &name)
             last.Lines.push_back(Line{});
     }
     m_sections.push_back(Section{name, {}});
-    return m_sections.back();
+    m_sectionAt.insert(folded(name), qsizetype(m_sections.size()) - 1);
+    return qsizetype(m_sections.size()) - 1;
 }
 
 std::optional<QString> IniFile::Value(const QString &section, const QString &key) const
 {
-    if (const Section *s = findSection(section))
-        for (const auto &l : s->Lines)
-            if (!l.Key.isEmpty() && sameName(l.Key, key))
-                return l.Value;
-    return std::nullopt;
+    const qsizetype s = sectionIndex(section);
+    const auto at = s < 0 ? m_keyAt.cend() : m_keyAt.constFind({s, folded(key)});
+    if (at == m_keyAt.cend())
+        return std::nullopt;
+    return m_sections[std::size_t(s)].Lines[std::size_t(*at)].Value;
 }
 
 QString IniFile::ReadString(const QString &section, const QString &key, const QString &def) const
@@ -207,17 +227,23 @@ float IniFile::ReadFloat(const QString &section, const QString &key, float def) 
 
 void IniFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    Section &s = sectionForWriting(section);
-    for (auto &l : s.Lines)
-        if (!l.Key.isEmpty() && sameName(l.Key, key)) {
-            l.Value = oneLine(value);
-            return;
-        }
+    const qsizetype s = sectionForWriting(section);
+    auto &lines = m_sections[std::size_t(s)].Lines;
+    const auto known = m_keyAt.constFind({s, folded(key)});
+    if (known != m_keyAt.cend()) {
+        lines[std::size_t(*known)].Value = oneLine(value);
+        return;
+    }
     // After the last value, so comments and blank lines that close the section stay last.
-    auto at = s.Lines.end();
-    while (at != s.Lines.begin() && std::prev(at)->Key.isEmpty())
+    auto at = lines.end();
+    while (at != lines.begin() && std::prev(at)->Key.isEmpty())
         --at;
-    s.Lines.insert(at, Line{key, oneLine(value), {}});
+    if (at == lines.end()) {
+        addLine(s, Line{key, oneLine(value), {}});
+        return;
+    }
+    lines.insert(at, Line{key, oneLine(value), {}});
+    reindexKeys(s);
 }
 
 void IniFile::WriteBool(const QString &section, const QString &key, bool value)
@@ -252,23 +278,31 @@ QStringList IniFile::SectionNames() const
 QStringList IniFile::Keys(const QString &section) const
 {
     QStringList keys;
+    QSet<QString> seen;
     if (const Section *s = findSection(section))
         for (const auto &l : s->Lines)
-            if (!l.Key.isEmpty() && !keys.contains(l.Key, Qt::CaseInsensitive))
+            if (!l.Key.isEmpty() && !seen.contains(folded(l.Key))) {
+                seen.insert(folded(l.Key));
                 keys << l.Key;
+            }
     return keys;
 }
 
 void IniFile::EraseSection(const QString &section)
 {
-    if (const Section *s = findSection(section))
-        m_sections.erase(m_sections.begin() + (s - m_sections.data()));
+    if (const qsizetype s = sectionIndex(section); s >= 0) {
+        m_sections.erase(m_sections.begin() + s);
+        rebuildIndex();
+    }
 }
 
 void IniFile::DeleteKey(const QString &section, const QString &key)
 {
-    if (const Section *s = findSection(section)) {
-        auto &lines = const_cast<Section *>(s)->Lines;
-        std::erase_if(lines, [&](const Line &l) { return !l.Key.isEmpty() && sameName(l.Key, key); });
+    if (const qsizetype s = sectionIndex(section); s >= 0) {
+        const QString gone = folded(key);
+        m_keyAt.remove({s, gone});
+        std::erase_if(m_sections[std::size_t(s)].Lines,
+                      [&](const Line &l) { return !l.Key.isEmpty() && folded(l.Key) == gone; });
+        reindexKeys(s);
     }
 }

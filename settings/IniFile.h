@@ -4,8 +4,12 @@
 // lines and lines starting with ";" carry no value (they are kept as written
 // only by writers that ask for it). Files without a byte-order mark are read as
 // UTF-8 when they are valid UTF-8, else as Windows-1252; files are written as
-// UTF-8.
+// UTF-8. A section named twice is one section (the lines of the later one
+// join the first); a key named twice reads as its first line. Sections and
+// keys are indexed by their case-folded names, so a lookup costs the same
+// however large the file.
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -60,8 +64,16 @@ private:
         std::vector<Line> Lines;
     };
 
+    qsizetype sectionIndex(const QString &name) const; // -1 for none
     const Section *findSection(const QString &name) const;
-    Section &sectionForWriting(const QString &name);
+    qsizetype sectionForWriting(const QString &name);
+    void addLine(qsizetype section, Line line);
+    void reindexKeys(qsizetype section);
+    void rebuildIndex();
 
     std::vector<Section> m_sections;
+    QHash<QString, qsizetype> m_sectionAt; // folded name -> index in m_sections
+    // (section index, folded key) -> its first line: one hash for the whole
+    // file, as one per section would cost a kilobyte each.
+    QHash<std::pair<qsizetype, QString>, qsizetype> m_keyAt;
 };

@@ -187,16 +187,18 @@ IniFile SettingsStore::loadForWriting() const
     }
 }
 
-void SettingsStore::save(const IniFile &ini, bool keepComments) const
+void SettingsStore::save(const IniFile &ini, bool keepComments)
 {
     const QString dir = QFileInfo(m_fileName).absolutePath();
     if (!QFileInfo::exists(dir))
         QDir().mkpath(dir); // the per-user folder on first use; failure shows as a write error
     ini.Save(m_fileName, keepComments);
+    m_saveFailed = false;
 }
 
 void SettingsStore::SaveOptions(bool shortcutsModified)
 {
+    m_saveFailed = true; // until the file is written
     IniFile ini = loadForWriting();
     writeSection(ini, kOptions);
     if (shortcutsModified && WriteShortcuts)
@@ -206,6 +208,7 @@ void SettingsStore::SaveOptions(bool shortcutsModified)
 
 void SettingsStore::SaveLastSession()
 {
+    m_saveFailed = true; // until the file is written
     IniFile ini = loadForWriting();
     writeSection(ini, kLastSession);
     save(ini, true);

@@ -57,6 +57,9 @@ public:
     // Writes every "LastSession" key, keeping the rest of the file as it is.
     // Both saves throw ZError("Unable to write to " + file) and leave the old file.
     void SaveLastSession();
+    // Whether the last save, of either kind, failed: the file does not hold
+    // what the program meant to keep (the exit status says so).
+    bool SaveFailed() const { return m_saveFailed; }
 
     // Section "Shortcuts" belongs to the shortcut list, which fills these in.
     std::function<void(const IniFile &ini)> ReadShortcuts;
@@ -69,8 +72,9 @@ private:
     void readSection(const IniFile &ini, const QString &section);
     void writeSection(IniFile &ini, const QString &section) const;
     IniFile loadForWriting() const;
-    void save(const IniFile &ini, bool keepComments) const;
+    void save(const IniFile &ini, bool keepComments);
 
     std::vector<SettingRow> m_rows;
     QString m_fileName;
+    bool m_saveFailed = false;
 };

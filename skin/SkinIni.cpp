@@ -4,14 +4,8 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <climits>
-
-namespace {
-bool same(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-} // namespace
 
 std::optional<int> ParseSkinInteger(const QString &text)
 {
@@ -51,64 +45,56 @@ void SkinIni::SetText(const QString &text)
 
 void SkinIni::SetLines(const QStringList &lines)
 {
-    m_sections.clear();
-    Section *cur = nullptr;
+    Clear();
     for (const QString &raw : lines) {
         const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
-            m_sections.push_back(Section{line.mid(1, line.size() - 2).trimmed(), {}});
-            cur = &m_sections.back();
+            const QString name = line.mid(1, line.size() - 2).trimmed();
+            m_sections.push_back(Section{name, name.toCaseFolded(), false});
+            m_lastOf.insert(m_sections.back().folded, qsizetype(m_sections.size()) - 1);
             continue;
         }
-        if (!cur)
-            continue; // lines before the first section are ignored
-        Entry e;
-        const int eq = line.indexOf(u'=');
-        if (eq >= 0) {
-            e.key = line.left(eq).trimmed();
-            e.value = line.mid(eq + 1).trimmed();
-            e.hasValue = true;
-        } else {
-            e.key = line;
-        }
-        cur->entries.push_back(std::move(e));
+        // Lines before the first section, and lines without "=", are never read.
+        const qsizetype eq = line.indexOf(u'=');
+        if (!m_sections.empty() && eq >= 0)
+            m_values.insert({qsizetype(m_sections.size()) - 1, line.left(eq).trimmed().toCaseFolded()},
+                            line.mid(eq + 1).trimmed());
     }
+}
+
+void SkinIni::Clear()
+{
+    m_sections.clear();
+    m_lastOf.clear();
+    m_values.clear();
 }
 
 void SkinIni::LoadFromFile(const QString &fileName)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly)) {
-        m_sections.clear();
+        Clear();
         return;
     }
     SetText(DecodeTextFile(f.readAll()));
 }
 
-const SkinIni::Section *SkinIni::find(const QString &section) const
-{
-    for (auto it = m_sections.rbegin(); it != m_sections.rend(); ++it)
-        if (same(it->name, section))
-            return &*it;
-    return nullptr;
-}
-
 bool SkinIni::SectionExists(const QString &section) const
 {
-    return find(section) != nullptr;
+    return m_lastOf.contains(section.toCaseFolded());
 }
 
 std::optional<QString> SkinIni::Value(const QString &section, const QString &key) const
 {
-    const Section *s = find(section);
-    if (!s)
+    const auto s = m_lastOf.constFind(section.toCaseFolded());
+    if (s == m_lastOf.cend())
         return std::nullopt;
-    for (auto it = s->entries.rbegin(); it != s->entries.rend(); ++it)
-        if (it->hasValue && same(it->key, key))
-            return it->value;
-    return std::nullopt;
+    const auto value = m_values.constFind({*s, key.toCaseFolded()});
+    if (value == m_values.cend())
+        return std::nullopt;
+    return *value;
 }
 
 bool SkinIni::ValueExists(const QString &section, const QString &key) const
@@ -141,17 +127,21 @@ bool SkinIni::ReadBool(const QString &section, const QString &key, bool def) con
 QStringList SkinIni::SectionNames() const
 {
     QStringList names;
-    for (const Section &s : m_sections) {
-        bool seen = false;
-        for (const QString &n : names)
-            seen = seen || same(n, s.name);
-        if (!seen)
+    QSet<QString> seen;
+    for (const Section &s : m_sections)
+        if (!s.erased && !seen.contains(s.folded)) {
+            seen.insert(s.folded);
             names.append(s.name);
-    }
+        }
     return names;
 }
 
 void SkinIni::EraseSection(const QString &section)
 {
-    std::erase_if(m_sections, [&](const Section &s) { return same(s.name, section); });
+    const QString folded = section.toCaseFolded();
+    if (!m_lastOf.remove(folded))
+        return;
+    for (Section &s : m_sections)
+        if (s.folded == folded)
+            s.erased = true;
 }

@@ -1,7 +1,10 @@
 #pragma once
 // The in-memory skin.ini: text lines with [sections] and key=value pairs.
 // Names match without regard to letter case; when a key occurs twice in a
-// section, or a section twice in the file, the later one is read.
+// section, or a section twice in the file, the later one is read. Sections
+// and keys are indexed by their case-folded names, so a lookup costs the same
+// however many sections the file has.
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -9,7 +12,7 @@
 
 class SkinIni {
 public:
-    void Clear() { m_sections.clear(); }
+    void Clear();
     void SetText(const QString &text);
     void SetLines(const QStringList &lines);
     // Reads a file's bytes (BOM, UTF-8 or Windows-1252); a missing file gives an empty ini.
@@ -31,17 +34,16 @@ public:
     void EraseSection(const QString &section);
 
 private:
-    struct Entry {
-        QString key;
-        QString value;
-        bool hasValue = false;
-    };
     struct Section {
         QString name;
-        std::vector<Entry> entries;
+        QString folded;
+        bool erased = false;
     };
-    const Section *find(const QString &section) const;
-    std::vector<Section> m_sections;
+    std::vector<Section> m_sections;    // every occurrence, in file order
+    QHash<QString, qsizetype> m_lastOf; // folded name -> its last occurrence
+    // (occurrence, folded key) -> value of its last line: one hash for the
+    // whole file, as one per section would cost a kilobyte each.
+    QHash<std::pair<qsizetype, QString>, QString> m_values;
 };
 
 // Integer conversion of skin values: decimal, "0x"/"$" hexadecimal.

@@ -9,6 +9,8 @@
 #include "skin/SkinList.h"
 #include "skin/ZipFile.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <climits>
@@ -114,20 +116,32 @@ void TSkinLoader::ReadIniFromZip(SkinIni &ini, const TZipFile &zip, const QStrin
     ini.SetText(DecodeTextFile(zip.GetData(index)));
 }
 
-void TSkinLoader::ReadBitmapFromZip(KeyedBitmap &bitmap, const TZipFile &zip, const QString &name)
-{
-    const int index = zip.IndexOf(name);
-    if (index < 0)
-        throw ZError(QStringLiteral("zip does not contain ") + name);
-    bitmap.LoadFromData(zip.GetData(index));
-}
-
 void TSkinLoader::LoadPlainBitmap(KeyedBitmap &bitmap, const QString &file)
 {
-    if (FromZip)
-        ReadBitmapFromZip(bitmap, *Zip, file);
-    else
-        bitmap.LoadFromFile(ResolveSkinFile(Path, file));
+    // A BMP's file and info headers fit in this, whichever header version.
+    constexpr qsizetype HeaderBytes = 1024;
+    if (FromZip) {
+        const int index = Zip->IndexOf(file);
+        if (index < 0)
+            throw ZError(QStringLiteral("zip does not contain ") + file);
+        QByteArray head = Zip->Head(index, HeaderBytes);
+        QBuffer buffer(&head);
+        buffer.open(QIODevice::ReadOnly);
+        SkinBudget::CheckBitmapHeader(file, buffer);
+        Budget.Take(file, Zip->Files[std::size_t(index)].UncompressedSize);
+        bitmap.LoadFromData(Zip->GetData(index));
+        return;
+    }
+    const QString full = ResolveSkinFile(Path, file);
+    const QFileInfo info(full);
+    // A device or a pipe would be read without end.
+    if (info.exists() && !info.isFile())
+        throw ZError(QStringLiteral("\"%1\" is not a file").arg(full));
+    QFile header(full);
+    if (header.open(QIODevice::ReadOnly))
+        SkinBudget::CheckBitmapHeader(file, header);
+    Budget.Take(file, info.size());
+    bitmap.LoadFromFile(full);
 }
 
 ColorRef TSkinLoader::ReadColor(const QString &section, const QString &key, ColorRef def) const
@@ -144,14 +158,12 @@ void TSkinLoader::LoadBitmapParts(TMultiPartBitmap &bitmap, const QString &secti
         bitmap.Clear();
     } else {
         try {
-            if (FromZip) {
-                ReadBitmapFromZip(bitmap, *Zip, name);
-            } else {
+            if (!FromZip) {
                 const QString full = ResolveSkinFile(Path, name);
                 if (!QFileInfo(full).isFile())
                     throw ZError(QStringLiteral("File ") + full + QStringLiteral(" does not exist"));
-                bitmap.LoadFromFile(full);
             }
+            LoadPlainBitmap(bitmap, name);
         } catch (const std::exception &e) {
             bitmap.Clear();
             ReportSectionError(where, e);

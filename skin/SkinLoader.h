@@ -5,6 +5,7 @@
 // converted are not caught here: they end the whole skin load.
 #include "controls/ZorviLayout.h"
 #include "graphics/Colors.h"
+#include "skin/SkinBudget.h"
 
 #include <QRect>
 #include <QString>
@@ -61,6 +62,8 @@ public:
     // The skin transparent colour (General/TransparentColor).
     ColorRef TransparentColor = clFuchsia;
     SkinParents Parents;
+    // What this skin's bitmaps have unpacked so far.
+    SkinBudget Budget;
 
     void LoadPanel(TZorviPanel *panel, const QString &section);
     void LoadPlaylist(TZorviListBox *box, const QString &section);
@@ -71,7 +74,9 @@ public:
     void LoadSizeGrip(TZorviSizeGrip *grip, const QString &section);
 
     void LoadBitmapParts(TMultiPartBitmap &bitmap, const QString &section, const QString &prefix);
-    // Throws what the archive or the file layer throws.
+    // Throws what the archive or the file layer throws, and ZError naming the
+    // file when it would pass Budget's limits (checked before it is unpacked
+    // or decoded).
     void LoadPlainBitmap(KeyedBitmap &bitmap, const QString &file);
     void LoadThumb(TZorviTrackbar *bar, const QString &section);
     void LoadFont(QFont &font, ColorRef &color, const QString &section, const QString &prefix);
@@ -79,7 +84,6 @@ public:
 
     // Throws ZError "zip does not contain " + name.
     static void ReadIniFromZip(SkinIni &ini, const TZipFile &zip, const QString &name);
-    static void ReadBitmapFromZip(KeyedBitmap &bitmap, const TZipFile &zip, const QString &name);
 
 private:
     ColorRef ReadColor(const QString &section, const QString &key, ColorRef def) const;

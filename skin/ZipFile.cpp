@@ -3,13 +3,31 @@
 #include "common/TextDecode.h"
 
 #include <QFile>
-#include <QStringDecoder>
+#include <QtEndian>
+#include <optional>
 #include <zlib.h>
 
 namespace {
 constexpr quint32 LocalSignature = 0x04034B50;
 constexpr quint32 CentralSignature = 0x02014B50;
 constexpr quint32 EndSignature = 0x06054B50;
+constexpr quint32 DescriptorSignature = 0x08074B50;
+constexpr quint16 DescriptorFlag = 8; // sizes and CRC follow the data
+
+quint32 le32(const QByteArray &b, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+
+quint16 le16(const QByteArray &b, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
+
+bool isRecord(quint32 word)
+{
+    return word == LocalSignature || word == CentralSignature || word == EndSignature;
+}
 
 // A cursor over the archive bytes that never moves past their end: callers ask
 // has(n) before every fixed-size read; byte strings are cut to what is there.
@@ -18,16 +36,18 @@ public:
     explicit Reader(const QByteArray &bytes) : m_bytes(bytes) {}
     bool has(qsizetype n) const { return n <= m_bytes.size() - m_pos; }
     bool atEnd() const { return m_pos >= m_bytes.size(); }
+    qsizetype pos() const { return m_pos; }
     quint16 u16()
     {
-        const auto *p = reinterpret_cast<const uchar *>(m_bytes.constData() + m_pos);
+        const quint16 v = le16(m_bytes, m_pos);
         m_pos += 2;
-        return quint16(p[0] | (p[1] << 8));
+        return v;
     }
     quint32 u32()
     {
-        const quint32 lo = u16();
-        return lo | (quint32(u16()) << 16);
+        const quint32 v = le32(m_bytes, m_pos);
+        m_pos += 4;
+        return v;
     }
     QByteArray take(qsizetype n)
     {
@@ -36,11 +56,95 @@ public:
         m_pos += n;
         return r;
     }
+    // Steps over a data descriptor: 12 or 20 bytes (zip64), or 16 or 24 with
+    // its optional signature. The length taken is the one after which the
+    // next record begins.
+    void skipDescriptor()
+    {
+        if (has(4) && isRecord(le32(m_bytes, m_pos)))
+            return; // no descriptor written after all
+        const bool signed_ = has(4) && le32(m_bytes, m_pos) == DescriptorSignature;
+        const qsizetype lengths[] = {signed_ ? 16 : 12, signed_ ? 24 : 20};
+        for (const qsizetype n : lengths)
+            if (has(n + 4) && isRecord(le32(m_bytes, m_pos + n))) {
+                m_pos += n;
+                return;
+            }
+        m_pos += std::min(lengths[0], m_bytes.size() - m_pos);
+    }
 
 private:
     const QByteArray &m_bytes;
     qsizetype m_pos = 0;
 };
+
+struct MemberSizes {
+    quint32 crc = 0, packed = 0, unpacked = 0;
+};
+
+// Sizes from the central directory, by the position of each member's local
+// header in `bytes` (bytes in front of the archive, as a stub would put
+// there, are allowed for). Empty without an end record.
+QHash<qsizetype, MemberSizes> centralSizes(const QByteArray &bytes)
+{
+    QHash<qsizetype, MemberSizes> sizes;
+    const qsizetype lowest = std::max<qsizetype>(0, bytes.size() - 22 - 0xFFFF);
+    for (qsizetype end = bytes.size() - 22; end >= lowest; --end) {
+        if (le32(bytes, end) != EndSignature)
+            continue;
+        const qsizetype start = end - qsizetype(le32(bytes, end + 12));
+        const qsizetype shift = start - qsizetype(le32(bytes, end + 16));
+        for (qsizetype at = start; at >= 0 && at + 46 <= end && le32(bytes, at) == CentralSignature;) {
+            sizes.insert(qsizetype(le32(bytes, at + 42)) + shift,
+                         {le32(bytes, at + 16), le32(bytes, at + 20), le32(bytes, at + 24)});
+            at += 46 + qsizetype(le16(bytes, at + 28)) + le16(bytes, at + 30) + le16(bytes, at + 32);
+        }
+        break;
+    }
+    return sizes;
+}
+
+// Raw deflate data inflated into at most `want` bytes; stops as soon as they
+// are there, so whatever follows them is never looked at.
+struct Inflated {
+    QByteArray out; // shorter than wanted when the data ran out or was corrupt
+    int rc = Z_OK;
+    QString message;
+};
+
+Inflated inflateRaw(const QByteArray &data, qsizetype want)
+{
+    Inflated r;
+    if (want <= 0)
+        return r;
+    r.out = QByteArray(want, Qt::Uninitialized);
+    z_stream z{};
+    if (inflateInit2(&z, -MAX_WBITS) != Z_OK) {
+        r.out.clear();
+        r.rc = Z_MEM_ERROR;
+        r.message = QStringLiteral("cannot start inflating");
+        return r;
+    }
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData()));
+    z.avail_in = uInt(data.size());
+    z.next_out = reinterpret_cast<Bytef *>(r.out.data());
+    z.avail_out = uInt(want);
+    do
+        r.rc = inflate(&z, Z_NO_FLUSH);
+    while (r.rc == Z_OK && z.avail_out > 0 && z.avail_in > 0);
+    r.message = z.msg ? QString::fromLatin1(z.msg) : QString::fromLatin1(zError(r.rc));
+    r.out.truncate(qsizetype(z.total_out));
+    inflateEnd(&z);
+    return r;
+}
+
+QString asciiFolded(QString name)
+{
+    for (QChar &c : name)
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + 32);
+    return name;
+}
 } // namespace
 
 void TZipFile::LoadFromFile(const QString &fileName)
@@ -70,8 +174,19 @@ void TZipFile::LoadFromData(const QByteArray &bytes)
     Headers.clear();
     EndRecord = EndOfCentralDir();
     Comment.clear();
+    m_index.clear();
+    readRecords(bytes);
+    for (std::size_t i = 0; i < Files.size(); ++i) {
+        const QString key = asciiFolded(NameText(Files[i].FileName));
+        if (!m_index.contains(key))
+            m_index.insert(key, int(i));
+    }
+}
 
+void TZipFile::readRecords(const QByteArray &bytes)
+{
     Reader r(bytes);
+    std::optional<QHash<qsizetype, MemberSizes>> central;
     quint32 word = 0;
     // The first local header is searched word by word; a word that ends the
     // bytes ends the search (nothing could follow it).
@@ -86,6 +201,7 @@ void TZipFile::LoadFromData(const QByteArray &bytes)
     while (word == LocalSignature) {
         if (!r.has(26))
             return; // cut inside the header: that member is dropped
+        const qsizetype headerAt = r.pos() - 4;
         TLocalFile f;
         f.Signature = word;
         f.VersionNeeded = r.u16();
@@ -102,8 +218,22 @@ void TZipFile::LoadFromData(const QByteArray &bytes)
             return;
         f.FileName = r.take(f.NameLength);
         f.Extra = r.take(f.ExtraLength);
+        const bool described = f.Flags & DescriptorFlag;
+        if (described) {
+            // Streamed: the local header may hold zeros; the directory knows.
+            if (!central)
+                central = centralSizes(bytes);
+            const auto known = central->constFind(headerAt);
+            if (known != central->cend()) {
+                f.CRC32 = known->crc;
+                f.CompressedSize = known->packed;
+                f.UncompressedSize = known->unpacked;
+            }
+        }
         // Cut inside the data: keep what is there; GetData reports it.
         f.Data = r.take(qsizetype(f.CompressedSize));
+        if (described)
+            r.skipDescriptor();
         Files.push_back(std::move(f));
         Headers.resize(Files.size());
         if (!r.has(4))
@@ -162,25 +292,7 @@ void TZipFile::LoadFromData(const QByteArray &bytes)
 
 int TZipFile::IndexOf(const QString &name) const
 {
-    if (name.isEmpty())
-        return -1;
-    for (std::size_t i = 0; i < Files.size(); ++i) {
-        const QString stored = NameText(Files[i].FileName);
-        if (stored.size() != name.size())
-            continue;
-        bool same = true;
-        for (qsizetype k = 0; k < name.size() && same; ++k) {
-            char16_t a = stored[k].unicode(), b = name[k].unicode();
-            if (a >= u'A' && a <= u'Z')
-                a = char16_t(a + 32);
-            if (b >= u'A' && b <= u'Z')
-                b = char16_t(b + 32);
-            same = a == b;
-        }
-        if (same)
-            return int(i);
-    }
-    return -1;
+    return name.isEmpty() ? -1 : m_index.value(asciiFolded(name), -1);
 }
 
 QString TZipFile::NameText(const QByteArray &storedName)
@@ -195,6 +307,11 @@ QByteArray TZipFile::GetData(int index) const
     const TLocalFile &f = Files[std::size_t(index)];
     const QString name = NameText(f.FileName);
     auto crcError = [&] { return EZipFileCRCError(QStringLiteral("CRC Error in \"%1\".").arg(name)); };
+    if (f.Method != 0 && f.Method != 8)
+        throw ZError(QStringLiteral("\"%1\" is packed with compression method %2; only stored (0) and "
+                                    "deflated (8) members can be read.")
+                         .arg(name)
+                         .arg(f.Method));
     // The declared size comes from the archive: a crafted member must not make
     // us allocate gigabytes before the data proves anything.
     if (f.UncompressedSize > MaxMemberSize)
@@ -203,38 +320,38 @@ QByteArray TZipFile::GetData(int index) const
                 .arg(name)
                 .arg(f.UncompressedSize));
 
-    // Deflate expands at most 1032 to 1: a declared length beyond that cannot
-    // come out of the data, so it fails as any short member does, unallocated.
-    if (f.UncompressedSize > quint64(f.Data.size()) * 1032 + 1024)
-        throw crcError();
-
     QByteArray out;
-    if (f.UncompressedSize > 0) {
-        out = QByteArray(qsizetype(f.UncompressedSize), Qt::Uninitialized);
-        z_stream z{};
-        if (inflateInit2(&z, -MAX_WBITS) != Z_OK)
-            throw ZError(QStringLiteral("Cannot start inflating \"%1\".").arg(name));
-        z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(f.Data.constData()));
-        z.avail_in = uInt(f.Data.size());
-        z.next_out = reinterpret_cast<Bytef *>(out.data());
-        z.avail_out = uInt(out.size());
-        // Only the declared length is asked for; whatever follows it is never read.
-        int rc;
-        do
-            rc = inflate(&z, Z_NO_FLUSH);
-        while (rc == Z_OK && z.avail_out > 0 && z.avail_in > 0);
-        const bool full = z.avail_out == 0;
-        const QString message = z.msg ? QString::fromLatin1(z.msg) : QString::fromLatin1(zError(rc));
-        inflateEnd(&z);
-        if (!full) {
-            if (rc == Z_OK || rc == Z_STREAM_END || rc == Z_BUF_ERROR)
+    if (f.Method == 0) {
+        if (quint64(f.Data.size()) < f.UncompressedSize)
+            throw crcError(); // cut short
+        out = f.Data.left(qsizetype(f.UncompressedSize));
+    } else {
+        // Deflate expands at most 1032 to 1: a declared length beyond that cannot
+        // come out of the data, so it fails as any short member does, unallocated.
+        if (f.UncompressedSize > quint64(f.Data.size()) * 1032 + 1024)
+            throw crcError();
+        const Inflated r = inflateRaw(f.Data, qsizetype(f.UncompressedSize));
+        if (r.out.size() < qsizetype(f.UncompressedSize)) {
+            if (r.rc == Z_OK || r.rc == Z_STREAM_END || r.rc == Z_BUF_ERROR)
                 throw crcError(); // the data ran out before the declared length
-            throw ZError(QStringLiteral("Corrupt data in \"%1\": %2").arg(name, message));
+            throw ZError(QStringLiteral("Corrupt data in \"%1\": %2").arg(name, r.message));
         }
+        out = r.out;
     }
     if (ZipCRC32(out) != f.CRC32)
         throw crcError();
     return out;
+}
+
+QByteArray TZipFile::Head(int index, qsizetype count) const
+{
+    if (index < 0 || std::size_t(index) >= Files.size())
+        throw ZError(QStringLiteral("Index out of range."));
+    const TLocalFile &f = Files[std::size_t(index)];
+    count = std::min(count, qsizetype(std::min<quint32>(f.UncompressedSize, MaxMemberSize)));
+    if (f.Method == 0)
+        return f.Data.left(count);
+    return f.Method == 8 ? inflateRaw(f.Data, count).out : QByteArray();
 }
 
 quint32 TZipFile::ZipCRC32(const QByteArray &data)

@@ -1,11 +1,14 @@
 #pragma once
 // TZipFile: the small read-only archive reader behind zipped skins. It reads a
 // whole archive into memory (local headers first, then the central directory
-// and the end record), finds members by name and inflates one member on
-// request, checking its CRC-32.
+// and the end record), finds members by name and unpacks one member on
+// request (stored or deflated), checking its CRC-32. A member written with a
+// data descriptor (sizes after the data) takes its sizes from the central
+// directory.
 #include "common/ZError.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -66,12 +69,22 @@ public:
     // Index of the first member whose stored name equals name, ASCII letters
     // compared without case; -1 for none and for an empty name.
     int IndexOf(const QString &name) const;
-    // The member's content, inflated and checked. Throws ZError "Index out of
-    // range.", ZError for a member too large or corrupt data, EZipFileCRCError
-    // "CRC Error in \"name\"." when the content does not match its CRC.
+    // The member's content, unpacked and checked. Throws ZError "Index out of
+    // range.", ZError for a method other than stored (0) and deflated (8), a
+    // member too large or corrupt data, EZipFileCRCError "CRC Error in
+    // \"name\"." when the content does not match its CRC.
     QByteArray GetData(int index) const;
+    // At most the first `count` bytes of the member's content, unchecked and
+    // without unpacking the rest: enough to read a file header before deciding
+    // whether the whole member is worth unpacking. Empty for a method that
+    // cannot be read. Throws ZError "Index out of range.".
+    QByteArray Head(int index, qsizetype count) const;
     // The member name as text (common/TextDecode: UTF-8 when valid, else Windows-1252).
     static QString NameText(const QByteArray &storedName);
 
     static quint32 ZipCRC32(const QByteArray &data);
+
+private:
+    void readRecords(const QByteArray &bytes);
+    QHash<QString, int> m_index; // ASCII-folded name -> first member of that name
 };

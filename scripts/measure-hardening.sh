@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# Runs the real program and the skin checker against hostile files in a
+# private X server and prints, per case, the wall time, and the CPU time
+# (user + system) and peak RSS that /usr/bin/time -v reports (on a busy
+# machine the CPU time is the steadier figure):
+#   ini-sections   zorvi.ini with 100,000 sections: start to window shown, SIGTERM to exit
+#   skin-sections  zorvi-skin check of a folder skin whose skin.ini has 100,000 sections
+#   skin-bomb      zorvi-skin check of an archive of 25 bitmaps of 58 MB each
+#   deep-folder    a folder 1,900 levels deep on the command line: start to window shown
+#   huge-window    LastSession with Width=2147483647 and Left=-2147483648 (and a huge height): the window
+#   full-disk      orderly exit with zorvi.ini on a full tmpfs (needs root to mount it)
+# Usage: measure-hardening.sh [case ...]   (all cases by default; ZORVI_BUILD_DIR picks the build)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${ZORVI_BUILD_DIR:-$root/build}
+cases=${*:-ini-sections skin-sections skin-bomb deep-folder huge-window full-disk}
+work=$(mktemp -d)
+trap 'mountpoint -q "$work/disk" 2>/dev/null && umount "$work/disk"; rm -rf "$work"' EXIT
+cp "$build/bin/zorvi" "$build/bin/zorvi-skin" "$work/"
+export XDG_RUNTIME_DIR="$work"
+
+"$root/tests/with-xvfb.sh" bash -c '
+set -u
+work=$1; shift
+limit=${ZORVI_MEASURE_LIMIT:-300} # seconds a step may take before it counts as hung
+now() { date +%s%N; }
+ms() { echo $(( ($2 - $1) / 1000000 )); }
+stats() { awk -F": " "/User time|System time/ {cpu += \$2} /Maximum resident/ {rss = \$2}
+  END {printf \"CPU %.1f s, peak RSS %.0f MB\", cpu, rss / 1024}" "$1"; }
+tick=$(getconf CLK_TCK)
+cpu_of() { awk -v t=$tick "{printf \"%.1f\", (\$14 + \$15) / t}" /proc/$1/stat; }
+windows() { xdotool search --all --onlyvisible --pid "$1" 2>/dev/null; }
+
+# Starts the program (dir, args...) under /usr/bin/time, reports the time to a
+# visible window, then ends it with SIGTERM, dismissing any message box, and
+# reports the time to exit, the exit code and the peak RSS.
+run_window() {
+  local dir=$1; shift
+  local t0 t1 t2 tp zp shown=yes
+  t0=$(now)
+  /usr/bin/time -v -o "$work/time.txt" "$dir/zorvi" "$@" >"$work/out.txt" 2>&1 & tp=$!
+  until zp=$(pgrep -P $tp); do sleep 0.01; done
+  until [ -n "$(windows $zp)" ]; do
+    sleep 0.05
+    if [ $(( ($(now) - t0) / 1000000000 )) -ge $limit ]; then shown=no; break; fi
+  done
+  t1=$(now)
+  if [ $shown = yes ]; then echo "  window shown after $(ms $t0 $t1) ms (CPU $(cpu_of $zp) s)"
+  else echo "  no window after ${limit} s (CPU $(cpu_of $zp) s)"; fi
+  [ $shown = yes ] && xdotool getwindowgeometry "$(windows $zp | head -1)" | sed -n "s/^ */  /p" | tail -2
+  kill -TERM $zp
+  while kill -0 $zp 2>/dev/null; do
+    if [ $(( ($(now) - t1) / 1000000000 )) -ge $limit ]; then echo "  still running ${limit} s after SIGTERM: killed"; kill -KILL $zp; break; fi
+    for w in $(windows $zp); do xdotool windowfocus --sync "$w" key Return 2>/dev/null; done
+    sleep 0.2
+  done
+  wait $tp; local rc=$?
+  t2=$(now)
+  echo "  exit after SIGTERM: $(ms $t1 $t2) ms, exit code $rc, $(stats "$work/time.txt")"
+  grep -h "Unable to write" "$work/out.txt" | sed "s/^/  said: /" || true
+}
+
+sections() { # count, key
+  python3 -c "import sys
+n, key = int(sys.argv[1]), sys.argv[2]
+sys.stdout.write(\"\".join(f\"[Section{i}]\n{key}={i}\n\" for i in range(n)))" "$1" "$2"
+}
+
+for c in "$@"; do
+  echo "== $c"
+  case $c in
+  ini-sections)
+    mkdir -p "$work/ini" && cp "$work/zorvi" "$work/ini/"
+    { sections 100000 Key; printf "[LastSession]\nWidth=640\nHeight=360\n"; } > "$work/ini/zorvi.ini"
+    run_window "$work/ini" ;;
+  skin-sections)
+    mkdir -p "$work/skin100k"
+    sections 100000 Type > "$work/skin100k/skin.ini"
+    t0=$(now)
+    /usr/bin/time -v -o "$work/time.txt" timeout $limit "$work/zorvi-skin" check "$work/skin100k" >/dev/null 2>&1
+    rc=$?
+    echo "  check: $(ms $t0 $(now)) ms (status $rc), $(stats "$work/time.txt")" ;;
+  skin-bomb)
+    python3 -c "import struct, sys, zipfile
+w = h = 4400; row = (w * 3 + 3) & ~3
+bmp = b\"BM\" + struct.pack(\"<IHHI\", 54 + row * h, 0, 0, 54) + \
+      struct.pack(\"<IiiHHIIiiII\", 40, w, h, 1, 24, 0, row * h, 2835, 2835, 0, 0) + bytes(row * h)
+with zipfile.ZipFile(sys.argv[1], \"w\", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
+    z.writestr(\"skin.ini\", \"\".join(f\"[Img{i}]\nType=image\nBitmap=b{i}.bmp\n\" for i in range(25)))
+    for i in range(25):
+        z.writestr(f\"b{i}.bmp\", bmp)" "$work/bomb.zip"
+    echo "  archive $(stat -c %s "$work/bomb.zip") bytes, each member $(( (13200 * 4400) + 54 )) bytes unpacked"
+    t0=$(now)
+    /usr/bin/time -v -o "$work/time.txt" timeout $limit "$work/zorvi-skin" check "$work/bomb.zip" >"$work/out.txt" 2>&1
+    echo "  check: $(ms $t0 $(now)) ms, $(stats "$work/time.txt")"
+    grep -m1 -A1 "^Error Loading" "$work/out.txt" | tail -1 | sed "s/^/  first message: /" ;;
+  deep-folder)
+    python3 -c "import os, sys
+os.mkdir(sys.argv[1]); os.chdir(sys.argv[1])
+for _ in range(1900): os.mkdir(\"d\"); os.chdir(\"d\")" "$work/deep"
+    mkdir -p "$work/dp" && cp "$work/zorvi" "$work/dp/"
+    run_window "$work/dp" -v "$work/deep"
+    grep -h "not scanned" "$work/out.txt" | head -1 | cut -c1-100 | sed "s/^/  log: /" || true ;;
+  huge-window)
+    mkdir -p "$work/hw" && cp "$work/zorvi" "$work/hw/"
+    for bounds in "Left=-2147483648 Top=0 Width=2147483647 Height=400" "Left=100 Top=100 Width=2147483647 Height=2147483647"; do
+      echo "  $bounds"
+      { echo "[LastSession]"; printf "%s\n" $bounds; } > "$work/hw/zorvi.ini"
+      run_window "$work/hw"
+    done ;;
+  full-disk)
+    mkdir -p "$work/disk"
+    if ! mount -t tmpfs -o size=$(( $(stat -c %s "$work/zorvi") / 1024 + 512 ))k tmpfs "$work/disk" 2>/dev/null; then
+      echo "  skipped: cannot mount a tmpfs"; continue
+    fi
+    cp "$work/zorvi" "$work/disk/"
+    { printf "[LastSession]\nWidth=320\nHeight=240\n[Shortcuts]\n"; for i in $(seq 400); do echo "Key$i=seek +$i"; done; } > "$work/disk/zorvi.ini"
+    cp "$work/disk/zorvi.ini" "$work/old.ini"
+    dd if=/dev/zero of="$work/disk/filler" bs=4k 2>/dev/null || true
+    echo "  free: $(df --output=avail -B1 "$work/disk" | tail -1) bytes"
+    run_window "$work/disk"
+    cmp -s "$work/old.ini" "$work/disk/zorvi.ini" && echo "  zorvi.ini kept byte for byte" ||
+      echo "  zorvi.ini changed: now $(stat -c %s "$work/disk/zorvi.ini") bytes (was $(stat -c %s "$work/old.ini"))"
+    umount "$work/disk" ;;
+  *) echo "  unknown case" ;;
+  esac
+done
+' measure "$work" $cases

@@ -1,0 +1,33 @@
+#include "skin/SkinBudget.h"
+
+#include "common/ZError.h"
+
+#include <QImageReader>
+
+void SkinBudget::Take(const QString &name, qint64 bytes)
+{
+    if (bytes < 0 || bytes > MaxTotalBytes - m_used)
+        throw ZError(QStringLiteral("Skin too large: \"%1\" (%2 bytes) would take it past the %3 MiB "
+                                    "a skin may unpack in all.")
+                         .arg(name)
+                         .arg(bytes)
+                         .arg(MaxTotalBytes / (1024 * 1024)));
+    m_used += bytes;
+}
+
+void SkinBudget::CheckBitmapHeader(const QString &name, QIODevice &device)
+{
+    QImageReader reader(&device, "BMP");
+    // A top-down BMP gives its height as a negative number; no size read gives -1 x -1.
+    const QSize size = reader.size();
+    const qint64 w = qAbs(qint64(size.width())), h = qAbs(qint64(size.height()));
+    if (w <= MaxBitmapSide && h <= MaxBitmapSide && w * h <= MaxBitmapPixels)
+        return;
+    throw ZError(QStringLiteral("Bitmap too large: \"%1\" is %2 x %3 pixels; a skin bitmap may have at "
+                                "most %4 pixels a side and %5 pixels in all.")
+                     .arg(name)
+                     .arg(w)
+                     .arg(h)
+                     .arg(MaxBitmapSide)
+                     .arg(MaxBitmapPixels));
+}

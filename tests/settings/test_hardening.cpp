@@ -1,0 +1,80 @@
+// zorvi.ini against a full disk and hostile values: a save that cannot be
+// completed leaves the old file byte for byte and says so; remembered window
+// bounds never leave the screens.
+#include "settings/SettingsStore.h"
+#include "settings/WindowBounds.h"
+#include "support/ErrorText.h"
+#include "support/OtherUser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <climits>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+// Runs a save in a child whose files may not grow past `limit` bytes (a full
+// disk: the write fails, no signal): 0 when it said "no error", 1 when it said
+// "Unable to write to " + path, else 2.
+static int SaveUnderLimit(rlim_t limit, const std::function<QString()> &save, const QString &path)
+{
+    if (const pid_t child = ::fork(); child != 0) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 2;
+    }
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit rl{limit, limit};
+    const QString said = ::setrlimit(RLIMIT_FSIZE, &rl) == 0 ? save() : "no limit";
+    ::_exit(said == "no error" ? 0 : said == "Unable to write to " + path ? 1 : 2);
+}
+
+TEST(SettingsHardening, FullDiskKeepsTheOldFileAndSaysSo)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zorvi.ini");
+    const QByteArray old =
+        "; kept as written\n[Options]\nSnap=0\n[Shortcuts]\n" + QByteArray("K=seek +1\n").repeated(800);
+    // (options or last session, file size limit, written in place: a writable
+    // file in a folder where nothing may be created)
+    const std::tuple<bool, rlim_t, bool> rows[] = {
+        {false, 0, false}, {true, 4096, false}, {false, 4096, true}, {false, RLIM_INFINITY, true}};
+    for (const auto &[options, limit, inPlace] : rows) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+        f.close();
+        ::chmod(QFile::encodeName(dir.path()).constData(), inPlace ? 0755 : 0700);
+        ::chmod(QFile::encodeName(path).constData(), inPlace ? 0666 : 0600);
+        SettingsData data;
+        SettingsStore store(data);
+        store.SetFileName(path);
+        const std::function<QString()> save = [&, options = options] {
+            return ErrorText([&] { options ? store.SaveOptions(false) : store.SaveLastSession(); });
+        };
+        const bool full = limit != RLIM_INFINITY;
+        EXPECT_EQ(SaveUnderLimit(limit, inPlace ? [&] { return RunAsOtherUser(save); } : save, path),
+                  full ? 1 : 0);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll() == old, full) << limit;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvi.ini"});
+    }
+}
+
+TEST(SettingsHardening, WindowBoundsStayOnAScreen)
+{
+    const QRect primary(0, 27, 1920, 1053), right(1920, 0, 1280, 1024);
+    // (left, top, width, height, work areas, expected)
+    const std::tuple<int, int, int, int, QList<QRect>, QRect> rows[] = {
+        {100, 100, INT_MAX, 360, {primary}, QRect(0, 100, 1920, 360)},
+        {INT_MAX, INT_MAX, INT_MAX, INT_MAX, {primary}, primary},
+        {INT_MIN, -10, 640, 360, {primary}, QRect(0, 27, 640, 360)},
+        {100, 100, 0, -5, {primary}, QRect(100, 100, 300, 200)},           // no size: the default
+        {1800, 50, 800, 600, {primary, right}, QRect(1920, 50, 800, 600)}, // mostly on the second
+        {2000, 50, 800, 600, {primary}, QRect(1120, 50, 800, 600)},        // its screen gone
+    };
+    for (const auto &[left, top, width, height, areas, expected] : rows)
+        EXPECT_EQ(ClampWindowBounds(left, top, width, height, areas), expected) << left << "," << top;
+}

@@ -1,0 +1,64 @@
+// Archives as real tools write them: stored, deflated and streamed (sizes in a
+// data descriptor after the data) members read as they are; any other method
+// is refused by name.
+#include "skin/ZipFile.h"
+#include "support/ErrorText.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Python's zipfile: METHOD {file|pipe} NAMES. A pipe cannot seek: the sizes
+// then follow each member in a data descriptor.
+static const char *const PythonZip = R"(import sys, zipfile
+out = sys.stdout.buffer if sys.argv[2] == "pipe" else "out.zip"
+with zipfile.ZipFile(out, "w", getattr(zipfile, sys.argv[1])) as z:
+    for name in sys.argv[3:]: z.write(name))";
+
+TEST(ZipMethods, ArchivesOfTheUsualToolsReadAsTheyAre)
+{
+    QTemporaryDir dir;
+    QByteArray bmp;
+    for (int i = 0; i < 3000; ++i)
+        bmp += char(i * 7 % 251);
+    const std::pair<QString, QByteArray> files[] = {
+        {"skin.ini", "[General]\nBorders=4\n"}, {"a.bmp", bmp}, {"t", "x"}};
+    QStringList names;
+    for (const auto &[name, bytes] : files) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        names << name;
+    }
+    // (tool and its arguments before the names, method of the one-byte "t", streamed)
+    const std::tuple<QStringList, quint16, bool> rows[] = {
+        {{"zip", "-q", "-0", "out.zip"}, 0, false},
+        {{"zip", "-q", "-9", "out.zip"}, 0, false},
+        {{"python3", "-c", PythonZip, "ZIP_STORED", "file"}, 0, false},
+        {{"python3", "-c", PythonZip, "ZIP_DEFLATED", "file"}, 8, false},
+        {{"python3", "-c", PythonZip, "ZIP_DEFLATED", "pipe"}, 8, true},
+        {{"python3", "-c", PythonZip, "ZIP_STORED", "pipe"}, 0, true},
+        {{"python3", "-c", PythonZip, "ZIP_BZIP2", "file"}, 12, false},
+    };
+    for (const auto &[command, method, streamed] : rows) {
+        SCOPED_TRACE(command.join(' ').right(20).toStdString());
+        QProcess tool;
+        tool.setWorkingDirectory(dir.path());
+        tool.start(command[0], command.mid(1) + names);
+        ASSERT_TRUE(tool.waitForFinished(20000) && tool.exitCode() == 0)
+            << tool.readAllStandardError().data();
+        TZipFile z;
+        const QByteArray piped = tool.readAllStandardOutput();
+        piped.isEmpty() ? z.LoadFromFile(dir.filePath("out.zip")) : z.LoadFromData(piped);
+        QFile::remove(dir.filePath("out.zip"));
+        ASSERT_EQ(z.Count(), 3);
+        EXPECT_EQ(z.Files[2].Method, method);
+        EXPECT_EQ((z.Files[2].Flags & 8) != 0, streamed);
+        const QString refused =
+            "\"%1\" is packed with compression method 12; only stored (0) and deflated (8) "
+            "members can be read.";
+        for (const auto &[name, bytes] : files)
+            EXPECT_EQ(ErrorText([&] { EXPECT_EQ(z.GetData(z.IndexOf(name)), bytes); }),
+                      method == 12 ? refused.arg(name) : "no error");
+    }
+}
