@@ -21,8 +21,11 @@ TEST_F(SkinHostTest, SkinsMayUnpackOnlySoMuch)
     // refused before anything is inflated, the first two fail their own way.
     std::vector<ZipMember> members{{"skin.ini", ini.toUtf8()}};
     for (const char *name : {"a.bmp", "b.bmp", "c.bmp"})
-        members.emplace_back(name, "x", true, std::nullopt, 60u << 20);
-    WriteFile(skins + "/Big.zip", BuildZip(members));
+        members.push_back({name, "x"});
+    WriteFile(skins + "/Big.zip", WriteZip(members, [](std::size_t index, ZipFields &f) {
+                  if (index > 0)
+                      f.size = 60u << 20;
+              }));
     WriteFolderSkin(skins, "Wide", ini, {{"a.bmp", BmpHeader(20000, 1)}, {"b.bmp", BmpHeader(4097, -4097)}});
     QFile sparse(WriteFolderSkin(skins, "Sparse", ini) + "a.bmp"); // its size alone must stop it
     ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(200 << 20));
