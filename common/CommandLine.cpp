@@ -6,7 +6,7 @@ QStringList SplitCommandLine(const QString &line)
     QString cur;
     bool inArg = false;
     bool quoted = false;
-    const int n = line.size();
+    const int n = int(line.size());
     for (int i = 0; i < n; ++i) {
         const QChar c = line[i];
         if (c == u'\\') {

@@ -33,7 +33,7 @@ QString QuoteIfSpaces(const QString &text)
     QString out;
     out.reserve(text.size() + 4);
     out += u'"';
-    int backslashes = 0;
+    qsizetype backslashes = 0;
     for (QChar c : text) {
         if (c == u'\\') {
             ++backslashes;

@@ -31,7 +31,7 @@ int CommandArgs::Rounded() const
 
 void CommandTable::Register(const QString &name, Action action)
 {
-    m_rows.insert(name, std::move(action));
+    m_rows.emplace(name, std::move(action));
 }
 
 bool CommandTable::Run(const QString &text) const

@@ -12,10 +12,7 @@ std::optional<std::int32_t> TextToInt(const QString &text)
         ++i;
     }
     int base = 10;
-    if (i < n && text[i] == u'$') {
-        base = 16;
-        ++i;
-    } else if (i < n && (text[i] == u'x' || text[i] == u'X')) {
+    if (i < n && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
         base = 16;
         ++i;
     } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {

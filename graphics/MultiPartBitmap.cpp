@@ -8,6 +8,9 @@
 #include <climits>
 
 namespace {
+// Wide enough for the product of two 33-bit spans; __extension__ keeps -Wpedantic quiet about the GNU type.
+__extension__ typedef __int128 WideInt;
+
 int clampInt(long long v)
 {
     return int(std::clamp<long long>(v, INT_MIN, INT_MAX));
@@ -97,7 +100,7 @@ bool TMultiPartBitmap::LayoutAxis(const TGuides &g, int a, int b, TCoords &t)
         const std::size_t k = std::size_t(i);
         long long d = (long long)c[k] - c[k - 1];
         if (stretches(g, i - 1) && stretchable > 0)
-            d = (long long)((__int128)d * extra / stretchable); // truncates toward zero
+            d = (long long)((WideInt)d * extra / stretchable); // truncates toward zero
         t[k] = clampInt(t[k - 1] + d);
     }
     for (int i = n - 1; i >= last; --i) {

@@ -9,6 +9,8 @@
 #include "mainwindow/PlaylistStrip.h"
 #include "settings/SettingsData.h"
 
+#include <cmath>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -110,10 +112,10 @@ void TMainForm::LayoutVideo()
         return;
     }
     int w = area.width();
-    int h = int(w / ratio + 0.5f);
+    int h = int(std::lround(float(w) / ratio));
     if (h > area.height()) {
         h = area.height();
-        w = int(h * ratio + 0.5f);
+        w = int(std::lround(float(h) * ratio));
     }
     InnerPanel->setGeometry((area.width() - w) / 2, (area.height() - h) / 2, w, h);
 }

@@ -54,7 +54,7 @@ public:
     // Connections read at once, and the payload bytes they may announce in
     // total; connections beyond either are answered 0 at once.
     static constexpr int MaxConnections = 32;
-    static constexpr qint64 MaxBufferedBytes = 32 * 1024 * 1024;
+    static constexpr qint64 MaxBufferedBytes = qint64(32) * 1024 * 1024;
 
 private:
     void acceptConnection();

@@ -192,6 +192,6 @@ TEST_P(SettingsStoreTest, UnwritableFileIsReportedAndKept)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, SettingsStoreTest, ::testing::Values(false, true),
-                         [](const auto &info) { return info.param ? "German" : "C"; });
+                         [](const auto &testInfo) { return testInfo.param ? "German" : "C"; });
 
 } // namespace

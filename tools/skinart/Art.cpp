@@ -176,7 +176,8 @@ void DrawGlyph(QPainter &p, Glyph glyph, const QRect &box, const QColor &color)
     }
     case Glyph::Stop: {
         const int q = s;
-        FillRounded(p, QRectF(x + (w - q) / 2, y, q, q), 1.5, color);
+        const int left = x + (w - q) / 2;
+        FillRounded(p, QRectF(left, y, q, q), 1.5, color);
         break;
     }
     case Glyph::Prev:

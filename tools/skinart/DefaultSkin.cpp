@@ -147,7 +147,7 @@ QImage VolumeBars(const QImage &bg, const QColor &color)
     QImage img = bg;
     QPainter p(&img);
     for (int i = 0; i < 7; ++i) {
-        const int h = 4 + i * 10 / 6 + (i == 6 ? 0 : 0);
+        const int h = 4 + i * 10 / 6;
         p.fillRect(QRect(i * 5, img.height() - 1 - h, 3, h), color);
     }
     return img;

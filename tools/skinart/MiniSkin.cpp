@@ -18,7 +18,7 @@ MiniIni::MiniIni(const QString &text)
             m_values[section.toLower()];
             continue;
         }
-        const int eq = line.indexOf(QLatin1Char('='));
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (!inSection || eq < 0)
             continue;
         m_values[section.toLower()][line.left(eq).trimmed().toLower()] = line.mid(eq + 1).trimmed();
@@ -72,7 +72,7 @@ std::optional<MiniGuides> ParseGuides(QString text, QChar prefix, int imageSize,
     MiniGuides g;
     int start = 0;
     auto split = [](const QString &item, QString &id, int &value) {
-        const int colon = item.indexOf(QLatin1Char(':'));
+        const qsizetype colon = item.indexOf(QLatin1Char(':'));
         id = colon >= 0 ? item.left(colon).trimmed() : QString();
         bool ok = false;
         value = (colon >= 0 ? item.mid(colon + 1) : item).trimmed().toInt(&ok);
@@ -96,7 +96,7 @@ std::optional<MiniGuides> ParseGuides(QString text, QChar prefix, int imageSize,
             error = "not a number in " + text;
             return std::nullopt;
         }
-        const int i = g.coords.size();
+        const int i = int(g.coords.size());
         const bool last = k == items.size() - 1;
         if (id.isEmpty())
             id = last ? QStringLiteral("L") + prefix : QString(prefix) + QString::number(i);
@@ -126,7 +126,7 @@ std::optional<MiniGuides> ParseGuides(QString text, QChar prefix, int imageSize,
 
 QVector<int> Layout(const MiniGuides &g, int a, int b)
 {
-    const int n = g.coords.size() - 1;
+    const int n = int(g.coords.size()) - 1;
     QVector<int> t(n + 1, a);
     t[n] = b;
     if (n <= 1)

@@ -62,8 +62,8 @@ QImage Keyed(const QImage &img)
 
 class Composer {
 public:
-    Composer(const QString &iniText, const SkinImages &images, QSize size, bool showPlaylist)
-        : ini(iniText), images(images), size(size), showPlaylist(showPlaylist)
+    Composer(const QString &iniText, const SkinImages &skinImages, QSize windowSize, bool withPlaylist)
+        : ini(iniText), images(skinImages), size(windowSize), showPlaylist(withPlaylist)
     {
     }
 
@@ -237,11 +237,10 @@ private:
         const int cw = states == 6 ? img.width() / 2 : img.width();
         const int ch = states == 1 ? img.height() : img.height() / 3;
         int col = 0, row = 0;
-        if (s == "BStatus") {
-            col = 1; // playing
-        } else if (states == 6 && (s == "BPlayPause" || s == "BPlay" || (s == "BPlaylist" && showPlaylist))) {
+        // The status button shows "playing"; two-column sheets show their checked look.
+        if (s == "BStatus" ||
+            (states == 6 && (s == "BPlayPause" || s == "BPlay" || (s == "BPlaylist" && showPlaylist))))
             col = 1;
-        }
         const QImage cell = img.copy(col * cw, row * ch, cw, ch);
         p.drawImage(r, ini.Int(s, "Transparent") ? Keyed(cell) : cell);
     }
@@ -283,7 +282,7 @@ private:
         const Qt::Alignment h = a == "taleftjustify"    ? Qt::AlignLeft
                                 : a == "tarightjustify" ? Qt::AlignRight
                                                         : Qt::AlignHCenter;
-        p.drawText(r, h | Qt::AlignVCenter,
+        p.drawText(r, int(h | Qt::AlignVCenter),
                    QFontMetrics(p.font()).elidedText(caption, Qt::ElideRight, r.width()));
     }
 
