@@ -45,10 +45,10 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     m_log->AddLine(QStringLiteral("$|Program directory: ") + m_programDir);
     m_log->AddLine(QStringLiteral("$|Settings: ") + m_program.Store->FileName());
 
+    createTimers();
     createVideoArea();
     applyBounds();
     createSkin(); // scans the skins and loads the saved one
-    createTimers();
 
     const auto &s = m_program.Settings->LastSession;
     SetSizeMode(s.WindowSize, true);

@@ -52,7 +52,7 @@ TEST_F(MainFormFixture, PlaybackDisplayFollowsTheEngine)
     EXPECT_TRUE(Skin().BPlayPause->Checked());
 
     form->SeekHover = true; // the label shows the pointer's time meanwhile
-    Lines({"A:  59.5 V:  59.5 A-V:  0.000"});
+    form->UpdatePosition(59.5f);
     EXPECT_EQ(Skin().SeekBar->Position(), 60);
     EXPECT_EQ(Skin().LTime->Caption(), "0:00:10 / 1:06:40");
 
