@@ -1,7 +1,5 @@
 #pragma once
-// The real main window on the offscreen platform, wired to an engine link
-// that starts no process: what the engine would print is fed line by line.
-#include "common/Clock.h"
+// The main window on an engine link that starts no process, or on real mplayer.
 #include "controls/ZorviControls.h"
 #include "engine/EngineCore.h"
 #include "mainwindow/MainForm.h"
@@ -22,38 +20,42 @@ protected:
     SettingsStore store{settings};
     TZorviPlaylist playlist;
     bool translator = false;
+    bool real = false;
     std::unique_ptr<TMainForm> form;
     std::unique_ptr<EngineCore> core;
 
-    void SetUp() override
+    void SetUp() override { Build(); }
+    void Build()
     {
         EnsureApp<QApplication>();
         form = std::make_unique<TMainForm>(ProgramParts{&settings, &store, &playlist, &translator, {}},
                                            QStringList{});
+        settings.Options.VideoOut = 0; // custom: the only output Xvfb shows
+        settings.Options.CustomVideoOut = QStringLiteral("-vo x11 -zoom");
+        settings.Options.AudioOut = 1;
         core = std::make_unique<EngineCore>(settings, playlist, EngineHost::Of(*form),
-                                            QStringLiteral("/opt/z/"));
-        core->SimulateProcesses([](const QByteArray &) {});
+                                            QCoreApplication::applicationDirPath() + "/");
+        if (!real)
+            core->SimulateProcesses([](const QByteArray &) {});
         form->AttachEngine(core.get());
         form->show();
     }
     void TearDown() override
     {
+        if (real) {
+            core->QuitAndWait();
+            core->HandlePendingOutput();
+        }
         core.reset();
         form.reset();
     }
     SkinControls &Skin() { return *form->Skin(); }
     void SelectSkin(int index) { Skin().SkinGroup()->actions().at(index)->trigger(); }
-    void Lines(std::initializer_list<const char *> lines)
-    {
-        for (const char *l : lines)
-            core->ProcessLine(l);
-    }
-    // A file opened and playing, with the engine's identification lines.
-    void Play(std::initializer_list<const char *> identification)
+    void Play(std::initializer_list<const char *> lines)
     {
         playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/clip.avi"), EntryKind::File));
         core->PlayEntry(0);
-        Lines(identification);
-        Lines({"Starting playback..."});
+        for (const char *l : lines)
+            core->ProcessLine(l);
     }
 };

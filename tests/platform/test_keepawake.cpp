@@ -4,7 +4,6 @@
 #include "support/QtApp.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QThread>
 #include <atomic>
 #include <gtest/gtest.h>
@@ -24,10 +23,9 @@ TEST(KeepAwake, SimulatesActivityThroughTheSessionsScreenSaver)
 {
     EnsureApp<QCoreApplication>();
     QDBusConnection bus = QDBusConnection::sessionBus();
-    ASSERT_TRUE(bus.isConnected()) << "no session bus: run under dbus-run-session";
+    ASSERT_TRUE(bus.isConnected());
 
-    // The service answers on a connection and thread of its own, as another
-    // process would, while the call below blocks this thread.
+    // Answers on a connection and thread of its own while the call blocks this one.
     QThread thread;
     StandInScreenSaver service;
     service.moveToThread(&thread);
@@ -38,15 +36,12 @@ TEST(KeepAwake, SimulatesActivityThroughTheSessionsScreenSaver)
     ASSERT_TRUE(serviceBus.registerService("org.freedesktop.ScreenSaver"));
 
     EXPECT_EQ(Platform::SimulateUserActivity(bus), Platform::AwakeMethod::ScreenSaverService);
-    EXPECT_EQ(Platform::SimulateUserActivity(bus), Platform::AwakeMethod::ScreenSaverService);
-    EXPECT_EQ(service.calls, 2);
+    EXPECT_EQ(service.calls, 1);
 
     // Without the service the X screen saver is the fallback (none without a display).
     serviceBus.unregisterService("org.freedesktop.ScreenSaver");
     EXPECT_NE(Platform::SimulateUserActivity(bus), Platform::AwakeMethod::ScreenSaverService);
-    EXPECT_EQ(service.calls, 2);
-
-    serviceBus.unregisterObject("/org/freedesktop/ScreenSaver");
+    EXPECT_EQ(service.calls, 1);
     QDBusConnection::disconnectFromBus("stand-in");
     thread.quit();
     thread.wait();
