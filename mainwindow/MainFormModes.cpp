@@ -29,7 +29,8 @@ void TMainForm::SetFullscreen(bool on)
         m_wmFullscreen = Platform::WindowManagerSupports("_NET_WM_STATE_FULLSCREEN");
         if (m_wmFullscreen)
             setWindowState(windowState() | Qt::WindowFullScreen);
-        setGeometry(ScreenBounds());
+        else
+            setGeometry(ScreenBounds());
     } else {
         SetAutoHide(s.Compact);
         placeVideoArea();
