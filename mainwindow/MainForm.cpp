@@ -2,16 +2,16 @@
 
 #include "common/Report.h"
 #include "console/LogForm.h"
-#include "mainwindow/PlaylistStrip.h"
+#include "controls/ZorviControls.h"
 #include "platform/Paths.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowBounds.h"
+#include "skin/SkinControls.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QRandomGenerator>
 #include <QScreen>
 
 TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, QWidget *parent)
@@ -19,6 +19,12 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
 {
     setObjectName(QStringLiteral("Zorvi.Main"));
     setWindowTitle(QStringLiteral("Zorvi"));
+    // Set once, before any native window exists: changing flags later would
+    // re-create the video panel's window under the engine.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // Its children cover the client area: nothing to erase.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(275, 276);
 
     // The log first, so anything logged from here on has somewhere to go.
     m_log = new TLogForm(this);
@@ -39,36 +45,21 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     m_log->AddLine(QStringLiteral("$|Program directory: ") + m_programDir);
     m_log->AddLine(QStringLiteral("$|Settings: ") + m_program.Store->FileName());
 
-    // The video area: black, with the native panel the engine draws into.
-    OuterPanel = new QWidget(this);
-    OuterPanel->setObjectName(QStringLiteral("OuterPanel"));
-    OuterPanel->setAutoFillBackground(true);
-    QPalette black = OuterPanel->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    OuterPanel->setPalette(black);
-    InnerPanel = new QWidget(OuterPanel);
-    InnerPanel->setObjectName(QStringLiteral("InnerPanel"));
-    InnerPanel->setAttribute(Qt::WA_NativeWindow);
-    InnerPanel->setAutoFillBackground(true);
-    // The panel's colour is the engine's colour key: red and green 0..9, blue 2.
-    const int red = QRandomGenerator::global()->bounded(10);
-    const int green = QRandomGenerator::global()->bounded(10);
-    m_colorKey = std::uint32_t(red << 16 | green << 8 | 2);
-    QPalette key = InnerPanel->palette();
-    key.setColor(QPalette::Window, QColor(red, green, 2));
-    InnerPanel->setPalette(key);
-    InnerPanel->setGeometry(0, 0, 0, 0);
-    InnerPanel->hide(); // shown when a video opens
-
-    m_playlistStrip = new PlaylistStrip(m_program.Playlist, this);
-    connect(m_program.Playlist, &TSelectList::OnChange, this, [this] {
-        RunGuarded([this] {
-            layoutPanels();
-            m_playlistStrip->update();
-        });
-    });
-
+    createTimers();
+    createVideoArea();
     applyBounds();
+    createSkin(); // scans the skins and loads the saved one
+
+    const auto &s = m_program.Settings->LastSession;
+    SetSizeMode(s.WindowSize, true);
+    ControlsShown = true;
+    if (s.OnTop)
+        SetOnTop(true);
+    if (s.Compact)
+        SetAutoHide(true);
+    if (m_program.Settings->Options.StartFullscreen)
+        SetFullscreen(true);
+    UpdateStatusDisplay(PlaybackStatus::None);
 }
 
 // The playlist outlives the window: its log hook ends here (its change
@@ -103,13 +94,14 @@ void TMainForm::applyBounds()
 
 void TMainForm::storeBounds()
 {
-    // Always a normal, windowed placement: never a maximized or full-screen one.
-    const QRect r = (isMinimized() || isMaximized() || isFullScreen()) ? normalGeometry() : geometry();
+    // Always a normal, windowed placement: never a maximised or full-screen one.
+    const QRect r = GetRestoreBounds();
     auto &s = m_program.Settings->LastSession;
     s.Left = r.left();
     s.Top = r.top();
     s.Width = r.width();
     s.Height = r.height();
+    s.Skin = m_skin->SkinName;
 }
 
 void TMainForm::BringToFront()
@@ -119,6 +111,16 @@ void TMainForm::BringToFront()
     if (!isVisible())
         show();
     raise();
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    RunGuarded([this] {
+        if (RegionSize.isEmpty())
+            UpdateRegion(size());
+        applyOnTop(); // the manager reads the state when it maps the window
+    });
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -135,19 +137,4 @@ void TMainForm::closeEvent(QCloseEvent *event)
         m_log->close();
     }
     event->accept();
-}
-
-void TMainForm::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    RunGuarded([this] { layoutPanels(); });
-}
-
-void TMainForm::layoutPanels()
-{
-    const int strip = std::min(m_playlistStrip->WantedHeight(), height() / 2);
-    OuterPanel->setGeometry(0, 0, width(), height() - strip);
-    m_playlistStrip->setGeometry(0, height() - strip, width(), strip);
-    if (m_videoShown)
-        LayoutVideo();
 }

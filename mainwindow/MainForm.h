@@ -1,16 +1,23 @@
 #pragma once
-// The main window as far as start-up needs it: identity "Zorvi.Main", title
-// "Zorvi", the log window, the video area and its native panel for the
-// engine, and the orderly close that saves the session. Later the skinned
-// layout, input and menus grow around it.
+// The main window: a frameless top-level window whose chrome comes from the
+// skin, around the native video panel the engine draws into. Split by concern:
+// creation and close (MainForm.cpp), the skin host (MainFormSkin.cpp), size
+// and layout (MainFormLayout.cpp), display modes (MainFormModes.cpp), the
+// playback display (MainFormDisplay.cpp), timers (MainFormTimers.cpp), window
+// commands (MainFormCommands.cpp) and the rest of the engine link
+// (MainFormEngine.cpp).
 #include "engine/EngineHost.h"
+#include "mainwindow/WindowChrome.h"
 
 #include <QList>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 
 class TLogForm;
-class PlaylistStrip;
+class SkinControls;
+class TZorviPanel;
+class TZorviTrackbar;
 class SettingsStore;
 class TZorviPlaylist;
 class EngineCore;
@@ -53,8 +60,53 @@ public:
     TLogForm *Log() const { return m_log; }
     const QString &ProgramDir() const { return m_programDir; }
 
-    QWidget *OuterPanel;
+    // The video area (black, filling what the skin panels leave) and, inside
+    // it, the only native child window: the engine's -wid target, whose window
+    // id never changes while the window lives.
+    TZorviPanel *OuterPanel;
     QWidget *InnerPanel;
+
+    // --- skin host (MainFormSkin.cpp)
+    SkinControls *Skin() const { return m_skin; }
+    // The border panels' sizes of the skin in use (0 for a hidden one).
+    PanelSizes SkinPanelSizes() const;
+
+    // --- window state
+    bool Fullscreen = false;
+    QRect SavedBounds; // windowed bounds kept while in full screen
+    bool AutoHideActive = false;
+    bool ControlsShown = true;
+    QSize RegionSize; // size the shape was last built for
+    // Deadlines on Clock::NowMs() the 100 ms timer acts on; the pointer
+    // handling moves them on.
+    std::uint64_t CursorHideTime = 0;
+    std::uint64_t ControlsHideTime = 0;
+    bool SeekHover = false; // LTime shows the time under the pointer, not the position
+
+    // --- size and layout (MainFormLayout.cpp); also the hooks of the
+    // pointer's move and resize loops.
+    // The work area of the screen holding the window, and that screen's bounds.
+    QRect WorkArea() const;
+    QRect ScreenBounds() const;
+    // What surrounds the video now (Compact: 2 x Borders each way).
+    WindowChrome Chrome() const;
+    // Puts the window at `bounds` (a rectangle the sizing or moving rules chose).
+    void SetWindowBounds(const QRect &bounds);
+    // The normal-state rectangle, also while minimised or maximised.
+    QRect GetRestoreBounds() const;
+
+    // --- display modes (MainFormModes.cpp)
+    bool IsFullscreen() const { return Fullscreen; }
+    void SetAutoHide(bool on);
+    void SetCompact(bool on);
+    void ShowControls(bool show);
+    // Builds the window's outline for that size (square in full screen).
+    void UpdateRegion(const QSize &size);
+
+    // --- timers (MainFormTimers.cpp)
+    // Wakes the 100 ms timer after a deadline moved; it stops itself when idle.
+    void KickTimer();
+    void SetVideoCursorHidden(bool hidden);
 
     // Call points the engine link fills in: play an entry (an index outside the
     // playlist means its first entry), and stop the engine before the program ends.
@@ -117,25 +169,49 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void applyBounds();
     void storeBounds();
-    void layoutPanels();
     void notAvailable(const char *what);
     void registerWindowCommands(EngineCore *engine);
+    // MainFormSkin.cpp
+    void createVideoArea();
+    void createSkin();
+    void skinChanged();
+    void buttonClicked(QObject *sender);
+    void trackbarMoved(TZorviTrackbar *bar, int position);
+    // MainFormTimers.cpp
+    void createTimers();
+    void timerTick();
+    void keepAwakeTick();
+    // MainFormDisplay.cpp: shows the engine's state on the controls again.
+    void refreshDisplay();
+    // MainFormModes.cpp
+    void applyOnTop();
+    // OuterPanel docked, or anchored over the client area in the auto-hide layout.
+    void placeVideoArea();
+    // Lets the shown skin panels through the video panel in the auto-hide layout.
+    void updateVideoMask();
 
     ProgramParts m_program;
     TLogForm *m_log;
-    PlaylistStrip *m_playlistStrip = nullptr;
+    SkinControls *m_skin = nullptr;
     QString m_programDir;
     bool m_closed = false;
 
     EngineCore *m_engine = nullptr;
-    QTimer *m_engineTimer = nullptr;
+    QTimer *m_timer = nullptr;    // Timer: 100 ms, runs while there is something to do
+    QTimer *m_timer30s = nullptr; // Timer30s: keeps the display awake during playback
+    bool m_cursorHidden = false;
+    bool m_positionBound = false; // the seek display follows the position
+    bool m_showHours = true;
+    QString m_durationSuffix = QStringLiteral(" / 0:00:00");
+    quint64 m_revealRun = 0;      // counts runs, so a late reveal of an ended one does nothing
     std::uint32_t m_colorKey = 0; // 0xRRGGBB of the video panel
     QString m_statusLine;         // the engine's latest status line
-    bool m_videoShown = false;
+    bool m_wmFullscreen = false;  // full screen through the window manager's state
     // Track "menus" until the skinned menus exist: the track ids in menu
     // order; the fixed items (mute; disable, separator, load) come after them.
     QList<int> m_audioTracks;

@@ -4,7 +4,7 @@
 
 #include "console/LogForm.h"
 #include "engine/EngineCore.h"
-#include "mainwindow/PlaylistStrip.h"
+#include "settings/SettingsData.h"
 
 void TMainForm::registerWindowCommands(EngineCore *engine)
 {
@@ -13,7 +13,7 @@ void TMainForm::registerWindowCommands(EngineCore *engine)
         CommandTable::Action action;
     } rows[] = {
         {"popup", [this](const CommandArgs &) { ShowPopupMenu(); }},
-        {"fullscreen", [this](const CommandArgs &) { SetFullscreen(!isFullScreen()); }},
+        {"fullscreen", [this](const CommandArgs &) { SetFullscreen(!Fullscreen); }},
         {"toggle_controls", [this](const CommandArgs &) { ToggleControls(); }},
         {"ontop", [this](const CommandArgs &) { SetOnTop(!IsOnTop()); }},
         {"minimize", [this](const CommandArgs &) { Minimize(); }},
@@ -35,44 +35,11 @@ void TMainForm::ShowPopupMenu()
     notAvailable("popup");
 }
 
-void TMainForm::SetFullscreen(bool on)
+void TMainForm::SetCenter(bool center, bool apply)
 {
-    if (on)
-        showFullScreen();
-    else
-        showNormal();
-}
-
-void TMainForm::ToggleControls()
-{
-    notAvailable("toggle_controls");
-}
-
-bool TMainForm::IsOnTop() const
-{
-    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
-
-void TMainForm::SetOnTop(bool on)
-{
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    show();
-}
-
-void TMainForm::SetCenter(bool, bool)
-{
-    notAvailable("wincenter");
-}
-
-bool TMainForm::IsPlaylistVisible() const
-{
-    return m_playlistStrip->isVisible();
-}
-
-void TMainForm::ShowPlaylist(bool show)
-{
-    m_playlistStrip->setVisible(show);
-    layoutPanels();
+    m_program.Settings->LastSession.WinCenter = center;
+    if (apply)
+        ApplyWindowSize();
 }
 
 void TMainForm::ShowOptions()

@@ -1,20 +1,17 @@
-// The minimal main window's side of the engine link: the video panel, the
-// title, the track lists and the log. The skinned window takes these over
-// with its menus and controls.
+// The rest of the window's side of the engine link: wiring, a few fixed keys
+// until the shortcut table, the track lists until the menus, and the log.
 #include "mainwindow/MainForm.h"
 
 #include "common/Report.h"
 #include "console/LogForm.h"
+#include "controls/ZorviListBox.h"
 #include "engine/EngineCore.h"
-#include "mainwindow/PlaylistStrip.h"
 #include "settings/SettingsData.h"
-
-#include <cmath>
+#include "skin/SkinControls.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QTimer>
 
 void TMainForm::AttachEngine(EngineCore *engine)
 {
@@ -27,10 +24,7 @@ void TMainForm::AttachEngine(EngineCore *engine)
         engine->StorePropertySettings();
     };
     m_log->OnCommand = [engine](const QString &text) { engine->ExecuteCommand(text); };
-    // Runs only while seeking: an idle player should not wake ten times a second.
-    m_engineTimer = new QTimer(this);
-    m_engineTimer->setInterval(100);
-    connect(m_engineTimer, &QTimer::timeout, this, [engine] { RunGuarded([engine] { engine->Tick(); }); });
+    refreshDisplay();
 }
 
 void TMainForm::keyPressEvent(QKeyEvent *event)
@@ -59,100 +53,6 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
 void TMainForm::notAvailable(const char *what)
 {
     AddLine(QStringLiteral("$|Not available in this window yet: ") + QLatin1StringView(what));
-}
-
-// ------------------------------------------------------------ playback display
-
-void TMainForm::SetPlayingButtons(bool) {}
-
-void TMainForm::PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QString &displayName)
-{
-    if (openMode == EntryKind::DVD)
-        ShowPlaylist(true);
-    setWindowTitle(displayName);
-    QApplication::setApplicationDisplayName(displayName);
-}
-
-void TMainForm::MediaOpened() {}
-void TMainForm::UpdateStatusDisplay(PlaybackStatus status)
-{
-    if (!m_engineTimer)
-        return;
-    if (status == PlaybackStatus::Seeking)
-        m_engineTimer->start();
-    else
-        m_engineTimer->stop();
-}
-void TMainForm::UpdateMuteDisplay(bool) {}
-void TMainForm::UpdatePosition(float) {}
-void TMainForm::UpdateVolume(float) {}
-void TMainForm::UpdateDuration() {}
-
-void TMainForm::ShowMediaTitle(const QString &title)
-{
-    setWindowTitle(title);
-}
-
-// ------------------------------------------------------------------ video panel
-
-void TMainForm::HideVideo()
-{
-    m_videoShown = false;
-    InnerPanel->hide();
-    InnerPanel->setGeometry(0, 0, 0, 0);
-}
-
-void TMainForm::LayoutVideo()
-{
-    // The largest rectangle of the video's ratio inside the video area, centred.
-    const QSize area = OuterPanel->size();
-    const float ratio = m_program.Settings->LastSession.WinRatio;
-    if (area.isEmpty() || !(ratio > 0)) {
-        InnerPanel->setGeometry(QRect(QPoint(0, 0), area));
-        return;
-    }
-    int w = area.width();
-    int h = int(std::lround(float(w) / ratio));
-    if (h > area.height()) {
-        h = area.height();
-        w = int(std::lround(float(h) * ratio));
-    }
-    InnerPanel->setGeometry((area.width() - w) / 2, (area.height() - h) / 2, w, h);
-}
-
-void TMainForm::RevealVideo()
-{
-    QTimer::singleShot(200, this, [this] {
-        RunGuarded([this] {
-            if (!m_engine || !m_engine->IsRunning())
-                return;
-            m_videoShown = true;
-            LayoutVideo();
-            InnerPanel->show();
-        });
-    });
-}
-
-void TMainForm::ApplyWindowSize()
-{
-    layoutPanels();
-}
-
-// The native window the engine draws into (-wid).
-std::uint64_t TMainForm::VideoWindowId()
-{
-    return std::uint64_t(InnerPanel->winId());
-}
-
-void TMainForm::SetSizeMode(int, bool)
-{
-    // Sized after the video: the video area takes the video's own size.
-    const PlaybackState *state = m_engine ? &m_engine->State() : nullptr;
-    if (state && state->VideoWidth > 0 && !isFullScreen() && !isMaximized()) {
-        const int extra = height() - OuterPanel->height();
-        resize(state->VideoWidth, state->VideoHeight + extra);
-    }
-    layoutPanels();
 }
 
 // ------------------------------------------------------------------ track menus
@@ -215,9 +115,9 @@ QString TMainForm::StatusLine()
 
 // ----------------------------------------------------------- window requests
 
-void TMainForm::CenterItem(int)
+void TMainForm::CenterItem(int index)
 {
-    m_playlistStrip->update();
+    m_skin->Playlist->CenterItem(index);
 }
 
 KillAnswer TMainForm::AskKillPreviousEngine(const QString &title, const QString &text)

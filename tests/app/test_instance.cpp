@@ -207,7 +207,8 @@ TEST_F(OrderlyExitTest, SignalsCloseTheWindowAndSaveTheSession)
         EXPECT_TRUE(text.startsWith(fileBefore.isEmpty() ? "[LastSession]\nCompact=0\n" : fileBefore))
             << text.constData();
         EXPECT_EQ(text.count("["), fileBefore.isEmpty() ? 1 : 2) << text.constData();
-        EXPECT_TRUE(text.contains("\nWidth=300\nHeight=200\n")) << text.constData();
+        // The saved width; the height follows the video ratio (video size mode).
+        EXPECT_TRUE(text.contains("\nWidth=300\nHeight=238\n")) << text.constData();
         EXPECT_FALSE(text.contains("Verbose=1"));
     }
 }

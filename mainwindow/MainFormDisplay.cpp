@@ -1,0 +1,149 @@
+// The playback display: time label, seek and volume bars, status label and
+// button, the play/pause/stop/mute buttons and the titles, following what the
+// engine link reports. A control the skin lacks is simply not shown.
+#include "mainwindow/MainForm.h"
+
+#include "common/TextHelpers.h"
+#include "controls/ZorviControls.h"
+#include "engine/EngineCore.h"
+#include "settings/SettingsData.h"
+#include "skin/SkinControls.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Nearest integer, ties to even (the default rounding mode).
+int RoundEven(float value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    return int(std::nearbyint(std::clamp(value, -2e9f, 2e9f)));
+}
+
+void SetCaptionIfChanged(TZorviLabel *label, const QString &text)
+{
+    // Every caption change repaints: status lines come many times a second.
+    if (label->Caption() != text)
+        label->SetCaption(text);
+}
+} // namespace
+
+void TMainForm::SetPlayingButtons(bool playing)
+{
+    m_skin->BPlayPause->SetChecked(playing);
+    m_skin->BPlay->SetChecked(playing);
+    m_skin->BPause->SetChecked(!playing);
+    m_skin->BStop->SetChecked(false);
+}
+
+void TMainForm::PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QString &displayName)
+{
+    if (firstOpen || openMode == EntryKind::DVD) {
+        UpdateDuration();
+        if (m_engine)
+            UpdatePosition(m_engine->State().PositionProp.Value);
+        m_positionBound = false;
+        m_skin->SeekBar->setEnabled(false);
+    }
+    if (openMode == EntryKind::DVD)
+        ShowPlaylist(true);
+    const bool dvd = openMode == EntryKind::DVD || openMode == EntryKind::DVDTitle;
+    SetCaptionIfChanged(m_skin->LPlaylist, dvd ? QStringLiteral("DVD Titles") : QStringLiteral("Playlist"));
+    ShowMediaTitle(displayName);
+    QApplication::setApplicationDisplayName(displayName);
+}
+
+void TMainForm::MediaOpened()
+{
+    UpdateDuration();
+    m_skin->SeekBar->setEnabled(true);
+    m_positionBound = true;
+    if (m_engine)
+        UpdatePosition(m_engine->State().PositionProp.Value);
+}
+
+void TMainForm::UpdateStatusDisplay(PlaybackStatus status)
+{
+    static const struct {
+        const char *text;
+        int cell;
+    } rows[] = {
+        {"", 1},        {"Opening...", 2}, {"Closing...", 2}, {"Playing", 4},
+        {"Seeking", 6}, {"Paused", 5},     {"Stopped", 1},    {"Error", 3},
+    };
+    const auto index = size_t(status);
+    if (index < std::size(rows)) {
+        SetCaptionIfChanged(m_skin->LStatus, QString::fromLatin1(rows[index].text));
+        m_skin->BStatus->SetBitCurState(rows[index].cell);
+    }
+    // The end of seeking is the 100 ms timer's; the keep-awake timer runs
+    // while something plays.
+    if (status == PlaybackStatus::Seeking)
+        KickTimer();
+    const bool playing = status == PlaybackStatus::Playing || status == PlaybackStatus::Seeking;
+    if (playing && !m_timer30s->isActive())
+        m_timer30s->start();
+    else if (!playing && status != PlaybackStatus::Paused)
+        m_timer30s->stop();
+}
+
+void TMainForm::UpdateMuteDisplay(bool mute)
+{
+    m_skin->BMute->SetChecked(mute);
+}
+
+void TMainForm::UpdatePosition(float seconds)
+{
+    if (!m_positionBound)
+        return;
+    const int position = RoundEven(seconds);
+    m_skin->SeekBar->SetPosition(position); // repaints only when the thumb moves
+    if (!SeekHover)
+        SetCaptionIfChanged(m_skin->LTime, FormatTime(position, m_showHours) + m_durationSuffix);
+}
+
+void TMainForm::UpdateVolume(float volume)
+{
+    m_skin->VolBar->SetPosition(RoundEven(volume));
+}
+
+void TMainForm::UpdateDuration()
+{
+    const float duration = m_engine ? m_engine->State().PositionProp.Max : 0.f;
+    if (!(duration > 0) || !std::isfinite(duration)) {
+        m_durationSuffix = QStringLiteral(" / 0:00:00");
+        m_skin->SeekBar->SetMax(0);
+        m_showHours = true;
+        return;
+    }
+    m_showHours = duration >= 3600;
+    m_durationSuffix = QStringLiteral(" / ") + FormatTime(RoundEven(duration), m_showHours);
+    m_skin->SeekBar->SetMax(RoundEven(duration));
+}
+
+void TMainForm::ShowMediaTitle(const QString &title)
+{
+    SetCaptionIfChanged(m_skin->LMediaURL, title);
+    setWindowTitle(title);
+}
+
+void TMainForm::refreshDisplay()
+{
+    if (!m_engine) {
+        UpdateStatusDisplay(PlaybackStatus::None);
+        return;
+    }
+    const PlaybackState &s = m_engine->State();
+    UpdateStatusDisplay(s.Status);
+    UpdateDuration();
+    UpdatePosition(s.PositionProp.Value);
+    UpdateVolume(s.VolumeProp.Value);
+    UpdateMuteDisplay(m_program.Settings->LastSession.Mute);
+    m_skin->SeekBar->setEnabled(m_positionBound);
+    if (m_engine->IsRunning())
+        SetPlayingButtons(!s.Paused);
+    ShowPlaylist(IsPlaylistVisible());
+}

@@ -1,0 +1,146 @@
+// Size and layout: the window sized for its size mode through the pure window
+// rules, the video placed in its area, and the bounds the pointer's move and
+// resize loops choose.
+#include "mainwindow/MainForm.h"
+
+#include "common/Report.h"
+#include "controls/ZorviControls.h"
+#include "engine/EngineCore.h"
+#include "mainwindow/WindowSize.h"
+#include "settings/SettingsData.h"
+#include "skin/SkinControls.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+QScreen *ScreenOf(const QWidget *window)
+{
+    // The screen holding the window's centre; the window's own one when the
+    // centre is on none.
+    if (QScreen *s = QGuiApplication::screenAt(window->geometry().center()))
+        return s;
+    if (QScreen *s = window->screen())
+        return s;
+    return QGuiApplication::primaryScreen();
+}
+} // namespace
+
+QRect TMainForm::WorkArea() const
+{
+    const QScreen *s = ScreenOf(this);
+    return s ? s->availableGeometry() : geometry();
+}
+
+QRect TMainForm::ScreenBounds() const
+{
+    const QScreen *s = ScreenOf(this);
+    return s ? s->geometry() : geometry();
+}
+
+WindowChrome TMainForm::Chrome() const
+{
+    return ChromeFor(SkinPanelSizes(), m_program.Settings->LastSession.Compact, m_skin->Params.Borders);
+}
+
+void TMainForm::SetWindowBounds(const QRect &bounds)
+{
+    // Grow the outline first, so the new area is never cut off meanwhile;
+    // a shrink rebuilds it once the size has changed (resizeEvent).
+    if (bounds.width() > RegionSize.width() || bounds.height() > RegionSize.height())
+        UpdateRegion(bounds.size());
+    setGeometry(bounds);
+}
+
+QRect TMainForm::GetRestoreBounds() const
+{
+    if (Fullscreen)
+        return SavedBounds;
+    if (isMinimized() || isMaximized())
+        return normalGeometry();
+    return geometry();
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    RunGuarded([this] {
+        if (size() != RegionSize)
+            UpdateRegion(size());
+    });
+}
+
+void TMainForm::ApplyWindowSize()
+{
+    const auto &s = m_program.Settings->LastSession;
+    WindowSizeInputs in;
+    in.SizeMode = s.WindowSize;
+    in.KeepAspect = s.WindowKeepAspect;
+    in.Center = s.WinCenter;
+    in.WinRatio = s.WinRatio;
+    in.chrome = Chrome();
+    in.MinWidth = m_skin->Params.MinWidth;
+    in.VideoWidth = m_engine ? m_engine->State().VideoWidth : 0;
+    in.workArea = WorkArea();
+    in.current = geometry();
+    in.Fullscreen = Fullscreen;
+    in.SavedBounds = SavedBounds;
+    const QRect bounds = ApplyWindowSizeRect(in);
+    if (Fullscreen)
+        SavedBounds = bounds; // what leaving full screen restores
+    else if (!isMinimized() && !isMaximized())
+        SetWindowBounds(bounds);
+}
+
+void TMainForm::SetSizeMode(int mode, bool absolute)
+{
+    int &SizeMode = m_program.Settings->LastSession.WindowSize;
+    if (absolute) {
+        SizeMode = mode;
+    } else {
+        // The windowed width, also in full screen: that is the size the step changes.
+        const int width = Fullscreen ? SavedBounds.width() : this->width();
+        SizeMode = RelativeSizeMode(SizeMode, mode, width, WorkArea().width());
+    }
+    ApplyWindowSize();
+}
+
+void TMainForm::LayoutVideo()
+{
+    if (!m_engine || !m_engine->IsRunning() || !m_engine->State().HasVideo)
+        return;
+    InnerPanel->setGeometry(VideoRect(OuterPanel->size(), m_program.Settings->LastSession.WinRatio));
+    updateVideoMask();
+}
+
+void TMainForm::RevealVideo()
+{
+    // The wait runs on a timer, so the window keeps painting and answering;
+    // a run that ended meanwhile (HideVideo counts it) reveals nothing.
+    const quint64 run = m_revealRun;
+    QTimer::singleShot(200, this, [this, run] {
+        RunGuarded([this, run] {
+            if (run != m_revealRun || !m_engine || !m_engine->IsRunning())
+                return;
+            LayoutVideo();
+            InnerPanel->show();
+        });
+    });
+}
+
+void TMainForm::HideVideo()
+{
+    ++m_revealRun;
+    InnerPanel->hide();
+    InnerPanel->setGeometry(0, 0, 0, 0);
+    for (TZorviButton *button : {m_skin->BPlayPause, m_skin->BPlay, m_skin->BPause})
+        button->SetChecked(false);
+    m_skin->BStop->SetChecked(true);
+}
+
+// The native window the engine draws into (-wid).
+std::uint64_t TMainForm::VideoWindowId()
+{
+    return std::uint64_t(InnerPanel->winId());
+}

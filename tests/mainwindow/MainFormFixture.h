@@ -1,0 +1,61 @@
+#pragma once
+// The main window on an engine link that starts no process, or on real mplayer.
+#include "controls/ZorviControls.h"
+#include "engine/EngineCore.h"
+#include "mainwindow/MainForm.h"
+#include "playlist/ZorviPlaylist.h"
+#include "settings/SettingsData.h"
+#include "settings/SettingsStore.h"
+#include "skin/SkinControls.h"
+#include "support/QtApp.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <gtest/gtest.h>
+#include <memory>
+
+class MainFormFixture : public ::testing::Test {
+protected:
+    SettingsData settings;
+    SettingsStore store{settings};
+    TZorviPlaylist playlist;
+    bool translator = false;
+    bool real = false;
+    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<EngineCore> core;
+
+    void SetUp() override { Build(); }
+    void Build()
+    {
+        EnsureApp<QApplication>();
+        form = std::make_unique<TMainForm>(ProgramParts{&settings, &store, &playlist, &translator, {}},
+                                           QStringList{});
+        settings.Options.VideoOut = 0; // custom: the only output Xvfb shows
+        settings.Options.CustomVideoOut = QStringLiteral("-vo x11 -zoom");
+        settings.Options.AudioOut = 1;
+        core = std::make_unique<EngineCore>(settings, playlist, EngineHost::Of(*form),
+                                            QCoreApplication::applicationDirPath() + "/");
+        if (!real)
+            core->SimulateProcesses([](const QByteArray &) {});
+        form->AttachEngine(core.get());
+        form->show();
+    }
+    void TearDown() override
+    {
+        if (real) {
+            core->QuitAndWait();
+            core->HandlePendingOutput();
+        }
+        core.reset();
+        form.reset();
+    }
+    SkinControls &Skin() { return *form->Skin(); }
+    void SelectSkin(int index) { Skin().SkinGroup()->actions().at(index)->trigger(); }
+    void Play(std::initializer_list<const char *> lines)
+    {
+        playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/clip.avi"), EntryKind::File));
+        core->PlayEntry(0);
+        for (const char *l : lines)
+            core->ProcessLine(l);
+    }
+};

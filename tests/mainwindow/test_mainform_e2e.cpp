@@ -1,0 +1,103 @@
+// The skinned window with the real engine in a private X server, playing the
+// 640x360 demo clip: the window takes the video's size plus the chrome, and
+// full screen, on top and a skin change keep the picture in the same window.
+#include "MainFormFixture.h"
+#include "platform/X11WindowState.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <set>
+
+namespace {
+class MainFormE2E : public MainFormFixture {
+protected:
+    void SetUp() override
+    {
+        real = true;
+        settings.LastSession.WindowSize = 0; // video size
+        Build();
+        ASSERT_GE(playlist.Add(qEnvironmentVariable("ZORVI_BUILD_DIR") + "/demo/zorvi-demo.avi"), 0);
+        core->PlayEntry(0);
+        ASSERT_TRUE(
+            Wait([&] { return form->InnerPanel->isVisible() && core->State().PositionProp.Value >= 1; }));
+    }
+    bool Wait(const std::function<bool()> &done, int ms = 15000)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (!done() && t.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return done();
+    }
+    void Settle()
+    {
+        Wait([] { return false; }, 600);
+    }
+
+    // Whether a screenshot shows the clip's many bright colours inside the video panel.
+    bool PictureInside()
+    {
+        const QString shot =
+            QDir::tempPath() + QStringLiteral("/zorvi-form%1.png").arg(QCoreApplication::applicationPid());
+        QProcess import;
+        import.start("import", {"-window", "root", shot});
+        import.waitForFinished(20000);
+        const QImage image(shot);
+        QFile::remove(shot);
+        const QRect panel(form->InnerPanel->mapToGlobal(QPoint(0, 0)), form->InnerPanel->size());
+        std::set<QRgb> colours;
+        int saturated = 0, samples = 0;
+        for (int y = panel.top() + 4; y < panel.bottom() - 4; y += 6)
+            for (int x = panel.left() + 4; x < panel.right() - 4; x += 6, ++samples) {
+                const QColor c = image.pixelColor(x, y);
+                colours.insert(c.rgb() & 0xF0F0F0);
+                saturated += c.hsvSaturation() > 150 && c.value() > 150;
+            }
+        return samples > 100 && colours.size() > 12 && saturated > samples / 10;
+    }
+};
+} // namespace
+
+TEST_F(MainFormE2E, ClipSizesTheWindowAndFullScreenRestoresIt)
+{
+    Settle();
+    const WindowChrome chrome = form->Chrome(); // video size: the window is the video's width
+    EXPECT_EQ(form->width(), 640);
+    EXPECT_NEAR(form->height(), chrome.vertical + (640 - chrome.horizontal) * 360 / 640.0, 1);
+    EXPECT_EQ(form->geometry().center().x(), form->WorkArea().center().x());
+    EXPECT_TRUE(PictureInside());
+
+    const WId video = form->InnerPanel->winId();
+    const QRect windowed = form->geometry();
+    core->ExecuteCommand(QStringLiteral("fullscreen"));
+    Settle();
+    EXPECT_EQ(form->geometry(), form->ScreenBounds());
+    EXPECT_EQ(form->InnerPanel->winId(), video);
+    EXPECT_TRUE(PictureInside());
+    core->ExecuteCommand(QStringLiteral("fullscreen"));
+    Settle();
+    EXPECT_EQ(form->geometry(), windowed);
+    EXPECT_TRUE(PictureInside());
+}
+
+TEST_F(MainFormE2E, OnTopAndSkinChangeKeepThePicture)
+{
+    const WId video = form->InnerPanel->winId();
+    core->ExecuteCommand(QStringLiteral("ontop"));
+    Settle();
+    EXPECT_TRUE(Platform::KeepAbove(form->winId()));
+    EXPECT_EQ(form->InnerPanel->winId(), video);
+    EXPECT_TRUE(PictureInside());
+
+    const PanelSizes before = form->SkinPanelSizes();
+    SelectSkin(1 - Skin().Skins().IndexOf(Skin().SkinName));
+    Settle();
+    EXPECT_NE(form->SkinPanelSizes().bottom, before.bottom); // the other skin's chrome
+    EXPECT_EQ(form->InnerPanel->winId(), video);
+    EXPECT_TRUE(PictureInside());
+    core->ExecuteCommand(QStringLiteral("ontop"));
+    EXPECT_FALSE(Platform::KeepAbove(form->winId()));
+}
