@@ -19,6 +19,8 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
 {
     setObjectName(QStringLiteral("Zorvi.Main"));
     setWindowTitle(QStringLiteral("Zorvi"));
+    // Before any native window exists: changing flags later re-creates them.
+    setWindowFlag(Qt::FramelessWindowHint);
 
     // The log first, so anything logged from here on has somewhere to go.
     m_log = new TLogForm(this);
@@ -59,6 +61,7 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     InnerPanel->setPalette(key);
     InnerPanel->setGeometry(0, 0, 0, 0);
     InnerPanel->hide(); // shown when a video opens
+    attachPointer();
 
     m_playlistStrip = new PlaylistStrip(m_program.Playlist, this);
     connect(m_program.Playlist, &TSelectList::OnChange, this, [this] {

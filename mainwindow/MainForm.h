@@ -15,6 +15,7 @@ class SettingsStore;
 class TZorviPlaylist;
 class EngineCore;
 class QTimer;
+class WindowPointer;
 struct SettingsData;
 
 // The program-wide objects main() creates and hands to the window.
@@ -55,6 +56,8 @@ public:
 
     QWidget *OuterPanel;
     QWidget *InnerPanel;
+    // Moving and sizing by the mouse, the pointer over the video (MainFormPointer.cpp).
+    WindowPointer *Pointer() const { return m_pointer; }
 
     // Call points the engine link fills in: play an entry (an index outside the
     // playlist means its first entry), and stop the engine before the program ends.
@@ -124,12 +127,14 @@ private:
     void layoutPanels();
     void notAvailable(const char *what);
     void registerWindowCommands(EngineCore *engine);
+    void attachPointer();
 
     ProgramParts m_program;
     TLogForm *m_log;
     PlaylistStrip *m_playlistStrip = nullptr;
     QString m_programDir;
     bool m_closed = false;
+    WindowPointer *m_pointer = nullptr;
 
     EngineCore *m_engine = nullptr;
     QTimer *m_engineTimer = nullptr;

@@ -1,0 +1,135 @@
+// The main window moved and sized with the real pointer (xdotool) under a
+// real window manager whose work area differs from the screen.
+#include "../engine/WaitFor.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/WindowPointer.h"
+#include "playlist/ZorviPlaylist.h"
+#include "settings/SettingsData.h"
+#include "settings/SettingsStore.h"
+#include "support/QtApp.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PointerE2e : public ::testing::Test {
+protected:
+    SettingsData settings;
+    SettingsStore store{settings};
+    TZorviPlaylist playlist;
+    bool translator = false;
+    std::unique_ptr<TMainForm> form;
+    QRect area;
+
+    void SetUp() override
+    {
+        EnsureApp<QApplication>();
+        form = std::make_unique<TMainForm>(ProgramParts{&settings, &store, &playlist, &translator, {}},
+                                           QStringList());
+        settings.Options.Snap = true;
+        settings.LastSession.WinCenter = false;
+        settings.LastSession.WindowKeepAspect = true;
+        settings.LastSession.WinRatio = 2.f;
+        form->show();
+        area = form->screen()->availableGeometry();
+        ASSERT_NE(area, form->screen()->geometry()) << "the window manager's margins are missing";
+        Place(QRect(area.left() + 200, area.top() + 100, 400, 200));
+    }
+
+    void Place(const QRect &rect)
+    {
+        form->setGeometry(rect);
+        ASSERT_TRUE(Settled(rect));
+    }
+    // Qt's view and the X server's agree on `rect` (openbox answers each placement later).
+    bool Settled(const QRect &rect)
+    {
+        return WaitFor([&] { return form->geometry() == rect && XGeometry() == rect; }, 5000);
+    }
+    QRect XGeometry()
+    {
+        QProcess p;
+        p.start("xdotool", {"getwindowgeometry", "--shell", QString::number(form->winId())});
+        p.waitForFinished(5000);
+        const QByteArray keys[] = {"X=", "Y=", "WIDTH=", "HEIGHT="};
+        int v[4] = {-1, -1, -1, -1};
+        for (const QByteArray &line : p.readAllStandardOutput().split('\n'))
+            for (int i = 0; i < 4; ++i)
+                if (line.startsWith(keys[i]))
+                    v[i] = line.mid(keys[i].size()).toInt();
+        return QRect(v[0], v[1], v[2], v[3]);
+    }
+    // Presses the left button at `from`, moves 6 px right (a drag on the video
+    // starts there), then on in steps by `by` in all, and releases.
+    void Drag(const QPoint &from, const QPoint &by)
+    {
+        const auto at = [](QPoint p) { return QStringList{QString::number(p.x()), QString::number(p.y())}; };
+        QStringList args = QStringList{"mousemove"} + at(from) +
+                           QStringList{"sleep", "0.1", "mousedown", "1", "sleep", "0.05", "mousemove"} +
+                           at(from + QPoint(6, 0));
+        for (int step = 1; step <= 4; ++step)
+            args << "sleep"
+                 << "0.05"
+                 << "mousemove" << QString::number(from.x() + by.x() * step / 4)
+                 << QString::number(from.y() + by.y() * step / 4);
+        args << "sleep"
+             << "0.1"
+             << "mouseup"
+             << "1";
+        QProcess xdotool;
+        xdotool.start("xdotool", args);
+        ASSERT_TRUE(WaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 10000));
+        ASSERT_TRUE(WaitFor([&] { return !form->Pointer()->MovingOrSizing(); }, 5000));
+        WaitFor([] { return false; }, 300); // the window manager's last answers
+    }
+    // The video area has the video's ratio, to the pixel.
+    bool KeepsRatio() const
+    {
+        const QSize video = form->OuterPanel->size();
+        return std::abs(video.width() - 2 * video.height()) <= 1;
+    }
+};
+
+TEST_F(PointerE2e, DraggingTheVideoMovesTheWindowAndSnapsToTheWorkArea)
+{
+    // (distance from the work area's left edge the drag aims at, the left edge reached)
+    const std::pair<int, int> rows[] = {{9, 0}, {10, 10}, {-9, 0}};
+    for (const auto &[aim, reached] : rows) {
+        Place(QRect(area.left() + 200, area.top() + 100, 400, 200));
+        const QPoint grab = form->geometry().center();
+        Drag(grab, {6 - 200 + aim, 150}); // the window follows from the 6th pixel on
+        const QRect expected(area.left() + reached, area.top() + 250, 400, 200);
+        EXPECT_TRUE(Settled(expected)) << aim << ": " << testing::PrintToString(form->geometry()) << " X "
+                                       << testing::PrintToString(XGeometry());
+    }
+    EXPECT_FALSE(settings.LastSession.WinCenter);
+}
+
+TEST_F(PointerE2e, SizingFollowsTheRatioAndStopsAtTheMinimum)
+{
+    const QRect start = form->geometry();
+    const QPoint corner = start.bottomRight() - QPoint(2, 2);
+    Drag(corner, {120, 7});
+    EXPECT_EQ(form->width(), 520);
+    EXPECT_TRUE(KeepsRatio()) << testing::PrintToString(form->OuterPanel->size());
+    EXPECT_EQ(form->geometry().topLeft(), start.topLeft());
+    EXPECT_EQ(settings.LastSession.WindowSize, -1);
+
+    // The right edge alone: the height follows, growing top and bottom equally.
+    const QRect wide = form->geometry();
+    Drag(QPoint(wide.right() - 2, wide.center().y()), {80, 0});
+    EXPECT_EQ(form->width(), 600);
+    EXPECT_TRUE(KeepsRatio()) << testing::PrintToString(form->OuterPanel->size());
+    EXPECT_EQ(form->y(), wide.y() - 20);
+
+    const QRect big = form->geometry();
+    Drag(big.bottomRight() - QPoint(2, 2), {-500, -300});
+    EXPECT_EQ(form->width(), form->Pointer()->Rules().MinWidth);
+    EXPECT_TRUE(KeepsRatio()) << testing::PrintToString(form->OuterPanel->size());
+    EXPECT_TRUE(Settled(form->geometry())) << testing::PrintToString(XGeometry());
+}
+
+} // namespace
