@@ -97,6 +97,7 @@ void BM_SkinnedResizeStep(benchmark::State &state)
                              WorkArea};
     QImage canvas(1000, 700, QImage::Format_ARGB32_Premultiplied);
     int step = 0;
+    bool followed = true;
     for (auto _ : state) {
         const int d = (step++ & 63) - 32;
         const QRect rect = ResizeStepRect(start, SizingEdge::BottomRight, {d, d / 2}, rules);
@@ -106,9 +107,12 @@ void BM_SkinnedResizeStep(benchmark::State &state)
         outer->setGeometry(video);
         inner->setGeometry(VideoRect(video.size(), rules.WinRatio));
         window.render(&canvas);
+        followed = followed && skin.TopPanel->width() == rect.width();
     }
     if (messages)
         state.SkipWithError("the skin reported messages");
+    if (!followed)
+        state.SkipWithError("the window or its panels did not follow the pointer");
     state.SetLabel(skin.SkinName.toStdString());
 }
 BENCHMARK(BM_SkinnedResizeStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
