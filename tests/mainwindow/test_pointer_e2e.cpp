@@ -1,5 +1,4 @@
-// The main window moved and sized with the real pointer (xdotool) under a
-// real window manager whose work area differs from the screen.
+// The main window moved and sized by the real pointer under openbox, whose work area is not the screen.
 #include "../engine/WaitFor.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/WindowPointer.h"
@@ -22,7 +21,7 @@ protected:
     TZorviPlaylist playlist;
     bool translator = false;
     std::unique_ptr<TMainForm> form;
-    QRect area;
+    QRect area, home;
 
     void SetUp() override
     {
@@ -36,13 +35,9 @@ protected:
         form->show();
         area = form->screen()->availableGeometry();
         ASSERT_NE(area, form->screen()->geometry()) << "the window manager's margins are missing";
-        Place(QRect(area.left() + 200, area.top() + 100, 400, 200));
-    }
-
-    void Place(const QRect &rect)
-    {
-        form->setGeometry(rect);
-        ASSERT_TRUE(Settled(rect));
+        home = QRect(area.left() + 200, area.top() + 100, 400, 200);
+        form->setGeometry(home);
+        ASSERT_TRUE(Settled(home));
     }
     // Qt's view and the X server's agree on `rect` (openbox answers each placement later).
     bool Settled(const QRect &rect)
@@ -54,33 +49,22 @@ protected:
         QProcess p;
         p.start("xdotool", {"getwindowgeometry", "--shell", QString::number(form->winId())});
         p.waitForFinished(5000);
-        const QByteArray keys[] = {"X=", "Y=", "WIDTH=", "HEIGHT="};
-        int v[4] = {-1, -1, -1, -1};
-        for (const QByteArray &line : p.readAllStandardOutput().split('\n'))
-            for (int i = 0; i < 4; ++i)
-                if (line.startsWith(keys[i]))
-                    v[i] = line.mid(keys[i].size()).toInt();
-        return QRect(v[0], v[1], v[2], v[3]);
+        // WINDOW=, X=, Y=, WIDTH=, HEIGHT=, one a line
+        const QList<QByteArray> lines = p.readAllStandardOutput().split('\n');
+        const auto value = [&](int i) { return lines.value(i).split('=').value(1).toInt(); };
+        return QRect(value(1), value(2), value(3), value(4));
     }
-    // Presses the left button at `from`, moves 6 px right (a drag on the video
-    // starts there), then on in steps by `by` in all, and releases.
+    // Left button down at `from`, 6 px right (a drag on the video starts there), on to `from + by`, up.
     void Drag(const QPoint &from, const QPoint &by)
     {
-        const auto at = [](QPoint p) { return QStringList{QString::number(p.x()), QString::number(p.y())}; };
-        QStringList args = QStringList{"mousemove"} + at(from) +
-                           QStringList{"sleep", "0.1", "mousedown", "1", "sleep", "0.05", "mousemove"} +
-                           at(from + QPoint(6, 0));
+        const auto at = [](QPoint p) { return QStringLiteral(" %1 %2").arg(p.x()).arg(p.y()); };
+        QString script =
+            "mousemove" + at(from) + " sleep 0.1 mousedown 1 sleep 0.05 mousemove" + at(from + QPoint(6, 0));
         for (int step = 1; step <= 4; ++step)
-            args << "sleep"
-                 << "0.05"
-                 << "mousemove" << QString::number(from.x() + by.x() * step / 4)
-                 << QString::number(from.y() + by.y() * step / 4);
-        args << "sleep"
-             << "0.1"
-             << "mouseup"
-             << "1";
+            script += " sleep 0.05 mousemove" + at(from + by * step / 4);
+        script += " sleep 0.1 mouseup 1";
         QProcess xdotool;
-        xdotool.start("xdotool", args);
+        xdotool.start("xdotool", script.split(u' '));
         ASSERT_TRUE(WaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 10000));
         ASSERT_TRUE(WaitFor([&] { return !form->Pointer()->MovingOrSizing(); }, 5000));
         WaitFor([] { return false; }, 300); // the window manager's last answers
@@ -98,7 +82,8 @@ TEST_F(PointerE2e, DraggingTheVideoMovesTheWindowAndSnapsToTheWorkArea)
     // (distance from the work area's left edge the drag aims at, the left edge reached)
     const std::pair<int, int> rows[] = {{9, 0}, {10, 10}, {-9, 0}};
     for (const auto &[aim, reached] : rows) {
-        Place(QRect(area.left() + 200, area.top() + 100, 400, 200));
+        form->setGeometry(home);
+        ASSERT_TRUE(Settled(home));
         const QPoint grab = form->geometry().center();
         Drag(grab, {6 - 200 + aim, 150}); // the window follows from the 6th pixel on
         const QRect expected(area.left() + reached, area.top() + 250, 400, 200);
