@@ -14,9 +14,9 @@ cat >"$dir/rc.xml" <<'XML'
 XML
 openbox --config-file "$dir/rc.xml" >"$dir/openbox.log" 2>&1 &
 wm=$!
-# Ready once it announces the work area.
+# Ready once it announces the work area within the margins.
 for _ in $(seq 100); do
-  xprop -root _NET_WORKAREA 2>/dev/null | grep -q '=' && break
+  xprop -root _NET_WORKAREA 2>/dev/null | grep -q '= 20, 30,' && break
   sleep 0.1
 done
 "$@"

@@ -33,16 +33,22 @@ protected:
         settings.LastSession.WindowKeepAspect = true;
         settings.LastSession.WinRatio = 2.f;
         form->show();
-        area = form->screen()->availableGeometry();
-        ASSERT_NE(area, form->screen()->geometry()) << "the window manager's margins are missing";
+        ASSERT_TRUE(WaitFor([&] {
+            area = form->screen()->availableGeometry();
+            return area != form->screen()->geometry();
+        })) << "the window manager's margins are missing";
         home = QRect(area.left() + 200, area.top() + 100, 400, 200);
         form->setGeometry(home);
         ASSERT_TRUE(Settled(home));
     }
-    // Qt's view and the X server's agree on `rect` (openbox answers each placement later).
+    // Qt's view and the X server's agree, and `done` holds (openbox answers each placement later).
+    bool Settles(const std::function<bool()> &done)
+    {
+        return WaitFor([&] { return done() && form->geometry() == XGeometry(); }, 5000);
+    }
     bool Settled(const QRect &rect)
     {
-        return WaitFor([&] { return form->geometry() == rect && XGeometry() == rect; }, 5000);
+        return Settles([&] { return form->geometry() == rect; });
     }
     QRect XGeometry()
     {
@@ -67,7 +73,6 @@ protected:
         xdotool.start("xdotool", script.split(u' '));
         ASSERT_TRUE(WaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 10000));
         ASSERT_TRUE(WaitFor([&] { return !form->Pointer()->MovingOrSizing(); }, 5000));
-        WaitFor([] { return false; }, 300); // the window manager's last answers
     }
     // The video area has the video's ratio, to the pixel.
     bool KeepsRatio() const
@@ -96,25 +101,22 @@ TEST_F(PointerE2e, DraggingTheVideoMovesTheWindowAndSnapsToTheWorkArea)
 TEST_F(PointerE2e, SizingFollowsTheRatioAndStopsAtTheMinimum)
 {
     const QRect start = form->geometry();
-    const QPoint corner = start.bottomRight() - QPoint(2, 2);
-    Drag(corner, {120, 7});
-    EXPECT_EQ(form->width(), 520);
-    EXPECT_TRUE(KeepsRatio()) << testing::PrintToString(form->OuterPanel->size());
-    EXPECT_EQ(form->geometry().topLeft(), start.topLeft());
+    Drag(start.bottomRight() - QPoint(2, 2), {120, 7});
+    EXPECT_TRUE(Settles([&] {
+        return form->width() == 520 && KeepsRatio() && form->pos() == start.topLeft();
+    })) << testing::PrintToString(form->geometry());
     EXPECT_EQ(settings.LastSession.WindowSize, -1);
 
     // The right edge alone: the height follows, growing top and bottom equally.
     const QRect wide = form->geometry();
     Drag(QPoint(wide.right() - 2, wide.center().y()), {80, 0});
-    EXPECT_EQ(form->width(), 600);
-    EXPECT_TRUE(KeepsRatio()) << testing::PrintToString(form->OuterPanel->size());
-    EXPECT_EQ(form->y(), wide.y() - 20);
+    EXPECT_TRUE(Settles([&] { return form->width() == 600 && KeepsRatio() && form->y() == wide.y() - 20; }))
+        << testing::PrintToString(form->geometry());
 
     const QRect big = form->geometry();
     Drag(big.bottomRight() - QPoint(2, 2), {-500, -300});
-    EXPECT_EQ(form->width(), form->Pointer()->Rules().MinWidth);
-    EXPECT_TRUE(KeepsRatio()) << testing::PrintToString(form->OuterPanel->size());
-    EXPECT_TRUE(Settled(form->geometry())) << testing::PrintToString(XGeometry());
+    EXPECT_TRUE(Settles([&] { return form->width() == form->Pointer()->Rules().MinWidth && KeepsRatio(); }))
+        << testing::PrintToString(form->geometry());
 }
 
 } // namespace

@@ -6,6 +6,7 @@ using K = PointerEventKind;
 using T = PointerTarget;
 using S = PointerStart;
 using E = SizingEdge;
+const QRect w(100, 100, 400, 300);
 
 // Rows: maybe a left press on the video, then one event; what it starts, the border under it, handled.
 TEST(PointerTracker, DragThresholdBorderAndPanels)
@@ -20,7 +21,6 @@ TEST(PointerTracker, DragThresholdBorderAndPanels)
         E border;
         bool handled;
     };
-    const QRect w(100, 100, 400, 300);
     const QPoint v(200, 150);
     const Row rows[] = {
         {true, K::Move, v + QPoint(5, -5), T::Video, true, true, true, S::Nothing, E::None, false},
@@ -52,7 +52,6 @@ TEST(PointerTracker, DragThresholdBorderAndPanels)
 TEST(PointerTracker, AutoHideZoneAndIdleTimes)
 {
     PointerTracker tracker;
-    const QRect w(100, 100, 400, 300);
     const PointerWindow window{w, true, QRect(100, 140, 400, 200)}; // controls above and below the video
     const auto move = [&](QPoint at, std::uint64_t time) {
         return tracker.Handle({K::Move, w.topLeft() + at, time, T::Other, false, false}, window).showControls;
