@@ -1,11 +1,12 @@
-# zorvi_add_test(NAME name SOURCES ... LIBS ... [LABELS label] [DISPLAY] [TIMEOUT s] [ENV VAR=value ...])
+# zorvi_add_test(NAME name SOURCES ... LIBS ... [LABELS label] [DISPLAY [WM]] [TIMEOUT s] [ENV VAR=value ...])
 #   Builds a GoogleTest executable and registers every test case with CTest.
 #   Tests run with the offscreen Qt platform unless DISPLAY is given, in which
-#   case they run inside a private Xvfb started by tests/with-xvfb.sh.
+#   case they run inside a private Xvfb started by tests/with-xvfb.sh; WM adds
+#   the openbox window manager with screen margins (tests/with-openbox.sh).
 include(GoogleTest)
 
 function(zorvi_add_test)
-  cmake_parse_arguments(T "DISPLAY" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS;ENV" ${ARGN})
+  cmake_parse_arguments(T "DISPLAY;WM" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS;ENV" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_options(${T_NAME} PRIVATE -include ${CMAKE_SOURCE_DIR}/tests/support/QtPrinters.h)
@@ -26,7 +27,9 @@ function(zorvi_add_test)
   # The environment travels through the test launcher: a list-valued
   # ENVIRONMENT property does not survive test discovery.
   set(env /usr/bin/env "ZORVI_BUILD_DIR=${CMAKE_BINARY_DIR}" "ZORVI_SOURCE_DIR=${CMAKE_SOURCE_DIR}" ${T_ENV})
-  if(T_DISPLAY)
+  if(T_DISPLAY AND T_WM)
+    set(launcher ${env} ${CMAKE_SOURCE_DIR}/tests/with-xvfb.sh ${CMAKE_SOURCE_DIR}/tests/with-openbox.sh)
+  elseif(T_DISPLAY)
     set(launcher ${env} ${CMAKE_SOURCE_DIR}/tests/with-xvfb.sh)
   else()
     set(launcher ${env} QT_QPA_PLATFORM=offscreen)

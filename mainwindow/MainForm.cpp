@@ -47,6 +47,7 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
 
     createTimers();
     createVideoArea();
+    attachPointer();
     applyBounds();
     createSkin(); // scans the skins and loads the saved one
 

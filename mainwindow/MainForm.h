@@ -22,6 +22,7 @@ class SettingsStore;
 class TZorviPlaylist;
 class EngineCore;
 class QTimer;
+class WindowPointer;
 struct SettingsData;
 
 // The program-wide objects main() creates and hands to the window.
@@ -65,6 +66,8 @@ public:
     // id never changes while the window lives.
     TZorviPanel *OuterPanel;
     QWidget *InnerPanel;
+    // Moving and sizing by the mouse, the pointer over the video (MainFormPointer.cpp).
+    WindowPointer *Pointer() const { return m_pointer; }
 
     // --- skin host (MainFormSkin.cpp)
     SkinControls *Skin() const { return m_skin; }
@@ -194,12 +197,14 @@ private:
     void placeVideoArea();
     // Lets the shown skin panels through the video panel in the auto-hide layout.
     void updateVideoMask();
+    void attachPointer();
 
     ProgramParts m_program;
     TLogForm *m_log;
     SkinControls *m_skin = nullptr;
     QString m_programDir;
     bool m_closed = false;
+    WindowPointer *m_pointer = nullptr;
 
     EngineCore *m_engine = nullptr;
     QTimer *m_timer = nullptr;    // Timer: 100 ms, runs while there is something to do

@@ -1,0 +1,122 @@
+// The main window moved and sized by the real pointer under openbox, whose work area is not the screen.
+#include "../engine/WaitFor.h"
+#include "mainwindow/MainForm.h"
+#include "mainwindow/WindowPointer.h"
+#include "playlist/ZorviPlaylist.h"
+#include "settings/SettingsData.h"
+#include "settings/SettingsStore.h"
+#include "support/QtApp.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PointerE2e : public ::testing::Test {
+protected:
+    SettingsData settings;
+    SettingsStore store{settings};
+    TZorviPlaylist playlist;
+    bool translator = false;
+    std::unique_ptr<TMainForm> form;
+    QRect area, home;
+
+    void SetUp() override
+    {
+        EnsureApp<QApplication>();
+        form = std::make_unique<TMainForm>(ProgramParts{&settings, &store, &playlist, &translator, {}},
+                                           QStringList());
+        settings.Options.Snap = true;
+        settings.LastSession.WinCenter = false;
+        settings.LastSession.WindowKeepAspect = true;
+        settings.LastSession.WinRatio = 2.f;
+        form->show();
+        ASSERT_TRUE(WaitFor([&] {
+            area = form->screen()->availableGeometry();
+            return area != form->screen()->geometry();
+        })) << "the window manager's margins are missing";
+        home = QRect(area.left() + 200, area.top() + 100, 400, 200);
+        form->setGeometry(home);
+        ASSERT_TRUE(Settled(home));
+    }
+    // Qt's view and the X server's agree, and `done` holds (openbox answers each placement later).
+    bool Settles(const std::function<bool()> &done)
+    {
+        return WaitFor([&] { return done() && form->geometry() == XGeometry(); }, 5000);
+    }
+    bool Settled(const QRect &rect)
+    {
+        return Settles([&] { return form->geometry() == rect; });
+    }
+    QRect XGeometry()
+    {
+        QProcess p;
+        p.start("xdotool", {"getwindowgeometry", "--shell", QString::number(form->winId())});
+        p.waitForFinished(5000);
+        // WINDOW=, X=, Y=, WIDTH=, HEIGHT=, one a line
+        const QList<QByteArray> lines = p.readAllStandardOutput().split('\n');
+        const auto value = [&](int i) { return lines.value(i).split('=').value(1).toInt(); };
+        return QRect(value(1), value(2), value(3), value(4));
+    }
+    // Left button down at `from`, 6 px right (a drag on the video starts there), on to `from + by`, up.
+    void Drag(const QPoint &from, const QPoint &by)
+    {
+        const auto at = [](QPoint p) { return QStringLiteral(" %1 %2").arg(p.x()).arg(p.y()); };
+        QString script =
+            "mousemove" + at(from) + " sleep 0.1 mousedown 1 sleep 0.05 mousemove" + at(from + QPoint(6, 0));
+        for (int step = 1; step <= 4; ++step)
+            script += " sleep 0.05 mousemove" + at(from + by * step / 4);
+        script += " sleep 0.1 mouseup 1";
+        QProcess xdotool;
+        xdotool.start("xdotool", script.split(u' '));
+        ASSERT_TRUE(WaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 10000));
+        ASSERT_TRUE(WaitFor([&] { return !form->Pointer()->MovingOrSizing(); }, 5000));
+    }
+    // The video area has the video's ratio, to the pixel.
+    bool KeepsRatio() const
+    {
+        const QSize video = form->OuterPanel->size();
+        return std::abs(video.width() - 2 * video.height()) <= 1;
+    }
+};
+
+TEST_F(PointerE2e, DraggingTheVideoMovesTheWindowAndSnapsToTheWorkArea)
+{
+    // (distance from the work area's left edge the drag aims at, the left edge reached)
+    const std::pair<int, int> rows[] = {{9, 0}, {10, 10}, {-9, 0}};
+    for (const auto &[aim, reached] : rows) {
+        form->setGeometry(home);
+        ASSERT_TRUE(Settled(home));
+        const QPoint grab = form->geometry().center();
+        Drag(grab, {6 - 200 + aim, 150}); // the window follows from the 6th pixel on
+        const QRect expected(area.left() + reached, area.top() + 250, 400, 200);
+        EXPECT_TRUE(Settled(expected)) << aim << ": " << testing::PrintToString(form->geometry()) << " X "
+                                       << testing::PrintToString(XGeometry());
+    }
+    EXPECT_FALSE(settings.LastSession.WinCenter);
+}
+
+TEST_F(PointerE2e, SizingFollowsTheRatioAndStopsAtTheMinimum)
+{
+    const QRect start = form->geometry();
+    Drag(start.bottomRight() - QPoint(2, 2), {120, 7});
+    EXPECT_TRUE(Settles([&] {
+        return form->width() == 520 && KeepsRatio() && form->pos() == start.topLeft();
+    })) << testing::PrintToString(form->geometry());
+    EXPECT_EQ(settings.LastSession.WindowSize, -1);
+
+    // The right edge alone: the height follows, growing top and bottom equally.
+    const QRect wide = form->geometry();
+    Drag(QPoint(wide.right() - 2, wide.center().y()), {80, 0});
+    EXPECT_TRUE(Settles([&] { return form->width() == 600 && KeepsRatio() && form->y() == wide.y() - 20; }))
+        << testing::PrintToString(form->geometry());
+
+    const QRect big = form->geometry();
+    Drag(big.bottomRight() - QPoint(2, 2), {-500, -300});
+    EXPECT_TRUE(Settles([&] { return form->width() == form->Pointer()->Rules().MinWidth && KeepsRatio(); }))
+        << testing::PrintToString(form->geometry());
+}
+
+} // namespace
