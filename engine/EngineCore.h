@@ -86,6 +86,11 @@ public:
     void SimulateProcesses(std::function<void(const QByteArray &bytes)> writer);
     void SimulateEnd(int exitCode);
 
+signals:
+    // The status, pause, volume, media, duration or running state changed;
+    // the position is not among them (it changes every second).
+    void StateChanged();
+
 protected:
     bool event(QEvent *e) override;
 
@@ -157,6 +162,7 @@ private:
     // Our number of the first subtitle file in the menu, -1 when none.
     int m_subtitleFileBase = -1;
     bool m_versionWanted = false;
+    quint64 m_cutNotedRun = 0; // the run whose over-long output line was noted
 
     // One output line, or the end of a run, waiting to be handled.
     struct QueuedLine {

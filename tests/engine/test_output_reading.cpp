@@ -1,0 +1,129 @@
+// Reading the engine's output: over-long lines, floods, and reads paced to
+// the turn of the second the window shows.
+#include "ProcessFixture.h"
+#include "engine/MPOutProcessor.h"
+#include "engine/StatusPace.h"
+
+#include <QRegularExpression>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+const QByteArray kStart = "say Starting playback...\n";
+
+// The peak resident size of this process, in MiB.
+long PeakMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong() / 1024;
+    return 0;
+}
+} // namespace
+
+TEST(OutProcessor, OverLongLineIsCutAndTheNextLineParses)
+{
+    const QByteArray x(TMPOutProcessor::MaxLineBytes, 'x');
+    const struct {
+        QByteArrayList chunks;
+        QByteArrayList lines;
+        int cut;
+    } rows[] = {
+        {{x + "yyy\nStarting playback...\n"}, {x, "Starting playback..."}, 1},
+        {{x.left(5000), x.mid(5000) + "y", "yy\rA:   1.0\r"}, {x, "A:   1.0"}, 1},
+        {{x + "\n" + x + "\n"}, {x, x}, 0}, // exactly as long as allowed
+        {{x + "y\n", x + "y\n"}, {x, x}, 2},
+    };
+    for (const auto &row : rows) {
+        TMPOutProcessor cutter;
+        QByteArrayList lines;
+        for (const QByteArray &chunk : row.chunks)
+            cutter.Feed(chunk, lines);
+        EXPECT_EQ(lines, row.lines);
+        EXPECT_EQ(cutter.TakeCutCount(), row.cut);
+        EXPECT_EQ(cutter.TakeTail(), "");
+    }
+}
+
+TEST(StatusPace, SecondsOfStatusLines)
+{
+    const struct {
+        const char *line;
+        double seconds; // NaN: not a status line
+    } rows[] = {
+        {"A:  12.3 V:  12.3 A-V:  0.000", 12.3},
+        {"V:   5.04 ...", 5.04},
+        {"A:1234.5", 1234.5},
+        {"A:  -0.1 V: 0.0", -0.1},
+        {"A: ??? V:", NAN},
+        {"B:  12.3", NAN},
+    };
+    for (const auto &row : rows) {
+        const auto seconds = StatusPace::LineSeconds(row.line);
+        if (std::isnan(row.seconds))
+            EXPECT_FALSE(seconds) << row.line;
+        else
+            EXPECT_NEAR(seconds.value_or(-99), row.seconds, 1e-9) << row.line;
+    }
+}
+
+TEST(StatusPace, ReadsWhenTheSecondCanTurn)
+{
+    StatusPace pace;
+    const struct {
+        StatusPace::Read read;
+        int wait;
+    } steps[] = {
+        {{1000, 12.3, 12.3, 1, 80, 40}, 702},     // the first line: wait for 13
+        {{1702, 13.0, 12.4, 7, 560, 702}, 1002},  // turned: wait a whole second
+        {{2704, 13.9, 13.1, 25, 2000, 1002}, 33}, // not turned: a frame (0.8 s / 24) later
+        {{2737, 13.9, 13.9, 1, 80, 33}, 102},     // still not: predicted afresh
+        {{2839, 14.0, 14.0, 1, 80, 102}, 1002},   //
+        {{2939, 15.0, 14.9, 2, 16000, 100}, 102}, // fast output: read before the pipe fills
+        {{2940, 15.1, 15.1, 1, 8000, 0}, -1},     // flooding: read at once
+    };
+    for (const auto &step : steps)
+        EXPECT_EQ(pace.NextReadIn(step.read, 16384), step.wait) << step.read.NowMs;
+    pace.Reset();
+    EXPECT_EQ(pace.NextReadIn({5000, 20.5, 20.5, 1, 80, 500}, 16384), 502);
+}
+
+using OutputReading = ProcessFixture;
+
+TEST_F(OutputReading, StatusLinesReadAtTheTurnOfTheSecondMoveThePosition)
+{
+    // After the probe's answer only status lines come: they are read when
+    // the second turns, and each turn reaches the display.
+    Script(kStart + "play 2.6 40\nexit 0\n");
+    AddFile("a.avi");
+    core->PlayEntry(0);
+    ASSERT_TRUE(WaitEnded());
+    const QStringList positions = host.Calls.filter("Position ");
+    EXPECT_TRUE(positions.contains("Position 1") && positions.contains("Position 2"))
+        << positions.join(", ").toStdString();
+}
+
+TEST_F(OutputReading, FloodsKeepTheirBoundsAndEventsFlow)
+{
+    // 50 MB without a line break, a line that must still be read after it,
+    // then status lines without end.
+    Script("flood 52428800 x\nsay\n" + kStart + "flood 0 A:   1.0 V:   1.0\\r\n");
+    AddFile("a.avi");
+    const long peakBefore = PeakMiB();
+    core->PlayEntry(0);
+    ASSERT_TRUE(WaitStatus(PlaybackStatus::Playing, 30000));
+    bool timerRan = false;
+    QTimer::singleShot(10, [&] { timerRan = true; });
+    EXPECT_TRUE(WaitFor([&] { return timerRan; }, 10000)); // the loop is not starved
+    EXPECT_EQ(host.Status, "A:   1.0 V:   1.0");
+    core->QuitAndWait(); // the engine never reads "quit": killed
+    EXPECT_TRUE(WaitEnded());
+
+    // The line cut where it reached the limit, and the rest of it dropped.
+    EXPECT_EQ(host.Log.filter(QRegularExpression("^x+$")),
+              QStringList{QString(TMPOutProcessor::MaxLineBytes, u'x')});
+    EXPECT_TRUE(host.Log.contains("Engine output line longer than 8192 bytes: the rest of it was dropped"));
+    EXPECT_LT(PeakMiB() - peakBefore, 100);
+}
