@@ -130,6 +130,12 @@ void EngineCore::PostCommand(const QByteArray &text)
         m_queue.Post(text);
 }
 
+void EngineCore::PostAbsolute(const QByteArray &text)
+{
+    if (IsRunning())
+        m_queue.Post(text, true);
+}
+
 // ------------------------------------------------------------ line delivery
 
 bool EngineCore::event(QEvent *e)

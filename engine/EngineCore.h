@@ -57,6 +57,7 @@ public:
     // --- command queue
     void SendCommand(const QByteArray &text) override;
     void PostCommand(const QByteArray &text) override;
+    void PostAbsolute(const QByteArray &text) override;
 
     // --- output
     void ProcessLine(const QByteArray &line);
