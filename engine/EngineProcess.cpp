@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <cmath>
 
 EngineProcess::EngineProcess(quint64 run, QObject *receiver)
     : m_run(run), m_receiver(receiver), m_process(new QProcess(this)), m_paceTimer(new QTimer(this))
@@ -161,6 +162,7 @@ EngineProcess::Slice EngineProcess::ReadOutput(qint64 limit)
         }
         if (pace.Lines++ == 0)
             pace.FirstSeconds = *seconds;
+        pace.LinesInSecond = std::floor(*seconds) == std::floor(pace.Seconds) ? pace.LinesInSecond + 1 : 1;
         pace.Seconds = *seconds;
     }
     pace.Bytes = slice.Bytes;

@@ -35,31 +35,43 @@ int StatusPace::NextReadIn(const Read &read, int sliceBytes)
             m_frameMs = int(std::lround(frame * 1000));
     }
     const long long second = static_cast<long long>(std::floor(read.Seconds));
-    int wait;
-    if (m_target >= 0 && second < m_target && !m_retried) {
+    double wait;
+    if (m_lastSecond >= 0 && second == m_lastSecond + 1) {
+        // The second turned since the last read, LinesInSecond frames ago (the
+        // last of them half a frame ago, on average). Seconds turn a whole
+        // second apart: far more exact than a line's tenths.
+        const double sinceTurn = (read.LinesInSecond - 0.5) * m_frameMs;
+        wait = std::max<double>(1000 - sinceTurn + m_frameMs / 4.0, m_frameMs);
+        m_target = second + 1;
+        m_retried = false;
+    } else if (m_target >= 0 && second < m_target && !m_retried) {
         // Woken for a second that has not turned: look once more a frame later.
         m_retried = true;
         wait = m_frameMs;
     } else {
-        // The engine runs slower than predicted when the retry failed too:
-        // predict afresh, but never sooner than a frame.
+        // From the line alone: it shows tenths, rounded, so the next second
+        // shows from the time its position reaches 0.05 short of it. After a
+        // failed retry the engine runs slower than the clock: never sooner
+        // than a frame.
         const bool failed = m_target >= 0 && second < m_target;
         m_retried = false;
         m_target = second + 1;
-        wait = int(std::ceil((double(m_target) - read.Seconds) * 1000)) + MarginMs;
+        wait = (double(m_target) - 0.05 - read.Seconds) * 1000;
         if (failed)
-            wait = std::max(wait, m_frameMs);
+            wait = std::max<double>(wait, m_frameMs);
     }
+    m_lastSecond = second;
+    wait = std::ceil(wait - 1e-6) + MarginMs; // tenths are not exact in binary
     // An engine that writes fast must not fill the pipe and wait for us.
     if (read.Bytes > 0) {
         const double fillMs = double(sliceBytes) * double(read.SinceMs) / double(read.Bytes);
-        wait = int(std::min<double>(wait, fillMs));
+        wait = std::min(wait, fillMs);
     }
-    return wait < 1 ? -1 : wait;
+    return wait < 1 ? -1 : int(wait);
 }
 
 void StatusPace::Reset()
 {
-    m_target = -1;
+    m_target = m_lastSecond = -1;
     m_retried = false;
 }

@@ -3,7 +3,8 @@
 // It writes one for every frame, yet the window shows whole seconds only, and
 // every wake-up of the event loop costs far more than the lines it reads. So
 // the output is read when the second can next turn: at the time the last
-// line predicts, and once more a frame later if the second has not turned yet.
+// turn predicts (or, before one was seen, the last line), and once more a
+// frame later if the second has not turned yet.
 #include <QByteArrayView>
 #include <cstdint>
 #include <optional>
@@ -11,7 +12,7 @@
 class StatusPace {
 public:
     // A prediction is made this much late, so the line is there when we look.
-    static constexpr int MarginMs = 2;
+    static constexpr int MarginMs = 1;
     static constexpr int DefaultFrameMs = 40;
 
     // The seconds of a status line ("A:  12.34 V: ..." or "V:  12.34 ..."),
@@ -23,6 +24,7 @@ public:
         double Seconds;      // of the last status line read
         double FirstSeconds; // of the first status line of the same read
         int Lines;           // status lines read
+        int LinesInSecond;   // of them, those at the last one's whole second
         qint64 Bytes;        // read this time
         qint64 SinceMs;      // since the read before, whatever it held
     };
@@ -35,7 +37,8 @@ public:
     int FrameMs() const { return m_frameMs; }
 
 private:
-    long long m_target = -1; // the second the pending read waits for
+    long long m_target = -1;     // the second the pending read waits for
+    long long m_lastSecond = -1; // shown by the last line of the last read
     bool m_retried = false;
     int m_frameMs = DefaultFrameMs;
 };

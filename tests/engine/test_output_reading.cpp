@@ -73,21 +73,21 @@ TEST(StatusPace, ReadsWhenTheSecondCanTurn)
 {
     StatusPace pace;
     const struct {
-        StatusPace::Read read;
+        StatusPace::Read read; // now, last, first, lines, lines in its second, bytes, since
         int wait;
     } steps[] = {
-        {{1000, 12.3, 12.3, 1, 80, 40}, 702},     // the first line: wait for 13
-        {{1702, 13.0, 12.4, 7, 560, 702}, 1002},  // turned: wait a whole second
-        {{2704, 13.9, 13.1, 25, 2000, 1002}, 33}, // not turned: a frame (0.8 s / 24) later
-        {{2737, 13.9, 13.9, 1, 80, 33}, 102},     // still not: predicted afresh
-        {{2839, 14.0, 14.0, 1, 80, 102}, 1002},   //
-        {{2939, 15.0, 14.9, 2, 16000, 100}, 102}, // fast output: read before the pipe fills
-        {{2940, 15.1, 15.1, 1, 8000, 0}, -1},     // flooding: read at once
+        {{1000, 12.3, 12.3, 1, 1, 80, 40}, 651},     // a line alone: 13 shows from 12.95
+        {{1651, 13.0, 12.4, 16, 3, 1300, 651}, 911}, // turned 2.5 frames ago: one second on
+        {{2562, 13.9, 13.1, 21, 21, 1700, 911}, 41}, // not turned: a frame later
+        {{2603, 13.9, 13.9, 1, 1, 80, 41}, 51},      // still not: from the line again
+        {{2654, 14.0, 14.0, 1, 1, 80, 51}, 991},     //
+        {{3645, 15.0, 14.9, 2, 1, 16000, 100}, 102}, // fast output: read before the pipe fills
+        {{3646, 15.1, 15.1, 1, 1, 8000, 0}, -1},     // flooding: read at once
     };
     for (const auto &step : steps)
         EXPECT_EQ(pace.NextReadIn(step.read, 16384), step.wait) << step.read.NowMs;
     pace.Reset();
-    EXPECT_EQ(pace.NextReadIn({5000, 20.5, 20.5, 1, 80, 500}, 16384), 502);
+    EXPECT_EQ(pace.NextReadIn({5000, 20.5, 20.5, 1, 1, 80, 500}, 16384), 451);
 }
 
 using OutputReading = ProcessFixture;
