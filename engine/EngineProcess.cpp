@@ -108,7 +108,7 @@ void EngineProcess::ReadAtOnce()
 {
     m_pace.Reset();
     m_paceTimer->stop();
-    if (m_notifier)
+    if (m_notifier && !m_outputEnded)
         m_notifier->setEnabled(true);
 }
 
@@ -147,8 +147,7 @@ EngineProcess::Slice EngineProcess::ReadOutput(qint64 limit)
                 break; // drained: no second read just to hear "nothing more"
             continue;
         }
-        if (n == 0 && m_notifier) // every writer is gone
-            m_notifier->setEnabled(false);
+        m_outputEnded = n == 0; // every writer is gone: nothing more to wait for
         break;
     }
     slice.Full = slice.Bytes >= limit;
@@ -182,6 +181,11 @@ void EngineProcess::PlanNextRead(const Slice &slice)
 {
     if (!m_notifier)
         return;
+    if (m_outputEnded) {
+        m_notifier->setEnabled(false);
+        m_paceTimer->stop();
+        return;
+    }
     int wait = -1;
     if (slice.OnlyStatus && !slice.Full && slice.Pace.NowMs >= m_immediateUntil) {
         wait = m_pace.NextReadIn(slice.Pace, SliceBytes);
@@ -207,7 +211,7 @@ void EngineProcess::OnPaceTimer()
     if (slice.Bytes == 0) {
         // Nothing written (paused, or gone quiet): wait for the next output.
         m_pace.Reset();
-        if (m_notifier)
+        if (m_notifier && !m_outputEnded)
             m_notifier->setEnabled(true);
         return;
     }

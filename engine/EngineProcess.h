@@ -90,6 +90,7 @@ private:
     TMPOutProcessor m_cutter;
     StatusPace m_pace;
     bool m_ended = false;
+    bool m_outputEnded = false;
     std::uint64_t m_immediateUntil = 0; // read at once until then (after a command)
     std::uint64_t m_lastReadMs = 0;
 };

@@ -46,20 +46,22 @@ export QT_QPA_PLATFORM=xcb
 echo "display $DISPLAY, session bus ${DBUS_SESSION_BUS_ADDRESS:+yes}${DBUS_SESSION_BUS_ADDRESS:-no}, $(nproc) cores, load $(cut -d' ' -f1 /proc/loadavg)"
 
 cpu() { { cat /proc/"$1"/task/*/schedstat 2>/dev/null || true; } | awk '{s += $1} END {printf "%d", s}'; }
+# Times the process's threads went to sleep and were woken: its wake-ups.
+wakes() { { cat /proc/"$1"/task/*/status 2>/dev/null || true; } | awk '/^voluntary_ctxt/ {s += $2} END {printf "%d", s}'; }
 engine_of() { local e=""; until [ -n "$e" ]; do e=$(pgrep -P "$1" -f -- "-slave" || true); sleep 0.01; done; echo "$e"; }
 
-# One run: prints "front-end-ns engine-ns" over $seconds of steady playback.
+# One run: prints "front-end-ns engine-ns front-end-wake-ups" over $seconds of steady playback.
 cpu_run() {
   "$work/zorvi" "$clip" >/dev/null 2>&1 &
   local z=$! e
   e=$(engine_of $z)
   sleep 4 # the window is up and the engine plays
-  local f0 e0 f1 e1
-  f0=$(cpu $z); e0=$(cpu "$e")
+  local f0 e0 f1 e1 w0 w1
+  f0=$(cpu $z); e0=$(cpu "$e"); w0=$(wakes $z)
   sleep "$seconds"
-  f1=$(cpu $z); e1=$(cpu "$e")
+  f1=$(cpu $z); e1=$(cpu "$e"); w1=$(wakes $z)
   kill -TERM $z; wait $z 2>/dev/null || true
-  echo $((f1 - f0)) $((e1 - e0))
+  echo $((f1 - f0)) $((e1 - e0)) $((w1 - w0))
 }
 
 if [ "$what" = cpu ] || [ "$what" = all ]; then
@@ -67,9 +69,10 @@ if [ "$what" = cpu ] || [ "$what" = all ]; then
   for r in $(seq "$rounds"); do
     for mode in glib qt; do
       # Set but empty asks for glib's dispatcher (Qt's own is taken only when it is not empty).
-      if [ $mode = qt ]; then read -r f e < <(QT_NO_GLIB=1 cpu_run); else read -r f e < <(QT_NO_GLIB= cpu_run); fi
-      awk -v m=$mode -v f="$f" -v e="$e" -v s="$seconds" 'BEGIN {
-        printf "cpu %-4s %d s: front-end %.3f s, engine %.2f s, ratio %.4f\n", m, s, f/1e9, e/1e9, f/e }'
+      if [ $mode = qt ]; then read -r f e w < <(QT_NO_GLIB=1 cpu_run); else read -r f e w < <(QT_NO_GLIB= cpu_run); fi
+      awk -v m=$mode -v f="$f" -v e="$e" -v w="$w" -v s="$seconds" 'BEGIN {
+        printf "cpu %-4s %d s: front-end %.3f s, engine %.2f s, ratio %.4f; front-end wake-ups %d (%.1f/s, %.0f us CPU each)\n",
+          m, s, f/1e9, e/1e9, f/e, w, w/s, w ? f/w/1e3 : 0 }'
     done
   done
 fi
