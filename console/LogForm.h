@@ -44,7 +44,6 @@ public:
     void SetMaxLines(int lines);
     void SetMaxChars(qsizetype chars);
     int LineCount() const { return int(m_lines.size()); }
-    qsizetype CharCount() const { return m_chars; }
     QString LogText() const;
 
     // Every entered text except "clear" goes here (the engine's ExecuteCommand).

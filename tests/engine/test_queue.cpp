@@ -45,7 +45,6 @@ TEST(CommandQueue, AbsoluteCommandIsNotSentTwiceInARow)
         {{"=seek 600 2", "=seek 600 2", "ack", "=seek 600 2"}, "seek 600 2|seek|seek 600 2|seek"},
         {{"=seek 10 2", "=seek 20 2", "=seek 10 2", "=volume 5 1", "ack"}, "seek 10 2|seek|volume 5 1|seek"},
         {{"frame_step", "frame_step", "ack"}, "frame_step|seek|frame_step|seek"}, // steps all count
-        {{"=seek 10 2", "=seek 20 2", "ack", "ack"}, "seek 10 2|seek|seek 20 2|seek"},
     };
     for (const auto &row : rows) {
         QByteArrayList written;
@@ -80,7 +79,7 @@ TEST_F(QueueTest, SeekPastTheEndIsSentOnce)
 {
     settings.Options.MuteOnPauseSeek = false;
     StartPlaying({"ID_LENGTH=60"});
-    Lines({"A:  55.0 V:  55.0 A-V:  0.000", kProbeAnswer});
+    Lines({"A:  55.0 V:  55.0 A-V:  0.000"});
     for (int i = 0; i < 3; ++i) {
         core.ExecuteCommand("seek +10");
         Lines({kProbeAnswer});

@@ -112,16 +112,14 @@ int main(int argc, char **argv)
             }
             Out("\nExiting... (End of file)\n");
         } else if (verb == "flood") {
-            const size_t cut = arg.find(' ');
             const unsigned long long total = std::strtoull(arg.c_str(), nullptr, 10);
-            const std::string text = Unescape(cut == std::string::npos ? "x" : arg.substr(cut + 1));
-            std::string block;
+            std::string block, text = Unescape(arg.substr(arg.find(' ') + 1));
             while (block.size() < 65536)
                 block += text;
-            for (unsigned long long done = 0; total == 0 || done < total; done += block.size())
-                Out(total == 0
-                        ? block
-                        : block.substr(0, size_t(std::min<unsigned long long>(block.size(), total - done))));
+            for (unsigned long long left = total; total == 0 || left > 0;
+                 left -= std::min<unsigned long long>(left, block.size()))
+                Out(total == 0 ? block
+                               : block.substr(0, size_t(std::min<unsigned long long>(left, block.size()))));
         } else if (verb == "exit")
             return std::atoi(arg.c_str());
         else if (verb == "hang")
