@@ -40,6 +40,7 @@ int main(int argc, char *argv[])
         return 0;
 
     Platform::SelectX11Platform();
+    Platform::SelectEventDispatcher();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorvi"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zorvi"));
@@ -81,7 +82,9 @@ int main(int argc, char *argv[])
                                                 QStringLiteral(ZORVI_URI_SCHEMES).split(u','),
                                                 QStringLiteral(ZORVI_MIME_TYPES).split(u',')});
     if (mpris.Register(QDBusConnection::sessionBus())) {
-        mpris.Watch(250);
+        // Announced on change, not polled: an idle or playing player stays asleep.
+        QObject::connect(&engine, &EngineCore::StateChanged, &mpris, &Platform::MprisService::RefreshSoon);
+        QObject::connect(&playlist, &TSelectList::OnChange, &mpris, &Platform::MprisService::RefreshSoon);
         form.Log()->AddLine(QStringLiteral("$|Media controls on the session bus as ") + mpris.ServiceName());
     }
 

@@ -7,8 +7,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -23,8 +27,12 @@ QFont ConsoleFont()
 
 } // namespace
 
-TLogForm::TLogForm(QWidget *owner) : QWidget(owner, Qt::Window)
+TLogForm::TLogForm(QWidget *owner) : QWidget(owner, Qt::Window), m_flushTimer(new QTimer(this))
 {
+    m_flushTimer->setSingleShot(true);
+    m_flushTimer->setInterval(FlushMs);
+    connect(m_flushTimer, &QTimer::timeout, this, &TLogForm::Flush);
+
     setWindowTitle(QStringLiteral("Console"));
     setObjectName(QStringLiteral("LogForm"));
     resize(552, 366);
@@ -36,7 +44,6 @@ TLogForm::TLogForm(QWidget *owner) : QWidget(owner, Qt::Window)
     TheLog->setFont(font);
     TheLog->setLineWrapMode(QPlainTextEdit::NoWrap);
     TheLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    TheLog->setMaximumBlockCount(DefaultMaxLines);
     TheLog->setUndoRedoEnabled(false);
 
     TimeEditBox = new QLineEdit(this);
@@ -69,7 +76,14 @@ TLogForm::~TLogForm() = default;
 
 void TLogForm::AddLine(const QString &text)
 {
-    TheLog->appendPlainText(text);
+    m_lines.push_back(text);
+    m_chars += text.size() + 1;
+    ++m_notShown;
+    Trim();
+    if (!isVisible())
+        m_controlStale = true;
+    else if (!m_flushTimer->isActive())
+        m_flushTimer->start();
     if (m_verbose) {
         const QByteArray line = text.toUtf8() + '\n';
         std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
@@ -77,9 +91,68 @@ void TLogForm::AddLine(const QString &text)
     }
 }
 
+void TLogForm::Trim()
+{
+    // The newest line stays even when it alone is over the bounds.
+    while (m_lines.size() > 1 && (int(m_lines.size()) > m_maxLines || m_chars > m_maxChars)) {
+        m_chars -= m_lines.front().size() + 1;
+        m_lines.pop_front();
+        if (m_notShown > int(m_lines.size()))
+            --m_notShown; // dropped before it was ever shown
+        else
+            ++m_dropFromControl;
+    }
+}
+
+void TLogForm::ClearLines()
+{
+    m_lines.clear();
+    m_chars = 0;
+    m_dropFromControl = m_notShown = 0;
+    m_controlStale = false;
+    m_flushTimer->stop();
+    TheLog->clear();
+}
+
+void TLogForm::Flush()
+{
+    if (!isVisible())
+        return;
+    const int shown = int(m_lines.size()) - m_notShown + m_dropFromControl;
+    if (m_controlStale || m_dropFromControl >= shown) {
+        Rebuild();
+        return;
+    }
+    QScrollBar *bar = TheLog->verticalScrollBar();
+    const bool atEnd = bar->value() == bar->maximum();
+    if (m_dropFromControl > 0) {
+        QTextCursor cursor(TheLog->document());
+        cursor.movePosition(QTextCursor::Start);
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, m_dropFromControl);
+        cursor.removeSelectedText();
+    }
+    if (m_notShown > 0) {
+        QStringList fresh;
+        for (auto it = m_lines.end() - m_notShown; it != m_lines.end(); ++it)
+            fresh.append(*it);
+        TheLog->appendPlainText(fresh.join(u'\n'));
+    }
+    m_dropFromControl = m_notShown = 0;
+    if (atEnd)
+        ScrollToEnd();
+}
+
+void TLogForm::Rebuild()
+{
+    TheLog->setPlainText(LogText());
+    m_dropFromControl = m_notShown = 0;
+    m_controlStale = false;
+    ScrollToEnd();
+}
+
 void TLogForm::ClearLog()
 {
-    TheLog->clear();
+    ClearLines();
     TimeEditBox->clear();
 }
 
@@ -100,17 +173,29 @@ void TLogForm::MarkPaused()
 
 void TLogForm::SetMaxLines(int lines)
 {
-    TheLog->setMaximumBlockCount(qMax(1, lines));
+    m_maxLines = qMax(1, lines);
+    Trim();
+    Flush();
 }
 
-int TLogForm::LineCount() const
+void TLogForm::SetMaxChars(qsizetype chars)
 {
-    return TheLog->document()->isEmpty() ? 0 : TheLog->document()->blockCount();
+    m_maxChars = qMax<qsizetype>(1, chars);
+    Trim();
+    Flush();
 }
 
 QString TLogForm::LogText() const
 {
-    return TheLog->toPlainText();
+    QString text;
+    text.reserve(m_chars);
+    bool first = true;
+    for (const QString &line : m_lines) {
+        if (!std::exchange(first, false))
+            text += u'\n';
+        text += line;
+    }
+    return text;
 }
 
 bool TLogForm::eventFilter(QObject *watched, QEvent *event)
@@ -152,7 +237,7 @@ void TLogForm::EnterCommand()
     const QString text = Command->text();
     AddLine(QStringLiteral("$> ") + text);
     if (text == QLatin1String("clear")) {
-        TheLog->clear();
+        ClearLines();
     } else if (OnCommand) {
         // A failing command is reported, and still goes into the history.
         RunGuarded([&] { OnCommand(text); });
@@ -185,7 +270,7 @@ bool TLogForm::HistoryDown()
 void TLogForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    ScrollToEnd();
+    Rebuild();
 }
 
 void TLogForm::ScrollToEnd()

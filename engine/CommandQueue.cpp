@@ -15,38 +15,52 @@ QByteArray CommandQueue::Key(const QByteArray &text)
     return space < 0 ? text : text.left(space + 1);
 }
 
-void CommandQueue::Post(const QByteArray &text)
+void CommandQueue::Post(const QByteArray &text, bool absolute)
 {
     if (m_idle) {
         m_idle = false;
+        m_inFlight = text;
         m_send(text);
         m_send("seek");
         return;
     }
     const QByteArray key = Key(text);
-    for (QByteArray &waiting : m_waiting) {
-        if (waiting.startsWith(key)) {
-            m_log(QStringLiteral("$|Replacing: ") + Quoted(waiting) + QStringLiteral(" by ") + Quoted(text));
-            waiting = text;
+    for (qsizetype i = 0; i < m_waiting.size(); ++i) {
+        if (m_waiting[i].startsWith(key)) {
+            m_log(QStringLiteral("$|Replacing: ") + Quoted(m_waiting[i]) + QStringLiteral(" by ") +
+                  Quoted(text));
+            m_waiting[i] = text;
+            m_absolute[i] = absolute;
             return;
         }
     }
     m_log(QStringLiteral("$|Queueing: ") + Quoted(text));
     m_waiting.append(text);
+    m_absolute.append(absolute);
 }
 
 void CommandQueue::Acknowledge(std::uint64_t nowMs)
 {
     m_idle = true;
     m_log(QStringLiteral("$|CommandQueue feedback"));
-    if (m_waiting.isEmpty())
+    // A burst that went back and forth, or ran into the end, may leave
+    // waiting the very value the engine has just been given.
+    while (!m_waiting.isEmpty() && m_absolute.first() && m_waiting.first() == m_inFlight) {
+        m_waiting.removeFirst();
+        m_absolute.removeFirst();
+    }
+    if (m_waiting.isEmpty()) {
         m_seekEnd = nowMs + SeekSettleMs;
-    else
-        Post(m_waiting.takeFirst());
+        return;
+    }
+    m_absolute.removeFirst();
+    Post(m_waiting.takeFirst());
 }
 
 void CommandQueue::Reset()
 {
     m_waiting.clear();
+    m_absolute.clear();
+    m_inFlight.clear();
     m_idle = false;
 }

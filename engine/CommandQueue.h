@@ -23,8 +23,10 @@ public:
     CommandQueue(Writer send, Logger log);
 
     // Sends at once, with the probe, when idle; otherwise waits, replacing a
-    // waiting command of the same key.
-    void Post(const QByteArray &text);
+    // waiting command of the same key. An `absolute` command sets a value
+    // outright, so when it is the very command in flight it is not sent again
+    // (a seek would jump back to where the engine has just gone).
+    void Post(const QByteArray &text, bool absolute = false);
     // The engine answered the probe.
     void Acknowledge(std::uint64_t nowMs);
     // A new run: empty, and busy until playback has started.
@@ -43,6 +45,8 @@ private:
     Writer m_send;
     Logger m_log;
     QByteArrayList m_waiting;
+    QList<bool> m_absolute; // beside m_waiting
+    QByteArray m_inFlight;
     bool m_idle = true;
     std::uint64_t m_seekEnd = 0;
 };

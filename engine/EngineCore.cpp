@@ -22,7 +22,10 @@ EngineCore::EngineCore(SettingsData &settings, TZorviPlaylist &playlist, const E
     PlaybackState &s = m_state;
     s.VolumeProp.CanSend = [this] { return VolumeRule(); };
     s.AudioTrackProp.CanSend = [this] { return AudioRule(); };
-    s.VolumeProp.OnChange = [this](float v) { m_host.Display.UpdateVolume(v); };
+    s.VolumeProp.OnChange = [this](float v) {
+        m_host.Display.UpdateVolume(v);
+        emit StateChanged();
+    };
     s.PositionProp.OnChange = [this](float v) { m_host.Display.UpdatePosition(v); };
     s.AudioTrackProp.OnChange = [this](float v) { m_host.Tracks.TickMenuValue(TrackMenu::Audio, int(v)); };
     s.SubtitleTrackProp.OnChange = [this](float v) {
@@ -127,6 +130,12 @@ void EngineCore::PostCommand(const QByteArray &text)
         m_queue.Post(text);
 }
 
+void EngineCore::PostAbsolute(const QByteArray &text)
+{
+    if (IsRunning())
+        m_queue.Post(text, true);
+}
+
 // ------------------------------------------------------------ line delivery
 
 bool EngineCore::event(QEvent *e)
@@ -134,6 +143,12 @@ bool EngineCore::event(QEvent *e)
     if (e->type() != EngineLineMessage::Type)
         return QObject::event(e);
     auto *msg = static_cast<EngineLineMessage *>(e);
+    if (msg->CutLines > 0 && msg->Run == m_run && m_cutNotedRun != m_run) {
+        m_cutNotedRun = m_run; // once a run: a flood of such lines would bury the log
+        m_host.Log.AddLine(
+            QStringLiteral("Engine output line longer than %1 bytes: the rest of it was dropped")
+                .arg(TMPOutProcessor::MaxLineBytes));
+    }
     if (msg->IsEnd)
         m_messages.push_back({msg->Run, QByteArray(), true, msg->ExitCode});
     for (QByteArray &line : msg->Lines)

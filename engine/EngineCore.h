@@ -57,6 +57,7 @@ public:
     // --- command queue
     void SendCommand(const QByteArray &text) override;
     void PostCommand(const QByteArray &text) override;
+    void PostAbsolute(const QByteArray &text) override;
 
     // --- output
     void ProcessLine(const QByteArray &line);
@@ -85,6 +86,11 @@ public:
     // the engine goes to `writer`. SimulateEnd ends such a run as a process end would.
     void SimulateProcesses(std::function<void(const QByteArray &bytes)> writer);
     void SimulateEnd(int exitCode);
+
+signals:
+    // The status, pause, volume, media, duration or running state changed;
+    // the position is not among them (it changes every second).
+    void StateChanged();
 
 protected:
     bool event(QEvent *e) override;
@@ -157,6 +163,7 @@ private:
     // Our number of the first subtitle file in the menu, -1 when none.
     int m_subtitleFileBase = -1;
     bool m_versionWanted = false;
+    quint64 m_cutNotedRun = 0; // the run whose over-long output line was noted
 
     // One output line, or the end of a run, waiting to be handled.
     struct QueuedLine {

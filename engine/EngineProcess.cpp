@@ -12,18 +12,21 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <cmath>
 
 EngineProcess::EngineProcess(quint64 run, QObject *receiver)
-    : m_run(run), m_receiver(receiver), m_process(new QProcess(this)), m_readTimer(new QTimer(this))
+    : m_run(run), m_receiver(receiver), m_process(new QProcess(this)), m_paceTimer(new QTimer(this))
 {
     // Standard output and error go to a pipe of our own (set up in Start), so
     // that reading can follow the pace of the output.
     m_process->setProcessChannelMode(QProcess::ForwardedChannels);
     connect(m_process, &QProcess::finished, this,
             [this](int code, QProcess::ExitStatus status) { Finished(code, int(status)); });
-    m_readTimer->setSingleShot(true);
-    m_readTimer->setInterval(StatusReadMs);
-    connect(m_readTimer, &QTimer::timeout, this, &EngineProcess::OnReadTimer);
+    // The second turns at a moment known to the millisecond; a coarse timer
+    // would read up to 5 % of the wait late.
+    m_paceTimer->setSingleShot(true);
+    m_paceTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_paceTimer, &QTimer::timeout, this, &EngineProcess::OnPaceTimer);
 }
 
 EngineProcess::~EngineProcess()
@@ -38,7 +41,7 @@ EngineProcess::~EngineProcess()
 
 void EngineProcess::CloseOutput()
 {
-    m_readTimer->stop();
+    m_paceTimer->stop();
     delete m_notifier;
     m_notifier = nullptr;
     m_pipe.Close();
@@ -98,11 +101,15 @@ void EngineProcess::Write(const QByteArray &bytes)
     // QProcess writes from its own buffer and never raises SIGPIPE here.
     m_process->write(bytes);
     m_immediateUntil = Clock::NowMs() + AnswerWindowMs;
-    if (m_readTimer->isActive()) {
-        m_readTimer->stop();
-        if (m_notifier)
-            m_notifier->setEnabled(true);
-    }
+    ReadAtOnce();
+}
+
+void EngineProcess::ReadAtOnce()
+{
+    m_pace.Reset();
+    m_paceTimer->stop();
+    if (m_notifier && !m_outputEnded)
+        m_notifier->setEnabled(true);
 }
 
 bool EngineProcess::WaitForEnd(int ms)
@@ -124,60 +131,105 @@ qint64 EngineProcess::ProcessId() const
     return m_process->processId();
 }
 
-bool EngineProcess::ReadOutput(bool &gotData)
+EngineProcess::Slice EngineProcess::ReadOutput(qint64 limit)
 {
-    gotData = false;
+    Slice slice;
     if (m_pipe.ReadFd() < 0)
-        return false;
+        return slice;
     QByteArrayList lines;
     char buffer[4096];
-    for (;;) {
-        const qint64 n = m_pipe.Read(buffer, sizeof buffer);
+    while (slice.Bytes < limit) {
+        const qint64 n = m_pipe.Read(buffer, qMin<qint64>(sizeof buffer, limit - slice.Bytes));
         if (n > 0) {
-            gotData = true;
-            m_cutter.Feed(QByteArray(buffer, n), lines);
+            slice.Bytes += n;
+            m_cutter.Feed(QByteArrayView(buffer, n), lines);
             if (n < qint64(sizeof buffer))
                 break; // drained: no second read just to hear "nothing more"
             continue;
         }
-        if (n == 0 && m_notifier) // every writer is gone
-            m_notifier->setEnabled(false);
+        m_outputEnded = n == 0; // every writer is gone: nothing more to wait for
         break;
     }
-    bool onlyStatus = !lines.isEmpty();
-    for (const QByteArray &line : lines)
-        onlyStatus = onlyStatus && line.size() > 1 && (line[0] == 'A' || line[0] == 'V') && line[1] == ':';
+    slice.Full = slice.Bytes >= limit;
+    StatusPace::Read &pace = slice.Pace;
+    slice.OnlyStatus = !lines.isEmpty();
+    for (const QByteArray &line : lines) {
+        const auto seconds = slice.OnlyStatus ? StatusPace::LineSeconds(line) : std::nullopt;
+        if (!seconds) {
+            slice.OnlyStatus = false;
+            break;
+        }
+        if (pace.Lines++ == 0)
+            pace.FirstSeconds = *seconds;
+        pace.LinesInSecond = std::floor(*seconds) == std::floor(pace.Seconds) ? pace.LinesInSecond + 1 : 1;
+        pace.Seconds = *seconds;
+    }
+    pace.Bytes = slice.Bytes;
+    if (slice.Bytes > 0) {
+        const std::uint64_t now = Clock::NowMs();
+        pace.NowMs = now;
+        pace.SinceMs = m_lastReadMs ? qint64(now - m_lastReadMs) : qint64(AnswerWindowMs);
+        m_lastReadMs = now;
+    }
+    const int cut = m_cutter.TakeCutCount();
     if (!lines.isEmpty())
-        QCoreApplication::postEvent(m_receiver, new EngineLineMessage(m_run, std::move(lines)));
-    return onlyStatus;
+        QCoreApplication::postEvent(m_receiver, new EngineLineMessage(m_run, std::move(lines), cut));
+    return slice;
+}
+
+void EngineProcess::PlanNextRead(const Slice &slice)
+{
+    if (!m_notifier)
+        return;
+    if (m_outputEnded) {
+        m_notifier->setEnabled(false);
+        m_paceTimer->stop();
+        return;
+    }
+    int wait = -1;
+    if (slice.OnlyStatus && !slice.Full && slice.Pace.NowMs >= m_immediateUntil) {
+        wait = m_pace.NextReadIn(slice.Pace, SliceBytes);
+    } else if (!slice.OnlyStatus && slice.Bytes > 0) {
+        m_pace.Reset();
+    }
+    if (wait < 0) {
+        m_notifier->setEnabled(true);
+        return;
+    }
+    m_notifier->setEnabled(false);
+    m_paceTimer->start(wait);
 }
 
 void EngineProcess::OnReadable()
 {
-    bool gotData = false;
-    if (ReadOutput(gotData) && m_notifier && Clock::NowMs() >= m_immediateUntil) {
-        m_notifier->setEnabled(false);
-        m_readTimer->start();
-    }
+    PlanNextRead(ReadOutput(SliceBytes));
 }
 
-void EngineProcess::OnReadTimer()
+void EngineProcess::OnPaceTimer()
 {
-    bool gotData = false;
-    const bool onlyStatus = ReadOutput(gotData);
-    if (gotData && onlyStatus)
-        m_readTimer->start();
-    else if (m_notifier)
-        m_notifier->setEnabled(true);
+    const Slice slice = ReadOutput(SliceBytes);
+    if (slice.Bytes == 0) {
+        // Nothing written (paused, or gone quiet): wait for the next output.
+        m_pace.Reset();
+        if (m_notifier && !m_outputEnded)
+            m_notifier->setEnabled(true);
+        return;
+    }
+    PlanNextRead(slice);
 }
 
 void EngineProcess::Finished(int exitCode, int exitStatus)
 {
     if (m_ended)
         return;
-    // The engine is gone: everything it wrote is in the pipe.
-    bool gotData = false;
-    ReadOutput(gotData);
+    // The engine is gone: what it wrote is in the pipe (bounded, in case
+    // something it started still writes there).
+    for (qint64 read = 0; read < FinalBytes;) {
+        const Slice slice = ReadOutput(SliceBytes);
+        read += slice.Bytes;
+        if (!slice.Full)
+            break;
+    }
     CloseOutput();
     QByteArray tail = m_cutter.TakeTail();
     if (!tail.isEmpty())

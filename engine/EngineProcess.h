@@ -5,12 +5,15 @@
 // handles the end only after every line the engine wrote.
 //
 // The engine writes a status line for every frame. While it writes nothing
-// but those, its output is read every StatusReadMs instead of at every line:
-// each wake-up costs far more than parsing the lines, and a read every 750 ms
-// still sees every change of the whole second the window shows. Any other
+// but those, its output is read only when the whole second they show can turn
+// (StatusPace): each wake-up costs far more than parsing the lines. Any other
 // line switches back to reading at once, and so does every command written to
 // the engine, for AnswerWindowMs, so its answer is not delayed.
+//
+// One wake-up reads at most SliceBytes and then returns to the event loop, so
+// an engine that floods its output cannot starve the window or a signal.
 #include "engine/MPOutProcessor.h"
+#include "engine/StatusPace.h"
 #include "platform/OutputPipe.h"
 
 #include <QEvent>
@@ -28,11 +31,15 @@ class EngineLineMessage : public QEvent {
 public:
     static constexpr QEvent::Type Type = QEvent::Type(QEvent::User + 10); // 1034
 
-    EngineLineMessage(quint64 run, QByteArrayList lines) : QEvent(Type), Run(run), Lines(std::move(lines)) {}
+    EngineLineMessage(quint64 run, QByteArrayList lines, int cutLines = 0)
+        : QEvent(Type), Run(run), Lines(std::move(lines)), CutLines(cutLines)
+    {
+    }
     EngineLineMessage(quint64 run, int exitCode) : QEvent(Type), Run(run), IsEnd(true), ExitCode(exitCode) {}
 
     quint64 Run;
     QByteArrayList Lines;
+    int CutLines = 0; // lines among them that were too long and were cut
     bool IsEnd = false;
     int ExitCode = 0;
 };
@@ -40,8 +47,10 @@ public:
 class EngineProcess : public QObject {
     Q_OBJECT
 public:
-    static constexpr int StatusReadMs = 750;
+    static constexpr int SliceBytes = 16384;
     static constexpr int AnswerWindowMs = 500;
+    // What the pipe may still hold when the engine has gone.
+    static constexpr int FinalBytes = 1 << 20;
 
     EngineProcess(quint64 run, QObject *receiver);
     ~EngineProcess() override;
@@ -54,13 +63,21 @@ public:
     void Kill();
     qint64 ProcessId() const;
     bool HasEnded() const { return m_ended; }
+    // The output matters now (seeking has ended): read it as it comes.
+    void ReadAtOnce();
 
 private:
-    // Reads what the pipe holds and posts its lines; true when the new lines
-    // were all status lines.
-    bool ReadOutput(bool &gotData);
+    struct Slice {
+        qint64 Bytes = 0;
+        bool Full = false;       // more may be waiting
+        bool OnlyStatus = false; // lines were read, all of them status lines
+        StatusPace::Read Pace{};
+    };
+    // Reads up to `limit` bytes and posts their lines.
+    Slice ReadOutput(qint64 limit);
     void OnReadable();
-    void OnReadTimer();
+    void OnPaceTimer();
+    void PlanNextRead(const Slice &slice);
     void CloseOutput();
     void Finished(int exitCode, int exitStatus);
 
@@ -69,8 +86,11 @@ private:
     QProcess *m_process;
     OutputPipe m_pipe;
     QSocketNotifier *m_notifier = nullptr;
-    QTimer *m_readTimer = nullptr;
+    QTimer *m_paceTimer = nullptr;
     TMPOutProcessor m_cutter;
+    StatusPace m_pace;
     bool m_ended = false;
+    bool m_outputEnded = false;
     std::uint64_t m_immediateUntil = 0; // read at once until then (after a command)
+    std::uint64_t m_lastReadMs = 0;
 };

@@ -136,6 +136,7 @@ void EngineCore::Launch()
         }
     }
     m_host.Display.PrepareMediaDisplay(s.FirstOpen, s.OpenMode, s.DisplayName);
+    emit StateChanged();
 
     if (s.MediaURL.isEmpty())
         return;

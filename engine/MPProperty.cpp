@@ -31,7 +31,7 @@ void TMPProperty::SendIfAllowed()
 {
     if (CanSend && !CanSend())
         return;
-    m_sink.PostCommand(FormatCommand());
+    m_sink.PostAbsolute(FormatCommand());
 }
 
 void TMPProperty::SendNow()
@@ -47,7 +47,11 @@ void TMPProperty::NotifyChange()
 
 void TMPProperty::SetValue(bool absolute, float v)
 {
+    // "seek +10" pressed at the end would seek to the end again and again.
+    const float before = Value;
     ApplyValue(absolute, v);
+    if (!absolute && v != 0 && Value == before)
+        return;
     SendIfAllowed();
     NotifyChange();
 }

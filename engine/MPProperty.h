@@ -13,6 +13,9 @@ public:
     virtual ~CommandSink() = default;
     virtual void SendCommand(const QByteArray &text) = 0;
     virtual void PostCommand(const QByteArray &text) = 0;
+    // A command that sets a value outright (no step): the queue need not
+    // send it twice in a row.
+    virtual void PostAbsolute(const QByteArray &text) = 0;
 };
 
 class TMPProperty {
@@ -33,6 +36,7 @@ public:
     void SendIfAllowed();
     void SendNow();
     void NotifyChange();
+    // A relative change the bounds swallow whole sends and notifies nothing.
     void SetValue(bool absolute, float v);
     void CycleValue();
 

@@ -7,6 +7,7 @@
 #include "common/NumberFormat.h"
 #include "common/TextHelpers.h"
 #include "common/ZError.h"
+#include "engine/EngineProcess.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
@@ -454,6 +455,7 @@ bool EngineCore::OnDvdDiscId(View)
     }
     m_host.Display.ShowMediaTitle(s.DisplayName);
     m_host.Display.UpdateDuration();
+    emit StateChanged();
     return true;
 }
 
@@ -505,6 +507,7 @@ void EngineCore::SetStatus(PlaybackStatus status)
 {
     m_state.Status = status;
     m_host.Display.UpdateStatusDisplay(status);
+    emit StateChanged();
 }
 
 void EngineCore::FinishSeek()
@@ -512,6 +515,9 @@ void EngineCore::FinishSeek()
     SetStatus(m_state.Paused ? PlaybackStatus::Paused : PlaybackStatus::Playing);
     if (m_settings.Options.MuteOnPauseSeek && !Mute() && !m_state.Paused)
         SendCommand("mute 0");
+    // The position shown is the seek's target until the engine's next line.
+    if (m_process)
+        m_process->ReadAtOnce();
 }
 
 void EngineCore::Tick()

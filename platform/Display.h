@@ -5,4 +5,9 @@ namespace Platform {
 // Selects the xcb platform when QT_QPA_PLATFORM is unset or names Wayland.
 // Call before the application object is created.
 void SelectX11Platform();
+// Selects Qt's own event dispatcher instead of glib's unless QT_NO_GLIB is
+// set (empty asks for glib's) or a GTK platform theme, which needs glib's
+// loop for its dialogs, is chosen. Each wake-up of the event loop costs
+// less without glib's machinery. Call before the application object is created.
+void SelectEventDispatcher();
 } // namespace Platform

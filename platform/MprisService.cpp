@@ -5,7 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDBusMessage>
-#include <QTimer>
+#include <utility>
 
 namespace Platform {
 
@@ -49,13 +49,17 @@ bool MprisService::Register(const QDBusConnection &bus)
     return false;
 }
 
-void MprisService::Watch(int intervalMs)
+void MprisService::RefreshSoon()
 {
-    if (!m_watch) {
-        m_watch = new QTimer(this);
-        connect(m_watch, &QTimer::timeout, this, &MprisService::Refresh);
-    }
-    m_watch->start(intervalMs);
+    if (std::exchange(m_refreshDue, true))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_refreshDue = false;
+            Refresh();
+        },
+        Qt::QueuedConnection);
 }
 
 QString MprisService::PlaybackStatus() const

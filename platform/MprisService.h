@@ -10,8 +10,6 @@
 #include <QStringList>
 #include <QVariantMap>
 
-class QTimer;
-
 namespace Platform {
 
 struct MprisIdentity {
@@ -38,8 +36,9 @@ public:
     // Announces with PropertiesChanged what differs from the last announcement.
     // The position is not among them: clients read it when they need it.
     void Refresh();
-    // Refreshes every intervalMs, for a player whose state has no change signal.
-    void Watch(int intervalMs);
+    // Refreshes once the event at hand has been handled, however many
+    // changes it made; connected to the player's change signals.
+    void RefreshSoon();
 
     // For the bus interfaces.
     MediaPlayerControl &Control() const { return m_control; }
@@ -59,7 +58,7 @@ private:
     QVariantMap m_announced;
     QString m_trackUrl;
     int m_trackNumber = 0;
-    QTimer *m_watch = nullptr;
+    bool m_refreshDue = false;
 };
 
 } // namespace Platform

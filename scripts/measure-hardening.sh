@@ -9,17 +9,31 @@
 #   deep-folder    a folder 1,900 levels deep on the command line: start to window shown
 #   huge-window    LastSession with Width=2147483647 and Left=-2147483648 (and a huge height): the window
 #   full-disk      orderly exit with zorvi.ini on a full tmpfs (needs root to mount it)
-# Usage: measure-hardening.sh [case ...]   (all cases by default; ZORVI_BUILD_DIR picks the build)
+# and, with a stand-in engine (tests/fakeengine) that writes without pause, on
+# a private session bus: how long the window's event loop takes to answer a
+# D-Bus call (the media controls' PlaybackStatus; 40 calls 100 ms apart, each
+# a gdbus process, so the idle case gives the floor), the resident size, and
+# the time from SIGTERM to an orderly exit:
+#   engine-idle    an engine that writes nothing (the floor)
+#   engine-50mb    50 MB without a line break, then playback starts
+#   engine-stream  an endless stream without a line break
+#   engine-lines   an endless flood of short lines
+#   engine-lines-log  the same with the console window shown
+# Usage: measure-hardening.sh [case ...]   (all cases by default; ZORVI_BUILD_DIR picks the
+# build, ZORVI_FAKE_ENGINE the stand-in engine)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZORVI_BUILD_DIR:-$root/build}
-cases=${*:-ini-sections skin-sections skin-bomb deep-folder huge-window full-disk}
+cases=${*:-ini-sections skin-sections skin-bomb deep-folder huge-window full-disk engine-idle engine-50mb engine-stream engine-lines engine-lines-log}
 work=$(mktemp -d)
 trap 'mountpoint -q "$work/disk" 2>/dev/null && umount "$work/disk"; rm -rf "$work"' EXIT
 cp "$build/bin/zorvi" "$build/bin/zorvi-skin" "$work/"
+cp "${ZORVI_FAKE_ENGINE:-$build/tests/bin/fakeengine}" "$work/fakeengine"
 export XDG_RUNTIME_DIR="$work"
+bus=()
+command -v dbus-run-session >/dev/null && bus=(dbus-run-session --)
 
-"$root/tests/with-xvfb.sh" bash -c '
+"$root/tests/with-xvfb.sh" "${bus[@]}" bash -c '
 set -u
 work=$1; shift
 limit=${ZORVI_MEASURE_LIMIT:-300} # seconds a step may take before it counts as hung
@@ -58,6 +72,47 @@ run_window() {
   t2=$(now)
   echo "  exit after SIGTERM: $(ms $t1 $t2) ms, exit code $rc, $(stats "$work/time.txt")"
   grep -h "Unable to write" "$work/out.txt" | sed "s/^/  said: /" || true
+}
+
+probe() {
+  timeout 5 gdbus call --session --dest org.mpris.MediaPlayer2.zorvi --object-path /org/mpris/MediaPlayer2 \
+    --method org.freedesktop.DBus.Properties.Get org.mpris.MediaPlayer2.Player PlaybackStatus 2>/dev/null
+}
+# Runs the program on an empty media file with the stand-in engine playing the
+# script $1; $2 = "log" shows the console first.
+engine_case() {
+  local dir="$work/eng" t0 t1 tp zp rc
+  mkdir -p "$dir" && cp "$work/zorvi" "$dir/" && : >"$work/media.avi"
+  printf "[Options]\nSingleInstance=0\nMPlayerPath=%s\nVideoOut=1\nAudioOut=1\n" "$work/fakeengine" >"$dir/zorvi.ini"
+  t0=$(now)
+  ZORVI_FAKE_SCRIPT="$1" /usr/bin/time -v -o "$work/time.txt" "$dir/zorvi" "$work/media.avi" >"$work/out.txt" 2>&1 & tp=$!
+  until zp=$(pgrep -P $tp); do sleep 0.01; done
+  until [ -n "$(windows $zp)" ] && probe >/dev/null; do
+    sleep 0.05
+    if [ $(( ($(now) - t0) / 1000000000 )) -ge 20 ]; then echo "  no window or no answer after 20 s"; break; fi
+  done
+  echo "  answering after $(ms $t0 $(now)) ms, status $(probe | tr -dc "[:alpha:]")"
+  if [ "${2:-}" = log ]; then
+    xdotool key --window "$(windows $zp | head -1)" l 2>/dev/null
+    sleep 0.5; echo "  console shown: $(xdotool search --onlyvisible --pid $zp --name "^Console$" | wc -l) window(s)"
+  fi
+  : >"$work/lat.txt"
+  for i in $(seq 40); do
+    local a=$(now)
+    probe >/dev/null && echo $(( ($(now) - a) / 1000000 )) >>"$work/lat.txt" || echo "no answer" >>"$work/lat.txt"
+    sleep 0.1
+  done
+  sort -n "$work/lat.txt" | awk "{a[NR] = \$1} /no answer/ {n++} END {
+    printf \"  D-Bus answer: median %d ms, max %s ms, %d of 40 unanswered\n\", a[int((NR + 1) / 2)], a[NR], n}"
+  echo "  resident now $(awk "/VmRSS/ {printf \"%d MB\", \$2 / 1024}" /proc/$zp/status), CPU $(cpu_of $zp) s"
+  t1=$(now)
+  kill -TERM $zp
+  while kill -0 $zp 2>/dev/null; do
+    if [ $(( ($(now) - t1) / 1000000000 )) -ge 20 ]; then echo "  still running 20 s after SIGTERM: killed"; kill -KILL $zp; break; fi
+    sleep 0.02
+  done
+  wait $tp; rc=$?
+  echo "  exit after SIGTERM: $(ms $t1 $(now)) ms, exit code $rc, $(stats "$work/time.txt")"
 }
 
 sections() { # count, key
@@ -122,6 +177,14 @@ for _ in range(1900): os.mkdir(\"d\"); os.chdir(\"d\")" "$work/deep"
     cmp -s "$work/old.ini" "$work/disk/zorvi.ini" && echo "  zorvi.ini kept byte for byte" ||
       echo "  zorvi.ini changed: now $(stat -c %s "$work/disk/zorvi.ini") bytes (was $(stat -c %s "$work/old.ini"))"
     umount "$work/disk" ;;
+  engine-idle) engine_case "say idle" ;;
+  engine-50mb) engine_case "flood 52428800 x
+say
+say Starting playback...
+play 60 40" ;;
+  engine-stream) engine_case "flood 0 x" ;;
+  engine-lines) engine_case "flood 0 x\\n" ;;
+  engine-lines-log) engine_case "flood 0 x\\n" log ;;
   *) echo "  unknown case" ;;
   esac
 done

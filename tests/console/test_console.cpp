@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -120,6 +121,27 @@ TEST_F(Console, LogDropsTheOldestLines)
         form.AddLine(QString::number(i));
     EXPECT_EQ(form.LineCount(), 100);
     EXPECT_TRUE(form.LogText().startsWith("150\n") && form.LogText().endsWith("\n249"));
+}
+
+TEST_F(Console, LogStaysWithinItsCharactersAndTheShownTextFollows)
+{
+    form.SetMaxChars(1000);
+    for (int i = 0; i < 50; ++i)
+        form.AddLine(QString(99, QChar(u'a' + i % 26)) + QString::number(i % 10)); // 101 with the break
+    EXPECT_EQ(form.LineCount(), 9);
+    EXPECT_TRUE(form.LogText().endsWith(QString(99, u'x') + "9"));
+
+    // Shown, the control is brought up to the log as lines come and go.
+    form.show();
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 4 + round * 5; ++i)
+            form.AddLine(QString::number(round) + QString(50 * round, u'.'));
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 2 * TLogForm::FlushMs)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_EQ(form.TheLog->toPlainText(), form.LogText()) << round;
+    }
 }
 
 TEST_F(Console, VerboseLinesGoToStandardError)

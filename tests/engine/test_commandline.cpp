@@ -14,6 +14,7 @@ namespace {
 struct NullSink : CommandSink {
     void SendCommand(const QByteArray &) override {}
     void PostCommand(const QByteArray &) override {}
+    void PostAbsolute(const QByteArray &) override {}
 };
 
 class CommandLineTest : public ::testing::Test {

@@ -35,6 +35,31 @@ TEST(CommandQueue, OneCommandInFlight)
     EXPECT_TRUE(log.contains("$|CommandQueue feedback"));
 }
 
+TEST(CommandQueue, AbsoluteCommandIsNotSentTwiceInARow)
+{
+    // "=" marks a command that sets a value outright.
+    const struct {
+        QByteArrayList steps;
+        const char *written;
+    } rows[] = {
+        {{"=seek 600 2", "=seek 600 2", "ack", "=seek 600 2"}, "seek 600 2|seek|seek 600 2|seek"},
+        {{"=seek 10 2", "=seek 20 2", "=seek 10 2", "=volume 5 1", "ack"}, "seek 10 2|seek|volume 5 1|seek"},
+        {{"frame_step", "frame_step", "ack"}, "frame_step|seek|frame_step|seek"}, // steps all count
+    };
+    for (const auto &row : rows) {
+        QByteArrayList written;
+        CommandQueue queue([&](const QByteArray &t) { written.append(t); }, [](const QString &) {});
+        queue.Acknowledge(0);
+        for (const QByteArray &step : row.steps) {
+            if (step == "ack")
+                queue.Acknowledge(100);
+            else
+                queue.Post(step.startsWith('=') ? step.mid(1) : step, step.startsWith('='));
+        }
+        EXPECT_EQ(written.join('|'), row.written) << row.steps.join(' ').constData();
+    }
+}
+
 using QueueTest = EngineFixture;
 
 TEST_F(QueueTest, NothingGoesOutBeforePlaybackStarts)
@@ -48,6 +73,18 @@ TEST_F(QueueTest, NothingGoesOutBeforePlaybackStarts)
     EXPECT_TRUE(written.isEmpty());
     Lines({"Starting playback...", kProbeAnswer});
     EXPECT_EQ(Written(), "sub_select -1\nseek\nvolume 10 1\nseek\n");
+}
+
+TEST_F(QueueTest, SeekPastTheEndIsSentOnce)
+{
+    settings.Options.MuteOnPauseSeek = false;
+    StartPlaying({"ID_LENGTH=60"});
+    Lines({"A:  55.0 V:  55.0 A-V:  0.000"});
+    for (int i = 0; i < 3; ++i) {
+        core.ExecuteCommand("seek +10");
+        Lines({kProbeAnswer});
+    }
+    EXPECT_EQ(Written(), "seek 60 2\nseek\n");
 }
 
 TEST_F(QueueTest, PausedPrefixDependsOnTheMomentOfWriting)

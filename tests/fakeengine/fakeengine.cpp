@@ -6,12 +6,14 @@
 //   raw TEXT                print TEXT as it is
 //   play SECONDS INTERVAL   print a status line ending in CR every INTERVAL ms
 //                           for SECONDS, then "Exiting... (End of file)"
+//   flood BYTES TEXT        print TEXT over and over, BYTES in all (0: forever)
 //   exit N                  end with code N
 //   hang                    stop doing anything, forever
 // After the last step the program waits for "quit".
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -109,6 +111,15 @@ int main(int argc, char **argv)
                 Out(line);
             }
             Out("\nExiting... (End of file)\n");
+        } else if (verb == "flood") {
+            const unsigned long long total = std::strtoull(arg.c_str(), nullptr, 10);
+            std::string block, text = Unescape(arg.substr(arg.find(' ') + 1));
+            while (block.size() < 65536)
+                block += text;
+            for (unsigned long long left = total; total == 0 || left > 0;
+                 left -= std::min<unsigned long long>(left, block.size()))
+                Out(total == 0 ? block
+                               : block.substr(0, size_t(std::min<unsigned long long>(left, block.size()))));
         } else if (verb == "exit")
             return std::atoi(arg.c_str());
         else if (verb == "hang")

@@ -1,0 +1,107 @@
+// Reading the engine's output: over-long lines, floods, paced reads.
+#include "ProcessFixture.h"
+#include "engine/MPOutProcessor.h"
+#include "engine/StatusPace.h"
+
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace {
+const QByteArray kStart = "say Starting playback...\n";
+
+// The peak resident size of this process, in MiB.
+long PeakMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    const QByteArray text = status.readAll();
+    return text.mid(text.indexOf("VmHWM:") + 6).trimmed().split(' ').first().toLong() / 1024;
+}
+} // namespace
+
+TEST(OutProcessor, OverLongLineIsCutAndTheNextLineParses)
+{
+    const QByteArray x(TMPOutProcessor::MaxLineBytes, 'x');
+    const struct {
+        QByteArrayList chunks;
+        QByteArrayList lines;
+        int cut;
+    } rows[] = {
+        {{x + "yyy\nStarting playback...\n"}, {x, "Starting playback..."}, 1},
+        {{x.left(5000), x.mid(5000) + "y", "yy\rA:   1.0\r"}, {x, "A:   1.0"}, 1},
+        {{x + "\n" + x + "\n"}, {x, x}, 0}, // exactly as long as allowed
+        {{x + "y\n", x + "y\n"}, {x, x}, 2},
+    };
+    for (const auto &row : rows) {
+        TMPOutProcessor cutter;
+        QByteArrayList lines;
+        for (const QByteArray &chunk : row.chunks)
+            cutter.Feed(chunk, lines);
+        EXPECT_EQ(lines, row.lines);
+        EXPECT_EQ(cutter.TakeCutCount(), row.cut);
+        EXPECT_EQ(cutter.TakeTail(), "");
+    }
+}
+
+TEST(StatusPace, SecondsOfStatusLines)
+{
+    EXPECT_DOUBLE_EQ(StatusPace::LineSeconds("A:  12.3 V:  12.3 A-V:  0.000").value_or(0), 12.3);
+    EXPECT_DOUBLE_EQ(StatusPace::LineSeconds("V:1234.56 ...").value_or(0), 1234.56);
+    EXPECT_DOUBLE_EQ(StatusPace::LineSeconds("A:  -0.1 V: 0.0").value_or(0), -0.1);
+    EXPECT_FALSE(StatusPace::LineSeconds("A: ??? V:"));
+}
+
+TEST(StatusPace, ReadsWhenTheSecondCanTurn)
+{
+    StatusPace pace;
+    const struct {
+        StatusPace::Read read; // now, last, first, lines, lines in its second, bytes, since
+        int wait;
+    } steps[] = {
+        {{1000, 12.3, 12.3, 1, 1, 80, 40}, 651},     // a line alone: 13 shows from 12.95
+        {{1651, 13.0, 12.4, 16, 3, 1300, 651}, 911}, // turned 2.5 frames ago: one second on
+        {{2562, 13.9, 13.1, 21, 21, 1700, 911}, 41}, // not turned: a frame later
+        {{2603, 13.9, 13.9, 1, 1, 80, 41}, 51},      // still not: from the line again
+        {{2654, 14.0, 14.0, 1, 1, 80, 51}, 991},     //
+        {{3645, 15.0, 14.9, 2, 1, 16000, 100}, 102}, // fast output: read before the pipe fills
+        {{3646, 15.1, 15.1, 1, 1, 8000, 0}, -1},     // flooding: read at once
+    };
+    for (const auto &step : steps)
+        EXPECT_EQ(pace.NextReadIn(step.read, 16384), step.wait) << step.read.NowMs;
+}
+
+using OutputReading = ProcessFixture;
+
+TEST_F(OutputReading, StatusLinesReadAtTheTurnOfTheSecondMoveThePosition)
+{
+    // After the probe's answer only status lines come: they are read when
+    // the second turns, and each turn reaches the display.
+    Script(kStart + "play 2.6 40\nexit 0\n");
+    AddFile("a.avi");
+    core->PlayEntry(0);
+    ASSERT_TRUE(WaitEnded());
+    const QStringList positions = host.Calls.filter("Position ");
+    EXPECT_TRUE(positions.contains("Position 1") && positions.contains("Position 2"))
+        << positions.join(", ").toStdString();
+}
+
+TEST_F(OutputReading, FloodsKeepTheirBoundsAndEventsFlow)
+{
+    // 50 MB on one line, a line that must still be read, endless status lines.
+    Script("flood 52428800 x\nsay\n" + kStart + "flood 0 A:   1.0 V:   1.0\\r\n");
+    AddFile("a.avi");
+    const long peakBefore = PeakMiB();
+    core->PlayEntry(0);
+    ASSERT_TRUE(WaitStatus(PlaybackStatus::Playing, 30000));
+    bool timerRan = false;
+    QTimer::singleShot(10, [&] { timerRan = true; });
+    EXPECT_TRUE(WaitFor([&] { return timerRan; }, 10000)); // the loop is not starved
+    EXPECT_EQ(host.Status, "A:   1.0 V:   1.0");
+    core->QuitAndWait(); // the engine never reads "quit": killed
+    EXPECT_TRUE(WaitEnded());
+
+    EXPECT_EQ(host.Log.filter(QRegularExpression("^x+$")),
+              QStringList{QString(TMPOutProcessor::MaxLineBytes, u'x')});
+    EXPECT_TRUE(host.Log.contains("Engine output line longer than 8192 bytes: the rest of it was dropped"));
+    EXPECT_LT(PeakMiB() - peakBefore, 100);
+}
