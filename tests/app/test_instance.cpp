@@ -150,8 +150,8 @@ TEST_F(InstanceTest, NamesArriveExactlyInOrderRelativeOnesAbsolute)
     ASSERT_NE(QDir::currentPath(), work.path());
     form->hide();
     const QString url = QString::fromUtf8("http://example.com/a b?c=ä");
-    ASSERT_EQ(second({"-c", R"(exec "$0" "$@" "$(printf '\351t\351.avi')")", exe(), spaced, foreign, existing, url,
-                      "sub/clip.avi"},
+    ASSERT_EQ(second({"-c", R"sh(exec "$0" "$@" "$(printf '\351t\351.avi')")sh", exe(), spaced, foreign,
+                      existing, url, "sub/clip.avi"},
                      "/bin/sh"),
               0);
     EXPECT_EQ(titles(), QStringList({"already there.avi", spaced, foreign, existing, url, "clip.avi",

@@ -139,18 +139,20 @@ TEST_F(CommandLineTest, NamesFollowDashDashAndUnsafeOnesGoThroughPrivateAliases)
     const QByteArray raw = tmp.path().toUtf8() + "/\xff\xfe.mkv";
     for (const QByteArray &name : {forged, raw})
         ASSERT_TRUE(std::ofstream(name.toStdString()).good());
-    auto args = [&](EntryKind kind, const QByteArray &url) {
+    // The last n arguments for an entry.
+    auto tail = [&](EntryKind kind, const QByteArray &url, qsizetype n) {
         state.OpenMode = kind, state.MediaURL = url;
-        return SplitCommandLine(builder.CommandLine(state, video).Text);
+        const QStringList a = SplitCommandLine(builder.CommandLine(state, video).Text);
+        return a.mid(a.size() - n);
     };
-    EXPECT_EQ(args(EntryKind::Other, "-vo").mid(-2), QStringList({"--", "-vo"}));
-    EXPECT_EQ(args(EntryKind::DVDTitle, "-dvd-device /dev/sr0 dvd://2").mid(-4),
+    EXPECT_EQ(tail(EntryKind::Other, "-vo", 2), QStringList({"--", "-vo"}));
+    EXPECT_EQ(tail(EntryKind::DVDTitle, "-dvd-device /dev/sr0 dvd://2", 4),
               QStringList({"-dvd-device", "/dev/sr0", "--", "dvd://2"}));
     QStringList aliases;
     for (const QByteArray &name : {forged, raw}) {
         const QStringList a =
-            args(EntryKind::File, TZorviPlaylist::MakeItem(DecodeFileName(name), EntryKind::File).Path);
-        ASSERT_EQ(a.at(a.size() - 2), "--");
+            tail(EntryKind::File, TZorviPlaylist::MakeItem(DecodeFileName(name), EntryKind::File).Path, 2);
+        ASSERT_EQ(a.first(), "--");
         aliases << a.last();
         EXPECT_TRUE(aliases.last().endsWith(name.right(4))) << aliases.last().toStdString();
         char target[4096];
