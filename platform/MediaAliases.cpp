@@ -34,7 +34,7 @@ QByteArray PlainExtension(const QByteArray &target)
 // A base folder only this user can change, or empty.
 QByteArray OwnRuntimeFolder()
 {
-    const QByteArray dir = qgetenv("XDG_RUNTIME_DIR");
+    QByteArray dir = qgetenv("XDG_RUNTIME_DIR");
     struct stat st {};
     if (!dir.startsWith('/') || ::lstat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode) ||
         st.st_uid != ::getuid() || (st.st_mode & 022) != 0)

@@ -60,7 +60,7 @@ QList<std::pair<QString, bool>> FolderEntries(const QString &folder)
 // to case (mounted discs may show it as video_ts); empty when there is none.
 QString VideoTsFolder(const QString &dir)
 {
-    const QString exact = dir + QStringLiteral("/VIDEO_TS");
+    QString exact = dir + QStringLiteral("/VIDEO_TS");
     if (IsDir(exact))
         return exact;
     std::error_code ec;
