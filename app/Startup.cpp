@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/DeferredAction.h"
+#include "common/FileNames.h"
 #include "common/Report.h"
 #include "mainwindow/MainForm.h"
 #include "platform/HandOver.h"
@@ -8,7 +9,7 @@
 #include "playlist/ZorviPlaylist.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <filesystem>
 
 void ProcessArgument(const QString &argument, const ArgumentTargets &targets)
 {
@@ -27,7 +28,9 @@ QStringList MakeArgumentsAbsolute(const QStringList &arguments)
     for (const QString &a : arguments) {
         const bool isSwitch = a == QLatin1String("-v") || a == QLatin1String("-translator");
         const bool isUrl = a.contains(QLatin1String("://"));
-        if (!a.isEmpty() && !isSwitch && !isUrl && QDir::isRelativePath(a) && QFileInfo::exists(a))
+        std::error_code ec;
+        if (!a.isEmpty() && !isSwitch && !isUrl && QDir::isRelativePath(a) &&
+            std::filesystem::exists(NativePath(a), ec))
             out << QDir::cleanPath(QDir::current().absoluteFilePath(a));
         else
             out << a;

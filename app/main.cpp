@@ -4,6 +4,7 @@
 #include "app/ProgramOptions.h"
 #include "app/ReportQueue.h"
 #include "app/Startup.h"
+#include "common/FileNames.h"
 #include "common/Report.h"
 #include "console/LogForm.h"
 #include "engine/EngineCore.h"
@@ -17,7 +18,6 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QFile>
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
 {
     QStringList given;
     for (int i = 1; i < argc; ++i)
-        given << QFile::decodeName(argv[i]);
+        given << DecodeFileName(argv[i]); // exactly: names need not be UTF-8
     // --help, --version and refusals end here: no display, engine or hand-over needed.
     const ProgramOptions options = ParseProgramOptions(given);
     if (options.Outcome != ProgramOptions::Action::Run) {

@@ -15,14 +15,17 @@ QString decodeCp1252(const QByteArray &bytes)
 {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar *d = out.data();
-    for (char c : bytes) {
-        auto b = static_cast<unsigned char>(c);
-        *d++ = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
-    }
+    for (char c : bytes)
+        *d++ = Cp1252Char(static_cast<unsigned char>(c));
     return out;
 }
 
 } // namespace
+
+QChar Cp1252Char(unsigned char b)
+{
+    return (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+}
 
 QString DecodeTextFile(const QByteArray &bytes)
 {

@@ -6,3 +6,5 @@
 #include <QString>
 
 QString DecodeTextFile(const QByteArray &bytes);
+// The Windows-1252 character of one byte.
+QChar Cp1252Char(unsigned char byte);

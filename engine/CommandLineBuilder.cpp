@@ -1,10 +1,26 @@
 #include "engine/CommandLineBuilder.h"
 
+#include "common/CommandLine.h"
+#include "common/FileNames.h"
 #include "common/NumberFormat.h"
 #include "common/TextHelpers.h"
 #include "engine/PlaybackState.h"
 #include "platform/EngineOptions.h"
 #include "settings/SettingsData.h"
+
+#include <filesystem>
+
+namespace {
+// A name as the log can show it on one line.
+QString LogName(const QString &name)
+{
+    QString out = ReadableFileName(name);
+    for (QChar &c : out)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u'?';
+    return out;
+}
+} // namespace
 
 CommandLineBuilder::CommandLineBuilder(const SettingsData &settings, const QString &programDir)
     : m_settings(settings), m_programDir(programDir)
@@ -61,8 +77,53 @@ QString CommandLineBuilder::Options(const PlaybackState &state, const VideoTarge
     return opts;
 }
 
-QString CommandLineBuilder::CommandLine(const PlaybackState &state, const VideoTarget &video) const
+bool CommandLineBuilder::MediaArguments(EntryKind kind, const QByteArray &mediaUrl, EngineCommandLine &out)
 {
+    QStringList names = SplitCommandLine(DecodeFileName(mediaUrl));
+    QStringList options;
+    if ((kind == EntryKind::DVD || kind == EntryKind::DVDTitle) && names.size() >= 2 &&
+        names.first() == QLatin1String("-dvd-device"))
+        options = {names.takeFirst(), names.takeFirst()};
+    auto pass = [&](QString &name) {
+        if (!IsUnsafeName(name))
+            return true;
+        std::error_code ec;
+        if (!std::filesystem::exists(NativePath(name), ec)) {
+            out.Refusal = QStringLiteral("Not played: a control character or a byte that is not UTF-8 in "
+                                         "the name, and nothing of that name here: ") +
+                          LogName(name);
+            return false;
+        }
+        QString error;
+        const QString alias = m_aliases.Link(EncodeFileName(name), error);
+        if (alias.isEmpty()) {
+            out.Refusal = QStringLiteral("Not played: ") + error;
+            return false;
+        }
+        out.Aliases << alias + QStringLiteral(" stands for ") + LogName(name);
+        name = alias;
+        return true;
+    };
+    if (options.size() == 2 && !pass(options[1]))
+        return false;
+    for (QString &name : names)
+        if (!pass(name))
+            return false;
+    QString &text = out.Text;
+    for (const QString &option : std::as_const(options))
+        text += u' ' + QuoteIfSpaces(option);
+    text += QStringLiteral(" --");
+    for (const QString &name : std::as_const(names))
+        text += u' ' + QuoteIfSpaces(name);
+    return true;
+}
+
+EngineCommandLine CommandLineBuilder::CommandLine(const PlaybackState &state, const VideoTarget &video)
+{
+    m_aliases.Clear();
+    EngineCommandLine out;
+    if (!MediaArguments(state.OpenMode, state.MediaURL, out))
+        return {QString(), out.Refusal, {}};
     QString cmd = QuoteIfSpaces(EnginePath());
     cmd += Options(state, video);
     for (const TAddParams &p : m_settings.Options.AddParams)
@@ -72,6 +133,6 @@ QString CommandLineBuilder::CommandLine(const PlaybackState &state, const VideoT
         cmd += QStringLiteral(" -sub ") + QString::fromUtf8(state.SubtitleFiles);
     if (state.FirstOpen && state.OpenMode != EntryKind::DVDTitle)
         cmd += QStringLiteral(" -identify");
-    cmd += u' ' + QString::fromUtf8(state.MediaURL);
-    return cmd;
+    out.Text = cmd + out.Text;
+    return out;
 }

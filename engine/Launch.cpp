@@ -146,11 +146,20 @@ void EngineCore::Launch()
     SetStatus(PlaybackStatus::Opening);
     m_host.Display.SetPlayingButtons(true);
 
-    const QString commandLine =
+    const EngineCommandLine command =
         m_commandLine.CommandLine(s, {m_host.Video.VideoWindowId(), m_host.Video.VideoColorKey()});
+    if (!command.Refusal.isEmpty()) {
+        // Ends like an engine that cannot start: status Error, no advance.
+        m_host.Log.AddLine(command.Refusal);
+        EngineEnded();
+        return;
+    }
+    const QString &commandLine = command.Text;
     m_host.Log.AddLine(QStringLiteral("Mplayer command line:"));
     m_host.Log.AddLine(commandLine);
     m_host.Log.AddLine(QString());
+    for (const QString &alias : command.Aliases)
+        m_host.Log.AddLine(alias);
 
     // The engine has no priority option here: the program and the engine get
     // the priority the setting asks for.

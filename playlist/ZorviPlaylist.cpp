@@ -1,34 +1,75 @@
 #include "playlist/ZorviPlaylist.h"
 
+#include "common/FileNames.h"
 #include "common/TextHelpers.h"
 #include "common/ZError.h"
 #include "playlist/PlNames.h"
 #include "playlist/PlRow.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
+namespace fs = std::filesystem;
+
+// Names may hold bytes that are not UTF-8 (see FileNames.h), which QFileInfo
+// and QDir cannot find: the file system is asked with the exact bytes.
+bool IsFile(const QString &path)
+{
+    std::error_code ec;
+    return fs::is_regular_file(NativePath(path), ec);
+}
+
+bool IsDir(const QString &path)
+{
+    std::error_code ec;
+    return fs::is_directory(NativePath(path), ec);
+}
+
+bool Exists(const QString &path)
+{
+    std::error_code ec;
+    return fs::exists(NativePath(path), ec);
+}
+
 QString AbsolutePath(const QString &path)
 {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::current().absoluteFilePath(path));
+}
+
+// The visible entries of a folder with whether each is a folder; empty when it cannot be read.
+QList<std::pair<QString, bool>> FolderEntries(const QString &folder)
+{
+    QList<std::pair<QString, bool>> entries;
+    std::error_code ec;
+    for (fs::directory_iterator it(NativePath(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        const QString name = DecodeFileName(QByteArray::fromStdString(it->path().filename().native()));
+        if (name.startsWith(u'.'))
+            continue;
+        std::error_code typeError;
+        entries.append({name, it->is_directory(typeError)});
+    }
+    return entries;
 }
 
 // The VIDEO_TS folder inside dir, found exactly first, then without regard
 // to case (mounted discs may show it as video_ts); empty when there is none.
 QString VideoTsFolder(const QString &dir)
 {
-    const QDir d(dir);
-    if (QFileInfo(d.filePath(QStringLiteral("VIDEO_TS"))).isDir())
-        return d.filePath(QStringLiteral("VIDEO_TS"));
-    const QStringList subdirs = d.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QString &name : subdirs)
-        if (name.compare(QLatin1String("VIDEO_TS"), Qt::CaseInsensitive) == 0)
-            return d.filePath(name);
+    QString exact = dir + QStringLiteral("/VIDEO_TS");
+    if (IsDir(exact))
+        return exact;
+    std::error_code ec;
+    for (fs::directory_iterator it(NativePath(dir), ec), end; !ec && it != end; it.increment(ec)) {
+        const QString name = DecodeFileName(QByteArray::fromStdString(it->path().filename().native()));
+        std::error_code typeError;
+        if (name.compare(QLatin1String("VIDEO_TS"), Qt::CaseInsensitive) == 0 && it->is_directory(typeError))
+            return dir + u'/' + name;
+    }
     return {};
 }
 
@@ -49,19 +90,19 @@ TPlItem TZorviPlaylist::MakeItem(const QString &path, EntryKind kind)
     switch (kind) {
     case EntryKind::File: {
         const QString abs = AbsolutePath(path);
-        item.Path = QuoteIfSpaces(abs).toUtf8();
-        item.Title = FileTitle(abs);
+        item.Path = EncodeFileName(QuoteIfSpaces(abs));
+        item.Title = ReadableFileName(FileTitle(abs));
         break;
     }
     case EntryKind::DVD: {
         const QString abs = AbsolutePath(path);
-        item.Path = "-dvd-device " + QuoteIfSpaces(abs).toUtf8() + " dvd://";
-        item.Title = QStringLiteral("Loading DVD ") + abs;
+        item.Path = "-dvd-device " + EncodeFileName(QuoteIfSpaces(abs)) + " dvd://";
+        item.Title = QStringLiteral("Loading DVD ") + ReadableFileName(abs);
         break;
     }
     default:
-        item.Path = QuoteIfSpaces(path).toUtf8();
-        item.Title = path;
+        item.Path = EncodeFileName(QuoteIfSpaces(path));
+        item.Title = ReadableFileName(path);
         break;
     }
     return item;
@@ -71,8 +112,7 @@ int TZorviPlaylist::Add(const QString &path)
 {
     if (path.isEmpty())
         return -1;
-    const QFileInfo info(path);
-    if (info.isFile()) {
+    if (IsFile(path)) {
         const QString abs = AbsolutePath(path);
         if (ExtensionMatches(abs, SubtitleExtensions)) {
             if (LoadSubtitle)
@@ -86,16 +126,16 @@ int TZorviPlaylist::Add(const QString &path)
         AddItem(MakeItem(path, EntryKind::URL));
         return Count() - 1;
     }
-    if (info.exists()) {
+    if (Exists(path)) {
         QString dir = AbsolutePath(path);
         // A VIDEO_TS folder stands for the disc folder that holds it.
         if (FileTitle(dir).toUpper() == QLatin1String("VIDEO_TS"))
-            dir = QFileInfo(dir).path();
+            dir = QDir::cleanPath(dir + QStringLiteral("/.."));
         if (!VideoTsFolder(dir).isEmpty()) {
             AddItem(MakeItem(dir, EntryKind::DVD));
             return Count() - 1;
         }
-        if (QFileInfo(dir).isDir()) {
+        if (IsDir(dir)) {
             const int before = Count();
             AddFolder(dir);
             return Count() > before ? before : -1;
@@ -123,21 +163,23 @@ void TZorviPlaylist::ScanFolder(const QString &folder, QStringList &scanning)
                     .arg(folder));
         return;
     }
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
-    if (canonical.isEmpty() || scanning.contains(canonical))
+    std::error_code ec;
+    const QString canonical = DecodeFileName(
+        QByteArray::fromStdString(std::filesystem::canonical(NativePath(folder), ec).native()));
+    if (ec || scanning.contains(canonical))
         return;
     scanning.append(canonical);
 
-    QFileInfoList entries = QDir(folder).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot);
-    std::sort(entries.begin(), entries.end(), [](const QFileInfo &a, const QFileInfo &b) {
-        const int c = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a.fileName() < b.fileName();
+    auto entries = FolderEntries(folder);
+    std::sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) {
+        const int c = a.first.compare(b.first, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a.first < b.first;
     });
-    for (const QFileInfo &entry : std::as_const(entries)) {
-        const QString path = folder + u'/' + entry.fileName();
-        if (entry.isDir())
+    for (const auto &[name, isDir] : std::as_const(entries)) {
+        const QString path = folder + u'/' + name;
+        if (isDir)
             ScanFolder(path, scanning);
-        else if (ExtensionMatches(path, VideoExtensions))
+        else if (ExtensionMatches(path, VideoExtensions) && IsFile(path))
             AddItem(MakeItem(path, EntryKind::File));
     }
     scanning.removeLast();

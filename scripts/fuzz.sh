@@ -20,8 +20,11 @@ for t in "${targets[@]}"; do
   name=$(basename "$t")
   corpus="$build/corpus/$name"
   mkdir -p "$corpus"
-  seeds="$root/tests/fuzz/seeds/${name#fuzz_}"
-  [ -d "$seeds" ] || seeds=""
+  # Seeds kept in the source tree, and those the build makes (the built-in skins' archives).
+  seeds=()
+  for s in "$root/tests/fuzz/seeds/${name#fuzz_}" "$build/fuzz/seeds/${name#fuzz_}"; do
+    [ -d "$s" ] && seeds+=("$s")
+  done
   echo "== $name for ${secs}s"
-  "$t" -max_total_time="$secs" -print_final_stats=1 -artifact_prefix="$build/" "$corpus" $seeds 2>&1 | tail -n 12
+  "$t" -max_total_time="$secs" -print_final_stats=1 -artifact_prefix="$build/" "$corpus" "${seeds[@]}" 2>&1 | tail -n 12
 done

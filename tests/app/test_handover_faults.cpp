@@ -2,31 +2,13 @@
 // flood of clients that send garbage and vanish, a second start, a hang-up.
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
+#include "support/ProcessWindows.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
-
-namespace {
-
-// The visible windows of the process named `title`, once there are `want` of them or a while has passed.
-int windows(qint64 pid, int want, const QString &title = ".")
-{
-    QByteArray ids;
-    for (int i = 0; i < 150 && ids.count('\n') != want; ++i, QThread::msleep(100)) {
-        QProcess x;
-        x.start("xdotool",
-                {"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name", title});
-        x.waitForFinished();
-        ids = x.readAllStandardOutput();
-    }
-    return int(ids.count('\n'));
-}
-
-} // namespace
 
 TEST(HandOverFaults, BoxesWaitForTheEventLoopAndSignalsEndInOrder)
 {
@@ -40,13 +22,13 @@ TEST(HandOverFaults, BoxesWaitForTheEventLoopAndSignalsEndInOrder)
     left.setEnvironment(QProcess::systemEnvironment() << "ZORVI_ENGINE_OWNER=2147483647");
     left.start(dir.filePath("mplayer"), {"600"});
     zorvi.start(dir.filePath("zorvi"), {"-v", "x.avi"});
-    ASSERT_EQ(windows(zorvi.processId(), 1, "mplayer instance detected"), 1);
+    ASSERT_EQ(VisibleWindows(zorvi.processId(), 1, "mplayer instance detected"), 1);
 
     // A thousand clients send a wrong magic number and are gone before the answer: one error box.
     const QByteArray bad = HandOver::EncodeMessage(0xDA1F1DAA, HandOver::EncodePayload({"x.avi"}));
     for (int i = 0; i < 1000; ++i)
         Platform::SendToInstance(Platform::InstanceSocketPath(), bad, 0);
-    EXPECT_EQ(windows(zorvi.processId(), 2), 2);
+    EXPECT_EQ(VisibleWindows(zorvi.processId(), 2), 2);
     second.start(dir.filePath("zorvi"), {"y.avi"}); // answered while both boxes are open
     EXPECT_TRUE(second.waitForFinished(20000) && second.exitCode() == 0);
 

@@ -1,5 +1,6 @@
 #include "app/ProgramOptions.h"
 #include "app/Startup.h"
+#include "common/FileNames.h"
 #include "platform/HandOver.h"
 #include "playlist/ZorviPlaylist.h"
 #include "support/ReportCapture.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstring>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,11 +46,13 @@ TEST(MakeArgumentsAbsolute, OnlyExistingRelativeNames)
     const QString saved = QDir::currentPath();
     QDir::setCurrent(dir.path());
     QDir().mkdir("folder");
-    for (const char *name : {"film one.avi", "-v", "http:"})
-        QFile(name).open(QIODevice::WriteOnly);
+    for (const char *name : {"film one.avi", "-v", "http:", "\xe9t\xe9.avi"})
+        std::ofstream{name};
     const QString here = QDir::currentPath();
+    const QString latin1 = DecodeFileName("\xe9t\xe9.avi"); // not UTF-8: QFileInfo cannot find it
     const std::pair<QString, QString> rows[] = {
         {"film one.avi", here + "/film one.avi"},
+        {latin1, here + "/" + latin1},
         {"./folder/", here + "/folder"},
         {"folder/../film one.avi", here + "/film one.avi"},
         {"missing.avi", "missing.avi"},

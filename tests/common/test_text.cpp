@@ -1,4 +1,5 @@
 #include "common/CommandLine.h"
+#include "common/FileNames.h"
 #include "common/TextHelpers.h"
 
 #include <gtest/gtest.h>
@@ -61,4 +62,21 @@ TEST(SplitCommandLine, WindowsRules)
                                                     {"   ", {}}};
     for (const auto &[line, args] : rows)
         EXPECT_EQ(SplitCommandLine(line), args) << line.toStdString();
+}
+
+TEST(FileNames, AnyBytesComeBackExactly)
+{
+    // Invalid, overlong, truncated and surrogate-encoding bytes around valid
+    // UTF-8 (U+10080 is a surrogate pair whose low half is in the held range).
+    const QByteArray rows[] = {"\xff\xfe.avi",  "caf\xc3\xa9",     "\xc0\xaf",
+                               "\xed\xa0\x80x", "\xe2\x82",        "\xf0\x90\x82\x80\xed\xb2\x81",
+                               "a\nb",          "\xf4\x90\x80\x80"};
+    for (const QByteArray &bytes : rows)
+        EXPECT_EQ(EncodeFileName(DecodeFileName(bytes)), bytes) << bytes.toHex().constData();
+    EXPECT_EQ(ReadableFileName(DecodeFileName("caf\xe9 \x80.avi")), QString::fromUtf8("café €.avi"));
+    EXPECT_EQ(ReadableFileName(DecodeFileName("\xf0\x90\x82\x80")), QString::fromUtf8("\xf0\x90\x82\x80"));
+    const std::pair<QByteArray, bool> unsafe[] = {
+        {"a\nb", true}, {"a\rb", true}, {"\xff", true}, {"caf\xc3\xa9", false}, {"\xf0\x90\x82\x80", false}};
+    for (const auto &[bytes, expected] : unsafe)
+        EXPECT_EQ(IsUnsafeName(DecodeFileName(bytes)), expected) << bytes.toHex().constData();
 }

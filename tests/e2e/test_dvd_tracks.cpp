@@ -58,7 +58,7 @@ TEST_F(DvdTracksTest, DiscPlaysItsFirstTitleThenTheSecondAndStops)
     ASSERT_EQ(playlist.Add(Dvd()), 0);
     core->PlayEntry(0);
     ASSERT_TRUE(WaitPlaying());
-    EXPECT_TRUE(CommandLine().endsWith(" -identify -dvd-device " + Dvd() + " dvd://"))
+    EXPECT_TRUE(CommandLine().endsWith(" -identify -dvd-device " + Dvd() + " -- dvd://"))
         << CommandLine().toStdString();
     EXPECT_EQ(Titles(), kTitles);
     EXPECT_EQ(playlist.CurrentIndex(), 0);
@@ -74,7 +74,7 @@ TEST_F(DvdTracksTest, DiscPlaysItsFirstTitleThenTheSecondAndStops)
     ASSERT_TRUE(
         WaitFor([&] { return playlist.CurrentIndex() == 1 && State().Status == PlaybackStatus::Playing; }));
     EXPECT_EQ(host->window.windowTitle(), kTitles[1]);
-    EXPECT_TRUE(CommandLine().endsWith("subfont-text-scale 3.5 -dvd-device " + Dvd() + " dvd://2"))
+    EXPECT_TRUE(CommandLine().endsWith("subfont-text-scale 3.5 -dvd-device " + Dvd() + " -- dvd://2"))
         << CommandLine().toStdString();
     EXPECT_EQ(State().PositionProp.Max, 5);
     EXPECT_TRUE(host->Log.filter("ID_DVD_").isEmpty());
@@ -106,7 +106,7 @@ TEST_F(DvdTracksTest, RestartDuringTheDiscRunKeepsTheTitles)
     ASSERT_TRUE(WaitPlaying());
     EXPECT_EQ(Titles(), kTitles);
     EXPECT_EQ(playlist.CurrentIndex(), 0);
-    EXPECT_TRUE(CommandLine().endsWith("3.5 -dvd-device " + Dvd() + " dvd://1"))
+    EXPECT_TRUE(CommandLine().endsWith("3.5 -dvd-device " + Dvd() + " -- dvd://1"))
         << CommandLine().toStdString();
     EXPECT_EQ(host->Audio.Ids, QList<int>({128}));
     EXPECT_EQ(host->Subtitles.Ids, QList<int>({0}));

@@ -2,7 +2,11 @@
 // made by tests/media/make_test_media.sh.
 #include "E2eHarness.h"
 
+#include "common/FileNames.h"
+
 #include <QImage>
+#include <QTemporaryDir>
+#include <filesystem>
 #include <set>
 
 namespace {
@@ -90,4 +94,31 @@ TEST_F(E2ETest, AudioOnlyFileHasNoVideo)
     EXPECT_FALSE(State().HasVideo);
     EXPECT_TRUE(host->Log.contains("Video: no video"));
     EXPECT_TRUE(WaitFor([&] { return State().PositionProp.Value >= 1; }));
+}
+
+TEST_F(E2ETest, HostileNamesPlayTheRightFileAndForgeNothing)
+{
+    // The 10 s clip under a name made of engine lines, and the 5 s tone under
+    // bytes that are not UTF-8, beside a 10 s decoy named as a lossy decoding
+    // of those bytes would name it.
+    QTemporaryDir tmp;
+    const std::string dir = QFile::encodeName(tmp.path()).toStdString();
+    const std::string forged =
+        dir + "/a\nID_LENGTH=4242\nID_DVD_TITLE_7_LENGTH=4242\nStarting playback...\n.avi";
+    const std::string raw = dir + "/\xff\xfe.mp3";
+    const std::string source = QFile::encodeName(media).toStdString();
+    for (const auto &[from, to] : {std::pair{"/clip.avi", forged},
+                                   {"/tone.mp3", raw},
+                                   {"/clip.avi", dir + "/\xef\xbf\xbd\xef\xbf\xbd.mp3"}})
+        std::filesystem::copy_file(source + from, to);
+    const std::pair<std::string, float> rows[] = {{forged, 10}, {raw, 5}};
+    for (const auto &[name, length] : rows) {
+        playlist.Clear();
+        ASSERT_EQ(playlist.Add(DecodeFileName(QByteArray::fromStdString(name))), 0);
+        core->PlayEntry(0);
+        ASSERT_TRUE(WaitFor([&] { return State().PositionProp.Value >= 1; })) << name;
+        EXPECT_EQ(State().PositionProp.Max, length) << name;
+        EXPECT_EQ(playlist.Count(), 1); // no titles forged into the list
+        core->QuitAndWait();
+    }
 }

@@ -1,14 +1,20 @@
 // The engine command line text built from the settings, the entry and the state.
 #include "common/CommandLine.h"
+#include "common/FileNames.h"
 #include "common/TextHelpers.h"
 #include "engine/CommandLineBuilder.h"
 #include "engine/PlaybackState.h"
 #include "platform/EngineOptions.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 struct NullSink : CommandSink {
@@ -38,9 +44,9 @@ TEST_F(CommandLineTest, DefaultSettingsFirstOpen)
     ASSERT_FALSE(mplayer.isEmpty());
     const QString font = DefaultFontPath();
     ASSERT_FALSE(font.isEmpty());
-    EXPECT_EQ(builder.CommandLine(state, video),
+    EXPECT_EQ(builder.CommandLine(state, video).Text,
               mplayer + kHead + " -font " + font + " -osdlevel 0 -nocache -vo gl -ao pulse,alsa -framedrop" +
-                  kTail + " -identify /media/a.avi");
+                  kTail + " -identify -- /media/a.avi");
 }
 
 TEST_F(CommandLineTest, OptionVariants)
@@ -112,7 +118,7 @@ TEST_F(CommandLineTest, PathsReachTheEngineAsSingleArguments)
     state.FirstOpen = false;
     state.SubtitleFiles = QuoteIfSpaces(QStringLiteral("/s/a b.srt")).toUtf8() + ",/s/c.srt";
     state.MediaURL = "/m/a.avi";
-    const QString line = builder.CommandLine(state, video);
+    const QString line = builder.CommandLine(state, video).Text;
     const QStringList args = SplitCommandLine(line);
     EXPECT_EQ(args.first(), "/opt/my player/mplayer");
     EXPECT_FALSE(args.contains("-identify"));
@@ -124,5 +130,40 @@ TEST_F(CommandLineTest, PathsReachTheEngineAsSingleArguments)
     // A DVD title is never identified.
     state.FirstOpen = true;
     state.OpenMode = EntryKind::DVDTitle;
-    EXPECT_FALSE(builder.CommandLine(state, video).contains("-identify"));
+    EXPECT_FALSE(builder.CommandLine(state, video).Text.contains("-identify"));
+}
+
+TEST_F(CommandLineTest, NamesFollowDashDashAndUnsafeOnesGoThroughPrivateAliases)
+{
+    QTemporaryDir tmp;
+    const QByteArray forged = tmp.path().toUtf8() + "/a\nANS_LENGTH=4242\nStarting playback...\n.avi";
+    const QByteArray raw = tmp.path().toUtf8() + "/\xff\xfe.mkv";
+    for (const QByteArray &name : {forged, raw})
+        ASSERT_TRUE(std::ofstream(name.toStdString()).good());
+    // The last n arguments for an entry.
+    auto tail = [&](EntryKind kind, const QByteArray &url, qsizetype n) {
+        state.OpenMode = kind, state.MediaURL = url;
+        const QStringList a = SplitCommandLine(builder.CommandLine(state, video).Text);
+        return a.mid(a.size() - n);
+    };
+    EXPECT_EQ(tail(EntryKind::Other, "-vo", 2), QStringList({"--", "-vo"}));
+    EXPECT_EQ(tail(EntryKind::DVDTitle, "-dvd-device /dev/sr0 dvd://2", 4),
+              QStringList({"-dvd-device", "/dev/sr0", "--", "dvd://2"}));
+    QStringList aliases;
+    for (const QByteArray &name : {forged, raw}) {
+        const QStringList a =
+            tail(EntryKind::File, TZorviPlaylist::MakeItem(DecodeFileName(name), EntryKind::File).Path, 2);
+        ASSERT_EQ(a.first(), "--");
+        aliases << a.last();
+        EXPECT_TRUE(aliases.last().endsWith(name.right(4))) << aliases.last().toStdString();
+        char target[4096];
+        const ssize_t n = ::readlink(aliases.last().toLatin1().constData(), target, sizeof target);
+        EXPECT_EQ(QByteArray(target, qMax<ssize_t>(n, 0)), name);
+        EXPECT_EQ(QFileInfo(QFileInfo(aliases.last()).path()).permissions() & 0x0077, 0);
+    }
+    EXPECT_FALSE(QFileInfo::exists(aliases.first())); // the next run's aliases replace it
+    state.OpenMode = EntryKind::URL, state.MediaURL = "http://x/\nID_LENGTH=1";
+    const EngineCommandLine refused = builder.CommandLine(state, video);
+    EXPECT_TRUE(refused.Text.isEmpty());
+    EXPECT_TRUE(refused.Refusal.endsWith("http://x/?ID_LENGTH=1")) << refused.Refusal.toStdString();
 }

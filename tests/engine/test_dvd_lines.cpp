@@ -76,7 +76,7 @@ TEST_F(DvdLinesTest, DiscRunPlaysTheFirstTitleThenMovesOnToTheSecond)
     // A relaunch during the disc's run plays the first title again, without
     // identifying the disc or listing its titles twice.
     Relaunch();
-    EXPECT_TRUE(host.Log[1].endsWith(" -dvd-device /m/dvd dvd://1")) << host.Log[1].toStdString();
+    EXPECT_TRUE(host.Log[1].endsWith(" -dvd-device /m/dvd -- dvd://1")) << host.Log[1].toStdString();
     for (const char *line : DiscRun)
         core.ProcessLine(line);
     EXPECT_EQ(playlist.Count(), 2);
@@ -86,7 +86,7 @@ TEST_F(DvdLinesTest, DiscRunPlaysTheFirstTitleThenMovesOnToTheSecond)
     core.SimulateEnd(0);
     EXPECT_EQ(playlist.CurrentIndex(), 1);
     EXPECT_TRUE(host.Called("PrepareMediaDisplay 1 5 DVD://2 (00:05)"));
-    EXPECT_TRUE(host.Log[1].endsWith("3.5 -dvd-device /m/dvd dvd://2")) << host.Log[1].toStdString();
+    EXPECT_TRUE(host.Log[1].endsWith("3.5 -dvd-device /m/dvd -- dvd://2")) << host.Log[1].toStdString();
     for (const char *line : SecondTitleRun)
         core.ProcessLine(line);
     EXPECT_EQ(host.Audio.Ids, QList<int>({128, 129}));

@@ -1,5 +1,6 @@
 // Building the playlist from paths, and the current-entry marker.
 #include "common/CommandLine.h"
+#include "common/FileNames.h"
 #include "common/ZError.h"
 #include "playlist/ZorviPlaylist.h"
 #include "support/ErrorText.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <fstream>
 
 namespace {
 
@@ -73,16 +75,23 @@ TEST_F(Playlist, FolderScanSortedDepthFirstVideoOnly)
          {"b.mp3", "a.avi", "Sub/c.mkv", "B.mpg", "d.vob", ".hidden.avi", ".hid/e.avi", "my.avi/noext"})
         WriteFile(dir() + "/f/" + name);
 
+    // A name in an old 8-bit code page is found, kept exactly and shown readably.
+    const QByteArray latin1 = QFile::encodeName(dir()) + "/f/\xe9t\xe9.avi";
+    ASSERT_TRUE(std::ofstream(latin1.toStdString()).good());
+
     list.Add(dir() + "/song"); // a kind 1 entry ahead of the folder's
     changes = 0;
     EXPECT_EQ(list.Add(dir() + "/f/"), 1);
-    EXPECT_EQ(Titles(list), QStringList({dir() + "/song", "a.avi", "B.mpg", "d.vob", "c.mkv"}));
+    EXPECT_EQ(Titles(list), QStringList({dir() + "/song", "a.avi", "B.mpg", "d.vob", "c.mkv",
+                                         QString::fromUtf8("été.avi")}));
     EXPECT_EQ(list.Items(4)->Path, (dir() + "/f/Sub/c.mkv").toUtf8());
+    EXPECT_EQ(list.Items(5)->Path, latin1);
     EXPECT_EQ(changes, 1); // one notification for the whole scan
+    EXPECT_EQ(list.Items(list.Add(DecodeFileName(latin1)))->Kind, EntryKind::File);
 
     QDir().mkpath(dir() + "/empty/sub");
     EXPECT_EQ(list.Add(dir() + "/empty"), -1);
-    EXPECT_EQ(list.Count(), 5);
+    EXPECT_EQ(list.Count(), 7);
 }
 
 TEST_F(Playlist, LinkLoopsTerminate)
