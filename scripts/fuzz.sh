@@ -8,7 +8,10 @@ build=${ZORVI_FUZZ_DIR:-$root/build-fuzz}
 "$root/scripts/deps.sh"
 gen=()
 command -v ninja >/dev/null && gen=(-G Ninja)
-if [ ! -f "$build/CMakeCache.txt" ]; then
+# The sanitizer preset's build: its tests and these targets share one build.
+if [ -z "${ZORVI_FUZZ_DIR:-}" ]; then
+  (cd "$root" && cmake --preset asan >/dev/null)
+elif [ ! -f "$build/CMakeCache.txt" ]; then
   CC=clang CXX=clang++ cmake -S "$root" -B "$build" "${gen[@]}" -DZORVI_FUZZ=ON \
     -DZORVI_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
