@@ -23,6 +23,6 @@ void TMainForm::attachPointer()
     host.setCenter = [this](bool centred) { SetCenter(centred, false); };
     host.apply = [this](const QRect &bounds) { SetWindowBounds(bounds); };
     host.sizedByHand = [this] { m_program.Settings->LastSession.WindowSize = -1; };
-    host.video = {OuterPanel, InnerPanel};
+    host.video = {QPointer<QWidget>(OuterPanel), QPointer<QWidget>(InnerPanel)};
     m_pointer = new WindowPointer(this, std::move(host));
 }
