@@ -94,7 +94,8 @@ TEST(Guides, ErrorsResetTheAxisToItsDefault)
             SetSize(b, size, 30);
         b.AddPart("X0,Y0,LX,LY|C:clRed");
         b.ColPos = {1, 2};
-        EXPECT_EQ(PartsError([&] { b.LoadGuides(Axis::Cols, QString::fromLatin1(text)); }), message);
+        EXPECT_EQ(PartsError([&, row = text] { b.LoadGuides(Axis::Cols, QString::fromLatin1(row)); }),
+                  message);
         EXPECT_EQ(b.Cols.Ids, QStringList({"X0", "LX"})) << text;
         EXPECT_EQ(std::tie(b.Cols.Coords, b.Cols.LastStretch), std::tuple(TCoords{0, size ? size : 100}, 1))
             << text;
@@ -157,7 +158,7 @@ TEST(Parts, ErrorsKeepEarlierParts)
     for (const auto &[text, message] : rows) {
         TMultiPartBitmap b;
         WithFirstPart(b);
-        EXPECT_EQ(PartsError([&] { b.AddPart(QString::fromLatin1(text)); }), message);
+        EXPECT_EQ(PartsError([&, row = text] { b.AddPart(QString::fromLatin1(row)); }), message);
         EXPECT_EQ(b.Parts.size(), 1u) << text;
     }
 }

@@ -36,11 +36,10 @@ TEST(HandOverBudget, ConnectionsPastTheBoundsAreDeclinedAtOnce)
         std::vector<std::unique_ptr<QLocalSocket>> clients;
         for (int i = 0; i < count; ++i, clients.back()->write(sent))
             clients.emplace_back(new QLocalSocket)->connectToServer(server.SocketPath());
+        const QByteArray reply = QByteArray(1, verdict) + QByteArray(3, 0);
         long n = 0;
         for (int i = 0; i < 300 && n <= answered; ++i, QThread::msleep(10), QCoreApplication::processEvents())
-            n = std::count_if(clients.begin(), clients.end(), [&](auto &c) {
-                return c->peek(4) == QByteArray(1, verdict) + QByteArray(3, 0);
-            });
+            n = std::count_if(clients.begin(), clients.end(), [&](auto &c) { return c->peek(4) == reply; });
         EXPECT_EQ(n, answered);
     }
 }

@@ -246,7 +246,7 @@ TEST_F(SkinLoaderTest, AColourThatIsNoColourEndsTheLoad)
     };
     Create();
     for (const auto &[text, message] : rows) {
-        EXPECT_EQ(ErrorText([&] { LoadEntry("Bad", QString::fromLatin1(text)); }), message);
+        EXPECT_EQ(ErrorText([&, row = text] { LoadEntry("Bad", QString::fromLatin1(row)); }), message);
         EXPECT_EQ(skin->SkinName, "") << text;
     }
 }

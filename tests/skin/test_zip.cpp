@@ -90,9 +90,9 @@ TEST(Zip, FailuresWithTheirMessages)
         {{"a", "xy"}, {}, 10u * 1024 * 1024, crcA}, // longer than any inflate of the data
     };
     for (const auto &[member, crc, size, expected] : rows) {
-        const TZipFile z = Load(WriteZip({member}, [&](std::size_t, ZipFields &f) {
-            f.crc = crc.value_or(f.crc);
-            f.size = size.value_or(f.size);
+        const TZipFile z = Load(WriteZip({member}, [newCrc = crc, newSize = size](std::size_t, ZipFields &f) {
+            f.crc = newCrc.value_or(f.crc);
+            f.size = newSize.value_or(f.size);
         }));
         EXPECT_EQ(Failure([&] { z.GetData(0); }), expected);
     }

@@ -58,7 +58,9 @@ TEST(ZipMethods, ArchivesOfTheUsualToolsReadAsTheyAre)
             "\"%1\" is packed with compression method 12; only stored (0) and deflated (8) "
             "members can be read.";
         for (const auto &[name, bytes] : files)
-            EXPECT_EQ(ErrorText([&] { EXPECT_EQ(z.GetData(z.IndexOf(name)), bytes); }),
+            EXPECT_EQ(ErrorText([&, member = name, want = bytes] {
+                          EXPECT_EQ(z.GetData(z.IndexOf(member)), want);
+                      }),
                       method == 12 ? refused.arg(name) : "no error");
     }
 }
