@@ -2,6 +2,7 @@
 // inputs, read from the settings as they stand at each step.
 #include "mainwindow/MainForm.h"
 
+#include "controls/ZorviPanel.h"
 #include "mainwindow/WindowPointer.h"
 #include "settings/SettingsData.h"
 #include "skin/SkinControls.h"
