@@ -7,6 +7,7 @@
 #include "platform/InstanceChannel.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
+#include "shortcuts/ShortcutList.h"
 #include "support/QtApp.h"
 #include "support/ReportCapture.h"
 #include "support/TestFiles.h"
@@ -44,8 +45,8 @@ protected:
 
     void SetUp() override
     {
-        form = std::make_unique<TMainForm>(ProgramParts{&settings, &store, &playlist, &translator, {}},
-                                           QStringList{});
+        form = std::make_unique<TMainForm>(
+            ProgramParts{&settings, &store, &playlist, &translator, {}, &shortcuts}, QStringList{});
         form->PlayEntry = [this](int i) { played << i; };
         ConnectHandOver(receiver, *form);
         server = std::make_unique<Platform::InstanceServer>(
@@ -99,6 +100,7 @@ protected:
     SettingsStore store{settings};
     TZorviPlaylist playlist;
     bool translator = false;
+    TShortcutList shortcuts;
     HandOverReceiver receiver{ArgumentTargets{&settings.Options.Verbose, &translator, &playlist},
                               &settings.Options.SingleInstance};
     std::unique_ptr<TMainForm> form;
