@@ -1,6 +1,7 @@
 // The menus, drops and keys of the skinned window, offscreen, on an engine
 // link that starts no process.
 #include "MainFormFixture.h"
+#include "console/LogForm.h"
 #include "mainwindow/MainMenus.h"
 #include "support/TestFiles.h"
 
@@ -74,8 +75,10 @@ TEST_F(MenusTest, TrackMenusFillTickAndChoose)
     core->ExecuteCommand(QStringLiteral("switch_audio 1 1"));
     EXPECT_TRUE(M().MAudio->actions().at(0)->isChecked());
 
-    // A new medium takes the tracks away again.
-    Play({});
+    // The next medium takes the tracks away again.
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/next.avi"), EntryKind::File));
+    core->SimulateEnd(0);
+    ASSERT_EQ(playlist.CurrentIndex(), 1);
     EXPECT_EQ(captions(M().MAudio), QStringList{"Mute"});
     EXPECT_EQ(captions(M().MSubtitle), (QStringList{"Disable", "-", "Load..."}));
 }
@@ -97,6 +100,9 @@ TEST_F(MenusTest, DropsReplaceAppendOrLoadSubtitles)
         for (const QString &name : names)
             urls << (name.contains(u':') ? QUrl(name) : QUrl::fromLocalFile(dir.filePath(name)));
         data.setUrls(urls);
+        // Qt delivers a drop to the widget that accepted the drag's entry.
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &enter);
         QDropEvent event(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(form.get(), &event);
     };
