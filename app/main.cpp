@@ -15,6 +15,7 @@
 #include "platform/SignalPipe.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
+#include "shortcuts/ShortcutList.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -57,13 +58,19 @@ int main(int argc, char *argv[])
     SettingsData settings;
     SettingsStore store(settings);
     TZorviPlaylist playlist;
+    TShortcutList shortcuts;
+    shortcuts.ConnectTo(store);
     bool translatorMode = false;
     // Subtitle files among the arguments arrive before the engine link exists.
     QStringList earlySubtitles;
     playlist.LoadSubtitle = [&earlySubtitles](const QString &path) { earlySubtitles << path; };
     const ArgumentTargets targets{&settings.Options.Verbose, &translatorMode, &playlist};
-    ProgramParts program{&settings, &store, &playlist, &translatorMode,
-                         [&targets](const QString &argument) { ProcessArgument(argument, targets); }};
+    ProgramParts program{&settings,
+                         &store,
+                         &playlist,
+                         &translatorMode,
+                         [&targets](const QString &argument) { ProcessArgument(argument, targets); },
+                         &shortcuts};
     TMainForm form(program, arguments);
     EngineCore engine(settings, playlist, EngineHost::Of(form), form.ProgramDir());
     playlist.LoadSubtitle = [&engine](const QString &path) { engine.LoadSubtitle(path); };

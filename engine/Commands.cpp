@@ -152,6 +152,14 @@ void EngineCore::SetPostProc(bool on)
     Restart();
 }
 
+void EngineCore::SelectTrack(TrackMenu menu, int value)
+{
+    TMPProperty &p = menu == TrackMenu::Audio ? m_state.AudioTrackProp : m_state.SubtitleTrackProp;
+    p.ApplyValue(true, float(value));
+    p.SendNow();
+    p.NotifyChange();
+}
+
 void EngineCore::SetFrameDrop(bool on)
 {
     m_settings.LastSession.FrameDrop = on;

@@ -74,6 +74,9 @@ public:
     void SetAspect(int index);
     void SetPostProc(bool on);
     void SetFrameDrop(bool on);
+    // A track item of the window's menus: the audio track or subtitle
+    // (-1: none) goes to the engine at once.
+    void SelectTrack(TrackMenu menu, int value);
     // False (with the reason logged) when the path is refused.
     bool LoadSubtitle(const QString &path);
     void StopPlayback();

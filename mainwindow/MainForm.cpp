@@ -49,7 +49,10 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     createVideoArea();
     attachPointer();
     applyBounds();
+    createMenus();
     createSkin(); // scans the skins and loads the saved one
+    attachMenusToSkin();
+    setAcceptDrops(true);
 
     const auto &s = m_program.Settings->LastSession;
     SetSizeMode(s.WindowSize, true);

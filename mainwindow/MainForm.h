@@ -23,6 +23,8 @@ class TZorviPlaylist;
 class EngineCore;
 class QTimer;
 class WindowPointer;
+class MainMenus;
+class TShortcutList;
 struct SettingsData;
 
 // The program-wide objects main() creates and hands to the window.
@@ -34,6 +36,7 @@ struct ProgramParts {
     // Takes one command-line argument ("-v", "-translator" or a media name);
     // may throw ZError, which is reported and does not stop the start.
     std::function<void(const QString &argument)> TakeArgument;
+    TShortcutList *Shortcuts = nullptr; // keys and clicks bind nothing without it
 };
 
 class TMainForm : public QWidget,
@@ -120,8 +123,23 @@ public:
     // 100 ms timer that ends the Seeking state (MainFormEngine.cpp).
     void AttachEngine(EngineCore *engine);
 
-    // Window commands (MainFormCommands.cpp), also registered as named commands.
+    // --- menus (MainFormMenus.cpp) and opening media (MainFormOpen.cpp)
+    MainMenus *Menus() const;
+    // MainPopup at the pointer (the "popup" command).
     void ShowPopupMenu();
+    // The open dialog: replace clears the playlist and plays the first name,
+    // otherwise the names are appended.
+    void OpenFiles(bool replace);
+    void OpenUrl();
+    // Clears the playlist and plays a DVD entry for the device.
+    void OpenDrive(const QString &device);
+    void LoadSubtitles();
+    // A drop at a point of the window (MainFormDrop.cpp).
+    void DropNames(const QStringList &names, const QPoint &at);
+    // Runs the command bound to a shortcut code (MainFormKeys.cpp); false when none is.
+    bool RunShortcut(std::uint32_t code);
+
+    // Window commands (MainFormCommands.cpp), also registered as named commands.
     void SetFullscreen(bool on);
     void ToggleControls();
     bool IsOnTop() const;
@@ -170,6 +188,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -185,6 +205,12 @@ private:
     void skinChanged();
     void buttonClicked(QObject *sender);
     void trackbarMoved(TZorviTrackbar *bar, int position);
+    // MainFormMenus.cpp, MainFormOpen.cpp
+    void createMenus();
+    void attachMenusToSkin();
+    void refreshMenuTicks();
+    void chooseTrack(TrackMenu menu, int value);
+    QStringList chooseFiles(int filter, const QString &folder);
     // MainFormTimers.cpp
     void createTimers();
     void timerTick();
@@ -217,8 +243,5 @@ private:
     std::uint32_t m_colorKey = 0; // 0xRRGGBB of the video panel
     QString m_statusLine;         // the engine's latest status line
     bool m_wmFullscreen = false;  // full screen through the window manager's state
-    // Track "menus" until the skinned menus exist: the track ids in menu
-    // order; the fixed items (mute; disable, separator, load) come after them.
-    QList<int> m_audioTracks;
-    QList<int> m_subtitleTracks;
+    MainMenus *m_menus = nullptr;
 };

@@ -30,11 +30,6 @@ void TMainForm::registerWindowCommands(EngineCore *engine)
         engine->RegisterCommand(QString::fromLatin1(row.name), row.action);
 }
 
-void TMainForm::ShowPopupMenu()
-{
-    notAvailable("popup");
-}
-
 void TMainForm::SetCenter(bool center, bool apply)
 {
     m_program.Settings->LastSession.WinCenter = center;

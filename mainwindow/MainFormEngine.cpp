@@ -1,5 +1,4 @@
-// The rest of the window's side of the engine link: wiring, a few fixed keys
-// until the shortcut table, the track lists until the menus, and the log.
+// The rest of the window's side of the engine link: wiring and the log.
 #include "mainwindow/MainForm.h"
 
 #include "common/Report.h"
@@ -9,8 +8,6 @@
 #include "settings/SettingsData.h"
 #include "skin/SkinControls.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 
 void TMainForm::AttachEngine(EngineCore *engine)
@@ -27,64 +24,10 @@ void TMainForm::AttachEngine(EngineCore *engine)
     refreshDisplay();
 }
 
-void TMainForm::keyPressEvent(QKeyEvent *event)
-{
-    // A few fixed keys until the shortcut table is wired in.
-    static const struct {
-        int key;
-        const char *command;
-    } keys[] = {
-        {Qt::Key_Space, "pause"},  {Qt::Key_Right, "seek +10"}, {Qt::Key_Left, "seek -10"},
-        {Qt::Key_Up, "volume +5"}, {Qt::Key_Down, "volume -5"}, {Qt::Key_M, "mute"},
-        {Qt::Key_F, "fullscreen"}, {Qt::Key_L, "showlog"},      {Qt::Key_S, "stop"},
-        {Qt::Key_N, "next"},       {Qt::Key_P, "prev"},
-    };
-    if (m_engine && event->modifiers() == Qt::NoModifier) {
-        for (const auto &k : keys) {
-            if (k.key == event->key()) {
-                RunGuarded([&] { m_engine->ExecuteCommand(QString::fromLatin1(k.command)); });
-                return;
-            }
-        }
-    }
-    QWidget::keyPressEvent(event);
-}
-
 void TMainForm::notAvailable(const char *what)
 {
     AddLine(QStringLiteral("$|Not available in this window yet: ") + QLatin1StringView(what));
 }
-
-// ------------------------------------------------------------------ track menus
-
-void TMainForm::ClearTracks()
-{
-    m_audioTracks.clear();
-    m_subtitleTracks.clear();
-}
-
-void TMainForm::AddAudioTrack(int id)
-{
-    m_audioTracks.append(id);
-}
-
-void TMainForm::AddSubtitleTrack(int number)
-{
-    m_subtitleTracks.append(number);
-}
-
-void TMainForm::NameAudioTrack(int id, const QString &name)
-{
-    AddLine(QStringLiteral("$|Audio track %1: %2").arg(id).arg(name));
-}
-
-void TMainForm::NameSubtitleTrack(int number, const QString &name)
-{
-    AddLine(QStringLiteral("$|Subtitle track %1: %2").arg(number).arg(name));
-}
-
-void TMainForm::TickMenuValue(TrackMenu, int) {}
-void TMainForm::SetMenuToggle(MenuToggle, bool) {}
 
 // ------------------------------------------------------------------------- log
 

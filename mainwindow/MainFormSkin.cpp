@@ -7,6 +7,7 @@
 #include "common/Report.h"
 #include "controls/ZorviControls.h"
 #include "engine/EngineCore.h"
+#include "mainwindow/MainMenus.h"
 #include "platform/Paths.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
@@ -52,7 +53,8 @@ void TMainForm::createSkin()
     h.VolTracking = h.SeekTracking;
     h.SkinChanged = [this] { skinChanged(); };
 
-    m_skin->CreateSkinControls(m_program.Playlist, Platform::SkinFolders(m_programDir));
+    m_skin->CreateSkinControls(m_program.Playlist, Platform::SkinFolders(m_programDir), m_menus->MainPopup,
+                               m_menus->PLPopup);
     m_skin->SeekBar->setEnabled(false);
     m_skin->SkinName = m_program.Settings->LastSession.Skin;
     m_skin->SelectStartupSkin();

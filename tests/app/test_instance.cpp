@@ -8,6 +8,7 @@
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
 #include "support/ProcessWindows.h"
+#include "shortcuts/ShortcutList.h"
 #include "support/QtApp.h"
 #include "support/ReportCapture.h"
 #include "support/TestFiles.h"
@@ -45,8 +46,8 @@ protected:
 
     void SetUp() override
     {
-        form = std::make_unique<TMainForm>(ProgramParts{&settings, &store, &playlist, &translator, {}},
-                                           QStringList{});
+        form = std::make_unique<TMainForm>(
+            ProgramParts{&settings, &store, &playlist, &translator, {}, &shortcuts}, QStringList{});
         form->PlayEntry = [this](int i) { played << i; };
         ConnectHandOver(receiver, *form);
         server = std::make_unique<Platform::InstanceServer>(
@@ -100,6 +101,7 @@ protected:
     SettingsStore store{settings};
     TZorviPlaylist playlist;
     bool translator = false;
+    TShortcutList shortcuts;
     HandOverReceiver receiver{ArgumentTargets{&settings.Options.Verbose, &translator, &playlist},
                               &settings.Options.SingleInstance};
     std::unique_ptr<TMainForm> form;

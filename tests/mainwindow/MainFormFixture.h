@@ -6,6 +6,7 @@
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 #include "settings/SettingsStore.h"
+#include "shortcuts/ShortcutList.h"
 #include "skin/SkinControls.h"
 #include "support/QtApp.h"
 
@@ -20,6 +21,7 @@ protected:
     SettingsStore store{settings};
     TZorviPlaylist playlist;
     bool translator = false;
+    TShortcutList shortcuts; // the default bindings: the store reads no file
     bool real = false;
     std::unique_ptr<TMainForm> form;
     std::unique_ptr<EngineCore> core;
@@ -28,8 +30,9 @@ protected:
     void Build()
     {
         EnsureApp<QApplication>();
-        form = std::make_unique<TMainForm>(ProgramParts{&settings, &store, &playlist, &translator, {}},
-                                           QStringList{});
+        shortcuts.ConnectTo(store);
+        form = std::make_unique<TMainForm>(
+            ProgramParts{&settings, &store, &playlist, &translator, {}, &shortcuts}, QStringList{});
         settings.Options.VideoOut = 0; // custom: the only output Xvfb shows
         settings.Options.CustomVideoOut = QStringLiteral("-vo x11 -zoom");
         settings.Options.AudioOut = 1;

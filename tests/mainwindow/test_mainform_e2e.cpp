@@ -101,3 +101,23 @@ TEST_F(MainFormE2E, OnTopAndSkinChangeKeepThePicture)
     core->ExecuteCommand(QStringLiteral("ontop"));
     EXPECT_FALSE(Platform::KeepAbove(form->winId()));
 }
+
+// Keys typed on the X server reach the bindings: Space pauses the engine (its
+// pause marker comes back) and resumes it (the position moves on).
+TEST_F(MainFormE2E, SpaceFromTheKeyboardPausesAndResumes)
+{
+    const auto type = [&](const char *key) {
+        QProcess x;
+        x.start("xdotool", {"mousemove", "--window", QString::number(form->winId()), "40", "40", "key",
+                            QString::fromLatin1(key)});
+        x.waitForFinished(10000);
+    };
+    form->activateWindow();
+    Settle();
+    type("space");
+    EXPECT_TRUE(Wait([&] { return form->StatusLine().startsWith(QLatin1String("Paused|")); }));
+    EXPECT_TRUE(core->State().Paused);
+    const float at = core->State().PositionProp.Value;
+    type("space");
+    EXPECT_TRUE(Wait([&] { return !core->State().Paused && core->State().PositionProp.Value > at + 0.5f; }));
+}

@@ -1,0 +1,151 @@
+// The menus, drops and keys of the skinned window, offscreen, on an engine
+// link that starts no process.
+#include "MainFormFixture.h"
+#include "console/LogForm.h"
+#include "mainwindow/MainMenus.h"
+#include "support/TestFiles.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+
+namespace {
+QStringList captions(QMenu *menu)
+{
+    QStringList list;
+    for (const QAction *item : menu->actions())
+        list << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    return list;
+}
+} // namespace
+
+class MenusTest : public MainFormFixture {
+protected:
+    QByteArray written;
+    void SetUp() override
+    {
+        MainFormFixture::SetUp();
+        core->SimulateProcesses([this](const QByteArray &bytes) { written += bytes; });
+    }
+    MainMenus &M() { return *form->Menus(); }
+};
+
+TEST_F(MenusTest, RadioGroupsAndDefaultItems)
+{
+    EXPECT_EQ(M().MOpen->defaultAction(), M().MOpenFile);
+    EXPECT_EQ(M().MView->defaultAction(), M().MFullscreen);
+    EXPECT_EQ(M().MSize->defaultAction(), M().MSizeVideo);
+    EXPECT_EQ(M().MAR->defaultAction(), M().MARNative);
+    for (QMenu *menu : {M().MSize, M().MAR}) {
+        ASSERT_TRUE(menu->actions().first()->actionGroup());
+        EXPECT_TRUE(menu->actions().first()->actionGroup()->isExclusive());
+        EXPECT_EQ(menu->actions().first()->actionGroup()->actions(), menu->actions());
+    }
+    // The skins menu sits before "Playlist"; PLPopup has its three items.
+    const QList<QAction *> top = M().MainPopup->actions();
+    const qsizetype playlistAt = top.indexOf(M().MPlaylist);
+    ASSERT_GT(playlistAt, 0);
+    EXPECT_EQ(top[playlistAt - 1]->menu(), Skin().MSkins());
+    EXPECT_EQ(captions(M().PLPopup), (QStringList{"Add...", "Remove", "Clear"}));
+
+    M().MSize50->trigger();
+    EXPECT_EQ(settings.LastSession.WindowSize, 50);
+    MainMenus::TickMenuValue(M().MSize, 33);
+    EXPECT_TRUE(M().MSizeCustom->isChecked());
+    M().MAR169->trigger();
+    EXPECT_EQ(core->State().AspectIndex, 2);
+}
+
+TEST_F(MenusTest, TrackMenusFillTickAndChoose)
+{
+    Play({"ID_AUDIO_ID=1", "ID_AID_1_LANG=eng", "ID_AUDIO_ID=2", "ID_AID_2_LANG=ger", "ID_SUBTITLE_ID=3",
+          "ID_SID_3_LANG=English", "ID_LENGTH=100", "Starting playback..."});
+    EXPECT_EQ(captions(M().MAudio), (QStringList{"1: eng", "2: ger", "Mute"}));
+    EXPECT_EQ(captions(M().MSubtitle), (QStringList{"3: English", "Disable", "-", "Load..."}));
+
+    written.clear();
+    M().MAudio->actions().at(1)->trigger();
+    EXPECT_TRUE(written.contains("switch_audio 2\n")) << written.constData();
+    EXPECT_TRUE(M().MAudio->actions().at(1)->isChecked());
+    M().MSNone->trigger();
+    EXPECT_TRUE(written.contains("sub_select -1\n")) << written.constData();
+    // The engine's own change (cycling) ticks the item too.
+    core->ExecuteCommand(QStringLiteral("switch_audio 1 1"));
+    EXPECT_TRUE(M().MAudio->actions().at(0)->isChecked());
+
+    // The next medium takes the tracks away again.
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/next.avi"), EntryKind::File));
+    core->SimulateEnd(0);
+    ASSERT_EQ(playlist.CurrentIndex(), 1);
+    EXPECT_EQ(captions(M().MAudio), QStringList{"Mute"});
+    EXPECT_EQ(captions(M().MSubtitle), (QStringList{"Disable", "-", "Load..."}));
+}
+
+TEST_F(MenusTest, DropsReplaceAppendOrLoadSubtitles)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"a.avi", "b.avi", "film.srt"})
+        WriteFile(dir.filePath(name));
+    QList<int> played;
+    form->PlayEntry = [&](int index) { played << index; };
+    QStringList subtitles;
+    playlist.LoadSubtitle = [&](const QString &path) { subtitles << path; };
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/old.avi"), EntryKind::File));
+
+    const auto drop = [&](const QStringList &names, const QPoint &at) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString &name : names)
+            urls << (name.contains(u':') ? QUrl(name) : QUrl::fromLocalFile(dir.filePath(name)));
+        data.setUrls(urls);
+        // Qt delivers a drop to the widget that accepted the drag's entry.
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &enter);
+        QDropEvent event(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &event);
+    };
+    const QPoint video = form->OuterPanel->geometry().center();
+    const auto titles = [&] {
+        QStringList list;
+        for (int i = 0; i < playlist.Count(); ++i)
+            list << playlist.Items(i)->Title;
+        return list;
+    };
+
+    drop({"b.avi", "a.avi"}, video);
+    EXPECT_EQ(titles(), (QStringList{"b.avi", "a.avi"}));
+    EXPECT_EQ(played, QList<int>{0});
+
+    drop({"film.srt"}, video);
+    EXPECT_EQ(titles(), (QStringList{"b.avi", "a.avi"}));
+    EXPECT_EQ(subtitles, QStringList{dir.filePath("film.srt")});
+
+    form->ShowPlaylist(true);
+    drop({"a.avi", "http://example.com/live.mp4"}, Skin().Playlist->geometry().center());
+    EXPECT_EQ(titles(), (QStringList{"b.avi", "a.avi", "a.avi", "http://example.com/live.mp4"}));
+    EXPECT_EQ(playlist.Items(3)->Kind, EntryKind::URL);
+    EXPECT_EQ(played, QList<int>{0});
+}
+
+TEST_F(MenusTest, KeysRunTheirBoundCommands)
+{
+    Play({"ID_LENGTH=100", "Starting playback..."});
+    const auto press = [&](int key, quint32 scanCode, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, scanCode, 0, 0);
+        QApplication::sendEvent(form.get(), &event);
+        return event.isAccepted();
+    };
+    press(Qt::Key_Space, 65);
+    EXPECT_TRUE(core->State().Paused);
+    press(Qt::Key_Space, 65);
+    EXPECT_FALSE(core->State().Paused);
+    const float volume = core->State().VolumeProp.Value;
+    press(Qt::Key_Down, 116);
+    EXPECT_EQ(core->State().VolumeProp.Value, volume - 6);
+    // A German keyboard's key left of 1 opens the console, as 0xC0 does.
+    press(Qt::Key_AsciiCircum, 49);
+    EXPECT_TRUE(form->Log()->isVisible());
+    EXPECT_FALSE(press(Qt::Key_N, 57)); // unbound: left to the widget
+}
