@@ -53,7 +53,7 @@ QStringList InDialogOrder(QStringList names)
 
 QString UrlDefault(const QString &clipboard)
 {
-    const QString text = clipboard.trimmed();
+    QString text = clipboard.trimmed();
     if (text.contains(u'\r') || text.contains(u'\n') || text.contains(u'\t'))
         return {};
     if (text.contains(QLatin1String("//")) || text.contains(QLatin1String("\\\\")) || text.contains(u':'))
