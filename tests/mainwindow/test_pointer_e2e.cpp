@@ -1,5 +1,6 @@
 // The main window moved and sized by the real pointer under openbox, whose work area is not the screen.
 #include "../engine/WaitFor.h"
+#include "controls/ZorviPanel.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/WindowPointer.h"
 #include "playlist/ZorviPlaylist.h"
