@@ -21,6 +21,7 @@ class TZorviTrackbar;
 class SettingsStore;
 class TZorviPlaylist;
 class EngineCore;
+class QMouseEvent;
 class QTimer;
 class WindowPointer;
 class MainMenus;
@@ -223,7 +224,9 @@ private:
     void placeVideoArea();
     // Lets the shown skin panels through the video panel in the auto-hide layout.
     void updateVideoMask();
+    // MainFormPointer.cpp
     void attachPointer();
+    void panelPressed(const QMouseEvent *event);
 
     ProgramParts m_program;
     TLogForm *m_log;

@@ -52,6 +52,7 @@ void TMainForm::createSkin()
     };
     h.VolTracking = h.SeekTracking;
     h.SkinChanged = [this] { skinChanged(); };
+    h.TitleBarMouseDown = [this](QObject *, QMouseEvent *event) { RunGuarded([&] { panelPressed(event); }); };
 
     m_skin->CreateSkinControls(m_program.Playlist, Platform::SkinFolders(m_programDir), m_menus->MainPopup,
                                m_menus->PLPopup);

@@ -8,6 +8,7 @@
 #include "common/Report.h"
 #include "controls/ZorviPanel.h"
 #include "engine/EngineCore.h"
+#include "mainwindow/WindowPointer.h"
 #include "platform/KeepAwake.h"
 
 #include <QCursor>
@@ -38,8 +39,10 @@ void TMainForm::timerTick()
         m_engine->Tick();
 
     // Zero: the pointer has not moved over the window yet, nothing to hide.
-    if (CursorHideTime != 0 && now > CursorHideTime)
+    if (CursorHideTime != 0 && now > CursorHideTime && !m_cursorHidden) {
+        m_pointer->ClearPressPoint();
         SetVideoCursorHidden(true);
+    }
 
     if (AutoHideActive && ControlsShown && !QWidget::mouseGrabber()) {
         if (now > ControlsHideTime || !frameGeometry().contains(QCursor::pos()))

@@ -8,12 +8,13 @@ PointerAction PointerTracker::Handle(const PointerEvent &event, const PointerWin
     const bool move = event.kind == PointerEventKind::Move;
     const bool leftPress = event.kind == PointerEventKind::LeftPress;
 
-    m_overVideo = !window.videoZone || window.videoZone->contains(event.global);
-    if (!m_overVideo)
-        m_lastOutside = event.time;
+    // Without the auto-hide layout the pointer never counts as outside.
+    const bool overVideo = !window.videoZone || window.videoZone->contains(event.global);
+    if (!overVideo)
+        action.controlsHideTime = event.time + ControlsHideDelay;
 
     if (move) {
-        m_lastMove = event.time;
+        action.cursorHideTime = event.time + CursorHideDelay;
         if (!m_pressPoint) {
             m_pressPoint = event.global;
         } else if (PastDragThreshold(*m_pressPoint, event.global)) {
@@ -25,7 +26,7 @@ PointerAction PointerTracker::Handle(const PointerEvent &event, const PointerWin
                 return action;
             }
             if (window.videoZone && !event.captured)
-                action.showControls = !m_overVideo;
+                action.showControls = !overVideo;
         }
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 // What one pointer event on the frameless main window means: a resize from the
 // border, a window drag, the controls shown or hidden for the video zone, and
-// the times the window's 100 ms timer hides the pointer and the controls by.
-// Plain values only; the window's event filter feeds it.
+// the deadlines by which the window's 100 ms timer hides the pointer and the
+// controls. Plain values only; the window's event filter feeds it.
 #include "controls/SizingEdge.h"
 
 #include <QPoint>
@@ -43,25 +43,20 @@ struct PointerAction {
     SizingEdge border = SizingEdge::None; // the border under the pointer: its cursor, or the edge to size
     std::optional<bool> showControls;     // auto-hide: show (outside the video zone) or hide them
     bool handled = false;                 // the event goes no further
+    // A move shows the pointer over the video until this time.
+    std::optional<std::uint64_t> cursorHideTime;
+    // Outside the video zone: the auto-hidden controls stay until this time.
+    std::optional<std::uint64_t> controlsHideTime;
 };
 
 class PointerTracker {
 public:
     PointerAction Handle(const PointerEvent &event, const PointerWindow &window);
 
-    std::uint64_t LastMoveTime() const { return m_lastMove; }
-    // When the pointer was last seen outside the video zone (auto-hide only).
-    std::uint64_t LastOutsideVideoTime() const { return m_lastOutside; }
-    // Whether the last event was inside the video zone; always so without auto-hide.
-    bool PointerOverVideo() const { return m_overVideo; }
     std::optional<QPoint> PressPoint() const { return m_pressPoint; }
     // The pointer has hidden: the next move starts a new drag detection.
     void ClearPressPoint() { m_pressPoint.reset(); }
-    bool CursorIdle(std::uint64_t now) const { return now > m_lastMove + CursorHideDelay; }
 
 private:
-    std::uint64_t m_lastMove = 0;
-    std::uint64_t m_lastOutside = 0;
-    bool m_overVideo = true;
     std::optional<QPoint> m_pressPoint;
 };

@@ -63,15 +63,6 @@ bool WindowPointer::canMoveOrSize() const
     return !m_window->isFullScreen() && !m_window->isMaximized();
 }
 
-bool WindowPointer::HideIdleCursor(std::uint64_t now)
-{
-    if (m_cursorHidden || !m_tracker.CursorIdle(now))
-        return false;
-    m_tracker.ClearPressPoint();
-    showVideoCursor(false);
-    return true;
-}
-
 bool WindowPointer::eventFilter(QObject *watched, QEvent *event)
 {
     // Each event once: as it reaches the widget it is for. The copies passed
@@ -124,8 +115,8 @@ bool WindowPointer::handleMouse(QWidget *receiver, const QMouseEvent *event)
     }
 
     const PointerAction action = m_tracker.Handle(e, w);
-    if (e.kind == PointerEventKind::Move)
-        showVideoCursor(true);
+    if ((action.cursorHideTime || action.controlsHideTime) && m_host.moveDeadlines)
+        m_host.moveDeadlines(action.cursorHideTime, action.controlsHideTime);
     if (e.kind != PointerEventKind::OtherPress)
         showBorderCursor(action.border);
     if (action.showControls && m_host.showControls)
@@ -159,19 +150,4 @@ void WindowPointer::showBorderCursor(SizingEdge edge)
     else
         QGuiApplication::changeOverrideCursor(CursorForSizingCode(edge));
     m_borderCursor = edge;
-}
-
-void WindowPointer::showVideoCursor(bool visible)
-{
-    if (visible == !m_cursorHidden)
-        return;
-    m_cursorHidden = !visible;
-    for (const QPointer<QWidget> &video : m_host.video) {
-        if (!video)
-            continue;
-        if (visible)
-            video->unsetCursor();
-        else
-            video->setCursor(Qt::BlankCursor);
-    }
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The pointer on the frameless main window: the resize border with its
-// cursors, dragging the window by the skin's panels or the video, the pointer
-// hidden over a resting video, and the auto-hidden controls following the
-// video zone. It watches every mouse event of the application that belongs to
-// the window, as the window's mouse hook, and runs the move and resize loops.
+// cursors, dragging the window by the skin's panels or the video, and the
+// auto-hidden controls following the video zone. It watches every mouse event
+// of the application that belongs to the window, as the window's mouse hook,
+// runs the move and resize loops, and moves on the deadlines by which the
+// window's timer hides the pointer and the controls.
 #include "mainwindow/PointerTracker.h"
 #include "mainwindow/WindowPointerHost.h"
 
@@ -24,12 +25,8 @@ public:
     // The sizing rules' inputs as a step would take them now, work area included.
     SizingInputs Rules() const;
 
-    // For the window's 100 ms timer.
-    std::uint64_t LastMoveTime() const { return m_tracker.LastMoveTime(); }
-    std::uint64_t LastOutsideVideoTime() const { return m_tracker.LastOutsideVideoTime(); }
-    bool PointerOverVideo() const { return m_tracker.PointerOverVideo(); }
-    // Hides the pointer over the video once it has rested CursorHideDelay; true when it hid it now.
-    bool HideIdleCursor(std::uint64_t now);
+    // The window's timer hid the pointer: the next move starts a new drag detection.
+    void ClearPressPoint() { m_tracker.ClearPressPoint(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -40,11 +37,9 @@ private:
     bool canMoveOrSize() const;
     void start(SizingEdge edge, const QPoint &pointer);
     void showBorderCursor(SizingEdge edge);
-    void showVideoCursor(bool visible);
 
     QPointer<QWidget> m_window;
     WindowPointerHost m_host;
     PointerTracker m_tracker;
     SizingEdge m_borderCursor = SizingEdge::None; // the override cursor in force
-    bool m_cursorHidden = false;
 };

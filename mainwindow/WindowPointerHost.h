@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -31,7 +32,11 @@ struct WindowPointerHost {
     std::function<std::optional<VideoZoneInputs>()> autoHideZone;
     // Auto-hide: show the controls (pointer outside the video zone) or hide them.
     std::function<void(bool show)> showControls;
-    // The video area and the engine's panel: the pointer hides over them, and
-    // dragging them moves the window.
+    // A pointer event moved the deadlines on: the pointer shows until `cursor`
+    // (a move), the auto-hidden controls stay until `controls` (outside the
+    // video zone). Either may be unset.
+    std::function<void(std::optional<std::uint64_t> cursor, std::optional<std::uint64_t> controls)>
+        moveDeadlines;
+    // The video area and the engine's panel: dragging them moves the window.
     QList<QPointer<QWidget>> video;
 };

@@ -49,17 +49,18 @@ TEST(PointerTracker, DragThresholdBorderAndPanels)
     }
 }
 
-TEST(PointerTracker, AutoHideZoneAndIdleTimes)
+TEST(PointerTracker, AutoHideZoneAndDeadlines)
 {
     PointerTracker tracker;
     const PointerWindow window{w, true, QRect(100, 140, 400, 200)}; // controls above and below the video
-    const auto move = [&](QPoint at, std::uint64_t time) {
-        return tracker.Handle({K::Move, w.topLeft() + at, time, T::Other, false, false}, window).showControls;
+    // (controls shown or hidden, pointer shown until, controls kept until)
+    using Out = std::tuple<std::optional<bool>, std::optional<std::uint64_t>, std::optional<std::uint64_t>>;
+    const auto at = [&](K kind, QPoint p, std::uint64_t time) {
+        const PointerAction a = tracker.Handle({kind, w.topLeft() + p, time, T::Other, false, false}, window);
+        return Out(a.showControls, a.cursorHideTime, a.controlsHideTime);
     };
-    EXPECT_EQ(move({200, 20}, 1000), std::nullopt); // the first move only marks the press point
-    EXPECT_EQ(tracker.LastOutsideVideoTime(), 1000u);
-    EXPECT_FALSE(tracker.PointerOverVideo());
-    EXPECT_EQ(move({200, 150}, 1200), std::optional(false)); // over the video: hide them
-    EXPECT_EQ(tracker.LastOutsideVideoTime(), 1000u);
-    EXPECT_EQ(move({200, 280}, 1300), std::optional(true)); // over the bottom controls
+    EXPECT_EQ(at(K::Move, {200, 20}, 1000), Out({}, 1500, 4000)); // the first move only marks the press point
+    EXPECT_EQ(at(K::Move, {200, 150}, 1200), Out(false, 1700, {}));  // over the video: hide them
+    EXPECT_EQ(at(K::Move, {200, 280}, 1300), Out(true, 1800, 4300)); // over the bottom controls
+    EXPECT_EQ(at(K::OtherPress, {200, 290}, 1400), Out({}, {}, 4400));
 }
