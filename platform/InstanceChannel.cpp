@@ -35,7 +35,7 @@ bool folderIsOurs(const QString &path)
 
 QString privateFolder(const QString &uid)
 {
-    const QString dir = QDir::tempPath() + QStringLiteral("/zorvi-") + uid;
+    QString dir = QDir::tempPath() + QStringLiteral("/zorvi-") + uid;
     const QByteArray name = QFile::encodeName(dir);
     ::mkdir(name.constData(), 0700);
     // One left by an earlier run keeps serving once it is 0700 again; a link,
@@ -242,7 +242,7 @@ struct Connection {
     qint64 Reserved = -1; // payload bytes counted against the total; -1 before the header
     bool Done = false;    // answered or handed to the handler: later bytes are ignored
 };
-constexpr qint64 ReadChunk = 64 * 1024;
+constexpr qint64 ReadChunk = qint64(64) * 1024;
 } // namespace
 
 void InstanceServer::serve(QLocalSocket *socket)

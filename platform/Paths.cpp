@@ -62,7 +62,7 @@ QString UserDataDirectory()
 
 QString SettingsFilePath(const QString &programDir)
 {
-    const QString beside = programDir + QStringLiteral("zorvi.ini");
+    QString beside = programDir + QStringLiteral("zorvi.ini");
     if (!IsInstalledProgramDirectory(programDir) &&
         ((QFile::exists(beside) && writable(beside)) || writable(programDir)))
         return beside;
@@ -93,7 +93,7 @@ QStringList LanguageFolders(const QString &programDir)
 
 QString LanguageSaveFolder(const QString &programDir)
 {
-    const QString beside = withSlash(programDir) + QStringLiteral("Lang/");
+    QString beside = withSlash(programDir) + QStringLiteral("Lang/");
     const bool besideWritable = QFile::exists(beside) ? writable(beside) : writable(programDir);
     if (!IsInstalledProgramDirectory(programDir) && besideWritable)
         return beside;

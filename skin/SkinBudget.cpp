@@ -11,7 +11,7 @@ void SkinBudget::Take(const QString &name, qint64 bytes)
                                     "a skin may unpack in all.")
                          .arg(name)
                          .arg(bytes)
-                         .arg(MaxTotalBytes / (1024 * 1024)));
+                         .arg(MaxTotalBytes / (qint64(1024) * 1024)));
     m_used += bytes;
 }
 
