@@ -11,6 +11,7 @@
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -19,6 +20,15 @@ using View = QByteArrayView;
 QString Text(View v)
 {
     return QString::fromUtf8(v.data(), v.size());
+}
+
+// Lengths come from the engine's text: anything outside a plausible range
+// (huge exponents, inf, nan) is clamped so it converts safely to float and
+// to whole seconds.
+double PlausibleSeconds(double seconds)
+{
+    constexpr double MaxSeconds = 1e9;
+    return std::isnan(seconds) ? 0.0 : std::clamp(seconds, 0.0, MaxSeconds);
 }
 
 View Trim(View line)
@@ -417,16 +427,17 @@ bool EngineCore::OnDvdTitleLength(View line)
         return false;
     const QString title = Text(line.sliced(13, p - 14));
     const QString lengthText = Text(line.sliced(qMin(p + 7, line.size())));
-    const auto length = ParseFloat(lengthText);
-    if (!length)
+    const auto parsed = ParseFloat(lengthText);
+    if (!parsed)
         throw ZError(QStringLiteral("'%1' is not a valid floating point value").arg(lengthText));
+    const double length = PlausibleSeconds(*parsed);
     TPlItem item;
     item.Kind = EntryKind::DVDTitle;
     item.Path = m_state.MediaURL + title.toUtf8();
-    const long long seconds = static_cast<long long>(*length);
+    const auto seconds = static_cast<long long>(length);
     item.Title =
-        QStringLiteral("DVD://") + title + QStringLiteral(" (") + FormatTime(seconds, *length >= 3600) + u')';
-    item.Length = float(*length);
+        QStringLiteral("DVD://") + title + QStringLiteral(" (") + FormatTime(seconds, length >= 3600) + u')';
+    item.Length = float(length);
     const int drive = DriveEntryIndex(m_playlist);
     m_playlist.InsertItem(drive >= 0 ? drive : m_playlist.Count(), item);
     return true;
@@ -497,7 +508,7 @@ bool EngineCore::OnSubtitleLanguage(View line)
 bool EngineCore::OnLength(View line)
 {
     if (const auto length = ParseFloat(Text(line.sliced(10).first(qMin<qsizetype>(10, line.size() - 10)))))
-        m_state.PositionProp.Max = float(std::trunc(*length));
+        m_state.PositionProp.Max = float(std::trunc(PlausibleSeconds(*length)));
     return true;
 }
 

@@ -172,6 +172,11 @@ TEST_F(ParserTest, DvdDriveIdentification)
     EXPECT_EQ(playlist.Items(1)->Title, "DVD://2 (01:35)");
     EXPECT_EQ(playlist.Items(2)->Kind, EntryKind::DVD);
     EXPECT_THROW(core.ProcessLine("ID_DVD_TITLE_3_LENGTH=long"), ZError);
+    // Absurd lengths are clamped, never converted out of range.
+    Lines({"ID_DVD_TITLE_3_LENGTH=5e46", "ID_LENGTH=1e300"});
+    EXPECT_EQ(playlist.Items(2)->Length, 1e9f);
+    EXPECT_EQ(state.PositionProp.Max, 1e9f);
+    playlist.Delete(2);
     core.ProcessLine("ID_DVD_DISC_ID=4D1C05B6D2A1C4C8");
     ASSERT_EQ(playlist.Count(), 3);
     EXPECT_EQ(playlist.Items(2)->Title, "y.avi");
