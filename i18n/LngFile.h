@@ -1,0 +1,31 @@
+#pragma once
+// A language file: INI-like sections of "key=value" lines. Sections and keys
+// are found without regard to case, the first occurrence winning; values are
+// kept as written after the first "=".
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class TLngFile {
+public:
+    void Clear();
+    // Clears, then parses the lines (each trimmed of blanks and control
+    // characters; ";" comments and lines before the first section ignored).
+    void LoadFromLines(const QStringList &lines);
+    // Reads a file: UTF-16 LE/BE or UTF-8 by their byte-order marks; without
+    // one, UTF-8 when valid, else Windows-1252. Throws ZError when the file
+    // cannot be read.
+    void LoadFromFile(const QString &path);
+    // The bytes of a file split into lines, the encoding chosen as above.
+    static QStringList DecodeLines(const QByteArray &bytes);
+
+    // Empty when the section or the key is missing.
+    QString ReadValue(const QString &section, const QString &key) const;
+    void DeleteSection(const QString &section);
+
+private:
+    struct Impl;
+    // Defined in LngFile.cpp; kept behind a pointer so users stay lean.
+    std::shared_ptr<Impl> d;
+};

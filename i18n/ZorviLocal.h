@@ -1,0 +1,25 @@
+#pragma once
+// The UI texts in use: status words, the shortcut actions' descriptions,
+// button words, the capture dialog's help and the two list titles. Filled
+// with English until a language supplies its own (sections "Misc", "Cmds").
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+struct TZorviLocal {
+    QString StatusOpening, StatusClosing, StatusPlaying, StatusSeeking, StatusPaused, StatusStopped,
+        StatusError;
+    QStringList Cmds; // 33 entries: 0 is the free command (" Custom: "), 1..32 the named commands
+    QString Ok, Add, Remove, Change, Cancel, Custom, ShortCapHelp, Playlist, DVDTitles;
+
+    // Every field at its English default.
+    static TZorviLocal English();
+    // The text of playback status 0..7 (0 is empty).
+    QString StatusText(int status) const;
+};
+
+// One language on offer: entry 0 is always the built-in English ("en").
+struct TLocalsItem {
+    QByteArray FileName; // "de.lng", or "en"
+    QString DisplayName; // "de", or "English"
+};
