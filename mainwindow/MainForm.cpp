@@ -48,6 +48,7 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     createTimers();
     createVideoArea();
     attachPointer();
+    attachInput();
     applyBounds();
     createMenus();
     createSkin(); // scans the skins and loads the saved one

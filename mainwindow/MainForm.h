@@ -137,7 +137,7 @@ public:
     void LoadSubtitles();
     // A drop at a point of the window (MainFormDrop.cpp).
     void DropNames(const QStringList &names, const QPoint &at);
-    // Runs the command bound to a shortcut code (MainFormKeys.cpp); false when none is.
+    // Runs the command bound to a shortcut code (MainFormInput.cpp); false when none is.
     bool RunShortcut(std::uint32_t code);
 
     // Window commands (MainFormCommands.cpp), also registered as named commands.
@@ -191,7 +191,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -227,6 +226,8 @@ private:
     // MainFormPointer.cpp
     void attachPointer();
     void panelPressed(const QMouseEvent *event);
+    // MainFormInput.cpp: the input hook, after the pointer handling it feeds.
+    void attachInput();
 
     ProgramParts m_program;
     TLogForm *m_log;

@@ -12,7 +12,6 @@
 WindowPointer::WindowPointer(QWidget *window, WindowPointerHost host)
     : QObject(window), m_window(window), m_host(std::move(host))
 {
-    QCoreApplication::instance()->installEventFilter(this);
     // Size grips size the main window through the same rules; a docked list box keeps the plain loop.
     SetWindowResizeHandler([this](QWidget *target, SizingEdge edge) {
         if (target == m_window)
@@ -63,7 +62,7 @@ bool WindowPointer::canMoveOrSize() const
     return !m_window->isFullScreen() && !m_window->isMaximized();
 }
 
-bool WindowPointer::eventFilter(QObject *watched, QEvent *event)
+bool WindowPointer::Filter(QObject *watched, QEvent *event)
 {
     // Each event once: as it reaches the widget it is for. The copies passed
     // on to parents are not spontaneous, nor is what the window relays.

@@ -1,10 +1,10 @@
 #pragma once
 // The pointer on the frameless main window: the resize border with its
 // cursors, dragging the window by the skin's panels or the video, and the
-// auto-hidden controls following the video zone. It watches every mouse event
-// of the application that belongs to the window, as the window's mouse hook,
-// runs the move and resize loops, and moves on the deadlines by which the
-// window's timer hides the pointer and the controls.
+// auto-hidden controls following the video zone. The window's input hook
+// (WindowInput) hands it every mouse event of the window first; it runs the
+// move and resize loops and moves on the deadlines by which the window's
+// timer hides the pointer and the controls.
 #include "mainwindow/PointerTracker.h"
 #include "mainwindow/WindowPointerHost.h"
 
@@ -28,8 +28,9 @@ public:
     // The window's timer hid the pointer: the next move starts a new drag detection.
     void ClearPressPoint() { m_tracker.ClearPressPoint(); }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // One event as it reaches `watched`; true when it goes no further (a
+    // resize or a window drag took it).
+    bool Filter(QObject *watched, QEvent *event);
 
 private:
     bool handleMouse(QWidget *receiver, const QMouseEvent *event);

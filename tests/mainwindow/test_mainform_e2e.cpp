@@ -3,12 +3,14 @@
 // on top and a skin change keep the picture in the same window, and the
 // auto-hidden controls follow the real pointer.
 #include "MainFormFixture.h"
+#include "mainwindow/MainMenus.h"
 #include "platform/X11WindowState.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QProcess>
 #include <set>
 
@@ -157,4 +159,27 @@ TEST_F(MainFormE2E, SpaceFromTheKeyboardPausesAndResumes)
     const float at = core->State().PositionProp.Value;
     type("space");
     EXPECT_TRUE(Wait([&] { return !core->State().Paused && core->State().PositionProp.Value > at + 0.5f; }));
+}
+
+// The engine draws into the video panel, yet clicks there reach the window:
+// a double click goes full screen and Enter leaves it, a right click opens the menu.
+TEST_F(MainFormE2E, ClicksOnThePlayingVideoReachTheWindow)
+{
+    const auto xdotool = [&](const QStringList &args) {
+        const QPoint c = form->InnerPanel->mapToGlobal(form->InnerPanel->rect().center());
+        QProcess x;
+        x.start("xdotool", QStringList{"mousemove", QString::number(c.x()), QString::number(c.y())} + args);
+        Wait([&] { return x.state() == QProcess::NotRunning; });
+    };
+    Settle();
+    ASSERT_TRUE(PictureInside()); // the engine is drawing where the clicks go
+    xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
+    EXPECT_TRUE(Wait([&] { return form->Fullscreen; }, 5000));
+    Settle();
+    xdotool({"key", "Return"});
+    EXPECT_TRUE(Wait([&] { return !form->Fullscreen; }, 5000));
+    Settle();
+    xdotool({"click", "3"});
+    EXPECT_TRUE(Wait([&] { return form->Menus()->MainPopup->isVisible(); }, 5000));
+    form->Menus()->MainPopup->close();
 }

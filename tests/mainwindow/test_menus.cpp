@@ -10,6 +10,9 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QWheelEvent>
+#include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
 
 namespace {
 QStringList captions(QMenu *menu)
@@ -148,4 +151,28 @@ TEST_F(MenusTest, KeysRunTheirBoundCommands)
     press(Qt::Key_AsciiCircum, 49);
     EXPECT_TRUE(form->Log()->isVisible());
     EXPECT_FALSE(press(Qt::Key_N, 57)); // unbound: left to the widget
+}
+
+// The wheel goes to the control under the pointer: the box scrolls; over the video
+// or a trackbar the window runs its binding once per whole notch, halves gathering.
+TEST_F(MenusTest, WheelGoesToTheBoxUnderThePointerElseRunsPerNotch)
+{
+    const auto wheel = [&](const QWidget *over, int delta) {
+        const QPoint at = over->mapTo(form.get(), over->rect().center());
+        QWheelEvent event(at, form->mapToGlobal(at), {}, {0, delta}, {}, {}, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&event); // as the window system delivers it
+        qApp->notify(form->windowHandle(), &event);
+    };
+    const float volume = core->State().VolumeProp.Value;
+    wheel(form->OuterPanel, -240);
+    wheel(Skin().VolBar, 60);
+    wheel(form->OuterPanel, 60);
+    EXPECT_EQ(core->State().VolumeProp.Value, volume - 6);
+    for (int i = 0; i < 60; ++i)
+        playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/%1.avi").arg(i), EntryKind::File));
+    form->ShowPlaylist(true);
+    const int top = Skin().Playlist->TopIndex();
+    wheel(Skin().Playlist, -120);
+    EXPECT_GT(Skin().Playlist->TopIndex(), top);
+    EXPECT_EQ(core->State().VolumeProp.Value, volume - 6);
 }

@@ -1,0 +1,35 @@
+// Input on the window: the one input hook (keys, video clicks, the wheel)
+// wired to the shortcut bindings and the Esc rules.
+#include "mainwindow/MainForm.h"
+
+#include "common/Report.h"
+#include "controls/ZorviPanel.h"
+#include "engine/EngineCore.h"
+#include "mainwindow/WindowInput.h"
+#include "shortcuts/uShortcuts.h"
+
+bool TMainForm::RunShortcut(std::uint32_t code)
+{
+    if (!m_program.Shortcuts || !m_engine)
+        return false;
+    const QString command =
+        m_program.Shortcuts->ActionFor(ShortcutCode::Modifiers(code), ShortcutCode::Key(code));
+    if (command.isEmpty())
+        return false;
+    RunGuarded([&] { m_engine->ExecuteCommand(command); });
+    return true;
+}
+
+void TMainForm::attachInput()
+{
+    WindowInputHost host;
+    host.video = {OuterPanel, InnerPanel};
+    host.runShortcut = [this](std::uint32_t code) { return RunShortcut(code); };
+    host.escape = [this] {
+        if (Fullscreen)
+            SetFullscreen(false);
+        else if (isMaximized())
+            showNormal();
+    };
+    new WindowInput(this, m_pointer, std::move(host));
+}
