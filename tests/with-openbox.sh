@@ -14,11 +14,14 @@ cat >"$dir/rc.xml" <<'XML'
 XML
 openbox --config-file "$dir/rc.xml" >"$dir/openbox.log" 2>&1 &
 wm=$!
-# Ready once it announces the work area within the margins.
-for _ in $(seq 100); do
-  xprop -root _NET_WORKAREA 2>/dev/null | grep -q '= 20, 30,' && break
+# Ready once it announces the work area within the margins; a loaded machine
+# can take many seconds to start it.
+ready=
+for _ in $(seq 600); do
+  xprop -root _NET_WORKAREA 2>/dev/null | grep -q '= 20, 30,' && ready=1 && break
   sleep 0.1
 done
+[ -n "$ready" ] || echo "with-openbox: no work area from openbox after 60 s" >&2
 "$@"
 rc=$?
 kill "$wm" 2>/dev/null
