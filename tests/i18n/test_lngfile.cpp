@@ -1,5 +1,4 @@
-// Reading language files: encodings, the line rules, the help text's escapes,
-// and the shipped translations against the built-in English.
+// Language files: encodings, line rules, escapes, the shipped translations' keys.
 #include "i18n/EnglishLoc.h"
 #include "i18n/LngFile.h"
 #include "i18n/ZorviLocal.h"
@@ -12,15 +11,14 @@
 TEST(LngFile, ReadsEveryEncoding)
 {
     const QString text = QStringLiteral("[S]\r\nk=Grüße €\rl=2\nm=3\r\n");
-    const QByteArray utf8 = text.toUtf8();
     const struct {
         const char *name;
         QByteArray bytes;
     } rows[] = {
         {"UTF-16 LE", QByteArray("\xFF\xFE") + QStringEncoder(QStringConverter::Utf16LE)(text)},
         {"UTF-16 BE", QByteArray("\xFE\xFF") + QStringEncoder(QStringConverter::Utf16BE)(text)},
-        {"UTF-8 mark", QByteArray("\xEF\xBB\xBF") + utf8},
-        {"UTF-8", utf8},
+        {"UTF-8 mark", QByteArray("\xEF\xBB\xBF") + text.toUtf8()},
+        {"UTF-8", text.toUtf8()},
         {"Windows-1252", QByteArray("[S]\r\nk=Gr\xFC\xDF"
                                     "e \x80\rl=2\nm=3\r\n")},
     };

@@ -1,11 +1,10 @@
-// The localization: choosing a language, lookups with their fallbacks and
-// translator marks, and a written language file read back.
-#include "common/ZError.h"
+// Choosing a language, lookups with fallbacks and translator marks, the writer.
+#include "i18n/EnglishLoc.h"
 #include "i18n/Localization.h"
 #include "settings/SettingsData.h"
+#include "support/ErrorText.h"
+#include "support/TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,13 +15,6 @@ protected:
     SettingsData settings;
     QMap<QString, QString> menus; // what ApplyToMenus set, by item name
 
-    void Write(const QString &name, const QByteArray &bytes)
-    {
-        QDir().mkpath(tmp.filePath("Lang"));
-        QFile file(tmp.filePath("Lang/" + name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     std::unique_ptr<Localization> Make(const QString &local, QStringList saveDirs = {})
     {
         settings.Options.Local = local;
@@ -35,10 +27,11 @@ protected:
     }
     void SetUp() override
     {
-        Write("de.lng", "[Main]\nMOpen=\xC3\x96"
-                        "ffnen\n[Misc]\nStatusPlaying=Wiedergabe\nShortCapHelp=a\\nb\\\\c\n"
-                        "[Cmds]\n1=Lauter\n[GeneralTab]\nLLang=Sprache:\n");
-        Write("up.LNG", "[Main]\nMQuit=Ende\n");
+        WriteFile(tmp.filePath("Lang/de.lng"),
+                  "[Main]\nMOpen=\xC3\x96"
+                  "ffnen\n[Misc]\nStatusPlaying=Wiedergabe\n"
+                  "ShortCapHelp=a\\nb\\\\c\n[Cmds]\n1=Lauter\n[GeneralTab]\nLLang=Sprache:\n");
+        WriteFile(tmp.filePath("Lang/up.LNG"), "[Main]\nMQuit=Ende\n");
     }
 };
 } // namespace
@@ -47,9 +40,8 @@ TEST_F(LocalizationTest, MissingTextsFallBackToEnglishMarkedForTranslators)
 {
     auto loc = Make("de.lng");
     loc->InitLocalization();
-    ASSERT_EQ(loc->Languages.size(), 2); // "up.LNG" is not offered
-    EXPECT_EQ(loc->Languages[1].DisplayName, "de");
-    EXPECT_EQ(loc->LanguageIndex, 1);
+    EXPECT_EQ(std::tuple(loc->Languages.size(), loc->Languages.value(1).DisplayName, loc->LanguageIndex),
+              std::tuple(2, "de", 1)); // "up.LNG" is not offered
     for (bool translator : {false, true}) {
         loc->TranslatorMode = translator;
         loc->SwitchLanguage(1);
@@ -96,40 +88,25 @@ TEST_F(LocalizationTest, WrittenLanguageReadsBackWhereItCouldBeWritten)
     loc->Texts.Cmds[5] = R"(back\slash)";
     const QString path = loc->SaveLanguage("current.lng");
     EXPECT_EQ(path, tmp.filePath("user/Lang/current.lng"));
-
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = ReadFile(path);
     EXPECT_TRUE(bytes.startsWith("\xFF\xFE") && bytes.contains(QByteArray("\r\0\n\0", 4)));
-    // Trailing blanks go with every line read.
-    const auto trailTrimmed = [](QString text) {
-        while (text.endsWith(u' '))
-            text.chop(1);
-        return text;
-    };
-    TLngFile saved;
-    saved.LoadFromLines(TLngFile::DecodeLines(bytes));
-    EXPECT_EQ(saved.ReadValue("Main", "MOpen"), "Öffnen");
-    for (const MiscText &misc : MiscTexts) {
-        QString value = saved.ReadValue("Misc", misc.Key);
-        if (misc.Field == &TZorviLocal::ShortCapHelp)
-            value = TLngFile::Unescape(value);
-        EXPECT_EQ(value, loc->Texts.*misc.Field) << misc.Key;
-    }
-    for (int i = 0; i <= 32; ++i)
-        EXPECT_EQ(saved.ReadValue("Cmds", QString::number(i)), trailTrimmed(loc->Texts.Cmds[i])) << i;
-    for (const char *section : {"Options", "GeneralTab", "VideoTab", "AudioTab", "ShortcutsTab", "TabAbout"})
-        for (const QString &key : saved.Keys(section))
-            EXPECT_EQ(saved.ReadValue(section, key), loc->GetText(section, key))
-                << section << key.toStdString();
-    EXPECT_EQ(saved.Keys("AdvancedTab").size(), 4);
+
+    settings.Options.Local = "current.lng";
+    Localization back(settings, {tmp.filePath("user/Lang")}, {});
+    back.ApplyToMenus = loc->ApplyToMenus;
+    back.InitLocalization();
+    EXPECT_EQ(menus["MOpen"], "Öffnen");
+    for (const MiscText &misc : MiscTexts)
+        EXPECT_EQ(back.Texts.*misc.Field, loc->Texts.*misc.Field) << misc.Key;
+    EXPECT_EQ(back.Texts.Cmds.mid(1), loc->Texts.Cmds.mid(1));
+    EXPECT_EQ(back.Texts.Cmds[0], " Custom:"); // the line's trailing blank is gone
+    TLngFile english;
+    english.LoadFromLines(EnglishLoc().split("\r\n"));
+    for (const QString &section : english.SectionNames().mid(1)) // all but "Main"
+        for (const QString &key : english.Keys(section))
+            EXPECT_EQ(back.GetText(section, key), loc->GetText(section, key)) << key.toStdString();
 
     auto nowhere = Make("en", {blocked});
-    nowhere->InitLocalization();
-    try {
-        nowhere->SaveLanguage("current.lng");
-        ADD_FAILURE() << "wrote into a file";
-    } catch (const ZError &e) {
-        EXPECT_EQ(e.message(), "Unable to write to " + blocked + "/current.lng");
-    }
+    EXPECT_EQ(ErrorText([&] { nowhere->SaveLanguage("current.lng"); }),
+              "Unable to write to " + blocked + "/current.lng");
 }
