@@ -23,6 +23,17 @@ public:
     // Empty when the section or the key is missing.
     QString ReadValue(const QString &section, const QString &key) const;
     void DeleteSection(const QString &section);
+    // The section names in file order, and the keys of a section in file order
+    // (duplicates included; lines without "=" left out).
+    QStringList SectionNames() const;
+    QStringList Keys(const QString &section) const;
+
+    // The escapes of the capture dialog's help text. Reading: a backslash and
+    // "n" become CR LF, two backslashes one, a backslash and any other
+    // character are dropped, a backslash at the very end stays. Writing:
+    // backslashes doubled, then CR LF written as a backslash and "n".
+    static QString Unescape(const QString &text);
+    static QString Escape(const QString &text);
 
 private:
     struct Impl;

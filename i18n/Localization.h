@@ -28,9 +28,15 @@ public:
     // two popup menus); called by SwitchLanguage after the lookups are ready.
     std::function<void(const Localization &)> ApplyToMenus;
     // The lines of section "[Main]" (menus) and of the options dialog's
-    // sections, for SaveLanguage; each returns complete lines.
+    // sections, for SaveLanguage; each returns complete lines. MenuLines
+    // gives the "name=caption" lines only (SaveLanguage writes "[Main]");
+    // OptionsFormLines gives whole sections, "[Options]" first, each section
+    // ended by an empty line. Without OptionsFormLines the options sections
+    // are written from the lookups of the built-in English text's keys.
     std::function<QStringList(const Localization &)> MenuLines;
     std::function<QStringList(const Localization &)> OptionsFormLines;
+    // After a switch has filled Texts (the status label, the list title).
+    std::function<void(const Localization &)> TextsChanged;
     // Each line of the built-in English text as it is read (the log window).
     std::function<void(const QString &)> Log;
 

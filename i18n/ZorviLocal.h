@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 struct TZorviLocal {
     QString StatusOpening, StatusClosing, StatusPlaying, StatusSeeking, StatusPaused, StatusStopped,
@@ -17,6 +18,14 @@ struct TZorviLocal {
     // The text of playback status 0..7 (0 is empty).
     QString StatusText(int status) const;
 };
+
+// A key of section "Misc" and the field it fills, in the order a written
+// language file lists them.
+struct MiscText {
+    const char *Key;
+    QString TZorviLocal::*Field;
+};
+extern const std::array<MiscText, 16> MiscTexts;
 
 // One language on offer: entry 0 is always the built-in English ("en").
 struct TLocalsItem {

@@ -44,13 +44,16 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     ApplyVerbose();
     m_log->AddLine(QStringLiteral("$|Program directory: ") + m_programDir);
     m_log->AddLine(QStringLiteral("$|Settings: ") + m_program.Store->FileName());
+    // The language right after the settings and before the skin; the menus
+    // it captions come first.
+    createMenus();
+    initLanguage();
 
     createTimers();
     createVideoArea();
     attachPointer();
     attachInput();
     applyBounds();
-    createMenus();
     createSkin(); // scans the skins and loads the saved one
     attachMenusToSkin();
     setAcceptDrops(true);
@@ -65,6 +68,7 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     if (m_program.Settings->Options.StartFullscreen)
         SetFullscreen(true);
     UpdateStatusDisplay(PlaybackStatus::None);
+    updateListTitle(); // in the chosen language from the start
 }
 
 // The playlist outlives the window: its log hook ends here (its change
@@ -72,6 +76,7 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
 TMainForm::~TMainForm()
 {
     m_program.Playlist->Log = nullptr;
+    freeLanguage();
 }
 
 void TMainForm::Start()
