@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+inline const QByteArray kStart = "say Starting playback...\n";
+
 class ProcessFixture : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -37,6 +39,15 @@ protected:
     }
     QString RecordPath() const { return dir.path() + "/record.txt"; }
     void Script(const QByteArray &text) { qputenv("ZORVI_FAKE_SCRIPT", text); }
+    // Scripts the engine, lists a.avi (and b.avi) and plays the first entry.
+    void Play(const QByteArray &script, int files = 1)
+    {
+        Script(script);
+        for (const char *name : {"a.avi", "b.avi"})
+            if (files-- > 0)
+                AddFile(name);
+        core->PlayEntry(0);
+    }
     // Adds an existing (empty) media file to the playlist.
     int AddFile(const QString &name)
     {

@@ -1,4 +1,4 @@
-// Reading the engine's output: over-long lines, floods, paced reads.
+// Reading the engine's output: lines cut from chunks, over-long lines, floods, paced reads.
 #include "ProcessFixture.h"
 #include "engine/MPOutProcessor.h"
 #include "engine/StatusPace.h"
@@ -7,7 +7,6 @@
 #include <QTimer>
 
 namespace {
-const QByteArray kStart = "say Starting playback...\n";
 
 // The peak resident size of this process, in MiB.
 long PeakMiB()
@@ -19,27 +18,34 @@ long PeakMiB()
 }
 } // namespace
 
-TEST(OutProcessor, OverLongLineIsCutAndTheNextLineParses)
+TEST(OutProcessor, CutsChunksIntoLinesAndOverLongOnesShort)
 {
     const QByteArray x(TMPOutProcessor::MaxLineBytes, 'x');
     const struct {
         QByteArrayList chunks;
         QByteArrayList lines;
+        QByteArray tail;
         int cut;
     } rows[] = {
-        {{x + "yyy\nStarting playback...\n"}, {x, "Starting playback..."}, 1},
-        {{x.left(5000), x.mid(5000) + "y", "yy\rA:   1.0\r"}, {x, "A:   1.0"}, 1},
-        {{x + "\n" + x + "\n"}, {x, x}, 0}, // exactly as long as allowed
-        {{x + "y\n", x + "y\n"}, {x, x}, 2},
+        {{"one\ntwo\r\nthree"}, {"one", "two"}, "three", 0},
+        {{"A:   1.0\rA:   2.0\r", "A:   3.0\r"}, {"A:   1.0", "A:   2.0", "A:   3.0"}, "", 0},
+        {{"Star", "ting play", "back...\n"}, {"Starting playback..."}, "", 0},
+        {{"\r\n\n\r"}, {}, "", 0},
+        {{QByteArray("ab\0cd\n", 6)}, {"abcd"}, "", 0},
+        {{QByteArray("\0\0x\0y\r", 6)}, {"xy"}, "", 0},
+        {{x + "yyy\nStarting playback...\n"}, {x, "Starting playback..."}, "", 1},
+        {{x.left(5000), x.mid(5000) + "y", "yy\rA:   1.0\r"}, {x, "A:   1.0"}, "", 1},
+        {{x + "\n" + x + "\n"}, {x, x}, "", 0}, // exactly as long as allowed
+        {{x + "y\n", x + "y\n"}, {x, x}, "", 2},
     };
     for (const auto &row : rows) {
         TMPOutProcessor cutter;
         QByteArrayList lines;
         for (const QByteArray &chunk : row.chunks)
             cutter.Feed(chunk, lines);
-        EXPECT_EQ(lines, row.lines);
+        EXPECT_EQ(lines, row.lines) << row.chunks.join('|').left(60).toStdString();
+        EXPECT_EQ(cutter.TakeTail(), row.tail);
         EXPECT_EQ(cutter.TakeCutCount(), row.cut);
-        EXPECT_EQ(cutter.TakeTail(), "");
     }
 }
 
@@ -76,9 +82,7 @@ TEST_F(OutputReading, StatusLinesReadAtTheTurnOfTheSecondMoveThePosition)
 {
     // After the probe's answer only status lines come: they are read when
     // the second turns, and each turn reaches the display.
-    Script(kStart + "play 2.6 40\nexit 0\n");
-    AddFile("a.avi");
-    core->PlayEntry(0);
+    Play(kStart + "play 2.6 40\nexit 0\n");
     ASSERT_TRUE(WaitEnded());
     const QStringList positions = host.Calls.filter("Position ");
     EXPECT_TRUE(positions.contains("Position 1") && positions.contains("Position 2"))
@@ -88,10 +92,8 @@ TEST_F(OutputReading, StatusLinesReadAtTheTurnOfTheSecondMoveThePosition)
 TEST_F(OutputReading, FloodsKeepTheirBoundsAndEventsFlow)
 {
     // 50 MB on one line, a line that must still be read, endless status lines.
-    Script("flood 52428800 x\nsay\n" + kStart + "flood 0 A:   1.0 V:   1.0\\r\n");
-    AddFile("a.avi");
     const long peakBefore = PeakMiB();
-    core->PlayEntry(0);
+    Play("flood 52428800 x\nsay\n" + kStart + "flood 0 A:   1.0 V:   1.0\\r\n");
     ASSERT_TRUE(WaitStatus(PlaybackStatus::Playing, 30000));
     bool timerRan = false;
     QTimer::singleShot(10, [&] { timerRan = true; });

@@ -1,6 +1,5 @@
 // The engine link against a real process: the fake engine.
 #include "ProcessFixture.h"
-#include "engine/MPOutProcessor.h"
 #include "platform/EngineOptions.h"
 
 #include <QDir>
@@ -9,7 +8,6 @@
 #include <unistd.h>
 
 namespace {
-const QByteArray kStart = "say Starting playback...\n";
 
 int OpenFds()
 {
@@ -34,30 +32,6 @@ int ZombieChildren()
 
 using ProcessTest = ProcessFixture;
 
-TEST(OutProcessor, CutsChunksIntoLines)
-{
-    const struct {
-        QByteArrayList chunks;
-        QByteArrayList lines;
-        QByteArray tail;
-    } rows[] = {
-        {{"one\ntwo\r\nthree"}, {"one", "two"}, "three"},
-        {{"A:   1.0\rA:   2.0\r", "A:   3.0\r"}, {"A:   1.0", "A:   2.0", "A:   3.0"}, ""},
-        {{"Star", "ting play", "back...\n"}, {"Starting playback..."}, ""},
-        {{"\r\n\n\r"}, {}, ""},
-        {{QByteArray("ab\0cd\n", 6)}, {"abcd"}, ""},
-        {{QByteArray("\0\0x\0y\r", 6)}, {"xy"}, ""},
-    };
-    for (const auto &row : rows) {
-        TMPOutProcessor cutter;
-        QByteArrayList lines;
-        for (const QByteArray &chunk : row.chunks)
-            cutter.Feed(chunk, lines);
-        EXPECT_EQ(lines, row.lines) << row.chunks.join('|').toStdString();
-        EXPECT_EQ(cutter.TakeTail(), row.tail);
-    }
-}
-
 TEST_F(ProcessTest, EveryLineIsHandledBeforeTheEnd)
 {
     QByteArray script = "say ID_LENGTH=12.50\n" + kStart;
@@ -66,9 +40,7 @@ TEST_F(ProcessTest, EveryLineIsHandledBeforeTheEnd)
     script += "raw A:   3.0 V:   3.0 A-V: 0.0\\r\n";
     script += "raw broken\\0 line\\r\\n\n";
     script += "say Exiting... (End of file)\nexit 0\n";
-    Script(script);
-    AddFile("a.avi");
-    core->PlayEntry(0);
+    Play(script);
     EXPECT_EQ(core->State().Status, PlaybackStatus::Opening);
     ASSERT_TRUE(WaitEnded());
     EXPECT_EQ(core->State().Status, PlaybackStatus::Stopped);
@@ -100,9 +72,7 @@ TEST_F(ProcessTest, MediaNamesAreSingleArguments)
 TEST_F(ProcessTest, MissingExecutableIsAnErrorWithoutAdvance)
 {
     settings.Options.MPlayerPath = dir.path() + "/no/mplayer";
-    AddFile("a.avi");
-    AddFile("b.avi");
-    core->PlayEntry(0);
+    Play({}, 2);
     EXPECT_EQ(core->State().Status, PlaybackStatus::Error);
     EXPECT_EQ(playlist.CurrentIndex(), 0);
     EXPECT_EQ(host.Log.mid(3),
@@ -112,10 +82,7 @@ TEST_F(ProcessTest, MissingExecutableIsAnErrorWithoutAdvance)
 
 TEST_F(ProcessTest, KilledEngineIsAnErrorAndPlayWorksAfterwards)
 {
-    Script(kStart + "play 30 50\n");
-    AddFile("a.avi");
-    AddFile("b.avi");
-    core->PlayEntry(0);
+    Play(kStart + "play 30 50\n", 2);
     ASSERT_TRUE(WaitStatus(PlaybackStatus::Playing));
     ::kill(pid_t(core->EngineProcessId()), SIGKILL);
     ASSERT_TRUE(WaitEnded());
@@ -129,9 +96,7 @@ TEST_F(ProcessTest, KilledEngineIsAnErrorAndPlayWorksAfterwards)
 
 TEST_F(ProcessTest, StoppedEngineIsKilledAfterTheGraceTime)
 {
-    Script(kStart + "play 30 50\n");
-    AddFile("a.avi");
-    core->PlayEntry(0);
+    Play(kStart + "play 30 50\n");
     ASSERT_TRUE(WaitStatus(PlaybackStatus::Playing));
     const qint64 first = core->EngineProcessId();
     ::kill(pid_t(first), SIGSTOP);
@@ -148,9 +113,7 @@ TEST_F(ProcessTest, StoppedEngineIsKilledAfterTheGraceTime)
 
 TEST_F(ProcessTest, WritingToADeadEngineIsHarmless)
 {
-    Script(kStart + "exit 0\n");
-    AddFile("a.avi");
-    core->PlayEntry(0);
+    Play(kStart + "exit 0\n");
     QThread::msleep(300); // the engine is gone; its end is not handled yet
     for (int i = 0; i < 200; ++i)
         core->SendCommand(QByteArray(1000, 'x'));
@@ -160,9 +123,7 @@ TEST_F(ProcessTest, WritingToADeadEngineIsHarmless)
 
 TEST_F(ProcessTest, ManyLaunchesLeaveNoZombieNorDescriptor)
 {
-    Script(kStart + "play 5 20\n");
-    AddFile("a.avi");
-    core->PlayEntry(0);
+    Play(kStart + "play 5 20\n");
     ASSERT_TRUE(WaitStatus(PlaybackStatus::Playing));
     core->QuitAndWait();
     ASSERT_TRUE(WaitEnded());

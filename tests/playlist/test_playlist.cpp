@@ -187,34 +187,19 @@ TEST_F(Playlist, CurrentMarkerTravelsWithItsEntry)
     EXPECT_EQ(list.CurrentIndex(), -1);
 }
 
-TEST_F(Playlist, SelectionUsesFlagsAndNotifiesOutsideBrackets)
+TEST_F(Playlist, ScanStopsAtTheDepthLimitAndLogsWhatItSkipped)
 {
-    for (int i = 0; i < 3; ++i)
-        list.AddItem(TZorviPlaylist::MakeItem(QString("e%1").arg(i), EntryKind::Other));
-    changes = 0;
-    list.SetSelected(1, true);
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(list.Items(1)->Flags, EntryFlag::Selected);
-    EXPECT_TRUE(list.IsSelected(1));
-
-    changes = 0;
-    list.BeginUpdate();
-    list.SetSelected(0, true);
-    list.SetSelected(2, true);
-    list.EndUpdate();
-    EXPECT_EQ(changes, 1);
-
-    list.DeleteSelected();
-    EXPECT_EQ(list.Count(), 0);
-}
-
-TEST(PlaylistLifetime, DestructionNotifiesNobody)
-{
-    int changes = 0;
-    {
-        TZorviPlaylist list;
-        list.AddItem(TZorviPlaylist::MakeItem("a", EntryKind::Other));
-        QObject::connect(&list, &TSelectList::OnChange, [&] { ++changes; });
+    const int limit = TZorviPlaylist::MaxScanDepth;
+    QStringList levels{dir()}; // one video at every level, the added folder being level 0
+    for (int depth = 0; depth <= limit + 8; ++depth) {
+        WriteFile(levels.last() + QStringLiteral("/v%1.avi").arg(depth));
+        levels << levels.last() + "/d";
     }
-    EXPECT_EQ(changes, 0);
+    QStringList log;
+    list.Log = [&log](const QString &line) { log << line; };
+    EXPECT_EQ(list.Add(dir()), 0);
+    EXPECT_EQ(list.Count(), limit + 1);
+    EXPECT_EQ(list.Items(0)->Title,
+              QStringLiteral("v%1.avi").arg(limit)); // depth first: the deepest comes first
+    EXPECT_EQ(log, QStringList{"$|Folder not scanned, deeper than 32 levels: " + levels[limit + 1]});
 }

@@ -1,52 +1,38 @@
 // Selection protocol, block moves, ownership and change notification of the selection list.
-#include "playlist/SelectListOf.h"
+#include "playlist/ZorviPlaylist.h"
 #include "support/ErrorText.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
-#include <set>
 
 namespace {
 
-// Items are the integers 0..n-1; the selection is a set of item values.
-class NumberList : public SelectListOf<int> {
+// Entries titled 0..n-1, the notifications counted.
+class NumberList : public TZorviPlaylist {
 public:
     explicit NumberList(int n = 0)
     {
         for (int i = 0; i < n; ++i)
-            AddItem(i);
+            AddItem(MakeItem(QString::number(i), EntryKind::Other));
         connect(this, &TSelectList::OnChange, [this](TSelectList *sender) {
             EXPECT_EQ(sender, this);
             ++notifications;
         });
     }
-    bool IsSelected(int index) const override { return selected.count(*Items(index)); }
-    void SetSelected(int index, bool value) override
-    {
-        if (value)
-            selected.insert(*Items(index));
-        else
-            selected.erase(*Items(index));
-    }
-    std::vector<int> Values() const
+    // The titles, or with `selected` the indexes of the selected entries.
+    std::vector<int> Values(bool selected = false) const
     {
         std::vector<int> v;
         for (int i = 0; i < Count(); ++i)
-            v.push_back(*Items(i));
-        return v;
-    }
-    std::vector<int> SelectedIndexes() const
-    {
-        std::vector<int> v;
-        for (int i = 0; i < Count(); ++i)
-            if (IsSelected(i))
+            if (!selected)
+                v.push_back(Items(i)->Title.toInt());
+            else if (IsSelected(i))
                 v.push_back(i);
         return v;
     }
 
-    std::set<int> selected;
     int notifications = 0;
 };
 
@@ -70,14 +56,15 @@ TEST(SelectList, MoveSelectedKeepsBlockShapeAndStopsAtEnds)
         NumberList list(c.count);
         for (int i : c.selected)
             list.SetSelected(i, true);
+        list.notifications = 0;
         list.MoveSelected(c.delta);
-        EXPECT_EQ(list.SelectedIndexes(), c.expected) << "delta " << c.delta;
+        EXPECT_EQ(list.Values(true), c.expected) << "delta " << c.delta;
         EXPECT_EQ(list.notifications, c.selected == c.expected ? 0 : 1) << "delta " << c.delta;
         // Unselected items keep their relative order.
         std::vector<int> rest;
-        for (int v : list.Values())
-            if (!list.selected.count(v))
-                rest.push_back(v);
+        for (int i = 0; i < list.Count(); ++i)
+            if (!list.IsSelected(i))
+                rest.push_back(list.Values()[size_t(i)]);
         EXPECT_TRUE(std::is_sorted(rest.begin(), rest.end()));
     }
 }
@@ -92,26 +79,33 @@ TEST(SelectList, NotificationCounts)
     EXPECT_EQ(list.notifications, 1);
 
     NumberList five(5);
-    five.selected = {1, 3, 4};
+    five.SetSelected(1, true); // the selection is the entry's flag
+    EXPECT_EQ(std::pair(five.notifications, five.Items(1)->Flags),
+              std::pair(1, EntryFlags(EntryFlag::Selected)));
+    five.BeginUpdate();
+    five.SetSelected(3, true);
+    five.SetSelected(4, true);
+    five.EndUpdate();
+    EXPECT_EQ(five.notifications, 2);
     five.DeleteSelected();
-    EXPECT_EQ(five.notifications, 1);
+    EXPECT_EQ(five.notifications, 3);
     EXPECT_EQ(five.Values(), (std::vector<int>{0, 2}));
 
-    five.AddItem(7);
-    five.InsertItem(0, 8);
+    five.AddItem(TZorviPlaylist::MakeItem("7", EntryKind::Other));
+    five.InsertItem(0, TZorviPlaylist::MakeItem("8", EntryKind::Other));
     five.Delete(1);
     five.Move(0, 2);
-    EXPECT_EQ(five.notifications, 5);
+    EXPECT_EQ(five.notifications, 7);
     EXPECT_EQ(five.Values(), (std::vector<int>{2, 7, 8}));
 
     five.BeginUpdate();
     {
         const ListUpdate inner(five);
-        five.AddItem(9);
+        five.Delete(0);
     }
-    EXPECT_EQ(five.notifications, 5);
+    EXPECT_EQ(five.notifications, 7);
     five.EndUpdate();
-    EXPECT_EQ(five.notifications, 6);
+    EXPECT_EQ(five.notifications, 8);
 }
 
 TEST(SelectList, OwnsItemsAndDestructionNotifiesNobody)
@@ -126,6 +120,8 @@ TEST(SelectList, OwnsItemsAndDestructionNotifiesNobody)
         list.Delete(0);
         EXPECT_EQ(token.use_count(), 4);
         notified = 0;
+        NumberList playlist(2); // the playlist's own destruction too
+        QObject::connect(&playlist, &TSelectList::OnChange, [&] { ++notified; });
     }
     EXPECT_EQ(token.use_count(), 1);
     EXPECT_EQ(notified, 0);
@@ -138,7 +134,7 @@ TEST(SelectList, BadIndexesAreErrors)
         {[&] { list.Items(3); }, "List index out of bounds (3)"},
         {[&] { list.Items(-1); }, "List index out of bounds (-1)"},
         {[&] { list.Delete(3); }, "List index out of bounds (3)"},
-        {[&] { list.InsertItem(4, 0); }, "List index out of bounds (4)"},
+        {[&] { list.InsertItem(4, {}); }, "List index out of bounds (4)"},
         {[&] { list.Move(0, 3); }, "List index out of bounds (3)"},
         {[] { TSelectList().Delete(0); }, "List index out of bounds (0)"},
     };

@@ -167,21 +167,6 @@ TEST(Zip, MoreDirectoryRecordsThanMembersAreDropped)
     EXPECT_EQ(z.EndRecord.TotalEntries, 2); // read on to the end record
 }
 
-TEST(Zip, ArchiveMadeByTheZipTool)
-{
-    QTemporaryDir dir;
-    WriteFile(dir.filePath("src/Skin.ini"), Ini);
-    WriteFile(dir.filePath("src/Images/Bar.bmp"), Bmp);
-    ASSERT_EQ(RunTool("zip", {"-q", "-X", "-9", "-r", dir.filePath("skin.zip"), "."}, dir.filePath("src")),
-              0);
-    TZipFile z;
-    z.LoadFromFile(dir.filePath("skin.zip"));
-    EXPECT_EQ(z.Count(), 3); // the folder too
-    EXPECT_EQ(z.GetData(z.IndexOf("skin.ini")), Ini);
-    EXPECT_EQ(z.GetData(z.IndexOf("images/bar.BMP")), Bmp);
-    EXPECT_EQ(z.Headers.size(), 3u);
-}
-
 TEST(Zip, MissingFileOrResource)
 {
     // A resource that is there: the built-in skins' tests load both.
