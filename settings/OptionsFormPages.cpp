@@ -1,0 +1,234 @@
+// The pages' controls. Each is created on its page in the order language
+// files list it (labels, then check boxes and groups), and placed by layouts.
+#include "settings/OptionsForm.h"
+#include "settings/RadioGroup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+template <typename W, typename... Args> W *Make(QWidget *parent, const char *name, Args &&...args)
+{
+    auto *w = new W(std::forward<Args>(args)..., parent);
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+// An output choice: the list of outputs above the custom option text.
+void OutputGroup(QGroupBox *group, QComboBox *list, QLineEdit *custom, const QStringList &items)
+{
+    list->addItems(items);
+    custom->setEnabled(false);
+    auto *layout = new QVBoxLayout(group);
+    layout->addWidget(list);
+    layout->addWidget(custom);
+    QObject::connect(list, &QComboBox::activated, custom,
+                     [list, custom] { custom->setEnabled(list->currentIndex() == 0); });
+}
+} // namespace
+
+QWidget *TOptionsForm::addPage(const char *name, const QString &caption)
+{
+    auto *page = new QWidget;
+    page->setObjectName(QLatin1String(name));
+    Pages->addTab(page, caption);
+    return page;
+}
+
+void TOptionsForm::createGeneralPage()
+{
+    QWidget *p = GeneralTab = addPage("GeneralTab", QStringLiteral("General"));
+    LPath = Make<QLabel>(p, "LPath", QStringLiteral("MPlayer path :"));
+    LOSD = Make<QLabel>(p, "LOSD", QStringLiteral("OSD:"));
+    LLang = Make<QLabel>(p, "LLang", QStringLiteral("Language:"));
+    SingleInstChkBox = Make<QCheckBox>(p, "SingleInstChkBox", QStringLiteral("Allow only one instance"));
+    StartFSChkBox = Make<QCheckBox>(p, "StartFSChkBox", QStringLiteral("Start in fullscreen"));
+    ResizeRadioGroup = Make<RadioGroup>(
+        p, "ResizeRadioGroup", QStringLiteral(" On video opening,  resize ... "),
+        QStringList{QStringLiteral("according to video size"), QStringLiteral("according to menu choice")});
+    LangComboBox = Make<QComboBox>(p, "LangComboBox");
+    PathEdit = Make<QLineEdit>(p, "PathEdit");
+    PathButton = Make<QPushButton>(p, "PathButton", QStringLiteral("..."));
+    PathButton->setFixedWidth(PathButton->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
+    PathButton->setAutoDefault(false);
+    connect(PathButton, &QPushButton::clicked, this, [this] { choosePath(); });
+    OSDSpinEdit = Make<QSpinBox>(p, "OSDSpinEdit");
+    OSDSpinEdit->setRange(0, 3);
+
+    auto *grid = new QGridLayout(p);
+    grid->addWidget(LLang, 0, 0);
+    grid->addWidget(LangComboBox, 0, 1, 1, 2);
+    grid->addWidget(SingleInstChkBox, 1, 0, 1, 3);
+    grid->addWidget(StartFSChkBox, 2, 0, 1, 3);
+    grid->addWidget(LPath, 3, 0);
+    grid->addWidget(PathEdit, 3, 1);
+    grid->addWidget(PathButton, 3, 2);
+    grid->addWidget(ResizeRadioGroup, 4, 0, 1, 3);
+    auto *osd = new QHBoxLayout;
+    osd->addWidget(LOSD);
+    osd->addWidget(OSDSpinEdit);
+    osd->addStretch(1);
+    grid->addLayout(osd, 5, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(6, 1);
+    setTabOrder(LangComboBox, SingleInstChkBox);
+    setTabOrder(SingleInstChkBox, StartFSChkBox);
+    setTabOrder(StartFSChkBox, PathEdit);
+    setTabOrder(PathEdit, PathButton);
+    setTabOrder(PathButton, ResizeRadioGroup);
+    setTabOrder(ResizeRadioGroup, OSDSpinEdit);
+}
+
+void TOptionsForm::createVideoPage()
+{
+    QWidget *p = VideoTab = addPage("VideoTab", QStringLiteral("Video"));
+    VideoOutGroupBox = Make<QGroupBox>(p, "VideoOutGroupBox", QStringLiteral(" Video Out "));
+    VOComboBox = Make<QComboBox>(VideoOutGroupBox, "VOComboBox");
+    CustomVOEdit = Make<QLineEdit>(VideoOutGroupBox, "CustomVOEdit");
+    // What each entry starts on Linux: -vo null, -vo xv, -vo gl.
+    OutputGroup(VideoOutGroupBox, VOComboBox, CustomVOEdit,
+                {QStringLiteral("Custom..."), QStringLiteral("No Video (null)"),
+                 QStringLiteral("X Video (xv)"), QStringLiteral("OpenGL (gl, default)")});
+    auto *layout = new QVBoxLayout(p);
+    layout->addWidget(VideoOutGroupBox);
+    layout->addStretch(1);
+}
+
+void TOptionsForm::createAudioPage()
+{
+    QWidget *p = AudioTab = addPage("AudioTab", QStringLiteral("Audio"));
+    MuteOnSeekChkBox = Make<QCheckBox>(p, "MuteOnSeekChkBox", QStringLiteral("Mute while seeking or paused"));
+    AudioOutGroupBox = Make<QGroupBox>(p, "AudioOutGroupBox", QStringLiteral(" Audio out "));
+    AOComboBox = Make<QComboBox>(AudioOutGroupBox, "AOComboBox");
+    CustomAOEdit = Make<QLineEdit>(AudioOutGroupBox, "CustomAOEdit");
+    // What each entry starts on Linux: -ao null, -ao alsa, -ao pulse,alsa.
+    OutputGroup(AudioOutGroupBox, AOComboBox, CustomAOEdit,
+                {QStringLiteral("Custom..."), QStringLiteral("No Audio (null)"),
+                 QStringLiteral("ALSA (alsa)"), QStringLiteral("PulseAudio (pulse, default)")});
+    auto *layout = new QVBoxLayout(p);
+    layout->addWidget(AudioOutGroupBox);
+    layout->addWidget(MuteOnSeekChkBox);
+    layout->addStretch(1);
+}
+
+void TOptionsForm::createShortcutsPage()
+{
+    QWidget *p = ShortcutsTab = addPage("ShortcutsTab", QStringLiteral("Shortcuts"));
+    ShortcutListView = Make<QTableWidget>(p, "ShortcutListView", 0, 3);
+    QTableWidget *list = ShortcutListView;
+    // Column 2 holds the command text; it is never shown.
+    list->setHorizontalHeaderLabels({QStringLiteral("Shortcut"), QStringLiteral("Action"), QString()});
+    list->setColumnHidden(2, true);
+    list->setColumnWidth(0, 160);
+    list->setColumnWidth(1, 183);
+    list->horizontalHeader()->setSectionsClickable(false);
+    list->horizontalHeader()->setStretchLastSection(false);
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
+    list->setShowGrid(true);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setTabKeyNavigation(false);
+    list->setWordWrap(false);
+
+    BShortcut = Make<QPushButton>(p, "BShortcut", QStringLiteral("..."));
+    BShortcut->setFixedWidth(173);
+    BShortRemove = Make<QPushButton>(p, "BShortRemove", QStringLiteral("Remove"));
+    BShortRemove->setEnabled(false);
+    BShortAC = Make<QPushButton>(p, "BShortAC", QStringLiteral("Add"));
+    for (QPushButton *b : {BShortcut, BShortRemove, BShortAC})
+        b->setAutoDefault(false);
+    CommandComboBox = Make<QComboBox>(p, "CommandComboBox");
+    CommandComboBox->setMaxVisibleItems(16);
+    CommandComboBox->setFixedWidth(173);
+    CmdStrEdit = Make<QLineEdit>(p, "CmdStrEdit");
+
+    connect(list, &QTableWidget::itemSelectionChanged, this, [this] { rowSelected(); });
+    connect(BShortcut, &QPushButton::clicked, this, [this] { shortcutClicked(); });
+    connect(BShortAC, &QPushButton::clicked, this, [this] { addOrChange(); });
+    connect(BShortRemove, &QPushButton::clicked, this, [this] { removeRow(); });
+    connect(CommandComboBox, &QComboBox::activated, this, [this](int item) { commandChosen(item); });
+    connect(CmdStrEdit, &QLineEdit::textEdited, this, [this](const QString &text) { commandEdited(text); });
+
+    auto *grid = new QGridLayout(p);
+    grid->addWidget(list, 0, 0, 1, 4);
+    grid->addWidget(BShortcut, 1, 0);
+    grid->addWidget(BShortRemove, 1, 2);
+    grid->addWidget(BShortAC, 1, 3);
+    grid->addWidget(CommandComboBox, 2, 0);
+    grid->addWidget(CmdStrEdit, 2, 1, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(0, 1);
+}
+
+void TOptionsForm::createAdvancedPage()
+{
+    QWidget *p = AdvancedTab = addPage("AdvancedTab", QStringLiteral("Advanced"));
+    BoostChkBox = Make<QCheckBox>(p, "BoostChkBox", QStringLiteral("Priority Boost"));
+    CacheChkBox = Make<QCheckBox>(p, "CacheChkBox", QStringLiteral("Cache (Kb) :"));
+    AddParamGroupBox = Make<QGroupBox>(p, "AddParamGroupBox", QStringLiteral(" Additional parameters "));
+    CacheEdit = Make<QSpinBox>(p, "CacheEdit");
+    CacheEdit->setRange(0, 8192);
+    CacheEdit->setSingleStep(128);
+
+    static const char *const checks[] = {"Param0ChkBox", "Param1ChkBox", "Param2ChkBox"};
+    static const char *const edits[] = {"Param0Edit", "Param1Edit", "Param2Edit"};
+    auto *params = new QGridLayout(AddParamGroupBox);
+    for (int i = 0; i < 3; ++i) {
+        ParamChkBox[i] = Make<QCheckBox>(AddParamGroupBox, checks[i]);
+        ParamEdit[i] = Make<QLineEdit>(AddParamGroupBox, edits[i]);
+        params->addWidget(ParamChkBox[i], i, 0);
+        params->addWidget(ParamEdit[i], i, 1);
+    }
+    params->setColumnStretch(1, 1);
+
+    auto *layout = new QVBoxLayout(p);
+    layout->addWidget(BoostChkBox);
+    auto *cache = new QHBoxLayout;
+    cache->addWidget(CacheChkBox);
+    cache->addWidget(CacheEdit);
+    cache->addStretch(1);
+    layout->addLayout(cache);
+    layout->addWidget(AddParamGroupBox);
+    layout->addStretch(1);
+    setTabOrder(BoostChkBox, CacheChkBox);
+    setTabOrder(CacheChkBox, CacheEdit);
+}
+
+void TOptionsForm::createAboutPage()
+{
+    QWidget *p = TabAbout = addPage("TabAbout", QStringLiteral("About"));
+    // The labels sit in a frame of their own: language files caption only the
+    // controls placed on the page itself, and these texts are not translated.
+    auto *frame = Make<QFrame>(p, "_AboutFrame");
+    LAppName = Make<QLabel>(frame, "LAppName", QStringLiteral("Zorvi"));
+    QFont big = LAppName->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 2.2);
+    LAppName->setFont(big);
+    LDescription = Make<QLabel>(frame, "LDescription", QStringLiteral("Another MPlayer user interface"));
+    LVersion = Make<QLabel>(frame, "LVersion");
+    LMPVersion = Make<QLabel>(frame, "LMPVersion");
+    auto *inner = new QVBoxLayout(frame);
+    inner->addStretch(1);
+    for (QLabel *label : {LAppName, LDescription, LVersion, LMPVersion}) {
+        label->setAlignment(Qt::AlignHCenter);
+        inner->addWidget(label);
+    }
+    inner->insertSpacing(2, LVersion->fontMetrics().lineSpacing());
+    inner->addStretch(1);
+    auto *layout = new QVBoxLayout(p);
+    layout->addWidget(frame);
+}
