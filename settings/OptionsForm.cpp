@@ -38,7 +38,10 @@ TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent) : QDi
 {
     setObjectName(QStringLiteral("OptionsForm"));
     setWindowTitle(QStringLiteral("Options"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     Pages = new QTabWidget(this);
+    // Every page's tab in sight: the dialog is as wide as the desktop font needs.
+    Pages->setUsesScrollButtons(false);
     createGeneralPage();
     createVideoPage();
     createAudioPage();

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -133,7 +134,8 @@ void TOptionsForm::createShortcutsPage()
     list->setColumnWidth(0, 160);
     list->setColumnWidth(1, 183);
     list->horizontalHeader()->setSectionsClickable(false);
-    list->horizontalHeader()->setStretchLastSection(false);
+    // A desktop font wider than the designed one widens the dialog: the actions take the room.
+    list->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     list->verticalHeader()->hide();
     list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
     list->setShowGrid(true);
@@ -142,6 +144,7 @@ void TOptionsForm::createShortcutsPage()
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setTabKeyNavigation(false);
     list->setWordWrap(false);
+    list->setMinimumWidth(160 + 183 + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
 
     BShortcut = Make<QPushButton>(p, "BShortcut", QStringLiteral("..."));
     BShortcut->setFixedWidth(173);
