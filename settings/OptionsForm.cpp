@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -81,7 +82,10 @@ TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent) : QDi
         return true;
     };
     ChooseEnginePath = [this](const QString &current) {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("MPlayer"), QFileInfo(current).path());
+        // A bare name ("mplayer") is looked for where the engine would be found.
+        const QString start =
+            QFileInfo(current).isAbsolute() ? current : QStandardPaths::findExecutable(current);
+        return QFileDialog::getOpenFileName(this, LPath->text(), start);
     };
 
     // Captions first, then values: a language may caption the controls.
