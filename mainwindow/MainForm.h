@@ -18,6 +18,8 @@ class TLogForm;
 class SkinControls;
 class TZorviPanel;
 class TZorviTrackbar;
+class OptionsEngine;
+struct OptionsFormParts;
 class SettingsStore;
 class TZorviPlaylist;
 class EngineCore;
@@ -26,7 +28,9 @@ class QTimer;
 class WindowPointer;
 class MainMenus;
 class TShortcutList;
+class Localization;
 struct SettingsData;
+struct TZorviLocal;
 
 // The program-wide objects main() creates and hands to the window.
 struct ProgramParts {
@@ -38,6 +42,8 @@ struct ProgramParts {
     // may throw ZError, which is reported and does not stop the start.
     std::function<void(const QString &argument)> TakeArgument;
     TShortcutList *Shortcuts = nullptr; // keys and clicks bind nothing without it
+    // The language in use; without it the window shows the built-in English.
+    Localization *Locale = nullptr;
 };
 
 class TMainForm : public QWidget,
@@ -200,6 +206,9 @@ private:
     void storeBounds();
     void notAvailable(const char *what);
     void registerWindowCommands(EngineCore *engine);
+    // MainFormOptions.cpp: the options dialog's parts, and its texts for "savelocal".
+    OptionsFormParts optionsParts(OptionsEngine *engine) const;
+    void connectOptionsForm();
     // MainFormSkin.cpp
     void createVideoArea();
     void createSkin();
