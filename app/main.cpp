@@ -8,10 +8,12 @@
 #include "common/Report.h"
 #include "console/LogForm.h"
 #include "engine/EngineCore.h"
+#include "i18n/Localization.h"
 #include "mainwindow/MainForm.h"
 #include "platform/Display.h"
 #include "platform/InstanceChannel.h"
 #include "platform/MprisService.h"
+#include "platform/Paths.h"
 #include "platform/SignalPipe.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
@@ -60,7 +62,15 @@ int main(int argc, char *argv[])
     TZorviPlaylist playlist;
     TShortcutList shortcuts;
     shortcuts.ConnectTo(store);
-    bool translatorMode = false;
+    // Languages are read from beside the program and the user's data folder;
+    // a written one goes beside the program when that folder may be written.
+    const QString programDir = Platform::ProgramDirectory();
+    QStringList languageSaveFolders{Platform::LanguageSaveFolder(programDir)};
+    if (const QString user = Platform::UserDataDirectory() + QStringLiteral("Lang/");
+        !languageSaveFolders.contains(user))
+        languageSaveFolders << user;
+    Localization localization(settings, Platform::LanguageFolders(programDir), languageSaveFolders);
+    bool &translatorMode = localization.TranslatorMode; // "-translator" sets it before the settings load
     // Subtitle files among the arguments arrive before the engine link exists.
     QStringList earlySubtitles;
     playlist.LoadSubtitle = [&earlySubtitles](const QString &path) { earlySubtitles << path; };
@@ -70,7 +80,8 @@ int main(int argc, char *argv[])
                          &playlist,
                          &translatorMode,
                          [&targets](const QString &argument) { ProcessArgument(argument, targets); },
-                         &shortcuts};
+                         &shortcuts,
+                         &localization};
     TMainForm form(program, arguments);
     EngineCore engine(settings, playlist, EngineHost::Of(form), form.ProgramDir());
     playlist.LoadSubtitle = [&engine](const QString &path) { engine.LoadSubtitle(path); };

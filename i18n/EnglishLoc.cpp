@@ -1,5 +1,7 @@
 #include "i18n/EnglishLoc.h"
 
+#include "i18n/LngFile.h"
+
 namespace {
 // The output lists keep their keys; their texts name what the engine uses on
 // Linux for each choice (video 2 and 3: -vo xv, -vo gl; audio 2 and 3:
@@ -99,4 +101,14 @@ QString EnglishLoc()
         text += QLatin1String("\r\n");
     }
     return text;
+}
+
+QString EnglishText(const QString &section, const QString &key)
+{
+    static const TLngFile english = [] {
+        TLngFile file;
+        file.LoadFromLines(EnglishLoc().split(QLatin1String("\r\n")));
+        return file;
+    }();
+    return english.ReadValue(section, key);
 }

@@ -44,12 +44,15 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     ApplyVerbose();
     m_log->AddLine(QStringLiteral("$|Program directory: ") + m_programDir);
     m_log->AddLine(QStringLiteral("$|Settings: ") + m_program.Store->FileName());
+    // The language right after the settings and before the skin; the menus
+    // it captions come first.
+    createMenus();
+    initLanguage();
 
     createTimers();
     createVideoArea();
     attachPointer();
     applyBounds();
-    createMenus();
     createSkin(); // scans the skins and loads the saved one
     attachMenusToSkin();
     setAcceptDrops(true);
@@ -71,6 +74,7 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
 TMainForm::~TMainForm()
 {
     m_program.Playlist->Log = nullptr;
+    freeLanguage();
 }
 
 void TMainForm::Start()

@@ -69,6 +69,10 @@ public:
     void ApplyVerbose();
 
     TLogForm *Log() const { return m_log; }
+    // The localization main() made (null in tests that give none), and the UI
+    // texts in use (English without one) (MainFormLanguage.cpp).
+    Localization *Locale() const { return m_program.Locale; }
+    const TZorviLocal &Texts() const;
     const QString &ProgramDir() const { return m_programDir; }
 
     // The video area (black, filling what the skin panels leave) and, inside
@@ -227,6 +231,14 @@ private:
     void keepAwakeTick();
     // MainFormDisplay.cpp: shows the engine's state on the controls again.
     void refreshDisplay();
+    // LPlaylist names what the list shows, in the language in use.
+    void updateListTitle();
+    // MainFormLanguage.cpp: hooks the localization to the menus and labels,
+    // then loads the chosen language.
+    void initLanguage();
+    void freeLanguage();
+    void applyMenuTexts(const Localization &locale);
+    QStringList menuLines() const;
     // MainFormModes.cpp
     void applyOnTop();
     // OuterPanel docked, or anchored over the client area in the auto-hide layout.
@@ -256,4 +268,6 @@ private:
     QString m_statusLine;         // the engine's latest status line
     bool m_wmFullscreen = false;  // full screen through the window manager's state
     MainMenus *m_menus = nullptr;
+    bool m_listShowsTitles = false; // the list holds a DVD's titles
+    QString m_skinsTitle;           // the Skins menu's caption, set when it is attached
 };

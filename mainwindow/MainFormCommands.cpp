@@ -4,6 +4,7 @@
 
 #include "console/LogForm.h"
 #include "engine/EngineCore.h"
+#include "i18n/Localization.h"
 #include "settings/SettingsData.h"
 
 void TMainForm::registerWindowCommands(EngineCore *engine)
@@ -45,13 +46,21 @@ void TMainForm::ShowLog()
     m_log->activateWindow();
 }
 
-void TMainForm::SaveLanguage(const QString &)
+void TMainForm::SaveLanguage(const QString &fileName)
 {
-    notAvailable("savelocal");
+    if (!m_program.Locale) {
+        notAvailable("savelocal");
+        return;
+    }
+    // A failure throws "Unable to write to <file>", which the dispatcher reports.
+    const QString path = m_program.Locale->SaveLanguage(fileName);
+    m_log->AddLine(QStringLiteral("Language written to ") + path);
 }
 
 void TMainForm::SetTranslatorMode(bool on)
 {
+    if (m_program.Locale)
+        m_program.Locale->TranslatorMode = on;
     if (m_program.TranslatorMode)
         *m_program.TranslatorMode = on;
 }

@@ -6,6 +6,7 @@
 #include "common/TextHelpers.h"
 #include "controls/ZorviControls.h"
 #include "engine/EngineCore.h"
+#include "i18n/ZorviLocal.h"
 #include "settings/SettingsData.h"
 #include "skin/SkinControls.h"
 
@@ -50,10 +51,15 @@ void TMainForm::PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QS
     }
     if (openMode == EntryKind::DVD)
         ShowPlaylist(true);
-    const bool dvd = openMode == EntryKind::DVD || openMode == EntryKind::DVDTitle;
-    SetCaptionIfChanged(m_skin->LPlaylist, dvd ? QStringLiteral("DVD Titles") : QStringLiteral("Playlist"));
+    m_listShowsTitles = openMode == EntryKind::DVD || openMode == EntryKind::DVDTitle;
+    updateListTitle();
     ShowMediaTitle(displayName);
     QApplication::setApplicationDisplayName(displayName);
+}
+
+void TMainForm::updateListTitle()
+{
+    SetCaptionIfChanged(m_skin->LPlaylist, m_listShowsTitles ? Texts().DVDTitles : Texts().Playlist);
 }
 
 void TMainForm::MediaOpened()
@@ -67,17 +73,12 @@ void TMainForm::MediaOpened()
 
 void TMainForm::UpdateStatusDisplay(PlaybackStatus status)
 {
-    static const struct {
-        const char *text;
-        int cell;
-    } rows[] = {
-        {"", 1},        {"Opening...", 2}, {"Closing...", 2}, {"Playing", 4},
-        {"Seeking", 6}, {"Paused", 5},     {"Stopped", 1},    {"Error", 3},
-    };
+    // The status button's cell for each status; the words are the language's.
+    static const int cells[] = {1, 2, 2, 4, 6, 5, 1, 3};
     const auto index = size_t(status);
-    if (index < std::size(rows)) {
-        SetCaptionIfChanged(m_skin->LStatus, QString::fromLatin1(rows[index].text));
-        m_skin->BStatus->SetBitCurState(rows[index].cell);
+    if (index < std::size(cells)) {
+        SetCaptionIfChanged(m_skin->LStatus, Texts().StatusText(int(index)));
+        m_skin->BStatus->SetBitCurState(cells[index]);
     }
     // The end of seeking is the 100 ms timer's; the keep-awake timer runs
     // while something plays.

@@ -87,6 +87,8 @@ void TMainForm::createMenus()
 void TMainForm::attachMenusToSkin()
 {
     m_menus->SetSkinsMenu(m_skin->MSkins());
+    if (m_skin->MSkins() && !m_skinsTitle.isEmpty())
+        m_skin->MSkins()->setTitle(m_skinsTitle);
     m_skin->Handlers.PlaylistBoxDblClick = [this](QObject *) {
         RunGuarded([this] {
             const int index = m_skin->Playlist->AnchorIndex();

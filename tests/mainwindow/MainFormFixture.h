@@ -23,6 +23,7 @@ protected:
     bool translator = false;
     TShortcutList shortcuts; // the default bindings: the store reads no file
     bool real = false;
+    Localization *locale = nullptr; // none: the built-in English
     std::unique_ptr<TMainForm> form;
     std::unique_ptr<EngineCore> core;
 
@@ -32,7 +33,7 @@ protected:
         EnsureApp<QApplication>();
         shortcuts.ConnectTo(store);
         form = std::make_unique<TMainForm>(
-            ProgramParts{&settings, &store, &playlist, &translator, {}, &shortcuts}, QStringList{});
+            ProgramParts{&settings, &store, &playlist, &translator, {}, &shortcuts, locale}, QStringList{});
         settings.Options.VideoOut = 0; // custom: the only output Xvfb shows
         settings.Options.CustomVideoOut = QStringLiteral("-vo x11 -zoom");
         settings.Options.AudioOut = 1;
