@@ -1,6 +1,7 @@
 #include "settings/OptionsForm.h"
 
 #include "common/Report.h"
+#include "i18n/EnglishLoc.h"
 #include "i18n/Localization.h"
 #include "settings/OptionsEngine.h"
 #include "settings/OptionsFormText.h"
@@ -38,7 +39,7 @@ void SelectOutput(QComboBox *list, QLineEdit *custom, int index, const QString &
 TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent) : QDialog(parent), m_parts(parts)
 {
     setObjectName(QStringLiteral("OptionsForm"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(EnglishText(QStringLiteral("Options"), QStringLiteral("Caption")));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     Pages = new QTabWidget(this);
     // Every page's tab in sight: the dialog is as wide as the desktop font needs.
@@ -46,7 +47,7 @@ TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent) : QDi
     createGeneralPage();
     createVideoPage();
     createAudioPage();
-    SubtitlesTab = addPage("SubtitlesTab", QStringLiteral("Subtitles"));
+    SubtitlesTab = addPage("SubtitlesTab");
     createShortcutsPage();
     createAdvancedPage();
     createAboutPage();

@@ -126,7 +126,7 @@ private:
     void createShortcutsPage();
     void createAdvancedPage();
     void createAboutPage();
-    QWidget *addPage(const char *name, const QString &caption);
+    QWidget *addPage(const char *name);
 
     // OptionsForm.cpp
     void loadSettings();

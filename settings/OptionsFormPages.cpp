@@ -1,7 +1,11 @@
 // The pages' controls. Each is created on its page in the order language
 // files list it (labels, then check boxes and groups), and placed by layouts.
+// The designed captions are the built-in English text's, found by the
+// page's and the control's names.
 #include "settings/OptionsForm.h"
 #include "settings/RadioGroup.h"
+
+#include "i18n/EnglishLoc.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,10 +30,23 @@ template <typename W, typename... Args> W *Make(QWidget *parent, const char *nam
     return w;
 }
 
-// An output choice: the list of outputs above the custom option text.
-void OutputGroup(QGroupBox *group, QComboBox *list, QLineEdit *custom, const QStringList &items)
+QString Designed(const QWidget *page, const QString &key)
 {
-    list->addItems(items);
+    return EnglishText(page->objectName(), key);
+}
+
+// A control captioned by the built-in English.
+template <typename W> W *Captioned(QWidget *page, const char *name)
+{
+    return Make<W>(page, name, Designed(page, QLatin1String(name)));
+}
+
+// An output choice: the list of outputs above the custom option text.
+void OutputGroup(QGroupBox *group, QComboBox *list, QLineEdit *custom, const char *const (&keys)[3])
+{
+    list->addItem(QStringLiteral("Custom..."));
+    for (const char *key : keys)
+        list->addItem(Designed(group->parentWidget(), QLatin1String(key)));
     custom->setEnabled(false);
     auto *layout = new QVBoxLayout(group);
     layout->addWidget(list);
@@ -39,25 +56,26 @@ void OutputGroup(QGroupBox *group, QComboBox *list, QLineEdit *custom, const QSt
 }
 } // namespace
 
-QWidget *TOptionsForm::addPage(const char *name, const QString &caption)
+QWidget *TOptionsForm::addPage(const char *name)
 {
     auto *page = new QWidget;
     page->setObjectName(QLatin1String(name));
-    Pages->addTab(page, caption);
+    Pages->addTab(page, Designed(page, QStringLiteral("Caption")));
     return page;
 }
 
 void TOptionsForm::createGeneralPage()
 {
-    QWidget *p = GeneralTab = addPage("GeneralTab", QStringLiteral("General"));
-    LPath = Make<QLabel>(p, "LPath", QStringLiteral("MPlayer path :"));
-    LOSD = Make<QLabel>(p, "LOSD", QStringLiteral("OSD:"));
-    LLang = Make<QLabel>(p, "LLang", QStringLiteral("Language:"));
-    SingleInstChkBox = Make<QCheckBox>(p, "SingleInstChkBox", QStringLiteral("Allow only one instance"));
-    StartFSChkBox = Make<QCheckBox>(p, "StartFSChkBox", QStringLiteral("Start in fullscreen"));
-    ResizeRadioGroup = Make<RadioGroup>(
-        p, "ResizeRadioGroup", QStringLiteral(" On video opening,  resize ... "),
-        QStringList{QStringLiteral("according to video size"), QStringLiteral("according to menu choice")});
+    QWidget *p = GeneralTab = addPage("GeneralTab");
+    LPath = Captioned<QLabel>(p, "LPath");
+    LOSD = Captioned<QLabel>(p, "LOSD");
+    LLang = Captioned<QLabel>(p, "LLang");
+    SingleInstChkBox = Captioned<QCheckBox>(p, "SingleInstChkBox");
+    StartFSChkBox = Captioned<QCheckBox>(p, "StartFSChkBox");
+    ResizeRadioGroup =
+        Make<RadioGroup>(p, "ResizeRadioGroup", Designed(p, QStringLiteral("ResizeRadioGroup")),
+                         QStringList{Designed(p, QStringLiteral("ResizeRadioGroup0")),
+                                     Designed(p, QStringLiteral("ResizeRadioGroup1"))});
     LangComboBox = Make<QComboBox>(p, "LangComboBox");
     PathEdit = Make<QLineEdit>(p, "PathEdit");
     PathButton = Make<QPushButton>(p, "PathButton", QStringLiteral("..."));
@@ -93,14 +111,11 @@ void TOptionsForm::createGeneralPage()
 
 void TOptionsForm::createVideoPage()
 {
-    QWidget *p = VideoTab = addPage("VideoTab", QStringLiteral("Video"));
-    VideoOutGroupBox = Make<QGroupBox>(p, "VideoOutGroupBox", QStringLiteral(" Video Out "));
+    QWidget *p = VideoTab = addPage("VideoTab");
+    VideoOutGroupBox = Captioned<QGroupBox>(p, "VideoOutGroupBox");
     VOComboBox = Make<QComboBox>(VideoOutGroupBox, "VOComboBox");
     CustomVOEdit = Make<QLineEdit>(VideoOutGroupBox, "CustomVOEdit");
-    // What each entry starts on Linux: -vo null, -vo xv, -vo gl.
-    OutputGroup(VideoOutGroupBox, VOComboBox, CustomVOEdit,
-                {QStringLiteral("Custom..."), QStringLiteral("No Video (null)"),
-                 QStringLiteral("X Video (xv)"), QStringLiteral("OpenGL (gl, default)")});
+    OutputGroup(VideoOutGroupBox, VOComboBox, CustomVOEdit, {"VOnull", "VOdx", "VOgl2"});
     auto *layout = new QVBoxLayout(p);
     layout->addWidget(VideoOutGroupBox);
     layout->addStretch(1);
@@ -108,15 +123,12 @@ void TOptionsForm::createVideoPage()
 
 void TOptionsForm::createAudioPage()
 {
-    QWidget *p = AudioTab = addPage("AudioTab", QStringLiteral("Audio"));
-    MuteOnSeekChkBox = Make<QCheckBox>(p, "MuteOnSeekChkBox", QStringLiteral("Mute while seeking or paused"));
-    AudioOutGroupBox = Make<QGroupBox>(p, "AudioOutGroupBox", QStringLiteral(" Audio out "));
+    QWidget *p = AudioTab = addPage("AudioTab");
+    MuteOnSeekChkBox = Captioned<QCheckBox>(p, "MuteOnSeekChkBox");
+    AudioOutGroupBox = Captioned<QGroupBox>(p, "AudioOutGroupBox");
     AOComboBox = Make<QComboBox>(AudioOutGroupBox, "AOComboBox");
     CustomAOEdit = Make<QLineEdit>(AudioOutGroupBox, "CustomAOEdit");
-    // What each entry starts on Linux: -ao null, -ao alsa, -ao pulse,alsa.
-    OutputGroup(AudioOutGroupBox, AOComboBox, CustomAOEdit,
-                {QStringLiteral("Custom..."), QStringLiteral("No Audio (null)"),
-                 QStringLiteral("ALSA (alsa)"), QStringLiteral("PulseAudio (pulse, default)")});
+    OutputGroup(AudioOutGroupBox, AOComboBox, CustomAOEdit, {"AOnull", "AOwin32", "AOdsound"});
     auto *layout = new QVBoxLayout(p);
     layout->addWidget(AudioOutGroupBox);
     layout->addWidget(MuteOnSeekChkBox);
@@ -125,11 +137,12 @@ void TOptionsForm::createAudioPage()
 
 void TOptionsForm::createShortcutsPage()
 {
-    QWidget *p = ShortcutsTab = addPage("ShortcutsTab", QStringLiteral("Shortcuts"));
+    QWidget *p = ShortcutsTab = addPage("ShortcutsTab");
     ShortcutListView = Make<QTableWidget>(p, "ShortcutListView", 0, 3);
     QTableWidget *list = ShortcutListView;
     // Column 2 holds the command text; it is never shown.
-    list->setHorizontalHeaderLabels({QStringLiteral("Shortcut"), QStringLiteral("Action"), QString()});
+    list->setHorizontalHeaderLabels(
+        {Designed(p, QStringLiteral("Shortcut")), Designed(p, QStringLiteral("Action")), QString()});
     list->setColumnHidden(2, true);
     list->setColumnWidth(0, 160);
     list->setColumnWidth(1, 183);
@@ -178,10 +191,10 @@ void TOptionsForm::createShortcutsPage()
 
 void TOptionsForm::createAdvancedPage()
 {
-    QWidget *p = AdvancedTab = addPage("AdvancedTab", QStringLiteral("Advanced"));
-    BoostChkBox = Make<QCheckBox>(p, "BoostChkBox", QStringLiteral("Priority Boost"));
-    CacheChkBox = Make<QCheckBox>(p, "CacheChkBox", QStringLiteral("Cache (Kb) :"));
-    AddParamGroupBox = Make<QGroupBox>(p, "AddParamGroupBox", QStringLiteral(" Additional parameters "));
+    QWidget *p = AdvancedTab = addPage("AdvancedTab");
+    BoostChkBox = Captioned<QCheckBox>(p, "BoostChkBox");
+    CacheChkBox = Captioned<QCheckBox>(p, "CacheChkBox");
+    AddParamGroupBox = Captioned<QGroupBox>(p, "AddParamGroupBox");
     CacheEdit = Make<QSpinBox>(p, "CacheEdit");
     CacheEdit->setRange(0, 8192);
     CacheEdit->setSingleStep(128);
@@ -212,7 +225,7 @@ void TOptionsForm::createAdvancedPage()
 
 void TOptionsForm::createAboutPage()
 {
-    QWidget *p = TabAbout = addPage("TabAbout", QStringLiteral("About"));
+    QWidget *p = TabAbout = addPage("TabAbout");
     // The labels sit in a frame of their own: language files caption only the
     // controls placed on the page itself, and these texts are not translated.
     auto *frame = Make<QFrame>(p, "_AboutFrame");
