@@ -96,7 +96,7 @@ TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent) : QDi
     // Fixed border around what the pages need, at least the designed client area.
     setFixedSize(layout->sizeHint().expandedTo(QSize(386, 318)));
 
-    connect(Pages, &QTabWidget::currentChanged, this, [this] { pageChanged(); });
+    connect(Pages, &QTabWidget::currentChanged, this, [this] { RunGuarded([this] { pageChanged(); }); });
     const int last = m_parts.Settings->LastSession.LastOptionsTab;
     Pages->setCurrentIndex(last >= 0 && last < kPageCount ? last : 0);
     pageChanged();

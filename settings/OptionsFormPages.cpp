@@ -5,6 +5,7 @@
 #include "settings/OptionsForm.h"
 #include "settings/RadioGroup.h"
 
+#include "common/Report.h"
 #include "i18n/EnglishLoc.h"
 
 #include <QCheckBox>
@@ -81,7 +82,7 @@ void TOptionsForm::createGeneralPage()
     PathButton = Make<QPushButton>(p, "PathButton", QStringLiteral("..."));
     PathButton->setFixedWidth(PathButton->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
     PathButton->setAutoDefault(false);
-    connect(PathButton, &QPushButton::clicked, this, [this] { choosePath(); });
+    connect(PathButton, &QPushButton::clicked, this, [this] { RunGuarded([this] { choosePath(); }); });
     OSDSpinEdit = Make<QSpinBox>(p, "OSDSpinEdit");
     OSDSpinEdit->setRange(0, 3);
 
@@ -171,12 +172,15 @@ void TOptionsForm::createShortcutsPage()
     CommandComboBox->setFixedWidth(173);
     CmdStrEdit = Make<QLineEdit>(p, "CmdStrEdit");
 
-    connect(list, &QTableWidget::itemSelectionChanged, this, [this] { rowSelected(); });
-    connect(BShortcut, &QPushButton::clicked, this, [this] { shortcutClicked(); });
-    connect(BShortAC, &QPushButton::clicked, this, [this] { addOrChange(); });
-    connect(BShortRemove, &QPushButton::clicked, this, [this] { removeRow(); });
-    connect(CommandComboBox, &QComboBox::activated, this, [this](int item) { commandChosen(item); });
-    connect(CmdStrEdit, &QLineEdit::textEdited, this, [this](const QString &text) { commandEdited(text); });
+    connect(list, &QTableWidget::itemSelectionChanged, this,
+            [this] { RunGuarded([this] { rowSelected(); }); });
+    connect(BShortcut, &QPushButton::clicked, this, [this] { RunGuarded([this] { shortcutClicked(); }); });
+    connect(BShortAC, &QPushButton::clicked, this, [this] { RunGuarded([this] { addOrChange(); }); });
+    connect(BShortRemove, &QPushButton::clicked, this, [this] { RunGuarded([this] { removeRow(); }); });
+    connect(CommandComboBox, &QComboBox::activated, this,
+            [this](int item) { RunGuarded([&] { commandChosen(item); }); });
+    connect(CmdStrEdit, &QLineEdit::textEdited, this,
+            [this](const QString &text) { RunGuarded([&] { commandEdited(text); }); });
 
     auto *grid = new QGridLayout(p);
     grid->addWidget(list, 0, 0, 1, 4);
