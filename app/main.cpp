@@ -62,8 +62,9 @@ int main(int argc, char *argv[])
     TZorviPlaylist playlist;
     TShortcutList shortcuts;
     shortcuts.ConnectTo(store);
-    // Languages are read from beside the program and the user's data folder;
-    // a written one goes beside the program when that folder may be written.
+    // Languages are read from beside the program, the user's data folder and
+    // the shared one; a written one goes beside the program when that folder
+    // may be written, else to the user's.
     const QString programDir = Platform::ProgramDirectory();
     QStringList languageSaveFolders{Platform::LanguageSaveFolder(programDir)};
     if (const QString user = Platform::UserDataDirectory() + QStringLiteral("Lang/");

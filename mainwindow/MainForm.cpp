@@ -67,6 +67,7 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     if (m_program.Settings->Options.StartFullscreen)
         SetFullscreen(true);
     UpdateStatusDisplay(PlaybackStatus::None);
+    updateListTitle(); // in the chosen language from the start
 }
 
 // The playlist outlives the window: its log hook ends here (its change
