@@ -18,6 +18,8 @@ class TLogForm;
 class SkinControls;
 class TZorviPanel;
 class TZorviTrackbar;
+class OptionsEngine;
+struct OptionsFormParts;
 class SettingsStore;
 class TZorviPlaylist;
 class EngineCore;
@@ -207,6 +209,9 @@ private:
     void storeBounds();
     void notAvailable(const char *what);
     void registerWindowCommands(EngineCore *engine);
+    // MainFormOptions.cpp: the options dialog's parts, and its texts for "savelocal".
+    OptionsFormParts optionsParts(OptionsEngine *engine) const;
+    void connectOptionsForm();
     // MainFormSkin.cpp
     void createVideoArea();
     void createSkin();

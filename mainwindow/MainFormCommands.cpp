@@ -38,11 +38,6 @@ void TMainForm::SetCenter(bool center, bool apply)
         ApplyWindowSize();
 }
 
-void TMainForm::ShowOptions()
-{
-    notAvailable("options");
-}
-
 void TMainForm::ShowLog()
 {
     m_log->SetStatusLine(m_statusLine);

@@ -1,0 +1,37 @@
+// The options dialog, opened by the menu item and the named command "options":
+// a new dialog each time, modal, gone when it closes.
+#include "mainwindow/MainForm.h"
+
+#include "i18n/Localization.h"
+#include "mainwindow/EngineOptionsLink.h"
+#include "settings/uOptionsForm.h"
+
+#include <optional>
+
+OptionsFormParts TMainForm::optionsParts(OptionsEngine *engine) const
+{
+    return {m_program.Settings, m_program.Store, m_program.Shortcuts, m_program.Locale, engine};
+}
+
+void TMainForm::connectOptionsForm()
+{
+    if (!m_program.Locale)
+        return;
+    // "savelocal" writes the dialog's texts, from a dialog made for it when none is open.
+    m_program.Locale->OptionsFormLines = [this](const Localization &) {
+        return OptionsFormLines(optionsParts(nullptr));
+    };
+}
+
+void TMainForm::ShowOptions()
+{
+    if (!m_program.Locale || !m_program.Shortcuts || !m_program.Store) {
+        notAvailable("options");
+        return;
+    }
+    std::optional<EngineOptionsLink> link;
+    if (m_engine)
+        link.emplace(*m_engine);
+    TOptionsForm form(optionsParts(link ? &*link : nullptr), this);
+    form.exec();
+}

@@ -1,0 +1,186 @@
+#include "settings/OptionsForm.h"
+
+#include "common/Report.h"
+#include "i18n/EnglishLoc.h"
+#include "i18n/Localization.h"
+#include "settings/OptionsEngine.h"
+#include "settings/OptionsFormText.h"
+#include "settings/RadioGroup.h"
+#include "settings/SettingsData.h"
+#include "shortcuts/ShortcutCaptureForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+TOptionsForm *g_current = nullptr;
+constexpr int kPageCount = 7;
+
+void SelectOutput(QComboBox *list, QLineEdit *custom, int index, const QString &text)
+{
+    list->setCurrentIndex(index);
+    custom->setEnabled(list->currentIndex() == 0);
+    custom->setText(text);
+}
+} // namespace
+
+TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent) : QDialog(parent), m_parts(parts)
+{
+    setObjectName(QStringLiteral("OptionsForm"));
+    setWindowTitle(EnglishText(QStringLiteral("Options"), QStringLiteral("Caption")));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    Pages = new QTabWidget(this);
+    // Every page's tab in sight: the dialog is as wide as the desktop font needs.
+    Pages->setUsesScrollButtons(false);
+    createGeneralPage();
+    createVideoPage();
+    createAudioPage();
+    SubtitlesTab = addPage("SubtitlesTab");
+    createShortcutsPage();
+    createAdvancedPage();
+    createAboutPage();
+
+    LShortHelp = new QLabel(this);
+    LShortHelp->setObjectName(QStringLiteral("LShortHelp"));
+    LShortHelp->setWordWrap(true);
+    LShortHelp->setFixedHeight(2 * LShortHelp->fontMetrics().lineSpacing() + 2);
+    BSave = new QPushButton(QStringLiteral("Ok"), this);
+    BSave->setObjectName(QStringLiteral("BSave"));
+    BSave->setDefault(true);
+    BCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    BCancel->setObjectName(QStringLiteral("BCancel"));
+    connect(BSave, &QPushButton::clicked, this, [this] { RunGuarded([this] { Apply(); }); });
+    connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *strip = new QHBoxLayout;
+    strip->addWidget(LShortHelp, 1);
+    strip->addWidget(BSave, 0, Qt::AlignVCenter);
+    strip->addWidget(BCancel, 0, Qt::AlignVCenter);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(Pages, 1);
+    layout->addLayout(strip);
+
+    CaptureShortcut = [this](std::uint32_t &code) {
+        const TZorviLocal &texts = m_parts.Local->Texts;
+        TShortcutCaptureForm capture(texts.ShortCapHelp, texts.Cancel, this);
+        capture.move(x() + (width() - capture.width()) / 2, y() + (height() - capture.height()) / 2);
+        if (capture.exec() != QDialog::Accepted)
+            return false;
+        code = capture.CapturedCode();
+        return true;
+    };
+    ChooseEnginePath = [this](const QString &current) {
+        // A bare name ("mplayer") is looked for where the engine would be found.
+        const QString start =
+            QFileInfo(current).isAbsolute() ? current : QStandardPaths::findExecutable(current);
+        return QFileDialog::getOpenFileName(this, LPath->text(), start);
+    };
+
+    // Captions first, then values: a language may caption the controls.
+    if (m_parts.Local->LanguageIndex != 0)
+        LocalizeOptionsForm(*this, *m_parts.Local);
+    loadSettings();
+    // Fixed border around what the pages need, at least the designed client area.
+    setFixedSize(layout->sizeHint().expandedTo(QSize(386, 318)));
+
+    connect(Pages, &QTabWidget::currentChanged, this, [this] { RunGuarded([this] { pageChanged(); }); });
+    const int last = m_parts.Settings->LastSession.LastOptionsTab;
+    Pages->setCurrentIndex(last >= 0 && last < kPageCount ? last : 0);
+    pageChanged();
+    // Key preview: Ctrl+Tab turns the pages whichever control has the focus.
+    qApp->installEventFilter(this);
+    if (!g_current)
+        g_current = this;
+}
+
+TOptionsForm::~TOptionsForm()
+{
+    if (g_current == this)
+        g_current = nullptr;
+    if (!m_hidden)
+        m_parts.Settings->LastSession.LastOptionsTab = Pages->currentIndex();
+}
+
+TOptionsForm *TOptionsForm::Current()
+{
+    return g_current;
+}
+
+void TOptionsForm::loadSettings()
+{
+    const OptionsSettings &o = m_parts.Settings->Options;
+    const Localization &local = *m_parts.Local;
+    SingleInstChkBox->setChecked(o.SingleInstance);
+    StartFSChkBox->setChecked(o.StartFullscreen);
+    PathEdit->setText(o.MPlayerPath);
+    ResizeRadioGroup->SetItemIndex(o.ResizeOnOpen ? 0 : 1);
+    OSDSpinEdit->setValue(o.OSDLevel);
+
+    for (const TLocalsItem &language : local.Languages)
+        LangComboBox->addItem(language.DisplayName);
+    LangComboBox->setCurrentIndex(local.LanguageIndex);
+
+    SelectOutput(VOComboBox, CustomVOEdit, o.VideoOut, o.CustomVideoOut);
+    SelectOutput(AOComboBox, CustomAOEdit, o.AudioOut, o.CustomAudioOut);
+    MuteOnSeekChkBox->setChecked(o.MuteOnPauseSeek);
+
+    loadShortcuts();
+    fillCommandList();
+
+    BoostChkBox->setChecked(o.PriorityBoost);
+    CacheChkBox->setChecked(o.Cache);
+    CacheEdit->setValue(o.CacheSize);
+    for (int i = 0; i < 3; ++i) {
+        ParamChkBox[i]->setChecked(o.AddParams[i].Enabled);
+        ParamEdit[i]->setText(o.AddParams[i].Text);
+    }
+
+    LVersion->setText(QStringLiteral("Version : 0.5.9"));
+    LMPVersion->setText(QStringLiteral("MPlayer Version : ") +
+                        (m_parts.Engine ? m_parts.Engine->Version() : QStringLiteral("?")));
+}
+
+void TOptionsForm::pageChanged()
+{
+    LShortHelp->setText(Pages->currentWidget() == ShortcutsTab ? QLatin1String(HelpLocate) : QString());
+}
+
+void TOptionsForm::turnPage(int step)
+{
+    Pages->setCurrentIndex((Pages->currentIndex() + step + kPageCount) % kPageCount);
+}
+
+bool TOptionsForm::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        const auto *key = static_cast<QKeyEvent *>(e);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (widget && widget->window() == this && tab && (key->modifiers() & Qt::ControlModifier)) {
+            const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            turnPage(back ? -1 : 1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+void TOptionsForm::choosePath()
+{
+    const QString chosen = ChooseEnginePath(PathEdit->text().trimmed());
+    if (!chosen.isEmpty())
+        PathEdit->setText(chosen);
+}

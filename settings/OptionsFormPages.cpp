@@ -1,0 +1,254 @@
+// The pages' controls. Each is created on its page in the order language
+// files list it (labels, then check boxes and groups), and placed by layouts.
+// The designed captions are the built-in English text's, found by the
+// page's and the control's names.
+#include "settings/OptionsForm.h"
+#include "settings/RadioGroup.h"
+
+#include "common/Report.h"
+#include "i18n/EnglishLoc.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+template <typename W, typename... Args> W *Make(QWidget *parent, const char *name, Args &&...args)
+{
+    auto *w = new W(std::forward<Args>(args)..., parent);
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+QString Designed(const QWidget *page, const QString &key)
+{
+    return EnglishText(page->objectName(), key);
+}
+
+// A control captioned by the built-in English.
+template <typename W> W *Captioned(QWidget *page, const char *name)
+{
+    return Make<W>(page, name, Designed(page, QLatin1String(name)));
+}
+
+// An output choice: the list of outputs above the custom option text.
+void OutputGroup(QGroupBox *group, QComboBox *list, QLineEdit *custom, const char *const (&keys)[3])
+{
+    list->addItem(QStringLiteral("Custom..."));
+    for (const char *key : keys)
+        list->addItem(Designed(group->parentWidget(), QLatin1String(key)));
+    custom->setEnabled(false);
+    auto *layout = new QVBoxLayout(group);
+    layout->addWidget(list);
+    layout->addWidget(custom);
+    QObject::connect(list, &QComboBox::activated, custom,
+                     [list, custom] { custom->setEnabled(list->currentIndex() == 0); });
+}
+} // namespace
+
+QWidget *TOptionsForm::addPage(const char *name)
+{
+    auto *page = new QWidget;
+    page->setObjectName(QLatin1String(name));
+    Pages->addTab(page, Designed(page, QStringLiteral("Caption")));
+    return page;
+}
+
+void TOptionsForm::createGeneralPage()
+{
+    QWidget *p = GeneralTab = addPage("GeneralTab");
+    LPath = Captioned<QLabel>(p, "LPath");
+    LOSD = Captioned<QLabel>(p, "LOSD");
+    LLang = Captioned<QLabel>(p, "LLang");
+    SingleInstChkBox = Captioned<QCheckBox>(p, "SingleInstChkBox");
+    StartFSChkBox = Captioned<QCheckBox>(p, "StartFSChkBox");
+    ResizeRadioGroup =
+        Make<RadioGroup>(p, "ResizeRadioGroup", Designed(p, QStringLiteral("ResizeRadioGroup")),
+                         QStringList{Designed(p, QStringLiteral("ResizeRadioGroup0")),
+                                     Designed(p, QStringLiteral("ResizeRadioGroup1"))});
+    LangComboBox = Make<QComboBox>(p, "LangComboBox");
+    PathEdit = Make<QLineEdit>(p, "PathEdit");
+    PathButton = Make<QPushButton>(p, "PathButton", QStringLiteral("..."));
+    PathButton->setFixedWidth(PathButton->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
+    PathButton->setAutoDefault(false);
+    connect(PathButton, &QPushButton::clicked, this, [this] { RunGuarded([this] { choosePath(); }); });
+    OSDSpinEdit = Make<QSpinBox>(p, "OSDSpinEdit");
+    OSDSpinEdit->setRange(0, 3);
+
+    auto *grid = new QGridLayout(p);
+    grid->addWidget(LLang, 0, 0);
+    grid->addWidget(LangComboBox, 0, 1, 1, 2);
+    grid->addWidget(SingleInstChkBox, 1, 0, 1, 3);
+    grid->addWidget(StartFSChkBox, 2, 0, 1, 3);
+    grid->addWidget(LPath, 3, 0);
+    grid->addWidget(PathEdit, 3, 1);
+    grid->addWidget(PathButton, 3, 2);
+    grid->addWidget(ResizeRadioGroup, 4, 0, 1, 3);
+    auto *osd = new QHBoxLayout;
+    osd->addWidget(LOSD);
+    osd->addWidget(OSDSpinEdit);
+    osd->addStretch(1);
+    grid->addLayout(osd, 5, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(6, 1);
+    setTabOrder(LangComboBox, SingleInstChkBox);
+    setTabOrder(SingleInstChkBox, StartFSChkBox);
+    setTabOrder(StartFSChkBox, PathEdit);
+    setTabOrder(PathEdit, PathButton);
+    setTabOrder(PathButton, ResizeRadioGroup);
+    setTabOrder(ResizeRadioGroup, OSDSpinEdit);
+}
+
+void TOptionsForm::createVideoPage()
+{
+    QWidget *p = VideoTab = addPage("VideoTab");
+    VideoOutGroupBox = Captioned<QGroupBox>(p, "VideoOutGroupBox");
+    VOComboBox = Make<QComboBox>(VideoOutGroupBox, "VOComboBox");
+    CustomVOEdit = Make<QLineEdit>(VideoOutGroupBox, "CustomVOEdit");
+    OutputGroup(VideoOutGroupBox, VOComboBox, CustomVOEdit, {"VOnull", "VOdx", "VOgl2"});
+    auto *layout = new QVBoxLayout(p);
+    layout->addWidget(VideoOutGroupBox);
+    layout->addStretch(1);
+}
+
+void TOptionsForm::createAudioPage()
+{
+    QWidget *p = AudioTab = addPage("AudioTab");
+    MuteOnSeekChkBox = Captioned<QCheckBox>(p, "MuteOnSeekChkBox");
+    AudioOutGroupBox = Captioned<QGroupBox>(p, "AudioOutGroupBox");
+    AOComboBox = Make<QComboBox>(AudioOutGroupBox, "AOComboBox");
+    CustomAOEdit = Make<QLineEdit>(AudioOutGroupBox, "CustomAOEdit");
+    OutputGroup(AudioOutGroupBox, AOComboBox, CustomAOEdit, {"AOnull", "AOwin32", "AOdsound"});
+    auto *layout = new QVBoxLayout(p);
+    layout->addWidget(AudioOutGroupBox);
+    layout->addWidget(MuteOnSeekChkBox);
+    layout->addStretch(1);
+}
+
+void TOptionsForm::createShortcutsPage()
+{
+    QWidget *p = ShortcutsTab = addPage("ShortcutsTab");
+    ShortcutListView = Make<QTableWidget>(p, "ShortcutListView", 0, 3);
+    QTableWidget *list = ShortcutListView;
+    // Column 2 holds the command text; it is never shown.
+    list->setHorizontalHeaderLabels(
+        {Designed(p, QStringLiteral("Shortcut")), Designed(p, QStringLiteral("Action")), QString()});
+    list->setColumnHidden(2, true);
+    list->setColumnWidth(0, 160);
+    list->setColumnWidth(1, 183);
+    list->horizontalHeader()->setSectionsClickable(false);
+    // A desktop font wider than the designed one widens the dialog: the actions take the room.
+    list->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
+    list->setShowGrid(true);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setTabKeyNavigation(false);
+    list->setWordWrap(false);
+    list->setMinimumWidth(160 + 183 + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
+
+    BShortcut = Make<QPushButton>(p, "BShortcut", QStringLiteral("..."));
+    BShortcut->setFixedWidth(173);
+    BShortRemove = Make<QPushButton>(p, "BShortRemove", QStringLiteral("Remove"));
+    BShortRemove->setEnabled(false);
+    BShortAC = Make<QPushButton>(p, "BShortAC", QStringLiteral("Add"));
+    for (QPushButton *b : {BShortcut, BShortRemove, BShortAC})
+        b->setAutoDefault(false);
+    CommandComboBox = Make<QComboBox>(p, "CommandComboBox");
+    CommandComboBox->setMaxVisibleItems(16);
+    CommandComboBox->setFixedWidth(173);
+    CmdStrEdit = Make<QLineEdit>(p, "CmdStrEdit");
+
+    connect(list, &QTableWidget::itemSelectionChanged, this,
+            [this] { RunGuarded([this] { rowSelected(); }); });
+    connect(BShortcut, &QPushButton::clicked, this, [this] { RunGuarded([this] { shortcutClicked(); }); });
+    connect(BShortAC, &QPushButton::clicked, this, [this] { RunGuarded([this] { addOrChange(); }); });
+    connect(BShortRemove, &QPushButton::clicked, this, [this] { RunGuarded([this] { removeRow(); }); });
+    connect(CommandComboBox, &QComboBox::activated, this,
+            [this](int item) { RunGuarded([&] { commandChosen(item); }); });
+    connect(CmdStrEdit, &QLineEdit::textEdited, this,
+            [this](const QString &text) { RunGuarded([&] { commandEdited(text); }); });
+
+    auto *grid = new QGridLayout(p);
+    grid->addWidget(list, 0, 0, 1, 4);
+    grid->addWidget(BShortcut, 1, 0);
+    grid->addWidget(BShortRemove, 1, 2);
+    grid->addWidget(BShortAC, 1, 3);
+    grid->addWidget(CommandComboBox, 2, 0);
+    grid->addWidget(CmdStrEdit, 2, 1, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(0, 1);
+}
+
+void TOptionsForm::createAdvancedPage()
+{
+    QWidget *p = AdvancedTab = addPage("AdvancedTab");
+    BoostChkBox = Captioned<QCheckBox>(p, "BoostChkBox");
+    CacheChkBox = Captioned<QCheckBox>(p, "CacheChkBox");
+    AddParamGroupBox = Captioned<QGroupBox>(p, "AddParamGroupBox");
+    CacheEdit = Make<QSpinBox>(p, "CacheEdit");
+    CacheEdit->setRange(0, 8192);
+    CacheEdit->setSingleStep(128);
+
+    static const char *const checks[] = {"Param0ChkBox", "Param1ChkBox", "Param2ChkBox"};
+    static const char *const edits[] = {"Param0Edit", "Param1Edit", "Param2Edit"};
+    auto *params = new QGridLayout(AddParamGroupBox);
+    for (int i = 0; i < 3; ++i) {
+        ParamChkBox[i] = Make<QCheckBox>(AddParamGroupBox, checks[i]);
+        ParamEdit[i] = Make<QLineEdit>(AddParamGroupBox, edits[i]);
+        params->addWidget(ParamChkBox[i], i, 0);
+        params->addWidget(ParamEdit[i], i, 1);
+    }
+    params->setColumnStretch(1, 1);
+
+    auto *layout = new QVBoxLayout(p);
+    layout->addWidget(BoostChkBox);
+    auto *cache = new QHBoxLayout;
+    cache->addWidget(CacheChkBox);
+    cache->addWidget(CacheEdit);
+    cache->addStretch(1);
+    layout->addLayout(cache);
+    layout->addWidget(AddParamGroupBox);
+    layout->addStretch(1);
+    setTabOrder(BoostChkBox, CacheChkBox);
+    setTabOrder(CacheChkBox, CacheEdit);
+}
+
+void TOptionsForm::createAboutPage()
+{
+    QWidget *p = TabAbout = addPage("TabAbout");
+    // The labels sit in a frame of their own: language files caption only the
+    // controls placed on the page itself, and these texts are not translated.
+    auto *frame = Make<QFrame>(p, "_AboutFrame");
+    LAppName = Make<QLabel>(frame, "LAppName", QStringLiteral("Zorvi"));
+    QFont big = LAppName->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 2.2);
+    LAppName->setFont(big);
+    LDescription = Make<QLabel>(frame, "LDescription", QStringLiteral("Another MPlayer user interface"));
+    LVersion = Make<QLabel>(frame, "LVersion");
+    LMPVersion = Make<QLabel>(frame, "LMPVersion");
+    auto *inner = new QVBoxLayout(frame);
+    inner->addStretch(1);
+    for (QLabel *label : {LAppName, LDescription, LVersion, LMPVersion}) {
+        label->setAlignment(Qt::AlignHCenter);
+        inner->addWidget(label);
+    }
+    inner->insertSpacing(2, LVersion->fontMetrics().lineSpacing());
+    inner->addStretch(1);
+    auto *layout = new QVBoxLayout(p);
+    layout->addWidget(frame);
+}

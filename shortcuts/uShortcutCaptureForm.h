@@ -1,0 +1,3 @@
+#pragma once
+// The shortcut capture dialog.
+#include "shortcuts/ShortcutCaptureForm.h"

@@ -1,0 +1,113 @@
+// The capture dialog offscreen: keys, clicks, double clicks and the wheel.
+#include "shortcuts/uShortcutCaptureForm.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+struct Capture {
+    TShortcutCaptureForm form{QStringLiteral("help"), QStringLiteral("Cancel")};
+    QSignalSpy finished{&form, &QDialog::finished};
+    Capture() { form.show(); }
+
+    void Mouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QWidget *on = nullptr)
+    {
+        on = on ? on : form.LShortcut;
+        QMouseEvent e(type, QPointF(5, 5), on->mapToGlobal(QPointF(5, 5)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(on, &e);
+    }
+    // Handles events for longer than a click waits for its double click.
+    void PastTheWait() { QTest::qWait(3 * TShortcutCaptureForm::DoubleClickWaitMs); }
+};
+} // namespace
+
+TEST(ShortcutCapture, KeysGiveTheirCodesAndEscapeCancels)
+{
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int result;
+        std::uint32_t code;
+    } rows[] = {
+        {Qt::Key_Return, Qt::NoModifier, QDialog::Accepted, 0xD},
+        {Qt::Key_Tab, Qt::NoModifier, QDialog::Accepted, 0x9},
+        {Qt::Key_Tab, Qt::ControlModifier, QDialog::Accepted, 0x40009},
+        {Qt::Key_Right, Qt::ShiftModifier, QDialog::Accepted, 0x10027},
+        {Qt::Key_Escape, Qt::NoModifier, QDialog::Rejected, 0},
+    };
+    for (const auto &row : rows) {
+        Capture c;
+        QTest::keyClick(&c.form, row.key, row.modifiers);
+        ASSERT_EQ(c.finished.count(), 1) << row.key;
+        EXPECT_EQ(c.form.result(), row.result) << row.key;
+        EXPECT_EQ(c.form.CapturedCode(), row.code) << row.key;
+    }
+}
+
+TEST(ShortcutCapture, ModifierAloneIsShownWhileHeldAndGivesNothing)
+{
+    Capture c;
+    QTest::keyPress(&c.form, Qt::Key_Control);
+    EXPECT_EQ(c.form.LShortcut->text(), QStringLiteral("Ctrl+"));
+    QTest::keyRelease(&c.form, Qt::Key_Control);
+    EXPECT_EQ(c.form.LShortcut->text(), QString());
+    c.PastTheWait();
+    EXPECT_EQ(c.finished.count(), 0);
+}
+
+TEST(ShortcutCapture, ClicksAndDoubleClicksGiveOneCodeEach)
+{
+    using T = QEvent::Type;
+    constexpr auto P = T::MouseButtonPress, R = T::MouseButtonRelease, D = T::MouseButtonDblClick;
+    constexpr auto L = Qt::LeftButton, Rt = Qt::RightButton;
+    struct Step {
+        QEvent::Type type;
+        Qt::MouseButton button;
+        Qt::MouseButtons held; // after the event
+    };
+    const struct {
+        const char *name;
+        std::vector<Step> steps;
+        bool atOnce; // the result comes without waiting for a second click
+        std::uint32_t code;
+    } rows[] = {
+        {"single left", {{P, L, L}, {R, L, {}}}, false, 0x1},
+        {"double left", {{P, L, L}, {R, L, {}}, {D, L, L}, {R, L, {}}}, true, 0x480001},
+        {"double left, second press first",
+         {{P, L, L}, {R, L, {}}, {P, L, L}, {D, L, L}, {R, L, {}}},
+         true,
+         0x480001},
+        {"left while right held", {{P, Rt, Rt}, {P, L, L | Rt}, {R, L, Rt}}, false, 0x100001},
+        {"right while left held", {{P, L, L}, {P, Rt, L | Rt}, {R, Rt, L}}, false, 0x80002},
+    };
+    for (const auto &row : rows) {
+        Capture c;
+        for (const Step &s : row.steps)
+            c.Mouse(s.type, s.button, s.held);
+        EXPECT_EQ(c.finished.count(), row.atOnce ? 1 : 0) << row.name;
+        c.PastTheWait();
+        EXPECT_EQ(c.finished.count(), 1) << row.name;
+        EXPECT_EQ(c.form.result(), QDialog::Accepted) << row.name;
+        EXPECT_EQ(c.form.CapturedCode(), row.code) << row.name;
+    }
+}
+
+TEST(ShortcutCapture, WheelWithShiftAndClicksOutsideTheLabels)
+{
+    Capture wheel;
+    QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ShiftModifier,
+                   Qt::NoScrollPhase, false);
+    QApplication::sendEvent(wheel.form.LHelp, &up);
+    ASSERT_EQ(wheel.finished.count(), 1);
+    EXPECT_EQ(wheel.form.CapturedCode(), 0x1FFE9u);
+
+    Capture outside;
+    outside.Mouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, &outside.form);
+    outside.Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, {}, &outside.form);
+    outside.PastTheWait();
+    EXPECT_EQ(outside.finished.count(), 0);
+}
