@@ -1,7 +1,7 @@
 #pragma once
 // The options dialog's view of the engine link: the OSD command through the
 // queue, the restart after an engine option changed, and the version.
-#include "settings/OptionsEngine.h"
+#include "options/OptionsEngine.h"
 
 class EngineCore;
 

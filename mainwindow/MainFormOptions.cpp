@@ -4,7 +4,7 @@
 
 #include "i18n/Localization.h"
 #include "mainwindow/EngineOptionsLink.h"
-#include "settings/uOptionsForm.h"
+#include "options/uOptionsForm.h"
 
 #include <optional>
 

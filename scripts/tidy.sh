@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZORVI_BUILD_DIR:-$root/build}
 # The sources are parsed with the build's generated moc files: build first.
 [ -f "$build/compile_commands.json" ] || "$root/scripts/build.sh"
-dirs='app|mainwindow|console|skin|controls|graphics|playlist|engine|settings|platform|common|tools'
+dirs='app|mainwindow|options|i18n|shortcuts|console|skin|controls|graphics|playlist|engine|settings|platform|common|tools'
 cd "$root"
 mapfile -t files < <(git ls-files '*.cpp' | grep -E "^($dirs)/" | grep -E "${1:-.}")
 [ ${#files[@]} -gt 0 ] || { echo "no sources match" >&2; exit 1; }

@@ -1,11 +1,11 @@
 // OK: the controls go into the settings in a fixed order, which decides
 // what needs the engine restarted; then the save, the restart and the close.
-#include "settings/OptionsForm.h"
+#include "options/OptionsForm.h"
 
 #include "common/Report.h"
 #include "i18n/Localization.h"
-#include "settings/OptionsEngine.h"
-#include "settings/RadioGroup.h"
+#include "options/OptionsEngine.h"
+#include "options/RadioGroup.h"
 #include "settings/SettingsData.h"
 #include "settings/SettingsStore.h"
 #include "shortcuts/ShortcutList.h"

@@ -1,8 +1,8 @@
-#include "settings/OptionsFormText.h"
+#include "options/OptionsFormText.h"
 
 #include "i18n/Localization.h"
-#include "settings/OptionsForm.h"
-#include "settings/RadioGroup.h"
+#include "options/OptionsForm.h"
+#include "options/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
-#include "settings/OptionsForm.h"
+#include "options/OptionsForm.h"
 
 #include "common/Report.h"
 #include "i18n/EnglishLoc.h"
 #include "i18n/Localization.h"
-#include "settings/OptionsEngine.h"
-#include "settings/OptionsFormText.h"
-#include "settings/RadioGroup.h"
+#include "options/OptionsEngine.h"
+#include "options/OptionsFormText.h"
+#include "options/RadioGroup.h"
 #include "settings/SettingsData.h"
 #include "shortcuts/ShortcutCaptureForm.h"
 

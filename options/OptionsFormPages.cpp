@@ -2,8 +2,8 @@
 // files list it (labels, then check boxes and groups), and placed by layouts.
 // The designed captions are the built-in English text's, found by the
 // page's and the control's names.
-#include "settings/OptionsForm.h"
-#include "settings/RadioGroup.h"
+#include "options/OptionsForm.h"
+#include "options/RadioGroup.h"
 
 #include "common/Report.h"
 #include "i18n/EnglishLoc.h"

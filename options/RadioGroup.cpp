@@ -1,4 +1,4 @@
-#include "settings/RadioGroup.h"
+#include "options/RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>

@@ -1,7 +1,7 @@
 // The shortcut page: one row per binding, kept in the order of the actions'
 // descriptions; a shortcut is captured, then an action chosen or typed, then
 // added or changed.
-#include "settings/OptionsForm.h"
+#include "options/OptionsForm.h"
 
 #include "i18n/Localization.h"
 #include "shortcuts/KeyNames.h"
