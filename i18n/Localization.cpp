@@ -111,7 +111,7 @@ void Localization::applyLanguage()
 
 QString Localization::GetText(const QString &section, const QString &key) const
 {
-    const QString value = m_current.ReadValue(section, key);
+    QString value = m_current.ReadValue(section, key);
     if (!value.isEmpty())
         return value;
     QString fallback = m_default.ReadValue(section, key);
@@ -122,7 +122,7 @@ QString Localization::GetText(const QString &section, const QString &key) const
 
 QString Localization::GetTextDef(const QString &section, const QString &key, const QString &def) const
 {
-    const QString value = m_current.ReadValue(section, key);
+    QString value = m_current.ReadValue(section, key);
     if (!value.isEmpty())
         return value;
     return TranslatorMode ? Todo + def : def;

@@ -53,8 +53,9 @@ void TMainForm::PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QS
         ShowPlaylist(true);
     m_listShowsTitles = openMode == EntryKind::DVD || openMode == EntryKind::DVDTitle;
     updateListTitle();
+    // The window caption is what a Linux task bar shows; the application's
+    // display name stays "Zorvi", since Qt appends it to every dialog's title.
     ShowMediaTitle(displayName);
-    QApplication::setApplicationDisplayName(displayName);
 }
 
 void TMainForm::updateListTitle()

@@ -90,6 +90,7 @@ void TOptionsForm::sortRows()
 {
     const int selected = selectedRow();
     std::vector<std::pair<Row, bool>> rows;
+    rows.reserve(std::size_t(ShortcutListView->rowCount()));
     for (int i = 0; i < ShortcutListView->rowCount(); ++i)
         rows.emplace_back(rowAt(i), i == selected);
     std::stable_sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) {

@@ -3,8 +3,8 @@
 #include "engine/ProcessFixture.h"
 #include "i18n/Localization.h"
 #include "mainwindow/EngineOptionsLink.h"
+#include "options/uOptionsForm.h"
 #include "settings/SettingsStore.h"
-#include "settings/uOptionsForm.h"
 #include "shortcuts/ShortcutList.h"
 
 #include <QComboBox>

@@ -2,10 +2,10 @@
 // a temporary folder.
 #include "i18n/EnglishLoc.h"
 #include "i18n/Localization.h"
-#include "settings/IniFile.h"
 #include "options/RadioGroup.h"
-#include "settings/SettingsStore.h"
 #include "options/uOptionsForm.h"
+#include "settings/IniFile.h"
+#include "settings/SettingsStore.h"
 #include "shortcuts/ShortcutList.h"
 #include "support/ReportCapture.h"
 #include "support/TestFiles.h"
