@@ -1,0 +1,20 @@
+// Language files on any bytes: decoding and parsing must not crash, and the
+// help text's escapes must give back what was escaped.
+#include "i18n/LngFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QStringList lines = TLngFile::DecodeLines(bytes);
+    TLngFile file;
+    file.LoadFromLines(lines);
+    const QString help = file.ReadValue(QStringLiteral("Misc"), QStringLiteral("ShortCapHelp"));
+    const QString text = TLngFile::Unescape(help);
+    if (TLngFile::Unescape(TLngFile::Escape(text)) != text)
+        std::abort();
+    file.DeleteSection(QStringLiteral("Main"));
+    return 0;
+}
