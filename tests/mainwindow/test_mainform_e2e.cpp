@@ -142,8 +142,9 @@ TEST_F(MainFormE2E, OnTopAndSkinChangeKeepThePicture)
 }
 
 // Keys typed on the X server reach the bindings: Space pauses the engine (its
-// pause marker comes back) and resumes it (the position moves on).
-TEST_F(MainFormE2E, SpaceFromTheKeyboardPausesAndResumes)
+// pause marker comes back) and resumes it (the position moves on); Right
+// seeks 10 s on.
+TEST_F(MainFormE2E, KeysFromTheKeyboardPauseResumeAndSeek)
 {
     const auto type = [&](const char *key) {
         QProcess x;
@@ -159,10 +160,15 @@ TEST_F(MainFormE2E, SpaceFromTheKeyboardPausesAndResumes)
     const float at = core->State().PositionProp.Value;
     type("space");
     EXPECT_TRUE(Wait([&] { return !core->State().Paused && core->State().PositionProp.Value > at + 0.5f; }));
+    const float before = core->State().PositionProp.Value;
+    type("Right");
+    EXPECT_TRUE(Wait([&] { return core->State().PositionProp.Value >= before + 9; }, 5000))
+        << before << " -> " << core->State().PositionProp.Value;
 }
 
 // The engine draws into the video panel, yet clicks there reach the window:
-// a double click goes full screen and Enter leaves it, a right click opens the menu.
+// a double click goes full screen and Enter leaves it, a right click opens the
+// menu, and "Fullscreen" chosen in it with the pointer works.
 TEST_F(MainFormE2E, ClicksOnThePlayingVideoReachTheWindow)
 {
     const auto xdotool = [&](const QStringList &args) {
@@ -180,6 +186,17 @@ TEST_F(MainFormE2E, ClicksOnThePlayingVideoReachTheWindow)
     EXPECT_TRUE(Wait([&] { return !form->Fullscreen; }, 5000));
     Settle();
     xdotool({"click", "3"});
-    EXPECT_TRUE(Wait([&] { return form->Menus()->MainPopup->isVisible(); }, 5000));
-    form->Menus()->MainPopup->close();
+    MainMenus &menus = *form->Menus();
+    ASSERT_TRUE(Wait([&] { return menus.MainPopup->isVisible(); }, 5000));
+    const auto clickItem = [&](QMenu *menu, QAction *item) {
+        const QPoint at = menu->mapToGlobal(menu->actionGeometry(item).center());
+        QProcess x;
+        x.start("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "sleep", "0.3",
+                            "click", "1"});
+        Wait([&] { return x.state() == QProcess::NotRunning; });
+    };
+    clickItem(menus.MainPopup, menus.MView->menuAction());
+    ASSERT_TRUE(Wait([&] { return menus.MView->isVisible(); }, 5000));
+    clickItem(menus.MView, menus.MFullscreen);
+    EXPECT_TRUE(Wait([&] { return form->Fullscreen; }, 5000));
 }
