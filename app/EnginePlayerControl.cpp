@@ -1,5 +1,6 @@
 #include "app/EnginePlayerControl.h"
 
+#include "common/FileNames.h"
 #include "common/NumberFormat.h"
 #include "common/ZError.h"
 #include "engine/EngineCore.h"
@@ -63,7 +64,7 @@ void EnginePlayerControl::SetVolume(double percent)
 QString EnginePlayerControl::OpenUri(const QString &uri)
 {
     const QUrl url(uri);
-    const QString target = url.isLocalFile() ? url.toLocalFile() : uri;
+    const QString target = url.isLocalFile() ? LocalFileOfUrl(url) : uri;
     if (target.isEmpty())
         return QStringLiteral("Nothing to open");
     try {

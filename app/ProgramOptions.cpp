@@ -1,5 +1,7 @@
 #include "app/ProgramOptions.h"
 
+#include "common/FileNames.h"
+
 #include <QUrl>
 
 namespace {
@@ -25,7 +27,7 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments)
     bool optionsEnded = false;
     for (const QString &argument : arguments) {
         if (argument.startsWith(QLatin1String("file://"))) {
-            options.Arguments << QUrl(argument).toLocalFile();
+            options.Arguments << LocalFileOfUrl(QUrl(argument));
         } else if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
             options.Arguments << argument;
         } else if (argument == QLatin1String("--")) {

@@ -109,3 +109,14 @@ bool IsUnsafeName(const QString &name)
     }
     return false;
 }
+
+QString LocalFileOfUrl(const QUrl &url)
+{
+    if (!url.isLocalFile())
+        return {};
+    const QString path =
+        DecodeFileName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    // A host other than this machine's is kept the way Qt names it (//host/path).
+    const QString host = url.host();
+    return host.isEmpty() || host == QLatin1String("localhost") ? path : QStringLiteral("//") + host + path;
+}

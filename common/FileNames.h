@@ -5,6 +5,7 @@
 // (QFile::decodeName would turn them into U+FFFD and lose the file).
 #include <QByteArray>
 #include <QString>
+#include <QUrl>
 #include <filesystem>
 
 QString DecodeFileName(const QByteArray &bytes);
@@ -17,3 +18,6 @@ QString ReadableFileName(const QString &name);
 // True when the name holds a control character (a line break would start a
 // line of its own wherever the name is echoed) or a byte that is not UTF-8.
 bool IsUnsafeName(const QString &name);
+// The local name a "file:" URL stands for, its percent-encoded bytes kept as
+// above (QUrl::toLocalFile would turn bytes that are not UTF-8 into U+FFFD).
+QString LocalFileOfUrl(const QUrl &url);

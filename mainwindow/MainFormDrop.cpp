@@ -3,6 +3,7 @@
 // anywhere) appends.
 #include "mainwindow/MainForm.h"
 
+#include "common/FileNames.h"
 #include "common/Report.h"
 #include "controls/ZorviControls.h"
 #include "playlist/PlNames.h"
@@ -20,7 +21,7 @@ QStringList droppedNames(const QMimeData *data)
 {
     QStringList names;
     for (const QUrl &url : data->urls())
-        names << (url.isLocalFile() ? url.toLocalFile() : url.toString());
+        names << (url.isLocalFile() ? LocalFileOfUrl(url) : url.toString());
     if (names.isEmpty() && data->hasText()) {
         const QString text = data->text().trimmed();
         if (!text.isEmpty() && !text.contains(u'\n'))

@@ -79,4 +79,13 @@ TEST(FileNames, AnyBytesComeBackExactly)
         {"a\nb", true}, {"a\rb", true}, {"\xff", true}, {"caf\xc3\xa9", false}, {"\xf0\x90\x82\x80", false}};
     for (const auto &[bytes, expected] : unsafe)
         EXPECT_EQ(IsUnsafeName(DecodeFileName(bytes)), expected) << bytes.toHex().constData();
+    // Dropped and handed-over "file:" URLs keep their bytes.
+    const std::pair<const char *, QByteArray> urls[] = {
+        {"file:///m/%FF%FE.avi", "/m/\xff\xfe.avi"},
+        {"file:///m/caf%C3%A9%20x.avi", "/m/caf\xc3\xa9 x.avi"},
+        {"file://localhost/m/a%25b", "/m/a%b"},
+        {"file://nas/m/a", "//nas/m/a"},
+        {"http://x/a", ""}};
+    for (const auto &[url, bytes] : urls)
+        EXPECT_EQ(EncodeFileName(LocalFileOfUrl(QUrl(QString::fromLatin1(url)))), bytes) << url;
 }
