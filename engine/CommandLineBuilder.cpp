@@ -118,6 +118,31 @@ bool CommandLineBuilder::MediaArguments(EntryKind kind, const QByteArray &mediaU
     return true;
 }
 
+// The "-sub" list: each file as stored (quoted when it has blanks), and one
+// whose name is not UTF-8 through an alias, since the argument list could
+// not carry its bytes. One that cannot be aliased is left out and logged.
+QString CommandLineBuilder::SubtitleArgument(const QByteArray &files, EngineCommandLine &out)
+{
+    QStringList list;
+    for (const QByteArray &file : files.split(',')) {
+        const QString stored = DecodeFileName(file);
+        const QString name = SplitCommandLine(stored).value(0);
+        if (!IsUnsafeName(name)) {
+            list << stored;
+            continue;
+        }
+        QString error;
+        const QString alias = m_aliases.Link(EncodeFileName(name), error);
+        if (alias.isEmpty()) {
+            out.Aliases << QStringLiteral("Subtitle file left out: ") + error;
+            continue;
+        }
+        out.Aliases << alias + QStringLiteral(" stands for ") + LogName(name);
+        list << alias;
+    }
+    return list.join(u',');
+}
+
 EngineCommandLine CommandLineBuilder::CommandLine(const PlaybackState &state, const VideoTarget &video)
 {
     m_aliases.Clear();
@@ -130,7 +155,7 @@ EngineCommandLine CommandLineBuilder::CommandLine(const PlaybackState &state, co
         if (p.Enabled && !p.Text.isEmpty())
             cmd += u' ' + p.Text;
     if (!state.SubtitleFiles.isEmpty())
-        cmd += QStringLiteral(" -sub ") + QString::fromUtf8(state.SubtitleFiles);
+        cmd += QStringLiteral(" -sub ") + SubtitleArgument(state.SubtitleFiles, out);
     if (state.FirstOpen && state.OpenMode != EntryKind::DVDTitle)
         cmd += QStringLiteral(" -identify");
     out.Text = cmd + out.Text;

@@ -44,6 +44,7 @@ public:
 private:
     // " <entry options> -- <names>"; false with refusal set when a name cannot be passed.
     bool MediaArguments(EntryKind kind, const QByteArray &mediaUrl, EngineCommandLine &out);
+    QString SubtitleArgument(const QByteArray &files, EngineCommandLine &out);
 
     const SettingsData &m_settings;
     QString m_programDir;

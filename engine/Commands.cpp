@@ -2,6 +2,7 @@
 // behind them. The window registers its own commands beside these.
 #include "engine/EngineCore.h"
 
+#include "common/FileNames.h"
 #include "common/NumberFormat.h"
 #include "common/TextHelpers.h"
 #include "playlist/ZorviPlaylist.h"
@@ -193,13 +194,14 @@ bool EngineCore::LoadSubtitle(const QString &path)
         m_host.Log.AddLine(QStringLiteral("Subtitle file refused (comma in its name): ") + path);
         return false;
     }
-    const QByteArray option = QuoteIfSpaces(path).toUtf8();
+    // The name's exact bytes, which need not be UTF-8.
+    const QByteArray option = EncodeFileName(QuoteIfSpaces(path));
     QByteArray &files = IsRunning() ? m_state.SubtitleFiles : m_pendingSubtitles;
     files = files.isEmpty() ? option : files + ',' + option;
     if (!IsRunning())
         return true; // loaded by the next launch
     m_state.SubtitleTrackProp.Value = m_state.SubtitleTrackProp.Max + 1;
-    SendCommand("sub_load " + QuoteForSlave(path.toUtf8()));
+    SendCommand("sub_load " + QuoteForSlave(EncodeFileName(path)));
     return true;
 }
 

@@ -162,6 +162,15 @@ TEST_F(CommandLineTest, NamesFollowDashDashAndUnsafeOnesGoThroughPrivateAliases)
         EXPECT_EQ(QFileInfo(QFileInfo(aliases.last()).path()).permissions() & 0x0077, 0);
     }
     EXPECT_FALSE(QFileInfo::exists(aliases.first())); // the next run's aliases replace it
+    // A subtitle file whose name is not UTF-8 goes through an alias too; a plain one as it is.
+    state.SubtitleFiles = QByteArray("/s/a.srt,") + tmp.path().toUtf8() + "/\xe9t\xe9.srt";
+    const QStringList args = SplitCommandLine(builder.CommandLine(state, video).Text);
+    const QStringList subs = args.value(int(args.indexOf("-sub")) + 1).split(u',');
+    ASSERT_EQ(subs.size(), 2);
+    EXPECT_EQ(subs.first(), "/s/a.srt");
+    char target[4096];
+    const ssize_t n = ::readlink(subs.last().toLatin1().constData(), target, sizeof target);
+    EXPECT_EQ(QByteArray(target, qMax<ssize_t>(n, 0)), tmp.path().toUtf8() + "/\xe9t\xe9.srt");
     state.OpenMode = EntryKind::URL, state.MediaURL = "http://x/\nID_LENGTH=1";
     const EngineCommandLine refused = builder.CommandLine(state, video);
     EXPECT_TRUE(refused.Text.isEmpty());

@@ -1,5 +1,6 @@
 // Named commands and the playback controls behind them.
 #include "EngineFixture.h"
+#include "common/FileNames.h"
 
 namespace {
 class CommandsTest : public EngineFixture {
@@ -151,6 +152,9 @@ TEST_F(CommandsTest, SubtitlePathsAreNeverSplitOrInjected)
     EXPECT_TRUE(core.LoadSubtitle(QStringLiteral("/s/my \"best\" subs.srt")));
     EXPECT_EQ(Written(), "sub_load \"/s/my \\\"best\\\" subs.srt\"\n");
     EXPECT_EQ(state.SubtitleFiles, "\"/s/my \\\"best\\\" subs.srt\"");
+    written.clear();
+    EXPECT_TRUE(core.LoadSubtitle(DecodeFileName("/s/\xe9t\xe9.srt"))); // the bytes, not UTF-8 of them
+    EXPECT_EQ(Written(), "sub_load \"/s/\xe9t\xe9.srt\"\n");
     written.clear();
     EXPECT_FALSE(core.LoadSubtitle(QStringLiteral("/s/a.srt\nquit")));
     EXPECT_FALSE(core.LoadSubtitle(QStringLiteral("/s/a.srt\rquit")));
