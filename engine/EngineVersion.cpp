@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QTimer>
+#include <utility>
 
 QString EngineVersion::Parse(const QByteArray &output)
 {
@@ -42,17 +43,28 @@ EngineVersion::EngineVersion(QObject *parent) : QObject(parent) {}
 
 EngineVersion::~EngineVersion()
 {
-    if (m_probe) {
-        m_probe->disconnect(this);
-        m_probe->kill();
-        m_probe->waitForFinished(EngineWaits::ReapMs);
+    delete Take();
+}
+
+// The running probe, no longer heard and reaped at once, so no process
+// outlives its QProcess; null when none runs.
+QProcess *EngineVersion::Take()
+{
+    QProcess *probe = std::exchange(m_probe, nullptr);
+    if (probe) {
+        probe->disconnect(this);
+        if (probe->state() != QProcess::NotRunning) {
+            probe->kill();
+            probe->waitForFinished(EngineWaits::ReapMs);
+        }
     }
+    return probe;
 }
 
 void EngineVersion::Start(const QString &path, std::function<void(const QString &version)> answered)
 {
-    if (m_probe)
-        return;
+    if (QProcess *old = Take())
+        old->deleteLater();
     m_answered = std::move(answered);
     m_output.clear();
     m_probe = new QProcess(this);
@@ -82,16 +94,8 @@ void EngineVersion::Start(const QString &path, std::function<void(const QString 
 
 void EngineVersion::Finish()
 {
-    QProcess *probe = m_probe;
-    m_probe = nullptr;
-    m_output += probe->readAll();
-    probe->disconnect(this);
-    if (probe->state() != QProcess::NotRunning) {
-        // Reaped at once, so no process outlives its QProcess.
-        probe->kill();
-        probe->waitForFinished(EngineWaits::ReapMs);
-    }
-    probe->deleteLater();
+    m_output += m_probe->readAll();
+    Take()->deleteLater();
     const auto answered = std::move(m_answered);
     m_answered = nullptr;
     answered(Parse(m_output));

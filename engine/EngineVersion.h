@@ -21,12 +21,14 @@ public:
     ~EngineVersion() override;
 
     // Asks without blocking; `answered` gets the version once, on this thread.
-    // Does nothing while a query runs.
+    // A query still running is dropped unanswered: the newest path wins (the
+    // user may change the engine while the start-up query runs).
     void Start(const QString &path, std::function<void(const QString &version)> answered);
     bool IsRunning() const { return m_probe != nullptr; }
 
 private:
     void Finish();
+    QProcess *Take();
 
     QProcess *m_probe = nullptr;
     QByteArray m_output;

@@ -150,6 +150,11 @@ TEST_F(ProcessTest, EngineVersionFromTheBanner)
     EXPECT_TRUE(WaitFor([&] { return core->State().MPlayerVersion == "9.9-test"; }));
     Script("hang\n");
     EXPECT_EQ(EngineVersion::Query(path, 300), "?"); // an engine that never answers is given up
+    // A newer query (another engine chosen meanwhile) replaces one still waiting.
+    core->QueryEngineVersionAsync();
+    Script("say MPlayer 2.0-new (C) 2000-2023 MPlayer Team\nexit 1\n");
+    core->QueryEngineVersionAsync();
+    EXPECT_TRUE(WaitFor([&] { return core->State().MPlayerVersion == "2.0-new"; }));
     EXPECT_EQ(EngineVersion::Query(dir.path() + "/none"), "?");
 }
 
