@@ -39,47 +39,33 @@ const char *const EnglishCmds[33] = {
 } // namespace
 
 const std::array<MiscText, 16> MiscTexts = {{
-    {"Ok", &TZorviLocal::Ok},
-    {"Cancel", &TZorviLocal::Cancel},
-    {"Add", &TZorviLocal::Add},
-    {"Change", &TZorviLocal::Change},
-    {"Remove", &TZorviLocal::Remove},
-    {"Custom", &TZorviLocal::Custom},
-    {"ShortCapHelp", &TZorviLocal::ShortCapHelp},
-    {"StatusOpening", &TZorviLocal::StatusOpening},
-    {"StatusClosing", &TZorviLocal::StatusClosing},
-    {"StatusPlaying", &TZorviLocal::StatusPlaying},
-    {"StatusSeeking", &TZorviLocal::StatusSeeking},
-    {"StatusPaused", &TZorviLocal::StatusPaused},
-    {"StatusStopped", &TZorviLocal::StatusStopped},
-    {"StatusError", &TZorviLocal::StatusError},
-    {"Playlist", &TZorviLocal::Playlist},
-    {"DVDTitles", &TZorviLocal::DVDTitles},
+    {"Ok", &TZorviLocal::Ok, "Ok"},
+    {"Cancel", &TZorviLocal::Cancel, "Cancel"},
+    {"Add", &TZorviLocal::Add, "Add"},
+    {"Change", &TZorviLocal::Change, "Change"},
+    {"Remove", &TZorviLocal::Remove, "Remove"},
+    {"Custom", &TZorviLocal::Custom, "Custom"},
+    {"ShortCapHelp", &TZorviLocal::ShortCapHelp,
+     "Enter any key or click below\r\nYou can use Shift,Ctrl and/or Alt as modifiers as well as mouse "
+     "buttons by holding them while clicking another one."},
+    {"StatusOpening", &TZorviLocal::StatusOpening, "Opening..."},
+    {"StatusClosing", &TZorviLocal::StatusClosing, "Closing..."},
+    {"StatusPlaying", &TZorviLocal::StatusPlaying, "Playing"},
+    {"StatusSeeking", &TZorviLocal::StatusSeeking, "Seeking"},
+    {"StatusPaused", &TZorviLocal::StatusPaused, "Paused"},
+    {"StatusStopped", &TZorviLocal::StatusStopped, "Stopped"},
+    {"StatusError", &TZorviLocal::StatusError, "Error"},
+    {"Playlist", &TZorviLocal::Playlist, "Playlist"},
+    {"DVDTitles", &TZorviLocal::DVDTitles, "DVD Titles"},
 }};
 
 TZorviLocal TZorviLocal::English()
 {
     TZorviLocal t;
-    t.StatusOpening = QStringLiteral("Opening...");
-    t.StatusClosing = QStringLiteral("Closing...");
-    t.StatusPlaying = QStringLiteral("Playing");
-    t.StatusSeeking = QStringLiteral("Seeking");
-    t.StatusPaused = QStringLiteral("Paused");
-    t.StatusStopped = QStringLiteral("Stopped");
-    t.StatusError = QStringLiteral("Error");
+    for (const MiscText &misc : MiscTexts)
+        t.*misc.Field = QString::fromLatin1(misc.English);
     for (const char *text : EnglishCmds)
         t.Cmds << QString::fromLatin1(text);
-    t.Ok = QStringLiteral("Ok");
-    t.Add = QStringLiteral("Add");
-    t.Remove = QStringLiteral("Remove");
-    t.Change = QStringLiteral("Change");
-    t.Cancel = QStringLiteral("Cancel");
-    t.Custom = QStringLiteral("Custom");
-    t.ShortCapHelp =
-        QStringLiteral("Enter any key or click below\r\nYou can use Shift,Ctrl and/or Alt as "
-                       "modifiers as well as mouse buttons by holding them while clicking another one.");
-    t.Playlist = QStringLiteral("Playlist");
-    t.DVDTitles = QStringLiteral("DVD Titles");
     return t;
 }
 

@@ -24,6 +24,7 @@ struct TZorviLocal {
 struct MiscText {
     const char *Key;
     QString TZorviLocal::*Field;
+    const char *English;
 };
 extern const std::array<MiscText, 16> MiscTexts;
 

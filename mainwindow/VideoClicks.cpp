@@ -2,25 +2,11 @@
 
 #include "shortcuts/ShortcutCode.h"
 
-std::uint32_t MouseButtonKey(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return ShortcutCode::LeftClick;
-    case Qt::RightButton:
-        return ShortcutCode::RightClick;
-    case Qt::MiddleButton:
-        return ShortcutCode::MiddleClick;
-    default:
-        return ShortcutCode::None;
-    }
-}
-
 std::optional<std::uint32_t> VideoClicks::Press(Qt::MouseButton button, std::uint32_t modifiers,
                                                 bool doubleClick)
 {
     m_consumed = false;
-    const std::uint32_t key = MouseButtonKey(button);
+    const std::uint32_t key = ShortcutCode::MouseKey(button);
     if (!doubleClick || key == ShortcutCode::None)
         return std::nullopt;
     return ShortcutCode::Make(modifiers | ShortcutCode::DoubleClick, key);
@@ -32,7 +18,7 @@ std::optional<std::uint32_t> VideoClicks::Release(Qt::MouseButton button, std::u
     if (m_consumed)
         return std::nullopt;
     m_consumed = true;
-    const std::uint32_t key = MouseButtonKey(button);
+    const std::uint32_t key = ShortcutCode::MouseKey(button);
     if (key == ShortcutCode::None)
         return std::nullopt;
     return ShortcutCode::Make(modifiers, key);

@@ -8,9 +8,6 @@
 #include <cstdint>
 #include <optional>
 
-// The key word of a mouse button: left 1, right 2, middle 4; 0 for the others.
-std::uint32_t MouseButtonKey(Qt::MouseButton button);
-
 class VideoClicks {
 public:
     // `modifiers` is the modifier byte of the keys and buttons held as the

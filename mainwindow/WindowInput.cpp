@@ -117,7 +117,7 @@ bool WindowInput::key(QWidget *receiver, const QKeyEvent *event)
     }
     const std::uint32_t vk = VirtualKeyFor(event->key(), event->nativeScanCode(), event->modifiers());
     // Shift, Ctrl and Alt only modify other keys.
-    if (vk == 0x10 || vk == 0x11 || vk == 0x12)
+    if (ShortcutCode::ModifierKeyBit(vk) != 0)
         return true;
     if (vk == 0 || !m_host.runShortcut)
         return false;

@@ -18,35 +18,6 @@ namespace SC = ShortcutCode;
 
 namespace {
 constexpr std::uint32_t kKeyboardModifiers = SC::Shift | SC::Alt | SC::Ctrl;
-
-// The modifier bit of Shift, Ctrl or Alt pressed alone (virtual keys 16-18), else 0.
-std::uint32_t ModifierKeyBit(std::uint32_t vk)
-{
-    switch (vk) {
-    case 0x10:
-        return SC::Shift;
-    case 0x11:
-        return SC::Ctrl;
-    case 0x12:
-        return SC::Alt;
-    default:
-        return 0;
-    }
-}
-
-std::uint32_t MouseCode(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return SC::LeftClick;
-    case Qt::RightButton:
-        return SC::RightClick;
-    case Qt::MiddleButton:
-        return SC::MiddleClick;
-    default:
-        return SC::None;
-    }
-}
 } // namespace
 
 TShortcutCaptureForm::TShortcutCaptureForm(const QString &help, const QString &cancel, QWidget *parent)
@@ -151,7 +122,7 @@ void TShortcutCaptureForm::keyPressed(const QKeyEvent *e)
     }
     const std::uint32_t vk = VirtualKeyFor(e->key(), e->nativeScanCode(), e->modifiers());
     // Some systems report a modifier key's own press without its bit: add it.
-    const std::uint32_t ownBit = ModifierKeyBit(vk);
+    const std::uint32_t ownBit = SC::ModifierKeyBit(vk);
     const std::uint32_t modifiers = ModifierBits(e->modifiers(), QGuiApplication::mouseButtons()) | ownBit;
     if (ownBit != 0)
         showHeld(m_heldButtons | modifiers);
@@ -165,13 +136,13 @@ void TShortcutCaptureForm::keyReleased(const QKeyEvent *e)
         return;
     const std::uint32_t vk = VirtualKeyFor(e->key(), e->nativeScanCode(), e->modifiers());
     const std::uint32_t modifiers =
-        ModifierBits(e->modifiers(), QGuiApplication::mouseButtons()) & ~ModifierKeyBit(vk);
+        ModifierBits(e->modifiers(), QGuiApplication::mouseButtons()) & ~SC::ModifierKeyBit(vk);
     showHeld(m_heldButtons | modifiers);
 }
 
 void TShortcutCaptureForm::buttonPressed(const QMouseEvent *e, bool doubleClick)
 {
-    const std::uint32_t code = MouseCode(e->button());
+    const std::uint32_t code = SC::MouseKey(e->button());
     if (code == SC::None)
         return;
     const std::uint32_t modifiers =
@@ -186,7 +157,7 @@ void TShortcutCaptureForm::buttonPressed(const QMouseEvent *e, bool doubleClick)
 
 void TShortcutCaptureForm::buttonReleased(const QMouseEvent *e)
 {
-    const std::uint32_t code = MouseCode(e->button());
+    const std::uint32_t code = SC::MouseKey(e->button());
     if (!m_clickPending || code == SC::None)
         return;
     // The released button has left the state; any other one still held stays.

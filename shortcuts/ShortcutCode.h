@@ -1,6 +1,7 @@
 #pragma once
 // The shortcut code: one 32-bit number for a key or mouse action, the key word
 // in bits 0-15 and the modifier byte in bits 16-23, as zorvi.ini stores it.
+#include <QtCore/qnamespace.h>
 #include <cstdint>
 
 namespace ShortcutCode {
@@ -32,5 +33,33 @@ constexpr std::uint32_t Modifiers(std::uint32_t code)
 constexpr std::uint32_t Key(std::uint32_t code)
 {
     return code & 0xFFFF;
+}
+// The key word of a mouse button; None for a button without one.
+constexpr std::uint32_t MouseKey(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return LeftClick;
+    case Qt::RightButton:
+        return RightClick;
+    case Qt::MiddleButton:
+        return MiddleClick;
+    default:
+        return None;
+    }
+}
+// The modifier bit of Shift, Ctrl or Alt pressed alone (virtual keys 0x10-0x12), else 0.
+constexpr std::uint32_t ModifierKeyBit(std::uint32_t vk)
+{
+    switch (vk) {
+    case 0x10:
+        return Shift;
+    case 0x11:
+        return Ctrl;
+    case 0x12:
+        return Alt;
+    default:
+        return 0;
+    }
 }
 } // namespace ShortcutCode
