@@ -116,8 +116,10 @@ void TMainForm::storeBounds()
 
 void TMainForm::BringToFront()
 {
+    // Only the minimised flag goes: a window minimised from full screen (or
+    // maximised) comes back in that state, with its controls.
     if (isMinimized())
-        showNormal();
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     if (!isVisible())
         show();
     raise();

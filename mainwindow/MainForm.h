@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class TLogForm;
 class SkinControls;
@@ -194,7 +195,7 @@ public:
     void SetStatusLine(const QString &text) override;
     QString StatusLine() override;
     void CenterItem(int index) override;
-    bool IsPlaylistDragging() override { return false; }
+    bool IsPlaylistDragging() override;
     KillAnswer AskKillPreviousEngine(const QString &title, const QString &text) override;
 
 protected:
@@ -203,6 +204,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void applyBounds();
@@ -218,6 +220,9 @@ private:
     void skinChanged();
     void buttonClicked(QObject *sender);
     void trackbarMoved(TZorviTrackbar *bar, int position);
+    // MainFormDisplay.cpp: LTime shows the time under the pointer over the seek bar.
+    void seekBarHover(const QMouseEvent &event);
+    void seekBarLeft();
     // MainFormMenus.cpp, MainFormOpen.cpp
     void createMenus();
     void attachMenusToSkin();
@@ -264,10 +269,12 @@ private:
     bool m_positionBound = false; // the seek display follows the position
     bool m_showHours = true;
     QString m_durationSuffix = QStringLiteral(" / 0:00:00");
-    quint64 m_revealRun = 0;      // counts runs, so a late reveal of an ended one does nothing
-    std::uint32_t m_colorKey = 0; // 0xRRGGBB of the video panel
-    QString m_statusLine;         // the engine's latest status line
-    bool m_wmFullscreen = false;  // full screen through the window manager's state
+    quint64 m_revealRun = 0;               // counts runs, so a late reveal of an ended one does nothing
+    std::uint32_t m_colorKey = 0;          // 0xRRGGBB of the video panel
+    QString m_statusLine;                  // the engine's latest status line
+    bool m_listLeftDown = false;           // the left button went down on the playlist box and is still down
+    bool m_wmFullscreen = false;           // full screen through the window manager's state
+    std::optional<QRect> m_pendingRestore; // bounds chosen while minimised or maximised
     MainMenus *m_menus = nullptr;
     bool m_listShowsTitles = false; // the list holds a DVD's titles
     QString m_skinsTitle;           // the Skins menu's caption, set when it is attached

@@ -11,6 +11,7 @@
 #include "skin/SkinControls.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -105,6 +106,24 @@ void TMainForm::UpdatePosition(float seconds)
     m_skin->SeekBar->SetPosition(position); // repaints only when the thumb moves
     if (!SeekHover)
         SetCaptionIfChanged(m_skin->LTime, FormatTime(position, m_showHours) + m_durationSuffix);
+}
+
+void TMainForm::seekBarHover(const QMouseEvent &event)
+{
+    if (event.buttons() & Qt::LeftButton)
+        return; // a drag seeks instead
+    const QPoint at = event.position().toPoint();
+    SeekHover = true;
+    SetCaptionIfChanged(m_skin->LTime,
+                        FormatTime(m_skin->SeekBar->PixelToPosition(at.x(), at.y()), m_showHours) +
+                            m_durationSuffix);
+}
+
+void TMainForm::seekBarLeft()
+{
+    SeekHover = false;
+    if (m_engine)
+        UpdatePosition(m_engine->State().PositionProp.Value);
 }
 
 void TMainForm::UpdateVolume(float volume)

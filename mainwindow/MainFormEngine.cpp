@@ -64,6 +64,12 @@ void TMainForm::CenterItem(int index)
     m_skin->Playlist->CenterItem(index);
 }
 
+bool TMainForm::IsPlaylistDragging()
+{
+    // The box keeps the pointer from a left press on an item to its release.
+    return m_listLeftDown && m_skin->Playlist->DragIndex() >= 0;
+}
+
 KillAnswer TMainForm::AskKillPreviousEngine(const QString &title, const QString &text)
 {
     // No is the safe answer: the process may be a film the user still watches.

@@ -58,8 +58,20 @@ QRect TMainForm::GetRestoreBounds() const
     if (Fullscreen)
         return SavedBounds;
     if (isMinimized() || isMaximized())
-        return normalGeometry();
+        return m_pendingRestore.value_or(normalGeometry());
     return geometry();
+}
+
+void TMainForm::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A size chosen while minimised or maximised is the one the window comes back to.
+    if (event->type() == QEvent::WindowStateChange && m_pendingRestore &&
+        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const QRect bounds = *m_pendingRestore;
+        m_pendingRestore.reset();
+        RunGuarded([&] { SetWindowBounds(bounds); });
+    }
 }
 
 void TMainForm::resizeEvent(QResizeEvent *event)
@@ -83,13 +95,15 @@ void TMainForm::ApplyWindowSize()
     in.MinWidth = m_skin->Params.MinWidth;
     in.VideoWidth = m_engine ? m_engine->State().VideoWidth : 0;
     in.workArea = WorkArea();
-    in.current = geometry();
+    in.current = isMinimized() || isMaximized() ? GetRestoreBounds() : geometry();
     in.Fullscreen = Fullscreen;
     in.SavedBounds = SavedBounds;
     const QRect bounds = ApplyWindowSizeRect(in);
     if (Fullscreen)
         SavedBounds = bounds; // what leaving full screen restores
-    else if (!isMinimized() && !isMaximized())
+    else if (isMinimized() || isMaximized())
+        m_pendingRestore = bounds; // what restoring the window brings back
+    else
         SetWindowBounds(bounds);
 }
 

@@ -13,7 +13,33 @@
 #include "settings/SettingsData.h"
 #include "skin/SkinControls.h"
 
+#include <QMouseEvent>
 #include <QRandomGenerator>
+
+namespace {
+// Follows the left button on one widget, which keeps the pointer from its
+// press to its release.
+class LeftButtonWatch : public QObject {
+public:
+    LeftButtonWatch(QWidget *watched, bool &down) : QObject(watched), m_down(down)
+    {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const auto type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+            type == QEvent::MouseButtonRelease) {
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                m_down = type != QEvent::MouseButtonRelease;
+        }
+        return false;
+    }
+
+private:
+    bool &m_down;
+};
+} // namespace
 
 void TMainForm::createVideoArea()
 {
@@ -51,12 +77,15 @@ void TMainForm::createSkin()
         RunGuarded([&] { trackbarMoved(bar, position); });
     };
     h.VolTracking = h.SeekTracking;
+    h.SeekBarMouseMove = [this](QObject *, QMouseEvent *event) { seekBarHover(*event); };
+    h.SeekBarMouseLeave = [this](QObject *) { seekBarLeft(); };
     h.SkinChanged = [this] { skinChanged(); };
     h.TitleBarMouseDown = [this](QObject *, QMouseEvent *event) { RunGuarded([&] { panelPressed(event); }); };
 
     m_skin->CreateSkinControls(m_program.Playlist, Platform::SkinFolders(m_programDir), m_menus->MainPopup,
                                m_menus->PLPopup);
     m_skin->SeekBar->setEnabled(false);
+    new LeftButtonWatch(m_skin->Playlist, m_listLeftDown);
     m_skin->SkinName = m_program.Settings->LastSession.Skin;
     m_skin->SelectStartupSkin();
 }
@@ -79,10 +108,10 @@ void TMainForm::skinChanged()
         placeVideoArea();
         // The new skin's outline and chrome.
         RegionSize = QSize();
+        // In full screen this sizes the windowed bounds for the new chrome.
+        ApplyWindowSize();
         if (Fullscreen)
             SetWindowBounds(ScreenBounds());
-        else
-            ApplyWindowSize();
         UpdateRegion(size());
         refreshDisplay();
         update();
@@ -100,8 +129,9 @@ void TMainForm::trackbarMoved(TZorviTrackbar *bar, int position)
 {
     if (!m_engine)
         return;
-    if (bar == m_skin->SeekBar)
+    if (bar == m_skin->SeekBar) {
+        SeekHover = false;
         m_engine->ExecuteCommand(QStringLiteral("seek %1 1").arg(position));
-    else if (bar == m_skin->VolBar)
+    } else if (bar == m_skin->VolBar)
         m_engine->ExecuteCommand(QStringLiteral("volume %1 1").arg(position));
 }

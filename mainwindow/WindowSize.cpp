@@ -59,8 +59,3 @@ QRect CompactBounds(bool on, const QRect &bounds, const CompactInputs &in)
         r.moveTopLeft(CentredTopLeft(r.size(), in.workArea));
     return r;
 }
-
-QSize MaximisedSize(const QRect &workArea, int Borders)
-{
-    return {workArea.width() + Borders, workArea.height() + Borders};
-}

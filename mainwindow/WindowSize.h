@@ -1,6 +1,7 @@
 #pragma once
 // The window's size from its size mode (ApplyWindowSize, SetSizeMode), the
-// compact resize (SetCompact) and the maximised size, as plain arithmetic.
+// compact resize (SetCompact), as plain arithmetic. A maximised window takes the
+// size its window manager gives it.
 #include "mainwindow/WindowChrome.h"
 
 struct WindowSizeInputs {
@@ -40,6 +41,3 @@ struct CompactInputs {
 // mode, chosen so the video area keeps its place and size on screen (or the
 // centred position with Center).
 QRect CompactBounds(bool on, const QRect &bounds, const CompactInputs &in);
-
-// The size a maximised window takes: the work area plus Borders each way.
-QSize MaximisedSize(const QRect &workArea, int Borders);

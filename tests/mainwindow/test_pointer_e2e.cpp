@@ -120,4 +120,34 @@ TEST_F(PointerE2e, SizingFollowsTheRatioAndStopsAtTheMinimum)
         << testing::PrintToString(form->geometry());
 }
 
+// What restoring a window brings back: the size chosen while it was
+// maximised or minimised, and full screen when it was minimised from there.
+TEST_F(PointerE2e, RestoringKeepsTheSizeChosenMeanwhileAndFullScreen)
+{
+    settings.LastSession.WinCenter = true;
+    form->showMaximized();
+    ASSERT_TRUE(WaitFor([&] { return form->isMaximized(); }));
+    form->SetSizeMode(50, true);
+    const QRect half = form->GetRestoreBounds();
+    EXPECT_EQ(half.width(), area.width() / 2);
+    form->showNormal();
+    EXPECT_TRUE(Settled(half)) << testing::PrintToString(form->geometry());
+
+    form->showMinimized();
+    ASSERT_TRUE(WaitFor([&] { return form->isMinimized(); }));
+    form->SetSizeMode(75, true);
+    form->BringToFront();
+    EXPECT_TRUE(Settles([&] { return !form->isMinimized() && form->width() == area.width() * 3 / 4; }))
+        << testing::PrintToString(form->geometry());
+
+    form->SetFullscreen(true);
+    ASSERT_TRUE(Settled(form->ScreenBounds()));
+    form->showMinimized();
+    ASSERT_TRUE(WaitFor([&] { return form->isMinimized(); }));
+    form->BringToFront();
+    EXPECT_TRUE(Settles([&] { return !form->isMinimized() && form->geometry() == form->ScreenBounds(); }))
+        << testing::PrintToString(form->geometry());
+    EXPECT_TRUE(form->isFullScreen());
+}
+
 } // namespace

@@ -2,7 +2,10 @@
 // the display modes, none of which may touch the video panel's native window.
 #include "MainFormFixture.h"
 
+#include "common/TextHelpers.h"
+
 #include <QScreen>
+#include <QTest>
 
 static QRect GlobalRect(const QWidget *w)
 {
@@ -45,10 +48,22 @@ TEST_F(MainFormFixture, PlaybackDisplayFollowsTheEngine)
     EXPECT_EQ(Skin().BStatus->BitCurState(), 4);
     EXPECT_TRUE(Skin().BPlayPause->Checked());
 
-    form->SeekHover = true; // the label shows the pointer's time meanwhile
-    form->UpdatePosition(59.5f);
-    EXPECT_EQ(Skin().SeekBar->Position(), 60);
-    EXPECT_EQ(Skin().LTime->Caption(), "0:00:10 / 1:06:40");
+    // The pointer over the seek bar: the label shows the time under it, also
+    // while the position moves on; leaving, the position again.
+    TZorviTrackbar &bar = *Skin().SeekBar;
+    const QPoint over(bar.width() / 4, bar.height() / 2);
+    const QString hovered = FormatTime(bar.PixelToPosition(over.x(), over.y()), true) + " / 1:06:40";
+    // The events the window system gives a control: enter, moves, leave.
+    QEnterEvent enter(over, bar.mapTo(form.get(), over), bar.mapToGlobal(over));
+    QApplication::sendEvent(&bar, &enter);
+    QTest::mouseMove(&bar, over);
+    EXPECT_EQ(Skin().LTime->Caption(), hovered);
+    core->ProcessLine("A:  60.0 V:  60.0 A-V:  0.000");
+    EXPECT_EQ(bar.Position(), 60);
+    EXPECT_EQ(Skin().LTime->Caption(), hovered);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&bar, &leave);
+    EXPECT_EQ(Skin().LTime->Caption(), "0:01:00 / 1:06:40");
 
     // A skin button runs its command: the pause button pauses.
     Skin().BPlayPause->Click();
@@ -94,4 +109,36 @@ TEST_F(MainFormFixture, DisplayModesKeepTheVideoWindow)
     EXPECT_TRUE(Skin().Playlist->isVisible());
     EXPECT_TRUE(Skin().BPlaylist->Checked());
     EXPECT_EQ(form->InnerPanel->winId(), video);
+}
+
+// A launch centres the new entry in the list, but not under a user dragging in it.
+TEST_F(MainFormFixture, LaunchLeavesTheListAloneWhileTheUserDragsInIt)
+{
+    for (int i = 0; i < 60; ++i)
+        playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/%1.avi").arg(i), EntryKind::File));
+    form->ShowPlaylist(true);
+    TZorviListBox &box = *Skin().Playlist;
+    const QPoint item = box.ItemArea().topLeft() + QPoint(4, box.ItemHeight() / 2);
+    QTest::mousePress(&box, Qt::LeftButton, {}, item);
+    core->PlayEntry(40);
+    EXPECT_EQ(box.TopIndex(), 0);
+    QTest::mouseRelease(&box, Qt::LeftButton, {}, item);
+    core->PlayEntry(40);
+    EXPECT_GT(box.TopIndex(), 0);
+}
+
+// Leaving full screen after a skin change gives the window the new skin's size.
+TEST_F(MainFormFixture, SkinChosenInFullScreenSizesTheWindowItLeavesTo)
+{
+    settings.LastSession.WinCenter = false;
+    SelectSkin(0);
+    core->ExecuteCommand(QStringLiteral("winsize 50 1"));
+    const QRect first = form->geometry();
+    SelectSkin(1);
+    ASSERT_NE(form->height(), first.height()); // the other skin's chrome
+    core->ExecuteCommand(QStringLiteral("fullscreen"));
+    SelectSkin(0);
+    EXPECT_EQ(form->geometry(), form->screen()->geometry());
+    core->ExecuteCommand(QStringLiteral("fullscreen"));
+    EXPECT_EQ(form->geometry(), first);
 }

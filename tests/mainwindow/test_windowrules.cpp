@@ -78,7 +78,6 @@ TEST(WindowSize, RelativeStepsVideoPlacementCompact)
     EXPECT_EQ(CompactBounds(false, compact, in), windowed);
     in.Center = true;
     EXPECT_EQ(CompactBounds(true, windowed, in), QRect(562, 307, 796, 426));
-    EXPECT_EQ(MaximisedSize({0, 40, 1920, 1040}, 3), QSize(1923, 1043));
 }
 
 TEST(SizingRules, MinimumSnapAspectAndCentre)
