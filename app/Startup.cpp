@@ -91,8 +91,7 @@ void ConnectHandOver(HandOverReceiver &receiver, TMainForm &form)
             if (form.IsClosing())
                 return;
             form.BringToFront();
-            if (form.PlayEntry)
-                form.PlayEntry(first);
+            form.PlayEntry(first);
             form.activateWindow();
         });
     };

@@ -9,6 +9,7 @@
 #include "console/LogForm.h"
 #include "engine/EngineCore.h"
 #include "i18n/Localization.h"
+#include "mainwindow/EngineWindowLink.h"
 #include "mainwindow/MainForm.h"
 #include "platform/Display.h"
 #include "platform/InstanceChannel.h"
@@ -71,26 +72,30 @@ int main(int argc, char *argv[])
         !languageSaveFolders.contains(user))
         languageSaveFolders << user;
     Localization localization(settings, Platform::LanguageFolders(programDir), languageSaveFolders);
-    bool &translatorMode = localization.TranslatorMode; // "-translator" sets it before the settings load
-    // Subtitle files among the arguments arrive before the engine link exists.
-    QStringList earlySubtitles;
-    playlist.LoadSubtitle = [&earlySubtitles](const QString &path) { earlySubtitles << path; };
-    const ArgumentTargets targets{&settings.Options.Verbose, &translatorMode, &playlist};
-    ProgramParts program{&settings,
-                         &store,
-                         &playlist,
-                         &translatorMode,
-                         [&targets](const QString &argument) { ProcessArgument(argument, targets); },
-                         &shortcuts,
-                         &localization};
+    // "-translator" sets the translator mode before the settings load.
+    const ArgumentTargets targets{&settings.Options.Verbose, &localization.TranslatorMode, &playlist};
+    // The window owns the engine link and makes it before it takes the
+    // arguments, so subtitle files among them reach the engine.
+    EngineCore *core = nullptr;
+    const ProgramParts program{settings,
+                               store,
+                               playlist,
+                               shortcuts,
+                               localization,
+                               [&targets](const QString &argument) { ProcessArgument(argument, targets); },
+                               [&](const EngineHost &host) {
+                                   auto link = std::make_unique<EngineWindowLink>(
+                                       std::make_unique<EngineCore>(settings, playlist, host, programDir));
+                                   core = &link->Core();
+                                   playlist.LoadSubtitle = [core](const QString &path) {
+                                       core->LoadSubtitle(path);
+                                   };
+                                   return link;
+                               }};
     TMainForm form(program, arguments);
-    EngineCore engine(settings, playlist, EngineHost::Of(form), form.ProgramDir());
-    playlist.LoadSubtitle = [&engine](const QString &path) { engine.LoadSubtitle(path); };
-    for (const QString &path : earlySubtitles)
-        engine.LoadSubtitle(path);
+    EngineCore &engine = *core;
     engine.LoadPropertySettings();
     engine.PrepareFontOption();
-    form.AttachEngine(&engine);
 
     // Media keys and desktop media controls, when a session bus exists.
     EnginePlayerControl mediaControl(engine, playlist, [&form] {

@@ -3,6 +3,7 @@
 #include "common/Report.h"
 #include "console/LogForm.h"
 #include "controls/ZorviControls.h"
+#include "mainwindow/WindowEngine.h"
 #include "platform/Paths.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
@@ -26,28 +27,29 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(275, 276);
 
-    // The log first, so anything logged from here on has somewhere to go.
+    // The log first, so anything logged from here on has somewhere to go;
+    // the engine link next, so subtitle files among the arguments reach it.
     m_log = new TLogForm(this);
-    m_program.Playlist->Log = [this](const QString &line) { m_log->AddLine(line); };
+    m_program.Playlist.Log = [this](const QString &line) { m_log->AddLine(line); };
+    m_engine = m_program.MakeEngine(EngineHost{*this, *this, *this, *this, *this});
+    m_log->OnCommand = [this](const QString &text) { m_engine->ExecuteCommand(text); };
     m_programDir = Platform::ProgramDirectory();
     // One unusable argument is reported and does not stop the start.
     for (const QString &arg : arguments) {
-        RunGuarded([&] {
-            if (m_program.TakeArgument)
-                m_program.TakeArgument(arg);
-        });
+        RunGuarded([&] { m_program.TakeArgument(arg); });
         ApplyVerbose(); // "-v" shows what the arguments after it log (a folder scan cut short)
     }
 
-    m_program.Store->SetFileName(Platform::SettingsFilePath(m_programDir));
-    m_program.Store->LoadSettings();
+    m_program.Store.SetFileName(Platform::SettingsFilePath(m_programDir));
+    m_program.Store.LoadSettings();
     ApplyVerbose();
     m_log->AddLine(QStringLiteral("$|Program directory: ") + m_programDir);
-    m_log->AddLine(QStringLiteral("$|Settings: ") + m_program.Store->FileName());
+    m_log->AddLine(QStringLiteral("$|Settings: ") + m_program.Store.FileName());
     // The language right after the settings and before the skin; the menus
     // it captions come first.
     createMenus();
     initLanguage();
+    connectOptionsForm();
 
     createTimers();
     createVideoArea();
@@ -57,42 +59,49 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     createSkin(); // scans the skins and loads the saved one
     attachMenusToSkin();
     setAcceptDrops(true);
+    registerWindowCommands();
 
-    const auto &s = m_program.Settings->LastSession;
+    const auto &s = m_program.Settings.LastSession;
     SetSizeMode(s.WindowSize, true);
-    ControlsShown = true;
+    m_controlsShown = true;
     if (s.OnTop)
-        SetOnTop(true);
+        setOnTop(true);
     if (s.Compact)
-        SetAutoHide(true);
-    if (m_program.Settings->Options.StartFullscreen)
+        setAutoHide(true);
+    if (m_program.Settings.Options.StartFullscreen)
         SetFullscreen(true);
-    UpdateStatusDisplay(PlaybackStatus::None);
+    refreshDisplay();
     updateListTitle(); // in the chosen language from the start
 }
 
-// The playlist outlives the window: its log hook ends here (its change
-// notification ends with the window as the connection's context).
+// The engine link ends first, while every part it may call back still
+// stands. The playlist outlives the window: its log hook ends here (its
+// change notification ends with the window as the connection's context).
 TMainForm::~TMainForm()
 {
-    m_program.Playlist->Log = nullptr;
+    m_engine.reset();
+    m_program.Playlist.Log = nullptr;
     freeLanguage();
 }
 
 void TMainForm::Start()
 {
-    if (PlayEntry)
-        PlayEntry(0);
+    PlayEntry(0);
+}
+
+void TMainForm::PlayEntry(int index)
+{
+    m_engine->PlayEntry(index);
 }
 
 void TMainForm::ApplyVerbose()
 {
-    m_log->SetVerbose(m_program.Settings->Options.Verbose);
+    m_log->SetVerbose(m_program.Settings.Options.Verbose);
 }
 
 void TMainForm::applyBounds()
 {
-    const auto &s = m_program.Settings->LastSession;
+    const auto &s = m_program.Settings.LastSession;
     // The primary screen first: a rectangle on no screen goes there.
     QList<QRect> areas;
     if (QScreen *primary = QGuiApplication::primaryScreen())
@@ -106,7 +115,7 @@ void TMainForm::storeBounds()
 {
     // Always a normal, windowed placement: never a maximised or full-screen one.
     const QRect r = GetRestoreBounds();
-    auto &s = m_program.Settings->LastSession;
+    auto &s = m_program.Settings.LastSession;
     s.Left = r.left();
     s.Top = r.top();
     s.Width = r.width();
@@ -129,8 +138,8 @@ void TMainForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     RunGuarded([this] {
-        if (RegionSize.isEmpty())
-            UpdateRegion(size());
+        if (m_regionSize.isEmpty())
+            updateRegion(size());
         applyOnTop(); // the manager reads the state when it maps the window
     });
 }
@@ -140,12 +149,9 @@ void TMainForm::closeEvent(QCloseEvent *event)
     if (!m_closed) {
         m_closed = true;
         // Each step runs even when the one before it failed: the window closes either way.
-        RunGuarded([this] {
-            if (StopEngine)
-                StopEngine();
-        });
+        RunGuarded([this] { m_engine->Shutdown(); });
         storeBounds();
-        RunGuarded([this] { m_program.Store->SaveLastSession(); });
+        RunGuarded([this] { m_program.Store.SaveLastSession(); });
         m_log->close();
     }
     event->accept();

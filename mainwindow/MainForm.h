@@ -5,7 +5,8 @@
 // and layout (MainFormLayout.cpp), display modes (MainFormModes.cpp), the
 // playback display (MainFormDisplay.cpp), timers (MainFormTimers.cpp), window
 // commands (MainFormCommands.cpp) and the rest of the engine link
-// (MainFormEngine.cpp).
+// (MainFormEngine.cpp). The engine link reaches it only through the host
+// parts it was made with; the window reaches the link only through WindowEngine.
 #include "engine/EngineHost.h"
 #include "mainwindow/WindowChrome.h"
 
@@ -13,6 +14,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class TLogForm;
@@ -23,86 +25,69 @@ class OptionsEngine;
 struct OptionsFormParts;
 class SettingsStore;
 class TZorviPlaylist;
-class EngineCore;
 class QMouseEvent;
 class QTimer;
 class WindowPointer;
+class WindowEngine;
 class MainMenus;
 class TShortcutList;
 class Localization;
 struct SettingsData;
 struct TZorviLocal;
 
-// The program-wide objects main() creates and hands to the window.
+// The program-wide objects main() creates and hands to the window; each outlives it.
 struct ProgramParts {
-    SettingsData *Settings = nullptr;
-    SettingsStore *Store = nullptr;
-    TZorviPlaylist *Playlist = nullptr;
-    bool *TranslatorMode = nullptr;
+    SettingsData &Settings;
+    SettingsStore &Store;
+    TZorviPlaylist &Playlist;
+    TShortcutList &Shortcuts;
+    Localization &Locale;
     // Takes one command-line argument ("-v", "-translator" or a media name);
     // may throw ZError, which is reported and does not stop the start.
     std::function<void(const QString &argument)> TakeArgument;
-    TShortcutList *Shortcuts = nullptr; // keys and clicks bind nothing without it
-    // The language in use; without it the window shows the built-in English.
-    Localization *Locale = nullptr;
+    // Makes the engine link on the window's host parts, once, before the
+    // arguments are taken; the window owns it and ends it first.
+    std::function<std::unique_ptr<WindowEngine>(const EngineHost &host)> MakeEngine;
 };
 
 class TMainForm : public QWidget,
-                  public PlaybackDisplay,
-                  public VideoPanel,
-                  public TrackMenus,
-                  public EngineLog,
-                  public WindowRequests {
+                  private PlaybackDisplay,
+                  private VideoPanel,
+                  private TrackMenus,
+                  private EngineLog,
+                  private WindowRequests {
     Q_OBJECT
 public:
-    // Creates the log window, takes the arguments, then loads the settings.
+    // Creates the log window and the engine link, takes the arguments, then
+    // loads the settings, the language and the skin.
     TMainForm(const ProgramParts &program, const QStringList &arguments, QWidget *parent = nullptr);
     ~TMainForm() override;
 
     // The last step of creation, once the window is shown: PlayEntry(0).
     void Start();
-
+    // The engine link plays that entry (outside the playlist: its first).
+    void PlayEntry(int index);
     // True from the moment the window starts closing: hand-overs are declined then.
     bool IsClosing() const { return m_closed; }
-    // Restores, shows and raises the window (a hand-over from a second start).
+    // Un-minimises (keeping full screen or maximised), shows and raises the window.
     void BringToFront();
     // The log window follows the verbose setting.
     void ApplyVerbose();
-
     TLogForm *Log() const { return m_log; }
-    // The localization main() made (null in tests that give none), and the UI
-    // texts in use (English without one) (MainFormLanguage.cpp).
-    Localization *Locale() const { return m_program.Locale; }
-    const TZorviLocal &Texts() const;
-    const QString &ProgramDir() const { return m_programDir; }
 
+    // The parts the window is made of, for the pointer handling and for tests.
+    SkinControls *Skin() const { return m_skin; }
+    MainMenus *Menus() const { return m_menus; }
+    WindowPointer *Pointer() const { return m_pointer; }
     // The video area (black, filling what the skin panels leave) and, inside
     // it, the only native child window: the engine's -wid target, whose window
     // id never changes while the window lives.
-    TZorviPanel *OuterPanel;
-    QWidget *InnerPanel;
-    // Moving and sizing by the mouse, the pointer over the video (MainFormPointer.cpp).
-    WindowPointer *Pointer() const { return m_pointer; }
+    TZorviPanel *OuterPanel() const { return m_outerPanel; }
+    QWidget *InnerPanel() const { return m_innerPanel; }
 
-    // --- skin host (MainFormSkin.cpp)
-    SkinControls *Skin() const { return m_skin; }
+    // --- size and layout (MainFormLayout.cpp)
     // The border panels' sizes of the skin in use (0 for a hidden one).
     PanelSizes SkinPanelSizes() const;
-
-    // --- window state
-    bool Fullscreen = false;
-    QRect SavedBounds; // windowed bounds kept while in full screen
-    bool AutoHideActive = false;
-    bool ControlsShown = true;
-    QSize RegionSize; // size the shape was last built for
-    // Deadlines on Clock::NowMs() the 100 ms timer acts on; the pointer
-    // handling moves them on.
-    std::uint64_t CursorHideTime = 0;
-    std::uint64_t ControlsHideTime = 0;
-    bool SeekHover = false; // LTime shows the time under the pointer, not the position
-
-    // --- size and layout (MainFormLayout.cpp); also the hooks of the
-    // pointer's move and resize loops.
     // The work area of the screen holding the window, and that screen's bounds.
     QRect WorkArea() const;
     QRect ScreenBounds() const;
@@ -110,63 +95,29 @@ public:
     WindowChrome Chrome() const;
     // Puts the window at `bounds` (a rectangle the sizing or moving rules chose).
     void SetWindowBounds(const QRect &bounds);
-    // The normal-state rectangle, also while minimised or maximised.
+    // The normal-state rectangle, also while minimised, maximised or in full screen.
     QRect GetRestoreBounds() const;
 
     // --- display modes (MainFormModes.cpp)
-    bool IsFullscreen() const { return Fullscreen; }
-    void SetAutoHide(bool on);
-    void SetCompact(bool on);
-    void ShowControls(bool show);
-    // Builds the window's outline for that size (square in full screen).
-    void UpdateRegion(const QSize &size);
-
-    // --- timers (MainFormTimers.cpp)
-    // Wakes the 100 ms timer after a deadline moved; it stops itself when idle.
-    void KickTimer();
-    void SetVideoCursorHidden(bool hidden);
-
-    // Call points the engine link fills in: play an entry (an index outside the
-    // playlist means its first entry), and stop the engine before the program ends.
-    std::function<void(int index)> PlayEntry;
-    std::function<void()> StopEngine;
-
-    // Connects the engine link: call points, console commands, keys and the
-    // 100 ms timer that ends the Seeking state (MainFormEngine.cpp).
-    void AttachEngine(EngineCore *engine);
-
-    // --- menus (MainFormMenus.cpp) and opening media (MainFormOpen.cpp)
-    MainMenus *Menus() const;
-    // MainPopup at the pointer (the "popup" command).
-    void ShowPopupMenu();
-    // The open dialog: replace clears the playlist and plays the first name,
-    // otherwise the names are appended.
-    void OpenFiles(bool replace);
-    void OpenUrl();
-    // Clears the playlist and plays a DVD entry for the device.
-    void OpenDrive(const QString &device);
-    void LoadSubtitles();
-    // A drop at a point of the window (MainFormDrop.cpp).
-    void DropNames(const QStringList &names, const QPoint &at);
-    // Runs the command bound to a shortcut code (MainFormInput.cpp); false when none is.
-    bool RunShortcut(std::uint32_t code);
-
-    // Window commands (MainFormCommands.cpp), also registered as named commands.
+    bool IsFullscreen() const { return m_fullscreen; }
     void SetFullscreen(bool on);
-    void ToggleControls();
-    bool IsOnTop() const;
-    void SetOnTop(bool on);
-    void Minimize() { showMinimized(); }
-    void Quit() { close(); }
-    void SetCenter(bool center, bool apply);
+    bool IsAutoHideActive() const { return m_autoHideActive; }
+    bool AreControlsShown() const { return m_controlsShown; }
+    void ShowControls(bool show);
     bool IsPlaylistVisible() const;
     void ShowPlaylist(bool show);
-    void ShowOptions();
-    void ShowLog();
-    void SaveLanguage(const QString &fileName);
-    void SetTranslatorMode(bool on);
 
-    // The engine link's host parts (MainFormEngine.cpp).
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // The engine link's host parts (MainFormEngine.cpp, MainFormDisplay.cpp,
+    // MainFormLayout.cpp, MainFormMenus.cpp).
     void SetPlayingButtons(bool playing) override;
     void PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QString &displayName) override;
     void MediaOpened() override;
@@ -198,20 +149,18 @@ public:
     bool IsPlaylistDragging() override;
     KillAnswer AskKillPreviousEngine(const QString &title, const QString &text) override;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void changeEvent(QEvent *event) override;
-
-private:
     void applyBounds();
     void storeBounds();
-    void notAvailable(const char *what);
-    void registerWindowCommands(EngineCore *engine);
-    // MainFormOptions.cpp: the options dialog's parts, and its texts for "savelocal".
+    // MainFormCommands.cpp: the window's named commands and what they run.
+    void registerWindowCommands();
+    void toggleControls();
+    bool isOnTop() const;
+    void setOnTop(bool on);
+    void setCenter(bool center, bool apply);
+    void showLog();
+    void saveLanguage(const QString &fileName);
+    // MainFormOptions.cpp: the options dialog, its parts, and its texts for "savelocal".
+    void showOptions();
     OptionsFormParts optionsParts(OptionsEngine *engine) const;
     void connectOptionsForm();
     // MainFormSkin.cpp
@@ -223,27 +172,43 @@ private:
     // MainFormDisplay.cpp: LTime shows the time under the pointer over the seek bar.
     void seekBarHover(const QMouseEvent &event);
     void seekBarLeft();
-    // MainFormMenus.cpp, MainFormOpen.cpp
-    void createMenus();
-    void attachMenusToSkin();
-    void refreshMenuTicks();
-    void chooseTrack(TrackMenu menu, int value);
-    QStringList chooseFiles(int filter, const QString &folder);
-    // MainFormTimers.cpp
-    void createTimers();
-    void timerTick();
-    void keepAwakeTick();
-    // MainFormDisplay.cpp: shows the engine's state on the controls again.
+    // Shows the engine's state on the controls again.
     void refreshDisplay();
     // LPlaylist names what the list shows, in the language in use.
     void updateListTitle();
+    // MainFormMenus.cpp, MainFormOpen.cpp, MainFormDrop.cpp
+    void createMenus();
+    void attachMenusToSkin();
+    void refreshMenuTicks();
+    void showPopupMenu();
+    QStringList chooseFiles(int filter, const QString &folder);
+    // The open dialog: replace clears the playlist and plays the first name,
+    // otherwise the names are appended.
+    void openFiles(bool replace);
+    void openUrl();
+    // Clears the playlist and plays a DVD entry for the device.
+    void openDrive(const QString &device);
+    void loadSubtitles();
+    void dropNames(const QStringList &names, const QPoint &at);
+    // MainFormTimers.cpp: the 100 ms timer wakes after a deadline moved and
+    // stops itself when idle.
+    void createTimers();
+    void kickTimer();
+    void timerTick();
+    void keepAwakeTick();
+    void setVideoCursorHidden(bool hidden);
     // MainFormLanguage.cpp: hooks the localization to the menus and labels,
     // then loads the chosen language.
+    const TZorviLocal &texts() const;
     void initLanguage();
     void freeLanguage();
     void applyMenuTexts(const Localization &locale);
     QStringList menuLines() const;
     // MainFormModes.cpp
+    void setAutoHide(bool on);
+    void setCompact(bool on);
+    // Builds the window's outline for that size (square in full screen).
+    void updateRegion(const QSize &size);
     void applyOnTop();
     // OuterPanel docked, or anchored over the client area in the auto-hide layout.
     void placeVideoArea();
@@ -252,30 +217,48 @@ private:
     // MainFormPointer.cpp
     void attachPointer();
     void panelPressed(const QMouseEvent *event);
-    // MainFormInput.cpp: the input hook, after the pointer handling it feeds.
+    // MainFormInput.cpp: the input hook, after the pointer handling it feeds;
+    // runs the command bound to a shortcut code, false when none is.
     void attachInput();
+    bool runShortcut(std::uint32_t code);
 
     ProgramParts m_program;
     TLogForm *m_log;
-    SkinControls *m_skin = nullptr;
     QString m_programDir;
-    bool m_closed = false;
+    std::unique_ptr<WindowEngine> m_engine;
+    SkinControls *m_skin = nullptr;
+    MainMenus *m_menus = nullptr;
     WindowPointer *m_pointer = nullptr;
+    TZorviPanel *m_outerPanel = nullptr;
+    QWidget *m_innerPanel = nullptr;
+    bool m_closed = false;
 
-    EngineCore *m_engine = nullptr;
+    // --- window state
+    bool m_fullscreen = false;
+    QRect m_savedBounds;                   // windowed bounds kept while in full screen
+    bool m_wmFullscreen = false;           // full screen through the window manager's state
+    std::optional<QRect> m_pendingRestore; // bounds chosen while minimised or maximised
+    bool m_autoHideActive = false;
+    bool m_controlsShown = true;
+    QSize m_regionSize; // size the outline was last built for
+
+    // Deadlines on Clock::NowMs() the 100 ms timer acts on; the pointer
+    // handling moves them on.
+    std::uint64_t m_cursorHideTime = 0;
+    std::uint64_t m_controlsHideTime = 0;
     QTimer *m_timer = nullptr;    // Timer: 100 ms, runs while there is something to do
     QTimer *m_timer30s = nullptr; // Timer30s: keeps the display awake during playback
     bool m_cursorHidden = false;
+
+    // --- playback display
+    bool m_seekHover = false;     // LTime shows the time under the pointer, not the position
     bool m_positionBound = false; // the seek display follows the position
     bool m_showHours = true;
     QString m_durationSuffix = QStringLiteral(" / 0:00:00");
-    quint64 m_revealRun = 0;               // counts runs, so a late reveal of an ended one does nothing
-    std::uint32_t m_colorKey = 0;          // 0xRRGGBB of the video panel
-    QString m_statusLine;                  // the engine's latest status line
-    bool m_listLeftDown = false;           // the left button went down on the playlist box and is still down
-    bool m_wmFullscreen = false;           // full screen through the window manager's state
-    std::optional<QRect> m_pendingRestore; // bounds chosen while minimised or maximised
-    MainMenus *m_menus = nullptr;
+    quint64 m_revealRun = 0;        // counts runs, so a late reveal of an ended one does nothing
+    std::uint32_t m_colorKey = 0;   // 0xRRGGBB of the video panel
+    QString m_statusLine;           // the engine's latest status line
+    bool m_listLeftDown = false;    // the left button went down on the playlist box and is still down
     bool m_listShowsTitles = false; // the list holds a DVD's titles
     QString m_skinsTitle;           // the Skins menu's caption, set when it is attached
 };

@@ -3,42 +3,42 @@
 #include "mainwindow/MainForm.h"
 
 #include "console/LogForm.h"
-#include "engine/EngineCore.h"
 #include "i18n/Localization.h"
+#include "mainwindow/WindowEngine.h"
 #include "settings/SettingsData.h"
 
-void TMainForm::registerWindowCommands(EngineCore *engine)
+void TMainForm::registerWindowCommands()
 {
     const struct {
         const char *name;
         CommandTable::Action action;
     } rows[] = {
-        {"popup", [this](const CommandArgs &) { ShowPopupMenu(); }},
-        {"fullscreen", [this](const CommandArgs &) { SetFullscreen(!Fullscreen); }},
-        {"toggle_controls", [this](const CommandArgs &) { ToggleControls(); }},
-        {"ontop", [this](const CommandArgs &) { SetOnTop(!IsOnTop()); }},
-        {"minimize", [this](const CommandArgs &) { Minimize(); }},
-        {"mainquit", [this](const CommandArgs &) { Quit(); }},
+        {"popup", [this](const CommandArgs &) { showPopupMenu(); }},
+        {"fullscreen", [this](const CommandArgs &) { SetFullscreen(!m_fullscreen); }},
+        {"toggle_controls", [this](const CommandArgs &) { toggleControls(); }},
+        {"ontop", [this](const CommandArgs &) { setOnTop(!isOnTop()); }},
+        {"minimize", [this](const CommandArgs &) { showMinimized(); }},
+        {"mainquit", [this](const CommandArgs &) { close(); }},
         {"winsize", [this](const CommandArgs &a) { SetSizeMode(a.Rounded(), a.Absolute); }},
-        {"wincenter", [this](const CommandArgs &) { SetCenter(true, true); }},
+        {"wincenter", [this](const CommandArgs &) { setCenter(true, true); }},
         {"playlist", [this](const CommandArgs &) { ShowPlaylist(!IsPlaylistVisible()); }},
-        {"options", [this](const CommandArgs &) { ShowOptions(); }},
-        {"showlog", [this](const CommandArgs &) { ShowLog(); }},
-        {"savelocal", [this](const CommandArgs &) { SaveLanguage(QStringLiteral("current.lng")); }},
-        {"devtest", [this](const CommandArgs &) { SetTranslatorMode(true); }},
+        {"options", [this](const CommandArgs &) { showOptions(); }},
+        {"showlog", [this](const CommandArgs &) { showLog(); }},
+        {"savelocal", [this](const CommandArgs &) { saveLanguage(QStringLiteral("current.lng")); }},
+        {"devtest", [this](const CommandArgs &) { m_program.Locale.TranslatorMode = true; }},
     };
     for (const auto &row : rows)
-        engine->RegisterCommand(QString::fromLatin1(row.name), row.action);
+        m_engine->RegisterCommand(QString::fromLatin1(row.name), row.action);
 }
 
-void TMainForm::SetCenter(bool center, bool apply)
+void TMainForm::setCenter(bool center, bool apply)
 {
-    m_program.Settings->LastSession.WinCenter = center;
+    m_program.Settings.LastSession.WinCenter = center;
     if (apply)
         ApplyWindowSize();
 }
 
-void TMainForm::ShowLog()
+void TMainForm::showLog()
 {
     m_log->SetStatusLine(m_statusLine);
     m_log->show();
@@ -46,21 +46,9 @@ void TMainForm::ShowLog()
     m_log->activateWindow();
 }
 
-void TMainForm::SaveLanguage(const QString &fileName)
+void TMainForm::saveLanguage(const QString &fileName)
 {
-    if (!m_program.Locale) {
-        notAvailable("savelocal");
-        return;
-    }
     // A failure throws "Unable to write to <file>", which the dispatcher reports.
-    const QString path = m_program.Locale->SaveLanguage(fileName);
+    const QString path = m_program.Locale.SaveLanguage(fileName);
     m_log->AddLine(QStringLiteral("Language written to ") + path);
-}
-
-void TMainForm::SetTranslatorMode(bool on)
-{
-    if (m_program.Locale)
-        m_program.Locale->TranslatorMode = on;
-    if (m_program.TranslatorMode)
-        *m_program.TranslatorMode = on;
 }

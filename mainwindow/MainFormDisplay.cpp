@@ -5,8 +5,8 @@
 
 #include "common/TextHelpers.h"
 #include "controls/ZorviControls.h"
-#include "engine/EngineCore.h"
 #include "i18n/ZorviLocal.h"
+#include "mainwindow/WindowEngine.h"
 #include "settings/SettingsData.h"
 #include "skin/SkinControls.h"
 
@@ -45,8 +45,7 @@ void TMainForm::PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QS
 {
     if (firstOpen || openMode == EntryKind::DVD) {
         UpdateDuration();
-        if (m_engine)
-            UpdatePosition(m_engine->State().PositionProp.Value);
+        UpdatePosition(m_engine->State().PositionProp.Value);
         m_positionBound = false;
         m_skin->SeekBar->setEnabled(false);
     }
@@ -61,7 +60,7 @@ void TMainForm::PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QS
 
 void TMainForm::updateListTitle()
 {
-    SetCaptionIfChanged(m_skin->LPlaylist, m_listShowsTitles ? Texts().DVDTitles : Texts().Playlist);
+    SetCaptionIfChanged(m_skin->LPlaylist, m_listShowsTitles ? texts().DVDTitles : texts().Playlist);
 }
 
 void TMainForm::MediaOpened()
@@ -69,8 +68,7 @@ void TMainForm::MediaOpened()
     UpdateDuration();
     m_skin->SeekBar->setEnabled(true);
     m_positionBound = true;
-    if (m_engine)
-        UpdatePosition(m_engine->State().PositionProp.Value);
+    UpdatePosition(m_engine->State().PositionProp.Value);
 }
 
 void TMainForm::UpdateStatusDisplay(PlaybackStatus status)
@@ -79,13 +77,13 @@ void TMainForm::UpdateStatusDisplay(PlaybackStatus status)
     static const int cells[] = {1, 2, 2, 4, 6, 5, 1, 3};
     const auto index = size_t(status);
     if (index < std::size(cells)) {
-        SetCaptionIfChanged(m_skin->LStatus, Texts().StatusText(int(index)));
+        SetCaptionIfChanged(m_skin->LStatus, texts().StatusText(int(index)));
         m_skin->BStatus->SetBitCurState(cells[index]);
     }
     // The end of seeking is the 100 ms timer's; the keep-awake timer runs
     // while something plays.
     if (status == PlaybackStatus::Seeking)
-        KickTimer();
+        kickTimer();
     const bool playing = status == PlaybackStatus::Playing || status == PlaybackStatus::Seeking;
     if (playing && !m_timer30s->isActive())
         m_timer30s->start();
@@ -104,7 +102,7 @@ void TMainForm::UpdatePosition(float seconds)
         return;
     const int position = RoundEven(seconds);
     m_skin->SeekBar->SetPosition(position); // repaints only when the thumb moves
-    if (!SeekHover)
+    if (!m_seekHover)
         SetCaptionIfChanged(m_skin->LTime, FormatTime(position, m_showHours) + m_durationSuffix);
 }
 
@@ -113,7 +111,7 @@ void TMainForm::seekBarHover(const QMouseEvent &event)
     if (event.buttons() & Qt::LeftButton)
         return; // a drag seeks instead
     const QPoint at = event.position().toPoint();
-    SeekHover = true;
+    m_seekHover = true;
     SetCaptionIfChanged(m_skin->LTime,
                         FormatTime(m_skin->SeekBar->PixelToPosition(at.x(), at.y()), m_showHours) +
                             m_durationSuffix);
@@ -121,9 +119,8 @@ void TMainForm::seekBarHover(const QMouseEvent &event)
 
 void TMainForm::seekBarLeft()
 {
-    SeekHover = false;
-    if (m_engine)
-        UpdatePosition(m_engine->State().PositionProp.Value);
+    m_seekHover = false;
+    UpdatePosition(m_engine->State().PositionProp.Value);
 }
 
 void TMainForm::UpdateVolume(float volume)
@@ -133,7 +130,7 @@ void TMainForm::UpdateVolume(float volume)
 
 void TMainForm::UpdateDuration()
 {
-    const float duration = m_engine ? m_engine->State().PositionProp.Max : 0.f;
+    const float duration = m_engine->State().PositionProp.Max;
     if (!(duration > 0) || !std::isfinite(duration)) {
         m_durationSuffix = QStringLiteral(" / 0:00:00");
         m_skin->SeekBar->SetMax(0);
@@ -153,16 +150,12 @@ void TMainForm::ShowMediaTitle(const QString &title)
 
 void TMainForm::refreshDisplay()
 {
-    if (!m_engine) {
-        UpdateStatusDisplay(PlaybackStatus::None);
-        return;
-    }
     const PlaybackState &s = m_engine->State();
     UpdateStatusDisplay(s.Status);
     UpdateDuration();
     UpdatePosition(s.PositionProp.Value);
     UpdateVolume(s.VolumeProp.Value);
-    UpdateMuteDisplay(m_program.Settings->LastSession.Mute);
+    UpdateMuteDisplay(m_program.Settings.LastSession.Mute);
     m_skin->SeekBar->setEnabled(m_positionBound);
     if (m_engine->IsRunning())
         SetPlayingButtons(!s.Paused);

@@ -43,12 +43,12 @@ void TMainForm::dropEvent(QDropEvent *event)
     if (names.isEmpty())
         return;
     event->acceptProposedAction();
-    RunGuarded([&] { DropNames(names, event->position().toPoint()); });
+    RunGuarded([&] { dropNames(names, event->position().toPoint()); });
 }
 
-void TMainForm::DropNames(const QStringList &names, const QPoint &at)
+void TMainForm::dropNames(const QStringList &names, const QPoint &at)
 {
-    TZorviPlaylist &playlist = *m_program.Playlist;
+    TZorviPlaylist &playlist = m_program.Playlist;
     const QWidget *target = childAt(at);
     const QWidget *box = m_skin->Playlist;
     const bool onPlaylist =
@@ -63,6 +63,6 @@ void TMainForm::DropNames(const QStringList &names, const QPoint &at)
         for (const QString &name : names)
             playlist.Add(name);
     }
-    if (!append && playlist.Count() != first && PlayEntry)
+    if (!append && playlist.Count() != first)
         PlayEntry(first);
 }

@@ -1,34 +1,13 @@
-// The rest of the window's side of the engine link: wiring and the log.
+// The rest of the window's side of the engine link: the log and the window requests.
 #include "mainwindow/MainForm.h"
 
 #include "common/Report.h"
 #include "console/LogForm.h"
 #include "controls/ZorviListBox.h"
-#include "engine/EngineCore.h"
 #include "settings/SettingsData.h"
 #include "skin/SkinControls.h"
 
 #include <QMessageBox>
-
-void TMainForm::AttachEngine(EngineCore *engine)
-{
-    m_engine = engine;
-    registerWindowCommands(engine);
-    connectOptionsForm();
-    PlayEntry = [engine](int index) { engine->PlayEntry(index); };
-    StopEngine = [engine] {
-        engine->QuitAndWait();
-        engine->HandlePendingOutput();
-        engine->StorePropertySettings();
-    };
-    m_log->OnCommand = [engine](const QString &text) { engine->ExecuteCommand(text); };
-    refreshDisplay();
-}
-
-void TMainForm::notAvailable(const char *what)
-{
-    AddLine(QStringLiteral("$|Not available in this window yet: ") + QLatin1StringView(what));
-}
 
 // ------------------------------------------------------------------------- log
 

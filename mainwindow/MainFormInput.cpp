@@ -4,16 +4,14 @@
 
 #include "common/Report.h"
 #include "controls/ZorviPanel.h"
-#include "engine/EngineCore.h"
+#include "mainwindow/WindowEngine.h"
 #include "mainwindow/WindowInput.h"
 #include "shortcuts/uShortcuts.h"
 
-bool TMainForm::RunShortcut(std::uint32_t code)
+bool TMainForm::runShortcut(std::uint32_t code)
 {
-    if (!m_program.Shortcuts || !m_engine)
-        return false;
     const QString command =
-        m_program.Shortcuts->ActionFor(ShortcutCode::Modifiers(code), ShortcutCode::Key(code));
+        m_program.Shortcuts.ActionFor(ShortcutCode::Modifiers(code), ShortcutCode::Key(code));
     if (command.isEmpty())
         return false;
     RunGuarded([&] { m_engine->ExecuteCommand(command); });
@@ -23,10 +21,10 @@ bool TMainForm::RunShortcut(std::uint32_t code)
 void TMainForm::attachInput()
 {
     WindowInputHost host;
-    host.video = {OuterPanel, InnerPanel};
-    host.runShortcut = [this](std::uint32_t code) { return RunShortcut(code); };
+    host.video = {m_outerPanel, m_innerPanel};
+    host.runShortcut = [this](std::uint32_t code) { return runShortcut(code); };
     host.escape = [this] {
-        if (Fullscreen)
+        if (m_fullscreen)
             SetFullscreen(false);
         else if (isMaximized())
             showNormal();

@@ -4,9 +4,9 @@
 #include "mainwindow/MainForm.h"
 
 #include "console/LogForm.h"
-#include "engine/EngineCore.h"
 #include "i18n/Localization.h"
 #include "mainwindow/MainMenus.h"
+#include "mainwindow/WindowEngine.h"
 #include "skin/SkinControls.h"
 
 #include <QAction>
@@ -33,41 +33,36 @@ template <typename Visit> void walkMenu(const QMenu *menu, Visit &visit)
 }
 } // namespace
 
-const TZorviLocal &TMainForm::Texts() const
+const TZorviLocal &TMainForm::texts() const
 {
-    static const TZorviLocal english = TZorviLocal::English();
-    return m_program.Locale ? m_program.Locale->Texts : english;
+    return m_program.Locale.Texts;
 }
 
 void TMainForm::initLanguage()
 {
-    Localization *locale = m_program.Locale;
-    if (!locale)
-        return;
-    locale->Log = [this](const QString &line) { m_log->AddLine(line); };
-    locale->ApplyToMenus = [this](const Localization &l) { applyMenuTexts(l); };
-    locale->MenuLines = [this](const Localization &) { return menuLines(); };
-    locale->TextsChanged = [this](const Localization &) {
+    Localization &locale = m_program.Locale;
+    locale.Log = [this](const QString &line) { m_log->AddLine(line); };
+    locale.ApplyToMenus = [this](const Localization &l) { applyMenuTexts(l); };
+    locale.MenuLines = [this](const Localization &) { return menuLines(); };
+    locale.TextsChanged = [this](const Localization &) {
         if (!m_skin)
             return; // the skin is made after the language: it reads the texts itself
-        UpdateStatusDisplay(m_engine ? m_engine->State().Status : PlaybackStatus::None);
+        UpdateStatusDisplay(m_engine->State().Status);
         updateListTitle();
     };
-    locale->InitLocalization();
+    locale.InitLocalization();
 }
 
 void TMainForm::freeLanguage()
 {
-    Localization *locale = m_program.Locale;
-    if (!locale)
-        return;
-    locale->FreeLocalization();
+    Localization &locale = m_program.Locale;
+    locale.FreeLocalization();
     // The localization outlives the window: nothing may call back into it.
-    locale->Log = nullptr;
-    locale->ApplyToMenus = nullptr;
-    locale->MenuLines = nullptr;
-    locale->OptionsFormLines = nullptr;
-    locale->TextsChanged = nullptr;
+    locale.Log = nullptr;
+    locale.ApplyToMenus = nullptr;
+    locale.MenuLines = nullptr;
+    locale.OptionsFormLines = nullptr;
+    locale.TextsChanged = nullptr;
 }
 
 void TMainForm::applyMenuTexts(const Localization &locale)

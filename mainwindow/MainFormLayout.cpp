@@ -5,7 +5,7 @@
 
 #include "common/Report.h"
 #include "controls/ZorviControls.h"
-#include "engine/EngineCore.h"
+#include "mainwindow/WindowEngine.h"
 #include "mainwindow/WindowSize.h"
 #include "settings/SettingsData.h"
 #include "skin/SkinControls.h"
@@ -41,22 +41,22 @@ QRect TMainForm::ScreenBounds() const
 
 WindowChrome TMainForm::Chrome() const
 {
-    return ChromeFor(SkinPanelSizes(), m_program.Settings->LastSession.Compact, m_skin->Params.Borders);
+    return ChromeFor(SkinPanelSizes(), m_program.Settings.LastSession.Compact, m_skin->Params.Borders);
 }
 
 void TMainForm::SetWindowBounds(const QRect &bounds)
 {
     // Grow the outline first, so the new area is never cut off meanwhile;
     // a shrink rebuilds it once the size has changed (resizeEvent).
-    if (bounds.width() > RegionSize.width() || bounds.height() > RegionSize.height())
-        UpdateRegion(bounds.size());
+    if (bounds.width() > m_regionSize.width() || bounds.height() > m_regionSize.height())
+        updateRegion(bounds.size());
     setGeometry(bounds);
 }
 
 QRect TMainForm::GetRestoreBounds() const
 {
-    if (Fullscreen)
-        return SavedBounds;
+    if (m_fullscreen)
+        return m_savedBounds;
     if (isMinimized() || isMaximized())
         return m_pendingRestore.value_or(normalGeometry());
     return geometry();
@@ -78,14 +78,14 @@ void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     RunGuarded([this] {
-        if (size() != RegionSize)
-            UpdateRegion(size());
+        if (size() != m_regionSize)
+            updateRegion(size());
     });
 }
 
 void TMainForm::ApplyWindowSize()
 {
-    const auto &s = m_program.Settings->LastSession;
+    const auto &s = m_program.Settings.LastSession;
     WindowSizeInputs in;
     in.SizeMode = s.WindowSize;
     in.KeepAspect = s.WindowKeepAspect;
@@ -93,14 +93,14 @@ void TMainForm::ApplyWindowSize()
     in.WinRatio = s.WinRatio;
     in.chrome = Chrome();
     in.MinWidth = m_skin->Params.MinWidth;
-    in.VideoWidth = m_engine ? m_engine->State().VideoWidth : 0;
+    in.VideoWidth = m_engine->State().VideoWidth;
     in.workArea = WorkArea();
     in.current = isMinimized() || isMaximized() ? GetRestoreBounds() : geometry();
-    in.Fullscreen = Fullscreen;
-    in.SavedBounds = SavedBounds;
+    in.Fullscreen = m_fullscreen;
+    in.SavedBounds = m_savedBounds;
     const QRect bounds = ApplyWindowSizeRect(in);
-    if (Fullscreen)
-        SavedBounds = bounds; // what leaving full screen restores
+    if (m_fullscreen)
+        m_savedBounds = bounds; // what leaving full screen restores
     else if (isMinimized() || isMaximized())
         m_pendingRestore = bounds; // what restoring the window brings back
     else
@@ -109,12 +109,12 @@ void TMainForm::ApplyWindowSize()
 
 void TMainForm::SetSizeMode(int mode, bool absolute)
 {
-    int &SizeMode = m_program.Settings->LastSession.WindowSize;
+    int &SizeMode = m_program.Settings.LastSession.WindowSize;
     if (absolute) {
         SizeMode = mode;
     } else {
         // The windowed width, also in full screen: that is the size the step changes.
-        const int width = Fullscreen ? SavedBounds.width() : this->width();
+        const int width = m_fullscreen ? m_savedBounds.width() : this->width();
         SizeMode = RelativeSizeMode(SizeMode, mode, width, WorkArea().width());
     }
     ApplyWindowSize();
@@ -122,9 +122,9 @@ void TMainForm::SetSizeMode(int mode, bool absolute)
 
 void TMainForm::LayoutVideo()
 {
-    if (!m_engine || !m_engine->IsRunning() || !m_engine->State().HasVideo)
+    if (!m_engine->IsRunning() || !m_engine->State().HasVideo)
         return;
-    InnerPanel->setGeometry(VideoRect(OuterPanel->size(), m_program.Settings->LastSession.WinRatio));
+    m_innerPanel->setGeometry(VideoRect(m_outerPanel->size(), m_program.Settings.LastSession.WinRatio));
     updateVideoMask();
 }
 
@@ -135,10 +135,10 @@ void TMainForm::RevealVideo()
     const quint64 run = m_revealRun;
     QTimer::singleShot(200, this, [this, run] {
         RunGuarded([this, run] {
-            if (run != m_revealRun || !m_engine || !m_engine->IsRunning())
+            if (run != m_revealRun || !m_engine->IsRunning())
                 return;
             LayoutVideo();
-            InnerPanel->show();
+            m_innerPanel->show();
         });
     });
 }
@@ -146,8 +146,8 @@ void TMainForm::RevealVideo()
 void TMainForm::HideVideo()
 {
     ++m_revealRun;
-    InnerPanel->hide();
-    InnerPanel->setGeometry(0, 0, 0, 0);
+    m_innerPanel->hide();
+    m_innerPanel->setGeometry(0, 0, 0, 0);
     for (TZorviButton *button : {m_skin->BPlayPause, m_skin->BPlay, m_skin->BPause})
         button->SetChecked(false);
     m_skin->BStop->SetChecked(true);
@@ -156,5 +156,5 @@ void TMainForm::HideVideo()
 // The native window the engine draws into (-wid).
 std::uint64_t TMainForm::VideoWindowId()
 {
-    return std::uint64_t(InnerPanel->winId());
+    return std::uint64_t(m_innerPanel->winId());
 }

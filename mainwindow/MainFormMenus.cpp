@@ -5,8 +5,8 @@
 
 #include "common/Report.h"
 #include "controls/ZorviListBox.h"
-#include "engine/EngineCore.h"
 #include "mainwindow/MainMenus.h"
+#include "mainwindow/WindowEngine.h"
 #include "platform/OpticalDrives.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
@@ -28,56 +28,44 @@ void TMainForm::createMenus()
 {
     m_menus = new MainMenus(this);
     MainMenus &m = *m_menus;
-    auto &s = m_program.Settings->LastSession;
+    auto &s = m_program.Settings.LastSession;
 
-    onTriggered(m.MOpenFile, this, [this] { OpenFiles(true); });
-    onTriggered(m.MOpenAdvanced, this, [this] { OpenUrl(); });
-    onTriggered(m.MFullscreen, this, [this] { SetFullscreen(!Fullscreen); });
-    onTriggered(m.MCompact, this, [this] { ToggleControls(); });
+    onTriggered(m.MOpenFile, this, [this] { openFiles(true); });
+    onTriggered(m.MOpenAdvanced, this, [this] { openUrl(); });
+    onTriggered(m.MFullscreen, this, [this] { SetFullscreen(!m_fullscreen); });
+    onTriggered(m.MCompact, this, [this] { toggleControls(); });
     onTriggered(m.MWKeepAspect, this, [this, &s] {
         s.WindowKeepAspect = !s.WindowKeepAspect;
         if (s.WindowKeepAspect)
             ApplyWindowSize();
     });
-    onTriggered(m.MCenter, this, [this, &s] { SetCenter(!s.WinCenter, true); });
+    onTriggered(m.MCenter, this, [this, &s] { setCenter(!s.WinCenter, true); });
     for (QAction *item : m.MSize->actions())
         onTriggered(item, this, [this, item] { SetSizeMode(item->data().toInt(), true); });
-    onTriggered(m.MOnTop, this, [this] { SetOnTop(!IsOnTop()); });
+    onTriggered(m.MOnTop, this, [this] { setOnTop(!isOnTop()); });
     onTriggered(m.MPlaylist, this, [this] { ShowPlaylist(!IsPlaylistVisible()); });
-    onTriggered(m.MConsole, this, [this] { ShowLog(); });
+    onTriggered(m.MConsole, this, [this] { showLog(); });
     for (QAction *item : m.MAR->actions()) {
-        onTriggered(item, this, [this, item] {
-            if (m_engine)
-                m_engine->SetAspect(item->data().toInt());
-        });
+        onTriggered(item, this, [this, item] { m_engine->SetAspect(item->data().toInt()); });
     }
-    onTriggered(m.MPostProc, this, [this, &s] {
-        if (m_engine)
-            m_engine->SetPostProc(!s.PostProc);
-    });
-    onTriggered(m.MFrameDrop, this, [this, &s] {
-        if (m_engine)
-            m_engine->SetFrameDrop(!s.FrameDrop);
-    });
-    onTriggered(m.MMute, this, [this] {
-        if (m_engine)
-            m_engine->ToggleMute();
-    });
-    onTriggered(m.MSNone, this, [this] { chooseTrack(TrackMenu::Subtitle, -1); });
-    onTriggered(m.MSLoad, this, [this] { LoadSubtitles(); });
-    onTriggered(m.MOptions, this, [this] { ShowOptions(); });
-    onTriggered(m.MQuit, this, [this] { Quit(); });
+    onTriggered(m.MPostProc, this, [this, &s] { m_engine->SetPostProc(!s.PostProc); });
+    onTriggered(m.MFrameDrop, this, [this, &s] { m_engine->SetFrameDrop(!s.FrameDrop); });
+    onTriggered(m.MMute, this, [this] { m_engine->ToggleMute(); });
+    onTriggered(m.MSNone, this, [this] { m_engine->SelectTrack(TrackMenu::Subtitle, -1); });
+    onTriggered(m.MSLoad, this, [this] { loadSubtitles(); });
+    onTriggered(m.MOptions, this, [this] { showOptions(); });
+    onTriggered(m.MQuit, this, [this] { close(); });
 
-    onTriggered(m.PLMAdd, this, [this] { OpenFiles(false); });
-    onTriggered(m.PLMRemove, this, [this] { m_program.Playlist->DeleteSelected(); });
-    onTriggered(m.PLMClear, this, [this] { m_program.Playlist->Clear(); });
+    onTriggered(m.PLMAdd, this, [this] { openFiles(false); });
+    onTriggered(m.PLMRemove, this, [this] { m_program.Playlist.DeleteSelected(); });
+    onTriggered(m.PLMClear, this, [this] { m_program.Playlist.Clear(); });
 
     for (const Platform::OpticalDrive &drive : Platform::OpticalDrives()) {
         const QString caption = drive.MountPoint.isEmpty()
                                     ? drive.Device
                                     : drive.Device + QLatin1String(" (") + drive.MountPoint + u')';
         QAction *item = m.AddDriveItem(caption, drive.Device);
-        onTriggered(item, this, [this, item] { OpenDrive(item->data().toString()); });
+        onTriggered(item, this, [this, item] { openDrive(item->data().toString()); });
     }
     // The window's state can change by keys and buttons too: the ticks are
     // read when the menu opens.
@@ -92,7 +80,7 @@ void TMainForm::attachMenusToSkin()
     m_skin->Handlers.PlaylistBoxDblClick = [this](QObject *) {
         RunGuarded([this] {
             const int index = m_skin->Playlist->AnchorIndex();
-            if (index >= 0 && PlayEntry)
+            if (index >= 0)
                 PlayEntry(index);
         });
     };
@@ -101,12 +89,12 @@ void TMainForm::attachMenusToSkin()
 void TMainForm::refreshMenuTicks()
 {
     MainMenus &m = *m_menus;
-    const auto &s = m_program.Settings->LastSession;
-    m.MFullscreen->setChecked(Fullscreen);
-    m.MCompact->setChecked(AutoHideActive);
+    const auto &s = m_program.Settings.LastSession;
+    m.MFullscreen->setChecked(m_fullscreen);
+    m.MCompact->setChecked(m_autoHideActive);
     m.MWKeepAspect->setChecked(s.WindowKeepAspect);
     m.MCenter->setChecked(s.WinCenter);
-    m.MOnTop->setChecked(IsOnTop());
+    m.MOnTop->setChecked(isOnTop());
     m.MPlaylist->setChecked(IsPlaylistVisible());
     m.MMute->setChecked(s.Mute);
     m.MPostProc->setChecked(s.PostProc);
@@ -114,20 +102,9 @@ void TMainForm::refreshMenuTicks()
     MainMenus::TickMenuValue(m.MSize, s.WindowSize);
 }
 
-MainMenus *TMainForm::Menus() const
-{
-    return m_menus;
-}
-
-void TMainForm::ShowPopupMenu()
+void TMainForm::showPopupMenu()
 {
     m_menus->MainPopup->popup(QCursor::pos());
-}
-
-void TMainForm::chooseTrack(TrackMenu menu, int value)
-{
-    if (m_engine)
-        m_engine->SelectTrack(menu, value);
 }
 
 // ------------------------------------------------------------------ track menus
@@ -140,15 +117,16 @@ void TMainForm::ClearTracks()
 void TMainForm::AddAudioTrack(int id)
 {
     QMenu *menu = m_menus->MAudio;
-    m_menus->AddTrackItem(menu, m_menus->TrackItemCount(menu), id,
-                          [this](int value) { RunGuarded([&] { chooseTrack(TrackMenu::Audio, value); }); });
+    m_menus->AddTrackItem(menu, m_menus->TrackItemCount(menu), id, [this](int value) {
+        RunGuarded([&] { m_engine->SelectTrack(TrackMenu::Audio, value); });
+    });
 }
 
 void TMainForm::AddSubtitleTrack(int number)
 {
     QMenu *menu = m_menus->MSubtitle;
     m_menus->AddTrackItem(menu, m_menus->TrackItemCount(menu), number, [this](int value) {
-        RunGuarded([&] { chooseTrack(TrackMenu::Subtitle, value); });
+        RunGuarded([&] { m_engine->SelectTrack(TrackMenu::Subtitle, value); });
     });
 }
 

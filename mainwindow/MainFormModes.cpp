@@ -12,18 +12,18 @@
 
 void TMainForm::SetFullscreen(bool on)
 {
-    if (on == Fullscreen)
+    if (on == m_fullscreen)
         return;
     if (on)
-        SavedBounds = GetRestoreBounds();
-    Fullscreen = on;
+        m_savedBounds = GetRestoreBounds();
+    m_fullscreen = on;
     m_skin->BFullscreen->SetChecked(on);
-    const auto &s = m_program.Settings->LastSession;
+    const auto &s = m_program.Settings.LastSession;
     if (on) {
-        SetAutoHide(s.HideFSControls);
+        setAutoHide(s.HideFSControls);
         placeVideoArea();
         applyOnTop(); // never above other windows in full screen
-        UpdateRegion(ScreenBounds().size());
+        updateRegion(ScreenBounds().size());
         // The manager's own state where it has one (it also takes panels
         // and docks away); otherwise the monitor's bounds by hand.
         m_wmFullscreen = Platform::WindowManagerSupports("_NET_WM_STATE_FULLSCREEN");
@@ -32,33 +32,33 @@ void TMainForm::SetFullscreen(bool on)
         else
             setGeometry(ScreenBounds());
     } else {
-        SetAutoHide(s.Compact);
+        setAutoHide(s.Compact);
         placeVideoArea();
         if (m_wmFullscreen)
             setWindowState(windowState() & ~Qt::WindowFullScreen);
         m_wmFullscreen = false;
-        SetWindowBounds(SavedBounds);
-        UpdateRegion(SavedBounds.size());
+        SetWindowBounds(m_savedBounds);
+        updateRegion(m_savedBounds.size());
         applyOnTop();
     }
 }
 
-void TMainForm::ToggleControls()
+void TMainForm::toggleControls()
 {
-    auto &s = m_program.Settings->LastSession;
-    if (!Fullscreen) {
-        SetCompact(!s.Compact);
+    auto &s = m_program.Settings.LastSession;
+    if (!m_fullscreen) {
+        setCompact(!s.Compact);
         return;
     }
     s.HideFSControls = !s.HideFSControls;
-    SetAutoHide(s.HideFSControls);
+    setAutoHide(s.HideFSControls);
 }
 
-void TMainForm::SetAutoHide(bool on)
+void TMainForm::setAutoHide(bool on)
 {
-    if (on == AutoHideActive)
+    if (on == m_autoHideActive)
         return;
-    AutoHideActive = on;
+    m_autoHideActive = on;
     if (on)
         ShowControls(false);
     placeVideoArea();
@@ -68,14 +68,14 @@ void TMainForm::SetAutoHide(bool on)
 
 void TMainForm::placeVideoArea()
 {
-    if (!AutoHideActive) {
-        OuterPanel->SetAnchors(AnchorKind::Left | AnchorKind::Top);
-        OuterPanel->SetAlign(Align::Client);
+    if (!m_autoHideActive) {
+        m_outerPanel->SetAnchors(AnchorKind::Left | AnchorKind::Top);
+        m_outerPanel->SetAlign(Align::Client);
     } else {
-        OuterPanel->SetAlign(Align::None);
-        const int b = Fullscreen ? 0 : m_skin->Params.Borders;
-        OuterPanel->SetBounds(rect().adjusted(b, b, -b, -b));
-        OuterPanel->SetAnchors(AnchorKind::Left | AnchorKind::Top | AnchorKind::Right | AnchorKind::Bottom);
+        m_outerPanel->SetAlign(Align::None);
+        const int b = m_fullscreen ? 0 : m_skin->Params.Borders;
+        m_outerPanel->SetBounds(rect().adjusted(b, b, -b, -b));
+        m_outerPanel->SetAnchors(AnchorKind::Left | AnchorKind::Top | AnchorKind::Right | AnchorKind::Bottom);
     }
     ZorviRealign(this);
     updateVideoMask();
@@ -83,67 +83,67 @@ void TMainForm::placeVideoArea()
 
 void TMainForm::ShowControls(bool show)
 {
-    if (show == ControlsShown)
+    if (show == m_controlsShown)
         return;
-    ControlsShown = show;
+    m_controlsShown = show;
     // Shown, the skin panels lie over the video's edges; hidden, the video
     // area covers them. Nothing is resized.
     if (show)
-        OuterPanel->lower();
+        m_outerPanel->lower();
     else
-        OuterPanel->raise();
+        m_outerPanel->raise();
     updateVideoMask();
     if (show)
-        KickTimer();
+        kickTimer();
 }
 
 void TMainForm::updateVideoMask()
 {
     // The video panel is a native window above everything drawn in the main
     // window, so the panels over it are cut out of it instead.
-    if (!AutoHideActive || !ControlsShown) {
-        if (!InnerPanel->mask().isEmpty())
-            InnerPanel->clearMask();
+    if (!m_autoHideActive || !m_controlsShown) {
+        if (!m_innerPanel->mask().isEmpty())
+            m_innerPanel->clearMask();
         return;
     }
-    QRegion visible(InnerPanel->rect());
+    QRegion visible(m_innerPanel->rect());
     const QWidget *covering[] = {m_skin->TopPanel, m_skin->BottomPanel, m_skin->LeftPanel, m_skin->RightPanel,
                                  m_skin->Playlist};
     for (const QWidget *w : covering)
         if (w && !w->isHidden())
-            visible -= QRect(InnerPanel->mapFrom(this, w->pos()), w->size());
-    InnerPanel->setMask(visible);
+            visible -= QRect(m_innerPanel->mapFrom(this, w->pos()), w->size());
+    m_innerPanel->setMask(visible);
 }
 
-void TMainForm::SetCompact(bool on)
+void TMainForm::setCompact(bool on)
 {
-    auto &s = m_program.Settings->LastSession;
+    auto &s = m_program.Settings.LastSession;
     if (on == s.Compact)
         return;
     s.Compact = on;
-    if (Fullscreen)
+    if (m_fullscreen)
         return; // leaving full screen takes it up
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
         setWindowState(Qt::WindowNoState);
     const QRect bounds =
         CompactBounds(on, geometry(), {SkinPanelSizes(), m_skin->Params.Borders, s.WinCenter, WorkArea()});
     if (on) {
-        SetAutoHide(true);
+        setAutoHide(true);
         SetWindowBounds(bounds);
     } else {
         SetWindowBounds(bounds);
-        SetAutoHide(false);
+        setAutoHide(false);
     }
 }
 
-bool TMainForm::IsOnTop() const
+bool TMainForm::isOnTop() const
 {
-    return m_program.Settings->LastSession.OnTop;
+    return m_program.Settings.LastSession.OnTop;
 }
 
-void TMainForm::SetOnTop(bool on)
+void TMainForm::setOnTop(bool on)
 {
-    m_program.Settings->LastSession.OnTop = on;
+    m_program.Settings.LastSession.OnTop = on;
     applyOnTop();
 }
 
@@ -151,14 +151,14 @@ void TMainForm::applyOnTop()
 {
     // Before the window exists its first show applies it.
     if (const WId id = internalWinId())
-        Platform::SetKeepAbove(id, IsOnTop() && !Fullscreen);
+        Platform::SetKeepAbove(id, isOnTop() && !m_fullscreen);
 }
 
-void TMainForm::UpdateRegion(const QSize &size)
+void TMainForm::updateRegion(const QSize &size)
 {
-    RegionSize = size;
+    m_regionSize = size;
     const int round = std::min({m_skin->Params.RoundRect, size.width(), size.height()});
-    if (Fullscreen || round <= 0) {
+    if (m_fullscreen || round <= 0) {
         clearMask();
         return;
     }

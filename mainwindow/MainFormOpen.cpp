@@ -2,8 +2,8 @@
 // prompt, optical drives and subtitle files.
 #include "mainwindow/MainForm.h"
 
-#include "engine/EngineCore.h"
 #include "mainwindow/OpenRules.h"
+#include "mainwindow/WindowEngine.h"
 #include "playlist/ZorviPlaylist.h"
 
 #include <QClipboard>
@@ -29,12 +29,12 @@ QStringList TMainForm::chooseFiles(int filter, const QString &folder)
     return OpenRules::InDialogOrder(dialog.selectedFiles());
 }
 
-void TMainForm::OpenFiles(bool replace)
+void TMainForm::openFiles(bool replace)
 {
     const QStringList names = chooseFiles(int(OpenRules::Filter::Video), QString());
     if (names.isEmpty())
         return;
-    TZorviPlaylist &playlist = *m_program.Playlist;
+    TZorviPlaylist &playlist = m_program.Playlist;
     {
         const ListUpdate update(playlist);
         if (replace)
@@ -42,11 +42,11 @@ void TMainForm::OpenFiles(bool replace)
         for (const QString &name : names)
             playlist.Add(name);
     }
-    if (replace && PlayEntry)
+    if (replace)
         PlayEntry(0);
 }
 
-void TMainForm::OpenUrl()
+void TMainForm::openUrl()
 {
     const QString offered = OpenRules::UrlDefault(QGuiApplication::clipboard()->text());
     bool ok = false;
@@ -55,32 +55,29 @@ void TMainForm::OpenUrl()
                               QLineEdit::Normal, offered, &ok);
     if (!ok || url.isEmpty())
         return;
-    const int index = m_program.Playlist->Add(url);
-    if (index >= 0 && PlayEntry)
+    const int index = m_program.Playlist.Add(url);
+    if (index >= 0)
         PlayEntry(index);
 }
 
-void TMainForm::OpenDrive(const QString &device)
+void TMainForm::openDrive(const QString &device)
 {
-    TZorviPlaylist &playlist = *m_program.Playlist;
+    TZorviPlaylist &playlist = m_program.Playlist;
     playlist.Clear();
     const int index = playlist.AddItem(TZorviPlaylist::MakeItem(device, EntryKind::DVD));
-    if (PlayEntry)
-        PlayEntry(index);
+    PlayEntry(index);
 }
 
-void TMainForm::LoadSubtitles()
+void TMainForm::loadSubtitles()
 {
     QString folder;
-    if (m_engine && m_engine->State().OpenMode == EntryKind::File) {
+    if (m_engine->State().OpenMode == EntryKind::File) {
         QString path = QString::fromUtf8(m_engine->State().MediaURL);
         if (path.size() > 1 && path.startsWith(u'"') && path.endsWith(u'"'))
             path = path.mid(1, path.size() - 2);
         folder = QFileInfo(path).absolutePath();
     }
     const QStringList names = chooseFiles(int(OpenRules::Filter::Subtitles), folder);
-    if (m_engine) {
-        for (const QString &name : names)
-            m_engine->LoadSubtitle(name);
-    }
+    for (const QString &name : names)
+        m_engine->LoadSubtitle(name);
 }

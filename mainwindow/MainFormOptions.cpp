@@ -3,35 +3,24 @@
 #include "mainwindow/MainForm.h"
 
 #include "i18n/Localization.h"
-#include "mainwindow/EngineOptionsLink.h"
+#include "mainwindow/WindowEngine.h"
 #include "options/uOptionsForm.h"
-
-#include <optional>
 
 OptionsFormParts TMainForm::optionsParts(OptionsEngine *engine) const
 {
-    return {m_program.Settings, m_program.Store, m_program.Shortcuts, m_program.Locale, engine};
+    return {&m_program.Settings, &m_program.Store, &m_program.Shortcuts, &m_program.Locale, engine};
 }
 
 void TMainForm::connectOptionsForm()
 {
-    if (!m_program.Locale)
-        return;
     // "savelocal" writes the dialog's texts, from a dialog made for it when none is open.
-    m_program.Locale->OptionsFormLines = [this](const Localization &) {
+    m_program.Locale.OptionsFormLines = [this](const Localization &) {
         return OptionsFormLines(optionsParts(nullptr));
     };
 }
 
-void TMainForm::ShowOptions()
+void TMainForm::showOptions()
 {
-    if (!m_program.Locale || !m_program.Shortcuts || !m_program.Store) {
-        notAvailable("options");
-        return;
-    }
-    std::optional<EngineOptionsLink> link;
-    if (m_engine)
-        link.emplace(*m_engine);
-    TOptionsForm form(optionsParts(link ? &*link : nullptr), this);
+    TOptionsForm form(optionsParts(&m_engine->Options()), this);
     form.exec();
 }

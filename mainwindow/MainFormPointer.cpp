@@ -43,7 +43,7 @@ void TMainForm::attachPointer()
 {
     WindowPointerHost host;
     host.rules = [this] {
-        const SettingsData &s = *m_program.Settings;
+        const SettingsData &s = m_program.Settings;
         SizingInputs in;
         in.chrome = Chrome();
         in.WinRatio = s.LastSession.WinRatio;
@@ -54,16 +54,16 @@ void TMainForm::attachPointer()
         return in;
     };
     host.workArea = [this] { return WorkArea(); };
-    host.canMoveOrSize = [this] { return !Fullscreen && !isMaximized(); };
-    host.setCenter = [this](bool centred) { SetCenter(centred, false); };
+    host.canMoveOrSize = [this] { return !m_fullscreen && !isMaximized(); };
+    host.setCenter = [this](bool centred) { setCenter(centred, false); };
     host.apply = [this](const QRect &bounds) { SetWindowBounds(bounds); };
-    host.sizedByHand = [this] { m_program.Settings->LastSession.WindowSize = -1; };
+    host.sizedByHand = [this] { m_program.Settings.LastSession.WindowSize = -1; };
     host.isDragArea = [this](const QWidget *w) {
         const auto &panels = m_skin->Panels();
         return std::find(panels.begin(), panels.end(), w) != panels.end();
     };
     host.autoHideZone = [this]() -> std::optional<VideoZoneInputs> {
-        if (!AutoHideActive)
+        if (!m_autoHideActive)
             return std::nullopt;
         VideoZoneInputs in;
         in.panels = SkinPanelSizes();
@@ -78,14 +78,14 @@ void TMainForm::attachPointer()
     host.showControls = [this](bool show) { ShowControls(show); };
     host.moveDeadlines = [this](std::optional<std::uint64_t> cursor, std::optional<std::uint64_t> controls) {
         if (cursor) {
-            CursorHideTime = *cursor;
-            SetVideoCursorHidden(false);
+            m_cursorHideTime = *cursor;
+            setVideoCursorHidden(false);
         }
         if (controls)
-            ControlsHideTime = *controls;
-        KickTimer();
+            m_controlsHideTime = *controls;
+        kickTimer();
     };
-    host.video = {OuterPanel, InnerPanel};
+    host.video = {m_outerPanel, m_innerPanel};
     m_pointer = new WindowPointer(this, std::move(host));
 }
 

@@ -6,8 +6,8 @@
 
 #include "common/Report.h"
 #include "controls/ZorviControls.h"
-#include "engine/EngineCore.h"
 #include "mainwindow/MainMenus.h"
+#include "mainwindow/WindowEngine.h"
 #include "platform/Paths.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
@@ -43,28 +43,28 @@ private:
 
 void TMainForm::createVideoArea()
 {
-    OuterPanel = new TZorviPanel(this);
-    OuterPanel->setObjectName(QStringLiteral("OuterPanel"));
-    OuterPanel->SetColor(clBlack);
-    OuterPanel->SetAlign(Align::Client);
-    OuterPanel->OnResize = [this](QObject *) { LayoutVideo(); };
+    m_outerPanel = new TZorviPanel(this);
+    m_outerPanel->setObjectName(QStringLiteral("OuterPanel"));
+    m_outerPanel->SetColor(clBlack);
+    m_outerPanel->SetAlign(Align::Client);
+    m_outerPanel->OnResize = [this](QObject *) { LayoutVideo(); };
 
-    InnerPanel = new QWidget(OuterPanel);
-    InnerPanel->setObjectName(QStringLiteral("InnerPanel"));
+    m_innerPanel = new QWidget(m_outerPanel);
+    m_innerPanel->setObjectName(QStringLiteral("InnerPanel"));
     // The one native child: its ancestors stay alien, so the skin panels can
     // be drawn over the video's edges in the auto-hide layout.
-    InnerPanel->setAttribute(Qt::WA_DontCreateNativeAncestors);
-    InnerPanel->setAttribute(Qt::WA_NativeWindow);
-    InnerPanel->setAutoFillBackground(true);
+    m_innerPanel->setAttribute(Qt::WA_DontCreateNativeAncestors);
+    m_innerPanel->setAttribute(Qt::WA_NativeWindow);
+    m_innerPanel->setAutoFillBackground(true);
     // The panel's colour is the engine's colour key: red and green 0..9, blue 2.
     const int red = QRandomGenerator::global()->bounded(10);
     const int green = QRandomGenerator::global()->bounded(10);
     m_colorKey = std::uint32_t(red << 16 | green << 8 | 2);
-    QPalette key = InnerPanel->palette();
+    QPalette key = m_innerPanel->palette();
     key.setColor(QPalette::Window, QColor(red, green, 2));
-    InnerPanel->setPalette(key);
-    InnerPanel->setGeometry(0, 0, 0, 0);
-    InnerPanel->hide(); // shown when a video opens
+    m_innerPanel->setPalette(key);
+    m_innerPanel->setGeometry(0, 0, 0, 0);
+    m_innerPanel->hide(); // shown when a video opens
 }
 
 void TMainForm::createSkin()
@@ -82,11 +82,11 @@ void TMainForm::createSkin()
     h.SkinChanged = [this] { skinChanged(); };
     h.TitleBarMouseDown = [this](QObject *, QMouseEvent *event) { RunGuarded([&] { panelPressed(event); }); };
 
-    m_skin->CreateSkinControls(m_program.Playlist, Platform::SkinFolders(m_programDir), m_menus->MainPopup,
+    m_skin->CreateSkinControls(&m_program.Playlist, Platform::SkinFolders(m_programDir), m_menus->MainPopup,
                                m_menus->PLPopup);
     m_skin->SeekBar->setEnabled(false);
     new LeftButtonWatch(m_skin->Playlist, m_listLeftDown);
-    m_skin->SkinName = m_program.Settings->LastSession.Skin;
+    m_skin->SkinName = m_program.Settings.LastSession.Skin;
     m_skin->SelectStartupSkin();
 }
 
@@ -107,12 +107,12 @@ void TMainForm::skinChanged()
         ZorviRealign(this);
         placeVideoArea();
         // The new skin's outline and chrome.
-        RegionSize = QSize();
+        m_regionSize = QSize();
         // In full screen this sizes the windowed bounds for the new chrome.
         ApplyWindowSize();
-        if (Fullscreen)
+        if (m_fullscreen)
             SetWindowBounds(ScreenBounds());
-        UpdateRegion(size());
+        updateRegion(size());
         refreshDisplay();
         update();
     });
@@ -121,16 +121,14 @@ void TMainForm::skinChanged()
 void TMainForm::buttonClicked(QObject *sender)
 {
     const auto *button = qobject_cast<TZorviButton *>(sender);
-    if (button && !button->Command.isEmpty() && m_engine)
+    if (button && !button->Command.isEmpty())
         m_engine->ExecuteCommand(QString::fromUtf8(button->Command));
 }
 
 void TMainForm::trackbarMoved(TZorviTrackbar *bar, int position)
 {
-    if (!m_engine)
-        return;
     if (bar == m_skin->SeekBar) {
-        SeekHover = false;
+        m_seekHover = false;
         m_engine->ExecuteCommand(QStringLiteral("seek %1 1").arg(position));
     } else if (bar == m_skin->VolBar)
         m_engine->ExecuteCommand(QStringLiteral("volume %1 1").arg(position));

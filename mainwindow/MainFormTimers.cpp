@@ -7,7 +7,7 @@
 #include "common/Clock.h"
 #include "common/Report.h"
 #include "controls/ZorviPanel.h"
-#include "engine/EngineCore.h"
+#include "mainwindow/WindowEngine.h"
 #include "mainwindow/WindowPointer.h"
 #include "platform/KeepAwake.h"
 
@@ -25,7 +25,7 @@ void TMainForm::createTimers()
     connect(m_timer30s, &QTimer::timeout, this, [this] { RunGuarded([this] { keepAwakeTick(); }); });
 }
 
-void TMainForm::KickTimer()
+void TMainForm::kickTimer()
 {
     if (!m_timer->isActive())
         m_timer->start();
@@ -34,46 +34,46 @@ void TMainForm::KickTimer()
 void TMainForm::timerTick()
 {
     const std::uint64_t now = Clock::NowMs();
-    const bool seeking = m_engine && m_engine->State().Status == PlaybackStatus::Seeking;
+    const bool seeking = m_engine->State().Status == PlaybackStatus::Seeking;
     if (seeking)
         m_engine->Tick();
 
     // Zero: the pointer has not moved over the window yet, nothing to hide.
-    if (CursorHideTime != 0 && now > CursorHideTime && !m_cursorHidden) {
+    if (m_cursorHideTime != 0 && now > m_cursorHideTime && !m_cursorHidden) {
         m_pointer->ClearPressPoint();
-        SetVideoCursorHidden(true);
+        setVideoCursorHidden(true);
     }
 
-    if (AutoHideActive && ControlsShown && !QWidget::mouseGrabber()) {
-        if (now > ControlsHideTime || !frameGeometry().contains(QCursor::pos()))
+    if (m_autoHideActive && m_controlsShown && !QWidget::mouseGrabber()) {
+        if (now > m_controlsHideTime || !frameGeometry().contains(QCursor::pos()))
             ShowControls(false);
     }
 
-    const bool cursorDue = CursorHideTime != 0 && !m_cursorHidden;
-    const bool controlsDue = AutoHideActive && ControlsShown;
-    const bool stillSeeking = m_engine && m_engine->State().Status == PlaybackStatus::Seeking;
+    const bool cursorDue = m_cursorHideTime != 0 && !m_cursorHidden;
+    const bool controlsDue = m_autoHideActive && m_controlsShown;
+    const bool stillSeeking = m_engine->State().Status == PlaybackStatus::Seeking;
     if (!cursorDue && !controlsDue && !stillSeeking)
         m_timer->stop();
 }
 
-void TMainForm::SetVideoCursorHidden(bool hidden)
+void TMainForm::setVideoCursorHidden(bool hidden)
 {
     if (hidden == m_cursorHidden)
         return;
     m_cursorHidden = hidden;
-    for (QWidget *w : {static_cast<QWidget *>(OuterPanel), InnerPanel}) {
+    for (QWidget *w : {static_cast<QWidget *>(m_outerPanel), m_innerPanel}) {
         if (hidden)
             w->setCursor(Qt::BlankCursor);
         else
             w->unsetCursor();
     }
     if (!hidden)
-        KickTimer();
+        kickTimer();
 }
 
 void TMainForm::keepAwakeTick()
 {
-    if (!m_engine || !m_engine->IsRunning()) {
+    if (!m_engine->IsRunning()) {
         m_timer30s->stop();
         return;
     }

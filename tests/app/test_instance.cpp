@@ -2,6 +2,7 @@
 // copy (the real main window, playlist and channel), the second start is the
 // real zorvi program.
 #include "app/Startup.h"
+#include "i18n/Localization.h"
 #include "mainwindow/MainForm.h"
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
@@ -10,6 +11,7 @@
 #include "shortcuts/ShortcutList.h"
 #include "support/ProcessWindows.h"
 #include "support/QtApp.h"
+#include "support/RecordingEngine.h"
 #include "support/ReportCapture.h"
 #include "support/TestFiles.h"
 
@@ -46,9 +48,13 @@ protected:
 
     void SetUp() override
     {
+        const auto makeEngine = [this](const EngineHost &) -> std::unique_ptr<WindowEngine> {
+            auto made = std::make_unique<RecordingEngine>();
+            engine = made.get();
+            return made;
+        };
         form = std::make_unique<TMainForm>(
-            ProgramParts{&settings, &store, &playlist, &translator, {}, &shortcuts}, QStringList{});
-        form->PlayEntry = [this](int i) { played << i; };
+            ProgramParts{settings, store, playlist, shortcuts, locale, {}, makeEngine}, QStringList{});
         ConnectHandOver(receiver, *form);
         server = std::make_unique<Platform::InstanceServer>(
             Platform::InstanceSocketPath(),
@@ -100,14 +106,14 @@ protected:
     SettingsData settings;
     SettingsStore store{settings};
     TZorviPlaylist playlist;
-    bool translator = false;
     TShortcutList shortcuts;
-    HandOverReceiver receiver{ArgumentTargets{&settings.Options.Verbose, &translator, &playlist},
+    Localization locale{settings, {}, {}};
+    HandOverReceiver receiver{ArgumentTargets{&settings.Options.Verbose, &locale.TranslatorMode, &playlist},
                               &settings.Options.SingleInstance};
     std::unique_ptr<TMainForm> form;
     std::unique_ptr<Platform::InstanceServer> server;
     ReportCapture reports;
-    QList<int> played;
+    RecordingEngine *engine = nullptr;
 };
 
 } // namespace
@@ -137,7 +143,7 @@ TEST_F(InstanceTest, NamesArriveExactlyInOrderRelativeOnesAbsolute)
     EXPECT_EQ(playlist.Items(3)->Kind, EntryKind::File);
     EXPECT_EQ(QString::fromUtf8(playlist.Items(5)->Path), work.filePath("sub/clip.avi"));
     EXPECT_EQ(playlist.Items(6)->Path, latin1);
-    EXPECT_EQ(played, QList<int>({1, 1}));
+    EXPECT_EQ(engine->Played, QList<int>({1, 1}));
     EXPECT_TRUE(form->isVisible()); // brought back
     EXPECT_TRUE(reports.messages.isEmpty());
 }
@@ -154,7 +160,7 @@ TEST_F(InstanceTest, SingleInstanceOffStartsASecondWindow)
     p.waitForFinished(5000);
     EXPECT_TRUE(appeared && stillRunning);
     EXPECT_EQ(playlist.Count(), 0);
-    EXPECT_TRUE(played.isEmpty());
+    EXPECT_TRUE(engine->Played.isEmpty());
 }
 
 // The program on its own: a termination signal closes it the orderly way, and

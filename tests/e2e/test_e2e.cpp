@@ -66,27 +66,6 @@ TEST_F(E2ETest, ClipPlaysInsideThePanelThroughItsStates)
     EXPECT_EQ(host->Calls.filter("Status "), QStringList({"Status 1", "Status 3", "Status 6"}));
 }
 
-TEST_F(E2ETest, SeekPauseAndResume)
-{
-    Play("clip.avi");
-    ASSERT_TRUE(WaitPlaying());
-    ASSERT_TRUE(WaitFor([&] { return State().PositionProp.Value >= 1; }));
-    core->ExecuteCommand("seek +4");
-    EXPECT_EQ(State().Status, PlaybackStatus::Seeking);
-    ASSERT_TRUE(WaitFor([&] { return State().Status == PlaybackStatus::Playing; }));
-    ASSERT_TRUE(WaitFor([&] { return State().PositionProp.Value >= 5; }));
-
-    core->ExecuteCommand("pause");
-    EXPECT_EQ(State().Status, PlaybackStatus::Paused);
-    ASSERT_TRUE(WaitFor([&] { return host->Status.startsWith("Paused|"); }));
-    const float at = State().PositionProp.Value;
-    WaitFor([] { return false; }, 1200);
-    EXPECT_EQ(State().PositionProp.Value, at);
-    core->ExecuteCommand("pause");
-    EXPECT_EQ(State().Status, PlaybackStatus::Playing);
-    EXPECT_TRUE(WaitFor([&] { return State().PositionProp.Value >= at + 1; }));
-}
-
 TEST_F(E2ETest, AudioOnlyFileHasNoVideo)
 {
     Play("tone.mp3");

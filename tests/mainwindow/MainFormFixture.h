@@ -2,6 +2,8 @@
 // The main window on an engine link that starts no process, or on real mplayer.
 #include "controls/ZorviControls.h"
 #include "engine/EngineCore.h"
+#include "i18n/Localization.h"
+#include "mainwindow/EngineWindowLink.h"
 #include "mainwindow/MainForm.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
@@ -14,34 +16,42 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 class MainFormFixture : public ::testing::Test {
 protected:
     SettingsData settings;
     SettingsStore store{settings};
     TZorviPlaylist playlist;
-    bool translator = false;
     TShortcutList shortcuts; // the default bindings: the store reads no file
     bool real = false;
-    Localization *locale = nullptr; // none: the built-in English
+    QByteArray written; // what the engine got, without a process
+    std::unique_ptr<Localization> locale;
     std::unique_ptr<TMainForm> form;
-    std::unique_ptr<EngineCore> core;
+    EngineCore *core = nullptr;
+    std::optional<EngineHost> host; // the window as the engine link sees it
 
     void SetUp() override { Build(); }
-    void Build()
+    // Without language folders the window shows the built-in English.
+    void Build(const QStringList &languageFolders = {})
     {
         EnsureApp<QApplication>();
         shortcuts.ConnectTo(store);
+        locale = std::make_unique<Localization>(settings, languageFolders, QStringList{});
+        const auto makeEngine = [this](const EngineHost &parts) -> std::unique_ptr<WindowEngine> {
+            host.emplace(parts);
+            auto engine = std::make_unique<EngineCore>(settings, playlist, parts,
+                                                       QCoreApplication::applicationDirPath() + "/");
+            core = engine.get();
+            if (!real)
+                core->SimulateProcesses([this](const QByteArray &bytes) { written += bytes; });
+            return std::make_unique<EngineWindowLink>(std::move(engine));
+        };
         form = std::make_unique<TMainForm>(
-            ProgramParts{&settings, &store, &playlist, &translator, {}, &shortcuts, locale}, QStringList{});
+            ProgramParts{settings, store, playlist, shortcuts, *locale, {}, makeEngine}, QStringList{});
         settings.Options.VideoOut = 0; // custom: the only output Xvfb shows
         settings.Options.CustomVideoOut = QStringLiteral("-vo x11 -zoom");
         settings.Options.AudioOut = 1;
-        core = std::make_unique<EngineCore>(settings, playlist, EngineHost::Of(*form),
-                                            QCoreApplication::applicationDirPath() + "/");
-        if (!real)
-            core->SimulateProcesses([](const QByteArray &) {});
-        form->AttachEngine(core.get());
         form->show();
     }
     void TearDown() override
@@ -50,7 +60,6 @@ protected:
             core->QuitAndWait();
             core->HandlePendingOutput();
         }
-        core.reset();
         form.reset();
     }
     SkinControls &Skin() { return *form->Skin(); }

@@ -8,14 +8,7 @@
 namespace {
 class LanguageFormTest : public MainFormFixture {
 protected:
-    std::unique_ptr<Localization> loc;
-    void SetUp() override
-    {
-        const QString shipped = qEnvironmentVariable("ZORVI_SOURCE_DIR") + "/i18n/Lang/";
-        loc = std::make_unique<Localization>(settings, QStringList{shipped}, QStringList{});
-        locale = loc.get();
-        Build();
-    }
+    void SetUp() override { Build({qEnvironmentVariable("ZORVI_SOURCE_DIR") + "/i18n/Lang/"}); }
     QStringList Captions()
     {
         const MainMenus &m = *form->Menus();
@@ -32,13 +25,13 @@ protected:
 TEST_F(LanguageFormTest, SwitchingChangesCaptionsAndEnglishRestoresThem)
 {
     Play({"Starting playback..."});
-    loc->SwitchLanguage(1); // "Deutsch", sorted before "Français"
+    locale->SwitchLanguage(1); // "Deutsch", sorted before "Français"
     const QStringList german{"Beenden", "Größe", "Oberflächen", "Leeren", "Wiedergabeliste", "Wiedergabe"};
     EXPECT_EQ(Captions(), german);
-    loc->SwitchLanguage(0);
+    locale->SwitchLanguage(0);
     EXPECT_EQ(Captions(), QStringList({"Quit", "Size", "Skins", "Clear", "Playlist", "Playing"}));
     EXPECT_EQ(settings.Options.Local, "en");
-    loc->SwitchLanguage(1);
+    locale->SwitchLanguage(1);
     EXPECT_EQ(Captions(), german);
     EXPECT_EQ(settings.Options.Local, "Deutsch.lng");
 }

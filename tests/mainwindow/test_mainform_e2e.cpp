@@ -2,6 +2,7 @@
 // demo clip: the window takes the video's size plus the chrome, full screen,
 // on top and a skin change keep the picture in the same window, and the
 // auto-hidden controls follow the real pointer.
+#include "../engine/WaitFor.h"
 #include "MainFormFixture.h"
 #include "mainwindow/MainMenus.h"
 #include "platform/X11WindowState.h"
@@ -24,20 +25,12 @@ protected:
         Build();
         ASSERT_GE(playlist.Add(qEnvironmentVariable("ZORVI_BUILD_DIR") + "/demo/zorvi-demo.avi"), 0);
         core->PlayEntry(0);
-        ASSERT_TRUE(
-            Wait([&] { return form->InnerPanel->isVisible() && core->State().PositionProp.Value >= 1; }));
-    }
-    bool Wait(const std::function<bool()> &done, int ms = 15000)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (!done() && t.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return done();
+        ASSERT_TRUE(WaitFor(
+            [&] { return form->InnerPanel()->isVisible() && core->State().PositionProp.Value >= 1; }, 15000));
     }
     void Settle()
     {
-        Wait([] { return false; }, 600);
+        WaitFor([] { return false; }, 600);
     }
     // The real pointer through each point in turn, the window answering meanwhile.
     void MovePointer(std::initializer_list<QPoint> points)
@@ -48,7 +41,7 @@ protected:
                    << "0.1";
         QProcess xdotool;
         xdotool.start("xdotool", script);
-        ASSERT_TRUE(Wait([&] { return xdotool.state() == QProcess::NotRunning; }));
+        ASSERT_TRUE(WaitFor([&] { return xdotool.state() == QProcess::NotRunning; }));
     }
 
     // Whether a screenshot shows the clip's many bright colours inside the video panel.
@@ -61,7 +54,7 @@ protected:
         import.waitForFinished(20000);
         const QImage image(shot);
         QFile::remove(shot);
-        const QRect panel(form->InnerPanel->mapToGlobal(QPoint(0, 0)), form->InnerPanel->size());
+        const QRect panel(form->InnerPanel()->mapToGlobal(QPoint(0, 0)), form->InnerPanel()->size());
         std::set<QRgb> colours;
         int saturated = 0, samples = 0;
         for (int y = panel.top() + 4; y < panel.bottom() - 4; y += 6)
@@ -84,18 +77,18 @@ TEST_F(MainFormE2E, ClipSizesTheWindowAndFullScreenRestoresIt)
     EXPECT_EQ(form->geometry().center().x(), form->WorkArea().center().x());
     EXPECT_TRUE(PictureInside());
 
-    const WId video = form->InnerPanel->winId();
+    const WId video = form->InnerPanel()->winId();
     const QRect windowed = form->geometry();
     core->ExecuteCommand(QStringLiteral("fullscreen"));
     Settle();
     EXPECT_EQ(form->geometry(), form->ScreenBounds());
-    EXPECT_EQ(form->InnerPanel->winId(), video);
+    EXPECT_EQ(form->InnerPanel()->winId(), video);
     EXPECT_TRUE(PictureInside());
     core->ExecuteCommand(QStringLiteral("fullscreen"));
-    EXPECT_TRUE(Wait([&] { return form->geometry() == windowed; }))
+    EXPECT_TRUE(WaitFor([&] { return form->geometry() == windowed; }))
         << testing::PrintToString(form->geometry());
     Settle();
-    EXPECT_EQ(form->InnerPanel->winId(), video);
+    EXPECT_EQ(form->InnerPanel()->winId(), video);
     EXPECT_TRUE(PictureInside());
 }
 
@@ -103,47 +96,47 @@ TEST_F(MainFormE2E, AutoHiddenControlsFollowThePointer)
 {
     core->ExecuteCommand(QStringLiteral("toggle_controls"));
     Settle();
-    const QRect video(form->InnerPanel->mapToGlobal(QPoint(0, 0)), form->InnerPanel->size());
+    const QRect video(form->InnerPanel()->mapToGlobal(QPoint(0, 0)), form->InnerPanel()->size());
     const QPoint edge(video.center().x(), form->geometry().bottom() - 10); // over the bottom controls
-    const auto hidden = [&] { return !form->ControlsShown; };
-    const auto cursorHidden = [&] { return form->InnerPanel->cursor().shape() == Qt::BlankCursor; };
-    ASSERT_TRUE(form->AutoHideActive && hidden());
+    const auto hidden = [&] { return !form->AreControlsShown(); };
+    const auto cursorHidden = [&] { return form->InnerPanel()->cursor().shape() == Qt::BlankCursor; };
+    ASSERT_TRUE(form->IsAutoHideActive() && hidden());
     // Past the drag threshold onto the controls, then back onto the video, where the pointer hides too.
     MovePointer({video.center(), edge, edge + QPoint(10, 0)});
-    EXPECT_TRUE(Wait([&] { return !hidden(); }, 2000));
+    EXPECT_TRUE(WaitFor([&] { return !hidden(); }, 2000));
     MovePointer({video.center()});
-    EXPECT_TRUE(Wait([&] { return hidden() && cursorHidden(); }, 6000));
+    EXPECT_TRUE(WaitFor([&] { return hidden() && cursorHidden(); }, 6000));
     // Back at the edge they come back, and go again 3 s after the pointer came to rest there.
     QElapsedTimer rest;
     rest.start();
     MovePointer({edge, edge + QPoint(10, 0)});
-    EXPECT_TRUE(Wait([&] { return !hidden() && !cursorHidden(); }, 2000));
-    EXPECT_TRUE(Wait(hidden, 6000));
+    EXPECT_TRUE(WaitFor([&] { return !hidden() && !cursorHidden(); }, 2000));
+    EXPECT_TRUE(WaitFor(hidden, 6000));
     EXPECT_GE(rest.elapsed(), 3000);
 }
 
 TEST_F(MainFormE2E, OnTopAndSkinChangeKeepThePicture)
 {
-    const WId video = form->InnerPanel->winId();
+    const WId video = form->InnerPanel()->winId();
     core->ExecuteCommand(QStringLiteral("ontop"));
     Settle();
-    EXPECT_TRUE(Wait([&] { return Platform::KeepAbove(form->winId()); }));
-    EXPECT_EQ(form->InnerPanel->winId(), video);
+    EXPECT_TRUE(WaitFor([&] { return Platform::KeepAbove(form->winId()); }));
+    EXPECT_EQ(form->InnerPanel()->winId(), video);
     EXPECT_TRUE(PictureInside());
 
     const PanelSizes before = form->SkinPanelSizes();
     SelectSkin(1 - Skin().Skins().IndexOf(Skin().SkinName));
     Settle();
     EXPECT_NE(form->SkinPanelSizes().bottom, before.bottom); // the other skin's chrome
-    EXPECT_EQ(form->InnerPanel->winId(), video);
+    EXPECT_EQ(form->InnerPanel()->winId(), video);
     EXPECT_TRUE(PictureInside());
     core->ExecuteCommand(QStringLiteral("ontop"));
-    EXPECT_TRUE(Wait([&] { return !Platform::KeepAbove(form->winId()); })); // openbox answers later
+    EXPECT_TRUE(WaitFor([&] { return !Platform::KeepAbove(form->winId()); })); // openbox answers later
 }
 
 // Keys typed on the X server reach the bindings: Space pauses the engine (its
-// pause marker comes back) and resumes it (the position moves on); Right
-// seeks 10 s on.
+// pause marker comes back, the position stands) and resumes it (the position
+// moves on); Right seeks 10 s on.
 TEST_F(MainFormE2E, KeysFromTheKeyboardPauseResumeAndSeek)
 {
     const auto type = [&](const char *key) {
@@ -155,14 +148,17 @@ TEST_F(MainFormE2E, KeysFromTheKeyboardPauseResumeAndSeek)
     form->activateWindow();
     Settle();
     type("space");
-    EXPECT_TRUE(Wait([&] { return form->StatusLine().startsWith(QLatin1String("Paused|")); }));
+    EXPECT_TRUE(WaitFor([&] { return host->Log.StatusLine().startsWith(QLatin1String("Paused|")); }));
     EXPECT_TRUE(core->State().Paused);
     const float at = core->State().PositionProp.Value;
+    Settle();
+    EXPECT_EQ(core->State().PositionProp.Value, at);
     type("space");
-    EXPECT_TRUE(Wait([&] { return !core->State().Paused && core->State().PositionProp.Value > at + 0.5f; }));
+    EXPECT_TRUE(
+        WaitFor([&] { return !core->State().Paused && core->State().PositionProp.Value > at + 0.5f; }));
     const float before = core->State().PositionProp.Value;
     type("Right");
-    EXPECT_TRUE(Wait([&] { return core->State().PositionProp.Value >= before + 9; }, 5000))
+    EXPECT_TRUE(WaitFor([&] { return core->State().PositionProp.Value >= before + 9; }, 5000))
         << before << " -> " << core->State().PositionProp.Value;
 }
 
@@ -172,31 +168,31 @@ TEST_F(MainFormE2E, KeysFromTheKeyboardPauseResumeAndSeek)
 TEST_F(MainFormE2E, ClicksOnThePlayingVideoReachTheWindow)
 {
     const auto xdotool = [&](const QStringList &args) {
-        const QPoint c = form->InnerPanel->mapToGlobal(form->InnerPanel->rect().center());
+        const QPoint c = form->InnerPanel()->mapToGlobal(form->InnerPanel()->rect().center());
         QProcess x;
         x.start("xdotool", QStringList{"mousemove", QString::number(c.x()), QString::number(c.y())} + args);
-        Wait([&] { return x.state() == QProcess::NotRunning; });
+        WaitFor([&] { return x.state() == QProcess::NotRunning; });
     };
     Settle();
     ASSERT_TRUE(PictureInside()); // the engine is drawing where the clicks go
     xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
-    EXPECT_TRUE(Wait([&] { return form->Fullscreen; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return form->IsFullscreen(); }, 5000));
     Settle();
     xdotool({"key", "Return"});
-    EXPECT_TRUE(Wait([&] { return !form->Fullscreen; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return !form->IsFullscreen(); }, 5000));
     Settle();
     xdotool({"click", "3"});
     MainMenus &menus = *form->Menus();
-    ASSERT_TRUE(Wait([&] { return menus.MainPopup->isVisible(); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return menus.MainPopup->isVisible(); }, 5000));
     const auto clickItem = [&](QMenu *menu, QAction *item) {
         const QPoint at = menu->mapToGlobal(menu->actionGeometry(item).center());
         QProcess x;
         x.start("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "sleep", "0.3",
                             "click", "1"});
-        Wait([&] { return x.state() == QProcess::NotRunning; });
+        WaitFor([&] { return x.state() == QProcess::NotRunning; });
     };
     clickItem(menus.MainPopup, menus.MView->menuAction());
-    ASSERT_TRUE(Wait([&] { return menus.MView->isVisible(); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return menus.MView->isVisible(); }, 5000));
     clickItem(menus.MView, menus.MFullscreen);
-    EXPECT_TRUE(Wait([&] { return form->Fullscreen; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return form->IsFullscreen(); }, 5000));
 }

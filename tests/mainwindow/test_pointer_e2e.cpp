@@ -1,39 +1,24 @@
 // The main window moved and sized by the real pointer under openbox, whose work area is not the screen.
 #include "../engine/WaitFor.h"
-#include "controls/ZorviPanel.h"
-#include "mainwindow/MainForm.h"
+#include "MainFormFixture.h"
 #include "mainwindow/WindowPointer.h"
-#include "playlist/ZorviPlaylist.h"
-#include "settings/SettingsData.h"
-#include "settings/SettingsStore.h"
-#include "support/QtApp.h"
 
-#include <QApplication>
 #include <QProcess>
 #include <QScreen>
-#include <gtest/gtest.h>
 
 namespace {
 
-class PointerE2e : public ::testing::Test {
+class PointerE2e : public MainFormFixture {
 protected:
-    SettingsData settings;
-    SettingsStore store{settings};
-    TZorviPlaylist playlist;
-    bool translator = false;
-    std::unique_ptr<TMainForm> form;
     QRect area, home;
 
     void SetUp() override
     {
-        EnsureApp<QApplication>();
-        form = std::make_unique<TMainForm>(ProgramParts{&settings, &store, &playlist, &translator, {}},
-                                           QStringList());
+        Build();
         settings.Options.Snap = true;
         settings.LastSession.WinCenter = false;
         settings.LastSession.WindowKeepAspect = true;
         settings.LastSession.WinRatio = 2.f;
-        form->show();
         ASSERT_TRUE(WaitFor([&] {
             area = form->screen()->availableGeometry();
             return area != form->screen()->geometry();
@@ -78,7 +63,7 @@ protected:
     // The video area has the video's ratio, to the pixel.
     bool KeepsRatio() const
     {
-        const QSize video = form->OuterPanel->size();
+        const QSize video = form->OuterPanel()->size();
         return std::abs(video.width() - 2 * video.height()) <= 1;
     }
 };
@@ -127,7 +112,7 @@ TEST_F(PointerE2e, RestoringKeepsTheSizeChosenMeanwhileAndFullScreen)
     settings.LastSession.WinCenter = true;
     form->showMaximized();
     ASSERT_TRUE(WaitFor([&] { return form->isMaximized(); }));
-    form->SetSizeMode(50, true);
+    core->ExecuteCommand(QStringLiteral("winsize 50 1"));
     const QRect half = form->GetRestoreBounds();
     EXPECT_EQ(half.width(), area.width() / 2);
     form->showNormal();
@@ -135,7 +120,7 @@ TEST_F(PointerE2e, RestoringKeepsTheSizeChosenMeanwhileAndFullScreen)
 
     form->showMinimized();
     ASSERT_TRUE(WaitFor([&] { return form->isMinimized(); }));
-    form->SetSizeMode(75, true);
+    core->ExecuteCommand(QStringLiteral("winsize 75 1"));
     form->BringToFront();
     EXPECT_TRUE(Settles([&] { return !form->isMinimized() && form->width() == area.width() * 3 / 4; }))
         << testing::PrintToString(form->geometry());

@@ -14,14 +14,14 @@ static QRect GlobalRect(const QWidget *w)
 
 TEST_F(MainFormFixture, BuiltInSkinsBuildTheChromeAroundTheVideoArea)
 {
-    const WId video = form->InnerPanel->winId();
+    const WId video = form->InnerPanel()->winId();
     for (int skin : {1, 0, 1}) {
         SCOPED_TRACE(skin);
         SelectSkin(skin);
         const PanelSizes panels = form->SkinPanelSizes();
         EXPECT_TRUE(panels.top > 0 && panels.bottom > 0);
         // The video area is exactly what the panels leave.
-        EXPECT_EQ(form->OuterPanel->geometry(),
+        EXPECT_EQ(form->OuterPanel()->geometry(),
                   form->rect().adjusted(panels.left, panels.top, -panels.right, -panels.bottom));
         int buttons = 0;
         for (TZorviButton *b : Skin().Buttons())
@@ -29,8 +29,8 @@ TEST_F(MainFormFixture, BuiltInSkinsBuildTheChromeAroundTheVideoArea)
         EXPECT_GE(buttons, 8);
         EXPECT_TRUE(Skin().SeekBar->isVisibleTo(form.get()) && Skin().LTime->isVisibleTo(form.get()));
         // The video panel stays the one native child, with the id the engine got.
-        EXPECT_EQ(form->InnerPanel->winId(), video);
-        EXPECT_EQ(form->OuterPanel->internalWinId(), WId(0));
+        EXPECT_EQ(form->InnerPanel()->winId(), video);
+        EXPECT_EQ(form->OuterPanel()->internalWinId(), WId(0));
         for (QWidget *panel : Skin().Panels())
             EXPECT_EQ(panel->internalWinId(), WId(0));
     }
@@ -77,22 +77,22 @@ TEST_F(MainFormFixture, PlaybackDisplayFollowsTheEngine)
 TEST_F(MainFormFixture, DisplayModesKeepTheVideoWindow)
 {
     Play({"ID_LENGTH=60", "VO: [x11] 640x360 => 640x360 Planar YV12", "Starting playback..."});
-    const WId video = form->InnerPanel->winId();
+    const WId video = form->InnerPanel()->winId();
     settings.LastSession.WinCenter = false;
     form->SetWindowBounds(QRect(40, 30, 500, 330));
     const QRect windowed = form->geometry();
-    const QRect area = GlobalRect(form->OuterPanel);
+    const QRect area = GlobalRect(form->OuterPanel());
 
     // Compact: the video area keeps its place and size on screen.
     core->ExecuteCommand(QStringLiteral("toggle_controls"));
-    EXPECT_TRUE(form->AutoHideActive);
+    EXPECT_TRUE(form->IsAutoHideActive());
     const int b = Skin().Params.Borders;
-    EXPECT_EQ(GlobalRect(form->OuterPanel), area);
+    EXPECT_EQ(GlobalRect(form->OuterPanel()), area);
     EXPECT_EQ(form->geometry(), area.adjusted(-b, -b, b, b));
     // Controls shown over the video: the panels are cut out of the native panel.
     form->ShowControls(true);
-    const QPoint top = form->InnerPanel->mapFrom(form.get(), Skin().TopPanel->geometry().center());
-    EXPECT_FALSE(form->InnerPanel->mask().contains(top));
+    const QPoint top = form->InnerPanel()->mapFrom(form.get(), Skin().TopPanel->geometry().center());
+    EXPECT_FALSE(form->InnerPanel()->mask().contains(top));
     core->ExecuteCommand(QStringLiteral("toggle_controls"));
     EXPECT_EQ(form->geometry(), windowed);
 
@@ -108,7 +108,7 @@ TEST_F(MainFormFixture, DisplayModesKeepTheVideoWindow)
     core->ExecuteCommand(QStringLiteral("playlist"));
     EXPECT_TRUE(Skin().Playlist->isVisible());
     EXPECT_TRUE(Skin().BPlaylist->Checked());
-    EXPECT_EQ(form->InnerPanel->winId(), video);
+    EXPECT_EQ(form->InnerPanel()->winId(), video);
 }
 
 // A launch centres the new entry in the list, but not under a user dragging in it.
