@@ -1,5 +1,6 @@
 #pragma once
 // The main window on an engine link that starts no process, or on real mplayer.
+#include "../engine/WaitFor.h"
 #include "controls/ZorviControls.h"
 #include "engine/EngineCore.h"
 #include "i18n/Localization.h"
@@ -14,6 +15,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QProcess>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -63,6 +65,14 @@ protected:
         form.reset();
     }
     SkinControls &Skin() { return *form->Skin(); }
+    // Runs xdotool (the real pointer and keyboard of the test display), the window answering meanwhile.
+    static bool Xdotool(const QStringList &script)
+    {
+        QProcess x;
+        x.start("xdotool", script);
+        return WaitFor([&] { return x.state() == QProcess::NotRunning; }, 10000);
+    }
+    static QStringList At(QPoint p) { return {QString::number(p.x()), QString::number(p.y())}; }
     void SelectSkin(int index) { Skin().SkinGroup()->actions().at(index)->trigger(); }
     void Play(std::initializer_list<const char *> lines)
     {

@@ -2,7 +2,6 @@
 // demo clip: the window takes the video's size plus the chrome, full screen,
 // on top and a skin change keep the picture in the same window, and the
 // auto-hidden controls follow the real pointer.
-#include "../engine/WaitFor.h"
 #include "MainFormFixture.h"
 #include "mainwindow/MainMenus.h"
 #include "platform/X11WindowState.h"
@@ -37,11 +36,9 @@ protected:
     {
         QStringList script;
         for (const QPoint p : points)
-            script << "mousemove" << QString::number(p.x()) << QString::number(p.y()) << "sleep"
+            script << "mousemove" << At(p) << "sleep"
                    << "0.1";
-        QProcess xdotool;
-        xdotool.start("xdotool", script);
-        ASSERT_TRUE(WaitFor([&] { return xdotool.state() == QProcess::NotRunning; }));
+        ASSERT_TRUE(Xdotool(script));
     }
 
     // Whether a screenshot shows the clip's many bright colours inside the video panel.
@@ -140,10 +137,7 @@ TEST_F(MainFormE2E, OnTopAndSkinChangeKeepThePicture)
 TEST_F(MainFormE2E, KeysFromTheKeyboardPauseResumeAndSeek)
 {
     const auto type = [&](const char *key) {
-        QProcess x;
-        x.start("xdotool", {"mousemove", "--window", QString::number(form->winId()), "40", "40", "key",
-                            QString::fromLatin1(key)});
-        x.waitForFinished(10000);
+        Xdotool({"mousemove", "--window", QString::number(form->winId()), "40", "40", "key", key});
     };
     form->activateWindow();
     Settle();
@@ -168,10 +162,8 @@ TEST_F(MainFormE2E, KeysFromTheKeyboardPauseResumeAndSeek)
 TEST_F(MainFormE2E, ClicksOnThePlayingVideoReachTheWindow)
 {
     const auto xdotool = [&](const QStringList &args) {
-        const QPoint c = form->InnerPanel()->mapToGlobal(form->InnerPanel()->rect().center());
-        QProcess x;
-        x.start("xdotool", QStringList{"mousemove", QString::number(c.x()), QString::number(c.y())} + args);
-        WaitFor([&] { return x.state() == QProcess::NotRunning; });
+        Xdotool(QStringList{"mousemove"} +
+                At(form->InnerPanel()->mapToGlobal(form->InnerPanel()->rect().center())) + args);
     };
     Settle();
     ASSERT_TRUE(PictureInside()); // the engine is drawing where the clicks go
@@ -185,11 +177,8 @@ TEST_F(MainFormE2E, ClicksOnThePlayingVideoReachTheWindow)
     MainMenus &menus = *form->Menus();
     ASSERT_TRUE(WaitFor([&] { return menus.MainPopup->isVisible(); }, 5000));
     const auto clickItem = [&](QMenu *menu, QAction *item) {
-        const QPoint at = menu->mapToGlobal(menu->actionGeometry(item).center());
-        QProcess x;
-        x.start("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "sleep", "0.3",
-                            "click", "1"});
-        WaitFor([&] { return x.state() == QProcess::NotRunning; });
+        Xdotool(QStringList{"mousemove"} + At(menu->mapToGlobal(menu->actionGeometry(item).center())) +
+                QStringList{"sleep", "0.3", "click", "1"});
     };
     clickItem(menus.MainPopup, menus.MView->menuAction());
     ASSERT_TRUE(WaitFor([&] { return menus.MView->isVisible(); }, 5000));

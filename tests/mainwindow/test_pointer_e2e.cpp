@@ -1,5 +1,4 @@
 // The main window moved and sized by the real pointer under openbox, whose work area is not the screen.
-#include "../engine/WaitFor.h"
 #include "MainFormFixture.h"
 #include "mainwindow/WindowPointer.h"
 
@@ -55,9 +54,7 @@ protected:
         for (int step = 1; step <= 4; ++step)
             script += " sleep 0.05 mousemove" + at(from + by * step / 4);
         script += " sleep 0.1 mouseup 1";
-        QProcess xdotool;
-        xdotool.start("xdotool", script.split(u' '));
-        ASSERT_TRUE(WaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 10000));
+        ASSERT_TRUE(Xdotool(script.split(u' ')));
         ASSERT_TRUE(WaitFor([&] { return !form->Pointer()->MovingOrSizing(); }, 5000));
     }
     // The video area has the video's ratio, to the pixel.
