@@ -211,7 +211,6 @@ private:
     void registerWindowCommands(EngineCore *engine);
     // MainFormOptions.cpp: the options dialog's parts, and its texts for "savelocal".
     OptionsFormParts optionsParts(OptionsEngine *engine) const;
-    void connectOptionsForm();
     // MainFormSkin.cpp
     void createVideoArea();
     void createSkin();

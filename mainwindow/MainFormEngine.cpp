@@ -14,7 +14,6 @@ void TMainForm::AttachEngine(EngineCore *engine)
 {
     m_engine = engine;
     registerWindowCommands(engine);
-    connectOptionsForm();
     PlayEntry = [engine](int index) { engine->PlayEntry(index); };
     StopEngine = [engine] {
         engine->QuitAndWait();

@@ -66,7 +66,6 @@ void TMainForm::freeLanguage()
     locale->Log = nullptr;
     locale->ApplyToMenus = nullptr;
     locale->MenuLines = nullptr;
-    locale->OptionsFormLines = nullptr;
     locale->TextsChanged = nullptr;
 }
 

@@ -2,7 +2,6 @@
 // a new dialog each time, modal, gone when it closes.
 #include "mainwindow/MainForm.h"
 
-#include "i18n/Localization.h"
 #include "mainwindow/EngineOptionsLink.h"
 #include "options/uOptionsForm.h"
 
@@ -11,16 +10,6 @@
 OptionsFormParts TMainForm::optionsParts(OptionsEngine *engine) const
 {
     return {m_program.Settings, m_program.Store, m_program.Shortcuts, m_program.Locale, engine};
-}
-
-void TMainForm::connectOptionsForm()
-{
-    if (!m_program.Locale)
-        return;
-    // "savelocal" writes the dialog's texts, from a dialog made for it when none is open.
-    m_program.Locale->OptionsFormLines = [this](const Localization &) {
-        return OptionsFormLines(optionsParts(nullptr));
-    };
 }
 
 void TMainForm::ShowOptions()

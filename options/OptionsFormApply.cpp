@@ -3,6 +3,7 @@
 #include "options/OptionsForm.h"
 
 #include "common/Report.h"
+#include "common/ZError.h"
 #include "i18n/Localization.h"
 #include "options/OptionsEngine.h"
 #include "options/RadioGroup.h"
@@ -99,9 +100,9 @@ void TOptionsForm::Apply()
     m_restartDue |= applyControls();
     try {
         m_parts.Store->SaveOptions(m_shortcutsModified);
-    } catch (const std::exception &e) {
+    } catch (const ZError &e) {
         // What was applied stays in effect; the user may try again or cancel.
-        ReportError(UserMessage(e));
+        ReportError(e.message());
         return;
     }
     OptionsEngine *engine = m_parts.Engine;
