@@ -7,6 +7,7 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
 #include "shortcuts/ShortcutList.h"
+#include "support/FakeClock.h"
 #include "support/ReportCapture.h"
 #include "support/TestFiles.h"
 
@@ -45,6 +46,7 @@ protected:
     Localization local{settings, {dir.filePath(QStringLiteral("Lang"))}, {}};
     RecorderEngine engine;
     ReportCapture reports;
+    FakeClock clock; // the restart's pause takes no time
     std::unique_ptr<TOptionsForm> form;
     std::uint32_t captured = 0; // what the capture dialog answers; 0 cancels
 

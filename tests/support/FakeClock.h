@@ -1,6 +1,7 @@
 #pragma once
 // The program's clock held still while the object lives and moved only by the
-// test; the real clock is back when it goes.
+// test, or by the program's sleeps, which return at once; the real clock and
+// sleep are back when it goes.
 #include "common/Clock.h"
 
 #include <cstdint>
@@ -10,7 +11,12 @@ struct FakeClock {
     FakeClock()
     {
         Clock::SetNowFunction([this] { return Now; });
+        Clock::SetSleepFunction([this](int ms) { Now += std::uint64_t(ms > 0 ? ms : 0); });
     }
     FakeClock(const FakeClock &) = delete; // the clock reads this object
-    ~FakeClock() { Clock::SetNowFunction(nullptr); }
+    ~FakeClock()
+    {
+        Clock::SetNowFunction(nullptr);
+        Clock::SetSleepFunction(nullptr);
+    }
 };
