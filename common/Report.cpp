@@ -31,5 +31,6 @@ QString UserMessage(const std::exception &e)
 {
     if (const auto *z = dynamic_cast<const ZError *>(&e))
         return z->message();
-    return QString::fromLocal8Bit(e.what());
+    // Anything else is a fault of the program, not of what the user did.
+    return QStringLiteral("Internal error: ") + QString::fromLocal8Bit(e.what());
 }

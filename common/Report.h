@@ -16,10 +16,13 @@ void ReportError(const QString &message);
 // Returns the previous handler.
 ReportHandler SetReportHandler(ReportHandler handler);
 
-// A ZError's own message, else what() of the exception.
+// A ZError's own message; any other exception is a programming error:
+// "Internal error: " and its what().
 QString UserMessage(const std::exception &e);
 
-// Runs fn; an exception it throws is reported once and goes no further.
+// Runs fn; an exception it throws is reported once and goes no further. This
+// is the one catch of std::exception: elsewhere only ZError is caught, where
+// its failure is an ordinary outcome handled on the spot.
 // Anything not derived from std::exception is a programming error and ends
 // the program (noexcept) rather than unwinding into Qt.
 template <typename Fn> void RunGuarded(Fn &&fn) noexcept

@@ -6,6 +6,3 @@
 
 // The whole text, lines separated by CR LF.
 QString EnglishLoc();
-// One text of it (empty when missing), without translator marks: the
-// designed captions of a dialog that shows the built-in English.
-QString EnglishText(const QString &section, const QString &key);

@@ -2,6 +2,7 @@
 
 #include "common/ZError.h"
 #include "i18n/EnglishLoc.h"
+#include "i18n/OptionsTexts.h"
 #include "settings/SettingsData.h"
 
 #include <QDir>
@@ -76,9 +77,11 @@ void Localization::SwitchLanguage(int index)
         try {
             m_current.LoadFromFile(
                 QDir(m_languageDirs[index]).filePath(QString::fromUtf8(Languages[index].FileName)));
-        } catch (const ZError &) {
-            // A language that cannot be read is not worth a message: English
-            // is shown, and "en" is what the settings keep.
+        } catch (const ZError &e) {
+            // A language that cannot be read is not worth a message box: the
+            // log says why, English is shown, and "en" is what the settings keep.
+            if (Log)
+                Log(e.message());
             m_current.Clear();
             index = 0;
         }
@@ -106,7 +109,7 @@ void Localization::applyLanguage()
     for (int i = 0; i < english.Cmds.size(); ++i)
         Texts.Cmds[i] = GetTextDef(CmdsSection, QString::number(i), english.Cmds[i]);
     m_current.DeleteSection(CmdsSection);
-    // The options dialog's sections stay for the dialog to read.
+    // The options dialog's sections stay for the dialog (OptionsCaption).
 }
 
 QString Localization::GetText(const QString &section, const QString &key) const
@@ -146,18 +149,7 @@ QString Localization::SaveLanguage(const QString &fileName)
         lines << QString::number(i) + u'=' + Texts.Cmds[i];
     lines << QString();
 
-    if (OptionsFormLines) {
-        lines << OptionsFormLines(*this);
-    } else {
-        for (const QString &section : m_default.SectionNames()) {
-            if (section.compare(MainSection, Qt::CaseInsensitive) == 0)
-                continue;
-            lines << u'[' + section + u']';
-            for (const QString &key : m_default.Keys(section))
-                lines << key + u'=' + GetText(section, key);
-            lines << QString();
-        }
-    }
+    lines << OptionsTextLines([this](const OptionsText &row) { return OptionsCaption(*this, row); });
 
     QStringEncoder utf16(QStringConverter::Utf16LE);
     QByteArray bytes("\xFF\xFE");

@@ -27,17 +27,13 @@ public:
     // Applies the current language to widgets owned elsewhere (the window's
     // two popup menus); called by SwitchLanguage after the lookups are ready.
     std::function<void(const Localization &)> ApplyToMenus;
-    // The lines of section "[Main]" (menus) and of the options dialog's
-    // sections, for SaveLanguage; each returns complete lines. MenuLines
-    // gives the "name=caption" lines only (SaveLanguage writes "[Main]");
-    // OptionsFormLines gives whole sections, "[Options]" first, each section
-    // ended by an empty line. Without OptionsFormLines the options sections
-    // are written from the lookups of the built-in English text's keys.
+    // The "name=caption" lines of section "[Main]" (the menus), for
+    // SaveLanguage; the options dialog's sections come from OptionsTexts.
     std::function<QStringList(const Localization &)> MenuLines;
-    std::function<QStringList(const Localization &)> OptionsFormLines;
     // After a switch has filled Texts (the status label, the list title).
     std::function<void(const Localization &)> TextsChanged;
-    // Each line of the built-in English text as it is read (the log window).
+    // The log window: each line of the built-in English text as it is read,
+    // and why a chosen language could not be read.
     std::function<void(const QString &)> Log;
 
     void InitLocalization();

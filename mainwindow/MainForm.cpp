@@ -49,7 +49,6 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     // it captions come first.
     createMenus();
     initLanguage();
-    connectOptionsForm();
 
     createTimers();
     createVideoArea();

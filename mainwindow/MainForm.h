@@ -162,7 +162,6 @@ private:
     // MainFormOptions.cpp: the options dialog, its parts, and its texts for "savelocal".
     void showOptions();
     OptionsFormParts optionsParts(OptionsEngine *engine) const;
-    void connectOptionsForm();
     // MainFormSkin.cpp
     void createVideoArea();
     void createSkin();

@@ -61,7 +61,6 @@ void TMainForm::freeLanguage()
     locale.Log = nullptr;
     locale.ApplyToMenus = nullptr;
     locale.MenuLines = nullptr;
-    locale.OptionsFormLines = nullptr;
     locale.TextsChanged = nullptr;
 }
 

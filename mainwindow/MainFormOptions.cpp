@@ -2,21 +2,12 @@
 // a new dialog each time, modal, gone when it closes.
 #include "mainwindow/MainForm.h"
 
-#include "i18n/Localization.h"
 #include "mainwindow/WindowEngine.h"
 #include "options/uOptionsForm.h"
 
 OptionsFormParts TMainForm::optionsParts(OptionsEngine *engine) const
 {
     return {&m_program.Settings, &m_program.Store, &m_program.Shortcuts, &m_program.Locale, engine};
-}
-
-void TMainForm::connectOptionsForm()
-{
-    // "savelocal" writes the dialog's texts, from a dialog made for it when none is open.
-    m_program.Locale.OptionsFormLines = [this](const Localization &) {
-        return OptionsFormLines(optionsParts(nullptr));
-    };
 }
 
 void TMainForm::showOptions()

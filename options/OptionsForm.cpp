@@ -1,10 +1,9 @@
 #include "options/OptionsForm.h"
 
 #include "common/Report.h"
-#include "i18n/EnglishLoc.h"
 #include "i18n/Localization.h"
+#include "i18n/OptionsTexts.h"
 #include "options/OptionsEngine.h"
-#include "options/OptionsFormText.h"
 #include "options/RadioGroup.h"
 #include "settings/SettingsData.h"
 #include "shortcuts/ShortcutCaptureForm.h"
@@ -25,7 +24,6 @@
 #include <QVBoxLayout>
 
 namespace {
-TOptionsForm *g_current = nullptr;
 constexpr int kPageCount = 7;
 
 void SelectOutput(QComboBox *list, QLineEdit *custom, int index, const QString &text)
@@ -39,7 +37,7 @@ void SelectOutput(QComboBox *list, QLineEdit *custom, int index, const QString &
 TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent) : QDialog(parent), m_parts(parts)
 {
     setObjectName(QStringLiteral("OptionsForm"));
-    setWindowTitle(EnglishText(QStringLiteral("Options"), QStringLiteral("Caption")));
+    setWindowTitle(OptionsCaption(*m_parts.Local, FindOptionsText(u"Options", u"Caption")));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     Pages = new QTabWidget(this);
     // Every page's tab in sight: the dialog is as wide as the desktop font needs.
@@ -56,10 +54,10 @@ TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent) : QDi
     LShortHelp->setObjectName(QStringLiteral("LShortHelp"));
     LShortHelp->setWordWrap(true);
     LShortHelp->setFixedHeight(2 * LShortHelp->fontMetrics().lineSpacing() + 2);
-    BSave = new QPushButton(QStringLiteral("Ok"), this);
+    BSave = new QPushButton(word(&TZorviLocal::Ok, "Ok"), this);
     BSave->setObjectName(QStringLiteral("BSave"));
     BSave->setDefault(true);
-    BCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    BCancel = new QPushButton(word(&TZorviLocal::Cancel, "Cancel"), this);
     BCancel->setObjectName(QStringLiteral("BCancel"));
     connect(BSave, &QPushButton::clicked, this, [this] { RunGuarded([this] { Apply(); }); });
     connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -89,9 +87,6 @@ TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent) : QDi
         return QFileDialog::getOpenFileName(this, LPath->text(), start);
     };
 
-    // Captions first, then values: a language may caption the controls.
-    if (m_parts.Local->LanguageIndex != 0)
-        LocalizeOptionsForm(*this, *m_parts.Local);
     loadSettings();
     // Fixed border around what the pages need, at least the designed client area.
     setFixedSize(layout->sizeHint().expandedTo(QSize(386, 318)));
@@ -102,21 +97,11 @@ TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent) : QDi
     pageChanged();
     // Key preview: Ctrl+Tab turns the pages whichever control has the focus.
     qApp->installEventFilter(this);
-    if (!g_current)
-        g_current = this;
 }
 
 TOptionsForm::~TOptionsForm()
 {
-    if (g_current == this)
-        g_current = nullptr;
-    if (!m_hidden)
-        m_parts.Settings->LastSession.LastOptionsTab = Pages->currentIndex();
-}
-
-TOptionsForm *TOptionsForm::Current()
-{
-    return g_current;
+    m_parts.Settings->LastSession.LastOptionsTab = Pages->currentIndex();
 }
 
 void TOptionsForm::loadSettings()

@@ -5,8 +5,8 @@
 // pages in a fixed order, saves, and restarts the engine when an option of
 // its command line changed; Cancel changes nothing. Split by concern:
 // creation (OptionsForm.cpp), the pages' controls (OptionsFormPages.cpp), the
-// shortcut page (OptionsFormShortcuts.cpp), OK (OptionsFormApply.cpp) and the
-// texts from and for language files (OptionsFormText.cpp).
+// shortcut page (OptionsFormShortcuts.cpp) and OK (OptionsFormApply.cpp). The
+// captions come from the rows of OptionsTexts, which language files share.
 #include <QDialog>
 #include <QStringList>
 #include <cstdint>
@@ -27,6 +27,7 @@ class RadioGroup;
 class SettingsStore;
 class TShortcutList;
 struct SettingsData;
+struct TZorviLocal;
 
 // The program-wide objects the dialog edits.
 struct OptionsFormParts {
@@ -51,11 +52,6 @@ public:
     explicit TOptionsForm(const OptionsFormParts &parts, QWidget *parent = nullptr);
     // Keeps the page shown in LastOptionsTab.
     ~TOptionsForm() override;
-
-    // The dialog that is open now, if any (the language writer reads its captions).
-    static TOptionsForm *Current();
-    // Marks a dialog made only to read its captions: it never keeps its page.
-    void SetHidden() { m_hidden = true; }
 
     // The bottom strip.
     QLabel *LShortHelp;
@@ -127,6 +123,11 @@ private:
     void createAdvancedPage();
     void createAboutPage();
     QWidget *addPage(const char *name);
+    // The caption of a row of OptionsTexts, the page's name being its
+    // section. And a word of section "Misc" (`designed`
+    // while English is chosen).
+    QString caption(const QWidget *page, const char *key) const;
+    QString word(QString TZorviLocal::*field, const char *designed) const;
 
     // OptionsForm.cpp
     void loadSettings();
@@ -167,5 +168,4 @@ private:
     int m_addMode = 1; // 1 adds a row, 2 changes the selected one
     // A restart found necessary by an OK whose save failed is still due.
     bool m_restartDue = false;
-    bool m_hidden = false;
 };

@@ -2,7 +2,9 @@
 // what needs the engine restarted; then the save, the restart and the close.
 #include "options/OptionsForm.h"
 
+#include "common/Clock.h"
 #include "common/Report.h"
+#include "common/ZError.h"
 #include "i18n/Localization.h"
 #include "options/OptionsEngine.h"
 #include "options/RadioGroup.h"
@@ -12,14 +14,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEventLoop>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTimer>
 
 namespace {
-// How long the stopped engine is given, events handled, before it starts again.
+// How long the stopped engine is given before its end is handled and it starts again.
 constexpr int kRestartPauseMs = 50;
 
 // Takes the output list's choice and its custom text; true when either changed.
@@ -99,18 +100,17 @@ void TOptionsForm::Apply()
     m_restartDue |= applyControls();
     try {
         m_parts.Store->SaveOptions(m_shortcutsModified);
-    } catch (const std::exception &e) {
+    } catch (const ZError &e) {
         // What was applied stays in effect; the user may try again or cancel.
-        ReportError(UserMessage(e));
+        ReportError(e.message());
         return;
     }
     OptionsEngine *engine = m_parts.Engine;
     if (m_restartDue && engine && engine->IsRunning()) {
         engine->Stop();
-        // The old run's end is handled meanwhile; a second OK cannot come in.
-        QEventLoop pause;
-        QTimer::singleShot(kRestartPauseMs, &pause, &QEventLoop::quit);
-        pause.exec(QEventLoop::ExcludeUserInputEvents);
+        // The old run's end is handled in this one pass; a second OK cannot come in.
+        Clock::SleepMs(kRestartPauseMs);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         engine->StartAgain();
     }
     m_restartDue = false;

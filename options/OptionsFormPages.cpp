@@ -1,12 +1,11 @@
-// The pages' controls. Each is created on its page in the order language
-// files list it (labels, then check boxes and groups), and placed by layouts.
-// The designed captions are the built-in English text's, found by the
-// page's and the control's names.
+// The pages' controls, placed by layouts. A page's name is its section of
+// OptionsTexts, and a captioned control's name its key there.
 #include "options/OptionsForm.h"
 #include "options/RadioGroup.h"
 
 #include "common/Report.h"
-#include "i18n/EnglishLoc.h"
+#include "i18n/Localization.h"
+#include "i18n/OptionsTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,23 +30,10 @@ template <typename W, typename... Args> W *Make(QWidget *parent, const char *nam
     return w;
 }
 
-QString Designed(const QWidget *page, const QString &key)
-{
-    return EnglishText(page->objectName(), key);
-}
-
-// A control captioned by the built-in English.
-template <typename W> W *Captioned(QWidget *page, const char *name)
-{
-    return Make<W>(page, name, Designed(page, QLatin1String(name)));
-}
-
 // An output choice: the list of outputs above the custom option text.
-void OutputGroup(QGroupBox *group, QComboBox *list, QLineEdit *custom, const char *const (&keys)[3])
+void OutputGroup(QGroupBox *group, QComboBox *list, QLineEdit *custom, const QStringList &items)
 {
-    list->addItem(QStringLiteral("Custom..."));
-    for (const char *key : keys)
-        list->addItem(Designed(group->parentWidget(), QLatin1String(key)));
+    list->addItems(items);
     custom->setEnabled(false);
     auto *layout = new QVBoxLayout(group);
     layout->addWidget(list);
@@ -57,26 +43,36 @@ void OutputGroup(QGroupBox *group, QComboBox *list, QLineEdit *custom, const cha
 }
 } // namespace
 
+QString TOptionsForm::caption(const QWidget *page, const char *key) const
+{
+    return OptionsCaption(*m_parts.Local, FindOptionsText(page->objectName(), QString::fromLatin1(key)));
+}
+
+QString TOptionsForm::word(QString TZorviLocal::*field, const char *designed) const
+{
+    const Localization &local = *m_parts.Local;
+    return local.LanguageIndex == 0 ? QString::fromLatin1(designed) : local.Texts.*field;
+}
+
 QWidget *TOptionsForm::addPage(const char *name)
 {
     auto *page = new QWidget;
     page->setObjectName(QLatin1String(name));
-    Pages->addTab(page, Designed(page, QStringLiteral("Caption")));
+    Pages->addTab(page, caption(page, "Caption"));
     return page;
 }
 
 void TOptionsForm::createGeneralPage()
 {
     QWidget *p = GeneralTab = addPage("GeneralTab");
-    LPath = Captioned<QLabel>(p, "LPath");
-    LOSD = Captioned<QLabel>(p, "LOSD");
-    LLang = Captioned<QLabel>(p, "LLang");
-    SingleInstChkBox = Captioned<QCheckBox>(p, "SingleInstChkBox");
-    StartFSChkBox = Captioned<QCheckBox>(p, "StartFSChkBox");
+    LPath = Make<QLabel>(p, "LPath", caption(p, "LPath"));
+    LOSD = Make<QLabel>(p, "LOSD", caption(p, "LOSD"));
+    LLang = Make<QLabel>(p, "LLang", caption(p, "LLang"));
+    SingleInstChkBox = Make<QCheckBox>(p, "SingleInstChkBox", caption(p, "SingleInstChkBox"));
+    StartFSChkBox = Make<QCheckBox>(p, "StartFSChkBox", caption(p, "StartFSChkBox"));
     ResizeRadioGroup =
-        Make<RadioGroup>(p, "ResizeRadioGroup", Designed(p, QStringLiteral("ResizeRadioGroup")),
-                         QStringList{Designed(p, QStringLiteral("ResizeRadioGroup0")),
-                                     Designed(p, QStringLiteral("ResizeRadioGroup1"))});
+        Make<RadioGroup>(p, "ResizeRadioGroup", caption(p, "ResizeRadioGroup"),
+                         QStringList{caption(p, "ResizeRadioGroup0"), caption(p, "ResizeRadioGroup1")});
     LangComboBox = Make<QComboBox>(p, "LangComboBox");
     PathEdit = Make<QLineEdit>(p, "PathEdit");
     PathButton = Make<QPushButton>(p, "PathButton", QStringLiteral("..."));
@@ -113,10 +109,12 @@ void TOptionsForm::createGeneralPage()
 void TOptionsForm::createVideoPage()
 {
     QWidget *p = VideoTab = addPage("VideoTab");
-    VideoOutGroupBox = Captioned<QGroupBox>(p, "VideoOutGroupBox");
+    VideoOutGroupBox = Make<QGroupBox>(p, "VideoOutGroupBox", caption(p, "VideoOutGroupBox"));
     VOComboBox = Make<QComboBox>(VideoOutGroupBox, "VOComboBox");
     CustomVOEdit = Make<QLineEdit>(VideoOutGroupBox, "CustomVOEdit");
-    OutputGroup(VideoOutGroupBox, VOComboBox, CustomVOEdit, {"VOnull", "VOdx", "VOgl2"});
+    OutputGroup(VideoOutGroupBox, VOComboBox, CustomVOEdit,
+                {word(&TZorviLocal::Custom, "Custom") + QStringLiteral("..."), caption(p, "VOnull"),
+                 caption(p, "VOdx"), caption(p, "VOgl2")});
     auto *layout = new QVBoxLayout(p);
     layout->addWidget(VideoOutGroupBox);
     layout->addStretch(1);
@@ -125,11 +123,13 @@ void TOptionsForm::createVideoPage()
 void TOptionsForm::createAudioPage()
 {
     QWidget *p = AudioTab = addPage("AudioTab");
-    MuteOnSeekChkBox = Captioned<QCheckBox>(p, "MuteOnSeekChkBox");
-    AudioOutGroupBox = Captioned<QGroupBox>(p, "AudioOutGroupBox");
+    MuteOnSeekChkBox = Make<QCheckBox>(p, "MuteOnSeekChkBox", caption(p, "MuteOnSeekChkBox"));
+    AudioOutGroupBox = Make<QGroupBox>(p, "AudioOutGroupBox", caption(p, "AudioOutGroupBox"));
     AOComboBox = Make<QComboBox>(AudioOutGroupBox, "AOComboBox");
     CustomAOEdit = Make<QLineEdit>(AudioOutGroupBox, "CustomAOEdit");
-    OutputGroup(AudioOutGroupBox, AOComboBox, CustomAOEdit, {"AOnull", "AOwin32", "AOdsound"});
+    OutputGroup(AudioOutGroupBox, AOComboBox, CustomAOEdit,
+                {word(&TZorviLocal::Custom, "Custom") + QStringLiteral("..."), caption(p, "AOnull"),
+                 caption(p, "AOwin32"), caption(p, "AOdsound")});
     auto *layout = new QVBoxLayout(p);
     layout->addWidget(AudioOutGroupBox);
     layout->addWidget(MuteOnSeekChkBox);
@@ -142,8 +142,7 @@ void TOptionsForm::createShortcutsPage()
     ShortcutListView = Make<QTableWidget>(p, "ShortcutListView", 0, 3);
     QTableWidget *list = ShortcutListView;
     // Column 2 holds the command text; it is never shown.
-    list->setHorizontalHeaderLabels(
-        {Designed(p, QStringLiteral("Shortcut")), Designed(p, QStringLiteral("Action")), QString()});
+    list->setHorizontalHeaderLabels({caption(p, "Shortcut"), caption(p, "Action"), QString()});
     list->setColumnHidden(2, true);
     list->setColumnWidth(0, 160);
     list->setColumnWidth(1, 183);
@@ -162,7 +161,7 @@ void TOptionsForm::createShortcutsPage()
 
     BShortcut = Make<QPushButton>(p, "BShortcut", QStringLiteral("..."));
     BShortcut->setFixedWidth(173);
-    BShortRemove = Make<QPushButton>(p, "BShortRemove", QStringLiteral("Remove"));
+    BShortRemove = Make<QPushButton>(p, "BShortRemove", word(&TZorviLocal::Remove, "Remove"));
     BShortRemove->setEnabled(false);
     BShortAC = Make<QPushButton>(p, "BShortAC", QStringLiteral("Add"));
     for (QPushButton *b : {BShortcut, BShortRemove, BShortAC})
@@ -196,9 +195,9 @@ void TOptionsForm::createShortcutsPage()
 void TOptionsForm::createAdvancedPage()
 {
     QWidget *p = AdvancedTab = addPage("AdvancedTab");
-    BoostChkBox = Captioned<QCheckBox>(p, "BoostChkBox");
-    CacheChkBox = Captioned<QCheckBox>(p, "CacheChkBox");
-    AddParamGroupBox = Captioned<QGroupBox>(p, "AddParamGroupBox");
+    BoostChkBox = Make<QCheckBox>(p, "BoostChkBox", caption(p, "BoostChkBox"));
+    CacheChkBox = Make<QCheckBox>(p, "CacheChkBox", caption(p, "CacheChkBox"));
+    AddParamGroupBox = Make<QGroupBox>(p, "AddParamGroupBox", caption(p, "AddParamGroupBox"));
     CacheEdit = Make<QSpinBox>(p, "CacheEdit");
     CacheEdit->setRange(0, 8192);
     CacheEdit->setSingleStep(128);
@@ -230,8 +229,7 @@ void TOptionsForm::createAdvancedPage()
 void TOptionsForm::createAboutPage()
 {
     QWidget *p = TabAbout = addPage("TabAbout");
-    // The labels sit in a frame of their own: language files caption only the
-    // controls placed on the page itself, and these texts are not translated.
+    // These texts are not translated.
     auto *frame = Make<QFrame>(p, "_AboutFrame");
     LAppName = Make<QLabel>(frame, "LAppName", QStringLiteral("Zorvi"));
     QFont big = LAppName->font();

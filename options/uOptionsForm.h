@@ -1,5 +1,4 @@
 #pragma once
-// The options dialog and its texts.
+// The options dialog and what it asks of the engine.
 #include "options/OptionsEngine.h"
 #include "options/OptionsForm.h"
-#include "options/OptionsFormText.h"

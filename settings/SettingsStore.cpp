@@ -1,5 +1,6 @@
 #include "settings/SettingsStore.h"
 
+#include "common/Report.h"
 #include "common/ZError.h"
 #include "settings/IniFile.h"
 
@@ -81,15 +82,14 @@ SettingRow &SettingsStore::row(const QString &key)
     for (auto &r : m_rows)
         if (r.Key.compare(key, Qt::CaseInsensitive) == 0)
             return r;
-    throw std::invalid_argument("unknown settings key " + key.toStdString());
+    throw std::logic_error("unknown settings key " + key.toStdString());
 }
 
 namespace {
 template <typename T> void bindHolder(SettingRow &r, T *holder)
 {
     if (!holder || !std::holds_alternative<T *>(r.Holder))
-        throw std::invalid_argument("settings key " + r.Key.toStdString() +
-                                    " bound to a holder of another type");
+        throw std::logic_error("settings key " + r.Key.toStdString() + " bound to a holder of another type");
     r.Holder = holder;
 }
 } // namespace
@@ -168,8 +168,10 @@ void SettingsStore::LoadSettings()
     IniFile ini;
     try {
         ini = IniFile::Load(m_fileName);
-    } catch (const ZError &) {
-        // An unreadable file counts as a missing one: every value takes its default.
+    } catch (const ZError &e) {
+        // Every value takes its default; the user hears why, before a save
+        // fails on the same file.
+        ReportError(e.message());
     }
     readSection(ini, kOptions);
     readSection(ini, kLastSession);

@@ -40,8 +40,8 @@ public:
     void SetFileName(const QString &fileName) { m_fileName = fileName; }
     const QString &FileName() const { return m_fileName; }
 
-    // Points a key at another holder of the same type. Throws std::invalid_argument
-    // for an unknown key or a type mismatch (a programming error).
+    // Points a key at another holder of the same type. An unknown key or a type
+    // mismatch is a programming error: std::logic_error.
     void Bind(const QString &key, bool *holder);
     void Bind(const QString &key, int *holder);
     void Bind(const QString &key, float *holder);

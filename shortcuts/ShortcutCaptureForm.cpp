@@ -1,5 +1,6 @@
 #include "shortcuts/ShortcutCaptureForm.h"
 
+#include "common/Clock.h"
 #include "common/Report.h"
 #include "shortcuts/KeyNames.h"
 #include "shortcuts/ShortcutCode.h"
@@ -55,13 +56,13 @@ TShortcutCaptureForm::TShortcutCaptureForm(const QString &help, const QString &c
     setFixedSize(layout->sizeHint().expandedTo(QSize(264, 171)));
 
     m_clickTimer->setSingleShot(true);
-    m_clickTimer->setInterval(DoubleClickWaitMs);
-    connect(m_clickTimer, &QTimer::timeout, this, [this] { RunGuarded([this] { clickTimedOut(); }); });
+    connect(m_clickTimer, &QTimer::timeout, this, [this] { RunGuarded([this] { PollClick(); }); });
 }
 
 void TShortcutCaptureForm::Capture(std::uint32_t modifiers, std::uint32_t key)
 {
     m_clickPending = false;
+    m_clickDue = 0;
     m_clickTimer->stop();
     m_capturedCode = SC::Make(modifiers, key);
     accept();
@@ -163,12 +164,18 @@ void TShortcutCaptureForm::buttonReleased(const QMouseEvent *e)
     // The released button has left the state; any other one still held stays.
     m_releaseModifiers = ModifierBits(e->modifiers(), e->buttons());
     m_releaseKey = code;
-    m_clickTimer->start();
+    m_clickDue = Clock::NowMs() + DoubleClickWaitMs;
+    m_clickTimer->start(DoubleClickWaitMs);
 }
 
-void TShortcutCaptureForm::clickTimedOut()
+void TShortcutCaptureForm::PollClick()
 {
-    if (m_clickPending)
+    if (!m_clickPending || m_clickDue == 0)
+        return;
+    const std::uint64_t now = Clock::NowMs();
+    if (now < m_clickDue)
+        m_clickTimer->start(int(m_clickDue - now));
+    else
         Capture(m_releaseModifiers, m_releaseKey);
 }
 

@@ -2,8 +2,9 @@
 // The small dialog that waits for one key, click, double click or wheel turn
 // and gives back its shortcut code. While modifiers or buttons are held it
 // shows them, so combinations such as a right click with the left button held
-// can be entered. A released click waits DoubleClickWaitMs for the second
-// click of a double click on a timer; the event loop is never blocked.
+// can be entered. A released click waits DoubleClickWaitMs on the program's
+// clock for the second click of a double click; a timer looks when the wait
+// is over, so the event loop is never blocked.
 #include <QDialog>
 #include <cstdint>
 
@@ -25,6 +26,9 @@ public:
     std::uint32_t CapturedCode() const { return m_capturedCode; }
     // Ends the capture with that code.
     void Capture(std::uint32_t modifiers, std::uint32_t key);
+    // Ends the capture with a released click once its wait is over (the
+    // click timer calls it).
+    void PollClick();
 
     QLabel *LHelp;
     QLabel *LShortcut;
@@ -40,7 +44,6 @@ private:
     void wheelTurned(const QWheelEvent *e);
     void buttonPressed(const QMouseEvent *e, bool doubleClick);
     void buttonReleased(const QMouseEvent *e);
-    void clickTimedOut();
     void showHeld(std::uint32_t modifiers);
 
     std::uint32_t m_capturedCode = 0;
@@ -49,5 +52,6 @@ private:
     // The release that becomes the result when no second click comes.
     std::uint32_t m_releaseModifiers = 0;
     std::uint32_t m_releaseKey = 0;
+    std::uint64_t m_clickDue = 0; // 0: no released click waits
     QTimer *m_clickTimer;
 };

@@ -1,4 +1,5 @@
 // The console window: input line, history, clear, Esc, the line cap.
+#include "common/ZError.h"
 #include "console/LogForm.h"
 #include "support/QtApp.h"
 #include "support/ReportCapture.h"
@@ -6,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QtCore/qtestsupport_core.h>
 
 namespace {
 
@@ -136,11 +137,7 @@ TEST_F(Console, LogStaysWithinItsCharactersAndTheShownTextFollows)
     for (int round = 0; round < 3; ++round) {
         for (int i = 0; i < 4 + round * 5; ++i)
             form.AddLine(QString::number(round) + QString(50 * round, u'.'));
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < 2 * TLogForm::FlushMs)
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
-        EXPECT_EQ(form.TheLog->toPlainText(), form.LogText()) << round;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.TheLog->toPlainText() == form.LogText(); })) << round;
     }
 }
 
@@ -157,7 +154,7 @@ TEST_F(Console, VerboseLinesGoToStandardError)
 TEST_F(Console, FailingCommandIsReported)
 {
     ReportCapture reports;
-    form.OnCommand = [](const QString &) { throw std::runtime_error("bad"); };
+    form.OnCommand = [](const QString &) { throw ZError("bad"); };
     Enter("x");
     EXPECT_EQ(reports.messages, QStringList({"bad"}));
     EXPECT_EQ(form.History(), QStringList({"x"}));

@@ -79,8 +79,8 @@ TEST(EntryPoints, AnExceptionInAnEventHandlerIsOneReport)
          [&] {
              wt::Press(&box, {20, 10});
          },
-         "disk full"},
-        {[] { throw std::out_of_range("row gone"); }, [&] { wt::Render(&box); }, "row gone"},
+         "Internal error: disk full"},
+        {[] { throw std::out_of_range("row gone"); }, [&] { wt::Render(&box); }, "Internal error: row gone"},
     };
     for (const auto &c : cases) {
         reports.clear();

@@ -1,8 +1,8 @@
 // Button cells and repeat, label text, panel cache, transparency.
 #include "WidgetTestHelpers.h"
-#include "common/Clock.h"
 #include "controls/ClickRepeatTimer.h"
 #include "controls/ZorviControls.h"
+#include "support/FakeClock.h"
 
 #include <QFontMetrics>
 #include <QTest>
@@ -91,8 +91,8 @@ TEST(Button, PaintsTheChosenCellStretchedAndLeavesTheKeyOut)
 
 TEST(Button, RepeatClicksAtPressAfter400ThenEvery100WhileInside)
 {
-    std::uint64_t now = 5000;
-    Clock::SetNowFunction([&now] { return now; });
+    FakeClock clock;
+    std::uint64_t &now = clock.Now;
     TZorviButton b;
     b.Repeating = true;
     int clicks = 0;
@@ -117,7 +117,6 @@ TEST(Button, RepeatClicksAtPressAfter400ThenEvery100WhileInside)
     b.RepeatTimer()->Poll();
     EXPECT_EQ(clicks, 5);
     EXPECT_FALSE(b.RepeatTimer()->Active());
-    Clock::SetNowFunction(nullptr);
 }
 
 TEST(Button, TwoQuickPressesGiveTwoClicks)

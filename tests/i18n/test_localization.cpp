@@ -74,9 +74,13 @@ TEST_F(LocalizationTest, UnreadableLanguageFallsBackToEnglish)
     auto loc = Make("de.lng");
     loc->InitLocalization();
     ASSERT_TRUE(QFile::remove(tmp.filePath("Lang/de.lng")));
+    QStringList logged;
+    loc->Log = [&logged](const QString &line) { logged << line; };
     loc->SwitchLanguage(1);
     EXPECT_EQ(std::tuple(loc->LanguageIndex, settings.Options.Local, menus["MOpen"]),
               std::tuple(0, "en", "Open"));
+    ASSERT_EQ(logged.size(), 1); // why, in the log window; no message box
+    EXPECT_TRUE(logged[0].contains(tmp.filePath("Lang/de.lng"))) << logged[0].toStdString();
 }
 
 TEST_F(LocalizationTest, WrittenLanguageReadsBackWhereItCouldBeWritten)

@@ -1,17 +1,19 @@
 // The options dialog offscreen, on a recording engine and a settings file in
 // a temporary folder.
-#include "i18n/EnglishLoc.h"
 #include "i18n/Localization.h"
+#include "i18n/OptionsTexts.h"
 #include "options/RadioGroup.h"
 #include "options/uOptionsForm.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
 #include "shortcuts/ShortcutList.h"
+#include "support/FakeClock.h"
 #include "support/ReportCapture.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +46,7 @@ protected:
     Localization local{settings, {dir.filePath(QStringLiteral("Lang"))}, {}};
     RecorderEngine engine;
     ReportCapture reports;
+    FakeClock clock; // the restart's pause takes no time
     std::unique_ptr<TOptionsForm> form;
     std::uint32_t captured = 0; // what the capture dialog answers; 0 cancels
 
@@ -85,86 +88,60 @@ protected:
 
 TEST_F(OptionsForm, OkAppliesInOrderAndRestartsOnlyForEngineOptions)
 {
+    using F = TOptionsForm;
+    const QStringList restart{"stop", "start"};
     const struct {
-        const char *name;
-        std::function<void(SettingsData &, RecorderEngine &)> before;
-        std::function<void(TOptionsForm &)> edit;
-        QStringList calls;
-        std::function<bool(const OptionsSettings &)> holds;
+        std::function<void(F &)> edit;
+        // The engine's calls; "key=value" of section Options, the first naming the row.
+        QStringList calls, saved;
     } rows[] = {
-        {"nothing", {}, [](TOptionsForm &) {}, {}, [](const OptionsSettings &o) { return o.OSDLevel == 0; }},
-        {"osd",
-         {},
-         [](TOptionsForm &f) { f.OSDSpinEdit->setValue(2); },
-         {"post osd 2"},
-         [](const OptionsSettings &o) { return o.OSDLevel == 2; }},
-        {"cache size, cache off",
-         {},
-         [](TOptionsForm &f) { f.CacheEdit->setValue(1024); },
-         {},
-         [](const OptionsSettings &o) { return o.CacheSize == 1024 && !o.Cache; }},
-        {"cache size, cache on",
-         [](SettingsData &s, RecorderEngine &) { s.Options.Cache = true; },
-         [](TOptionsForm &f) { f.CacheEdit->setValue(1024); },
-         {"stop", "start"},
-         [](const OptionsSettings &o) { return o.CacheSize == 1024; }},
-        {"video output",
-         {},
-         [](TOptionsForm &f) { f.VOComboBox->setCurrentIndex(1); },
-         {"stop", "start"},
-         [](const OptionsSettings &o) { return o.VideoOut == 1; }},
-        {"audio custom text",
-         {},
-         [](TOptionsForm &f) { f.CustomAOEdit->setText(QStringLiteral("-ao oss")); },
-         {"stop", "start"},
-         [](const OptionsSettings &o) { return o.CustomAudioOut == "-ao oss"; }},
-        {"output, engine idle",
-         [](SettingsData &, RecorderEngine &e) { e.Running = false; },
-         [](TOptionsForm &f) { f.VOComboBox->setCurrentIndex(1); },
-         {},
-         [](const OptionsSettings &o) { return o.VideoOut == 1; }},
-        {"path with blanks around it",
-         {},
-         [](TOptionsForm &f) { f.PathEdit->setText(QStringLiteral(" mplayer ")); },
-         {},
-         [](const OptionsSettings &o) { return o.MPlayerPath == "mplayer"; }},
-        {"new path",
-         {},
-         [](TOptionsForm &f) { f.PathEdit->setText(QStringLiteral(" /opt/mp/mplayer")); },
-         {"version", "stop", "start"},
-         [](const OptionsSettings &o) { return o.MPlayerPath == "/opt/mp/mplayer"; }},
-        {"slot text trimmed",
-         {},
-         [](TOptionsForm &f) {
-             f.ParamChkBox[1]->setChecked(true);
-             f.ParamEdit[1]->setText(QStringLiteral(" -nosound "));
+        {[](F &) {}, {}, {"OSDLevel=0"}},
+        {[](F &f) { f.OSDSpinEdit->setValue(2); }, {"post osd 2"}, {"OSDLevel=2"}},
+        {[](F &f) { f.CacheEdit->setValue(1024); }, {}, {"CacheSize=1024", "Cache=0"}},
+        {[this](F &f) { // as if the cache had been on
+             settings.Options.Cache = true;
+             f.CacheChkBox->setChecked(true);
+             f.CacheEdit->setValue(1024);
          },
-         {"stop", "start"},
-         [](const OptionsSettings &o) {
-             return o.AddParams[1].Enabled && o.AddParams[1].Text == "-nosound";
-         }},
-        {"resize and osd",
+         restart,
+         {"CacheSize=1024", "Cache=1"}},
+        {[](F &f) { f.VOComboBox->setCurrentIndex(1); }, restart, {"VideoOut=1"}},
+        {[](F &f) { f.CustomAOEdit->setText("-ao oss"); }, restart, {"CustomAudioOut=-ao oss"}},
+        {[this](F &f) {
+             engine.Running = false;
+             f.AOComboBox->setCurrentIndex(1);
+         },
          {},
-         [](TOptionsForm &f) {
+         {"AudioOut=1"}},
+        {[](F &f) { f.PathEdit->setText(" mplayer "); }, {}, {"MPlayerPath=mplayer"}},
+        {[](F &f) { f.PathEdit->setText(" /opt/mp/mplayer"); },
+         QStringList{"version"} + restart,
+         {"MPlayerPath=/opt/mp/mplayer"}},
+        {[](F &f) {
+             f.ParamChkBox[1]->setChecked(true);
+             f.ParamEdit[1]->setText(" -nosound ");
+         },
+         restart,
+         {"AddParams1str=-nosound", "AddParams1=1"}},
+        {[](F &f) {
              f.ResizeRadioGroup->SetItemIndex(1);
              f.OSDSpinEdit->setValue(3);
              f.BoostChkBox->setChecked(true);
          },
-         {"post osd 3", "stop", "start"},
-         [](const OptionsSettings &o) { return !o.ResizeOnOpen && o.PriorityBoost; }},
+         QStringList{"post osd 3"} + restart,
+         {"ResizeOnOpen=0", "PriorityBoost=1"}},
     };
     for (const auto &row : rows) {
+        const std::string name = row.saved.first().toStdString();
         settings = SettingsData();
         engine = RecorderEngine();
         QFile::remove(store.FileName());
-        if (row.before)
-            row.before(settings, engine);
         row.edit(Open());
         form->BSave->click();
-        EXPECT_EQ(form->result(), QDialog::Accepted) << row.name;
-        EXPECT_EQ(engine.Calls, row.calls) << row.name;
-        EXPECT_TRUE(row.holds(settings.Options)) << row.name;
-        EXPECT_TRUE(File().SectionExists(QStringLiteral("Options"))) << row.name;
+        EXPECT_EQ(form->result(), QDialog::Accepted) << name;
+        EXPECT_EQ(engine.Calls, row.calls) << name;
+        for (const QString &line : row.saved)
+            EXPECT_EQ(File().Value("Options", line.section(u'=', 0, 0)), line.section(u'=', 1)) << name;
     }
     EXPECT_TRUE(reports.messages.isEmpty());
 }
@@ -274,41 +251,60 @@ TEST_F(OptionsForm, CtrlTabTurnsThePagesRoundAndThePageIsKept)
     QTest::keyClick(form->PathEdit, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(form->Pages->currentIndex(), 6);
     QTest::keyClick(form->Pages->currentWidget(), Qt::Key_Tab, Qt::ControlModifier);
-    QTest::keyClick(form->PathEdit, Qt::Key_Tab, Qt::ControlModifier);
-    QTest::keyClick(form->PathEdit, Qt::Key_Tab, Qt::ControlModifier);
-    QTest::keyClick(form->PathEdit, Qt::Key_Tab, Qt::ControlModifier);
-    QTest::keyClick(form->PathEdit, Qt::Key_Tab, Qt::ControlModifier);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(form->PathEdit, Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(form->LShortHelp->text(), QLatin1String(TOptionsForm::HelpLocate));
     form->BCancel->click();
     form.reset();
     EXPECT_EQ(settings.LastSession.LastOptionsTab, 4);
 }
 
-TEST_F(OptionsForm, EnglishCaptionsAreTheBuiltInTextAndALanguageReplacesThem)
+// Every text the dialog shows.
+QStringList Shown(const TOptionsForm &form)
 {
-    // Every control is named and captioned as the built-in English lists it.
-    Open();
-    QStringList english = EnglishLoc().split(QStringLiteral("\r\n"));
-    english = english.mid(english.indexOf(QStringLiteral("[Options]")));
-    for (QString &line : english) // as a language file reads it
-        while (line.endsWith(u' '))
-            line.chop(1);
-    EXPECT_EQ(OptionsFormLines(*form), english);
+    QStringList out{form.windowTitle()};
+    for (int i = 0; i < form.Pages->count(); ++i)
+        out << form.Pages->tabText(i);
+    for (const QWidget *w : form.findChildren<QWidget *>()) {
+        if (const auto *label = qobject_cast<const QLabel *>(w))
+            out << label->text();
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+            out << button->text();
+        else if (const auto *group = qobject_cast<const QGroupBox *>(w))
+            out << group->title();
+        else if (const auto *list = qobject_cast<const QComboBox *>(w))
+            for (int k = 0; k < list->count(); ++k)
+                out << list->itemText(k);
+    }
+    for (int c = 0; c < 2; ++c)
+        out << form.ShortcutListView->horizontalHeaderItem(c)->text();
+    return out;
+}
 
-    WriteFile(dir.filePath(QStringLiteral("Lang/de.lng")), "[Options]\nCaption=Optionen\n[GeneralTab]\n"
-                                                           "SingleInstChkBox=Nur eine Instanz\n"
-                                                           "ResizeRadioGroup1=nach Menü\n"
-                                                           "[VideoTab]\nVOnull=Kein Bild\n"
-                                                           "[Misc]\nCustom=Eigene\nCancel=Abbrechen\n");
+TEST_F(OptionsForm, EveryCaptionComesFromItsRowInTheChosenLanguage)
+{
+    // English, even for translators, shows the designed captions; a language
+    // that gives every row a text of its own shows each of them.
+    QByteArray lng = "[Misc]\nCustom=Eigene\nCancel=Abbrechen\nOk=Gut\nRemove=Weg\n";
+    const char *section = "Misc";
+    for (const OptionsText &row : OptionsTexts) {
+        if (qstrcmp(row.Section, std::exchange(section, row.Section)) != 0)
+            lng += QByteArray("[") + row.Section + "]\n";
+        lng += QByteArray(row.Key) + '=' + row.Section + '.' + row.Key + '\n';
+    }
+    WriteFile(dir.filePath(QStringLiteral("Lang/de.lng")), lng);
     local.InitLocalization();
-    local.SwitchLanguage(1);
-    Open();
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Optionen"));
-    EXPECT_EQ(form->SingleInstChkBox->text(), QStringLiteral("Nur eine Instanz"));
-    EXPECT_EQ(form->ResizeRadioGroup->ItemText(1), QStringLiteral("nach Menü"));
-    EXPECT_EQ(form->ResizeRadioGroup->ItemText(0), QStringLiteral("according to video size"));
-    EXPECT_EQ(form->VOComboBox->itemText(0), QStringLiteral("Eigene..."));
-    EXPECT_EQ(form->VOComboBox->itemText(1), QStringLiteral("Kein Bild"));
-    EXPECT_EQ(form->BCancel->text(), QStringLiteral("Abbrechen"));
-    EXPECT_EQ(form->LAppName->text(), QStringLiteral("Zorvi")); // not a page's own control
+    local.TranslatorMode = true;
+    for (const bool english : {true, false}) {
+        local.SwitchLanguage(english ? 0 : 1);
+        const QStringList shown = Shown(Open());
+        for (const OptionsText &row : OptionsTexts) {
+            const QString text = english ? row.English : QString(row.Section) + '.' + row.Key;
+            EXPECT_TRUE(shown.contains(text)) << text.toStdString();
+        }
+        const QStringList words = english ? QStringList{"Custom...", "Cancel", "Ok", "Remove"}
+                                          : QStringList{"Eigene...", "Abbrechen", "Gut", "Weg"};
+        for (const QString &word : words)
+            EXPECT_TRUE(shown.contains(word)) << word.toStdString();
+    }
 }

@@ -2,6 +2,7 @@
 #include "settings/SettingsStore.h"
 #include "support/ErrorText.h"
 #include "support/OtherUser.h"
+#include "support/ReportCapture.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -157,8 +158,8 @@ TEST_P(SettingsStoreTest, BoundHoldersAreReadAndWritten)
     bool verbose = true;
     store.Bind("Volume", &volume);
     store.Bind("verbose", &verbose);
-    EXPECT_THROW(store.Bind("Volume", &verbose), std::invalid_argument);
-    EXPECT_THROW(store.Bind("NoSuchKey", &volume), std::invalid_argument);
+    EXPECT_THROW(store.Bind("Volume", &verbose), std::logic_error);
+    EXPECT_THROW(store.Bind("NoSuchKey", &volume), std::logic_error);
     WriteFile(path, "[LastSession]\nVolume=42.5\n");
     store.LoadSettings();
     EXPECT_EQ(volume, 42.5f);
@@ -184,6 +185,16 @@ TEST_P(SettingsStoreTest, UnwritableFileIsReportedAndKept)
     ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
     EXPECT_EQ(ReadFile(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvi.ini"});
+}
+
+TEST_P(SettingsStoreTest, UnreadableFileIsReportedAndEveryValueTakesItsDefault)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("zorvi.ini")); // there, but nothing to read
+    data.LastSession.Width = 1;
+    ReportCapture reports;
+    store.LoadSettings();
+    EXPECT_EQ(reports.take(), QStringList{"Unable to read " + path});
+    EXPECT_EQ(data.LastSession.Width, SettingsData().LastSession.Width);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, SettingsStoreTest, ::testing::Values(false, true),

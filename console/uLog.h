@@ -1,3 +1,0 @@
-#pragma once
-// The log and console window.
-#include "console/LogForm.h"

@@ -1,3 +1,0 @@
-#pragma once
-// The engine link.
-#include "engine/EngineCore.h"

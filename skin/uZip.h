@@ -1,3 +1,0 @@
-#pragma once
-// Skin archives.
-#include "skin/ZipFile.h"
