@@ -9,28 +9,6 @@
 
 #include <QMessageBox>
 
-<<<<<<< HEAD
-=======
-void TMainForm::AttachEngine(EngineCore *engine)
-{
-    m_engine = engine;
-    registerWindowCommands(engine);
-    PlayEntry = [engine](int index) { engine->PlayEntry(index); };
-    StopEngine = [engine] {
-        engine->QuitAndWait();
-        engine->HandlePendingOutput();
-        engine->StorePropertySettings();
-    };
-    m_log->OnCommand = [engine](const QString &text) { engine->ExecuteCommand(text); };
-    refreshDisplay();
-}
-
-void TMainForm::notAvailable(const char *what)
-{
-    AddLine(QStringLiteral("$|Not available in this window yet: ") + QLatin1StringView(what));
-}
-
->>>>>>> rules
 // ------------------------------------------------------------------------- log
 
 void TMainForm::ClearLog()
