@@ -1,6 +1,7 @@
 // zorvi.ini against a full disk and hostile values: a save that cannot be
 // completed leaves the old file byte for byte and says so; remembered window
 // bounds never leave the screens.
+#include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowBounds.h"
 #include "support/ErrorText.h"
@@ -60,6 +61,30 @@ TEST(SettingsHardening, FullDiskKeepsTheOldFileAndSaysSo)
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         EXPECT_EQ(f.readAll() == old, full) << limit;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvi.ini"});
+    }
+}
+
+TEST(SettingsHardening, ASwollenLastSessionIsWrittenAfreshOnlyPastItsBound)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zorvi.ini");
+    // (foreign keys in the section, whether they stay)
+    for (const auto &[count, kept] :
+         {std::pair{3, true}, {int(SettingsStore::MaxLastSessionKeys) + 1, false}}) {
+        QByteArray text = "[LastSession]\n";
+        for (int i = 0; i < count; ++i)
+            text += "Foreign" + QByteArray::number(i) + "=1\n";
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(text + "\n[Options]\nSnap=0\n") > 0);
+        f.close();
+        SettingsData data;
+        SettingsStore store(data);
+        store.SetFileName(path);
+        store.SaveLastSession();
+        const IniFile ini = IniFile::Load(path);
+        EXPECT_EQ(ini.Value("LastSession", "Foreign0").has_value(), kept) << count;
+        EXPECT_EQ(ini.Value("LastSession", "Width"), "300");
+        EXPECT_EQ(ini.Value("Options", "Snap"), "0");
     }
 }
 
