@@ -7,6 +7,7 @@
 
 #include "common/Report.h"
 #include "i18n/EnglishLoc.h"
+#include "platform/EngineOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -215,7 +216,13 @@ void TOptionsForm::createAdvancedPage()
     params->setColumnStretch(1, 1);
 
     auto *layout = new QVBoxLayout(p);
-    layout->addWidget(BoostChkBox);
+    auto *boost = new QHBoxLayout;
+    boost->addWidget(BoostChkBox);
+    // The box stays: the setting is kept for a run that has the privilege.
+    if (!CanRaisePriority())
+        boost->addWidget(new QLabel(QStringLiteral("(needs a privilege this user lacks: no effect)"), p));
+    boost->addStretch(1);
+    layout->addLayout(boost);
     auto *cache = new QHBoxLayout;
     cache->addWidget(CacheChkBox);
     cache->addWidget(CacheEdit);

@@ -6,15 +6,8 @@
 # land in $XDG_CONFIG_HOME and nothing is written under the prefix.
 set -euo pipefail
 build=$1
-tmp=$(mktemp -d /tmp/zorvi-install.XXXXXX)
-chmod 755 "$tmp"
-pid=
-cleanup() {
-  [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/script-lib.sh"
+tmp=$work
 cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 
 DESTDIR="$tmp/dest" cmake --install "$build" >/dev/null
@@ -50,18 +43,14 @@ touch "$tmp/before"
   XDG_RUNTIME_DIR="$home/run" DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "$d/bin/zorvi" \
   >"$tmp/out.log" 2>&1 &
 pid=$!
+pids+=($pid)
 class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
-win=
-for _ in $(seq 100); do
-  win=$(xdotool search --all --pid "$pid" --class "^$class\$" 2>/dev/null | head -1) && [ -n "$win" ] && break
-  sleep 0.2
-done
-[ -n "$win" ] || fail "no window of class $class: $(cat "$tmp/out.log")"
+wait_for 20 xdotool search --all --pid "$pid" --class "^$class\$" || fail "no window of class $class"
+win=$(xdotool search --all --pid "$pid" --class "^$class\$" | head -1)
 wm_class=$(xprop -id "$win" WM_CLASS)
 [ "$wm_class" = "WM_CLASS(STRING) = \"zorvi\", \"$class\"" ] || fail "$wm_class"
 kill -TERM "$pid"
 wait "$pid" || fail "the program ended with status $?"
-pid=
 grep -q '^\[LastSession\]' "$home/config/zorvi/zorvi.ini" || fail "no settings in \$XDG_CONFIG_HOME/zorvi"
 written=$(find "$tmp/dest" -newer "$tmp/before")
 [ -z "$written" ] || fail "written under the prefix: $written"

@@ -1,32 +1,12 @@
 #!/usr/bin/env bash
 # playerctl drives the real program and its real engine over the session bus
 # (run inside dbus-run-session and a private X server): play-pause, position,
-# next and metadata; the position ticks announce nothing; a second
+# next and metadata; a refused OpenUri; the position ticks announce nothing; a second
 # copy has a name of its own and is not confused with the first.
 set -euo pipefail
 exe=$1
 media="$ZORVI_BUILD_DIR/e2e-media"
-work=$(mktemp -d /tmp/zorvi-mpris.XXXXXX)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  for log in "$work"/*/out.log; do echo "--- $log" >&2; tail -5 "$log" >&2; done
-  exit 1
-}
-# Retries a command for up to $1 seconds.
-wait_for() {
-  local end=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -lt $end ] || return 1
-    sleep 0.2
-  done
-}
+source "$(dirname "$0")/script-lib.sh"
 status_is() { [ "$(playerctl "${@:2}" status 2>/dev/null)" = "$1" ]; }
 # True when the awk condition on $p holds.
 check() { awk -v p="$1" "BEGIN { exit !($2) }"; }
@@ -79,6 +59,12 @@ sleep 0.5
 quiet=$(signals); sleep 2
 [ "$(signals)" = "$quiet" ] || fail "properties announced while nothing but the position changed"
 
+# A URI the player refuses is an error answer, and the player lives on.
+for uri in "" "file://" "file:"; do
+  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.zorvi /org/mpris/MediaPlayer2 \
+    org.mpris.MediaPlayer2.Player.OpenUri string:"$uri" &>"$work/uri.log" || true
+  grep -q InvalidArgs "$work/uri.log" || fail "OpenUri '$uri': $(cat "$work/uri.log")"
+done
 playerctl "${first[@]}" play-pause
 wait_for 5 status_is Paused "${first[@]}" || fail "play-pause did not pause"
 # The engine may report a frame or two before it takes the pause.

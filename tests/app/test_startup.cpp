@@ -97,6 +97,14 @@ TEST_F(ReceiverTest, AppendsInOrderAndPlaysTheFirstNewEntry)
     EXPECT_TRUE(reports.messages.isEmpty());
 }
 
+TEST_F(ReceiverTest, NamesOverTheBoundsAreRefusedWithOneMessage)
+{
+    EXPECT_EQ(receive({"a.avi", QString(HandOver::MaxNameLength + 1, u'x'), "b.avi"}), 1u);
+    EXPECT_EQ(t.playlist.Count(), 3);
+    EXPECT_EQ(reports.messages, QStringList{TooManyOrTooLong(1)});
+    EXPECT_TRUE(reports.messages.at(0).startsWith("Names not taken: 1 (at most 10000 names"));
+}
+
 TEST_F(ReceiverTest, NoArgumentsRestartsAtAnIndexPastTheEnd)
 {
     EXPECT_EQ(receiver.WMCopyData(HandOver::Magic, QByteArray(2, '\0')), 1u);
@@ -132,7 +140,12 @@ TEST(ProgramOptions, HelpVersionRefusalAndTheEndOfOptions)
         {{"a.avi", "--help", "--bogus"}, A::Help, 0, {}, "Usage: zorvi "},
         {{"--version"}, A::Version, 0, {}, "Zorvi " ZORVI_VERSION "\n"},
         {{"a.avi", "--fullscreen", "--help"}, A::Refuse, 2, {}, "zorvi: unknown option '--fullscreen'\n"},
-        {{"--", "--help", "-v", "--"}, A::Run, 0, {"--help", "-v", "--"}, ""},
+        {{"--", "--help", "-v", "--", "-translator"},
+         A::Run,
+         0,
+         {"--help", QDir::current().absoluteFilePath("-v"), "--",
+          QDir::current().absoluteFilePath("-translator")},
+         ""},
         {{"file:///tmp/my%20film.avi", "-"}, A::Run, 0, {"/tmp/my film.avi", "-"}, ""},
     };
     for (const auto &r : rows) {

@@ -67,24 +67,19 @@ TEST(SettingsHardening, FullDiskKeepsTheOldFileAndSaysSo)
 TEST(SettingsHardening, ASwollenLastSessionIsWrittenAfreshOnlyPastItsBound)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("zorvi.ini");
-    // (foreign keys in the section, whether they stay)
-    for (const auto &[count, kept] :
-         {std::pair{3, true}, {int(SettingsStore::MaxLastSessionKeys) + 1, false}}) {
-        QByteArray text = "[LastSession]\n";
-        for (int i = 0; i < count; ++i)
-            text += "Foreign" + QByteArray::number(i) + "=1\n";
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(text + "\n[Options]\nSnap=0\n") > 0);
-        f.close();
-        SettingsData data;
-        SettingsStore store(data);
-        store.SetFileName(path);
+    SettingsData data;
+    SettingsStore store(data);
+    store.SetFileName(dir.filePath("zorvi.ini"));
+    for (const qsizetype foreign : {qsizetype(3), SettingsStore::MaxLastSessionKeys + 1}) {
+        IniFile ini = IniFile::FromBytes("[Options]\nSnap=0\n");
+        for (qsizetype i = 0; i < foreign; ++i)
+            ini.WriteString("LastSession", QStringLiteral("Foreign%1").arg(i), "1");
+        ini.Save(store.FileName(), false);
         store.SaveLastSession();
-        const IniFile ini = IniFile::Load(path);
-        EXPECT_EQ(ini.Value("LastSession", "Foreign0").has_value(), kept) << count;
-        EXPECT_EQ(ini.Value("LastSession", "Width"), "300");
-        EXPECT_EQ(ini.Value("Options", "Snap"), "0");
+        ini = IniFile::Load(store.FileName());
+        EXPECT_EQ(ini.Value("LastSession", "Foreign0").has_value(), foreign == 3);
+        EXPECT_EQ(std::pair(ini.Value("LastSession", "Width"), ini.Value("Options", "Snap")),
+                  std::pair(std::optional<QString>("300"), std::optional<QString>("0")));
     }
 }
 
