@@ -7,11 +7,10 @@
 set -euo pipefail
 build=$1
 source "$(dirname "$0")/script-lib.sh"
-tmp=$work
 cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 
-DESTDIR="$tmp/dest" cmake --install "$build" >/dev/null
-d="$tmp/dest$(cache CMAKE_INSTALL_PREFIX)"
+DESTDIR="$work/dest" cmake --install "$build" >/dev/null
+d="$work/dest$(cache CMAKE_INSTALL_PREFIX)"
 desktop="$d/share/applications/zorvi.desktop"
 for f in bin/zorvi bin/zorvi-skin share/applications/zorvi.desktop share/metainfo/org.zorvi.Zorvi.metainfo.xml \
   share/icons/hicolor/scalable/apps/zorvi.svg share/icons/hicolor/48x48/apps/zorvi.png share/man/man1/zorvi.1.gz; do
@@ -26,22 +25,22 @@ file "$d/share/icons/hicolor/48x48/apps/zorvi.png" | grep -q '48 x 48' || fail "
 # --version and an unknown option need neither a display nor a bus.
 version=$(env -u DISPLAY "$d/bin/zorvi" --version)
 [ "$version" = "Zorvi $(cache CMAKE_PROJECT_VERSION)" ] || fail "--version printed '$version'"
-rc=0; env -u DISPLAY "$d/bin/zorvi" --nonsense 2>"$tmp/err" || rc=$?
-[ $rc = 2 ] && grep -q "'--nonsense'" "$tmp/err" || fail "--nonsense: status $rc, $(cat "$tmp/err")"
+rc=0; env -u DISPLAY "$d/bin/zorvi" --nonsense 2>"$work/err" || rc=$?
+[ $rc = 2 ] && grep -q "'--nonsense'" "$work/err" || fail "--nonsense: status $rc, $(cat "$work/err")"
 
-home="$tmp/home"
+home="$work/home"
 mkdir -p "$home" && mkdir -m 700 "$home/run"
 as=()
 if [ "$(id -u)" = 0 ]; then
   chown -R nobody "$home"
   as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 else
-  chmod -R a-w "$tmp/dest"
+  chmod -R a-w "$work/dest"
 fi
-touch "$tmp/before"
+touch "$work/before"
 "${as[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
   XDG_RUNTIME_DIR="$home/run" DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "$d/bin/zorvi" \
-  >"$tmp/out.log" 2>&1 &
+  >"$work/out.log" 2>&1 &
 pid=$!
 pids+=($pid)
 class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
@@ -52,6 +51,6 @@ wm_class=$(xprop -id "$win" WM_CLASS)
 kill -TERM "$pid"
 wait "$pid" || fail "the program ended with status $?"
 grep -q '^\[LastSession\]' "$home/config/zorvi/zorvi.ini" || fail "no settings in \$XDG_CONFIG_HOME/zorvi"
-written=$(find "$tmp/dest" -newer "$tmp/before")
+written=$(find "$work/dest" -newer "$work/before")
 [ -z "$written" ] || fail "written under the prefix: $written"
 echo "installed program: all checks passed"

@@ -8,20 +8,15 @@ exe=$1
 media="$ZORVI_BUILD_DIR/e2e-media"
 source "$(dirname "$0")/script-lib.sh"
 status_is() { [ "$(playerctl "${@:2}" status 2>/dev/null)" = "$1" ]; }
-# True when the awk condition on $p holds.
-check() { awk -v p="$1" "BEGIN { exit !($2) }"; }
-# True when the first copy's position meets the condition.
-position_is() { check "$(playerctl "${first[@]}" position)" "$1"; }
+# True when the first copy's position meets the awk condition on p.
+position_is() { awk -v p="$(playerctl "${first[@]}" position)" "BEGIN { exit !($1) }"; }
+call() { dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.zorvi /org/mpris/MediaPlayer2 "$@"; }
 
 # 30 s of colour and tone, made once per build tree.
 clip() {
   local out="$media/mpris-$1.avi"
-  if [ ! -f "$out" ]; then
-    mkdir -p "$media"
-    ffmpeg -loglevel error -y -f lavfi -i "color=c=$2:s=160x120:r=25" -f lavfi -i sine=frequency=440 \
-      -t 30 -c:v mpeg4 -c:a mp3 "$out.$$.avi"
-    mv "$out.$$.avi" "$out"
-  fi
+  [ -f "$out" ] || { mkdir -p "$media" && ffmpeg -loglevel error -y -f lavfi -i "color=c=$2:s=160x120:r=25" \
+    -f lavfi -i sine=frequency=440 -t 30 -c:v mpeg4 -c:a mp3 "$out.$$.avi" && mv "$out.$$.avi" "$out"; }
   echo "$out"
 }
 a=$(clip a red)
@@ -61,8 +56,7 @@ quiet=$(signals); sleep 2
 
 # A URI the player refuses is an error answer, and the player lives on.
 for uri in "" "file://" "file:"; do
-  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.zorvi /org/mpris/MediaPlayer2 \
-    org.mpris.MediaPlayer2.Player.OpenUri string:"$uri" &>"$work/uri.log" || true
+  call org.mpris.MediaPlayer2.Player.OpenUri string:"$uri" &>"$work/uri.log" || true
   grep -q InvalidArgs "$work/uri.log" || fail "OpenUri '$uri': $(cat "$work/uri.log")"
 done
 playerctl "${first[@]}" play-pause
@@ -78,15 +72,15 @@ wait_for 5 position_is "p > $p2 + 0.5" || fail "the engine did not resume"
 
 # Where the engine stands after each jump: plain playing would not get there
 # within the wait.
-playerctl "${first[@]}" position 20
-wait_for 8 position_is "p > 20.3 && p < 24" || fail "position 20 gave $(playerctl "${first[@]}" position)"
-playerctl "${first[@]}" position 5
-wait_for 8 position_is "p > 5.3 && p < 9" || fail "position 5 gave $(playerctl "${first[@]}" position)"
+for to in 20 5; do
+  playerctl "${first[@]}" position $to
+  wait_for 8 position_is "p > $to.3 && p < $to + 4" || fail "position $to gave $(playerctl "${first[@]}" position)"
+done
 
 playerctl "${first[@]}" next
 wait_for 15 bash -c '[ "$(playerctl -p zorvi metadata title)" = mpris-b.avi ]' || fail "next did not open the second clip"
 wait_for 15 status_is Playing "${first[@]}" || fail "the second clip does not play"
-check "$(playerctl "${first[@]}" position)" "p < 5" || fail "the second clip did not start at its beginning"
+position_is "p < 5" || fail "the second clip did not start at its beginning"
 
 start second "$a"
 wait_for 30 bash -c 'playerctl -l | grep -q "^zorvi\.instance"' || fail "the second copy is not on the bus"
@@ -100,8 +94,7 @@ wait_for 5 status_is Paused -p "$name" || fail "the second copy did not pause"
 status_is Playing "${first[@]}" || fail "pausing the second copy stopped the first"
 [ "$(playerctl -p "$name" metadata title)" = mpris-a.avi ] || fail "the second copy shows another title"
 
-dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.zorvi /org/mpris/MediaPlayer2 \
-  org.mpris.MediaPlayer2.Quit >/dev/null
+call org.mpris.MediaPlayer2.Quit >/dev/null
 wait_for 10 bash -c '! playerctl -l | grep -qx zorvi' || fail "Quit did not end the first copy"
 wait "${pids[1]}" || fail "the first copy ended with status $?"
 echo "mpris: all checks passed"

@@ -14,26 +14,19 @@
 #include <unistd.h>
 
 namespace {
-class StandInScreenSaver : public QObject {
+// One object answers for every service: the screen saver's SimulateActivity,
+// the portal's Inhibit and the Close of the request it hands out, and
+// logind's Inhibit: the write end of a pipe whose read end sees its end once
+// every copy is closed.
+class StandIns : public QObject {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
 public:
     std::atomic<int> calls{0};
-public Q_SLOTS:
-    void SimulateActivity() { ++calls; }
-};
-
-// The portal's Inhibit and the Close of the request it hands out (one object
-// answers both), and logind's Inhibit: the write end of a pipe whose read end
-// sees its end once every copy is closed.
-class StandInInhibitors : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Inhibit")
-public:
     std::atomic<uint> flags{0};
     std::atomic<int> closed{0};
     int readEnd = -1;
 public Q_SLOTS:
+    void SimulateActivity() { ++calls; }
     QDBusObjectPath Inhibit(const QString &, uint f, const QVariantMap &)
     {
         flags = f;
@@ -61,12 +54,16 @@ TEST(KeepAwake, SimulatesActivityThroughTheSessionsScreenSaver)
 
     // Answers on a connection and thread of its own while the call blocks this one.
     QThread thread;
-    StandInScreenSaver service;
+    StandIns service;
     service.moveToThread(&thread);
     thread.start();
     QDBusConnection serviceBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "stand-in");
-    ASSERT_TRUE(
-        serviceBus.registerObject("/org/freedesktop/ScreenSaver", &service, QDBusConnection::ExportAllSlots));
+    for (const auto &[path, interface] :
+         {std::pair{"/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver"},
+          {"/org/freedesktop/portal/desktop", "org.freedesktop.portal.Inhibit"},
+          {"/request", "org.freedesktop.portal.Request"},
+          {"/org/freedesktop/login1", "org.freedesktop.login1.Manager"}})
+        ASSERT_TRUE(serviceBus.registerObject(path, interface, &service, QDBusConnection::ExportAllSlots));
     ASSERT_TRUE(serviceBus.registerService("org.freedesktop.ScreenSaver"));
 
     EXPECT_EQ(Platform::SimulateUserActivity(bus), Platform::AwakeMethod::ScreenSaverService);
@@ -78,34 +75,27 @@ TEST(KeepAwake, SimulatesActivityThroughTheSessionsScreenSaver)
     EXPECT_EQ(service.calls, 1);
 
     // Sleep: the portal first, let go once however often asked, then logind's lock.
-    StandInInhibitors inhibitors;
-    inhibitors.moveToThread(&thread);
-    for (const auto &[path, interface] :
-         {std::pair{"/org/freedesktop/portal/desktop", "org.freedesktop.portal.Inhibit"},
-          {"/request", "org.freedesktop.portal.Request"},
-          {"/org/freedesktop/login1", "org.freedesktop.login1.Manager"}})
-        ASSERT_TRUE(serviceBus.registerObject(path, interface, &inhibitors, QDBusConnection::ExportAllSlots));
     ASSERT_TRUE(serviceBus.registerService("org.freedesktop.portal.Desktop"));
     {
         Platform::SleepInhibitor lock(bus, bus);
         for (bool on : {true, true, false, false, true})
             lock.SetInhibited(on);
         EXPECT_EQ(lock.Method(), Platform::InhibitMethod::Portal);
-        EXPECT_EQ(inhibitors.flags, 4u); // suspend, not the screen
-        EXPECT_EQ(inhibitors.closed, 1);
+        EXPECT_EQ(service.flags, 4u); // suspend, not the screen
+        EXPECT_EQ(service.closed, 1);
     } // the end of the program lets go too
-    EXPECT_EQ(inhibitors.closed, 2);
+    EXPECT_EQ(service.closed, 2);
 
     serviceBus.unregisterService("org.freedesktop.portal.Desktop");
     ASSERT_TRUE(serviceBus.registerService("org.freedesktop.login1"));
     Platform::SleepInhibitor lock(bus, bus);
     lock.SetInhibited(true);
     ASSERT_EQ(lock.Method(), Platform::InhibitMethod::Logind);
-    pollfd held{inhibitors.readEnd, POLLIN, 0};
+    pollfd held{service.readEnd, POLLIN, 0};
     EXPECT_EQ(::poll(&held, 1, 0), 0) << "let go while playing";
     lock.SetInhibited(false);
     EXPECT_EQ(::poll(&held, 1, 1000), 1) << "still held after the pause";
-    ::close(inhibitors.readEnd);
+    ::close(service.readEnd);
     serviceBus.unregisterService("org.freedesktop.login1");
     lock.SetInhibited(true); // no service at all: nothing held, nothing thrown
     EXPECT_EQ(lock.Method(), Platform::InhibitMethod::None);

@@ -26,7 +26,7 @@ QStringList Titles(const TZorviPlaylist &list)
     return t;
 }
 
-struct Fixture : ::testing::Test {
+struct Playlist : ::testing::Test {
     QTemporaryDir tmp;
     TZorviPlaylist list;
     QStringList subtitles;
@@ -39,8 +39,6 @@ struct Fixture : ::testing::Test {
         QObject::connect(&list, &TSelectList::OnChange, [this] { ++changes; });
     }
 };
-
-using Playlist = Fixture;
 
 } // namespace
 
