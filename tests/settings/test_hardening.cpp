@@ -66,6 +66,7 @@ TEST(SettingsHardening, FullDiskOrNoRightsKeepTheOldFileAndSaySo)
         EXPECT_EQ(ReadFile(path) == old, refused) << limit << " " << fileMode;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvi.ini"});
     }
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
 }
 
 TEST(SettingsHardening, ASwollenLastSessionIsWrittenAfreshOnlyPastItsBound)
