@@ -1,9 +1,11 @@
 #include "app/EnginePlayerControl.h"
 
+#include "app/Startup.h"
 #include "common/FileNames.h"
 #include "common/NumberFormat.h"
 #include "common/ZError.h"
 #include "engine/EngineCore.h"
+#include "platform/HandOver.h"
 #include "playlist/ZorviPlaylist.h"
 
 #include <QUrl>
@@ -63,6 +65,8 @@ void EnginePlayerControl::SetVolume(double percent)
 
 QString EnginePlayerControl::OpenUri(const QString &uri)
 {
+    if (uri.size() > HandOver::MaxNameLength)
+        return TooManyOrTooLong(1);
     const QUrl url(uri);
     const QString target = url.isLocalFile() ? LocalFileOfUrl(url) : uri;
     if (target.isEmpty())
@@ -103,6 +107,13 @@ Platform::PlayerState EnginePlayerControl::State() const
     default:
         return Platform::PlayerState::Stopped;
     }
+}
+
+bool EnginePlayerControl::PlaysSoundOnly() const
+{
+    const PlaybackStatus status = m_engine.State().Status;
+    return State() == Platform::PlayerState::Playing && !m_engine.State().HasVideo &&
+           (status == PlaybackStatus::Playing || status == PlaybackStatus::Seeking);
 }
 
 QString EnginePlayerControl::Title() const

@@ -35,6 +35,8 @@ public:
     bool CanSeek() const override;
     bool CanGoNext() const override;
     bool CanGoPrevious() const override;
+    // Playing media without a picture (known once playback has started).
+    bool PlaysSoundOnly() const;
 
 private:
     EngineCore &m_engine;

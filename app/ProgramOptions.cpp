@@ -2,6 +2,7 @@
 
 #include "common/FileNames.h"
 
+#include <QDir>
 #include <QUrl>
 
 namespace {
@@ -28,6 +29,8 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments)
     for (const QString &argument : arguments) {
         if (argument.startsWith(QLatin1String("file://"))) {
             options.Arguments << LocalFileOfUrl(QUrl(argument));
+        } else if (optionsEnded && IsSwitch(argument)) {
+            options.Arguments << QDir::current().absoluteFilePath(argument);
         } else if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
             options.Arguments << argument;
         } else if (argument == QLatin1String("--")) {
@@ -45,4 +48,9 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments)
         }
     }
     return options;
+}
+
+bool IsSwitch(const QString &argument)
+{
+    return argument == QLatin1String("-v") || argument == QLatin1String("-translator");
 }

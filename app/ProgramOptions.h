@@ -4,7 +4,9 @@
 // option with two dashes is refused. "--" ends the options, so a file whose
 // name starts with dashes can still be named. A file: URL (what desktops pass
 // for "Open with") becomes the local path it names. Everything else ("-v",
-// "-translator", media names and other URLs) is left to ProcessArgument.
+// "-translator", media names and other URLs) is left to ProcessArgument;
+// after "--" a name spelled like a switch becomes the absolute path it names,
+// so it reaches the playlist as a media name.
 #include <QString>
 #include <QStringList>
 
@@ -19,3 +21,5 @@ struct ProgramOptions {
 };
 
 ProgramOptions ParseProgramOptions(const QStringList &arguments);
+// "-v" or "-translator", exactly (letter case included).
+bool IsSwitch(const QString &argument);

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/DeferredAction.h"
+#include "app/ProgramOptions.h"
 #include "common/FileNames.h"
 #include "common/Report.h"
 #include "mainwindow/MainForm.h"
@@ -26,7 +27,7 @@ QStringList MakeArgumentsAbsolute(const QStringList &arguments)
     QStringList out;
     out.reserve(arguments.size());
     for (const QString &a : arguments) {
-        const bool isSwitch = a == QLatin1String("-v") || a == QLatin1String("-translator");
+        const bool isSwitch = IsSwitch(a);
         const bool isUrl = a.contains(QLatin1String("://"));
         std::error_code ec;
         if (!a.isEmpty() && !isSwitch && !isUrl && QDir::isRelativePath(a) &&
@@ -52,6 +53,15 @@ bool StartupCheck(const QStringList &arguments, const QString &socketPath)
     return !SendArgumentsToInstance(socketPath, arguments);
 }
 
+QString TooManyOrTooLong(qsizetype refused)
+{
+    return QStringLiteral(
+               "Names not taken: %1 (at most %2 names of at most %3 characters each are taken at once)")
+        .arg(refused)
+        .arg(HandOver::MaxArguments)
+        .arg(HandOver::MaxNameLength);
+}
+
 quint32 HandOverReceiver::WMCopyData(quint32 dwData, const QByteArray &payload)
 {
     if (Terminating || !*m_singleInstance)
@@ -64,7 +74,11 @@ quint32 HandOverReceiver::WMCopyData(quint32 dwData, const QByteArray &payload)
     quint32 reply = 0;
     RunGuarded([&] {
         const int first = m_targets.Playlist->Count();
-        for (const QString &arg : HandOver::DecodePayload(payload))
+        qsizetype refused = 0;
+        const QStringList arguments = HandOver::DecodePayload(payload, &refused);
+        if (refused > 0)
+            ReportError(TooManyOrTooLong(refused));
+        for (const QString &arg : arguments)
             ProcessArgument(arg, m_targets);
         reply = HandOver::Accepted;
         if (ArgumentsTaken)

@@ -32,6 +32,10 @@ bool SendArgumentsToInstance(const QString &socketPath, const QStringList &argum
 // took the arguments and this process ends.
 bool StartupCheck(const QStringList &arguments, const QString &socketPath);
 
+// The message for names a hand-over or the media-player service left out
+// (see HandOver::MaxArguments and MaxNameLength).
+QString TooManyOrTooLong(qsizetype refused);
+
 // The receiving side of the hand-over.
 class HandOverReceiver {
 public:

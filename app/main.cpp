@@ -16,6 +16,7 @@
 #include "platform/MprisService.h"
 #include "platform/Paths.h"
 #include "platform/SignalPipe.h"
+#include "platform/SleepInhibitor.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
 #include "shortcuts/ShortcutList.h"
@@ -102,6 +103,11 @@ int main(int argc, char *argv[])
         form.BringToFront();
         form.activateWindow();
     });
+    // While sound alone plays the computer stays up; a video keeps the display
+    // awake by itself. Let go at pause, stop and exit.
+    Platform::SleepInhibitor sleepLock(QDBusConnection::sessionBus(), QDBusConnection::systemBus());
+    QObject::connect(&engine, &EngineCore::StateChanged, &sleepLock,
+                     [&] { sleepLock.SetInhibited(mediaControl.PlaysSoundOnly()); });
     Platform::MprisService mpris(mediaControl, {QStringLiteral("Zorvi"), QStringLiteral("zorvi"),
                                                 QStringLiteral(ZORVI_URI_SCHEMES).split(u','),
                                                 QStringLiteral(ZORVI_MIME_TYPES).split(u',')});

@@ -164,7 +164,8 @@ void EngineCore::Launch()
     // The engine has no priority option here: the program and the engine get
     // the priority the setting asks for.
     const bool boost = m_settings.Options.PriorityBoost;
-    SetProcessPriority(0, boost);
+    if (!SetProcessPriority(0, boost) && boost)
+        m_host.Log.AddLine(PriorityBoostRefused);
     ++m_run;
     if (m_simulated) {
         m_simulatedRun = true;

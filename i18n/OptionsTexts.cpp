@@ -8,7 +8,7 @@
 // The output lists keep their keys; their texts name what the engine uses on
 // Linux for each choice (video 2 and 3: -vo xv, -vo gl; audio 2 and 3:
 // -ao alsa, -ao pulse,alsa).
-const std::array<OptionsText, 30> OptionsTexts = {{
+const std::array<OptionsText, 31> OptionsTexts = {{
     {"Options", "Caption", "Options"},
     {"GeneralTab", "Caption", "General"},
     {"GeneralTab", "LPath", "MPlayer path :"},
@@ -36,6 +36,7 @@ const std::array<OptionsText, 30> OptionsTexts = {{
     {"ShortcutsTab", "Action", "Action"},
     {"AdvancedTab", "Caption", "Advanced"},
     {"AdvancedTab", "BoostChkBox", "Priority Boost"},
+    {"AdvancedTab", "LBoostNote", "(needs a privilege this user lacks: no effect)"},
     {"AdvancedTab", "CacheChkBox", "Cache (Kb) :"},
     {"AdvancedTab", "AddParamGroupBox", " Additional parameters "},
     {"TabAbout", "Caption", "About"},

@@ -6,6 +6,7 @@
 #include "common/Report.h"
 #include "i18n/Localization.h"
 #include "i18n/OptionsTexts.h"
+#include "platform/EngineOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -214,7 +215,13 @@ void TOptionsForm::createAdvancedPage()
     params->setColumnStretch(1, 1);
 
     auto *layout = new QVBoxLayout(p);
-    layout->addWidget(BoostChkBox);
+    auto *boost = new QHBoxLayout;
+    boost->addWidget(BoostChkBox);
+    // The box stays: the setting is kept for a run that has the privilege.
+    if (!CanRaisePriority())
+        boost->addWidget(Make<QLabel>(p, "LBoostNote", caption(p, "LBoostNote")));
+    boost->addStretch(1);
+    layout->addLayout(boost);
     auto *cache = new QHBoxLayout;
     cache->addWidget(CacheChkBox);
     cache->addWidget(CacheEdit);

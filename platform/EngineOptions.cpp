@@ -74,10 +74,35 @@ QString DefaultFontPath()
     return {};
 }
 
-void SetProcessPriority(qint64 pid, bool boost)
+namespace {
+// "Above normal" is a small step.
+constexpr int BoostNice = -5;
+} // namespace
+
+const QString PriorityBoostRefused = QStringLiteral(
+    "Priority boost: the system refused to raise the priority (it needs root, CAP_SYS_NICE or a "
+    "nice limit in /etc/security/limits.conf); the engine runs at normal priority");
+
+bool SetProcessPriority(qint64 pid, bool boost)
 {
-    // "Above normal" is a small step, as on the original platform.
-    ::setpriority(PRIO_PROCESS, id_t(pid), boost ? -5 : 0);
+    return ::setpriority(PRIO_PROCESS, id_t(pid), boost ? BoostNice : 0) == 0;
+}
+
+bool CanRaisePriority()
+{
+    if (::geteuid() == 0)
+        return true;
+    // RLIMIT_NICE holds 20 - the lowest nice value allowed.
+    if (rlimit limit{}; ::getrlimit(RLIMIT_NICE, &limit) == 0 && rlim_t(20 - BoostNice) <= limit.rlim_cur)
+        return true;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    constexpr quint64 SysNice = quint64(1) << 23; // CAP_SYS_NICE
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("CapEff:"))
+            return line.mid(7).trimmed().toULongLong(nullptr, 16) & SysNice;
+    return false;
 }
 
 void IgnoreBrokenPipe()

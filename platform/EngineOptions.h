@@ -29,8 +29,14 @@ QString ResolveEnginePath(const QString &mplayerPath, const QString &programDir)
 QString DefaultFontPath();
 
 // Raises (boost) or resets the scheduling priority of a process (0: this one).
-// Failures (no permission) are ignored.
-void SetProcessPriority(qint64 pid, bool boost);
+// False when the system refused (raising needs a privilege an ordinary user
+// lacks); the process then keeps the priority it had.
+bool SetProcessPriority(qint64 pid, bool boost);
+// Whether this process may raise priority: root, CAP_SYS_NICE, or a nice
+// limit (RLIMIT_NICE) that allows the boost.
+bool CanRaisePriority();
+// Said once in the log when a boost was asked for and refused.
+extern const QString PriorityBoostRefused;
 
 // Writing to an engine that has just died must not end the program.
 void IgnoreBrokenPipe();

@@ -28,20 +28,30 @@ QByteArray EncodeMessage(quint32 magic, const QByteArray &payload)
     return out + payload;
 }
 
-QStringList DecodePayload(QByteArrayView payload)
+QStringList DecodePayload(QByteArrayView payload, qsizetype *refused)
 {
     QStringList args;
+    qsizetype left = 0;
     const qsizetype units = payload.size() / 2;
     const auto *p = reinterpret_cast<const uchar *>(payload.data());
     auto at = [p](qsizetype i) { return char16_t(p[2 * i] | (p[2 * i + 1] << 8)); };
     qsizetype i = 0;
     while (i < units && at(i) != 0) {
-        QString arg;
+        const qsizetype start = i;
         while (i < units && at(i) != 0)
-            arg.append(QChar(at(i++)));
-        args << arg;
+            ++i;
+        if (i - start > MaxNameLength || args.size() == MaxArguments) {
+            ++left;
+        } else {
+            QString arg(i - start, Qt::Uninitialized);
+            for (qsizetype k = start; k < i; ++k)
+                arg[k - start] = QChar(at(k));
+            args << arg;
+        }
         ++i; // past the zero (or past the end, which stops the walk)
     }
+    if (refused)
+        *refused = left;
     return args;
 }
 

@@ -15,14 +15,21 @@ constexpr quint32 Accepted = 1;
 constexpr int HeaderSize = 8;
 // Far above any command line the system allows (a few MB); larger sizes are refused.
 constexpr quint32 MaxPayload = 16u * 1024 * 1024;
+// What one hand-over (or one call of the media-player service) may name: far
+// above a real selection of files, far below what would hold the playlist.
+constexpr qsizetype MaxArguments = 10000;
+// Characters in one name; a local path has at most 4095 bytes.
+constexpr qsizetype MaxNameLength = 8192;
 
 QByteArray EncodePayload(const QStringList &arguments);
 QByteArray EncodeMessage(quint32 magic, const QByteArray &payload);
 
 // Walks the payload as the receiver does: strings until an empty one. Never
 // reads past the payload: an odd last byte is ignored and a last string
-// without its zero ends at the end of the data.
-QStringList DecodePayload(QByteArrayView payload);
+// without its zero ends at the end of the data. Names longer than
+// MaxNameLength and those past the first MaxArguments are left out and
+// counted in *refused; the walk stops soon after that many.
+QStringList DecodePayload(QByteArrayView payload, qsizetype *refused = nullptr);
 
 // Collects a message from the bytes as they arrive.
 class MessageReader {

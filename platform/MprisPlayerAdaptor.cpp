@@ -2,7 +2,6 @@
 
 #include "platform/MprisService.h"
 
-#include <QDBusError>
 #include <algorithm>
 
 namespace Platform {
@@ -110,7 +109,7 @@ void MprisPlayerAdaptor::OpenUri(const QString &uri)
 {
     const QString refusal = m_service->Control().OpenUri(uri);
     if (!refusal.isEmpty())
-        sendErrorReply(QDBusError::InvalidArgs, refusal);
+        m_service->RefuseCall(refusal);
 }
 
 } // namespace Platform

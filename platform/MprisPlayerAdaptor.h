@@ -2,7 +2,6 @@
 // The MPRIS player interface: transport, position, volume and what plays.
 // Times on the bus are microseconds; the player counts seconds.
 #include <QDBusAbstractAdaptor>
-#include <QDBusContext>
 #include <QDBusObjectPath>
 #include <QVariantMap>
 
@@ -10,7 +9,7 @@ namespace Platform {
 
 class MprisService;
 
-class MprisPlayerAdaptor : public QDBusAbstractAdaptor, protected QDBusContext {
+class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
     Q_PROPERTY(QString PlaybackStatus READ playbackStatus)

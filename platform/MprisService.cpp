@@ -4,6 +4,7 @@
 #include "platform/MprisRootAdaptor.h"
 
 #include <QCoreApplication>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <utility>
 
@@ -60,6 +61,12 @@ void MprisService::RefreshSoon()
             Refresh();
         },
         Qt::QueuedConnection);
+}
+
+void MprisService::RefuseCall(const QString &reason)
+{
+    if (calledFromDBus())
+        sendErrorReply(QDBusError::InvalidArgs, reason);
 }
 
 QString MprisService::PlaybackStatus() const

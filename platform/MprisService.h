@@ -5,6 +5,7 @@
 #include "platform/MediaPlayerControl.h"
 
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusObjectPath>
 #include <QObject>
 #include <QStringList>
@@ -19,7 +20,9 @@ struct MprisIdentity {
     QStringList MimeTypes;
 };
 
-class MprisService : public QObject {
+// The call context of a bus call is kept on this object, not on its adaptors:
+// an adaptor's own context is never set, so only this one may answer a call.
+class MprisService : public QObject, protected QDBusContext {
     Q_OBJECT
 public:
     static inline const QString ObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
@@ -47,6 +50,9 @@ public:
     // Changes whenever another media is loaded.
     QDBusObjectPath TrackId();
     QVariantMap Metadata();
+    // Answers the bus call being handled with an InvalidArgs error; nothing
+    // outside a bus call.
+    void RefuseCall(const QString &reason);
 
 private:
     QVariantMap watchedProperties();

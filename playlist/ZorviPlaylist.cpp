@@ -1,16 +1,22 @@
 #include "playlist/ZorviPlaylist.h"
 
 #include "common/FileNames.h"
+#include "common/Report.h"
 #include "common/TextHelpers.h"
 #include "common/ZError.h"
+#include "playlist/FolderScan.h"
 #include "playlist/PlNames.h"
 #include "playlist/PlRow.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QThread>
 #include <algorithm>
 #include <filesystem>
+#include <thread>
 
 namespace {
 
@@ -39,21 +45,6 @@ bool Exists(const QString &path)
 QString AbsolutePath(const QString &path)
 {
     return QDir::cleanPath(QDir::isAbsolutePath(path) ? path : QDir::current().absoluteFilePath(path));
-}
-
-// The visible entries of a folder with whether each is a folder; empty when it cannot be read.
-QList<std::pair<QString, bool>> FolderEntries(const QString &folder)
-{
-    QList<std::pair<QString, bool>> entries;
-    std::error_code ec;
-    for (fs::directory_iterator it(NativePath(folder), ec), end; !ec && it != end; it.increment(ec)) {
-        const QString name = DecodeFileName(QByteArray::fromStdString(it->path().filename().native()));
-        if (name.startsWith(u'.'))
-            continue;
-        std::error_code typeError;
-        entries.append({name, it->is_directory(typeError)});
-    }
-    return entries;
 }
 
 // The VIDEO_TS folder inside dir, found exactly first, then without regard
@@ -149,40 +140,35 @@ int TZorviPlaylist::Add(const QString &path)
 
 void TZorviPlaylist::AddFolder(const QString &folder)
 {
-    QStringList scanning;
-    const ListUpdate update(*this);
-    ScanFolder(AbsolutePath(folder), scanning);
-}
-
-void TZorviPlaylist::ScanFolder(const QString &folder, QStringList &scanning)
-{
-    if (scanning.size() > MaxScanDepth) {
-        if (Log)
-            Log(QStringLiteral("$|Folder not scanned, deeper than %1 levels: %2")
-                    .arg(MaxScanDepth)
-                    .arg(folder));
-        return;
+    const QString root = AbsolutePath(folder);
+    std::atomic<bool> stop{false};
+    FolderScanResult found;
+    QCoreApplication *app = QCoreApplication::instance();
+    if (app && app->thread() == QThread::currentThread()) {
+        QEventLoop loop;
+        std::thread worker([&] {
+            found = FolderScan::Run(root, stop);
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        loop.exec();
+        stop = true; // the loop may have ended for the program's end
+        worker.join();
+    } else {
+        found = FolderScan::Run(root, stop);
     }
-    std::error_code ec;
-    const QString canonical = DecodeFileName(
-        QByteArray::fromStdString(std::filesystem::canonical(NativePath(folder), ec).native()));
-    if (ec || scanning.contains(canonical))
-        return;
-    scanning.append(canonical);
-
-    auto entries = FolderEntries(folder);
-    std::sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) {
-        const int c = a.first.compare(b.first, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a.first < b.first;
-    });
-    for (const auto &[name, isDir] : std::as_const(entries)) {
-        const QString path = folder + u'/' + name;
-        if (isDir)
-            ScanFolder(path, scanning);
-        else if (ExtensionMatches(path, VideoExtensions) && IsFile(path))
+    if (Log)
+        for (const QString &skipped : std::as_const(found.Skipped))
+            Log(QStringLiteral("$|Folder not scanned, deeper than %1 levels: %2")
+                    .arg(FolderScan::MaxDepth)
+                    .arg(skipped));
+    {
+        const ListUpdate update(*this);
+        for (const QString &path : std::as_const(found.Files))
             AddItem(MakeItem(path, EntryKind::File));
     }
-    scanning.removeLast();
+    if (found.BudgetReached)
+        ReportError(
+            QStringLiteral("Folder scan stopped after %1 entries: %2").arg(FolderScan::MaxEntries).arg(root));
 }
 
 int TZorviPlaylist::CurrentIndex()

@@ -11,18 +11,15 @@
 
 class TZorviPlaylist : public SelectListOf<TPlItem> {
 public:
-    // Folders deeper than this below an added folder are not scanned: a tree
-    // thousands of levels deep would hold the program for minutes.
-    static constexpr int MaxScanDepth = 32;
-
     // Classify a path and add entries; index of the first entry added, or -1.
     // Local paths are made absolute against the current directory; subtitle
     // files go to LoadSubtitle instead of the list.
     int Add(const QString &path);
-    // Video files of a folder tree, each folder sorted by name without regard
-    // to case, hidden entries skipped, depth first, at most MaxScanDepth levels
-    // down (each folder left out is named in the log); a symbolic link back
-    // into a folder being scanned is not followed.
+    // Video files of a folder tree as FolderScan finds them; each folder left
+    // out for its depth is named in the log, and a scan cut short by its
+    // budget is reported. The scan runs on a thread of its own while this
+    // thread handles its events, so the window and signals are answered; when
+    // the event loop is told to end meanwhile, the scan stops there.
     void AddFolder(const QString &folder);
 
     // -1 when no entry is current.
@@ -50,8 +47,6 @@ protected:
     void ItemsChanged() override { m_current = -2; }
 
 private:
-    void ScanFolder(const QString &folder, QStringList &scanning);
-
     int m_current = -2; // -2: to be recomputed from the flags
 
     // Where each title breaks for the current font and title width, so a

@@ -9,6 +9,11 @@
 #   deep-folder    a folder 1,900 levels deep on the command line: start to window shown
 #   huge-window    LastSession with Width=2147483647 and Left=-2147483648 (and a huge height): the window
 #   full-disk      orderly exit with zorvi.ini on a full tmpfs (needs root to mount it)
+#   link-web       a folder whose every level links twice to the next, 18 levels: start to window shown
+#   session-keys   LastSession with 250,000 keys: SIGTERM to exit (the session is saved)
+#   root-scan      OpenUri("file:///") over D-Bus while the window runs: the answer, a probe meanwhile, SIGTERM
+#   long-uri       OpenUri with a name of 120,000 characters (the most one gdbus argument carries)
+#   handover-4m    a 16 MB hand-over of 4 million names to the running copy: the verdict, a probe, SIGTERM
 # and, with a stand-in engine (tests/fakeengine) that writes without pause, on
 # a private session bus: how long the window's event loop takes to answer a
 # D-Bus call (the media controls' PlaybackStatus; 40 calls 100 ms apart, each
@@ -24,7 +29,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZORVI_BUILD_DIR:-$root/build}
-cases=${*:-ini-sections skin-sections skin-bomb deep-folder huge-window full-disk engine-idle engine-50mb engine-stream engine-lines engine-lines-log}
+cases=${*:-ini-sections skin-sections skin-bomb deep-folder huge-window full-disk link-web session-keys root-scan long-uri handover-4m engine-idle engine-50mb engine-stream engine-lines engine-lines-log}
 work=$(mktemp -d)
 trap 'mountpoint -q "$work/disk" 2>/dev/null && umount "$work/disk"; rm -rf "$work"' EXIT
 cp "$build/bin/zorvi" "$build/bin/zorvi-skin" "$work/"
@@ -177,6 +182,56 @@ for _ in range(1900): os.mkdir(\"d\"); os.chdir(\"d\")" "$work/deep"
     cmp -s "$work/old.ini" "$work/disk/zorvi.ini" && echo "  zorvi.ini kept byte for byte" ||
       echo "  zorvi.ini changed: now $(stat -c %s "$work/disk/zorvi.ini") bytes (was $(stat -c %s "$work/old.ini"))"
     umount "$work/disk" ;;
+  link-web)
+    python3 -c "import os, sys
+root = sys.argv[1]
+for i in range(19): os.makedirs(f\"{root}/d{i}\", exist_ok=True)
+for i in range(18):
+    for l in (\"a\", \"b\"): os.symlink(f\"{root}/d{i + 1}\", f\"{root}/d{i}/{l}\")
+open(f\"{root}/d18/clip.avi\", \"w\").close()" "$work/web"
+    mkdir -p "$work/lw" && cp "$work/zorvi" "$work/lw/"
+    printf "[Options]\nSingleInstance=0\nMPlayerPath=/bin/true\n" >"$work/lw/zorvi.ini"
+    run_window "$work/lw" "$work/web/d0" ;;
+  session-keys)
+    mkdir -p "$work/sk" && cp "$work/zorvi" "$work/sk/"
+    python3 -c "import sys
+sys.stdout.write(\"[LastSession]\n\" + \"\".join(f\"Key{i}={i}\n\" for i in range(250000)) + \"\n[Options]\nSnap=0\n\")" >"$work/sk/zorvi.ini"
+    run_window "$work/sk"
+    echo "  LastSession keys after the exit: $(grep -c "=" "$work/sk/zorvi.ini")" ;;
+  root-scan|long-uri|handover-4m)
+    dir="$work/bus" && mkdir -p "$dir" && cp "$work/zorvi" "$dir/"
+    printf "[Options]\nMPlayerPath=/bin/true\n" >"$dir/zorvi.ini"
+    /usr/bin/time -v -o "$work/time.txt" "$dir/zorvi" >"$work/out.txt" 2>&1 & tp=$!
+    until zp=$(pgrep -P $tp); do sleep 0.01; done
+    until [ -n "$(windows $zp)" ] && probe >/dev/null; do sleep 0.05; done
+    t0=$(now)
+    case $c in
+    root-scan) arg="file:///" ;;
+    long-uri) arg=$(head -c 120000 /dev/zero | tr "\0" a) ;;
+    esac
+    if [ $c = handover-4m ]; then
+      python3 -c "import socket, struct, sys
+payload = b\"a\0\0\0\" * (4 * 1024 * 1024 - 1) + b\"\0\0\"
+s = socket.socket(socket.AF_UNIX); s.connect(sys.argv[1])
+s.sendall(struct.pack(\"<II\", 0xDA1F1DAB, len(payload)) + payload)
+print(\"  verdict\", s.recv(4).hex())" "$work/Zorvi.Main.$(id -u)" >"$work/call.txt" 2>&1 &
+    else
+      timeout $limit gdbus call --session --dest org.mpris.MediaPlayer2.zorvi --object-path /org/mpris/MediaPlayer2 \
+        --method org.mpris.MediaPlayer2.Player.OpenUri "$arg" >"$work/call.txt" 2>&1 &
+    fi
+    cp=$!
+    sleep 1; a=$(now)
+    probe >/dev/null && echo "  probe 1 s into the call answered in $(ms $a $(now)) ms" || echo "  probe 1 s into the call: no answer"
+    wait $cp
+    echo "  call ended after $(ms $t0 $(now)) ms: $(head -c 200 "$work/call.txt" | tr "\n" " ")"
+    echo "  resident now $(awk "/VmRSS/ {printf \"%d MB\", \$2 / 1024}" /proc/$zp/status)"
+    t1=$(now); kill -TERM $zp
+    while kill -0 $zp 2>/dev/null; do
+      for w in $(windows $zp); do xdotool windowfocus --sync "$w" key Return 2>/dev/null; done
+      sleep 0.2
+    done
+    wait $tp; rc=$?
+    echo "  exit after SIGTERM: $(ms $t1 $(now)) ms, exit code $rc, $(stats "$work/time.txt")" ;;
   engine-idle) engine_case "say idle" ;;
   engine-50mb) engine_case "flood 52428800 x
 say

@@ -238,12 +238,9 @@ void IniFile::WriteString(const QString &section, const QString &key, const QStr
     auto at = lines.end();
     while (at != lines.begin() && std::prev(at)->Key.isEmpty())
         --at;
-    if (at == lines.end()) {
-        addLine(s, Line{key, oneLine(value), {}});
-        return;
-    }
+    // Only lines without a key follow the new one, so no indexed line moves.
+    m_keyAt.insert({s, folded(key)}, qsizetype(at - lines.begin()));
     lines.insert(at, Line{key, oneLine(value), {}});
-    reindexKeys(s);
 }
 
 void IniFile::WriteBool(const QString &section, const QString &key, bool value)

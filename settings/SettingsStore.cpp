@@ -212,6 +212,10 @@ void SettingsStore::SaveLastSession()
 {
     m_saveFailed = true; // until the file is written
     IniFile ini = loadForWriting();
+    // The section is the program's own: one swollen past any use (keys of a
+    // damaged or hostile file) is written afresh, so it cannot slow every exit.
+    if (ini.Keys(kLastSession).size() > MaxLastSessionKeys)
+        ini.EraseSection(kLastSession);
     writeSection(ini, kLastSession);
     save(ini, true);
 }

@@ -34,6 +34,9 @@ struct SettingRow {
 
 class SettingsStore {
 public:
+    // Above this many keys "LastSession" is rewritten with the program's keys only.
+    static constexpr qsizetype MaxLastSessionKeys = 1000;
+
     explicit SettingsStore(SettingsData &data);
 
     // Full path of zorvi.ini (see Platform::SettingsFilePath).
@@ -54,7 +57,8 @@ public:
     // keeping the other sections; "Shortcuts" is rewritten through
     // WriteShortcuts when the shortcut list was edited.
     void SaveOptions(bool shortcutsModified);
-    // Writes every "LastSession" key, keeping the rest of the file as it is.
+    // Writes every "LastSession" key, keeping the rest of the file as it is
+    // (and other keys of that section up to MaxLastSessionKeys).
     // Both saves throw ZError("Unable to write to " + file) and leave the old file.
     void SaveLastSession();
     // Whether the last save, of either kind, failed: the file does not hold

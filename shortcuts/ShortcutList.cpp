@@ -6,6 +6,7 @@
 #include "settings/SettingsStore.h"
 #include "shortcuts/ShortcutCode.h"
 
+#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -82,14 +83,18 @@ void TShortcutList::LoadFromIni(const IniFile &ini)
 void TShortcutList::load(const QList<std::pair<QString, QString>> &lines)
 {
     Items.clear();
+    m_unread.clear();
     Items.reserve(size_t(lines.size()));
-    for (const auto &[key, value] : lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto &[key, value] = lines[i];
         // Read as "$0" + key, so an empty key is 0 and the message names that text.
         const bool hex = std::all_of(key.begin(), key.end(), [](QChar c) { return isHexDigit(c.unicode()); });
         bool ok = false;
         const qint64 code = (u'0' + key).toLongLong(&ok, 16);
-        if (!hex || !ok || code > 0xFFFFFFFFll)
+        if (!hex || !ok || code > 0xFFFFFFFFll) {
+            m_unread = lines.mid(i);
             throw ZError(QStringLiteral("'$0%1' is not a valid integer value").arg(key));
+        }
         TmyShortcut s;
         s.Code = std::int32_t(std::uint32_t(code));
         bool isNumber = false;
@@ -105,12 +110,17 @@ void TShortcutList::load(const QList<std::pair<QString, QString>> &lines)
 void TShortcutList::SaveToIni(IniFile &ini) const
 {
     ini.EraseSection(kSection);
+    QSet<QString> written;
     for (const TmyShortcut &s : Items) {
         const QString key = QString::number(std::uint32_t(s.Code), 16).toUpper();
         // One line per code: a later binding of the same code replaces the value.
         ini.WriteString(kSection, key,
                         s.Command > 0 ? QString::number(s.Command) : QString::fromUtf8(s.Custom));
+        written.insert(key);
     }
+    for (const auto &[key, value] : m_unread)
+        if (!written.contains(key.toUpper()))
+            ini.WriteString(kSection, key, value);
 }
 
 void TShortcutList::ConnectTo(SettingsStore &store)

@@ -29,9 +29,11 @@ public:
     // Replaces the bindings from section "Shortcuts", or from DefaultTable
     // when the section has no lines. A key that is not hexadecimal throws
     // ZError("'$0<key>' is not a valid integer value"); the bindings read
-    // before it are kept.
+    // before it are kept, and that line and the ones after it are kept aside.
     void LoadFromIni(const IniFile &ini);
-    // Rewrites section "Shortcuts" from the bindings.
+    // Rewrites section "Shortcuts" from the bindings, then the lines kept
+    // aside (but for codes the bindings now hold): what was never read is
+    // never lost by an edit of what was.
     void SaveToIni(IniFile &ini) const;
     // Reads and writes through the store's "Shortcuts" hooks. A key that is
     // not hexadecimal is reported, and the start goes on with what was read.
@@ -49,4 +51,6 @@ public:
 
 private:
     void load(const QList<std::pair<QString, QString>> &lines);
+
+    QList<std::pair<QString, QString>> m_unread;
 };

@@ -6,19 +6,11 @@
 # land in $XDG_CONFIG_HOME and nothing is written under the prefix.
 set -euo pipefail
 build=$1
-tmp=$(mktemp -d /tmp/zorvi-install.XXXXXX)
-chmod 755 "$tmp"
-pid=
-cleanup() {
-  [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/script-lib.sh"
 cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 
-DESTDIR="$tmp/dest" cmake --install "$build" >/dev/null
-d="$tmp/dest$(cache CMAKE_INSTALL_PREFIX)"
+DESTDIR="$work/dest" cmake --install "$build" >/dev/null
+d="$work/dest$(cache CMAKE_INSTALL_PREFIX)"
 desktop="$d/share/applications/zorvi.desktop"
 for f in bin/zorvi bin/zorvi-skin share/applications/zorvi.desktop share/metainfo/org.zorvi.Zorvi.metainfo.xml \
   share/icons/hicolor/scalable/apps/zorvi.svg share/icons/hicolor/48x48/apps/zorvi.png share/man/man1/zorvi.1.gz; do
@@ -33,36 +25,32 @@ file "$d/share/icons/hicolor/48x48/apps/zorvi.png" | grep -q '48 x 48' || fail "
 # --version and an unknown option need neither a display nor a bus.
 version=$(env -u DISPLAY "$d/bin/zorvi" --version)
 [ "$version" = "Zorvi $(cache CMAKE_PROJECT_VERSION)" ] || fail "--version printed '$version'"
-rc=0; env -u DISPLAY "$d/bin/zorvi" --nonsense 2>"$tmp/err" || rc=$?
-[ $rc = 2 ] && grep -q "'--nonsense'" "$tmp/err" || fail "--nonsense: status $rc, $(cat "$tmp/err")"
+rc=0; env -u DISPLAY "$d/bin/zorvi" --nonsense 2>"$work/err" || rc=$?
+[ $rc = 2 ] && grep -q "'--nonsense'" "$work/err" || fail "--nonsense: status $rc, $(cat "$work/err")"
 
-home="$tmp/home"
+home="$work/home"
 mkdir -p "$home" && mkdir -m 700 "$home/run"
 as=()
 if [ "$(id -u)" = 0 ]; then
   chown -R nobody "$home"
   as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 else
-  chmod -R a-w "$tmp/dest"
+  chmod -R a-w "$work/dest"
 fi
-touch "$tmp/before"
+touch "$work/before"
 "${as[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
   XDG_RUNTIME_DIR="$home/run" DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "$d/bin/zorvi" \
-  >"$tmp/out.log" 2>&1 &
+  >"$work/out.log" 2>&1 &
 pid=$!
+pids+=($pid)
 class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
-win=
-for _ in $(seq 100); do
-  win=$(xdotool search --all --pid "$pid" --class "^$class\$" 2>/dev/null | head -1) && [ -n "$win" ] && break
-  sleep 0.2
-done
-[ -n "$win" ] || fail "no window of class $class: $(cat "$tmp/out.log")"
+wait_for 20 xdotool search --all --pid "$pid" --class "^$class\$" || fail "no window of class $class"
+win=$(xdotool search --all --pid "$pid" --class "^$class\$" | head -1)
 wm_class=$(xprop -id "$win" WM_CLASS)
 [ "$wm_class" = "WM_CLASS(STRING) = \"zorvi\", \"$class\"" ] || fail "$wm_class"
 kill -TERM "$pid"
 wait "$pid" || fail "the program ended with status $?"
-pid=
 grep -q '^\[LastSession\]' "$home/config/zorvi/zorvi.ini" || fail "no settings in \$XDG_CONFIG_HOME/zorvi"
-written=$(find "$tmp/dest" -newer "$tmp/before")
+written=$(find "$work/dest" -newer "$work/before")
 [ -z "$written" ] || fail "written under the prefix: $written"
 echo "installed program: all checks passed"

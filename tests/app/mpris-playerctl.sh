@@ -1,47 +1,22 @@
 #!/usr/bin/env bash
 # playerctl drives the real program and its real engine over the session bus
 # (run inside dbus-run-session and a private X server): play-pause, position,
-# next and metadata; the position ticks announce nothing; a second
+# next and metadata; a refused OpenUri; the position ticks announce nothing; a second
 # copy has a name of its own and is not confused with the first.
 set -euo pipefail
 exe=$1
 media="$ZORVI_BUILD_DIR/e2e-media"
-work=$(mktemp -d /tmp/zorvi-mpris.XXXXXX)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  for log in "$work"/*/out.log; do echo "--- $log" >&2; tail -5 "$log" >&2; done
-  exit 1
-}
-# Retries a command for up to $1 seconds.
-wait_for() {
-  local end=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -lt $end ] || return 1
-    sleep 0.2
-  done
-}
+source "$(dirname "$0")/script-lib.sh"
 status_is() { [ "$(playerctl "${@:2}" status 2>/dev/null)" = "$1" ]; }
-# True when the awk condition on $p holds.
-check() { awk -v p="$1" "BEGIN { exit !($2) }"; }
-# True when the first copy's position meets the condition.
-position_is() { check "$(playerctl "${first[@]}" position)" "$1"; }
+# True when the first copy's position meets the awk condition on p.
+position_is() { awk -v p="$(playerctl "${first[@]}" position)" "BEGIN { exit !($1) }"; }
+call() { dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.zorvi /org/mpris/MediaPlayer2 "$@"; }
 
 # 30 s of colour and tone, made once per build tree.
 clip() {
   local out="$media/mpris-$1.avi"
-  if [ ! -f "$out" ]; then
-    mkdir -p "$media"
-    ffmpeg -loglevel error -y -f lavfi -i "color=c=$2:s=160x120:r=25" -f lavfi -i sine=frequency=440 \
-      -t 30 -c:v mpeg4 -c:a mp3 "$out.$$.avi"
-    mv "$out.$$.avi" "$out"
-  fi
+  [ -f "$out" ] || { mkdir -p "$media" && ffmpeg -loglevel error -y -f lavfi -i "color=c=$2:s=160x120:r=25" \
+    -f lavfi -i sine=frequency=440 -t 30 -c:v mpeg4 -c:a mp3 "$out.$$.avi" && mv "$out.$$.avi" "$out"; }
   echo "$out"
 }
 a=$(clip a red)
@@ -79,6 +54,11 @@ sleep 0.5
 quiet=$(signals); sleep 2
 [ "$(signals)" = "$quiet" ] || fail "properties announced while nothing but the position changed"
 
+# A URI the player refuses is an error answer, and the player lives on.
+for uri in "" "file://" "file:"; do
+  call org.mpris.MediaPlayer2.Player.OpenUri string:"$uri" &>"$work/uri.log" || true
+  grep -q InvalidArgs "$work/uri.log" || fail "OpenUri '$uri': $(cat "$work/uri.log")"
+done
 playerctl "${first[@]}" play-pause
 wait_for 5 status_is Paused "${first[@]}" || fail "play-pause did not pause"
 # The engine may report a frame or two before it takes the pause.
@@ -92,15 +72,15 @@ wait_for 5 position_is "p > $p2 + 0.5" || fail "the engine did not resume"
 
 # Where the engine stands after each jump: plain playing would not get there
 # within the wait.
-playerctl "${first[@]}" position 20
-wait_for 8 position_is "p > 20.3 && p < 24" || fail "position 20 gave $(playerctl "${first[@]}" position)"
-playerctl "${first[@]}" position 5
-wait_for 8 position_is "p > 5.3 && p < 9" || fail "position 5 gave $(playerctl "${first[@]}" position)"
+for to in 20 5; do
+  playerctl "${first[@]}" position $to
+  wait_for 8 position_is "p > $to.3 && p < $to + 4" || fail "position $to gave $(playerctl "${first[@]}" position)"
+done
 
 playerctl "${first[@]}" next
 wait_for 15 bash -c '[ "$(playerctl -p zorvi metadata title)" = mpris-b.avi ]' || fail "next did not open the second clip"
 wait_for 15 status_is Playing "${first[@]}" || fail "the second clip does not play"
-check "$(playerctl "${first[@]}" position)" "p < 5" || fail "the second clip did not start at its beginning"
+position_is "p < 5" || fail "the second clip did not start at its beginning"
 
 start second "$a"
 wait_for 30 bash -c 'playerctl -l | grep -q "^zorvi\.instance"' || fail "the second copy is not on the bus"
@@ -114,8 +94,7 @@ wait_for 5 status_is Paused -p "$name" || fail "the second copy did not pause"
 status_is Playing "${first[@]}" || fail "pausing the second copy stopped the first"
 [ "$(playerctl -p "$name" metadata title)" = mpris-a.avi ] || fail "the second copy shows another title"
 
-dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.zorvi /org/mpris/MediaPlayer2 \
-  org.mpris.MediaPlayer2.Quit >/dev/null
+call org.mpris.MediaPlayer2.Quit >/dev/null
 wait_for 10 bash -c '! playerctl -l | grep -qx zorvi' || fail "Quit did not end the first copy"
 wait "${pids[1]}" || fail "the first copy ended with status $?"
 echo "mpris: all checks passed"

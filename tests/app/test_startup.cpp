@@ -95,13 +95,19 @@ TEST_F(ReceiverTest, AppendsInOrderAndPlaysTheFirstNewEntry)
     EXPECT_TRUE(t.verbose);
     EXPECT_EQ(calls, QStringList({"front", "play 1", "foreground"}));
     EXPECT_TRUE(reports.messages.isEmpty());
+
+    calls.clear(); // no names: playback restarts at an index past the end
+    EXPECT_EQ(receiver.WMCopyData(HandOver::Magic, QByteArray(2, '\0')), 1u);
+    EXPECT_EQ(t.playlist.Count(), 3);
+    EXPECT_EQ(calls, QStringList({"front", "play 3", "foreground"}));
 }
 
-TEST_F(ReceiverTest, NoArgumentsRestartsAtAnIndexPastTheEnd)
+TEST_F(ReceiverTest, NamesOverTheBoundsAreRefusedWithOneMessage)
 {
-    EXPECT_EQ(receiver.WMCopyData(HandOver::Magic, QByteArray(2, '\0')), 1u);
-    EXPECT_EQ(t.playlist.Count(), 1);
-    EXPECT_EQ(calls, QStringList({"front", "play 1", "foreground"}));
+    EXPECT_EQ(receive({"a.avi", QString(HandOver::MaxNameLength + 1, u'x'), "b.avi"}), 1u);
+    EXPECT_EQ(t.playlist.Count(), 3);
+    EXPECT_EQ(reports.messages, QStringList{TooManyOrTooLong(1)});
+    EXPECT_TRUE(reports.messages.at(0).startsWith("Names not taken: 1 (at most 10000 names"));
 }
 
 TEST_F(ReceiverTest, DeclinesWithoutTouchingAnything)
@@ -132,15 +138,18 @@ TEST(ProgramOptions, HelpVersionRefusalAndTheEndOfOptions)
         {{"a.avi", "--help", "--bogus"}, A::Help, 0, {}, "Usage: zorvi "},
         {{"--version"}, A::Version, 0, {}, "Zorvi " ZORVI_VERSION "\n"},
         {{"a.avi", "--fullscreen", "--help"}, A::Refuse, 2, {}, "zorvi: unknown option '--fullscreen'\n"},
-        {{"--", "--help", "-v", "--"}, A::Run, 0, {"--help", "-v", "--"}, ""},
+        {{"--", "--help", "-v", "--", "-translator"},
+         A::Run,
+         0,
+         {"--help", QDir::current().absoluteFilePath("-v"), "--",
+          QDir::current().absoluteFilePath("-translator")},
+         ""},
         {{"file:///tmp/my%20film.avi", "-"}, A::Run, 0, {"/tmp/my film.avi", "-"}, ""},
     };
     for (const auto &r : rows) {
         const ProgramOptions o = ParseProgramOptions(r.given);
-        const std::string given = r.given.join(' ').toStdString();
-        EXPECT_EQ(o.Outcome, r.outcome) << given;
-        EXPECT_EQ(o.ExitCode, r.exitCode) << given;
-        EXPECT_EQ(o.Arguments, r.arguments) << given;
-        EXPECT_EQ(o.Text.left(int(std::strlen(r.textStart))), QString::fromUtf8(r.textStart)) << given;
+        EXPECT_EQ(std::tuple(o.Outcome, o.ExitCode, o.Arguments, o.Text.left(int(std::strlen(r.textStart)))),
+                  std::tuple(r.outcome, r.exitCode, r.arguments, QString::fromUtf8(r.textStart)))
+            << r.given.join(' ').toStdString();
     }
 }

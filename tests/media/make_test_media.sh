@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
-# Builds the media the end-to-end tests play, from Debian packages only
-# (ffmpeg, spumux and dvdauthor). Made once per build tree:
-#   OUT/clip.avi       10 s test pattern, 320x240, with a tone
-#   OUT/tone.mp3       5 s, no video
-#   OUT/dvd/VIDEO_TS   three PAL titles: title 1 (8 s) with an English AC3
-#                      track and an English subpicture stream, title 2 (5 s)
-#                      with an English and a French AC3 track, title 3 (3 s)
-#   OUT/multi.mkv      8 s, audio "eng" and "fre", subtitle "ger"
-#   OUT/external.srt   a subtitle file to load from outside
-# Usage: make_test_media.sh OUT (does nothing when OUT was made by this very script)
+# Builds, from Debian packages only (ffmpeg, spumux, dvdauthor) and once per
+# build tree, the media the end-to-end tests play: clip.avi (10 s, 320x240,
+# a tone), tone.mp3 (5 s, no video), multi.mkv (8 s, audio "eng" and "fre",
+# subtitle "ger"), external.srt, and dvd/VIDEO_TS with three PAL titles: 8 s
+# with an English AC3 track and an English subpicture stream, 5 s with English
+# and French AC3 tracks, 3 s.
 set -euo pipefail
 out=${1:?usage: make_test_media.sh OUT}
 stamp=$(sha1sum "$0" | cut -d' ' -f1)

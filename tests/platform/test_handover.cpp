@@ -50,3 +50,15 @@ TEST(HandOverMessage, ReaderCollectsPiecesAndCapsTheSize)
     for (const auto &[bytes, state] : rows)
         EXPECT_EQ(MessageReader().Feed(bytes), state) << bytes.toHex().data();
 }
+
+TEST(HandOverPayload, NamesPastTheCountAndOverTheLengthAreLeftOutAndCounted)
+{
+    QStringList many(MaxArguments + 2, QStringLiteral("a.avi"));
+    many.insert(1, QString(MaxNameLength + 1, u'x'));
+    many.insert(2, QString(MaxNameLength, u'y'));
+    qsizetype refused = -1;
+    const QStringList taken = DecodePayload(EncodePayload(many), &refused);
+    ASSERT_EQ(taken.size(), MaxArguments);
+    EXPECT_EQ(taken.at(1).size(), MaxNameLength); // the longest name allowed
+    EXPECT_EQ(refused, 4);                        // the long one and the three past the count
+}

@@ -3,6 +3,7 @@
 #include "platform/EngineOptions.h"
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
+#include "support/OtherUser.h"
 #include "support/QtApp.h"
 
 #include <QLocalSocket>
@@ -89,4 +90,17 @@ TEST(EngineProcesses, OnlyEnginesLeftByAGoneCopyAreOffered)
         EXPECT_EQ(FindEngineProcesses().contains(engines[i].processId()), rows[i].second) << i;
         engines[i].kill(), engines[i].waitForFinished();
     }
+}
+
+TEST(PriorityBoost, AnOrdinaryUserIsToldTheBoostIsRefused)
+{
+    // (in a child as an ordinary user: may it raise, did raising work, may it reset)
+    const QString said = RunAsOtherUser([] {
+        return QStringLiteral("%1 %2 %3")
+            .arg(CanRaisePriority())
+            .arg(SetProcessPriority(0, true))
+            .arg(SetProcessPriority(0, false));
+    });
+    EXPECT_EQ(said, "0 0 1");
+    EXPECT_TRUE(!RunningAsRoot() || CanRaisePriority());
 }

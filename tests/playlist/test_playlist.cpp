@@ -2,8 +2,10 @@
 #include "common/CommandLine.h"
 #include "common/FileNames.h"
 #include "common/ZError.h"
+#include "playlist/FolderScan.h"
 #include "playlist/ZorviPlaylist.h"
 #include "support/ErrorText.h"
+#include "support/QtApp.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <fstream>
 
 namespace {
@@ -23,7 +26,7 @@ QStringList Titles(const TZorviPlaylist &list)
     return t;
 }
 
-struct Fixture : ::testing::Test {
+struct Playlist : ::testing::Test {
     QTemporaryDir tmp;
     TZorviPlaylist list;
     QStringList subtitles;
@@ -36,8 +39,6 @@ struct Fixture : ::testing::Test {
         QObject::connect(&list, &TSelectList::OnChange, [this] { ++changes; });
     }
 };
-
-using Playlist = Fixture;
 
 } // namespace
 
@@ -103,8 +104,35 @@ TEST_F(Playlist, LinkLoopsTerminate)
     WriteFile(dir() + "/other/x.avi");
     ASSERT_TRUE(QFile::link(dir() + "/other", dir() + "/loop/inner/sideways"));
 
+    // Every real folder once, however many links lead there (a web of
+    // links would multiply the walk level by level).
+    QDir().mkpath(dir() + "/loop/web");
+    for (const char *name : {"/loop/web/1", "/loop/web/2"})
+        ASSERT_TRUE(QFile::link(dir() + "/other", dir() + name));
+
     EXPECT_EQ(list.Add(dir() + "/loop"), 0);
     EXPECT_EQ(Titles(list), QStringList({"a.avi", "b.avi", "x.avi"}));
+}
+
+TEST_F(Playlist, ScansRunWhileEventsAreHandledAndStopAtTheirBudget)
+{
+    EnsureApp<QCoreApplication>();
+    for (int i = 0; i < 30; ++i)
+        WriteFile(dir() + QStringLiteral("/s/d%1/v%2.avi").arg(i / 10).arg(i % 10));
+    bool handled = false;
+    QTimer::singleShot(0, [&handled] { handled = true; });
+    EXPECT_EQ(list.Add(dir() + "/s"), 0);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(list.Count(), 30);
+
+    // 3 entries in s, 10 in each folder: the budget ends the walk in the second folder.
+    const std::atomic<bool> stop{false};
+    const FolderScanResult cut = FolderScan::Run(dir() + "/s", stop, 16);
+    EXPECT_TRUE(cut.BudgetReached);
+    ASSERT_EQ(cut.Files.size(), 13); // the first folder whole, three of the second's
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(cut.Files.at(i), dir() + QStringLiteral("/s/d0/v%1.avi").arg(i));
+    EXPECT_EQ(FolderScan::Run(dir() + "/s", std::atomic<bool>{true}).Files, QStringList());
 }
 
 TEST_F(Playlist, DvdFoldersGiveOneDvdEntry)
@@ -189,7 +217,7 @@ TEST_F(Playlist, CurrentMarkerTravelsWithItsEntry)
 
 TEST_F(Playlist, ScanStopsAtTheDepthLimitAndLogsWhatItSkipped)
 {
-    const int limit = TZorviPlaylist::MaxScanDepth;
+    const int limit = FolderScan::MaxDepth;
     QStringList levels{dir()}; // one video at every level, the added folder being level 0
     for (int depth = 0; depth <= limit + 8; ++depth) {
         WriteFile(levels.last() + QStringLiteral("/v%1.avi").arg(depth));

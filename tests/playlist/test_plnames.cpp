@@ -3,30 +3,25 @@
 
 #include <gtest/gtest.h>
 
-TEST(PlNames, ExtensionsComeFromTheFileNameOnly)
+TEST(PlNames, ExtensionsComeFromTheFileNameAndMatchCaseSensitiveSubstrings)
 {
-    const std::pair<const char *, const char *> rows[] = {
-        {"/a/movie.AVI", ".AVI"},  {"/my.dir/file", ""}, {"archive.tar.gz", ".gz"},
-        {"/x/.hidden", ".hidden"}, {"noext", ""},        {"/a/b.c/d.srt", ".srt"},
-        {"dir\\x.avi", ".avi"},    {"trailing.", "."},
+    // (name, extension, in the video list, in the subtitle list)
+    const std::tuple<const char *, const char *, bool, bool> rows[] = {
+        {"/a/movie.avi", ".avi", true, false},   {"a.AVI", ".AVI", false, false},
+        {"a.srt", ".srt", false, true},          {"a.SRT", ".SRT", false, false},
+        {"a.dat", ".dat", true, true},           {"a.s", ".s", false, true},
+        {"a.mp3", ".mp3", false, false},         {"/my.avi/file", "", false, false},
+        {"a.ssts", ".ssts", false, true},        {"a.mkv", ".mkv", true, false},
+        {"a.26l", ".26l", true, false},          {"archive.avi.gz", ".gz", false, false},
+        {"/x/.hidden", ".hidden", false, false}, {"noext", "", false, false},
+        {"/a/b.c/d.srt", ".srt", false, true},   {"dir\\x.avi", ".avi", true, false},
+        {"trailing.", ".", true, true},
     };
-    for (const auto &[path, extension] : rows)
-        EXPECT_EQ(FileExtension(QString::fromUtf8(path)), QString::fromUtf8(extension)) << path;
-}
-
-TEST(PlNames, ExtensionListsMatchCaseSensitiveSubstrings)
-{
-    // (name, in the video list, in the subtitle list)
-    const std::tuple<const char *, bool, bool> rows[] = {
-        {"a.avi", true, false},  {"a.AVI", false, false},        {"a.srt", false, true},
-        {"a.SRT", false, false}, {"a.dat", true, true},          {"a.s", false, true},
-        {"a.mp3", false, false}, {"/my.avi/file", false, false}, {"a.ssts", false, true},
-        {"a.mkv", true, false},  {"a.26l", true, false},
-    };
-    for (const auto &[path, video, subtitle] : rows)
-        EXPECT_EQ(std::pair(ExtensionMatches(QString::fromUtf8(path), VideoExtensions),
-                            ExtensionMatches(QString::fromUtf8(path), SubtitleExtensions)),
-                  std::pair(video, subtitle))
+    for (const auto &[path, extension, video, subtitle] : rows)
+        EXPECT_EQ(std::tuple(FileExtension(QString::fromUtf8(path)),
+                             ExtensionMatches(QString::fromUtf8(path), VideoExtensions),
+                             ExtensionMatches(QString::fromUtf8(path), SubtitleExtensions)),
+                  std::tuple(QString::fromUtf8(extension), video, subtitle))
             << path;
 }
 

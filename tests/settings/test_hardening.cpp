@@ -1,10 +1,12 @@
 // zorvi.ini against a full disk and hostile values: a save that cannot be
 // completed leaves the old file byte for byte and says so; remembered window
 // bounds never leave the screens.
+#include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowBounds.h"
 #include "support/ErrorText.h"
 #include "support/OtherUser.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,34 +34,57 @@ static int SaveUnderLimit(rlim_t limit, const std::function<QString()> &save, co
     ::_exit(said == "no error" ? 0 : said == "Unable to write to " + path ? 1 : 2);
 }
 
-TEST(SettingsHardening, FullDiskKeepsTheOldFileAndSaysSo)
+TEST(SettingsHardening, FullDiskOrNoRightsKeepTheOldFileAndSaySo)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("zorvi.ini");
     const QByteArray old =
         "; kept as written\n[Options]\nSnap=0\n[Shortcuts]\n" + QByteArray("K=seek +1\n").repeated(800);
-    // (options or last session, file size limit, written in place: a writable
-    // file in a folder where nothing may be created)
-    const std::tuple<bool, rlim_t, bool> rows[] = {
-        {false, 0, false}, {true, 4096, false}, {false, 4096, true}, {false, RLIM_INFINITY, true}};
-    for (const auto &[options, limit, inPlace] : rows) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
-        f.close();
-        ::chmod(QFile::encodeName(dir.path()).constData(), inPlace ? 0755 : 0700);
-        ::chmod(QFile::encodeName(path).constData(), inPlace ? 0666 : 0600);
+    // (options or last session, file size limit, folder and file modes, saved
+    // as another user: 0666 in 0755 is written in place, 0444 in 0555 not at all)
+    const std::tuple<bool, rlim_t, mode_t, mode_t, bool> rows[] = {{false, 0, 0700, 0600, false},
+                                                                   {true, 4096, 0700, 0600, false},
+                                                                   {false, 4096, 0755, 0666, true},
+                                                                   {false, RLIM_INFINITY, 0755, 0666, true},
+                                                                   {false, RLIM_INFINITY, 0555, 0444, true},
+                                                                   {true, RLIM_INFINITY, 0555, 0444, true}};
+    for (const auto &[options, limit, folderMode, fileMode, otherUser] : rows) {
+        ::chmod(QFile::encodeName(path).constData(), 0600);
+        WriteFile(path, old);
+        ::chmod(QFile::encodeName(dir.path()).constData(), folderMode);
+        ::chmod(QFile::encodeName(path).constData(), fileMode);
         SettingsData data;
         SettingsStore store(data);
         store.SetFileName(path);
         const std::function<QString()> save = [&, options = options] {
             return ErrorText([&] { options ? store.SaveOptions(false) : store.SaveLastSession(); });
         };
-        const bool full = limit != RLIM_INFINITY;
-        EXPECT_EQ(SaveUnderLimit(limit, inPlace ? [&] { return RunAsOtherUser(save); } : save, path),
-                  full ? 1 : 0);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        EXPECT_EQ(f.readAll() == old, full) << limit;
+        const bool refused = limit != RLIM_INFINITY || fileMode == 0444;
+        EXPECT_EQ(SaveUnderLimit(limit, otherUser ? [&] { return RunAsOtherUser(save); } : save, path),
+                  refused ? 1 : 0)
+            << limit << " " << fileMode;
+        EXPECT_EQ(ReadFile(path) == old, refused) << limit << " " << fileMode;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zorvi.ini"});
+    }
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
+}
+
+TEST(SettingsHardening, ASwollenLastSessionIsWrittenAfreshOnlyPastItsBound)
+{
+    QTemporaryDir dir;
+    SettingsData data;
+    SettingsStore store(data);
+    store.SetFileName(dir.filePath("zorvi.ini"));
+    for (const qsizetype foreign : {qsizetype(3), SettingsStore::MaxLastSessionKeys + 1}) {
+        IniFile ini = IniFile::FromBytes("[Options]\nSnap=0\n");
+        for (qsizetype i = 0; i < foreign; ++i)
+            ini.WriteString("LastSession", QStringLiteral("Foreign%1").arg(i), "1");
+        ini.Save(store.FileName(), false);
+        store.SaveLastSession();
+        ini = IniFile::Load(store.FileName());
+        EXPECT_EQ(ini.Value("LastSession", "Foreign0").has_value(), foreign == 3);
+        EXPECT_EQ(std::pair(ini.Value("LastSession", "Width"), ini.Value("Options", "Snap")),
+                  std::pair(std::optional<QString>("300"), std::optional<QString>("0")));
     }
 }
 

@@ -52,10 +52,8 @@ TEST(IniFile, TypedValuesFallBackToTheDefault)
     for (const auto &[key, def, expected] : bools)
         EXPECT_EQ(ini.ReadBool("S", key, def), expected) << key;
 
-    EXPECT_EQ(ini.ReadInteger("S", "i", 5), -42);
-    EXPECT_EQ(ini.ReadInteger("S", "ibig", 5), 5);
-    EXPECT_EQ(ini.ReadInteger("S", "ix", 5), 5);
-    EXPECT_EQ(ini.ReadInteger("S", "iplus", 5), 7);
+    for (const auto &[key, expected] : {std::pair{"i", -42}, {"ibig", 5}, {"ix", 5}, {"iplus", 7}})
+        EXPECT_EQ(ini.ReadInteger("S", key, 5), expected) << key;
 
     EXPECT_EQ(ini.ReadFloat("S", "f", 1), 3.5f);
     EXPECT_EQ(ini.ReadFloat("S", "fexp", 1), 100.f);
