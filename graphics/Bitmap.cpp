@@ -96,7 +96,7 @@ const QImage &KeyedBitmap::KeyedImage() const
     }
     // Bitmaps sharing one image (a skin file named by many elements) share
     // its keyed image too, so fifty elements do not make fifty copies.
-    static QCache<QPair<qint64, ColorRef>, QImage> shared(32 * 1024 * 1024); // cost: pixels
+    static QCache<QPair<qint64, ColorRef>, QImage> shared(qsizetype(32) * 1024 * 1024); // cost: pixels
     const QPair<qint64, ColorRef> id(m_image.cacheKey(), key);
     if (const QImage *known = shared.object(id)) {
         m_keyed = *known;

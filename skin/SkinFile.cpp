@@ -21,7 +21,7 @@ QString ConfinedSkinFile(const QString &folder, const QString &name)
     rel.replace(u'\\', u'/');
     if (rel.startsWith(u'/') || rel.split(u'/').contains(QLatin1String("..")))
         throw Outside(name);
-    const QString path = ResolveSkinFile(folder, rel);
+    QString path = ResolveSkinFile(folder, rel);
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return path;
@@ -53,7 +53,7 @@ QByteArray ReadSkinFile(const QString &path, const QString &name, qint64 maxByte
     // A file of size 0 can still give bytes without end (/proc): read in
     // slices and stop past the limit.
     QByteArray bytes;
-    constexpr qint64 Slice = 64 * 1024;
+    constexpr qint64 Slice = qint64(64) * 1024;
     while (true) {
         const QByteArray part = file.read(std::min(Slice, maxBytes + 1 - bytes.size()));
         if (part.isEmpty())

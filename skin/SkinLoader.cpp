@@ -281,7 +281,7 @@ void TSkinLoader::LoadFont(QFont &font, ColorRef &color, const QString &section,
     if (size > 0)
         font.setPointSize(std::min(size, SkinBudget::MaxFontSize));
     else if (size < 0)
-        font.setPixelSize(std::min(-qint64(size), qint64(SkinBudget::MaxFontSize)));
+        font.setPixelSize(int(std::min(-qint64(size), qint64(SkinBudget::MaxFontSize))));
     if (const auto style = Ini->Value(section, prefix + QStringLiteral("Style"))) {
         font.setBold(style->contains(u'B'));
         font.setItalic(style->contains(u'I'));

@@ -1,6 +1,7 @@
 // skin.ini on any bytes: every typed read of every key it holds, and the
 // section removal the skin load does.
 #include "common/TextDecode.h"
+#include "common/ZError.h"
 #include "skin/SkinIni.h"
 
 #include <cstdint>
