@@ -1,10 +1,15 @@
 #include "controls/ZorviLayout.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
 
 namespace {
+
+// Open batches and the containers they wait to realign (main thread only).
+int g_batches = 0;
+std::vector<QPointer<QWidget>> g_pending;
 
 // One axis of an undocked child: position and length from its rule.
 void AnchorAxis(bool nearEdge, bool farEdge, int rulePos, int ruleLen, int ruleParent, int parentNow,
@@ -112,7 +117,34 @@ void LayoutItem::RecordRule()
 void LayoutItem::RealignParent()
 {
     if (QWidget *parent = m_self->parentWidget())
-        ZorviRealign(parent);
+        RequestRealign(parent);
+}
+
+void RequestRealign(QWidget *container)
+{
+    if (g_batches == 0) {
+        ZorviRealign(container);
+        return;
+    }
+    // A handful of containers per load: a linear look-up is enough.
+    if (std::find(g_pending.begin(), g_pending.end(), container) == g_pending.end())
+        g_pending.emplace_back(container);
+}
+
+RealignBatch::RealignBatch()
+{
+    ++g_batches;
+}
+
+RealignBatch::~RealignBatch()
+{
+    if (--g_batches > 0)
+        return;
+    const std::vector<QPointer<QWidget>> pending = std::move(g_pending);
+    g_pending.clear();
+    for (const QPointer<QWidget> &container : pending)
+        if (container)
+            ZorviRealign(container);
 }
 
 void ZorviRealign(QWidget *container)

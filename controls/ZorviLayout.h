@@ -73,3 +73,19 @@ private:
 // (top, bottom, left, right, client; by position, ties in child order), then the
 // edge anchors of undocked children. Widgets that are no layout item are left alone.
 void ZorviRealign(QWidget *container);
+
+// Realigns the container now, or, while a RealignBatch is open, once when the
+// last batch closes. Placing controls (SetAlign, SetAnchors, SetAnchorCenter)
+// asks through here.
+void RequestRealign(QWidget *container);
+
+// Placing thousands of controls one by one would lay out every container
+// after each of them; a batch lays out each container asked for once, at its
+// end. Explicit ZorviRealign calls still run at once.
+class RealignBatch {
+public:
+    RealignBatch();
+    ~RealignBatch();
+    RealignBatch(const RealignBatch &) = delete;
+    RealignBatch &operator=(const RealignBatch &) = delete;
+};

@@ -3,6 +3,7 @@
 #include "common/ZError.h"
 
 #include <QBuffer>
+#include <QCache>
 #include <QFile>
 #include <QPainter>
 
@@ -93,6 +94,14 @@ const QImage &KeyedBitmap::KeyedImage() const
         m_keyed = QImage();
         return m_keyed;
     }
+    // Bitmaps sharing one image (a skin file named by many elements) share
+    // its keyed image too, so fifty elements do not make fifty copies.
+    static QCache<QPair<qint64, ColorRef>, QImage> shared(qsizetype(32) * 1024 * 1024); // cost: pixels
+    const QPair<qint64, ColorRef> id(m_image.cacheKey(), key);
+    if (const QImage *known = shared.object(id)) {
+        m_keyed = *known;
+        return m_keyed;
+    }
     // Premultiplied: the format the raster painter blends fastest; a keyed
     // pixel becomes 0 (fully transparent), every other pixel stays opaque.
     QImage keyed = m_image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -104,6 +113,7 @@ const QImage &KeyedBitmap::KeyedImage() const
                 line[x] = 0;
     }
     m_keyed = std::move(keyed);
+    shared.insert(id, new QImage(m_keyed), qsizetype(m_keyed.width()) * m_keyed.height());
     return m_keyed;
 }
 

@@ -5,7 +5,9 @@
 #include "mainwindow/MainForm.h"
 
 #include "common/Report.h"
+#include "console/LogForm.h"
 #include "controls/ZorviControls.h"
+#include "engine/SkinCommandPolicy.h"
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/WindowEngine.h"
 #include "platform/Paths.h"
@@ -121,8 +123,14 @@ void TMainForm::skinChanged()
 void TMainForm::buttonClicked(QObject *sender)
 {
     const auto *button = qobject_cast<TZorviButton *>(sender);
-    if (button && !button->Command.isEmpty())
-        m_engine->ExecuteCommand(QString::fromUtf8(button->Command));
+    if (!button || button->Command.isEmpty())
+        return;
+    const QString command = QString::fromUtf8(button->Command);
+    if (SkinMayRunCommand(command))
+        m_engine->ExecuteCommand(command);
+    else
+        m_log->AddLine(QStringLiteral("Skin \"%1\": refused the command \"%2\"")
+                           .arg(m_skin->SkinName, command.simplified()));
 }
 
 void TMainForm::trackbarMoved(TZorviTrackbar *bar, int position)

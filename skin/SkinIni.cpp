@@ -1,8 +1,9 @@
 #include "skin/SkinIni.h"
 
 #include "common/TextDecode.h"
+#include "skin/SkinFile.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <climits>
@@ -40,6 +41,15 @@ std::optional<int> ParseSkinInteger(const QString &text)
 
 void SkinIni::SetText(const QString &text)
 {
+    // CR LF counts once, as the split below reads it.
+    qsizetype lines = 1;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+            ++lines;
+    if (lines > MaxLines)
+        throw ESkinTooLarge(QStringLiteral("Skin too large: skin.ini has %1 lines; it may have at most %2.")
+                                .arg(lines)
+                                .arg(MaxLines));
     SetLines(text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))));
 }
 
@@ -73,12 +83,11 @@ void SkinIni::Clear()
 
 void SkinIni::LoadFromFile(const QString &fileName)
 {
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo::exists(fileName)) {
         Clear();
         return;
     }
-    SetText(DecodeTextFile(f.readAll()));
+    SetText(DecodeTextFile(ReadSkinFile(fileName, QStringLiteral("skin.ini"), MaxBytes)));
 }
 
 bool SkinIni::SectionExists(const QString &section) const

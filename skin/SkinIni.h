@@ -12,10 +12,17 @@
 
 class SkinIni {
 public:
+    // No real skin.ini comes near these (the built-in ones have under 300
+    // lines); a crafted one of millions of line breaks is refused whole.
+    static constexpr qint64 MaxBytes = 1024 * 1024;
+    static constexpr qsizetype MaxLines = 20000;
+
     void Clear();
+    // Throws ESkinTooLarge (skin/SkinFile.h) for more than MaxLines lines.
     void SetText(const QString &text);
     void SetLines(const QStringList &lines);
-    // Reads a file's bytes (BOM, UTF-8 or Windows-1252); a missing file gives an empty ini.
+    // Reads a file's bytes (BOM, UTF-8 or Windows-1252); a missing file gives
+    // an empty ini. Throws what ReadSkinFile throws, with MaxBytes.
     void LoadFromFile(const QString &fileName);
 
     bool SectionExists(const QString &section) const;

@@ -4,12 +4,14 @@
 #include "common/ZError.h"
 #include "controls/ZorviControls.h"
 #include "skin/SkinControls.h"
+#include "skin/SkinFile.h"
 #include "skin/SkinIni.h"
 #include "skin/SkinLoader.h"
 #include "skin/ZipFile.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <algorithm>
 
 void SkinControls::LoadSkin(int index)
 {
@@ -33,7 +35,7 @@ void SkinControls::LoadSkinEntry(const SkinEntry &entry, int index)
         QString path = entry.Location;
         if (!path.endsWith(u'/'))
             path += u'/';
-        ini.LoadFromFile(ResolveSkinFile(path, QStringLiteral("skin.ini")));
+        ini.LoadFromFile(ConfinedSkinFile(path, QStringLiteral("skin.ini")));
         loader = std::make_unique<TSkinLoader>(&ini, path);
     } else {
         zip = std::make_unique<TZipFile>();
@@ -45,13 +47,34 @@ void SkinControls::LoadSkinEntry(const SkinEntry &entry, int index)
         loader = std::make_unique<TSkinLoader>(&ini, zip.get());
     }
 
+    // Refused before anything of it is applied.
+    if (const qsizetype sections = ini.SectionNames().size(); sections > SkinBudget::MaxSections)
+        throw ESkinTooLarge(QStringLiteral("Skin too large: it has %1 sections; a skin may have at most %2.")
+                                .arg(sections)
+                                .arg(SkinBudget::MaxSections));
+
     const QString general = QStringLiteral("General");
-    Params.Borders = ini.ReadInteger(general, QStringLiteral("Borders"), 4);
-    Params.MinWidth = ini.ReadInteger(general, QStringLiteral("MinWidth"), 205);
-    Params.RoundRect = ini.ReadInteger(general, QStringLiteral("RoundRect"), 0);
+    auto clamped = [&](const char *key, int def, int hi) {
+        return std::clamp(ini.ReadInteger(general, QLatin1String(key), def), 0, hi);
+    };
+    Params.Borders = clamped("Borders", 4, SkinBudget::MaxBorders);
+    Params.MinWidth = clamped("MinWidth", 205, SkinBudget::MaxMinWidth);
+    Params.RoundRect = clamped("RoundRect", 0, SkinBudget::MaxCoordinate);
     const auto key = ini.Value(general, QStringLiteral("TransparentColor"));
     Params.TransparentColor = key ? StringToColorOrThrow(*key) : clFuchsia;
     ini.EraseSection(general);
+
+    // The faults of all sections make one message, also when the load ends early.
+    struct ProblemReport {
+        const TSkinLoader &loader;
+        ~ProblemReport()
+        {
+            if (loader.ProblemCount > 0)
+                ReportError(loader.ProblemsMessage());
+        }
+    } problemReport{*loader};
+    // Each container is laid out once, after the last element is placed.
+    const RealignBatch batch;
 
     loader->TransparentColor = Params.TransparentColor;
     loader->Parents = {TopPanel, BottomPanel, LeftPanel, RightPanel, Playlist};

@@ -1,10 +1,10 @@
 #include "skin/SkinLoader.h"
 
-#include "common/Report.h"
 #include "common/TextDecode.h"
 #include "common/ZError.h"
 #include "controls/ZorviControls.h"
 #include "graphics/Convert.h"
+#include "skin/SkinFile.h"
 #include "skin/SkinIni.h"
 #include "skin/SkinList.h"
 #include "skin/ZipFile.h"
@@ -13,15 +13,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
-#include <climits>
+#include <algorithm>
 
 namespace {
-
-void ReportSectionError(const QString &where, const std::exception &e)
-{
-    ReportError(QStringLiteral("Error Loading Skin at section: ") + where + QStringLiteral("\n\r") +
-                UserMessage(e));
-}
 
 // Key values of a fixed vocabulary, matched without regard to case; a value
 // outside it gives the default, so a control never gets an unknown value.
@@ -113,35 +107,98 @@ void TSkinLoader::ReadIniFromZip(SkinIni &ini, const TZipFile &zip, const QStrin
     const int index = zip.IndexOf(name);
     if (index < 0)
         throw ZError(QStringLiteral("zip does not contain ") + name);
+    const qint64 size = zip.Files[std::size_t(index)].UncompressedSize;
+    if (size > SkinIni::MaxBytes)
+        throw ESkinTooLarge(QStringLiteral("Skin too large: \"%1\" holds more than the %2 bytes it may have.")
+                                .arg(name)
+                                .arg(SkinIni::MaxBytes));
     ini.SetText(DecodeTextFile(zip.GetData(index)));
+}
+
+QString TSkinLoader::ProblemsMessage() const
+{
+    QString text = Problems.join(QStringLiteral("\n\n"));
+    if (ProblemCount > Problems.size())
+        text += QStringLiteral("\n\n... and %1 more.").arg(ProblemCount - Problems.size());
+    return text;
+}
+
+void TSkinLoader::AddProblem(const QString &where, const ZError &e)
+{
+    if (++ProblemCount <= MaxProblemsKept)
+        Problems << QStringLiteral("Error Loading Skin at section: ") + where + QStringLiteral("\n\r") +
+                        e.message();
 }
 
 void TSkinLoader::LoadPlainBitmap(KeyedBitmap &bitmap, const QString &file)
 {
-    // A BMP's file and info headers fit in this, whichever header version.
-    constexpr qsizetype HeaderBytes = 1024;
+    QString key;
     if (FromZip) {
         const int index = Zip->IndexOf(file);
         if (index < 0)
             throw ZError(QStringLiteral("zip does not contain ") + file);
+        key = QString::number(index);
+    } else {
+        key = ConfinedSkinFile(Path, file);
+    }
+    const auto known = m_decoded.constFind(key);
+    if (known != m_decoded.cend()) {
+        if (!known->Error.isEmpty())
+            throw ZError(known->Error);
+        bitmap.SetImage(known->Image);
+        return;
+    }
+    try {
+        const QImage image = Decode(file, key);
+        m_decoded.insert(key, {image, {}});
+        bitmap.SetImage(image);
+    } catch (const ESkinTooLarge &) {
+        throw;
+    } catch (const ZError &e) {
+        m_decoded.insert(key, {{}, e.message()});
+        throw;
+    }
+}
+
+QImage TSkinLoader::Decode(const QString &file, const QString &key)
+{
+    // A BMP's file and info headers fit in this, whichever header version.
+    constexpr qsizetype HeaderBytes = 1024;
+    KeyedBitmap decoded;
+    qint64 pixels = 0;
+    if (FromZip) {
+        const int index = key.toInt();
         QByteArray head = Zip->Head(index, HeaderBytes);
         QBuffer buffer(&head);
         buffer.open(QIODevice::ReadOnly);
-        SkinBudget::CheckBitmapHeader(file, buffer);
+        pixels = SkinBudget::CheckBitmapHeader(file, buffer);
         Budget.Take(file, Zip->Files[std::size_t(index)].UncompressedSize);
-        bitmap.LoadFromData(Zip->GetData(index));
-        return;
+        Budget.TakePixels(file, pixels);
+        decoded.LoadFromData(Zip->GetData(index));
+    } else {
+        const QFileInfo info(key);
+        QFile header(key);
+        if (info.isFile() && header.open(QIODevice::ReadOnly))
+            pixels = SkinBudget::CheckBitmapHeader(file, header);
+        Budget.Take(file, info.size());
+        Budget.TakePixels(file, pixels);
+        // A file that gives more than its size (as files under /proc do) is refused.
+        const QByteArray bytes = ReadSkinFile(key, file, info.size());
+        try {
+            decoded.LoadFromData(bytes);
+        } catch (const ZError &) {
+            throw ZError(QStringLiteral("Bitmap image is not valid: \"%1\"").arg(key));
+        }
     }
-    const QString full = ResolveSkinFile(Path, file);
-    const QFileInfo info(full);
-    // A device or a pipe would be read without end.
-    if (info.exists() && !info.isFile())
-        throw ZError(QStringLiteral("\"%1\" is not a file").arg(full));
-    QFile header(full);
-    if (header.open(QIODevice::ReadOnly))
-        SkinBudget::CheckBitmapHeader(file, header);
-    Budget.Take(file, info.size());
-    bitmap.LoadFromFile(full);
+    // A header the size check could not read, yet the decoder could.
+    if (pixels == 0)
+        Budget.TakePixels(file, qint64(decoded.Width()) * decoded.Height());
+    return decoded.Image();
+}
+
+int TSkinLoader::ReadClamped(const QString &section, const QString &key, int def, int lo, int hi) const
+{
+    return std::clamp(Ini->ReadInteger(section, key, def), lo, hi);
 }
 
 ColorRef TSkinLoader::ReadColor(const QString &section, const QString &key, ColorRef def) const
@@ -159,14 +216,16 @@ void TSkinLoader::LoadBitmapParts(TMultiPartBitmap &bitmap, const QString &secti
     } else {
         try {
             if (!FromZip) {
-                const QString full = ResolveSkinFile(Path, name);
+                const QString full = ConfinedSkinFile(Path, name);
                 if (!QFileInfo(full).isFile())
                     throw ZError(QStringLiteral("File ") + full + QStringLiteral(" does not exist"));
             }
             LoadPlainBitmap(bitmap, name);
-        } catch (const std::exception &e) {
+        } catch (const ESkinTooLarge &) {
+            throw;
+        } catch (const ZError &e) {
             bitmap.Clear();
-            ReportSectionError(where, e);
+            AddProblem(where, e);
         }
     }
     // The image comes first: the guides are checked against its size, and
@@ -180,8 +239,8 @@ void TSkinLoader::LoadBitmapParts(TMultiPartBitmap &bitmap, const QString &secti
                 break;
             bitmap.AddPart(*part);
         }
-    } catch (const std::exception &e) {
-        ReportSectionError(where, e);
+    } catch (const ZError &e) {
+        AddProblem(where, e);
     }
 }
 
@@ -196,12 +255,15 @@ void TSkinLoader::LoadThumb(TZorviTrackbar *bar, const QString &section)
         KeyedBitmap &thumb = bar->EditThumb();
         LoadPlainBitmap(thumb, file);
         bar->SetThumbStates(Ini->ReadInteger(section, QStringLiteral("ThumbStates"), 1));
-        bar->ThumbH =
-            Ini->ReadInteger(section, QStringLiteral("ThumbH"), thumb.Height() / bar->ThumbStates());
-        bar->ThumbW = Ini->ReadInteger(section, QStringLiteral("ThumbW"), thumb.Width());
+        bar->ThumbH = ReadClamped(section, QStringLiteral("ThumbH"), thumb.Height() / bar->ThumbStates(), 0,
+                                  SkinBudget::MaxCoordinate);
+        bar->ThumbW =
+            ReadClamped(section, QStringLiteral("ThumbW"), thumb.Width(), 0, SkinBudget::MaxCoordinate);
         SetKey(thumb, TransparentColor);
         thumb.Transparent = Ini->ReadBool(section, QStringLiteral("ThumbTransparent"), false);
-    } catch (const std::exception &) {
+    } catch (const ESkinTooLarge &) {
+        throw;
+    } catch (const ZError &) {
         // A thumb that cannot be read is no fault the user is told of: the bar
         // simply shows none.
         bar->SetThumb(nullptr);
@@ -213,13 +275,13 @@ void TSkinLoader::LoadFont(QFont &font, ColorRef &color, const QString &section,
     if (Ini->ValueExists(section, prefix + QStringLiteral("Color")))
         color = ReadColor(section, prefix + QStringLiteral("Color"), color);
     font.setFamily(Ini->ReadString(section, prefix + QStringLiteral("Name"), font.family()));
-    const int size = Ini->ReadInteger(section, prefix + QStringLiteral("Size"), INT_MIN);
+    const int size = Ini->ReadInteger(section, prefix + QStringLiteral("Size"), 0);
     // Points when positive; a negative size is a height in pixels, as the
     // toolkit the skins were made for reads it; 0 keeps the size.
     if (size > 0)
-        font.setPointSize(size);
-    else if (size < 0 && size != INT_MIN)
-        font.setPixelSize(-size);
+        font.setPointSize(std::min(size, SkinBudget::MaxFontSize));
+    else if (size < 0)
+        font.setPixelSize(int(std::min(-qint64(size), qint64(SkinBudget::MaxFontSize))));
     if (const auto style = Ini->Value(section, prefix + QStringLiteral("Style"))) {
         font.setBold(style->contains(u'B'));
         font.setItalic(style->contains(u'I'));
@@ -247,10 +309,11 @@ void TSkinLoader::LoadPlacement(TZorviControl *control, const QString &section)
         ParentByName(Ini->ReadString(section, QStringLiteral("Parent"), QStringLiteral("BottomPanel")));
     if (!parent)
         parent = Parents.BottomPanel;
-    const Placement p = ResolvePlacement(Ini->ReadInteger(section, QStringLiteral("X"), 0),
-                                         Ini->ReadInteger(section, QStringLiteral("Y"), 0),
-                                         Ini->ReadInteger(section, QStringLiteral("Width"), 0),
-                                         Ini->ReadInteger(section, QStringLiteral("Height"), 0),
+    constexpr int M = SkinBudget::MaxCoordinate;
+    const Placement p = ResolvePlacement(ReadClamped(section, QStringLiteral("X"), 0, -M, M),
+                                         ReadClamped(section, QStringLiteral("Y"), 0, -M, M),
+                                         ReadClamped(section, QStringLiteral("Width"), 0, -M, M),
+                                         ReadClamped(section, QStringLiteral("Height"), 0, -M, M),
                                          Ini->ReadBool(section, QStringLiteral("CenterH"), false),
                                          Ini->ReadBool(section, QStringLiteral("CenterV"), false),
                                          parent ? parent->width() : 0, parent ? parent->height() : 0);
@@ -269,13 +332,14 @@ void TSkinLoader::LoadPlacement(TZorviControl *control, const QString &section)
     control->ACYOffset = p.ACYOffset;
     control->SetAnchors(p.Anchors);
     control->SetBounds(p.Bounds);
+    // Once per container at the end of the load when a RealignBatch is open.
     if (parent)
-        ZorviRealign(parent);
+        RequestRealign(parent);
 }
 
 void TSkinLoader::LoadPanel(TZorviPanel *panel, const QString &section)
 {
-    const int size = qMax(0, Ini->ReadInteger(section, QStringLiteral("Size"), 0));
+    const int size = ReadClamped(section, QStringLiteral("Size"), 0, 0, SkinBudget::MaxPanelSize);
     if (panel->Align() == Align::Left || panel->Align() == Align::Right)
         panel->resize(size, panel->height());
     else
@@ -302,7 +366,8 @@ void TSkinLoader::LoadPlaylist(TZorviListBox *box, const QString &section)
     sel.Transparent = Ini->ReadBool(section, QStringLiteral("SelBitmapTransparent"), false);
 
     TZorviTrackbar *bar = box->ScrollBar();
-    bar->SetBounds(bar->x(), bar->y(), Ini->ReadInteger(section, QStringLiteral("ScrollbarWidth"), 8),
+    bar->SetBounds(bar->x(), bar->y(),
+                   ReadClamped(section, QStringLiteral("ScrollbarWidth"), 8, 0, SkinBudget::MaxCoordinate),
                    bar->height());
     LoadBitmapParts(bar->EditBitmapB(), section, QStringLiteral("ScrollbarBmp"));
     const bool transparent = Ini->ReadBool(section, QStringLiteral("ScrollbarTransparent"), false);
@@ -318,17 +383,22 @@ void TSkinLoader::LoadPlaylist(TZorviListBox *box, const QString &section)
     box->setFont(font);
     box->SetFontColor(color);
 
-    box->SetSeparatorHeight(Ini->ReadInteger(section, QStringLiteral("SeparatorHeight"), 0));
+    box->SetSeparatorHeight(
+        ReadClamped(section, QStringLiteral("SeparatorHeight"), 0, 0, SkinBudget::MaxCoordinate));
     box->SetSeparatorColor(ReadColor(section, QStringLiteral("SeparatorColor"), clBlack));
 
     ListMargins margins;
     const QStringList items =
         Ini->ReadString(section, QStringLiteral("Margins"), QStringLiteral("4,4,4,4")).split(u',');
     if (items.size() == 4) {
-        margins.Left = TextToInt(items[0]).value_or(4);
-        margins.Top = TextToInt(items[1]).value_or(4);
-        margins.Right = TextToInt(items[2]).value_or(4);
-        margins.Bottom = TextToInt(items[3]).value_or(4);
+        auto margin = [&](int i) {
+            return std::clamp(TextToInt(items[i]).value_or(4), -SkinBudget::MaxCoordinate,
+                              SkinBudget::MaxCoordinate);
+        };
+        margins.Left = margin(0);
+        margins.Top = margin(1);
+        margins.Right = margin(2);
+        margins.Bottom = margin(3);
     }
     box->SetMargins(margins);
 }
@@ -342,9 +412,11 @@ void TSkinLoader::LoadElementBitmap(KeyedBitmap &bitmap, const QString &section)
     }
     try {
         LoadPlainBitmap(bitmap, file);
-    } catch (const std::exception &e) {
+    } catch (const ESkinTooLarge &) {
+        throw;
+    } catch (const ZError &e) {
         bitmap.Clear();
-        ReportSectionError(section, e);
+        AddProblem(section, e);
     }
 }
 

@@ -54,8 +54,6 @@ TEST_F(SkinToolTest, CheckReportsEveryFaultOfABrokenFolderSkin)
         "X0,Y0,LX,LY[|...]\n",
         "Error Loading Skin at section: Playlist, SelBitmap\nBitmap image is not valid: \"" + folder +
             "sel.bmp\"\n",
-        "Error Loading Skin at section: Logo, Bitmap\nC:clSunset is not a valid color\nSyntax: "
-        "...|C:$00F2A300\n",
     };
     int from = 0;
     for (const QString &m : expected) {
@@ -65,7 +63,8 @@ TEST_F(SkinToolTest, CheckReportsEveryFaultOfABrokenFolderSkin)
         if (at >= 0)
             from = at + int(m.size());
     }
-    EXPECT_TRUE(r.out.endsWith("Broken: 6 message(s)\n")) << r.out.toStdString();
+    // The first five of one message, then a count of the rest.
+    EXPECT_TRUE(r.out.endsWith("... and 1 more.\n\nBroken: 1 message(s)\n")) << r.out.toStdString();
 }
 
 TEST_F(SkinToolTest, CheckReadsArchivesAndBuiltInsToo)
@@ -75,7 +74,7 @@ TEST_F(SkinToolTest, CheckReadsArchivesAndBuiltInsToo)
     ToolRun r = Tool({"check", WriteArchiveSkin(tmp.path(), "Broken", kBrokenIni, kBrokenFiles)});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.out.contains("zip does not contain missing.bmp\n")) << r.out.toStdString();
-    EXPECT_TRUE(r.out.endsWith("Broken: 6 message(s)\n")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.endsWith("Broken: 1 message(s)\n")) << r.out.toStdString();
     r = Tool({"check", "ze6 zo"});
     EXPECT_EQ(r.code, 0) << r.out.toStdString();
     EXPECT_TRUE(r.out.endsWith(": no messages\n")) << r.out.toStdString();
