@@ -18,13 +18,14 @@ protected:
     }
     void Play(const QString &name)
     {
-        ASSERT_GE(playlist.Add(media + "/" + name), 0) << name.toStdString();
-        core->PlayEntry(0);
+        const int index = playlist.Add(media + "/" + name);
+        ASSERT_GE(index, 0) << name.toStdString();
+        core->PlayEntry(index);
     }
 };
 } // namespace
 
-TEST_F(E2ETest, ClipPlaysInsideThePanelThroughItsStates)
+TEST_F(E2ETest, ClipPlaysInsideThePanelThroughItsStatesAndAudioHasNoVideo)
 {
     Play("clip.avi");
     EXPECT_EQ(State().Status, PlaybackStatus::Opening);
@@ -46,10 +47,8 @@ TEST_F(E2ETest, ClipPlaysInsideThePanelThroughItsStates)
     EXPECT_EQ(State().PositionProp.Value, 0);
     EXPECT_TRUE(host->Log.contains("Exiting... (End of file)"));
     EXPECT_EQ(host->Calls.filter("Status "), QStringList({"Status 1", "Status 3", "Status 6"}));
-}
 
-TEST_F(E2ETest, AudioOnlyFileHasNoVideo)
-{
+    // An audio file after it has no video.
     Play("tone.mp3");
     ASSERT_TRUE(WaitPlaying());
     EXPECT_FALSE(State().HasVideo);
