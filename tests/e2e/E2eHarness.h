@@ -33,8 +33,7 @@ inline QString TestMedia(QString &error)
     return out;
 }
 
-// The recorder plus a real window, captioned as the main window is, with a
-// native video panel the engine draws into.
+// The recorder plus a real window with a native video panel the engine draws into.
 class PanelHost : public RecorderHost {
 public:
     QWidget window;
@@ -51,16 +50,6 @@ public:
         window.show();
     }
     std::uint64_t VideoWindowId() override { return panel->winId(); }
-    void PrepareMediaDisplay(bool f, EntryKind m, const QString &name) override
-    {
-        RecorderHost::PrepareMediaDisplay(f, m, name);
-        window.setWindowTitle(name);
-    }
-    void ShowMediaTitle(const QString &title) override
-    {
-        RecorderHost::ShowMediaTitle(title);
-        window.setWindowTitle(title);
-    }
     void RevealVideo() override
     {
         RecorderHost::RevealVideo();

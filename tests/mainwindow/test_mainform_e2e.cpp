@@ -6,13 +6,10 @@
 #include "mainwindow/MainMenus.h"
 #include "platform/X11WindowState.h"
 
-#include <QDir>
+#include "support/ScreenPicture.h"
+
 #include <QElapsedTimer>
-#include <QFile>
-#include <QImage>
 #include <QMenu>
-#include <QProcess>
-#include <set>
 
 namespace {
 class MainFormE2E : public MainFormFixture {
@@ -40,53 +37,42 @@ protected:
                    << "0.1";
         ASSERT_TRUE(Xdotool(script));
     }
-
-    // Whether a screenshot shows the clip's many bright colours inside the video panel.
-    bool PictureInside()
-    {
-        const QString shot =
-            QDir::tempPath() + QStringLiteral("/zorvi-form%1.png").arg(QCoreApplication::applicationPid());
-        QProcess import;
-        import.start("import", {"-window", "root", shot});
-        import.waitForFinished(20000);
-        const QImage image(shot);
-        QFile::remove(shot);
-        const QRect panel(form->InnerPanel()->mapToGlobal(QPoint(0, 0)), form->InnerPanel()->size());
-        std::set<QRgb> colours;
-        int saturated = 0, samples = 0;
-        for (int y = panel.top() + 4; y < panel.bottom() - 4; y += 6)
-            for (int x = panel.left() + 4; x < panel.right() - 4; x += 6, ++samples) {
-                const QColor c = image.pixelColor(x, y);
-                colours.insert(c.rgb() & 0xF0F0F0);
-                saturated += c.hsvSaturation() > 150 && c.value() > 150;
-            }
-        return samples > 100 && colours.size() > 12 && saturated > samples / 10;
-    }
 };
 } // namespace
 
-TEST_F(MainFormE2E, ClipSizesTheWindowAndFullScreenRestoresIt)
+TEST_F(MainFormE2E, ClipSizesTheWindowAndModesKeepThePicture)
 {
     Settle();
     const WindowChrome chrome = form->Chrome(); // video size: the window is the video's width
     EXPECT_EQ(form->width(), 640);
     EXPECT_NEAR(form->height(), chrome.vertical + (640 - chrome.horizontal) * 360 / 640.0, 1);
     EXPECT_EQ(form->geometry().center().x(), form->WorkArea().center().x());
-    EXPECT_TRUE(PictureInside());
-
     const WId video = form->InnerPanel()->winId();
+    const auto keepsPicture = [&](const char *after) {
+        Settle();
+        EXPECT_EQ(form->InnerPanel()->winId(), video) << after;
+        EXPECT_TRUE(PictureInside(form->InnerPanel())) << after;
+    };
+    keepsPicture("start");
+
     const QRect windowed = form->geometry();
     core->ExecuteCommand(QStringLiteral("fullscreen"));
-    Settle();
+    keepsPicture("fullscreen");
     EXPECT_EQ(form->geometry(), form->ScreenBounds());
-    EXPECT_EQ(form->InnerPanel()->winId(), video);
-    EXPECT_TRUE(PictureInside());
     core->ExecuteCommand(QStringLiteral("fullscreen"));
     EXPECT_TRUE(WaitFor([&] { return form->geometry() == windowed; }))
         << testing::PrintToString(form->geometry());
-    Settle();
-    EXPECT_EQ(form->InnerPanel()->winId(), video);
-    EXPECT_TRUE(PictureInside());
+    keepsPicture("windowed");
+
+    core->ExecuteCommand(QStringLiteral("ontop"));
+    EXPECT_TRUE(WaitFor([&] { return Platform::KeepAbove(form->winId()); }));
+    keepsPicture("ontop");
+    const PanelSizes before = form->SkinPanelSizes();
+    SelectSkin(1 - Skin().Skins().IndexOf(Skin().SkinName));
+    keepsPicture("skin");
+    EXPECT_NE(form->SkinPanelSizes().bottom, before.bottom); // the other skin's chrome
+    core->ExecuteCommand(QStringLiteral("ontop"));
+    EXPECT_TRUE(WaitFor([&] { return !Platform::KeepAbove(form->winId()); })); // openbox answers later
 }
 
 TEST_F(MainFormE2E, AutoHiddenControlsFollowThePointer)
@@ -112,61 +98,34 @@ TEST_F(MainFormE2E, AutoHiddenControlsFollowThePointer)
     EXPECT_GE(rest.elapsed(), 3000);
 }
 
-TEST_F(MainFormE2E, OnTopAndSkinChangeKeepThePicture)
-{
-    const WId video = form->InnerPanel()->winId();
-    core->ExecuteCommand(QStringLiteral("ontop"));
-    Settle();
-    EXPECT_TRUE(WaitFor([&] { return Platform::KeepAbove(form->winId()); }));
-    EXPECT_EQ(form->InnerPanel()->winId(), video);
-    EXPECT_TRUE(PictureInside());
-
-    const PanelSizes before = form->SkinPanelSizes();
-    SelectSkin(1 - Skin().Skins().IndexOf(Skin().SkinName));
-    Settle();
-    EXPECT_NE(form->SkinPanelSizes().bottom, before.bottom); // the other skin's chrome
-    EXPECT_EQ(form->InnerPanel()->winId(), video);
-    EXPECT_TRUE(PictureInside());
-    core->ExecuteCommand(QStringLiteral("ontop"));
-    EXPECT_TRUE(WaitFor([&] { return !Platform::KeepAbove(form->winId()); })); // openbox answers later
-}
-
-// Keys typed on the X server reach the bindings: Space pauses the engine (its
-// pause marker comes back, the position stands) and resumes it (the position
-// moves on); Right seeks 10 s on.
-TEST_F(MainFormE2E, KeysFromTheKeyboardPauseResumeAndSeek)
-{
-    const auto type = [&](const char *key) {
-        Xdotool({"mousemove", "--window", QString::number(form->winId()), "40", "40", "key", key});
-    };
-    form->activateWindow();
-    Settle();
-    type("space");
-    EXPECT_TRUE(WaitFor([&] { return host->Log.StatusLine().startsWith(QLatin1String("Paused|")); }));
-    EXPECT_TRUE(core->State().Paused);
-    const float at = core->State().PositionProp.Value;
-    Settle();
-    EXPECT_EQ(core->State().PositionProp.Value, at);
-    type("space");
-    EXPECT_TRUE(
-        WaitFor([&] { return !core->State().Paused && core->State().PositionProp.Value > at + 0.5f; }));
-    const float before = core->State().PositionProp.Value;
-    type("Right");
-    EXPECT_TRUE(WaitFor([&] { return core->State().PositionProp.Value >= before + 9; }, 5000))
-        << before << " -> " << core->State().PositionProp.Value;
-}
-
-// The engine draws into the video panel, yet clicks there reach the window:
-// a double click goes full screen and Enter leaves it, a right click opens the
-// menu, and "Fullscreen" chosen in it with the pointer works.
-TEST_F(MainFormE2E, ClicksOnThePlayingVideoReachTheWindow)
+// Input on the X server reaches the window although the engine draws into the
+// video panel. Keys reach the bindings: Space pauses the engine (its pause
+// marker comes back, the position stands) and resumes it (the position moves
+// on); Right seeks 10 s on. A double click goes full screen and Enter leaves
+// it, a right click opens the menu, and "Fullscreen" chosen in it works.
+TEST_F(MainFormE2E, KeysAndClicksOnThePlayingVideoReachTheWindow)
 {
     const auto xdotool = [&](const QStringList &args) {
         Xdotool(QStringList{"mousemove"} +
                 At(form->InnerPanel()->mapToGlobal(form->InnerPanel()->rect().center())) + args);
     };
+    form->activateWindow();
     Settle();
-    ASSERT_TRUE(PictureInside()); // the engine is drawing where the clicks go
+    ASSERT_TRUE(PictureInside(form->InnerPanel())); // the engine is drawing where the clicks go
+    xdotool({"key", "space"});
+    EXPECT_TRUE(WaitFor([&] { return host->Log.StatusLine().startsWith(QLatin1String("Paused|")); }));
+    EXPECT_TRUE(core->State().Paused);
+    const float at = core->State().PositionProp.Value;
+    Settle();
+    EXPECT_EQ(core->State().PositionProp.Value, at);
+    xdotool({"key", "space"});
+    EXPECT_TRUE(
+        WaitFor([&] { return !core->State().Paused && core->State().PositionProp.Value > at + 0.5f; }));
+    const float before = core->State().PositionProp.Value;
+    xdotool({"key", "Right"});
+    EXPECT_TRUE(WaitFor([&] { return core->State().PositionProp.Value >= before + 9; }, 5000))
+        << before << " -> " << core->State().PositionProp.Value;
+
     xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
     EXPECT_TRUE(WaitFor([&] { return form->IsFullscreen(); }, 5000));
     Settle();

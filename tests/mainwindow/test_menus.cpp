@@ -29,23 +29,18 @@ protected:
     MainMenus &M() { return *form->Menus(); }
 };
 
-TEST_F(MenusTest, RadioGroupsAndDefaultItems)
+TEST_F(MenusTest, RadioGroupsAndTheSkinsMenu)
 {
-    EXPECT_EQ(M().MOpen->defaultAction(), M().MOpenFile);
-    EXPECT_EQ(M().MView->defaultAction(), M().MFullscreen);
-    EXPECT_EQ(M().MSize->defaultAction(), M().MSizeVideo);
-    EXPECT_EQ(M().MAR->defaultAction(), M().MARNative);
     for (QMenu *menu : {M().MSize, M().MAR}) {
         ASSERT_TRUE(menu->actions().first()->actionGroup());
         EXPECT_TRUE(menu->actions().first()->actionGroup()->isExclusive());
         EXPECT_EQ(menu->actions().first()->actionGroup()->actions(), menu->actions());
     }
-    // The skins menu sits before "Playlist"; PLPopup has its three items.
+    // The skins menu sits before "Playlist".
     const QList<QAction *> top = M().MainPopup->actions();
     const qsizetype playlistAt = top.indexOf(M().MPlaylist);
     ASSERT_GT(playlistAt, 0);
     EXPECT_EQ(top[playlistAt - 1]->menu(), Skin().MSkins());
-    EXPECT_EQ(captions(M().PLPopup), (QStringList{"Add...", "Remove", "Clear"}));
 
     M().MSize50->trigger();
     EXPECT_EQ(settings.LastSession.WindowSize, 50);
@@ -133,10 +128,6 @@ TEST_F(MenusTest, KeysRunTheirBoundCommands)
         QApplication::sendEvent(form.get(), &event);
         return event.isAccepted();
     };
-    press(Qt::Key_Space, 65);
-    EXPECT_TRUE(core->State().Paused);
-    press(Qt::Key_Space, 65);
-    EXPECT_FALSE(core->State().Paused);
     const float volume = core->State().VolumeProp.Value;
     press(Qt::Key_Down, 116);
     EXPECT_EQ(core->State().VolumeProp.Value, volume - 6);

@@ -1,25 +1,23 @@
 #pragma once
 // An engine link for the main window that starts nothing: it records the
-// entries it was asked to play and the command lines it was given.
+// entries it was asked to play.
 #include "engine/MPProperty.h"
 #include "mainwindow/WindowEngine.h"
 #include "options/OptionsEngine.h"
 
 #include <QList>
-#include <QStringList>
 
 class RecordingEngine : public WindowEngine, private CommandSink, private OptionsEngine {
 public:
     QList<int> Played;
-    QStringList Commands;
 
     const PlaybackState &State() const override { return m_state; }
     bool IsRunning() const override { return false; }
     void PlayEntry(int index) override { Played << index; }
-    void ExecuteCommand(const QString &text) override { Commands << text; }
+    void ExecuteCommand(const QString &) override {}
     void RegisterCommand(const QString &, CommandTable::Action) override {}
     void Tick() override {}
-    void LoadSubtitle(const QString &path) override { Commands << QStringLiteral("sub_load ") + path; }
+    void LoadSubtitle(const QString &) override {}
     void SetAspect(int) override {}
     void SetPostProc(bool) override {}
     void SetFrameDrop(bool) override {}
