@@ -218,8 +218,9 @@ void TOptionsForm::createAdvancedPage()
     auto *boost = new QHBoxLayout;
     boost->addWidget(BoostChkBox);
     // The box stays: the setting is kept for a run that has the privilege.
-    if (!CanRaisePriority())
-        boost->addWidget(Make<QLabel>(p, "LBoostNote", caption(p, "LBoostNote")));
+    auto *note = Make<QLabel>(p, "LBoostNote", caption(p, "LBoostNote"));
+    note->setVisible(!CanRaisePriority());
+    boost->addWidget(note);
     boost->addStretch(1);
     layout->addLayout(boost);
     auto *cache = new QHBoxLayout;
