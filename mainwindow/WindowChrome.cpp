@@ -10,6 +10,13 @@ bool UsableRatio(float ratio)
     return std::isfinite(ratio) && ratio > 0;
 }
 
+// A ratio from a stored file or an odd clip (1e-30, 1e30) would make a window
+// a few pixels wide or far off screen; no real picture is outside 1:16 .. 16:1.
+double SizingRatio(float ratio)
+{
+    return UsableRatio(ratio) ? std::clamp(double(ratio), 1.0 / 16, 16.0) : 1.0;
+}
+
 // Ties go to the even neighbour whatever the floating-point rounding mode;
 // the result is kept in a range where the callers' sums cannot overflow.
 int RoundHalfEven(double value)
@@ -35,13 +42,13 @@ WindowChrome ChromeFor(const PanelSizes &panels, bool Compact, int Borders)
 
 int WindowHeightFor(int width, const WindowChrome &chrome, float WinRatio)
 {
-    const double ratio = UsableRatio(WinRatio) ? WinRatio : 1.0;
+    const double ratio = SizingRatio(WinRatio);
     return chrome.vertical + RoundHalfEven((width - chrome.horizontal) / ratio);
 }
 
 int WindowWidthFor(int height, const WindowChrome &chrome, float WinRatio)
 {
-    const double ratio = UsableRatio(WinRatio) ? WinRatio : 1.0;
+    const double ratio = SizingRatio(WinRatio);
     return chrome.horizontal + RoundHalfEven((height - chrome.vertical) * ratio);
 }
 
@@ -55,13 +62,14 @@ QRect VideoRect(const QSize &area, float WinRatio)
 {
     if (!UsableRatio(WinRatio))
         return QRect(QPoint(0, 0), area);
+    const double ratio = SizingRatio(WinRatio);
     const int cw = area.width();
     const int ch = area.height();
-    int w = RoundHalfEven(ch * double(WinRatio));
+    int w = RoundHalfEven(ch * ratio);
     int h = ch;
     if (w > cw) {
         w = cw;
-        h = RoundHalfEven(cw / double(WinRatio));
+        h = RoundHalfEven(cw / ratio);
     }
     return QRect((cw - w) / 2, (ch - h) / 2, w, h);
 }
