@@ -88,9 +88,8 @@ int main(int argc, char *argv[])
                                    auto link = std::make_unique<EngineWindowLink>(
                                        std::make_unique<EngineCore>(settings, playlist, host, programDir));
                                    core = &link->Core();
-                                   playlist.LoadSubtitle = [core](const QString &path) {
-                                       core->LoadSubtitle(path);
-                                   };
+                                   playlist.LoadSubtitle.Set(
+                                       [core](const QString &path) { core->LoadSubtitle(path); });
                                    return link;
                                }};
     TMainForm form(program, arguments);

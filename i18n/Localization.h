@@ -3,6 +3,7 @@
 // the settings, text lookups with translator marks, and writing the texts in
 // use to a new language file. One instance, made by main(); widgets reach it
 // through the hooks below so this library stays free of them.
+#include "common/Hook.h"
 #include "i18n/LngFile.h"
 #include "i18n/ZorviLocal.h"
 
@@ -26,15 +27,15 @@ public:
 
     // Applies the current language to widgets owned elsewhere (the window's
     // two popup menus); called by SwitchLanguage after the lookups are ready.
-    std::function<void(const Localization &)> ApplyToMenus;
+    Hook<void(const Localization &)> ApplyToMenus;
     // The "name=caption" lines of section "[Main]" (the menus), for
     // SaveLanguage; the options dialog's sections come from OptionsTexts.
-    std::function<QStringList(const Localization &)> MenuLines;
+    Hook<QStringList(const Localization &)> MenuLines;
     // After a switch has filled Texts (the status label, the list title).
-    std::function<void(const Localization &)> TextsChanged;
+    Hook<void(const Localization &)> TextsChanged;
     // The log window: each line of the built-in English text as it is read,
     // and why a chosen language could not be read.
-    std::function<void(const QString &)> Log;
+    Hook<void(const QString &)> Log;
 
     void InitLocalization();
     void SwitchLanguage(int index);

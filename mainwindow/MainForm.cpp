@@ -30,7 +30,7 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     // The log first, so anything logged from here on has somewhere to go;
     // the engine link next, so subtitle files among the arguments reach it.
     m_log = new TLogForm(this);
-    m_program.Playlist.Log = [this](const QString &line) { m_log->AddLine(line); };
+    m_program.Playlist.Log.Set([this](const QString &line) { m_log->AddLine(line); });
     m_engine = m_program.MakeEngine(EngineHost{*this, *this, *this, *this, *this});
     m_log->OnCommand = [this](const QString &text) { m_engine->ExecuteCommand(text); };
     m_programDir = Platform::ProgramDirectory();
@@ -79,7 +79,8 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
 TMainForm::~TMainForm()
 {
     m_engine.reset();
-    m_program.Playlist.Log = nullptr;
+    m_program.Playlist.LoadSubtitle.Clear(); // it reached the engine link just ended
+    m_program.Playlist.Log.Clear();
     freeLanguage();
 }
 

@@ -41,15 +41,15 @@ const TZorviLocal &TMainForm::texts() const
 void TMainForm::initLanguage()
 {
     Localization &locale = m_program.Locale;
-    locale.Log = [this](const QString &line) { m_log->AddLine(line); };
-    locale.ApplyToMenus = [this](const Localization &l) { applyMenuTexts(l); };
-    locale.MenuLines = [this](const Localization &) { return menuLines(); };
-    locale.TextsChanged = [this](const Localization &) {
+    locale.Log.Set([this](const QString &line) { m_log->AddLine(line); });
+    locale.ApplyToMenus.Set([this](const Localization &l) { applyMenuTexts(l); });
+    locale.MenuLines.Set([this](const Localization &) { return menuLines(); });
+    locale.TextsChanged.Set([this](const Localization &) {
         if (!m_skin)
             return; // the skin is made after the language: it reads the texts itself
         UpdateStatusDisplay(m_engine->State().Status);
         updateListTitle();
-    };
+    });
     locale.InitLocalization();
 }
 
@@ -58,10 +58,10 @@ void TMainForm::freeLanguage()
     Localization &locale = m_program.Locale;
     locale.FreeLocalization();
     // The localization outlives the window: nothing may call back into it.
-    locale.Log = nullptr;
-    locale.ApplyToMenus = nullptr;
-    locale.MenuLines = nullptr;
-    locale.TextsChanged = nullptr;
+    locale.Log.Clear();
+    locale.ApplyToMenus.Clear();
+    locale.MenuLines.Clear();
+    locale.TextsChanged.Clear();
 }
 
 void TMainForm::applyMenuTexts(const Localization &locale)

@@ -1,6 +1,7 @@
 #pragma once
 // The playlist: the ordered entries the user can play, with the current entry
 // marked in the entry's flags so the marker travels with it.
+#include "common/Hook.h"
 #include "playlist/PlItem.h"
 #include "playlist/SelectListOf.h"
 
@@ -39,9 +40,9 @@ public:
     void DrawItem(QPainter &canvas, int index, const QRect &rect) override;
 
     // Subtitle files are not listed but handed to the engine link through this.
-    std::function<void(const QString &path)> LoadSubtitle;
+    Hook<void(const QString &path)> LoadSubtitle;
     // Diagnostics for the program's log ("$|" lines); may be left empty.
-    std::function<void(const QString &line)> Log;
+    Hook<void(const QString &line)> Log;
 
 protected:
     void ItemsChanged() override { m_current = -2; }

@@ -1,5 +1,6 @@
 #include "common/CommandLine.h"
 #include "common/FileNames.h"
+#include "common/Hook.h"
 #include "common/TextHelpers.h"
 
 #include <gtest/gtest.h>
@@ -88,4 +89,15 @@ TEST(FileNames, AnyBytesComeBackExactly)
         {"http://x/a", ""}};
     for (const auto &[url, bytes] : urls)
         EXPECT_EQ(EncodeFileName(LocalFileOfUrl(QUrl(QString::fromLatin1(url)))), bytes) << url;
+}
+
+TEST(Hook, ASecondListenerNeedsTheFirstLetGo)
+{
+    Hook<int(int)> hook;
+    hook.Set([](int v) { return v + 1; });
+    EXPECT_THROW(hook.Set([](int v) { return v; }), std::logic_error);
+    EXPECT_EQ(hook(1), 2); // the first one still listens
+    hook.Clear();
+    hook.Set([](int v) { return v * 3; });
+    EXPECT_EQ(hook(2), 6);
 }

@@ -16,7 +16,7 @@ protected:
     {
         settings.Options.ResizeOnOpen = false;
         StartCore();
-        playlist.LoadSubtitle = [this](const QString &path) { core->LoadSubtitle(path); };
+        playlist.LoadSubtitle.Set([this](const QString &path) { core->LoadSubtitle(path); });
     }
 
     QString Dvd() const { return media + "/dvd"; }

@@ -15,14 +15,18 @@ protected:
     SettingsData settings;
     QMap<QString, QString> menus; // what ApplyToMenus set, by item name
 
+    void RecordMenus(Localization &l)
+    {
+        l.ApplyToMenus.Set([this](const Localization &loc) {
+            for (const char *name : {"MOpen", "MQuit"})
+                menus[name] = loc.GetText("Main", name);
+        });
+    }
     std::unique_ptr<Localization> Make(const QString &local, QStringList saveDirs = {})
     {
         settings.Options.Local = local;
         auto l = std::make_unique<Localization>(settings, QStringList{tmp.filePath("Lang")}, saveDirs);
-        l->ApplyToMenus = [this](const Localization &loc) {
-            for (const char *name : {"MOpen", "MQuit"})
-                menus[name] = loc.GetText("Main", name);
-        };
+        RecordMenus(*l);
         return l;
     }
     void SetUp() override
@@ -75,7 +79,7 @@ TEST_F(LocalizationTest, UnreadableLanguageFallsBackToEnglish)
     loc->InitLocalization();
     ASSERT_TRUE(QFile::remove(tmp.filePath("Lang/de.lng")));
     QStringList logged;
-    loc->Log = [&logged](const QString &line) { logged << line; };
+    loc->Log.Set([&logged](const QString &line) { logged << line; });
     loc->SwitchLanguage(1);
     EXPECT_EQ(std::tuple(loc->LanguageIndex, settings.Options.Local, menus["MOpen"]),
               std::tuple(0, "en", "Open"));
@@ -87,7 +91,7 @@ TEST_F(LocalizationTest, WrittenLanguageReadsBackWhereItCouldBeWritten)
 {
     const QString blocked = tmp.filePath("Lang/de.lng/Lang"); // under a file: never made
     auto loc = Make("de.lng", {blocked, tmp.filePath("user/Lang")});
-    loc->MenuLines = [](const Localization &) { return QStringList{"MOpen=Öffnen", "MQuit=Quit"}; };
+    loc->MenuLines.Set([](const Localization &) { return QStringList{"MOpen=Öffnen", "MQuit=Quit"}; });
     loc->InitLocalization();
     loc->Texts.Cmds[5] = R"(back\slash)";
     const QString path = loc->SaveLanguage("current.lng");
@@ -97,7 +101,7 @@ TEST_F(LocalizationTest, WrittenLanguageReadsBackWhereItCouldBeWritten)
 
     settings.Options.Local = "current.lng";
     Localization back(settings, {tmp.filePath("user/Lang")}, {});
-    back.ApplyToMenus = loc->ApplyToMenus;
+    RecordMenus(back);
     back.InitLocalization();
     EXPECT_EQ(menus["MOpen"], "Öffnen");
     for (const MiscText &misc : MiscTexts)

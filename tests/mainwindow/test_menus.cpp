@@ -81,7 +81,7 @@ TEST_F(MenusTest, DropsReplaceAppendOrLoadSubtitles)
     for (const char *name : {"a.avi", "b.avi", "film.srt"})
         WriteFile(dir.filePath(name));
     QStringList subtitles;
-    playlist.LoadSubtitle = [&](const QString &path) { subtitles << path; };
+    playlist.LoadSubtitle.Set([&](const QString &path) { subtitles << path; });
     playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/old.avi"), EntryKind::File));
 
     const auto drop = [&](const QStringList &names, const QPoint &at) {

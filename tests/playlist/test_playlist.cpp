@@ -35,7 +35,7 @@ struct Playlist : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(tmp.isValid());
-        list.LoadSubtitle = [this](const QString &p) { subtitles << p; };
+        list.LoadSubtitle.Set([this](const QString &p) { subtitles << p; });
         QObject::connect(&list, &TSelectList::OnChange, [this] { ++changes; });
     }
 };
@@ -224,7 +224,7 @@ TEST_F(Playlist, ScanStopsAtTheDepthLimitAndLogsWhatItSkipped)
         levels << levels.last() + "/d";
     }
     QStringList log;
-    list.Log = [&log](const QString &line) { log << line; };
+    list.Log.Set([&log](const QString &line) { log << line; });
     EXPECT_EQ(list.Add(dir()), 0);
     EXPECT_EQ(list.Count(), limit + 1);
     EXPECT_EQ(list.Items(0)->Title,
