@@ -56,6 +56,13 @@ void EngineCore::LogVerbose(const QString &text)
         m_host.Log.AddLine(text);
 }
 
+void EngineCore::KeepNote(const QString &text)
+{
+    m_host.Log.AddLine(text);
+    if (m_keptNotes.size() < 20) // a flood of them says no more than the first ones
+        m_keptNotes.append(text);
+}
+
 qint64 EngineCore::EngineProcessId() const
 {
     return m_process ? m_process->ProcessId() : 0;

@@ -104,6 +104,10 @@ private:
     bool Mute() const;
     bool Verbose() const;
     void LogVerbose(const QString &text);
+    // Logs now and again after the next launch has cleared the log.
+    void KeepNote(const QString &text);
+    // True (logged) while the question about a previous engine is open.
+    bool RefusedWhileAsking(const QString &what);
     void DrainMessages();
     void RegisterEngineCommands();
     void SetStatus(PlaybackStatus status);
@@ -141,8 +145,9 @@ private:
     bool OnSubtitleId(QByteArrayView line);
     bool OnSubtitleLanguage(QByteArrayView line);
     bool OnLength(QByteArrayView line);
-    void AddAudioTrack(int id);
-    void AddSubtitleTrack(int number);
+    bool InTagBlock(QByteArrayView line);
+    bool AddAudioTrack(int id);
+    bool AddSubtitleTrack(int number);
     float EngineSubtitleNumber(float number) const;
 
     SettingsData &m_settings;
@@ -161,12 +166,28 @@ private:
     quint64 m_run = 0;
     bool m_stopping = false;    // ended by the program: its end does not advance
     bool m_quitAllowed = false; // "quit" is sent at most once a run
-    // Subtitle files named while no engine ran; the next launch loads them.
-    QByteArray m_pendingSubtitles;
+    // Subtitle files named while no engine ran, for the launch of their entry
+    // (its path; empty: whichever entry launches next).
+    struct PendingSubtitles {
+        QByteArray Entry;
+        QByteArray Files;
+    } m_pendingSubtitles;
+    // Log lines the next launch's clearing of the log must not take away.
+    QStringList m_keptNotes;
+    bool m_asking = false; // the question about a previous engine is open
     // Our number of the first subtitle file in the menu, -1 when none.
     int m_subtitleFileBase = -1;
     bool m_versionWanted = false;
     quint64 m_cutNotedRun = 0; // the run whose over-long output line was noted
+    // What the output of the current run has shown so far.
+    struct RunOutput {
+        bool InTags = false;  // inside the clip's tags
+        bool Started = false; // playback has started
+        QByteArray DiscPath;  // the disc entry's, in a disc's run
+        QList<int> DiscTitles;
+        int SubtitleFilesGiven = 0;
+        int SubtitleFilesAdded = 0;
+    } m_output;
 
     // One output line, or the end of a run, waiting to be handled.
     struct QueuedLine {

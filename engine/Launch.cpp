@@ -8,6 +8,7 @@
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <cerrno>
@@ -46,8 +47,20 @@ void EngineCore::PrepareFontOption()
 
 // ------------------------------------------------------------------ playing
 
+bool EngineCore::RefusedWhileAsking(const QString &what)
+{
+    if (!m_asking)
+        return false;
+    // The question runs an event loop: a bus client's call arrives inside it
+    // and must not start a second engine beside the one being decided on.
+    m_host.Log.AddLine(what + QStringLiteral(" refused: the question about a previous engine is open"));
+    return true;
+}
+
 void EngineCore::PlayEntry(int index)
 {
+    if (RefusedWhileAsking(QStringLiteral("Playing an entry")))
+        return;
     PlaybackState &s = m_state;
     if (m_playlist.Count() > 0) {
         if (index < 0 || index >= m_playlist.Count())
@@ -95,10 +108,18 @@ void EngineCore::PlayPrevious()
 
 void EngineCore::Launch()
 {
-    if (IsRunning())
+    if (IsRunning() || RefusedWhileAsking(QStringLiteral("A launch")))
         return;
     PlaybackState &s = m_state;
     m_host.Log.ClearLog();
+    for (const QString &note : std::exchange(m_keptNotes, {}))
+        m_host.Log.AddLine(note);
+    m_output = RunOutput();
+    // Subtitle files named while no engine ran belong to the entry then current.
+    const bool ownSubtitles = !m_pendingSubtitles.Files.isEmpty() &&
+                              (m_pendingSubtitles.Entry.isEmpty() || m_pendingSubtitles.Entry == s.MediaURL);
+    if (ownSubtitles)
+        s.FirstOpen = true; // the engine lists them, with the media's own, as on a first open
     s.HasVideo = true;
     s.VideoWidth = s.VideoHeight = 0;
     s.VideoAspect = 0;
@@ -114,18 +135,25 @@ void EngineCore::Launch()
         s.AudioTrackProp.Value = s.AudioTrackProp.Min = s.AudioTrackProp.Max = -1;
         s.SubtitleTrackProp.Value = 0;
         s.SubtitleTrackProp.Max = -1;
-        s.AudioTrackCount = s.SubtitleTrackCount = 0;
+        s.AudioTrackIds.clear();
+        s.SubtitleTrackIds.clear();
         m_host.Tracks.ClearTracks();
         m_subtitleFileBase = -1;
-        s.SubtitleFiles = m_pendingSubtitles;
-        m_pendingSubtitles.clear();
+        s.SubtitleFiles.clear();
         s.SubtitleDelayProp.Value = 0;
         s.PositionProp.Value = 0;
         if (s.OpenMode != EntryKind::DVDTitle)
             s.PositionProp.Max = 0;
     }
 
+    if (ownSubtitles) {
+        const QByteArray &files = std::exchange(m_pendingSubtitles, {}).Files;
+        s.SubtitleFiles = s.SubtitleFiles.isEmpty() ? files : s.SubtitleFiles + ',' + files;
+    }
+    if (!s.SubtitleFiles.isEmpty())
+        m_output.SubtitleFilesGiven = int(s.SubtitleFiles.count(',')) + 1;
     if (s.OpenMode == EntryKind::DVD) {
+        m_output.DiscPath = s.MediaURL;
         // The drive entry alone: its titles are inserted before it as they are found.
         const int current = m_playlist.CurrentIndex();
         if (current >= 0) {
@@ -255,6 +283,8 @@ bool EngineCore::AwaitRunEnd()
 
 void EngineCore::StopEngine()
 {
+    if (RefusedWhileAsking(QStringLiteral("Stopping")))
+        return;
     SetStatus(PlaybackStatus::Closing);
     m_stopping = true;
     m_state.Paused = false;
@@ -268,7 +298,7 @@ void EngineCore::StopEngine()
 
 void EngineCore::Restart()
 {
-    if (!IsRunning())
+    if (!IsRunning() || RefusedWhileAsking(QStringLiteral("A restart")))
         return;
     QuitAndWait();
     if (!AwaitRunEnd()) {
@@ -280,6 +310,7 @@ void EngineCore::Restart()
 
 bool EngineCore::CheckPreviousEngines()
 {
+    const QScopedValueRollback asking(m_asking, true);
     for (qint64 pid : m_findPreviousEngines(EngineProcessId())) {
         switch (m_host.Window.AskKillPreviousEngine(QStringLiteral("mplayer instance detected"),
                                                     QStringLiteral("kill previous mplayer instance?"))) {

@@ -17,6 +17,10 @@
 namespace {
 using View = QByteArrayView;
 
+constexpr int MaxTrackId = 8191;  // the engine's stream ids stay below
+constexpr int MaxTracks = 128;    // of a kind in the menus
+constexpr int MaxDiscTitles = 99; // a disc holds no more
+
 QString Text(View v)
 {
     return QString::fromUtf8(v.data(), v.size());
@@ -41,11 +45,29 @@ View Trim(View line)
     return line.sliced(b, e - b);
 }
 
-std::optional<long long> IntAt(View line, qsizetype from, qsizetype count)
+// A whole number in [min, max] written with digits only, as the engine
+// writes ids and counts.
+std::optional<int> Whole(View text, int min, int max)
 {
-    if (from >= line.size())
+    if (text.isEmpty() || text.size() > 9)
         return std::nullopt;
-    return ParseInt(Text(line.sliced(from, qMin(count, line.size() - from))));
+    int n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n >= min && n <= max ? std::optional<int>(n) : std::nullopt;
+}
+
+// A track name for a menu: one line, of bounded length.
+QString TrackName(View text)
+{
+    QString name = Text(text.first(qMin<qsizetype>(text.size(), 200))).left(64);
+    for (QChar &c : name)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u' ';
+    return name;
 }
 
 // The position of a status line: the whole seconds of the number after "A:"
@@ -118,7 +140,7 @@ bool IsDvdSubtitle(View l)
 }
 bool IsDvdTitleLength(View l)
 {
-    return l.startsWith("ID_DVD_TITLE") && l.contains("LENGTH");
+    return l.startsWith("ID_DVD_TITLE_") && l.indexOf("_LENGTH=") > 13;
 }
 bool IsDvdDiscId(View l)
 {
@@ -190,6 +212,10 @@ struct EngineCore::LineRules {
 void EngineCore::ProcessLine(const QByteArray &raw)
 {
     const View line = Trim(raw);
+    if (InTagBlock(line)) {
+        m_host.Log.AddLine(Text(line));
+        return;
+    }
     if (LineRules::Apply(*this, LineRules::Early, line))
         return;
     m_host.Log.AddLine(Text(line));
@@ -199,6 +225,22 @@ void EngineCore::ProcessLine(const QByteArray &raw)
         LineRules::Apply(*this, LineRules::DvdTitle, line);
     else
         LineRules::Apply(*this, LineRules::Identify, line);
+}
+
+// The engine prints the clip's tags as they are, line breaks included, between
+// "Clip info:" and the line that follows the block; no line inside it is the
+// engine's own. A tag that forges the end of the block only reaches rows that
+// are harmless on their own.
+bool EngineCore::InTagBlock(View line)
+{
+    if (line == "Clip info:") {
+        m_output.InTags = true;
+        return true;
+    }
+    if (m_output.InTags && (line.startsWith("ID_CLIP_INFO_N=") || line.startsWith("Load subtitles in ") ||
+                            line.startsWith("=====")))
+        m_output.InTags = false;
+    return m_output.InTags;
 }
 
 // ------------------------------------------------------------- early rows
@@ -237,6 +279,8 @@ bool EngineCore::OnCacheFill(View line)
 
 bool EngineCore::OnEndOfFile(View)
 {
+    if (!m_output.Started)
+        return true;
     m_state.PositionProp.Value = m_state.PositionProp.Max;
     return true;
 }
@@ -280,6 +324,8 @@ bool EngineCore::OnNoVideo(View)
 
 bool EngineCore::OnStartPlayback(View)
 {
+    if (std::exchange(m_output.Started, true))
+        return true; // once a run: a second one is text that only looks like it
     PlaybackState &s = m_state;
     s.PositionProp.CanSend = [this] { return SeekRule(); };
     SetStatus(PlaybackStatus::Playing);
@@ -318,7 +364,9 @@ bool EngineCore::OnAudioDecoder(View line)
 bool EngineCore::OnSubtitleAdded(View line)
 {
     TMPProperty &sub = m_state.SubtitleTrackProp;
-    if (!m_state.FirstOpen && !(sub.Value > sub.Max))
+    // Only as many as the engine was given files.
+    if ((!m_state.FirstOpen && !(sub.Value > sub.Max)) ||
+        m_output.SubtitleFilesAdded >= m_output.SubtitleFilesGiven)
         return false;
     const qsizetype colon = line.indexOf(':');
     if (colon < 0)
@@ -327,14 +375,16 @@ bool EngineCore::OnSubtitleAdded(View line)
     name = name.mid(name.lastIndexOf(u'/') + 1);
     name = name.mid(name.lastIndexOf(u'\\') + 1).trimmed();
     // The file is numbered after every subtitle listed so far.
-    const int n = m_state.SubtitleTrackCount;
+    const int n = int(sub.Max) + 1;
+    if (!AddSubtitleTrack(n))
+        return false;
+    ++m_output.SubtitleFilesAdded;
     if (m_subtitleFileBase < 0)
         m_subtitleFileBase = n;
     // Reported before playback has started: a file named before the launch
     // ("-sub"), which the user wants to see.
     if (m_state.Status == PlaybackStatus::Opening)
         sub.Value = float(n);
-    AddSubtitleTrack(n);
     m_host.Tracks.NameSubtitleTrack(n, name);
     if (float(n) == sub.Value) {
         sub.SendNow();
@@ -355,23 +405,31 @@ float EngineCore::EngineSubtitleNumber(float number) const
     return number >= base ? number - base : number + files;
 }
 
-// Tracks are listed in the order found. The newest is the one a language line
-// names, and its number is the property's maximum.
-void EngineCore::AddAudioTrack(int id)
+// Tracks are listed in the order found, each id once and at most MaxTracks of
+// a kind; the property's range spans the ids. An id that is not the engine's
+// (a tag may print one) adds an item the engine refuses, and hides no other.
+bool EngineCore::AddAudioTrack(int id)
 {
+    QList<int> &ids = m_state.AudioTrackIds;
+    if (ids.contains(id) || ids.size() >= MaxTracks)
+        return false;
     TMPProperty &audio = m_state.AudioTrackProp;
-    if (audio.Min == -1)
-        audio.Min = float(id);
-    audio.Max = float(id);
-    ++m_state.AudioTrackCount;
+    audio.Min = ids.isEmpty() ? float(id) : qMin(audio.Min, float(id));
+    audio.Max = ids.isEmpty() ? float(id) : qMax(audio.Max, float(id));
+    ids.append(id);
     m_host.Tracks.AddAudioTrack(id);
+    return true;
 }
 
-void EngineCore::AddSubtitleTrack(int number)
+bool EngineCore::AddSubtitleTrack(int number)
 {
-    m_state.SubtitleTrackProp.Max = float(number);
-    ++m_state.SubtitleTrackCount;
+    QList<int> &ids = m_state.SubtitleTrackIds;
+    if (ids.contains(number) || ids.size() >= MaxTracks)
+        return false;
+    m_state.SubtitleTrackProp.Max = qMax(m_state.SubtitleTrackProp.Max, float(number));
+    ids.append(number);
     m_host.Tracks.AddSubtitleTrack(number);
+    return true;
 }
 
 // ------------------------------------------------------------ DVD title rows
@@ -382,13 +440,15 @@ bool EngineCore::OnDvdAudioStream(View line)
     const qsizetype lang = line.indexOf("language");
     if (q < 0 || line.size() < q + 7)
         return false;
-    const auto id = ParseInt(Text(line.sliced(q + 6, line.size() - 1 - (q + 6))));
-    if (!id || float(*id) <= m_state.AudioTrackProp.Max)
+    View idText = Trim(line.sliced(q + 5));
+    if (idText.endsWith('.'))
+        idText.chop(1);
+    const auto id = Whole(idText, 0, MaxTrackId);
+    if (!id || !AddAudioTrack(*id))
         return false;
-    AddAudioTrack(int(*id));
     const qsizetype from = lang + 10;
     if (lang >= 0 && from <= q)
-        m_host.Tracks.NameAudioTrack(int(*id), Text(line.sliced(from, q - from)));
+        m_host.Tracks.NameAudioTrack(*id, TrackName(line.sliced(from, q - from)));
     return true;
 }
 
@@ -398,13 +458,11 @@ bool EngineCore::OnDvdSubtitle(View line)
     const qsizetype lang = line.indexOf(" language");
     if (colon < 0 || lang < colon + 2)
         return false;
-    const auto n = ParseInt(Text(line.sliced(colon + 2, lang - colon - 2)));
+    const auto n = Whole(Trim(line.sliced(colon + 1, lang - colon - 1)), 0, MaxTrackId);
     if (!n)
         return false;
-    if (float(*n) > m_state.SubtitleTrackProp.Max) {
-        AddSubtitleTrack(int(*n));
-        m_host.Tracks.NameSubtitleTrack(int(*n), Text(line.sliced(qMin(lang + 11, line.size()))));
-    }
+    if (AddSubtitleTrack(*n))
+        m_host.Tracks.NameSubtitleTrack(*n, TrackName(line.sliced(qMin(lang + 11, line.size()))));
     return true;
 }
 
@@ -420,23 +478,25 @@ int DriveEntryIndex(TZorviPlaylist &playlist)
 }
 } // namespace
 
+// "ID_DVD_TITLE_<n>_LENGTH=<seconds>": a title of the disc whose run this is.
+// Its entry is made from the disc entry that was launched and the title's
+// number; nothing else of the line reaches it.
 bool EngineCore::OnDvdTitleLength(View line)
 {
-    const qsizetype p = line.indexOf("LENGTH");
-    if (p < 15)
+    if (m_state.OpenMode != EntryKind::DVD)
         return false;
-    const QString title = Text(line.sliced(13, p - 14));
-    const QString lengthText = Text(line.sliced(qMin(p + 7, line.size())));
-    const auto parsed = ParseFloat(lengthText);
-    if (!parsed)
-        throw ZError(QStringLiteral("'%1' is not a valid floating point value").arg(lengthText));
+    const qsizetype p = line.indexOf("_LENGTH=");
+    const auto title = Whole(line.sliced(13, p - 13), 1, MaxDiscTitles);
+    const auto parsed = ParseFloat(Text(line.sliced(p + 8)));
+    if (!title || !parsed || m_output.DiscTitles.contains(*title))
+        return false;
+    m_output.DiscTitles.append(*title);
     const double length = PlausibleSeconds(*parsed);
     TPlItem item;
     item.Kind = EntryKind::DVDTitle;
-    item.Path = m_state.MediaURL + title.toUtf8();
+    item.Path = m_output.DiscPath + QByteArray::number(*title);
     const auto seconds = static_cast<long long>(length);
-    item.Title =
-        QStringLiteral("DVD://") + title + QStringLiteral(" (") + FormatTime(seconds, length >= 3600) + u')';
+    item.Title = QStringLiteral("DVD://%1 (").arg(*title) + FormatTime(seconds, length >= 3600) + u')';
     item.Length = float(length);
     const int drive = DriveEntryIndex(m_playlist);
     m_playlist.InsertItem(drive >= 0 ? drive : m_playlist.Count(), item);
@@ -446,6 +506,8 @@ bool EngineCore::OnDvdTitleLength(View line)
 bool EngineCore::OnDvdDiscId(View)
 {
     PlaybackState &s = m_state;
+    if (s.OpenMode != EntryKind::DVD)
+        return false;
     const int drive = DriveEntryIndex(m_playlist);
     if (drive >= 0)
         m_playlist.Delete(drive);
@@ -472,42 +534,54 @@ bool EngineCore::OnDvdDiscId(View)
 
 bool EngineCore::OnAudioId(View line)
 {
-    const auto id = IntAt(line, 12, 3);
-    if (!id || float(*id) <= m_state.AudioTrackProp.Max)
-        return false;
-    AddAudioTrack(int(*id));
-    return true;
+    const auto id = Whole(line.sliced(12), 0, MaxTrackId);
+    return id && AddAudioTrack(*id);
 }
+
+namespace {
+// "ID_AID_<id>_LANG=<name>" (or _NAME): the id, when it is one, and the name.
+std::optional<int> NamedTrack(View line, qsizetype head, View &name)
+{
+    const qsizetype under = line.indexOf('_', head);
+    const qsizetype eq = line.indexOf('=');
+    if (under < 0 || eq < under)
+        return std::nullopt;
+    name = line.sliced(eq + 1);
+    return Whole(line.sliced(head, under - head), 0, MaxTrackId);
+}
+} // namespace
 
 bool EngineCore::OnAudioLanguage(View line)
 {
-    const qsizetype eq = line.indexOf('=');
-    if (eq >= 0 && m_state.AudioTrackCount > 0)
-        m_host.Tracks.NameAudioTrack(int(m_state.AudioTrackProp.Max), Text(line.sliced(eq + 1)));
+    View name;
+    const auto id = NamedTrack(line, 7, name);
+    if (id && m_state.AudioTrackIds.contains(*id))
+        m_host.Tracks.NameAudioTrack(*id, TrackName(name));
     return true;
 }
 
 bool EngineCore::OnSubtitleId(View line)
 {
-    const auto n = IntAt(line, 15, 3);
+    const auto n = Whole(line.sliced(15), 0, MaxTrackId);
     if (!n)
         return false;
-    if (float(*n) > m_state.SubtitleTrackProp.Max)
-        AddSubtitleTrack(int(*n));
+    AddSubtitleTrack(*n);
     return true;
 }
 
 bool EngineCore::OnSubtitleLanguage(View line)
 {
-    const qsizetype eq = line.indexOf('=');
-    if (eq >= 0 && m_state.SubtitleTrackCount > 0)
-        m_host.Tracks.NameSubtitleTrack(int(m_state.SubtitleTrackProp.Max), Text(line.sliced(eq + 1)));
+    View name;
+    const auto n = NamedTrack(line, 7, name);
+    if (n && m_state.SubtitleTrackIds.contains(*n))
+        m_host.Tracks.NameSubtitleTrack(*n, TrackName(name));
     return true;
 }
 
 bool EngineCore::OnLength(View line)
 {
-    if (const auto length = ParseFloat(Text(line.sliced(10).first(qMin<qsizetype>(10, line.size() - 10)))))
+    // The last one counts: the engine's own comes after any a tag may print.
+    if (const auto length = ParseFloat(Text(line.sliced(10))))
         m_state.PositionProp.Max = float(std::trunc(PlausibleSeconds(*length)));
     return true;
 }

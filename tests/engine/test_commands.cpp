@@ -162,3 +162,45 @@ TEST_F(CommandsTest, SubtitlePathsAreNeverSplitOrInjected)
     EXPECT_TRUE(written.isEmpty());
     EXPECT_TRUE(host.Log.last().startsWith("Subtitle file refused"));
 }
+
+TEST_F(CommandsTest, NothingReachesTheEngineWhileThePreviousEngineQuestionIsOpen)
+{
+    settings.Options.SingleInstance = settings.Options.Verbose = true;
+    core.SetPreviousEngineFinder([](qint64) { return QList<qint64>{999999}; });
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/b.avi"), EntryKind::File));
+    // A bus client's calls, as the question's event loop delivers them.
+    host.WhileAsking = [&] {
+        for (const char *command : {"next", "play", "stop", "pause", "seek 5"})
+            core.ExecuteCommand(command);
+        core.PlayEntry(0);
+    };
+    written.clear();
+    core.PlayEntry(1);
+    core.SimulateEnd(0);
+    EXPECT_EQ(host.Calls.filter("Ask ").size(), 1);
+    EXPECT_EQ(host.Log.filter("refused: the question about a previous engine is open").size(), 6);
+    EXPECT_EQ(playlist.CurrentIndex(), 1);
+    EXPECT_TRUE(core.IsRunning());
+    EXPECT_EQ(Written(), "quit\n"); // the first run's end; nothing of the refused ones
+}
+
+TEST_F(CommandsTest, SubtitlesNamedWhileNoEngineRuns)
+{
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/b.avi"), EntryKind::File));
+    Run("stop");
+    core.SimulateEnd(0);
+    // Refusals are still in the log after the launch.
+    EXPECT_FALSE(core.LoadSubtitle(QStringLiteral("/s/part 1, english.srt")));
+    EXPECT_TRUE(core.LoadSubtitle(QStringLiteral("/s/a.srt")));
+    core.ExecuteCommand("play"); // the same entry again: with its subtitle
+    EXPECT_TRUE(
+        host.Log.first().startsWith("Subtitle file refused (comma in its name): /s/part 1, english.srt"));
+    EXPECT_TRUE(host.Log.filter("-sub /s/a.srt -identify").size() == 1) << host.Log.join('\n').toStdString();
+    core.ProcessLine("SUB: Added subtitle file (1): /s/a.srt");
+    EXPECT_EQ(host.Subtitles.Ids, QList<int>({0}));
+    // The next entry gets none of it.
+    core.ExecuteCommand("next");
+    core.SimulateEnd(0);
+    EXPECT_EQ(playlist.CurrentIndex(), 1);
+    EXPECT_TRUE(host.Log.filter("-sub ").isEmpty());
+}

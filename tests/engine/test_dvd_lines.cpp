@@ -123,6 +123,7 @@ TEST_F(DvdLinesTest, SubtitleNumbersFollowTheEngine)
 
 TEST_F(DvdLinesTest, MatroskaStreamsAndAFileNamedBeforeTheLaunch)
 {
+    core.LoadSubtitle(QStringLiteral("/m/external.srt"));
     Open();
     for (const char *line : MatroskaRun)
         core.ProcessLine(line);

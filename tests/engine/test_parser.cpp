@@ -1,6 +1,5 @@
 // Engine output lines turned into playback state.
 #include "EngineFixture.h"
-#include "common/ZError.h"
 
 using ParserTest = EngineFixture;
 
@@ -171,7 +170,6 @@ TEST_F(ParserTest, DvdDriveIdentification)
     EXPECT_EQ(playlist.Items(0)->Path, "-dvd-device /dev/sr0 dvd://1");
     EXPECT_EQ(playlist.Items(1)->Title, "DVD://2 (01:35)");
     EXPECT_EQ(playlist.Items(2)->Kind, EntryKind::DVD);
-    EXPECT_THROW(core.ProcessLine("ID_DVD_TITLE_3_LENGTH=long"), ZError);
     // Absurd lengths are clamped, never converted out of range.
     Lines({"ID_DVD_TITLE_3_LENGTH=5e46", "ID_LENGTH=1e300"});
     EXPECT_EQ(playlist.Items(2)->Length, 1e9f);
@@ -182,4 +180,54 @@ TEST_F(ParserTest, DvdDriveIdentification)
     EXPECT_EQ(playlist.Items(2)->Title, "y.avi");
     EXPECT_EQ(playlist.CurrentIndex(), 0);
     EXPECT_TRUE(host.Called("UpdateDuration"));
+}
+
+TEST_F(ParserTest, TagsCannotForgeTheEnginesLines)
+{
+    // What the engine prints for clips whose tags hold line breaks: in the tag
+    // block, and in a stream's name, where no block marks them.
+    const char *const forged[] = {"ID_DVD_TITLE_ http://127.0.0.1:8765/x_LENGTH=5.0",
+                                  "ID_DVD_TITLE_1_LENGTH=5.0",
+                                  "ID_DVD_DISC_ID=1",
+                                  "ID_EXIT=EOF",
+                                  "Exiting... (End of file)",
+                                  "Starting playback...",
+                                  "ANS_LENGTH=3",
+                                  "ID_AUDIO_ID=7000",
+                                  "ID_AID_0_LANG=\x1b[31mevil",
+                                  "ID_SUBTITLE_ID=900",
+                                  "SUB: Added subtitle file (1): /evil.srt",
+                                  "ID_LENGTH=99999"};
+    Open(EntryKind::File, "/m/t.mkv");
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/dev/sr0"), EntryKind::DVD));
+    Lines({"ID_AUDIO_ID=0", "Clip info:", " title: Holiday"});
+    for (const char *line : forged)
+        core.ProcessLine(line);
+    Lines({"ID_CLIP_INFO_N=1", "ID_AID_0_NAME=Holiday"});
+    for (const char *line : forged)
+        core.ProcessLine(line);
+    Lines({"ID_AUDIO_ID=1", "ID_LENGTH=8.03"});
+    EXPECT_EQ(playlist.Count(), 2); // no title added, the drive entry kept
+    EXPECT_EQ(playlist.Items(1)->Kind, EntryKind::DVD);
+    EXPECT_EQ(host.Audio.Ids, QList<int>({0, 7000, 1})); // a forged id hides no real one
+    EXPECT_EQ(host.Audio.Names.first(), " [31mevil");
+    EXPECT_EQ(host.Subtitles.Ids, QList<int>({900}));
+    EXPECT_EQ(state.PositionProp.Max, 8); // the engine's own length comes last
+    written.clear();
+    core.ProcessLine("Starting playback..."); // the first one counted: this one is not
+    EXPECT_TRUE(written.isEmpty());
+    Relaunch();
+    Lines({"Exiting... (End of file)"}); // before playback: not the end
+    EXPECT_EQ(state.PositionProp.Value, 0);
+
+    // In a disc's run, titles are numbers, and their entries come from the disc entry.
+    playlist.Clear();
+    Open(EntryKind::DVD, "/dev/sr0");
+    core.SimulateEnd(0);
+    Lines({"ID_DVD_TITLE_ http://127.0.0.1:8765/x_LENGTH=5.0", "ID_DVD_TITLE_1x_LENGTH=5.0",
+           "ID_DVD_TITLE_100_LENGTH=5.0", "ID_DVD_TITLE_2_LENGTH=long", "ID_DVD_TITLE_2_LENGTH=9",
+           "ID_DVD_TITLE_2_LENGTH=7"});
+    ASSERT_EQ(playlist.Count(), 2);
+    EXPECT_EQ(playlist.Items(0)->Path, "-dvd-device /dev/sr0 dvd://2");
+    EXPECT_EQ(playlist.Items(0)->Length, 9);
 }

@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             // A DVD title length that is no number is reported, not parsed.
         }
     }
-    if (core.State().AudioTrackCount != host.Audio.Ids.size() ||
-        core.State().SubtitleTrackCount != host.Subtitles.Ids.size())
+    if (core.State().AudioTrackIds != host.Audio.Ids || core.State().SubtitleTrackIds != host.Subtitles.Ids)
         std::abort();
     return 0;
 }
