@@ -22,6 +22,14 @@ QString LogName(const QString &name)
 }
 } // namespace
 
+QString EngineCommandLine::Text() const
+{
+    QStringList parts{QuoteIfSpaces(Program)};
+    for (const QString &argument : Arguments)
+        parts << QuoteIfSpaces(argument);
+    return parts.join(u' ');
+}
+
 CommandLineBuilder::CommandLineBuilder(const SettingsData &settings, const QString &programDir)
     : m_settings(settings), m_programDir(programDir)
 {
@@ -29,8 +37,7 @@ CommandLineBuilder::CommandLineBuilder(const SettingsData &settings, const QStri
 
 void CommandLineBuilder::PrepareFontOption()
 {
-    const QString font = DefaultFontPath();
-    m_fontOption = font.isEmpty() ? QString() : QStringLiteral(" -font ") + QuoteIfSpaces(font);
+    m_font = DefaultFontPath();
 }
 
 QString CommandLineBuilder::EnginePath() const
@@ -38,47 +45,50 @@ QString CommandLineBuilder::EnginePath() const
     return ResolveEnginePath(m_settings.Options.MPlayerPath, m_programDir);
 }
 
-QString CommandLineBuilder::Options(const PlaybackState &state, const VideoTarget &video) const
+QStringList CommandLineBuilder::Options(const PlaybackState &state, const VideoTarget &video) const
 {
     const OptionsSettings &o = m_settings.Options;
     const LastSessionSettings &s = m_settings.LastSession;
-    QString opts = QStringLiteral(" -slave ") + QStringLiteral(" -wid ") + QString::number(video.WindowId);
-    opts += QStringLiteral(" -colorkey 0x") +
-            QStringLiteral("%1").arg(video.ColorKey & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
-    opts += QStringLiteral(" -nokeepaspect");
-    opts += m_fontOption;
-    opts += QStringLiteral(" -osdlevel ") + QString::number(o.Verbose ? 2 : o.OSDLevel);
+    QStringList opts{
+        QStringLiteral("-slave"),
+        QStringLiteral("-wid"),
+        QString::number(video.WindowId),
+        QStringLiteral("-colorkey"),
+        QStringLiteral("0x") +
+            QStringLiteral("%1").arg(video.ColorKey & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper(),
+        QStringLiteral("-nokeepaspect")};
+    if (!m_font.isEmpty())
+        opts << QStringLiteral("-font") << m_font;
+    opts << QStringLiteral("-osdlevel") << QString::number(o.Verbose ? 2 : o.OSDLevel);
     // No priority option: the engine here rejects it; the launch sets priorities instead.
     if (o.Cache && o.CacheSize >= 1)
-        opts += QStringLiteral(" -cache ") + QString::number(o.CacheSize);
+        opts << QStringLiteral("-cache") << QString::number(o.CacheSize);
     else
-        opts += QStringLiteral(" -nocache");
-    const QString vo = o.VideoOut == 0 ? o.CustomVideoOut : VideoOutOption(o.VideoOut);
-    if (o.VideoOut == 0 || !vo.isEmpty())
-        opts += u' ' + vo;
-    const QString ao = o.AudioOut == 0 ? o.CustomAudioOut : AudioOutOption(o.AudioOut);
-    if (o.AudioOut == 0 || !ao.isEmpty())
-        opts += u' ' + ao;
+        opts << QStringLiteral("-nocache");
+    // The user's own texts (custom outputs, filters) are split as a shell would.
+    opts << SplitCommandLine(o.VideoOut == 0 ? o.CustomVideoOut : VideoOutOption(o.VideoOut));
+    opts << SplitCommandLine(o.AudioOut == 0 ? o.CustomAudioOut : AudioOutOption(o.AudioOut));
     if (state.AudioTrackProp.Value >= 0 && o.AudioOut >= 1)
-        opts += QStringLiteral(" -aid ") + FormatG(state.AudioTrackProp.Value);
-    static const char *const aspects[] = {"", " -aspect 4:3", " -aspect 16:9", " -aspect 2.35"};
+        opts << QStringLiteral("-aid") << FormatG(state.AudioTrackProp.Value);
+    static const char *const aspects[] = {"", "4:3", "16:9", "2.35"};
     if (state.AspectIndex >= 1 && state.AspectIndex <= 3)
-        opts += QLatin1StringView(aspects[state.AspectIndex]);
+        opts << QStringLiteral("-aspect") << QLatin1StringView(aspects[state.AspectIndex]);
     if (s.FrameDrop)
-        opts += QStringLiteral(" -framedrop");
+        opts << QStringLiteral("-framedrop");
     if (s.PostProc)
-        opts +=
-            u' ' + (o.CustomPostProc.isEmpty() ? QStringLiteral("-vf-add pp -autoq 6") : o.CustomPostProc);
-    opts += QStringLiteral(" -vf-add expand=osd=1 -noslices");
-    opts += QStringLiteral(" -subcp ISO-8859-1");
-    opts += QStringLiteral(" -subfont-text-scale ") + FormatG(state.SubtitleScaleProp.Value);
+        opts << SplitCommandLine(o.CustomPostProc.isEmpty() ? QStringLiteral("-vf-add pp -autoq 6")
+                                                            : o.CustomPostProc);
+    opts << QStringLiteral("-vf-add") << QStringLiteral("expand=osd=1") << QStringLiteral("-noslices")
+         << QStringLiteral("-subcp") << QStringLiteral("ISO-8859-1") << QStringLiteral("-subfont-text-scale")
+         << FormatG(state.SubtitleScaleProp.Value);
     if (state.SubtitleDelayProp.Value != 0)
-        opts += QStringLiteral(" -subdelay ") + FormatG(state.SubtitleDelayProp.Value);
+        opts << QStringLiteral("-subdelay") << FormatG(state.SubtitleDelayProp.Value);
     return opts;
 }
 
 bool CommandLineBuilder::MediaArguments(EntryKind kind, const QByteArray &mediaUrl, EngineCommandLine &out)
 {
+    // An entry's path is stored as text: its names quoted where they hold blanks.
     QStringList names = SplitCommandLine(DecodeFileName(mediaUrl));
     QStringList options;
     if ((kind == EntryKind::DVD || kind == EntryKind::DVDTitle) && names.size() >= 2 &&
@@ -109,30 +119,24 @@ bool CommandLineBuilder::MediaArguments(EntryKind kind, const QByteArray &mediaU
     for (QString &name : names)
         if (!pass(name))
             return false;
-    QString &text = out.Text;
-    for (const QString &option : std::as_const(options))
-        text += u' ' + QuoteIfSpaces(option);
-    text += QStringLiteral(" --");
-    for (const QString &name : std::as_const(names))
-        text += u' ' + QuoteIfSpaces(name);
+    out.Arguments << options << QStringLiteral("--") << names;
     return true;
 }
 
-// The "-sub" list: each file as stored (quoted when it has blanks), and one
-// whose name is not UTF-8 through an alias, since the argument list could
-// not carry its bytes. One that cannot be aliased is left out and logged.
-QString CommandLineBuilder::SubtitleArgument(const QByteArray &files, EngineCommandLine &out)
+// The "-sub" list: each file by its name, and one whose name is not UTF-8
+// through an alias, since the argument list could not carry its bytes. One
+// that cannot be aliased is left out and logged.
+QStringList CommandLineBuilder::SubtitleFiles(const QByteArray &files, EngineCommandLine &out)
 {
     QStringList list;
-    for (const QByteArray &file : files.split(',')) {
-        const QString stored = DecodeFileName(file);
-        const QString name = SplitCommandLine(stored).value(0);
+    for (const QByteArray &file : files.isEmpty() ? QByteArrayList() : files.split(',')) {
+        const QString name = DecodeFileName(file);
         if (!IsUnsafeName(name)) {
-            list << stored;
+            list << name;
             continue;
         }
         QString error;
-        const QString alias = m_aliases.Link(EncodeFileName(name), error);
+        const QString alias = m_aliases.Link(file, error);
         if (alias.isEmpty()) {
             out.Aliases << QStringLiteral("Subtitle file left out: ") + error;
             continue;
@@ -140,24 +144,28 @@ QString CommandLineBuilder::SubtitleArgument(const QByteArray &files, EngineComm
         out.Aliases << alias + QStringLiteral(" stands for ") + LogName(name);
         list << alias;
     }
-    return list.join(u',');
+    return list;
 }
 
 EngineCommandLine CommandLineBuilder::CommandLine(const PlaybackState &state, const VideoTarget &video)
 {
     m_aliases.Clear();
+    EngineCommandLine media;
+    if (!MediaArguments(state.OpenMode, state.MediaURL, media))
+        return {{}, {}, media.Refusal, {}};
     EngineCommandLine out;
-    if (!MediaArguments(state.OpenMode, state.MediaURL, out))
-        return {QString(), out.Refusal, {}};
-    QString cmd = QuoteIfSpaces(EnginePath());
-    cmd += Options(state, video);
+    out.Program = EnginePath();
+    out.Arguments = Options(state, video);
     for (const TAddParams &p : m_settings.Options.AddParams)
-        if (p.Enabled && !p.Text.isEmpty())
-            cmd += u' ' + p.Text;
-    if (!state.SubtitleFiles.isEmpty())
-        cmd += QStringLiteral(" -sub ") + SubtitleArgument(state.SubtitleFiles, out);
+        if (p.Enabled)
+            out.Arguments << SplitCommandLine(p.Text);
+    if (const QStringList subtitles = SubtitleFiles(state.SubtitleFiles, out); !subtitles.isEmpty()) {
+        out.Arguments << QStringLiteral("-sub") << subtitles.join(u',');
+        out.SubtitleFiles = int(subtitles.size());
+    }
     if (state.FirstOpen && state.OpenMode != EntryKind::DVDTitle)
-        cmd += QStringLiteral(" -identify");
-    out.Text = cmd + out.Text;
+        out.Arguments << QStringLiteral("-identify");
+    out.Arguments << media.Arguments;
+    out.Aliases = media.Aliases + out.Aliases;
     return out;
 }

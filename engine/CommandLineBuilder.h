@@ -1,6 +1,6 @@
 #pragma once
-// The engine's command line text, as the log shows it, made from the
-// settings, the entry and the playback state.
+// The engine's command line, made from the settings, the entry and the
+// playback state, as the list of arguments the engine is started with.
 #include "platform/MediaAliases.h"
 #include "playlist/PlItem.h"
 
@@ -18,36 +18,40 @@ struct VideoTarget {
 };
 
 struct EngineCommandLine {
-    QString Text;
-    QString Refusal;     // why the entry is not given to the engine; Text is empty then
-    QStringList Aliases; // "alias stands for name", one per alias, for the log
+    QString Program;
+    QStringList Arguments;
+    QString Refusal;       // why the entry is not given to the engine; nothing else is set then
+    QStringList Aliases;   // "alias stands for name", one per alias, for the log
+    int SubtitleFiles = 0; // given with "-sub"
+
+    // The command as the log shows it: each part quoted when it holds blanks.
+    QString Text() const;
 };
 
 class CommandLineBuilder {
 public:
     CommandLineBuilder(const SettingsData &settings, const QString &programDir);
 
-    // " -font " and the font found, or nothing when there is none.
+    // The font found for "-font", or nothing when there is none.
     void PrepareFontOption();
-    const QString &FontOption() const { return m_fontOption; }
 
     QString EnginePath() const;
-    // The option part, from " -slave" on.
-    QString Options(const PlaybackState &state, const VideoTarget &video) const;
-    // Executable, options, added parameters, subtitles, then the entry's own
-    // options, "--" and its names, so no name is taken for an option. A name
-    // the engine must not see (IsUnsafeName) goes through a private alias when
-    // it names something here, else the entry is refused. The aliases of the
+    // The options, from "-slave" on.
+    QStringList Options(const PlaybackState &state, const VideoTarget &video) const;
+    // Options, added parameters, subtitles, then the entry's own options,
+    // "--" and its names, so no name is taken for an option. A name the
+    // engine must not see (IsUnsafeName) goes through a private alias when it
+    // names something here, else the entry is refused. The aliases of the
     // previous call are removed first.
     EngineCommandLine CommandLine(const PlaybackState &state, const VideoTarget &video);
 
 private:
-    // " <entry options> -- <names>"; false with refusal set when a name cannot be passed.
+    // "<entry options> -- <names>"; false with the refusal set when a name cannot be passed.
     bool MediaArguments(EntryKind kind, const QByteArray &mediaUrl, EngineCommandLine &out);
-    QString SubtitleArgument(const QByteArray &files, EngineCommandLine &out);
+    QStringList SubtitleFiles(const QByteArray &files, EngineCommandLine &out);
 
     const SettingsData &m_settings;
     QString m_programDir;
-    QString m_fontOption;
+    QString m_font;
     Platform::MediaAliases m_aliases;
 };

@@ -195,7 +195,7 @@ bool EngineCore::LoadSubtitle(const QString &path)
         return false;
     }
     // The name's exact bytes, which need not be UTF-8.
-    const QByteArray option = EncodeFileName(QuoteIfSpaces(path));
+    const QByteArray option = EncodeFileName(path);
     if (!IsRunning()) {
         // Loaded by the next launch of the entry now current (of the next one
         // launched when none is).
@@ -209,7 +209,7 @@ bool EngineCore::LoadSubtitle(const QString &path)
     }
     QByteArray &files = m_state.SubtitleFiles;
     files = files.isEmpty() ? option : files + ',' + option;
-    ++m_output.SubtitleFilesGiven;
+    m_parser.SubtitleFileGiven();
     m_state.SubtitleTrackProp.Value = m_state.SubtitleTrackProp.Max + 1;
     SendCommand("sub_load " + QuoteForSlave(EncodeFileName(path)));
     return true;

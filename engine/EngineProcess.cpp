@@ -29,6 +29,11 @@ EngineProcess::EngineProcess(quint64 run, QObject *receiver)
     connect(m_paceTimer, &QTimer::timeout, this, &EngineProcess::OnPaceTimer);
 }
 
+EngineRunFactory EngineProcess::Factory()
+{
+    return [](quint64 run, QObject *receiver) { return std::make_unique<EngineProcess>(run, receiver); };
+}
+
 EngineProcess::~EngineProcess()
 {
     m_process->disconnect(this);

@@ -2,7 +2,6 @@
 // end-of-run handling that moves on through the playlist.
 #include "engine/EngineCore.h"
 
-#include "common/CommandLine.h"
 #include "engine/EngineProcess.h"
 #include "platform/EngineOptions.h"
 #include "playlist/ZorviPlaylist.h"
@@ -114,7 +113,6 @@ void EngineCore::Launch()
     m_host.Log.ClearLog();
     for (const QString &note : std::exchange(m_keptNotes, {}))
         m_host.Log.AddLine(note);
-    m_output = RunOutput();
     // Subtitle files named while no engine ran belong to the entry then current.
     const bool ownSubtitles = !m_pendingSubtitles.Files.isEmpty() &&
                               (m_pendingSubtitles.Entry.isEmpty() || m_pendingSubtitles.Entry == s.MediaURL);
@@ -138,7 +136,7 @@ void EngineCore::Launch()
         s.AudioTrackIds.clear();
         s.SubtitleTrackIds.clear();
         m_host.Tracks.ClearTracks();
-        m_subtitleFileBase = -1;
+        s.SubtitleFileBase = -1;
         s.SubtitleFiles.clear();
         s.SubtitleDelayProp.Value = 0;
         s.PositionProp.Value = 0;
@@ -150,10 +148,7 @@ void EngineCore::Launch()
         const QByteArray &files = std::exchange(m_pendingSubtitles, {}).Files;
         s.SubtitleFiles = s.SubtitleFiles.isEmpty() ? files : s.SubtitleFiles + ',' + files;
     }
-    if (!s.SubtitleFiles.isEmpty())
-        m_output.SubtitleFilesGiven = int(s.SubtitleFiles.count(',')) + 1;
     if (s.OpenMode == EntryKind::DVD) {
-        m_output.DiscPath = s.MediaURL;
         // The drive entry alone: its titles are inserted before it as they are found.
         const int current = m_playlist.CurrentIndex();
         if (current >= 0) {
@@ -173,41 +168,38 @@ void EngineCore::Launch()
 
     SetStatus(PlaybackStatus::Opening);
     m_host.Display.SetPlayingButtons(true);
+    StartRun();
+}
 
+void EngineCore::StartRun()
+{
+    const PlaybackState &s = m_state;
     const EngineCommandLine command =
         m_commandLine.CommandLine(s, {m_host.Video.VideoWindowId(), m_host.Video.VideoColorKey()});
     if (!command.Refusal.isEmpty()) {
         // Ends like an engine that cannot start: status Error, no advance.
         m_host.Log.AddLine(command.Refusal);
-        EngineEnded();
+        EngineEnded(0);
         return;
     }
-    const QString &commandLine = command.Text;
     m_host.Log.AddLine(QStringLiteral("Mplayer command line:"));
-    m_host.Log.AddLine(commandLine);
+    m_host.Log.AddLine(command.Text());
     m_host.Log.AddLine(QString());
     for (const QString &alias : command.Aliases)
         m_host.Log.AddLine(alias);
+    m_parser.BeginRun(s.OpenMode == EntryKind::DVD ? s.MediaURL : QByteArray(), command.SubtitleFiles);
 
     // The engine has no priority option here: the program and the engine get
     // the priority the setting asks for.
     const bool boost = m_settings.Options.PriorityBoost;
     SetProcessPriority(0, boost);
-    ++m_run;
-    if (m_simulated) {
-        m_simulatedRun = true;
-        return;
-    }
-    QStringList args = SplitCommandLine(commandLine);
-    const QString program = args.isEmpty() ? QString() : args.takeFirst();
-    m_process = new EngineProcess(m_run, this);
+    std::unique_ptr<EngineRun> run = m_newRun(++m_run, this);
     int errorCode = 0;
-    if (!m_process->Start(program, args, m_programDir, errorCode)) {
-        delete m_process;
-        m_process = nullptr;
+    if (!run->Start(command.Program, command.Arguments, m_programDir, errorCode)) {
         LaunchFailed(errorCode);
         return;
     }
+    m_process = std::move(run);
     SetProcessPriority(m_process->ProcessId(), boost);
 }
 
@@ -217,15 +209,14 @@ void EngineCore::LaunchFailed(int errorCode)
     m_host.Log.AddLine(SystemErrorText(errorCode).left(1023));
     if (errorCode == ENOENT)
         m_host.Log.AddLine(QStringLiteral("Please check if mplayer is installed and MPlayerPath names it."));
-    EngineEnded();
+    EngineEnded(0);
 }
 
-void EngineCore::EngineEnded()
+void EngineCore::EngineEnded(int exitCode)
 {
     PlaybackState &s = m_state;
-    delete m_process;
-    m_process = nullptr;
-    m_simulatedRun = false;
+    m_process.reset();
+    s.ExitCode = exitCode;
     s.FirstOpen = false;
     LogVerbose(QStringLiteral("exitcode : %1").arg(s.ExitCode));
     const bool error = s.Status == PlaybackStatus::Opening || s.ExitCode != 0;
@@ -267,7 +258,7 @@ void EngineCore::QuitAndWait()
     if (m_quitAllowed) {
         SendCommand("quit");
         m_quitAllowed = false;
-        if (!m_process || m_process->WaitForEnd(EngineWaits::QuitGraceMs))
+        if (m_process->WaitForEnd(EngineWaits::QuitGraceMs))
             return;
     }
     KillEngine();

@@ -34,6 +34,8 @@ struct PlaybackState {
     // The ids of the items the track menus hold (the window's fixed items not counted).
     QList<int> AudioTrackIds;
     QList<int> SubtitleTrackIds;
+    // Our number of the first subtitle file in the menu, -1 when none.
+    int SubtitleFileBase = -1;
     QString MPlayerVersion = QStringLiteral("?");
 
     // Position value and maximum are the playback position and the duration;

@@ -130,7 +130,8 @@ const MPlayerOutputParser::Rule MPlayerOutputParser::Rules[] = {
     {"ID_LENGTH=", Stage::Identify, &MPlayerOutputParser::OnLength},
 };
 
-MPlayerOutputParser::MPlayerOutputParser(PlaybackState &state, OutputSink &sink) : m_state(state), m_sink(sink)
+MPlayerOutputParser::MPlayerOutputParser(PlaybackState &state, OutputSink &sink)
+    : m_state(state), m_sink(sink)
 {
 }
 
@@ -279,7 +280,8 @@ bool MPlayerOutputParser::OnSubtitleAdded(View line)
     TMPProperty &sub = m_state.SubtitleTrackProp;
     // A file the engine lists again on a relaunch is listed already; and only
     // as many as the engine was given files.
-    if ((!m_state.FirstOpen && !(sub.Value > sub.Max)) || m_run.SubtitleFilesAdded >= m_run.SubtitleFilesGiven)
+    if ((!m_state.FirstOpen && !(sub.Value > sub.Max)) ||
+        m_run.SubtitleFilesAdded >= m_run.SubtitleFilesGiven)
         return false;
     // "SUB: Added subtitle file (1): /path/name.srt": named by its file name.
     const qsizetype colon = line.indexOf("): ");

@@ -2,6 +2,8 @@
 #include "EngineFixture.h"
 #include "common/FileNames.h"
 
+#include <QProcess>
+
 namespace {
 class CommandsTest : public EngineFixture {
 protected:
@@ -16,7 +18,7 @@ protected:
     QByteArray Run(const QString &text)
     {
         while (!core.Queue().IsIdle())
-            core.ProcessLine(kProbeAnswer);
+            Lines({kProbeAnswer});
         written.clear();
         host.Calls.clear();
         core.ExecuteCommand(text);
@@ -106,7 +108,7 @@ TEST_F(CommandsTest, PauseResumeAndFrameStep)
     settings.Options.MuteOnPauseSeek = false;
     EXPECT_EQ(Run("frame_step"), "pausing_keep pause\n"); // while playing it pauses
     EXPECT_EQ(Run("play"), "pause\n");
-    Relaunch();
+    core.Restart();
     EXPECT_EQ(state.Status, PlaybackStatus::Opening);
     EXPECT_EQ(Run("pause"), "");
     EXPECT_FALSE(state.Paused);
@@ -136,10 +138,10 @@ TEST_F(CommandsTest, VolumeWaitsForResumeOrUnmute)
 
 TEST_F(CommandsTest, StopEndsTheRunAndThenRewinds)
 {
-    core.ProcessLine("A:   5.0 V:   5.0 A-V:  0.000");
+    Lines({"A:   5.0 V:   5.0 A-V:  0.000"});
     EXPECT_EQ(Run("stop"), "quit\n");
     EXPECT_EQ(state.Status, PlaybackStatus::Closing);
-    core.SimulateEnd(0);
+    End(0);
     EXPECT_EQ(state.Status, PlaybackStatus::Stopped);
     EXPECT_EQ(state.PositionProp.Value, 5);
     Run("stop"); // nothing runs: rewinds the display only
@@ -151,7 +153,7 @@ TEST_F(CommandsTest, SubtitlePathsAreNeverSplitOrInjected)
 {
     EXPECT_TRUE(core.LoadSubtitle(QStringLiteral("/s/my \"best\" subs.srt")));
     EXPECT_EQ(Written(), "sub_load \"/s/my \\\"best\\\" subs.srt\"\n");
-    EXPECT_EQ(state.SubtitleFiles, "\"/s/my \\\"best\\\" subs.srt\"");
+    EXPECT_EQ(state.SubtitleFiles, "/s/my \"best\" subs.srt");
     written.clear();
     EXPECT_TRUE(core.LoadSubtitle(DecodeFileName("/s/\xe9t\xe9.srt"))); // the bytes, not UTF-8 of them
     EXPECT_EQ(Written(), "sub_load \"/s/\xe9t\xe9.srt\"\n");
@@ -163,10 +165,15 @@ TEST_F(CommandsTest, SubtitlePathsAreNeverSplitOrInjected)
     EXPECT_TRUE(host.Log.last().startsWith("Subtitle file refused"));
 }
 
-TEST_F(CommandsTest, NothingReachesTheEngineWhileThePreviousEngineQuestionIsOpen)
+TEST_F(CommandsTest, PreviousEnginesAreOfferedForKillingAndNothingElseRunsMeanwhile)
 {
-    settings.Options.SingleInstance = settings.Options.Verbose = true;
-    core.SetPreviousEngineFinder([](qint64) { return QList<qint64>{999999}; });
+    QProcess left; // an engine left running
+    left.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    ASSERT_TRUE(left.waitForStarted());
+    settings.Options.Verbose = true;
+    core.SetPreviousEngineFinder([&](qint64) {
+        return left.state() == QProcess::Running ? QList<qint64>{left.processId()} : QList<qint64>();
+    });
     playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/b.avi"), EntryKind::File));
     // A bus client's calls, as the question's event loop delivers them.
     host.WhileAsking = [&] {
@@ -176,19 +183,26 @@ TEST_F(CommandsTest, NothingReachesTheEngineWhileThePreviousEngineQuestionIsOpen
     };
     written.clear();
     core.PlayEntry(1);
-    core.SimulateEnd(0);
-    EXPECT_EQ(host.Calls.filter("Ask ").size(), 1);
     EXPECT_EQ(host.Log.filter("refused: the question about a previous engine is open").size(), 6);
     EXPECT_EQ(playlist.CurrentIndex(), 1);
     EXPECT_TRUE(core.IsRunning());
-    EXPECT_EQ(Written(), "quit\n"); // the first run's end; nothing of the refused ones
+    EXPECT_EQ(Written(), "quit\n");             // the first run's end; nothing of the refused ones
+    EXPECT_EQ(left.state(), QProcess::Running); // answered No
+    host.Answer = KillAnswer::Cancel;
+    core.PlayEntry(0);
+    EXPECT_FALSE(core.IsRunning());
+    host.Answer = KillAnswer::Yes;
+    core.PlayEntry(0);
+    EXPECT_TRUE(left.waitForFinished(2000));
+    EXPECT_TRUE(core.IsRunning());
+    EXPECT_EQ(host.Calls.filter("Ask mplayer instance detected|kill previous mplayer instance?").size(), 3);
 }
 
 TEST_F(CommandsTest, SubtitlesNamedWhileNoEngineRuns)
 {
     playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/b.avi"), EntryKind::File));
     Run("stop");
-    core.SimulateEnd(0);
+    End(0);
     // Refusals are still in the log after the launch.
     EXPECT_FALSE(core.LoadSubtitle(QStringLiteral("/s/part 1, english.srt")));
     EXPECT_TRUE(core.LoadSubtitle(QStringLiteral("/s/a.srt")));
@@ -196,11 +210,10 @@ TEST_F(CommandsTest, SubtitlesNamedWhileNoEngineRuns)
     EXPECT_TRUE(
         host.Log.first().startsWith("Subtitle file refused (comma in its name): /s/part 1, english.srt"));
     EXPECT_TRUE(host.Log.filter("-sub /s/a.srt -identify").size() == 1) << host.Log.join('\n').toStdString();
-    core.ProcessLine("SUB: Added subtitle file (1): /s/a.srt");
+    Lines({"SUB: Added subtitle file (1): /s/a.srt"});
     EXPECT_EQ(host.Subtitles.Ids, QList<int>({0}));
     // The next entry gets none of it.
     core.ExecuteCommand("next");
-    core.SimulateEnd(0);
     EXPECT_EQ(playlist.CurrentIndex(), 1);
     EXPECT_TRUE(host.Log.filter("-sub ").isEmpty());
 }

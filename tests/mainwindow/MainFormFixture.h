@@ -1,5 +1,6 @@
 #pragma once
 // The main window on an engine link that starts no process, or on real mplayer.
+#include "../engine/RecordedRuns.h"
 #include "controls/ZorviControls.h"
 #include "engine/EngineCore.h"
 #include "mainwindow/MainForm.h"
@@ -25,6 +26,7 @@ protected:
     bool real = false;
     Localization *locale = nullptr; // none: the built-in English
     std::unique_ptr<TMainForm> form;
+    RecordedRuns runs; // unless real
     std::unique_ptr<EngineCore> core;
 
     void SetUp() override { Build(); }
@@ -38,9 +40,8 @@ protected:
         settings.Options.CustomVideoOut = QStringLiteral("-vo x11 -zoom");
         settings.Options.AudioOut = 1;
         core = std::make_unique<EngineCore>(settings, playlist, EngineHost::Of(*form),
-                                            QCoreApplication::applicationDirPath() + "/");
-        if (!real)
-            core->SimulateProcesses([](const QByteArray &) {});
+                                            QCoreApplication::applicationDirPath() + "/",
+                                            real ? EngineRunFactory() : runs.Factory());
         form->AttachEngine(core.get());
         form->show();
     }
@@ -59,7 +60,7 @@ protected:
     {
         playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/clip.avi"), EntryKind::File));
         core->PlayEntry(0);
-        for (const char *l : lines)
-            core->ProcessLine(l);
+        runs.Current->Post(QByteArrayList(lines.begin(), lines.end()));
+        core->HandlePendingOutput();
     }
 };
