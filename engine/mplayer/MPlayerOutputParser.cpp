@@ -185,8 +185,10 @@ bool MPlayerOutputParser::InTagBlock(View line)
         m_run.InTags = true;
         return true;
     }
-    if (m_run.InTags && (line.startsWith("ID_CLIP_INFO_N=") || line.startsWith("Load subtitles in ") ||
-                         line.startsWith("=====")))
+    // A subtitle file given with "-sub" is reported right after the tags.
+    if (m_run.InTags &&
+        (line.startsWith("ID_CLIP_INFO_N=") || line.startsWith("SUB: Added subtitle file (") ||
+         line.startsWith("Load subtitles in ") || line.startsWith("=====")))
         m_run.InTags = false;
     return m_run.InTags;
 }

@@ -30,12 +30,14 @@ protected:
         settings.Options.VideoOut = 1;
         settings.Options.AudioOut = 1;
         core = std::make_unique<EngineCore>(settings, playlist, host.Parts(), dir.path() + "/");
+        qputenv("ZORVI_FAKE_RECORD", RecordPath().toLocal8Bit());
     }
     void TearDown() override
     {
         core.reset();
         qunsetenv("ZORVI_FAKE_SCRIPT");
     }
+    QString RecordPath() const { return dir.path() + "/record.txt"; }
     void Script(const QByteArray &text) { qputenv("ZORVI_FAKE_SCRIPT", text); }
     // Scripts the engine, lists a.avi (and b.avi) and plays the first entry.
     void Play(const QByteArray &script, int files = 1)
@@ -52,6 +54,17 @@ protected:
         QFile f(dir.path() + "/" + name);
         f.open(QIODevice::WriteOnly);
         return playlist.Add(f.fileName());
+    }
+    // The arguments every engine started with.
+    QByteArrayList Args() const
+    {
+        QFile f(RecordPath());
+        QByteArrayList out;
+        for (const QByteArray &line :
+             f.open(QIODevice::ReadOnly) ? f.readAll().split('\n') : QByteArrayList())
+            if (line.startsWith("ARG "))
+                out.append(line.mid(4));
+        return out;
     }
     bool WaitStatus(PlaybackStatus s, int ms = 5000)
     {

@@ -123,7 +123,8 @@ TEST_F(DvdLinesTest, MatroskaStreamsAndAFileNamedBeforeTheLaunch)
     core.LoadSubtitle(QStringLiteral("/m/external.srt"));
     Open();
     Lines(MatroskaRun);
-    Lines({"SUB: Added subtitle file (1): /m/external.srt"});
+    // The engine reports the file right after the clip's tags.
+    Lines({"Clip info:", " title: Holiday", "SUB: Added subtitle file (1): /m/external.srt"});
     EXPECT_EQ(host.Audio.Ids, QList<int>({0, 1}));
     EXPECT_EQ(host.Audio.Names, QStringList({"eng", "fre"}));
     EXPECT_EQ(host.Subtitles.Ids, QList<int>({0, 1}));

@@ -1,5 +1,6 @@
 // A stand-in for MPlayer in tests: plays back the script in ZORVI_FAKE_SCRIPT,
-// and answers the bare "seek" probe and "quit" as the engine does.
+// answers the bare "seek" probe and "quit" as the engine does, and appends an
+// "ARG <argument>" line per argument to the file ZORVI_FAKE_RECORD.
 // Script, one step a line ("\r", "\n", "\0", "\\" escapes in texts):
 //   say TEXT                print TEXT and a line feed
 //   raw TEXT                print TEXT as it is
@@ -81,8 +82,14 @@ void ReadCommands(int ms)
 }
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
+    if (const char *path = std::getenv("ZORVI_FAKE_RECORD"))
+        if (FILE *record = std::fopen(path, "a")) {
+            for (int i = 1; i < argc; ++i)
+                std::fprintf(record, "ARG %s\n", argv[i]);
+            std::fclose(record);
+        }
     const char *script = std::getenv("ZORVI_FAKE_SCRIPT");
     std::istringstream steps(script ? script : "");
     for (std::string step; std::getline(steps, step);) {
