@@ -1,8 +1,8 @@
 // bench-libs: zorvi_engine
 // Output parsing speed: synthetic status lines, and a recorded run of the real
 // engine replayed line by line (cut by the same line cutter).
-#include "engine/MPOutProcessor.h"
 #include "engine/PlaybackState.h"
+#include "engine/mplayer/MPOutProcessor.h"
 #include "engine/mplayer/MPlayerOutputParser.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "common/Clock.h"
 #include "common/Report.h"
-#include "engine/EngineProcess.h"
+#include "engine/mplayer/EngineProcess.h"
 #include "platform/EngineOptions.h"
 #include "settings/SettingsData.h"
 

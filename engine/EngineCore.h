@@ -4,16 +4,16 @@
 // playback state and carries out the named commands of skins, shortcuts and
 // the console. Everything it asks of the windows goes through EngineHost; all
 // of it runs on the main thread.
-#include "engine/CommandLineBuilder.h"
 #include "engine/CommandQueue.h"
 #include "engine/CommandTable.h"
 #include "engine/EngineHost.h"
 #include "engine/EngineRun.h"
-#include "engine/EngineVersion.h"
 #include "engine/EngineWaits.h"
 #include "engine/MPProperty.h"
 #include "engine/OutputSink.h"
 #include "engine/PlaybackState.h"
+#include "engine/mplayer/CommandLineBuilder.h"
+#include "engine/mplayer/EngineVersion.h"
 #include "engine/mplayer/MPlayerOutputParser.h"
 
 #include <QByteArray>

@@ -2,7 +2,7 @@
 // end-of-run handling that moves on through the playlist.
 #include "engine/EngineCore.h"
 
-#include "engine/EngineProcess.h"
+#include "engine/mplayer/EngineProcess.h"
 #include "platform/EngineOptions.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"

@@ -1,8 +1,8 @@
 // The engine command line text built from the settings, the entry and the state.
 #include "common/FileNames.h"
 #include "common/TextHelpers.h"
-#include "engine/CommandLineBuilder.h"
 #include "engine/PlaybackState.h"
+#include "engine/mplayer/CommandLineBuilder.h"
 #include "platform/EngineOptions.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"

@@ -1,7 +1,7 @@
 // Reading the engine's output: lines cut from chunks, over-long lines, floods, paced reads.
 #include "ProcessFixture.h"
-#include "engine/MPOutProcessor.h"
-#include "engine/StatusPace.h"
+#include "engine/mplayer/MPOutProcessor.h"
+#include "engine/mplayer/StatusPace.h"
 
 #include <QRegularExpression>
 #include <QTimer>

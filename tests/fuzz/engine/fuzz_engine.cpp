@@ -3,8 +3,8 @@
 // output parser in a run of any kind of entry, first run or later. The parser
 // must stay inside its lines, keep the track lists it reported, and make disc
 // titles only in a disc's run and only from the disc entry and a number.
-#include "engine/MPOutProcessor.h"
 #include "engine/PlaybackState.h"
+#include "engine/mplayer/MPOutProcessor.h"
 #include "engine/mplayer/MPlayerOutputParser.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "engine/EngineProcess.h"
+#include "engine/mplayer/EngineProcess.h"
 
 #include "common/Clock.h"
 #include "engine/EngineWaits.h"

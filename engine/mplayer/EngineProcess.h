@@ -13,8 +13,8 @@
 // One wake-up reads at most SliceBytes and then returns to the event loop, so
 // an engine that floods its output cannot starve the window or a signal.
 #include "engine/EngineRun.h"
-#include "engine/MPOutProcessor.h"
-#include "engine/StatusPace.h"
+#include "engine/mplayer/MPOutProcessor.h"
+#include "engine/mplayer/StatusPace.h"
 #include "platform/OutputPipe.h"
 
 #include <QObject>

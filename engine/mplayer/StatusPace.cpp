@@ -1,4 +1,4 @@
-#include "engine/StatusPace.h"
+#include "engine/mplayer/StatusPace.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "engine/CommandLineBuilder.h"
+#include "engine/mplayer/CommandLineBuilder.h"
 
 #include "common/CommandLine.h"
 #include "common/FileNames.h"
