@@ -76,64 +76,52 @@ TEST_F(CommandsTest, RegisteredCommandsGetTheirArguments)
               QStringList({"$|Passing command directly to MPlayer", "$|Sending: osd 3", "$|Sending: seek"}));
 }
 
-TEST_F(CommandsTest, TracksAndAspectCycle)
+TEST_F(CommandsTest, ControlsInSequence)
 {
-    QByteArray subtitles, audio;
-    for (int i = 0; i < 4; ++i)
-        subtitles += Run("sub_select");
-    EXPECT_EQ(subtitles, "sub_select 1\nseek\nsub_select 2\nseek\nsub_select -1\nseek\nsub_select 0\nseek\n");
-    EXPECT_EQ(Run("sub_select 9"), "sub_select 2\nseek\n");
-    // Audio switches go out at once, never through the queue.
-    for (const char *text : {"switch_audio", "switch_audio word", "switch_audio 2"})
-        audio += Run(text);
-    EXPECT_EQ(audio, "switch_audio 2\nswitch_audio 1\nswitch_audio 2\n");
-    QByteArray ratios;
-    for (int i = 0; i < 4; ++i)
-        ratios += Run("switch_ratio");
-    EXPECT_EQ(ratios, "switch_ratio 1.33333337306976\nseek\nswitch_ratio 1.77777779102325\nseek\n"
-                      "switch_ratio 2.34999990463257\nseek\nswitch_ratio 0\nseek\n");
-    EXPECT_EQ(state.AspectIndex, 0);
-    EXPECT_TRUE(host.Called("Tick 2 0")); // the aspect menu
-}
-
-TEST_F(CommandsTest, PauseResumeAndFrameStep)
-{
-    settings.Options.MuteOnPauseSeek = true;
-    EXPECT_EQ(Run("pause"), "pausing_keep mute 1\npausing_keep pause\n");
-    EXPECT_EQ(state.Status, PlaybackStatus::Paused);
-    EXPECT_TRUE(host.Called("SetPlayingButtons 0"));
-    EXPECT_EQ(Run("frame_step"), "pausing_keep frame_step\npausing_keep seek\n");
-    EXPECT_EQ(Run("pause"), "mute 0\n");
-    EXPECT_EQ(state.Status, PlaybackStatus::Playing);
-    settings.Options.MuteOnPauseSeek = false;
-    EXPECT_EQ(Run("frame_step"), "pausing_keep pause\n"); // while playing it pauses
-    EXPECT_EQ(Run("play"), "pause\n");
+    // Each row runs once the queue is idle, after the rows before it; `call`
+    // is one the window must have had.
+    const struct {
+        bool muteOnPauseSeek;
+        const char *text, *written, *call;
+    } rows[] = {
+        {false, "sub_select", "sub_select 1\nseek\n", "Tick 1 1"},
+        {false, "sub_select", "sub_select 2\nseek\n", ""},
+        {false, "sub_select", "sub_select -1\nseek\n", ""},
+        {false, "sub_select", "sub_select 0\nseek\n", ""},
+        {false, "sub_select 9", "sub_select 2\nseek\n", ""},
+        // Audio switches go out at once, never through the queue.
+        {false, "switch_audio", "switch_audio 2\n", "Tick 0 2"},
+        {false, "switch_audio word", "switch_audio 1\n", ""},
+        {false, "switch_audio 2", "switch_audio 2\n", ""},
+        {false, "switch_ratio", "switch_ratio 1.33333337306976\nseek\n", "Tick 2 1"},
+        {false, "switch_ratio", "switch_ratio 1.77777779102325\nseek\n", ""},
+        {false, "switch_ratio", "switch_ratio 2.34999990463257\nseek\n", ""},
+        {false, "switch_ratio", "switch_ratio 0\nseek\n", "Tick 2 0"},
+        {true, "pause", "pausing_keep mute 1\npausing_keep pause\n", "Status 5"},
+        {true, "frame_step", "pausing_keep frame_step\npausing_keep seek\n", ""},
+        {true, "pause", "mute 0\n", "SetPlayingButtons 1"},
+        {false, "frame_step", "pausing_keep pause\n", "Status 5"}, // while playing it pauses
+        {false, "play", "pause\n", "Status 3"},
+        // A volume change waits for resume or unmute.
+        {false, "pause", "pausing_keep pause\n", "SetPlayingButtons 0"},
+        {false, "volume 20 1", "", "Volume 20"},
+        {false, "play", "volume 20 1\n", ""},
+        {false, "mute", "mute 1\nseek\n", "Mute 1"},
+        {false, "volume 30 1", "", ""},
+        {false, "mute", "volume 30 1\nseek\n", "Mute 0"}, // the volume also unmutes
+        {false, "pause", "pausing_keep pause\n", ""},
+        {false, "mute", "", "Mute 1"}, // while paused, resuming applies the mute state
+        {true, "play", "mute 1\n", ""},
+    };
+    for (const auto &row : rows) {
+        settings.Options.MuteOnPauseSeek = row.muteOnPauseSeek;
+        EXPECT_EQ(Run(row.text), row.written) << row.text;
+        EXPECT_TRUE(!*row.call || host.Called(row.call)) << row.text << " " << row.call;
+    }
     core.Restart();
     EXPECT_EQ(state.Status, PlaybackStatus::Opening);
     EXPECT_EQ(Run("pause"), "");
     EXPECT_FALSE(state.Paused);
-}
-
-TEST_F(CommandsTest, VolumeWaitsForResumeOrUnmute)
-{
-    Run("pause");
-    EXPECT_EQ(Run("volume 20 1"), "");
-    EXPECT_TRUE(state.VolumePending);
-    EXPECT_TRUE(host.Called("Volume 20"));
-    EXPECT_EQ(Run("play"), "volume 20 1\n");
-    EXPECT_FALSE(state.VolumePending);
-
-    EXPECT_EQ(Run("mute"), "mute 1\nseek\n");
-    EXPECT_EQ(Run("volume 30 1"), "");
-    EXPECT_EQ(Run("mute"), "volume 30 1\nseek\n"); // the volume also unmutes
-    EXPECT_FALSE(state.VolumePending);
-
-    Run("pause");
-    EXPECT_EQ(Run("mute"), ""); // while paused, resuming applies the mute state
-    EXPECT_TRUE(settings.LastSession.Mute);
-    EXPECT_TRUE(host.Called("Mute 1"));
-    settings.Options.MuteOnPauseSeek = true;
-    EXPECT_EQ(Run("play"), "mute 1\n");
 }
 
 TEST_F(CommandsTest, StopEndsTheRunAndThenRewinds)
