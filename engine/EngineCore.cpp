@@ -89,8 +89,10 @@ bool EngineCore::SeekRule()
         return false;
     if (m_state.Status != PlaybackStatus::Seeking) {
         SetStatus(PlaybackStatus::Seeking);
+        // Written right before the seek, behind the seek's own probe: the
+        // picture jumps one round trip after the key, not two.
         if (m_settings.Options.MuteOnPauseSeek && !Mute() && !m_state.Paused)
-            PostCommand("mute 1");
+            SendCommand("mute 1");
     }
     m_queue.HoldSeeking();
     return true;
