@@ -49,6 +49,7 @@ public:
 private:
     struct Slice {
         qint64 Bytes = 0;
+        qsizetype Lines = 0;     // whole lines read (a part of one waits for the rest)
         bool Full = false;       // more may be waiting
         bool OnlyStatus = false; // lines were read, all of them status lines
         StatusPace::Read Pace{};

@@ -65,12 +65,12 @@ TEST(StatusPace, ReadsWhenTheSecondCanTurn)
         int wait;
     } steps[] = {
         {{1000, 12.3, 12.3, 1, 1, 80, 40}, 651},     // a line alone: 13 shows from 12.95
-        {{1651, 13.0, 12.4, 16, 3, 1300, 651}, 911}, // turned 2.5 frames ago: one second on
-        {{2562, 13.9, 13.1, 21, 21, 1700, 911}, 41}, // not turned: a frame later
-        {{2603, 13.9, 13.9, 1, 1, 80, 41}, 51},      // still not: from the line again
-        {{2654, 14.0, 14.0, 1, 1, 80, 51}, 991},     //
-        {{3645, 15.0, 14.9, 2, 1, 16000, 100}, 102}, // fast output: read before the pipe fills
-        {{3646, 15.1, 15.1, 1, 1, 8000, 0}, -1},     // flooding: read at once
+        {{1651, 13.0, 12.4, 16, 3, 1300, 651}, 901}, // turned 2.5 frames ago: one second on
+        {{2552, 13.9, 13.1, 21, 21, 1700, 901}, -1}, // not turned: its line is the next one
+        {{2562, 13.9, 13.9, 1, 1, 80, 10}, 51},      // still not: from the line again
+        {{2613, 14.0, 14.0, 1, 1, 80, 51}, 981},     //
+        {{3594, 15.0, 14.9, 2, 1, 16000, 100}, 102}, // fast output: read before the pipe fills
+        {{3595, 15.1, 15.1, 1, 1, 8000, 0}, -1},     // flooding: read at once
     };
     for (const auto &step : steps)
         EXPECT_EQ(pace.NextReadIn(step.read, 16384), step.wait) << step.read.NowMs;
