@@ -41,9 +41,9 @@ int StatusPace::NextReadIn(const Read &read, int sliceBytes)
         // last of them half a frame ago, on average). Seconds turn a whole
         // second apart: far more exact than a line's tenths.
         // A read that comes too early costs one more wake-up, one too late
-        // the lag itself: look at the predicted turn.
+        // the lag itself: look an eighth of a frame after the predicted turn.
         const double sinceTurn = (read.LinesInSecond - 0.5) * m_frameMs;
-        wait = std::max<double>(1000 - sinceTurn, m_frameMs);
+        wait = std::max<double>(1000 - sinceTurn + m_frameMs / 8.0, m_frameMs);
         m_target = second + 1;
         m_retried = false;
     } else if (m_target >= 0 && second < m_target && !m_retried) {

@@ -22,11 +22,9 @@ TEST(CommandQueue, OneCommandInFlight)
         {{"=seek 1 2", "=seek 2 2", "=seek 1 2", "=v 5", "ack"}, "seek 1 2|seek|v 5|seek", {}, false},
         {{"step", "step", "ack"}, "step|seek|step|seek", {}, false}, // each step counts
     };
-    QStringList log;
     for (const auto &row : rows) {
         QByteArrayList written;
-        CommandQueue queue([&](const QByteArray &t) { written.append(t); },
-                           [&](const QString &t) { log.append(t); });
+        CommandQueue queue([&](const QByteArray &t) { written.append(t); }, [](const QString &) {});
         queue.Acknowledge(0); // idle at program start
         for (const QByteArray &step : row.steps) {
             if (step == "ack")
@@ -38,9 +36,6 @@ TEST(CommandQueue, OneCommandInFlight)
         EXPECT_EQ(queue.Waiting(), row.waiting) << row.steps.join(' ').constData();
         EXPECT_EQ(queue.IsIdle(), row.idle) << row.steps.join(' ').constData();
     }
-    EXPECT_TRUE(log.contains("$|Replacing: \"seek 10 2\" by \"seek 20 2\""));
-    EXPECT_TRUE(log.contains("$|Queueing: \"volume 40 1\""));
-    EXPECT_TRUE(log.contains("$|CommandQueue feedback"));
 }
 
 using QueueTest = EngineFixture;
