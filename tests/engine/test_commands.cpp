@@ -68,12 +68,6 @@ TEST_F(CommandsTest, RegisteredCommandsGetTheirArguments)
         EXPECT_EQ(Run(t), "");
     EXPECT_EQ(got, QStringList({"0 0 0 0", "2 2 1 1", "2.5 2 1 0", "3.5 4 1 0", "0 0 0 1", "0 0 0 0"}));
     EXPECT_EQ(Run("Winsize 2"), "Winsize 2\nseek\n"); // names are case-sensitive: passed on
-    Run("");
-    settings.Options.Verbose = true;
-    host.Log.clear();
-    core.ExecuteCommand("osd 3");
-    EXPECT_EQ(host.Log,
-              QStringList({"$|Passing command directly to MPlayer", "$|Sending: osd 3", "$|Sending: seek"}));
 }
 
 TEST_F(CommandsTest, ControlsInSequence)

@@ -49,16 +49,12 @@ TEST(OutProcessor, CutsChunksIntoLinesAndOverLongOnesShort)
     }
 }
 
-TEST(StatusPace, SecondsOfStatusLines)
+TEST(StatusPace, SecondsOfLinesAndWhenTheSecondCanTurn)
 {
     EXPECT_DOUBLE_EQ(StatusPace::LineSeconds("A:  12.3 V:  12.3 A-V:  0.000").value_or(0), 12.3);
     EXPECT_DOUBLE_EQ(StatusPace::LineSeconds("V:1234.56 ...").value_or(0), 1234.56);
     EXPECT_DOUBLE_EQ(StatusPace::LineSeconds("A:  -0.1 V: 0.0").value_or(0), -0.1);
     EXPECT_FALSE(StatusPace::LineSeconds("A: ??? V:"));
-}
-
-TEST(StatusPace, ReadsWhenTheSecondCanTurn)
-{
     StatusPace pace;
     const struct {
         StatusPace::Read read; // now, last, first, lines, lines in its second, bytes, since

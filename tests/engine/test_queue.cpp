@@ -51,7 +51,7 @@ TEST_F(QueueTest, NothingGoesOutBeforePlaybackStarts)
     EXPECT_EQ(Written(), "sub_select -1\nseek\nvolume 10 1\nseek\n");
 }
 
-TEST_F(QueueTest, SeekPastTheEndIsSentOnce)
+TEST_F(QueueTest, SeekPastTheEndIsSentOnceAndThePausedPrefixFollowsTheMomentOfWriting)
 {
     settings.Options.MuteOnPauseSeek = false;
     StartPlaying({"ID_LENGTH=60"});
@@ -61,12 +61,6 @@ TEST_F(QueueTest, SeekPastTheEndIsSentOnce)
         Lines({kProbeAnswer});
     }
     EXPECT_EQ(Written(), "seek 60 2\nseek\n");
-}
-
-TEST_F(QueueTest, PausedPrefixDependsOnTheMomentOfWriting)
-{
-    settings.Options.MuteOnPauseSeek = false;
-    StartPlaying();
     core.PostCommand("volume 40 1");
     core.PostCommand("sub_scale 4 1");
     core.ExecuteCommand("pause");
