@@ -42,7 +42,8 @@ int StatusPace::NextReadIn(const Read &read, int sliceBytes)
         // second apart: far more exact than a line's tenths.
         // A read that comes too early costs one more wake-up, one too late
         // the lag itself: look an eighth of a frame after the predicted turn.
-        const double sinceTurn = (read.LinesInSecond - 0.5) * m_frameMs;
+        // Read as output came, the last line has only just been written.
+        const double sinceTurn = (read.LinesInSecond - (m_retried ? 1.0 : 0.5)) * m_frameMs;
         wait = std::max<double>(1000 - sinceTurn + m_frameMs / 8.0, m_frameMs);
         m_target = second + 1;
         m_retried = false;

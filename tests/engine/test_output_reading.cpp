@@ -65,8 +65,10 @@ TEST(StatusPace, SecondsOfLinesAndWhenTheSecondCanTurn)
         {{2557, 13.9, 13.1, 21, 21, 1700, 906}, -1}, // not turned: its line is the next one
         {{2567, 13.9, 13.9, 1, 1, 80, 10}, 51},      // still not: from the line again
         {{2618, 14.0, 14.0, 1, 1, 80, 51}, 986},     //
-        {{3594, 15.0, 14.9, 2, 1, 16000, 100}, 102}, // fast output: read before the pipe fills
-        {{3595, 15.1, 15.1, 1, 1, 8000, 0}, -1},     // flooding: read at once
+        {{3604, 14.9, 14.9, 1, 1, 80, 986}, -1},     //
+        {{3614, 15.0, 15.0, 1, 1, 80, 10}, 1006},    // turned just now
+        {{4620, 16.0, 15.9, 2, 1, 16000, 100}, 102}, // fast output: read before the pipe fills
+        {{4621, 16.1, 16.1, 1, 1, 8000, 0}, -1},     // flooding: read at once
     };
     for (const auto &step : steps)
         EXPECT_EQ(pace.NextReadIn(step.read, 16384), step.wait) << step.read.NowMs;
