@@ -1,74 +1,50 @@
-// bench-libs: zorvi_engine zorvi_playlist
+// bench-libs: zorvi_engine
 // Output parsing speed: synthetic status lines, and a recorded run of the real
 // engine replayed line by line (cut by the same line cutter).
-#include "engine/EngineCore.h"
-#include "engine/MPOutProcessor.h"
-#include "playlist/ZorviPlaylist.h"
-#include "settings/SettingsData.h"
+#include "engine/PlaybackState.h"
+#include "engine/mplayer/MPOutProcessor.h"
+#include "engine/mplayer/MPlayerOutputParser.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>
 #include <string>
 
 namespace {
-// A window that does nothing: only the parser's own cost is measured.
-class NullHost : public PlaybackDisplay,
-                 public VideoPanel,
-                 public TrackMenus,
-                 public EngineLog,
-                 public WindowRequests {
-public:
-    QString status;
-    void SetPlayingButtons(bool) override {}
-    void PrepareMediaDisplay(bool, EntryKind, const QString &) override {}
-    void MediaOpened() override {}
-    void UpdateStatusDisplay(PlaybackStatus) override {}
-    void UpdateMuteDisplay(bool) override {}
-    void UpdatePosition(float) override {}
-    void UpdateVolume(float) override {}
-    void UpdateDuration() override {}
-    void ShowMediaTitle(const QString &) override {}
-    void HideVideo() override {}
-    void LayoutVideo() override {}
-    void RevealVideo() override {}
-    void ApplyWindowSize() override {}
-    void SetSizeMode(int, bool) override {}
-    std::uint64_t VideoWindowId() override { return 1; }
-    std::uint32_t VideoColorKey() override { return 0x050702; }
-    void ClearTracks() override {}
-    void AddAudioTrack(int) override {}
-    void NameAudioTrack(int, const QString &) override {}
-    void AddSubtitleTrack(int) override {}
-    void NameSubtitleTrack(int, const QString &) override {}
-    void TickMenuValue(TrackMenu, int) override {}
-    void SetMenuToggle(MenuToggle, bool) override {}
-    void ClearLog() override {}
-    void AddLine(const QString &) override {}
-    void SetStatusLine(const QString &text) override { status = text; }
-    QString StatusLine() override { return status; }
-    void CenterItem(int) override {}
-    bool IsPlaylistDragging() override { return false; }
-    KillAnswer AskKillPreviousEngine(const QString &, const QString &) override { return KillAnswer::No; }
+// An engine link that does nothing: only the parser's own cost is measured.
+struct NullLink : CommandSink, OutputSink {
+    void SendCommand(const QByteArray &) override {}
+    void PostCommand(const QByteArray &) override {}
+    void PostAbsolute(const QByteArray &) override {}
+    void LogLine(const QString &) override {}
+    void ShowStatusLine(const QString &) override {}
+    void CommandAnswered() override {}
+    void PlaybackStarted() override {}
+    void AudioOpened() override {}
+    void VideoSized() override {}
+    void TrackAdded(TrackMenu, int) override {}
+    void TrackNamed(TrackMenu, int, const QString &) override {}
+    void DiscTitleFound(const TPlItem &) override {}
+    void DiscIdentified() override {}
 };
 
-// A playing run of a file, its engine simulated.
+// A playing run of a file.
 struct Engine {
-    SettingsData settings;
-    TZorviPlaylist playlist;
-    NullHost host;
-    EngineCore core{settings, playlist, EngineHost::Of(host), QStringLiteral("/tmp/")};
+    NullLink link;
+    PlaybackState state{link};
+    MPlayerOutputParser core{state, link};
     Engine()
     {
-        core.SimulateProcesses([](const QByteArray &) {});
-        playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/tmp/a.avi"), EntryKind::File));
-        core.PlayEntry(0);
+        state.OpenMode = EntryKind::File;
+        NewRun();
         core.ProcessLine("Starting playback...");
     }
-    // A new run of the same entry: identification lines are read again.
+    // A new run of the entry: identification lines are read again.
     void NewRun()
     {
-        core.SimulateEnd(0);
-        core.PlayEntry(0);
+        state.FirstOpen = true;
+        state.AudioTrackIds.clear();
+        state.SubtitleTrackIds.clear();
+        core.BeginRun({}, 0);
     }
 };
 

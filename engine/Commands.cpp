@@ -61,7 +61,7 @@ void EngineCore::RegisterCommand(const QString &name, CommandTable::Action actio
 
 void EngineCore::ExecuteCommand(const QString &text)
 {
-    if (text.isEmpty())
+    if (text.isEmpty() || RefusedWhileAsking(QStringLiteral("The command \"%1\"").arg(text.left(80))))
         return;
     if (text.startsWith(u'&')) {
         SendCommand(text.mid(1).toUtf8());
@@ -185,21 +185,31 @@ QByteArray QuoteForSlave(const QByteArray &path)
 bool EngineCore::LoadSubtitle(const QString &path)
 {
     if (path.contains(u'\n') || path.contains(u'\r')) {
-        m_host.Log.AddLine(QStringLiteral("Subtitle file refused (line break in its name): ") +
-                           QString(path).replace(u'\n', u' ').replace(u'\r', u' '));
+        KeepNote(QStringLiteral("Subtitle file refused (line break in its name): ") +
+                 QString(path).replace(u'\n', u' ').replace(u'\r', u' '));
         return false;
     }
     if (path.contains(u',')) {
         // "-sub" takes a comma-separated list: such a name would be split.
-        m_host.Log.AddLine(QStringLiteral("Subtitle file refused (comma in its name): ") + path);
+        KeepNote(QStringLiteral("Subtitle file refused (comma in its name): ") + path);
         return false;
     }
     // The name's exact bytes, which need not be UTF-8.
-    const QByteArray option = EncodeFileName(QuoteIfSpaces(path));
-    QByteArray &files = IsRunning() ? m_state.SubtitleFiles : m_pendingSubtitles;
+    const QByteArray option = EncodeFileName(path);
+    if (!IsRunning()) {
+        // Loaded by the next launch of the entry now current (of the next one
+        // launched when none is).
+        const int current = m_playlist.CurrentIndex();
+        const QByteArray entry = current >= 0 ? m_playlist.Items(current)->Path : QByteArray();
+        if (m_pendingSubtitles.Entry != entry)
+            m_pendingSubtitles = {entry, {}};
+        QByteArray &files = m_pendingSubtitles.Files;
+        files = files.isEmpty() ? option : files + ',' + option;
+        return true;
+    }
+    QByteArray &files = m_state.SubtitleFiles;
     files = files.isEmpty() ? option : files + ',' + option;
-    if (!IsRunning())
-        return true; // loaded by the next launch
+    m_parser.SubtitleFileGiven();
     m_state.SubtitleTrackProp.Value = m_state.SubtitleTrackProp.Max + 1;
     SendCommand("sub_load " + QuoteForSlave(EncodeFileName(path)));
     return true;

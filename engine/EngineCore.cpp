@@ -2,20 +2,20 @@
 
 #include "common/Clock.h"
 #include "common/Report.h"
-#include "common/ZError.h"
-#include "engine/EngineProcess.h"
+#include "engine/mplayer/EngineProcess.h"
 #include "platform/EngineOptions.h"
 #include "settings/SettingsData.h"
 
 #include <QCoreApplication>
 
 EngineCore::EngineCore(SettingsData &settings, TZorviPlaylist &playlist, const EngineHost &host,
-                       const QString &programDir)
+                       const QString &programDir, EngineRunFactory runs)
     : m_settings(settings), m_playlist(playlist), m_host(host),
       m_programDir(programDir.endsWith(u'/') ? programDir : programDir + u'/'), m_state(*this),
       m_queue([this](const QByteArray &text) { SendCommand(text); },
               [this](const QString &text) { LogVerbose(text); }),
-      m_commandLine(settings, m_programDir)
+      m_commandLine(settings, m_programDir), m_parser(m_state, *this),
+      m_newRun(runs ? std::move(runs) : EngineProcess::Factory())
 {
     IgnoreBrokenPipe();
     m_findPreviousEngines = [](qint64 exceptPid) { return FindEngineProcesses(exceptPid); };
@@ -35,11 +35,7 @@ EngineCore::EngineCore(SettingsData &settings, TZorviPlaylist &playlist, const E
     RegisterEngineCommands();
 }
 
-EngineCore::~EngineCore()
-{
-    delete m_process;
-    m_process = nullptr;
-}
+EngineCore::~EngineCore() = default;
 
 bool EngineCore::Mute() const
 {
@@ -54,6 +50,13 @@ void EngineCore::LogVerbose(const QString &text)
 {
     if (Verbose())
         m_host.Log.AddLine(text);
+}
+
+void EngineCore::KeepNote(const QString &text)
+{
+    m_host.Log.AddLine(text);
+    if (m_keptNotes.size() < 20) // a flood of them says no more than the first ones
+        m_keptNotes.append(text);
 }
 
 qint64 EngineCore::EngineProcessId() const
@@ -86,8 +89,10 @@ bool EngineCore::SeekRule()
         return false;
     if (m_state.Status != PlaybackStatus::Seeking) {
         SetStatus(PlaybackStatus::Seeking);
+        // Written right before the seek, behind the seek's own probe: the
+        // picture jumps one round trip after the key, not two.
         if (m_settings.Options.MuteOnPauseSeek && !Mute() && !m_state.Paused)
-            PostCommand("mute 1");
+            SendCommand("mute 1");
     }
     m_queue.HoldSeeking();
     return true;
@@ -117,11 +122,7 @@ void EngineCore::SendCommand(const QByteArray &text)
     // The prefix depends on the pause at the moment of writing.
     QByteArray line = m_state.Paused ? "pausing_keep " + text : text;
     LogVerbose(QStringLiteral("$|Sending: ") + QString::fromUtf8(line));
-    line += '\n';
-    if (m_process)
-        m_process->Write(line);
-    else
-        m_simulatedWriter(line);
+    m_process->Write(line + '\n');
 }
 
 void EngineCore::PostCommand(const QByteArray &text)
@@ -170,12 +171,10 @@ void EngineCore::DrainMessages()
         if (msg.Run != m_run || !IsRunning())
             continue;
         RunGuarded([&] {
-            if (msg.IsEnd) {
-                m_state.ExitCode = msg.ExitCode;
-                EngineEnded();
-            } else {
-                ProcessLine(msg.Line);
-            }
+            if (msg.IsEnd)
+                EngineEnded(msg.ExitCode);
+            else
+                m_parser.ProcessLine(msg.Line);
         });
     }
     m_draining = false;
@@ -185,18 +184,4 @@ void EngineCore::HandlePendingOutput()
 {
     QCoreApplication::sendPostedEvents(this, EngineLineMessage::Type);
     DrainMessages();
-}
-
-void EngineCore::SimulateProcesses(std::function<void(const QByteArray &bytes)> writer)
-{
-    m_simulatedWriter = std::move(writer);
-    m_simulated = true;
-}
-
-void EngineCore::SimulateEnd(int exitCode)
-{
-    if (!m_simulatedRun)
-        return;
-    m_state.ExitCode = exitCode;
-    EngineEnded();
 }

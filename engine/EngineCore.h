@@ -1,33 +1,37 @@
 #pragma once
 // The engine link: runs MPlayer in slave mode for the current playlist entry,
-// feeds it commands through the command queue, turns its output into the
+// feeds it commands through the command queue, has its output read into the
 // playback state and carries out the named commands of skins, shortcuts and
 // the console. Everything it asks of the windows goes through EngineHost; all
 // of it runs on the main thread.
-#include "engine/CommandLineBuilder.h"
 #include "engine/CommandQueue.h"
 #include "engine/CommandTable.h"
 #include "engine/EngineHost.h"
-#include "engine/EngineVersion.h"
+#include "engine/EngineRun.h"
 #include "engine/EngineWaits.h"
 #include "engine/MPProperty.h"
+#include "engine/OutputSink.h"
 #include "engine/PlaybackState.h"
+#include "engine/mplayer/CommandLineBuilder.h"
+#include "engine/mplayer/EngineVersion.h"
+#include "engine/mplayer/MPlayerOutputParser.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <deque>
 #include <functional>
+#include <memory>
 
 struct SettingsData;
 class TZorviPlaylist;
-class EngineProcess;
 
-class EngineCore : public QObject, public CommandSink {
+class EngineCore : public QObject, public CommandSink, private OutputSink {
     Q_OBJECT
 public:
+    // `runs` makes the engine's runs; by default real processes.
     EngineCore(SettingsData &settings, TZorviPlaylist &playlist, const EngineHost &host,
-               const QString &programDir);
+               const QString &programDir, EngineRunFactory runs = {});
     ~EngineCore() override;
 
     const PlaybackState &State() const { return m_state; }
@@ -39,16 +43,12 @@ public:
     // Asks the engine's version without blocking; "?" until it answers.
     void QueryEngineVersionAsync();
     void PlayEntry(int index);
-    void PlayNext();
-    void PlayPrevious();
     void Launch();
     void Restart();
     void QuitAndWait();
-    void StopEngine();
-    bool IsRunning() const { return m_process != nullptr || m_simulatedRun; }
-    bool CheckPreviousEngines();
-    // Where CheckPreviousEngines looks for engines left running (by default
-    // every "mplayer" process of this user but the running engine).
+    bool IsRunning() const { return m_process != nullptr; }
+    // Where a launch looks for engines left running (by default every
+    // "mplayer" process of this user but the running engine).
     void SetPreviousEngineFinder(std::function<QList<qint64>(qint64 exceptPid)> finder);
     qint64 EngineProcessId() const;
     // Handles every line and the end of the current run that are still queued.
@@ -58,9 +58,6 @@ public:
     void SendCommand(const QByteArray &text) override;
     void PostCommand(const QByteArray &text) override;
     void PostAbsolute(const QByteArray &text) override;
-
-    // --- output
-    void ProcessLine(const QByteArray &line);
     // The window's 100 ms timer: ends Seeking once the queue has settled.
     void Tick();
 
@@ -68,9 +65,7 @@ public:
     void ExecuteCommand(const QString &text);
     // Adds a named command (or replaces one of the same name).
     void RegisterCommand(const QString &name, CommandTable::Action action);
-    void SetPause(bool paused);
     void ToggleMute();
-    void FrameStep();
     void SetAspect(int index);
     void SetPostProc(bool on);
     void SetFrameDrop(bool on);
@@ -79,16 +74,10 @@ public:
     void SelectTrack(TrackMenu menu, int value);
     // False (with the reason logged) when the path is refused.
     bool LoadSubtitle(const QString &path);
-    void StopPlayback();
 
     // Copies the saved volume and subtitle scale into the properties, and back.
     void LoadPropertySettings();
     void StorePropertySettings();
-
-    // Test seam: from now on runs start no process; what would be written to
-    // the engine goes to `writer`. SimulateEnd ends such a run as a process end would.
-    void SimulateProcesses(std::function<void(const QByteArray &bytes)> writer);
-    void SimulateEnd(int exitCode);
 
 signals:
     // The status, pause, volume, media, duration or running state changed;
@@ -99,18 +88,31 @@ protected:
     bool event(QEvent *e) override;
 
 private:
-    struct LineRules;
-
     bool Mute() const;
     bool Verbose() const;
     void LogVerbose(const QString &text);
+    // Logs now and again after the next launch has cleared the log.
+    void KeepNote(const QString &text);
+    // True (logged) while the question about a previous engine is open.
+    bool RefusedWhileAsking(const QString &what);
     void DrainMessages();
     void RegisterEngineCommands();
     void SetStatus(PlaybackStatus status);
     void FinishSeek();
+    float EngineSubtitleNumber(float number) const;
+
+    // Playback controls behind the named commands (Commands.cpp).
+    void PlayNext();
+    void PlayPrevious();
+    void SetPause(bool paused);
+    void FrameStep();
+    void StopPlayback();
 
     // Launch.cpp
-    void EngineEnded();
+    void StartRun();
+    bool CheckPreviousEngines();
+    void StopEngine();
+    void EngineEnded(int exitCode);
     void LaunchFailed(int errorCode);
     bool AwaitRunEnd();
     void KillEngine();
@@ -121,29 +123,17 @@ private:
     bool VolumeRule();
     bool AudioRule();
 
-    // Output line handlers (OutputParser.cpp).
-    bool HandleStatusLine(QByteArrayView line);
-    bool OnPauseMarker(QByteArrayView line);
-    bool OnSeekAnswer(QByteArrayView line);
-    bool OnCacheFill(QByteArrayView line);
-    bool OnEndOfFile(QByteArrayView line);
-    bool OnVideoOutput(QByteArrayView line);
-    bool OnNoVideo(QByteArrayView line);
-    bool OnStartPlayback(QByteArrayView line);
-    bool OnAudioDecoder(QByteArrayView line);
-    bool OnSubtitleAdded(QByteArrayView line);
-    bool OnDvdAudioStream(QByteArrayView line);
-    bool OnDvdSubtitle(QByteArrayView line);
-    bool OnDvdTitleLength(QByteArrayView line);
-    bool OnDvdDiscId(QByteArrayView line);
-    bool OnAudioId(QByteArrayView line);
-    bool OnAudioLanguage(QByteArrayView line);
-    bool OnSubtitleId(QByteArrayView line);
-    bool OnSubtitleLanguage(QByteArrayView line);
-    bool OnLength(QByteArrayView line);
-    void AddAudioTrack(int id);
-    void AddSubtitleTrack(int number);
-    float EngineSubtitleNumber(float number) const;
+    // What the output reports (OutputEvents.cpp).
+    void LogLine(const QString &text) override;
+    void ShowStatusLine(const QString &text) override;
+    void CommandAnswered() override;
+    void PlaybackStarted() override;
+    void AudioOpened() override;
+    void VideoSized() override;
+    void TrackAdded(TrackMenu menu, int id) override;
+    void TrackNamed(TrackMenu menu, int id, const QString &name) override;
+    void DiscTitleFound(const TPlItem &title) override;
+    void DiscIdentified() override;
 
     SettingsData &m_settings;
     TZorviPlaylist &m_playlist;
@@ -153,18 +143,25 @@ private:
     CommandQueue m_queue;
     CommandTable m_commands;
     CommandLineBuilder m_commandLine;
+    MPlayerOutputParser m_parser;
     EngineVersion m_version;
+    EngineRunFactory m_newRun;
     std::function<QList<qint64>(qint64 exceptPid)> m_findPreviousEngines;
 
     // Run control.
-    EngineProcess *m_process = nullptr;
+    std::unique_ptr<EngineRun> m_process;
     quint64 m_run = 0;
     bool m_stopping = false;    // ended by the program: its end does not advance
     bool m_quitAllowed = false; // "quit" is sent at most once a run
-    // Subtitle files named while no engine ran; the next launch loads them.
-    QByteArray m_pendingSubtitles;
-    // Our number of the first subtitle file in the menu, -1 when none.
-    int m_subtitleFileBase = -1;
+    // Subtitle files named while no engine ran, for the launch of their entry
+    // (its path; empty: whichever entry launches next).
+    struct PendingSubtitles {
+        QByteArray Entry;
+        QByteArray Files;
+    } m_pendingSubtitles;
+    // Log lines the next launch's clearing of the log must not take away.
+    QStringList m_keptNotes;
+    bool m_asking = false; // the question about a previous engine is open
     bool m_versionWanted = false;
     quint64 m_cutNotedRun = 0; // the run whose over-long output line was noted
 
@@ -179,8 +176,4 @@ private:
     bool m_draining = false;
     enum class PendingLaunch { None, Fresh, Relaunch };
     PendingLaunch m_pendingLaunch = PendingLaunch::None;
-
-    bool m_simulated = false;
-    bool m_simulatedRun = false;
-    std::function<void(const QByteArray &bytes)> m_simulatedWriter;
 };

@@ -2,12 +2,12 @@
 // end-of-run handling that moves on through the playlist.
 #include "engine/EngineCore.h"
 
-#include "common/CommandLine.h"
-#include "engine/EngineProcess.h"
+#include "engine/mplayer/EngineProcess.h"
 #include "platform/EngineOptions.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <cerrno>
@@ -46,8 +46,20 @@ void EngineCore::PrepareFontOption()
 
 // ------------------------------------------------------------------ playing
 
+bool EngineCore::RefusedWhileAsking(const QString &what)
+{
+    if (!m_asking)
+        return false;
+    // The question runs an event loop: a bus client's call arrives inside it
+    // and must not start a second engine beside the one being decided on.
+    m_host.Log.AddLine(what + QStringLiteral(" refused: the question about a previous engine is open"));
+    return true;
+}
+
 void EngineCore::PlayEntry(int index)
 {
+    if (RefusedWhileAsking(QStringLiteral("Playing an entry")))
+        return;
     PlaybackState &s = m_state;
     if (m_playlist.Count() > 0) {
         if (index < 0 || index >= m_playlist.Count())
@@ -95,10 +107,17 @@ void EngineCore::PlayPrevious()
 
 void EngineCore::Launch()
 {
-    if (IsRunning())
+    if (IsRunning() || RefusedWhileAsking(QStringLiteral("A launch")))
         return;
     PlaybackState &s = m_state;
     m_host.Log.ClearLog();
+    for (const QString &note : std::exchange(m_keptNotes, {}))
+        m_host.Log.AddLine(note);
+    // Subtitle files named while no engine ran belong to the entry then current.
+    const bool ownSubtitles = !m_pendingSubtitles.Files.isEmpty() &&
+                              (m_pendingSubtitles.Entry.isEmpty() || m_pendingSubtitles.Entry == s.MediaURL);
+    if (ownSubtitles)
+        s.FirstOpen = true; // the engine lists them, with the media's own, as on a first open
     s.HasVideo = true;
     s.VideoWidth = s.VideoHeight = 0;
     s.VideoAspect = 0;
@@ -114,17 +133,21 @@ void EngineCore::Launch()
         s.AudioTrackProp.Value = s.AudioTrackProp.Min = s.AudioTrackProp.Max = -1;
         s.SubtitleTrackProp.Value = 0;
         s.SubtitleTrackProp.Max = -1;
-        s.AudioTrackCount = s.SubtitleTrackCount = 0;
+        s.AudioTrackIds.clear();
+        s.SubtitleTrackIds.clear();
         m_host.Tracks.ClearTracks();
-        m_subtitleFileBase = -1;
-        s.SubtitleFiles = m_pendingSubtitles;
-        m_pendingSubtitles.clear();
+        s.SubtitleFileBase = -1;
+        s.SubtitleFiles.clear();
         s.SubtitleDelayProp.Value = 0;
         s.PositionProp.Value = 0;
         if (s.OpenMode != EntryKind::DVDTitle)
             s.PositionProp.Max = 0;
     }
 
+    if (ownSubtitles) {
+        const QByteArray &files = std::exchange(m_pendingSubtitles, {}).Files;
+        s.SubtitleFiles = s.SubtitleFiles.isEmpty() ? files : s.SubtitleFiles + ',' + files;
+    }
     if (s.OpenMode == EntryKind::DVD) {
         // The drive entry alone: its titles are inserted before it as they are found.
         const int current = m_playlist.CurrentIndex();
@@ -145,42 +168,39 @@ void EngineCore::Launch()
 
     SetStatus(PlaybackStatus::Opening);
     m_host.Display.SetPlayingButtons(true);
+    StartRun();
+}
 
+void EngineCore::StartRun()
+{
+    const PlaybackState &s = m_state;
     const EngineCommandLine command =
         m_commandLine.CommandLine(s, {m_host.Video.VideoWindowId(), m_host.Video.VideoColorKey()});
     if (!command.Refusal.isEmpty()) {
         // Ends like an engine that cannot start: status Error, no advance.
         m_host.Log.AddLine(command.Refusal);
-        EngineEnded();
+        EngineEnded(0);
         return;
     }
-    const QString &commandLine = command.Text;
     m_host.Log.AddLine(QStringLiteral("Mplayer command line:"));
-    m_host.Log.AddLine(commandLine);
+    m_host.Log.AddLine(command.Text());
     m_host.Log.AddLine(QString());
     for (const QString &alias : command.Aliases)
         m_host.Log.AddLine(alias);
+    m_parser.BeginRun(s.OpenMode == EntryKind::DVD ? s.MediaURL : QByteArray(), command.SubtitleFiles);
 
     // The engine has no priority option here: the program and the engine get
     // the priority the setting asks for.
     const bool boost = m_settings.Options.PriorityBoost;
     if (!SetProcessPriority(0, boost) && boost)
         m_host.Log.AddLine(PriorityBoostRefused);
-    ++m_run;
-    if (m_simulated) {
-        m_simulatedRun = true;
-        return;
-    }
-    QStringList args = SplitCommandLine(commandLine);
-    const QString program = args.isEmpty() ? QString() : args.takeFirst();
-    m_process = new EngineProcess(m_run, this);
+    std::unique_ptr<EngineRun> run = m_newRun(++m_run, this);
     int errorCode = 0;
-    if (!m_process->Start(program, args, m_programDir, errorCode)) {
-        delete m_process;
-        m_process = nullptr;
+    if (!run->Start(command.Program, command.Arguments, m_programDir, errorCode)) {
         LaunchFailed(errorCode);
         return;
     }
+    m_process = std::move(run);
     SetProcessPriority(m_process->ProcessId(), boost);
 }
 
@@ -190,15 +210,14 @@ void EngineCore::LaunchFailed(int errorCode)
     m_host.Log.AddLine(SystemErrorText(errorCode).left(1023));
     if (errorCode == ENOENT)
         m_host.Log.AddLine(QStringLiteral("Please check if mplayer is installed and MPlayerPath names it."));
-    EngineEnded();
+    EngineEnded(0);
 }
 
-void EngineCore::EngineEnded()
+void EngineCore::EngineEnded(int exitCode)
 {
     PlaybackState &s = m_state;
-    delete m_process;
-    m_process = nullptr;
-    m_simulatedRun = false;
+    m_process.reset();
+    s.ExitCode = exitCode;
     s.FirstOpen = false;
     LogVerbose(QStringLiteral("exitcode : %1").arg(s.ExitCode));
     const bool error = s.Status == PlaybackStatus::Opening || s.ExitCode != 0;
@@ -240,7 +259,7 @@ void EngineCore::QuitAndWait()
     if (m_quitAllowed) {
         SendCommand("quit");
         m_quitAllowed = false;
-        if (!m_process || m_process->WaitForEnd(EngineWaits::QuitGraceMs))
+        if (m_process->WaitForEnd(EngineWaits::QuitGraceMs))
             return;
     }
     KillEngine();
@@ -256,6 +275,8 @@ bool EngineCore::AwaitRunEnd()
 
 void EngineCore::StopEngine()
 {
+    if (RefusedWhileAsking(QStringLiteral("Stopping")))
+        return;
     SetStatus(PlaybackStatus::Closing);
     m_stopping = true;
     m_state.Paused = false;
@@ -269,7 +290,7 @@ void EngineCore::StopEngine()
 
 void EngineCore::Restart()
 {
-    if (!IsRunning())
+    if (!IsRunning() || RefusedWhileAsking(QStringLiteral("A restart")))
         return;
     QuitAndWait();
     if (!AwaitRunEnd()) {
@@ -281,6 +302,7 @@ void EngineCore::Restart()
 
 bool EngineCore::CheckPreviousEngines()
 {
+    const QScopedValueRollback asking(m_asking, true);
     for (qint64 pid : m_findPreviousEngines(EngineProcessId())) {
         switch (m_host.Window.AskKillPreviousEngine(QStringLiteral("mplayer instance detected"),
                                                     QStringLiteral("kill previous mplayer instance?"))) {

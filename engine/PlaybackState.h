@@ -7,6 +7,7 @@
 #include "playlist/PlItem.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 struct PlaybackState {
@@ -30,9 +31,11 @@ struct PlaybackState {
     int VideoWidth = 0;
     int VideoHeight = 0;
     float VideoAspect = 0;
-    // Items the track menus hold (the window's fixed items not counted).
-    int AudioTrackCount = 0;
-    int SubtitleTrackCount = 0;
+    // The ids of the items the track menus hold (the window's fixed items not counted).
+    QList<int> AudioTrackIds;
+    QList<int> SubtitleTrackIds;
+    // Our number of the first subtitle file in the menu, -1 when none.
+    int SubtitleFileBase = -1;
     QString MPlayerVersion = QStringLiteral("?");
 
     // Position value and maximum are the playback position and the duration;

@@ -9,7 +9,10 @@
 #  lag  how long after the engine wrote the status line that turned the whole
 #       second the program had read it (scripts/stamping-engine.py wraps the
 #       engine); median, 95th percentile and maximum over SECONDS
-# Usage: measure-playback.sh [cpu|lag|all] [SECONDS=60] [ROUNDS=1]
+#  seek how long after a Right or Left key (seek +10 / -10, alternating every
+#       2 s over SECONDS) the engine wrote the first status line of the new
+#       position, the picture's jump (the wrapper stamps it); median, min, max
+# Usage: measure-playback.sh [cpu|lag|seek|all] [SECONDS=60] [ROUNDS=1]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZORVI_BUILD_DIR:-$root/build}
@@ -80,4 +83,30 @@ if [ "$what" = lag ] || [ "$what" = all ]; then
     if (!NR) { print "lag: no second turned"; exit }
     printf "lag of the position behind the engine over %d second turns: median %.1f ms, 95th percentile %.1f ms, max %.1f ms\n",
       NR, a[int((NR + 1) / 2)], a[int(NR * 0.95 + 0.5)], a[NR] }'
+fi
+
+if [ "$what" = seek ] || [ "$what" = all ]; then
+  ini "MPlayerPath=$root/scripts/stamping-engine.py"
+  export ZORVI_SEEK_LOG="$work/jumps.txt"
+  : >"$ZORVI_SEEK_LOG"; : >"$work/keys.txt"
+  "$work/zorvi" "$clip" >/dev/null 2>&1 &
+  z=$!
+  sleep 4
+  window=$(xdotool search --onlyvisible --pid $z | head -1)
+  xdotool windowfocus "$window" 2>/dev/null || true
+  for i in $(seq $((seconds / 2))); do
+    key=Right; [ $((i % 2)) = 0 ] && key=Left
+    date +%s%N >>"$work/keys.txt"
+    xdotool key "$key"
+    sleep 2
+  done
+  kill -TERM $z; wait $z 2>/dev/null || true
+  # Each key against the first jump after it.
+  sort -n "$work/keys.txt" "$work/jumps.txt" | awk -v keys="$work/keys.txt" '
+    BEGIN { while ((getline k < keys) > 0) key[k] = 1 }
+    { if ($1 in key) { pending = $1 } else if (pending) { print ($1 - pending) / 1e6; pending = 0 } }' |
+    sort -n | awk -v n=$((seconds / 2)) '{a[NR] = $1} END {
+      if (!NR) { print "seek: no jump seen"; exit }
+      printf "seek key to the engine'"'"'s first line at the new position, %d of %d keys: median %.1f ms, min %.1f ms, max %.1f ms\n",
+        NR, n, a[int((NR + 1) / 2)], a[1], a[NR] }'
 fi

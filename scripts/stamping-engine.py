@@ -3,7 +3,9 @@
 real mplayer with the given arguments, passes its output on at once and, for
 every status line that turns the whole second, appends to $ZORVI_LAG_LOG the
 milliseconds from the moment the line was passed on until the program had read
-it (seen as the bytes left unread in the pipe, polled every millisecond)."""
+it (seen as the bytes left unread in the pipe, polled every millisecond).
+With $ZORVI_SEEK_LOG set, it appends there the wall-clock time in ns of every
+status line whose position jumped 5 s or more from the line before (a seek)."""
 import fcntl
 import os
 import select
@@ -17,6 +19,8 @@ engine = subprocess.Popen([os.environ.get("ZORVI_REAL_ENGINE", "mplayer")] + sys
                           stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
 source = engine.stdout.fileno()
 log_path = os.environ.get("ZORVI_LAG_LOG")
+seek_log = open(os.environ["ZORVI_SEEK_LOG"], "a") if os.environ.get("ZORVI_SEEK_LOG") else None
+last_position = None
 written = 0      # bytes passed on
 turns = []       # (end offset, time passed on) of lines that turned the second
 last_second = None
@@ -26,6 +30,13 @@ lags = []
 
 def unread():
     return struct.unpack("i", fcntl.ioctl(1, termios.FIONREAD, b"\0\0\0\0"))[0]
+
+
+def position(text):
+    try:
+        return float(text[2:].lstrip().split(b" ")[0]) if text[:2] in (b"A:", b"V:") else None
+    except ValueError:
+        return None
 
 
 def seconds(text):
@@ -49,6 +60,12 @@ while True:
         for i, byte in enumerate(data):
             if byte in (10, 13):
                 s = seconds(line)
+                p = position(line) if seek_log else None
+                if p is not None:
+                    if last_position is not None and abs(p - last_position) >= 5:
+                        seek_log.write(f"{time.time_ns()}\n")
+                        seek_log.flush()
+                    last_position = p
                 if s is not None:
                     if last_second is not None and s != last_second:
                         turns.append((written + i + 1, now))

@@ -1,11 +1,13 @@
 #pragma once
-// The engine link with a recorder host; launches are real, but no process
-// starts and what would go to the engine is captured.
+// The engine link with a recorder host and recorded runs: launches are real,
+// but no process starts; the test gives the output and the end of each run.
+#include "RecordedRuns.h"
 #include "RecorderHost.h"
 #include "common/Clock.h"
 #include "engine/EngineCore.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
+#include "support/QtApp.h"
 
 #include <gtest/gtest.h>
 
@@ -16,15 +18,16 @@ protected:
     SettingsData settings;
     TZorviPlaylist playlist;
     RecorderHost host;
-    EngineCore core{settings, playlist, host.Parts(), QStringLiteral("/opt/zorvi/")};
+    RecordedRuns runs;
+    EngineCore core{settings, playlist, host.Parts(), QStringLiteral("/opt/zorvi/"), runs.Factory()};
     const PlaybackState &state = core.State();
-    QByteArrayList written;
+    QByteArrayList &written = runs.Written;
     std::uint64_t now = 50000;
 
     void SetUp() override
     {
+        EnsureApp();
         Clock::SetNowFunction([this] { return now; });
-        core.SimulateProcesses([this](const QByteArray &bytes) { written.append(bytes); });
     }
     void TearDown() override { Clock::SetNowFunction(nullptr); }
 
@@ -35,7 +38,7 @@ protected:
         core.PlayEntry(playlist.Count() - 1);
     }
     // Playback has started after the identification lines; the queue is idle.
-    void StartPlaying(std::initializer_list<const char *> identification = {"ID_LENGTH=1000"})
+    void StartPlaying(const QByteArrayList &identification = {"ID_LENGTH=1000"})
     {
         Open();
         Lines(identification);
@@ -44,16 +47,22 @@ protected:
         host.Calls.clear();
         host.Log.clear();
     }
-    // Restart: the run ends and the same entry starts again, not identified.
-    void Relaunch()
+    // The engine's output, handled.
+    void Lines(const QByteArrayList &lines)
     {
-        core.Restart();
-        core.SimulateEnd(0);
+        if (runs.Current)
+            runs.Current->Post(lines);
+        core.HandlePendingOutput();
+    }
+    template <std::size_t N> void Lines(const char *const (&lines)[N])
+    {
+        Lines(QByteArrayList(std::begin(lines), std::end(lines)));
+    }
+    void End(int exitCode)
+    {
+        if (runs.Current)
+            runs.Current->End(exitCode);
+        core.HandlePendingOutput();
     }
     QByteArray Written() const { return written.join(); }
-    void Lines(std::initializer_list<const char *> lines)
-    {
-        for (const char *l : lines)
-            core.ProcessLine(l);
-    }
 };

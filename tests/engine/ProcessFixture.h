@@ -70,8 +70,8 @@ protected:
     {
         return WaitFor([&] { return core->State().Status == s; }, ms);
     }
-    bool WaitEnded(int ms = 5000)
+    bool WaitEnded()
     {
-        return WaitFor([&] { return !core->IsRunning(); }, ms);
+        return WaitFor([&] { return !core->IsRunning(); });
     }
 };

@@ -5,6 +5,7 @@
 #include "engine/EngineHost.h"
 
 #include <QStringList>
+#include <functional>
 
 class RecorderHost : public PlaybackDisplay,
                      public VideoPanel,
@@ -26,6 +27,7 @@ public:
     QString Status;
     TrackList Audio, Subtitles;
     KillAnswer Answer = KillAnswer::No;
+    std::function<void()> WhileAsking; // what arrives while the question is open
 
     EngineHost Parts() { return EngineHost::Of(*this); }
     void Rec(const QString &s) { Calls.append(s); }
@@ -70,6 +72,8 @@ public:
     KillAnswer AskKillPreviousEngine(const QString &title, const QString &text) override
     {
         Rec(QStringLiteral("Ask %1|%2").arg(title, text));
+        if (WhileAsking)
+            std::exchange(WhileAsking, {})();
         return Answer;
     }
 };

@@ -2,6 +2,8 @@
 #include "EngineFixture.h"
 #include "common/FileNames.h"
 
+#include <QProcess>
+
 namespace {
 class CommandsTest : public EngineFixture {
 protected:
@@ -16,7 +18,7 @@ protected:
     QByteArray Run(const QString &text)
     {
         while (!core.Queue().IsIdle())
-            core.ProcessLine(kProbeAnswer);
+            Lines({kProbeAnswer});
         written.clear();
         host.Calls.clear();
         core.ExecuteCommand(text);
@@ -66,99 +68,126 @@ TEST_F(CommandsTest, RegisteredCommandsGetTheirArguments)
         EXPECT_EQ(Run(t), "");
     EXPECT_EQ(got, QStringList({"0 0 0 0", "2 2 1 1", "2.5 2 1 0", "3.5 4 1 0", "0 0 0 1", "0 0 0 0"}));
     EXPECT_EQ(Run("Winsize 2"), "Winsize 2\nseek\n"); // names are case-sensitive: passed on
-    Run("");
-    settings.Options.Verbose = true;
-    host.Log.clear();
-    core.ExecuteCommand("osd 3");
-    EXPECT_EQ(host.Log,
-              QStringList({"$|Passing command directly to MPlayer", "$|Sending: osd 3", "$|Sending: seek"}));
 }
 
-TEST_F(CommandsTest, TracksAndAspectCycle)
+TEST_F(CommandsTest, ControlsInSequence)
 {
-    QByteArray subtitles, audio;
-    for (int i = 0; i < 4; ++i)
-        subtitles += Run("sub_select");
-    EXPECT_EQ(subtitles, "sub_select 1\nseek\nsub_select 2\nseek\nsub_select -1\nseek\nsub_select 0\nseek\n");
-    EXPECT_EQ(Run("sub_select 9"), "sub_select 2\nseek\n");
-    // Audio switches go out at once, never through the queue.
-    for (const char *text : {"switch_audio", "switch_audio word", "switch_audio 2"})
-        audio += Run(text);
-    EXPECT_EQ(audio, "switch_audio 2\nswitch_audio 1\nswitch_audio 2\n");
-    QByteArray ratios;
-    for (int i = 0; i < 4; ++i)
-        ratios += Run("switch_ratio");
-    EXPECT_EQ(ratios, "switch_ratio 1.33333337306976\nseek\nswitch_ratio 1.77777779102325\nseek\n"
-                      "switch_ratio 2.34999990463257\nseek\nswitch_ratio 0\nseek\n");
-    EXPECT_EQ(state.AspectIndex, 0);
-    EXPECT_TRUE(host.Called("Tick 2 0")); // the aspect menu
-}
-
-TEST_F(CommandsTest, PauseResumeAndFrameStep)
-{
-    settings.Options.MuteOnPauseSeek = true;
-    EXPECT_EQ(Run("pause"), "pausing_keep mute 1\npausing_keep pause\n");
-    EXPECT_EQ(state.Status, PlaybackStatus::Paused);
-    EXPECT_TRUE(host.Called("SetPlayingButtons 0"));
-    EXPECT_EQ(Run("frame_step"), "pausing_keep frame_step\npausing_keep seek\n");
-    EXPECT_EQ(Run("pause"), "mute 0\n");
-    EXPECT_EQ(state.Status, PlaybackStatus::Playing);
-    settings.Options.MuteOnPauseSeek = false;
-    EXPECT_EQ(Run("frame_step"), "pausing_keep pause\n"); // while playing it pauses
-    EXPECT_EQ(Run("play"), "pause\n");
-    Relaunch();
+    // Each row runs once the queue is idle, after the rows before it; `call`
+    // is one the window must have had.
+    const struct {
+        bool muteOnPauseSeek;
+        const char *text, *written, *call;
+    } rows[] = {
+        {false, "sub_select", "sub_select 1\nseek\n", "Tick 1 1"},
+        {false, "sub_select", "sub_select 2\nseek\n", ""},
+        {false, "sub_select", "sub_select -1\nseek\n", ""},
+        {false, "sub_select", "sub_select 0\nseek\n", ""},
+        {false, "sub_select 9", "sub_select 2\nseek\n", ""},
+        // Audio switches go out at once, never through the queue.
+        {false, "switch_audio", "switch_audio 2\n", "Tick 0 2"},
+        {false, "switch_audio word", "switch_audio 1\n", ""},
+        {false, "switch_audio 2", "switch_audio 2\n", ""},
+        {false, "switch_ratio", "switch_ratio 1.33333337306976\nseek\n", "Tick 2 1"},
+        {false, "switch_ratio", "switch_ratio 1.77777779102325\nseek\n", ""},
+        {false, "switch_ratio", "switch_ratio 2.34999990463257\nseek\n", ""},
+        {false, "switch_ratio", "switch_ratio 0\nseek\n", "Tick 2 0"},
+        {true, "pause", "pausing_keep mute 1\npausing_keep pause\n", "Status 5"},
+        {true, "frame_step", "pausing_keep frame_step\npausing_keep seek\n", ""},
+        {true, "pause", "mute 0\n", "SetPlayingButtons 1"},
+        {false, "frame_step", "pausing_keep pause\n", "Status 5"}, // while playing it pauses
+        {false, "play", "pause\n", "Status 3"},
+        // A volume change waits for resume or unmute.
+        {false, "pause", "pausing_keep pause\n", "SetPlayingButtons 0"},
+        {false, "volume 20 1", "", "Volume 20"},
+        {false, "play", "volume 20 1\n", ""},
+        {false, "mute", "mute 1\nseek\n", "Mute 1"},
+        {false, "volume 30 1", "", ""},
+        {false, "mute", "volume 30 1\nseek\n", "Mute 0"}, // the volume also unmutes
+        {false, "pause", "pausing_keep pause\n", ""},
+        {false, "mute", "", "Mute 1"}, // while paused, resuming applies the mute state
+        {true, "play", "mute 1\n", ""},
+    };
+    for (const auto &row : rows) {
+        settings.Options.MuteOnPauseSeek = row.muteOnPauseSeek;
+        EXPECT_EQ(Run(row.text), row.written) << row.text;
+        EXPECT_TRUE(!*row.call || host.Called(row.call)) << row.text << " " << row.call;
+    }
+    core.Restart();
     EXPECT_EQ(state.Status, PlaybackStatus::Opening);
     EXPECT_EQ(Run("pause"), "");
     EXPECT_FALSE(state.Paused);
-}
-
-TEST_F(CommandsTest, VolumeWaitsForResumeOrUnmute)
-{
-    Run("pause");
-    EXPECT_EQ(Run("volume 20 1"), "");
-    EXPECT_TRUE(state.VolumePending);
-    EXPECT_TRUE(host.Called("Volume 20"));
-    EXPECT_EQ(Run("play"), "volume 20 1\n");
-    EXPECT_FALSE(state.VolumePending);
-
-    EXPECT_EQ(Run("mute"), "mute 1\nseek\n");
-    EXPECT_EQ(Run("volume 30 1"), "");
-    EXPECT_EQ(Run("mute"), "volume 30 1\nseek\n"); // the volume also unmutes
-    EXPECT_FALSE(state.VolumePending);
-
-    Run("pause");
-    EXPECT_EQ(Run("mute"), ""); // while paused, resuming applies the mute state
-    EXPECT_TRUE(settings.LastSession.Mute);
-    EXPECT_TRUE(host.Called("Mute 1"));
-    settings.Options.MuteOnPauseSeek = true;
-    EXPECT_EQ(Run("play"), "mute 1\n");
-}
-
-TEST_F(CommandsTest, StopEndsTheRunAndThenRewinds)
-{
-    core.ProcessLine("A:   5.0 V:   5.0 A-V:  0.000");
-    EXPECT_EQ(Run("stop"), "quit\n");
-    EXPECT_EQ(state.Status, PlaybackStatus::Closing);
-    core.SimulateEnd(0);
-    EXPECT_EQ(state.Status, PlaybackStatus::Stopped);
-    EXPECT_EQ(state.PositionProp.Value, 5);
-    Run("stop"); // nothing runs: rewinds the display only
-    EXPECT_EQ(state.PositionProp.Value, 0);
-    EXPECT_TRUE(host.Called("Position 0"));
 }
 
 TEST_F(CommandsTest, SubtitlePathsAreNeverSplitOrInjected)
 {
     EXPECT_TRUE(core.LoadSubtitle(QStringLiteral("/s/my \"best\" subs.srt")));
     EXPECT_EQ(Written(), "sub_load \"/s/my \\\"best\\\" subs.srt\"\n");
-    EXPECT_EQ(state.SubtitleFiles, "\"/s/my \\\"best\\\" subs.srt\"");
+    EXPECT_EQ(state.SubtitleFiles, "/s/my \"best\" subs.srt");
     written.clear();
     EXPECT_TRUE(core.LoadSubtitle(DecodeFileName("/s/\xe9t\xe9.srt"))); // the bytes, not UTF-8 of them
     EXPECT_EQ(Written(), "sub_load \"/s/\xe9t\xe9.srt\"\n");
     written.clear();
     EXPECT_FALSE(core.LoadSubtitle(QStringLiteral("/s/a.srt\nquit")));
     EXPECT_FALSE(core.LoadSubtitle(QStringLiteral("/s/a.srt\rquit")));
-    EXPECT_FALSE(core.LoadSubtitle(QStringLiteral("/s/a,b.srt")));
     EXPECT_TRUE(written.isEmpty());
     EXPECT_TRUE(host.Log.last().startsWith("Subtitle file refused"));
+}
+
+TEST_F(CommandsTest, PreviousEnginesAreOfferedForKillingAndNothingElseRunsMeanwhile)
+{
+    QProcess left; // an engine left running
+    left.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    ASSERT_TRUE(left.waitForStarted());
+    settings.Options.Verbose = true;
+    core.SetPreviousEngineFinder([&](qint64) {
+        return left.state() == QProcess::Running ? QList<qint64>{left.processId()} : QList<qint64>();
+    });
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/b.avi"), EntryKind::File));
+    // A bus client's calls, as the question's event loop delivers them.
+    host.WhileAsking = [&] {
+        for (const char *command : {"next", "play", "stop", "pause", "seek 5"})
+            core.ExecuteCommand(command);
+        core.PlayEntry(0);
+    };
+    written.clear();
+    core.PlayEntry(1);
+    EXPECT_EQ(host.Log.filter("refused: the question about a previous engine is open").size(), 6);
+    EXPECT_EQ(playlist.CurrentIndex(), 1);
+    EXPECT_TRUE(core.IsRunning());
+    EXPECT_EQ(Written(), "quit\n");             // the first run's end; nothing of the refused ones
+    EXPECT_EQ(left.state(), QProcess::Running); // answered No
+    host.Answer = KillAnswer::Cancel;
+    core.PlayEntry(0);
+    EXPECT_FALSE(core.IsRunning());
+    host.Answer = KillAnswer::Yes;
+    core.PlayEntry(0);
+    EXPECT_TRUE(left.waitForFinished(2000));
+    EXPECT_TRUE(core.IsRunning());
+    EXPECT_EQ(host.Calls.filter("Ask mplayer instance detected|kill previous mplayer instance?").size(), 3);
+}
+
+TEST_F(CommandsTest, StopEndsTheRunAndSubtitlesNamedWhileNoEngineRuns)
+{
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/b.avi"), EntryKind::File));
+    Lines({"A:   5.0 V:   5.0 A-V:  0.000"});
+    EXPECT_EQ(Run("stop"), "quit\n");
+    EXPECT_EQ(state.Status, PlaybackStatus::Closing);
+    End(0);
+    EXPECT_EQ(state.Status, PlaybackStatus::Stopped);
+    EXPECT_EQ(state.PositionProp.Value, 5);
+    Run("stop"); // nothing runs: rewinds the display only
+    EXPECT_TRUE(host.Called("Position 0"));
+    // Refusals are still in the log after the launch.
+    EXPECT_FALSE(core.LoadSubtitle(QStringLiteral("/s/part 1, english.srt")));
+    EXPECT_TRUE(core.LoadSubtitle(QStringLiteral("/s/a.srt")));
+    core.ExecuteCommand("play"); // the same entry again: with its subtitle
+    EXPECT_TRUE(
+        host.Log.first().startsWith("Subtitle file refused (comma in its name): /s/part 1, english.srt"));
+    EXPECT_TRUE(host.Log.filter("-sub /s/a.srt -identify").size() == 1) << host.Log.join('\n').toStdString();
+    Lines({"SUB: Added subtitle file (1): /s/a.srt"});
+    EXPECT_EQ(host.Subtitles.Ids, QList<int>({0}));
+    // The next entry gets none of it.
+    core.ExecuteCommand("next");
+    EXPECT_EQ(playlist.CurrentIndex(), 1);
+    EXPECT_TRUE(host.Log.filter("-sub ").isEmpty());
 }

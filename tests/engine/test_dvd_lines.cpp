@@ -36,16 +36,6 @@ const char *const DiscRun[] = {
     "VO: [x11] 720x576 => 1024x576 Planar YV12 ",
     "ID_SUBTITLE_ID=0"};
 
-// "mplayer -dvd-device dvd dvd://2": a title run prints its streams without "ID_" keys.
-const char *const SecondTitleRun[] = {"Playing dvd://2.",
-                                      "There are 2 titles on this DVD.",
-                                      "There are 1 angles in this DVD title.",
-                                      "audio stream: 0 format: ac3 (mono) language: en aid: 128.",
-                                      "audio stream: 1 format: ac3 (mono) language: fr aid: 129.",
-                                      "number of audio channels on disk: 2.",
-                                      "number of subtitles on disk: 0",
-                                      "Starting playback..."};
-
 // "mplayer -identify multi.mkv", the stream part.
 const char *const MatroskaRun[] = {
     "ID_AUDIO_ID=0",    "ID_AID_0_LANG=eng", "[lavf] stream 1: audio (mp3float), -aid 0, -alang eng",
@@ -55,46 +45,24 @@ const char *const MatroskaRun[] = {
 };
 } // namespace
 
-TEST_F(DvdLinesTest, DiscRunPlaysTheFirstTitleThenMovesOnToTheSecond)
+TEST_F(DvdLinesTest, DiscRunPlaysTheFirstTitleThenMovesOn)
 {
     Open(EntryKind::DVD, "/m/dvd");
-    for (const char *line : DiscRun)
-        core.ProcessLine(line);
+    Lines(DiscRun);
 
     ASSERT_EQ(playlist.Count(), 2);
     EXPECT_EQ(playlist.Items(0)->Title, "DVD://1 (00:08)");
     EXPECT_EQ(playlist.Items(1)->Path, "-dvd-device /m/dvd dvd://2");
     EXPECT_EQ(playlist.CurrentIndex(), 0);
-    // The engine plays the first title: the window shows it.
-    EXPECT_TRUE(host.Called("ShowMediaTitle DVD://1 (00:08)"));
-    EXPECT_EQ(state.PositionProp.Max, 8);
     // Streams named from the title lines, not listed again by the "ID_" keys.
     EXPECT_EQ(host.Audio.Ids, QList<int>({128}));
     EXPECT_EQ(host.Subtitles.Ids, QList<int>({0}));
     EXPECT_EQ(host.Subtitles.Names, QStringList({"en"}));
 
-    // A relaunch during the disc's run plays the first title again, without
-    // identifying the disc or listing its titles twice.
-    Relaunch();
-    EXPECT_TRUE(host.Log[1].endsWith(" -dvd-device /m/dvd -- dvd://1")) << host.Log[1].toStdString();
-    for (const char *line : DiscRun)
-        core.ProcessLine(line);
-    EXPECT_EQ(playlist.Count(), 2);
-    EXPECT_EQ(host.Audio.Ids, QList<int>({128}));
-
-    // Its normal end moves on to the second title, which plays as a title.
-    core.SimulateEnd(0);
+    // Its normal end moves on to the second title (played and ended with the real engine in the e2e tests).
+    End(0);
     EXPECT_EQ(playlist.CurrentIndex(), 1);
     EXPECT_TRUE(host.Called("PrepareMediaDisplay 1 5 DVD://2 (00:05)"));
-    EXPECT_TRUE(host.Log[1].endsWith("3.5 -dvd-device /m/dvd -- dvd://2")) << host.Log[1].toStdString();
-    for (const char *line : SecondTitleRun)
-        core.ProcessLine(line);
-    EXPECT_EQ(host.Audio.Ids, QList<int>({128, 129}));
-    EXPECT_EQ(host.Audio.Names, QStringList({"en", "fr"}));
-    core.SimulateEnd(0);
-    EXPECT_EQ(state.Status, PlaybackStatus::Stopped);
-    EXPECT_FALSE(core.IsRunning()); // the end of a title does not move on
-    EXPECT_EQ(playlist.CurrentIndex(), 1);
 }
 
 TEST_F(DvdLinesTest, SubtitleNumbersFollowTheEngine)
@@ -103,9 +71,9 @@ TEST_F(DvdLinesTest, SubtitleNumbersFollowTheEngine)
     // the engine counts the files first.
     StartPlaying({"ID_SUBTITLE_ID=0", "ID_SID_0_LANG=ger", "ID_SUBTITLE_ID=1", "ID_SID_1_LANG=eng"});
     core.LoadSubtitle(QStringLiteral("/m/a.srt"));
-    core.ProcessLine("SUB: Added subtitle file (1): /m/a.srt");
+    Lines({"SUB: Added subtitle file (1): /m/a.srt"});
     core.LoadSubtitle(QStringLiteral("/m/b.srt"));
-    core.ProcessLine("SUB: Added subtitle file (2): /m/b.srt");
+    Lines({"SUB: Added subtitle file (2): /m/b.srt"});
     EXPECT_EQ(host.Subtitles.Ids, QList<int>({0, 1, 2, 3}));
     EXPECT_EQ(host.Subtitles.Names, QStringList({"ger", "eng", "a.srt", "b.srt"}));
     EXPECT_EQ(Written(), "sub_load \"/m/a.srt\"\nsub_select 0\nsub_load \"/m/b.srt\"\nsub_select 1\n");
@@ -116,24 +84,30 @@ TEST_F(DvdLinesTest, SubtitleNumbersFollowTheEngine)
     for (const auto &row : rows) {
         written.clear();
         core.ExecuteCommand(QStringLiteral("sub_select %1").arg(row.ours));
-        core.ProcessLine(kProbeAnswer);
+        Lines({kProbeAnswer});
         EXPECT_EQ(written.first(), "sub_select " + QByteArray::number(row.engine) + "\n") << row.ours;
     }
 }
 
 TEST_F(DvdLinesTest, MatroskaStreamsAndAFileNamedBeforeTheLaunch)
 {
+    core.LoadSubtitle(QStringLiteral("/m/external.srt"));
     Open();
-    for (const char *line : MatroskaRun)
-        core.ProcessLine(line);
-    core.ProcessLine("SUB: Added subtitle file (1): /m/external.srt");
+    Lines(MatroskaRun);
+    // The engine reports the file right after the clip's tags.
+    Lines({"Clip info:", " title: Holiday", "SUB: Added subtitle file (1): /m/external.srt"});
     EXPECT_EQ(host.Audio.Ids, QList<int>({0, 1}));
     EXPECT_EQ(host.Audio.Names, QStringList({"eng", "fre"}));
     EXPECT_EQ(host.Subtitles.Ids, QList<int>({0, 1}));
     EXPECT_EQ(host.Subtitles.Names, QStringList({"ger", "external.srt"}));
+    EXPECT_EQ(state.PositionProp.Max, 8);
     // The file came with "-sub": it is the one shown once playback starts.
     written.clear();
-    core.ProcessLine("Starting playback...");
+    Lines({"Starting playback..."});
     EXPECT_EQ(state.SubtitleTrackProp.Value, 1);
     EXPECT_TRUE(Written().startsWith("sub_select 0\n")) << Written().toStdString();
+    core.Restart(); // identification lines are ignored on a relaunch
+    Lines({"ID_AUDIO_ID=3", "ID_SUBTITLE_ID=4", "SUB: Added subtitle file (1): /m/external.srt"});
+    EXPECT_EQ(host.Audio.Ids, QList<int>({0, 1}));
+    EXPECT_EQ(host.Subtitles.Ids, QList<int>({0, 1}));
 }

@@ -1,7 +1,7 @@
 // Reading the engine's output: lines cut from chunks, over-long lines, floods, paced reads.
 #include "ProcessFixture.h"
-#include "engine/MPOutProcessor.h"
-#include "engine/StatusPace.h"
+#include "engine/mplayer/MPOutProcessor.h"
+#include "engine/mplayer/StatusPace.h"
 
 #include <QRegularExpression>
 #include <QTimer>
@@ -49,45 +49,32 @@ TEST(OutProcessor, CutsChunksIntoLinesAndOverLongOnesShort)
     }
 }
 
-TEST(StatusPace, SecondsOfStatusLines)
+TEST(StatusPace, SecondsOfLinesAndWhenTheSecondCanTurn)
 {
     EXPECT_DOUBLE_EQ(StatusPace::LineSeconds("A:  12.3 V:  12.3 A-V:  0.000").value_or(0), 12.3);
     EXPECT_DOUBLE_EQ(StatusPace::LineSeconds("V:1234.56 ...").value_or(0), 1234.56);
     EXPECT_DOUBLE_EQ(StatusPace::LineSeconds("A:  -0.1 V: 0.0").value_or(0), -0.1);
     EXPECT_FALSE(StatusPace::LineSeconds("A: ??? V:"));
-}
-
-TEST(StatusPace, ReadsWhenTheSecondCanTurn)
-{
     StatusPace pace;
     const struct {
         StatusPace::Read read; // now, last, first, lines, lines in its second, bytes, since
         int wait;
     } steps[] = {
         {{1000, 12.3, 12.3, 1, 1, 80, 40}, 651},     // a line alone: 13 shows from 12.95
-        {{1651, 13.0, 12.4, 16, 3, 1300, 651}, 911}, // turned 2.5 frames ago: one second on
-        {{2562, 13.9, 13.1, 21, 21, 1700, 911}, 41}, // not turned: a frame later
-        {{2603, 13.9, 13.9, 1, 1, 80, 41}, 51},      // still not: from the line again
-        {{2654, 14.0, 14.0, 1, 1, 80, 51}, 991},     //
-        {{3645, 15.0, 14.9, 2, 1, 16000, 100}, 102}, // fast output: read before the pipe fills
-        {{3646, 15.1, 15.1, 1, 1, 8000, 0}, -1},     // flooding: read at once
+        {{1651, 13.0, 12.4, 16, 3, 1300, 651}, 906}, // turned 2.5 frames ago: one second on
+        {{2557, 13.9, 13.1, 21, 21, 1700, 906}, -1}, // not turned: its line is the next one
+        {{2567, 13.9, 13.9, 1, 1, 80, 10}, 51},      // still not: from the line again
+        {{2618, 14.0, 14.0, 1, 1, 80, 51}, 986},     //
+        {{3604, 14.9, 14.9, 1, 1, 80, 986}, -1},     //
+        {{3614, 15.0, 15.0, 1, 1, 80, 10}, 1006},    // turned just now
+        {{4620, 16.0, 15.9, 2, 1, 16000, 100}, 102}, // fast output: read before the pipe fills
+        {{4621, 16.1, 16.1, 1, 1, 8000, 0}, -1},     // flooding: read at once
     };
     for (const auto &step : steps)
         EXPECT_EQ(pace.NextReadIn(step.read, 16384), step.wait) << step.read.NowMs;
 }
 
 using OutputReading = ProcessFixture;
-
-TEST_F(OutputReading, StatusLinesReadAtTheTurnOfTheSecondMoveThePosition)
-{
-    // After the probe's answer only status lines come: they are read when
-    // the second turns, and each turn reaches the display.
-    Play(kStart + "play 2.6 40\nexit 0\n");
-    ASSERT_TRUE(WaitEnded());
-    const QStringList positions = host.Calls.filter("Position ");
-    EXPECT_TRUE(positions.contains("Position 1") && positions.contains("Position 2"))
-        << positions.join(", ").toStdString();
-}
 
 TEST_F(OutputReading, FloodsKeepTheirBoundsAndEventsFlow)
 {

@@ -1,5 +1,6 @@
 #pragma once
 // The main window on an engine link that starts no process, or on real mplayer.
+#include "../engine/RecordedRuns.h"
 #include "../engine/WaitFor.h"
 #include "controls/ZorviControls.h"
 #include "engine/EngineCore.h"
@@ -27,9 +28,9 @@ protected:
     TZorviPlaylist playlist;
     TShortcutList shortcuts; // the default bindings: the store reads no file
     bool real = false;
-    QByteArray written; // what the engine got, without a process
     std::unique_ptr<Localization> locale;
     std::unique_ptr<TMainForm> form;
+    RecordedRuns runs; // unless real
     EngineCore *core = nullptr;
     std::optional<EngineHost> host; // the window as the engine link sees it
 
@@ -43,10 +44,9 @@ protected:
         const auto makeEngine = [this](const EngineHost &parts) -> std::unique_ptr<WindowEngine> {
             host.emplace(parts);
             auto engine = std::make_unique<EngineCore>(settings, playlist, parts,
-                                                       QCoreApplication::applicationDirPath() + "/");
+                                                       QCoreApplication::applicationDirPath() + "/",
+                                                       real ? EngineRunFactory() : runs.Factory());
             core = engine.get();
-            if (!real)
-                core->SimulateProcesses([this](const QByteArray &bytes) { written += bytes; });
             return std::make_unique<EngineWindowLink>(std::move(engine));
         };
         form = std::make_unique<TMainForm>(
@@ -78,7 +78,7 @@ protected:
     {
         playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/clip.avi"), EntryKind::File));
         core->PlayEntry(0);
-        for (const char *l : lines)
-            core->ProcessLine(l);
+        runs.Current->Post(QByteArrayList(lines.begin(), lines.end()));
+        core->HandlePendingOutput();
     }
 };

@@ -26,6 +26,7 @@ QStringList captions(QMenu *menu)
 
 class MenusTest : public MainFormFixture {
 protected:
+    QByteArray written() const { return runs.Written.join(); }
     MainMenus &M() { return *form->Menus(); }
 };
 
@@ -57,19 +58,20 @@ TEST_F(MenusTest, TrackMenusFillTickAndChoose)
     EXPECT_EQ(captions(M().MAudio), (QStringList{"1: eng", "2: ger", "Mute"}));
     EXPECT_EQ(captions(M().MSubtitle), (QStringList{"3: English", "Disable", "-", "Load..."}));
 
-    written.clear();
+    runs.Written.clear();
     M().MAudio->actions().at(1)->trigger();
-    EXPECT_TRUE(written.contains("switch_audio 2\n")) << written.constData();
+    EXPECT_TRUE(written().contains("switch_audio 2\n")) << written().constData();
     EXPECT_TRUE(M().MAudio->actions().at(1)->isChecked());
     M().MSNone->trigger();
-    EXPECT_TRUE(written.contains("sub_select -1\n")) << written.constData();
+    EXPECT_TRUE(written().contains("sub_select -1\n")) << written().constData();
     // The engine's own change (cycling) ticks the item too.
     core->ExecuteCommand(QStringLiteral("switch_audio 1 1"));
     EXPECT_TRUE(M().MAudio->actions().at(0)->isChecked());
 
     // The next medium takes the tracks away again.
     playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/next.avi"), EntryKind::File));
-    core->SimulateEnd(0);
+    runs.Current->End(0);
+    core->HandlePendingOutput();
     ASSERT_EQ(playlist.CurrentIndex(), 1);
     EXPECT_EQ(captions(M().MAudio), QStringList{"Mute"});
     EXPECT_EQ(captions(M().MSubtitle), (QStringList{"Disable", "-", "Load..."}));

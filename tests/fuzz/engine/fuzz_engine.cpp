@@ -1,37 +1,62 @@
 // Engine output as any engine (or anything in its place) may write it: cut
-// into lines in pieces of the sizes the first bytes choose, then parsed in a
-// run of any kind of entry, first run or relaunch, with the playlist holding a
-// DVD drive entry. The parser must stay inside its lines and the playlist, and
-// the track lists it keeps must be the ones the window was given.
-#include "../../engine/RecorderHost.h"
-#include "common/ZError.h"
-#include "engine/EngineCore.h"
-#include "engine/MPOutProcessor.h"
-#include "playlist/ZorviPlaylist.h"
-#include "settings/SettingsData.h"
+// into lines in pieces of the sizes the first bytes choose, then read by the
+// output parser in a run of any kind of entry, first run or later. The parser
+// must stay inside its lines, keep the track lists it reported, and make disc
+// titles only in a disc's run and only from the disc entry and a number.
+#include "engine/PlaybackState.h"
+#include "engine/mplayer/MPOutProcessor.h"
+#include "engine/mplayer/MPlayerOutputParser.h"
 
 #include <cstdint>
 #include <cstdlib>
+
+namespace {
+const QByteArray kDisc = "-dvd-device /dev/sr0 dvd://";
+
+struct Sink : CommandSink, OutputSink {
+    void SendCommand(const QByteArray &) override {}
+    void PostCommand(const QByteArray &) override {}
+    void PostAbsolute(const QByteArray &) override {}
+    QList<int> Audio, Subtitles;
+    int Titles = 0;
+    void LogLine(const QString &) override {}
+    void ShowStatusLine(const QString &) override {}
+    void CommandAnswered() override {}
+    void PlaybackStarted() override {}
+    void AudioOpened() override {}
+    void VideoSized() override {}
+    void TrackAdded(TrackMenu menu, int id) override
+    {
+        (menu == TrackMenu::Audio ? Audio : Subtitles).append(id);
+    }
+    void TrackNamed(TrackMenu, int, const QString &name) override
+    {
+        if (name.size() > 64 || name.contains(u'\n'))
+            std::abort();
+    }
+    void DiscTitleFound(const TPlItem &title) override
+    {
+        const auto number = title.Path.mid(kDisc.size()).toInt();
+        if (!title.Path.startsWith(kDisc) || number < 1 || number > 99 ||
+            title.Path != kDisc + QByteArray::number(number))
+            std::abort();
+        ++Titles;
+    }
+    void DiscIdentified() override {}
+};
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 2)
         return 0;
-    SettingsData settings;
-    settings.Options.MPlayerPath = QStringLiteral("/nonexistent/mplayer");
-    TZorviPlaylist playlist;
-    RecorderHost host;
-    EngineCore core(settings, playlist, host.Parts(), QStringLiteral("/tmp/"));
-    core.SimulateProcesses([](const QByteArray &) {});
-    TPlItem entry;
-    entry.Kind = EntryKind(1 + data[0] % 5);
-    entry.Path = "-dvd-device /dev/sr0 dvd://";
-    playlist.AddItem(entry);
-    core.PlayEntry(0);
-    if (data[0] & 0x80) { // a relaunch: identification lines are ignored
-        core.Restart();
-        core.SimulateEnd(0);
-    }
+    Sink sink;
+    PlaybackState state(sink);
+    MPlayerOutputParser parser(state, sink);
+    state.OpenMode = EntryKind(1 + data[0] % 5);
+    state.FirstOpen = !(data[0] & 0x80); // later runs read no identification
+    state.Status = PlaybackStatus::Opening;
+    parser.BeginRun(state.OpenMode == EntryKind::DVD ? kDisc : QByteArray(), (data[0] >> 4) & 3);
     const int piece = 1 + data[1] % 64;
 
     TMPOutProcessor cutter;
@@ -44,14 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QByteArray &line : lines) {
         if (line.contains('\n') || line.contains('\r') || line.contains('\0'))
             std::abort();
-        try {
-            core.ProcessLine(line);
-        } catch (const ZError &) {
-            // A DVD title length that is no number is reported, not parsed.
-        }
+        parser.ProcessLine(line);
     }
-    if (core.State().AudioTrackCount != host.Audio.Ids.size() ||
-        core.State().SubtitleTrackCount != host.Subtitles.Ids.size())
+    if (state.AudioTrackIds != sink.Audio || state.SubtitleTrackIds != sink.Subtitles ||
+        (sink.Titles > 0 && state.OpenMode != EntryKind::DVD))
         std::abort();
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "engine/StatusPace.h"
+#include "engine/mplayer/StatusPace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,14 +40,19 @@ int StatusPace::NextReadIn(const Read &read, int sliceBytes)
         // The second turned since the last read, LinesInSecond frames ago (the
         // last of them half a frame ago, on average). Seconds turn a whole
         // second apart: far more exact than a line's tenths.
-        const double sinceTurn = (read.LinesInSecond - 0.5) * m_frameMs;
-        wait = std::max<double>(1000 - sinceTurn + m_frameMs / 4.0, m_frameMs);
+        // A read that comes too early costs one more wake-up, one too late
+        // the lag itself: look an eighth of a frame after the predicted turn.
+        // Read as output came, the last line has only just been written.
+        const double sinceTurn = (read.LinesInSecond - (m_retried ? 1.0 : 0.5)) * m_frameMs;
+        wait = std::max<double>(1000 - sinceTurn + m_frameMs / 8.0, m_frameMs);
         m_target = second + 1;
         m_retried = false;
     } else if (m_target >= 0 && second < m_target && !m_retried) {
-        // Woken for a second that has not turned: look once more a frame later.
+        // Woken for a second that has not turned: its line is the next one
+        // the engine writes, so read as soon as output comes.
         m_retried = true;
-        wait = m_frameMs;
+        m_lastSecond = second;
+        return -1;
     } else {
         // From the line alone: it shows tenths, rounded, so the next second
         // shows from the time its position reaches 0.05 short of it. After a

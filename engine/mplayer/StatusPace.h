@@ -3,8 +3,8 @@
 // It writes one for every frame, yet the window shows whole seconds only, and
 // every wake-up of the event loop costs far more than the lines it reads. So
 // the output is read when the second can next turn: at the time the last
-// turn predicts (or, before one was seen, the last line), and once more a
-// frame later if the second has not turned yet.
+// turn predicts (or, before one was seen, the last line), and once more as
+// soon as output comes if the second has not turned yet.
 #include <QByteArrayView>
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "engine/EngineVersion.h"
+#include "engine/mplayer/EngineVersion.h"
 
 #include <QDeadlineTimer>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "engine/EngineProcess.h"
+#include "engine/mplayer/EngineProcess.h"
 
 #include "common/Clock.h"
 #include "engine/EngineWaits.h"
@@ -27,6 +27,11 @@ EngineProcess::EngineProcess(quint64 run, QObject *receiver)
     m_paceTimer->setSingleShot(true);
     m_paceTimer->setTimerType(Qt::PreciseTimer);
     connect(m_paceTimer, &QTimer::timeout, this, &EngineProcess::OnPaceTimer);
+}
+
+EngineRunFactory EngineProcess::Factory()
+{
+    return [](quint64 run, QObject *receiver) { return std::make_unique<EngineProcess>(run, receiver); };
 }
 
 EngineProcess::~EngineProcess()
@@ -151,6 +156,7 @@ EngineProcess::Slice EngineProcess::ReadOutput(qint64 limit)
         break;
     }
     slice.Full = slice.Bytes >= limit;
+    slice.Lines = lines.size();
     StatusPace::Read &pace = slice.Pace;
     slice.OnlyStatus = !lines.isEmpty();
     for (const QByteArray &line : lines) {
@@ -189,7 +195,7 @@ void EngineProcess::PlanNextRead(const Slice &slice)
     int wait = -1;
     if (slice.OnlyStatus && !slice.Full && slice.Pace.NowMs >= m_immediateUntil) {
         wait = m_pace.NextReadIn(slice.Pace, SliceBytes);
-    } else if (!slice.OnlyStatus && slice.Bytes > 0) {
+    } else if (!slice.OnlyStatus && slice.Lines > 0) {
         m_pace.Reset();
     }
     if (wait < 0) {

@@ -12,39 +12,19 @@
 //
 // One wake-up reads at most SliceBytes and then returns to the event loop, so
 // an engine that floods its output cannot starve the window or a signal.
-#include "engine/MPOutProcessor.h"
-#include "engine/StatusPace.h"
+#include "engine/EngineRun.h"
+#include "engine/mplayer/MPOutProcessor.h"
+#include "engine/mplayer/StatusPace.h"
 #include "platform/OutputPipe.h"
 
-#include <QEvent>
 #include <QObject>
-#include <QStringList>
 #include <cstdint>
 
 class QProcess;
 class QSocketNotifier;
 class QTimer;
 
-// The lines of one read of the engine's output, in order (one wake-up for
-// all of them), or the end of the run.
-class EngineLineMessage : public QEvent {
-public:
-    static constexpr QEvent::Type Type = QEvent::Type(QEvent::User + 10); // 1034
-
-    EngineLineMessage(quint64 run, QByteArrayList lines, int cutLines = 0)
-        : QEvent(Type), Run(run), Lines(std::move(lines)), CutLines(cutLines)
-    {
-    }
-    EngineLineMessage(quint64 run, int exitCode) : QEvent(Type), Run(run), IsEnd(true), ExitCode(exitCode) {}
-
-    quint64 Run;
-    QByteArrayList Lines;
-    int CutLines = 0; // lines among them that were too long and were cut
-    bool IsEnd = false;
-    int ExitCode = 0;
-};
-
-class EngineProcess : public QObject {
+class EngineProcess : public QObject, public EngineRun {
     Q_OBJECT
 public:
     static constexpr int SliceBytes = 16384;
@@ -54,21 +34,22 @@ public:
 
     EngineProcess(quint64 run, QObject *receiver);
     ~EngineProcess() override;
+    // Runs that are real processes.
+    static EngineRunFactory Factory();
 
-    // False when the program could not be started; errorCode is then an errno value.
     bool Start(const QString &program, const QStringList &arguments, const QString &workingDir,
-               int &errorCode);
-    void Write(const QByteArray &bytes);
-    bool WaitForEnd(int ms);
-    void Kill();
-    qint64 ProcessId() const;
-    bool HasEnded() const { return m_ended; }
-    // The output matters now (seeking has ended): read it as it comes.
-    void ReadAtOnce();
+               int &errorCode) override;
+    void Write(const QByteArray &bytes) override;
+    bool WaitForEnd(int ms) override;
+    void Kill() override;
+    qint64 ProcessId() const override;
+    bool HasEnded() const override { return m_ended; }
+    void ReadAtOnce() override;
 
 private:
     struct Slice {
         qint64 Bytes = 0;
+        qsizetype Lines = 0;     // whole lines read (a part of one waits for the rest)
         bool Full = false;       // more may be waiting
         bool OnlyStatus = false; // lines were read, all of them status lines
         StatusPace::Read Pace{};

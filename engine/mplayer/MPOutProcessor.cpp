@@ -1,4 +1,4 @@
-#include "engine/MPOutProcessor.h"
+#include "engine/mplayer/MPOutProcessor.h"
 
 namespace {
 bool IsStop(char c)

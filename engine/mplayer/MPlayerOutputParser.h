@@ -1,0 +1,66 @@
+#pragma once
+// MPlayer's output lines turned into playback state. Each line goes through
+// one table of {prefix, handler} rows, in order; the first row whose prefix
+// the line starts with and whose handler accepts it ends its processing. A
+// row applies at a stage: always (before the line is logged, or after), or
+// only on the first run of an entry, by kind of entry.
+#include "engine/OutputSink.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+struct PlaybackState;
+
+class MPlayerOutputParser {
+public:
+    MPlayerOutputParser(PlaybackState &state, OutputSink &sink);
+
+    // A new run: `discPath` is the launched disc entry's path (empty unless
+    // the entry is a disc), `subtitleFiles` the number of files given with it.
+    void BeginRun(const QByteArray &discPath, int subtitleFiles);
+    // One more subtitle file was given to the running engine.
+    void SubtitleFileGiven() { ++m_run.SubtitleFilesGiven; }
+    void ProcessLine(QByteArrayView line);
+
+private:
+    struct Rule;
+    static const Rule Rules[];
+
+    bool InTagBlock(QByteArrayView line);
+    bool OnStatusLine(QByteArrayView line);
+    bool OnPauseMarker(QByteArrayView line);
+    bool OnSeekAnswer(QByteArrayView line);
+    bool OnCacheFill(QByteArrayView line);
+    bool OnEndOfFile(QByteArrayView line);
+    bool OnVideoOutput(QByteArrayView line);
+    bool OnNoVideo(QByteArrayView line);
+    bool OnStartPlayback(QByteArrayView line);
+    bool OnVideoDecoder(QByteArrayView line);
+    bool OnAudioDecoder(QByteArrayView line);
+    bool OnSubtitleAdded(QByteArrayView line);
+    bool OnTitleAudioStream(QByteArrayView line);
+    bool OnTitleSubtitle(QByteArrayView line);
+    bool OnDiscTitleLength(QByteArrayView line);
+    bool OnDiscId(QByteArrayView line);
+    bool OnAudioId(QByteArrayView line);
+    bool OnAudioName(QByteArrayView line);
+    bool OnSubtitleId(QByteArrayView line);
+    bool OnSubtitleName(QByteArrayView line);
+    bool OnLength(QByteArrayView line);
+    bool AddTrack(TrackMenu menu, int id);
+
+    PlaybackState &m_state;
+    OutputSink &m_sink;
+    // What the output of the current run has shown so far.
+    struct Run {
+        bool InTags = false;  // inside the clip's tags
+        bool Started = false; // playback has started
+        QByteArray DiscPath;
+        QList<int> DiscTitles;
+        int SubtitleFilesGiven = 0;
+        int SubtitleFilesAdded = 0;
+        QString StatusLine;
+    } m_run;
+};
