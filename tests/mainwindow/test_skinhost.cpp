@@ -58,7 +58,8 @@ TEST_F(MainFormFixture, PlaybackDisplayFollowsTheEngine)
     QApplication::sendEvent(&bar, &enter);
     QTest::mouseMove(&bar, over);
     EXPECT_EQ(Skin().LTime->Caption(), hovered);
-    core->ProcessLine("A:  60.0 V:  60.0 A-V:  0.000");
+    runs.Current->Post({"A:  60.0 V:  60.0 A-V:  0.000"});
+    core->HandlePendingOutput();
     EXPECT_EQ(bar.Position(), 60);
     EXPECT_EQ(Skin().LTime->Caption(), hovered);
     QEvent leave(QEvent::Leave);
