@@ -90,10 +90,8 @@ TEST_F(HostileSkinTest, RefusedOrConfinedWithOneMessage)
                 QFile::link(skins + "/outside.ini", skins + "/IniLink/skin.ini"));
     Create();
     for (const auto &[name, archive, ini, refusal, faults] : rows) {
-        EXPECT_EQ(
-            ErrorText([&] { skin->LoadSkin(IndexOf(name, archive ? SkinKind::Archive : SkinKind::Folder)); }),
-            refusal)
-            << name;
+        const int index = IndexOf(name, archive ? SkinKind::Archive : SkinKind::Folder);
+        EXPECT_EQ(ErrorText([&] { skin->LoadSkin(index); }), refusal) << name;
         QStringList expected = faults.isEmpty() ? QStringList() : faults.split(u'|');
         for (QString &fault : expected)
             if (!fault.startsWith("..."))
