@@ -13,7 +13,7 @@ a skinned window. A second start hands its files to the copy that already runs.
   -v            verbose: the log shows the program's own diagnostics and the
                 engine shows more on screen
   -translator   show texts missing from the chosen language as *TODO*
-  --help        show this help and exit
+  -h, --help    show this help and exit
   --version     show the version and exit
   --            take every later argument as a media name
 
@@ -31,6 +31,8 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments)
             options.Arguments << LocalFileOfUrl(QUrl(argument));
         } else if (optionsEnded && IsSwitch(argument)) {
             options.Arguments << QDir::current().absoluteFilePath(argument);
+        } else if (!optionsEnded && argument == QLatin1String("-h")) {
+            return {ProgramOptions::Action::Help, {}, QString::fromUtf8(HelpText), 0};
         } else if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
             options.Arguments << argument;
         } else if (argument == QLatin1String("--")) {

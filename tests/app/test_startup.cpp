@@ -136,6 +136,8 @@ TEST(ProgramOptions, HelpVersionRefusalAndTheEndOfOptions)
     } rows[] = {
         {{"-v", "film.avi", "http://x/y"}, A::Run, 0, {"-v", "film.avi", "http://x/y"}, ""},
         {{"a.avi", "--help", "--bogus"}, A::Help, 0, {}, "Usage: zorvi "},
+        {{"a.avi", "-h"}, A::Help, 0, {}, "Usage: zorvi "},
+        {{"--", "-h"}, A::Run, 0, {"-h"}, ""},
         {{"--version"}, A::Version, 0, {}, "Zorvi " ZORVI_VERSION "\n"},
         {{"a.avi", "--fullscreen", "--help"}, A::Refuse, 2, {}, "zorvi: unknown option '--fullscreen'\n"},
         {{"--", "--help", "-v", "--", "-translator"},
