@@ -46,6 +46,10 @@ int main(int argc, char *argv[])
 
     Platform::SelectX11Platform();
     Platform::SelectEventDispatcher();
+    if (const QString missing = Platform::MissingDisplay(); !missing.isEmpty()) {
+        std::fputs(missing.toLocal8Bit().constData(), stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorvi"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zorvi"));

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QtGlobal>
+#include <X11/Xlib.h>
 
 namespace Platform {
 void SelectX11Platform()
@@ -16,5 +17,23 @@ void SelectEventDispatcher()
     if (qEnvironmentVariableIsSet("QT_NO_GLIB") || qgetenv("QT_QPA_PLATFORMTHEME").toLower().contains("gtk"))
         return;
     qputenv("QT_NO_GLIB", "1");
+}
+
+QString MissingDisplay()
+{
+    if (qgetenv("QT_QPA_PLATFORM") != "xcb")
+        return {};
+    // Qt aborts without a display, telling the user to reinstall; say what is missing instead.
+    if (Display *display = XOpenDisplay(nullptr)) {
+        XCloseDisplay(display);
+        return {};
+    }
+    const QByteArray name = qgetenv("DISPLAY");
+    const QString where =
+        name.isEmpty() ? QStringLiteral("DISPLAY is not set")
+                       : QStringLiteral("display \"%1\" does not answer").arg(QString::fromLocal8Bit(name));
+    return QStringLiteral("zorvi: no X11 display (%1). Zorvi needs an X11 display, or XWayland in a "
+                          "Wayland session, because MPlayer draws into an X window.\n")
+        .arg(where);
 }
 } // namespace Platform

@@ -1,6 +1,8 @@
 #pragma once
 // The engine draws into an X window (-wid), so the program runs on X11; under a
 // Wayland session XWayland serves it.
+#include <QString>
+
 namespace Platform {
 // Selects the xcb platform when QT_QPA_PLATFORM is unset or names Wayland.
 // Call before the application object is created.
@@ -10,4 +12,7 @@ void SelectX11Platform();
 // loop for its dialogs, is chosen. Each wake-up of the event loop costs
 // less without glib's machinery. Call before the application object is created.
 void SelectEventDispatcher();
+// Empty when the chosen platform is not X11 or its display answers; else why
+// the program cannot show its window, for the terminal.
+QString MissingDisplay();
 } // namespace Platform

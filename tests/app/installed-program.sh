@@ -27,6 +27,11 @@ version=$(env -u DISPLAY "$d/bin/zorvi" --version)
 [ "$version" = "Zorvi $(cache CMAKE_PROJECT_VERSION)" ] || fail "--version printed '$version'"
 rc=0; env -u DISPLAY "$d/bin/zorvi" --nonsense 2>"$work/err" || rc=$?
 [ $rc = 2 ] && grep -q "'--nonsense'" "$work/err" || fail "--nonsense: status $rc, $(cat "$work/err")"
+# Without an X display it says what is missing instead of aborting (a private
+# runtime folder, so no other copy takes the name over).
+mkdir -m 700 "$work/rt"
+rc=0; env -u DISPLAY XDG_RUNTIME_DIR="$work/rt" QT_QPA_PLATFORM= "$d/bin/zorvi" "$work/none.avi" 2>"$work/err" || rc=$?
+[ $rc = 1 ] && grep -q "no X11 display" "$work/err" || fail "no display: status $rc, $(cat "$work/err")"
 
 home="$work/home"
 mkdir -p "$home" && mkdir -m 700 "$home/run"
