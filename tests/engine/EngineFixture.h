@@ -3,10 +3,10 @@
 // but no process starts; the test gives the output and the end of each run.
 #include "RecordedRuns.h"
 #include "RecorderHost.h"
-#include "common/Clock.h"
 #include "engine/EngineCore.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
+#include "support/FakeClock.h"
 #include "support/QtApp.h"
 
 #include <gtest/gtest.h>
@@ -22,14 +22,14 @@ protected:
     EngineCore core{settings, playlist, host.Parts(), QStringLiteral("/opt/zorvi/"), runs.Factory()};
     const PlaybackState &state = core.State();
     QByteArrayList &written = runs.Written;
-    std::uint64_t now = 50000;
+    FakeClock clock; // the real clock is back when the test ends, whatever it did
+    std::uint64_t &now = clock.Now;
 
     void SetUp() override
     {
         EnsureApp();
-        Clock::SetNowFunction([this] { return now; });
+        now = 50000;
     }
-    void TearDown() override { Clock::SetNowFunction(nullptr); }
 
     // A run of a new entry as Launch leaves it: queue busy, seeks not yet allowed.
     void Open(EntryKind kind = EntryKind::File, const QString &path = QStringLiteral("/m/a.avi"))
