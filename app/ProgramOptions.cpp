@@ -31,14 +31,13 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments)
             options.Arguments << LocalFileOfUrl(QUrl(argument));
         } else if (optionsEnded && IsSwitch(argument)) {
             options.Arguments << QDir::current().absoluteFilePath(argument);
-        } else if (!optionsEnded && argument == QLatin1String("-h")) {
+        } else if (!optionsEnded &&
+                   (argument == QLatin1String("-h") || argument == QLatin1String("--help"))) {
             return {ProgramOptions::Action::Help, {}, QString::fromUtf8(HelpText), 0};
         } else if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
             options.Arguments << argument;
         } else if (argument == QLatin1String("--")) {
             optionsEnded = true;
-        } else if (argument == QLatin1String("--help")) {
-            return {ProgramOptions::Action::Help, {}, QString::fromUtf8(HelpText), 0};
         } else if (argument == QLatin1String("--version")) {
             return {ProgramOptions::Action::Version, {}, QStringLiteral("Zorvi " ZORVI_VERSION "\n"), 0};
         } else {
