@@ -14,7 +14,7 @@ class SkinIni {
 public:
     // No real skin.ini comes near these (the built-in ones have under 300
     // lines); a crafted one of millions of line breaks is refused whole.
-    static constexpr qint64 MaxBytes = 1024 * 1024;
+    static constexpr qint64 MaxBytes = qint64(1024) * 1024;
     static constexpr qsizetype MaxLines = 20000;
 
     void Clear();

@@ -47,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                               at + u'/' + name + (arg & 0x80 ? ".avi" : ""));
             break;
         default: // a link to a file, or one that leads nowhere
-            (void)QFile::link(at + u'/' + QLatin1String(Names[arg % 8]), at + QStringLiteral("/l") + name + QStringLiteral(".mkv"));
+            (void)QFile::link(at + u'/' + QLatin1String(Names[arg % 8]),
+                              at + QStringLiteral("/l") + name + QStringLiteral(".mkv"));
             break;
         }
     }
