@@ -2,26 +2,37 @@
 
 #include <QImageReader>
 
+namespace {
+// Counts an amount against a total, or refuses it whole with the skin's
+// message (made only then).
+template <typename Refusal> void Count(qint64 &used, qint64 max, qint64 amount, Refusal refusal)
+{
+    if (amount < 0 || amount > max - used)
+        throw ESkinTooLarge(refusal());
+    used += amount;
+}
+} // namespace
+
 void SkinBudget::Take(const QString &name, qint64 bytes)
 {
-    if (bytes < 0 || bytes > MaxTotalBytes - m_used)
-        throw ESkinTooLarge(QStringLiteral("Skin too large: \"%1\" (%2 bytes) would take it past the %3 MiB "
-                                           "a skin may unpack in all.")
-                                .arg(name)
-                                .arg(bytes)
-                                .arg(MaxTotalBytes / (qint64(1024) * 1024)));
-    m_used += bytes;
+    Count(m_used, MaxTotalBytes, bytes, [&] {
+        return QStringLiteral("Skin too large: \"%1\" (%2 bytes) would take it past the %3 MiB a skin may "
+                              "unpack in all.")
+            .arg(name)
+            .arg(bytes)
+            .arg(MaxTotalBytes / (qint64(1024) * 1024));
+    });
 }
 
 void SkinBudget::TakePixels(const QString &name, qint64 pixels)
 {
-    if (pixels < 0 || pixels > MaxTotalPixels - m_pixels)
-        throw ESkinTooLarge(QStringLiteral("Skin too large: \"%1\" (%2 pixels) would take it past the %3 "
-                                           "pixels a skin's bitmaps may have in all.")
-                                .arg(name)
-                                .arg(pixels)
-                                .arg(MaxTotalPixels));
-    m_pixels += pixels;
+    Count(m_pixels, MaxTotalPixels, pixels, [&] {
+        return QStringLiteral("Skin too large: \"%1\" (%2 pixels) would take it past the %3 pixels a skin's "
+                              "bitmaps may have in all.")
+            .arg(name)
+            .arg(pixels)
+            .arg(MaxTotalPixels);
+    });
 }
 
 qint64 SkinBudget::CheckBitmapHeader(const QString &name, QIODevice &device)
