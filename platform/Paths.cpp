@@ -1,6 +1,7 @@
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <unistd.h>
@@ -58,6 +59,14 @@ QString UserConfigDirectory()
 QString UserDataDirectory()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/zorvi/");
+}
+
+QString UserStateDirectory()
+{
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/state");
+    return base + QStringLiteral("/zorvi/");
 }
 
 QString SettingsFilePath(const QString &programDir)

@@ -22,6 +22,10 @@ QString SettingsFilePath(const QString &programDir);
 QString UserConfigDirectory();
 // $XDG_DATA_HOME/zorvi/ with a trailing "/".
 QString UserDataDirectory();
+// $XDG_STATE_HOME/zorvi/ (~/.local/state/zorvi/ when unset or not absolute)
+// with a trailing "/": what the program remembers between runs that is not a
+// setting (positions, the last playlist, recent media).
+QString UserStateDirectory();
 // The folders skins and languages are read from, in this order: the program
 // directory (unless it is the installed folder), $XDG_DATA_HOME/zorvi/ and
 // the install prefix's share/zorvi/.
