@@ -1,7 +1,7 @@
 #include "i18n/ZorviLocal.h"
 
 namespace {
-const char *const EnglishCmds[33] = {
+const char *const EnglishCmds[37] = {
     " Custom: ",
     "Audio: Volume increase",
     "Audio: Volume decrease",
@@ -35,10 +35,14 @@ const char *const EnglishCmds[33] = {
     "Playlist: Show/Hide",
     "Tools: Open options",
     "General: Quit",
+    "Open: Files",
+    "Open: URL",
+    "Open: Folder",
+    "Help: Show keys",
 };
 } // namespace
 
-const std::array<MiscText, 16> MiscTexts = {{
+const std::array<MiscText, 17> MiscTexts = {{
     {"Ok", &TZorviLocal::Ok, "Ok"},
     {"Cancel", &TZorviLocal::Cancel, "Cancel"},
     {"Add", &TZorviLocal::Add, "Add"},
@@ -57,6 +61,7 @@ const std::array<MiscText, 16> MiscTexts = {{
     {"StatusError", &TZorviLocal::StatusError, "Error"},
     {"Playlist", &TZorviLocal::Playlist, "Playlist"},
     {"DVDTitles", &TZorviLocal::DVDTitles, "DVD Titles"},
+    {"KeysTitle", &TZorviLocal::KeysTitle, "Keys and mouse"},
 }};
 
 TZorviLocal TZorviLocal::English()

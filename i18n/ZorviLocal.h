@@ -1,6 +1,7 @@
 #pragma once
 // The UI texts in use: status words, the shortcut actions' descriptions,
-// button words, the capture dialog's help and the two list titles. Filled
+// button words, the capture dialog's help, the two list titles and the keys
+// window's title. Filled
 // with English until a language supplies its own (sections "Misc", "Cmds").
 #include <QByteArray>
 #include <QString>
@@ -10,8 +11,8 @@
 struct TZorviLocal {
     QString StatusOpening, StatusClosing, StatusPlaying, StatusSeeking, StatusPaused, StatusStopped,
         StatusError;
-    QStringList Cmds; // 33 entries: 0 is the free command (" Custom: "), 1..32 the named commands
-    QString Ok, Add, Remove, Change, Cancel, Custom, ShortCapHelp, Playlist, DVDTitles;
+    QStringList Cmds; // 0 is the free command (" Custom: "), 1..CommandCount the named commands
+    QString Ok, Add, Remove, Change, Cancel, Custom, ShortCapHelp, Playlist, DVDTitles, KeysTitle;
 
     // Every field at its English default.
     static TZorviLocal English();
@@ -26,7 +27,7 @@ struct MiscText {
     QString TZorviLocal::*Field;
     const char *English;
 };
-extern const std::array<MiscText, 16> MiscTexts;
+extern const std::array<MiscText, 17> MiscTexts;
 
 // One language on offer: entry 0 is always the built-in English ("en").
 struct TLocalsItem {

@@ -11,6 +11,20 @@
 
 namespace {
 const QString kSection = QStringLiteral("Shortcuts");
+const QString kLevelSection = QStringLiteral("ShortcutDefaults");
+const QString kLevelKey = QStringLiteral("Level");
+
+// A table reads as a section would: quoted key=value items.
+QList<std::pair<QString, QString>> tableLines(const char *table)
+{
+    QList<std::pair<QString, QString>> lines;
+    for (QString item : QString::fromLatin1(table).split(u',')) {
+        item = item.mid(1, item.size() - 2);
+        const qsizetype eq = item.indexOf(u'=');
+        lines.append({item.left(eq), item.mid(eq + 1)});
+    }
+    return lines;
+}
 
 bool isHexDigit(char16_t c)
 {
@@ -23,6 +37,10 @@ const char *const TShortcutList::DefaultTable =
     "\"27=10\",\"1FFE9=9\",\"10027=9\",\"40027=8\",\"80002=8\",\"25=11\",\"10025=12\",\"1FFE8=12\","
     "\"40025=13\",\"100001=13\",\"C0=29\",\"DE=29\",\"58=5\",\"53=20\",\"52=18\",\"41=19\",\"43=16\","
     "\"10004=16\",\"FFE9=1\",\"26=1\",\"FFE8=2\",\"28=2\"";
+
+// Level 1: the keys a newcomer tries first (Ctrl+O, Ctrl+U, Ctrl+Q, F1).
+const char *const TShortcutList::AddedDefaults[] = {"\"4004F=33\",\"40055=34\",\"40051=32\",\"70=36\""};
+const int TShortcutList::DefaultsLevel = int(std::size(AddedDefaults));
 
 const QStringList &TShortcutList::CommandNames()
 {
@@ -60,6 +78,10 @@ const QStringList &TShortcutList::CommandNames()
         QStringLiteral("playlist"),
         QStringLiteral("options"),
         QStringLiteral("mainquit"),
+        QStringLiteral("openfile"),
+        QStringLiteral("openurl"),
+        QStringLiteral("openfolder"),
+        QStringLiteral("keys"),
     };
     return names;
 }
@@ -69,15 +91,23 @@ void TShortcutList::LoadFromIni(const IniFile &ini)
     QList<std::pair<QString, QString>> lines;
     for (const QString &key : ini.Keys(kSection))
         lines.append({key, ini.ReadString(kSection, key, QString())});
-    if (lines.isEmpty()) {
-        // The default table reads as a section would: quoted key=value items.
-        for (QString item : QString::fromLatin1(DefaultTable).split(u',')) {
-            item = item.mid(1, item.size() - 2);
-            const qsizetype eq = item.indexOf(u'=');
-            lines.append({item.left(eq), item.mid(eq + 1)});
-        }
-    }
-    load(lines);
+    const bool saved = !lines.isEmpty();
+    m_level = saved ? std::max(0, ini.ReadInteger(kLevelSection, kLevelKey, 0)) : 0;
+    load(saved ? lines : tableLines(DefaultTable));
+    for (; m_level < DefaultsLevel; ++m_level)
+        addFree(AddedDefaults[m_level]);
+}
+
+void TShortcutList::addFree(const char *table)
+{
+    const TShortcutList added = [table] {
+        TShortcutList list;
+        list.load(tableLines(table));
+        return list;
+    }();
+    for (const TmyShortcut &s : added.Items)
+        if (IndexOfCode(std::uint32_t(s.Code)) < 0)
+            Items.push_back(s);
 }
 
 void TShortcutList::load(const QList<std::pair<QString, QString>> &lines)
@@ -121,6 +151,7 @@ void TShortcutList::SaveToIni(IniFile &ini) const
     for (const auto &[key, value] : m_unread)
         if (!written.contains(key.toUpper()))
             ini.WriteString(kSection, key, value);
+    ini.WriteInteger(kLevelSection, kLevelKey, m_level);
 }
 
 void TShortcutList::ConnectTo(SettingsStore &store)

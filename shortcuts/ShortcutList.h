@@ -13,27 +13,37 @@ class SettingsStore;
 
 struct TmyShortcut {
     std::int32_t Code = 0;
-    std::int32_t Command = 0; // 1..32: CommandNames; 0: Custom
+    std::int32_t Command = 0; // 1..CommandCount: CommandNames; 0: Custom
     QByteArray Custom;
 };
 using TmyShortcutArray = std::vector<TmyShortcut>;
 
 class TShortcutList {
 public:
-    static constexpr int CommandCount = 32;
+    static constexpr int CommandCount = 36;
     // The named command of each index; index 0 (a free command) has none.
     static const QStringList &CommandNames();
     // The built-in bindings, one comma-separated list of "code=command" items.
     static const char *const DefaultTable;
+    // Bindings the defaults gained later, one list per level (level 1 first),
+    // in the form of DefaultTable. A saved section of a lower level gets each
+    // of them whose code it leaves unbound, so no saved binding changes
+    // meaning; the level is saved with the section, so a binding the user
+    // then removes stays removed.
+    static const char *const AddedDefaults[];
+    static const int DefaultsLevel;
 
-    // Replaces the bindings from section "Shortcuts", or from DefaultTable
-    // when the section has no lines. A key that is not hexadecimal throws
-    // ZError("'$0<key>' is not a valid integer value"); the bindings read
-    // before it are kept, and that line and the ones after it are kept aside.
+    // Replaces the bindings from section "Shortcuts", or from the defaults
+    // when the section has no lines, then adds the defaults of the levels
+    // the file has not seen (section "ShortcutDefaults", key "Level"). A key
+    // that is not hexadecimal throws ZError("'$0<key>' is not a valid integer
+    // value"); the bindings read before it are kept, that line and the ones
+    // after it are kept aside, and nothing is added.
     void LoadFromIni(const IniFile &ini);
     // Rewrites section "Shortcuts" from the bindings, then the lines kept
     // aside (but for codes the bindings now hold): what was never read is
-    // never lost by an edit of what was.
+    // never lost by an edit of what was. The level of the defaults the
+    // bindings have seen goes with them.
     void SaveToIni(IniFile &ini) const;
     // Reads and writes through the store's "Shortcuts" hooks. A key that is
     // not hexadecimal is reported, and the start goes on with what was read.
@@ -51,6 +61,9 @@ public:
 
 private:
     void load(const QList<std::pair<QString, QString>> &lines);
+    // Adds the items of a table whose codes are unbound.
+    void addFree(const char *table);
 
     QList<std::pair<QString, QString>> m_unread;
+    int m_level = 0; // the level of the defaults the bindings have seen
 };

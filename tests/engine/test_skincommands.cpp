@@ -11,7 +11,7 @@ TEST(SkinCommandPolicy, AllowedAndRefusedForms)
     for (const char *allowed :
          {"pause", "seek -10", "fullscreen", "mainquit", "osd", "speed_incr 0.1", "&pause", "@seek 10 0",
           "  OSD_SHOW_TEXT hello", "pausing_keep sub_visibility", "&pausing_toggle frame_step",
-          "step_property volume 5"})
+          "step_property volume 5", "openfile", "openurl", "keys"})
         EXPECT_TRUE(SkinMayRunCommand(QString::fromLatin1(allowed))) << allowed;
     // Separated by "|"; the last one is empty.
     const QString refused =

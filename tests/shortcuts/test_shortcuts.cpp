@@ -1,5 +1,8 @@
+#include "common/ZError.h"
+#include "i18n/ZorviLocal.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
+#include "shortcuts/BoundActions.h"
 #include "shortcuts/uShortcuts.h"
 #include "support/ReportCapture.h"
 #include "support/TestFiles.h"
@@ -78,9 +81,9 @@ TEST(ShortcutList, DefaultsWhenTheSectionIsEmpty)
 {
     TShortcutList list;
     list.LoadFromIni(IniFile::FromBytes("[Shortcuts]\n[Options]\nx=1\n"));
-    ASSERT_EQ(list.Items.size(), 31u);
+    ASSERT_EQ(list.Items.size(), 35u);
     EXPECT_EQ(list.Items.front().Code, 0x480001);
-    EXPECT_EQ(list.Items.back().Code, 0x28);
+    EXPECT_EQ(list.Items.back().Code, 0x70);
     const struct {
         std::uint32_t modifiers, key;
         const char *command;
@@ -88,22 +91,92 @@ TEST(ShortcutList, DefaultsWhenTheSectionIsEmpty)
         {0x48, 1, "fullscreen"}, {0, 0x0D, "fullscreen"}, {0, 0x20, "pause"},      {0, 4, "pause"},
         {4, 0x09, "options"},    {0, 0x5D, "popup"},      {1, 0xFFE9, "seek +30"}, {0x10, 1, "seek -600"},
         {0, 0xC0, "showlog"},    {0, 0xDE, "showlog"},    {0, 0x27, "seek +10"},   {0, 0xFFE8, "volume -6"},
+        {4, 0x4F, "openfile"},   {4, 0x55, "openurl"},    {4, 0x51, "mainquit"},   {0, 0x70, "keys"},
         {0, 0x4E, ""},           {1, 0x20, ""},
     };
     for (const auto &row : rows)
         EXPECT_EQ(list.ActionFor(row.modifiers, row.key), QString::fromLatin1(row.command)) << row.key;
 }
 
+TEST(ShortcutList, ALaterDefaultTakesAFreeKeyOnceAndNeverABoundOne)
+{
+    const struct {
+        const char *file;
+        const char *ctrlO, *f1;
+        int level; // written back
+    } rows[] = {
+        // Saved before the level existed: Ctrl+O keeps the user's meaning, F1 is free.
+        {"[Shortcuts]\n20=4\n4004F=osd 2\n", "osd 2", "keys", 1},
+        // Saved since: F1 was removed on purpose and stays so.
+        {"[Shortcuts]\n20=4\n[ShortcutDefaults]\nLevel=1\n", "", "", 1},
+        // A later program's file: nothing is added, its level is kept.
+        {"[Shortcuts]\n20=4\n[ShortcutDefaults]\nLevel=7\n", "", "", 7},
+        // A key that cannot be read: what follows it is unknown, so nothing is added.
+        {"[Shortcuts]\n20=4\nzz=1\n70=5\n", "", "", 0},
+    };
+    for (const auto &row : rows) {
+        TShortcutList list;
+        try {
+            list.LoadFromIni(IniFile::FromBytes(row.file));
+        } catch (const ZError &) {
+        }
+        EXPECT_EQ(list.ActionFor(4, 0x4F), row.ctrlO) << row.file;
+        EXPECT_EQ(list.ActionFor(0, 0x70), row.f1) << row.file;
+        EXPECT_EQ(list.ActionFor(0, 0x20), "pause") << row.file;
+        IniFile saved;
+        list.SaveToIni(saved);
+        EXPECT_EQ(saved.ReadInteger("ShortcutDefaults", "Level", -1), row.level) << row.file;
+    }
+
+    // Removing an added key and saving: it does not come back.
+    TShortcutList list;
+    list.LoadFromIni(IniFile::FromBytes("[Shortcuts]\n20=4\n"));
+    list.Items.pop_back(); // F1, added last
+    IniFile saved;
+    list.SaveToIni(saved);
+    TShortcutList again;
+    again.LoadFromIni(IniFile::FromBytes(saved.ToBytes(false)));
+    EXPECT_EQ(again.Items.size(), list.Items.size());
+    EXPECT_EQ(again.ActionFor(0, 0x70), "");
+}
+
+TEST(BoundActions, ActionsWithTheirKeysAndTheButtonTips)
+{
+    TShortcutList list;
+    list.LoadFromIni(IniFile::FromBytes("[Shortcuts]\n20=4\n4=4\n43=osd 2\n20=5\n2D=pause\n480001=15\n4E=99\n"
+                                        "[ShortcutDefaults]\nLevel=1\n"));
+    QStringList texts = TZorviLocal::English().Cmds;
+    texts[4] = "Wiedergabe: Pause";
+    const std::vector<BoundAction> actions = BoundActions(list, texts);
+    // Sorted by text; Space counts once (its first binding acts); a custom
+    // "pause" is the named command; 99 names none and binds nothing.
+    ASSERT_EQ(actions.size(), 3u);
+    EXPECT_EQ(actions[0].Description, "Custom: osd 2");
+    EXPECT_EQ(actions[1].Description, "View: Fullscreen");
+    EXPECT_EQ(actions[1].Mouse, QStringList{"Double Left click"});
+    EXPECT_EQ(actions[2].Description, "Wiedergabe: Pause");
+    EXPECT_EQ(actions[2].Keys, (QStringList{"Space", "Insert"}));
+    EXPECT_EQ(actions[2].Mouse, QStringList{"Middle click"});
+
+    EXPECT_EQ(CommandTip(list, texts, "pause"), "Wiedergabe: Pause (Space)");
+    EXPECT_EQ(CommandTip(list, texts, "fullscreen"), "View: Fullscreen"); // a mouse action is no key to show
+    EXPECT_EQ(CommandTip(list, texts, " stop "), "Playback: Stop"); // Space's second binding does not act
+    EXPECT_EQ(CommandTip(list, texts, "minimize"), "");             // no text of its own
+    EXPECT_EQ(CommandTip(list, texts, "osd 2"), "");
+    EXPECT_EQ(CommandTip(list, texts, "&pause"), "");
+}
+
 TEST(ShortcutList, LoadsAndSavesTheSection)
 {
     TShortcutList list;
-    list.LoadFromIni(IniFile::FromBytes("[Shortcuts]\n1ffe9=9\n43=osd 2\n4E=0\n20=33\n"));
+    list.LoadFromIni(
+        IniFile::FromBytes("[Shortcuts]\n1ffe9=9\n43=osd 2\n4E=0\n20=99\n[ShortcutDefaults]\nLevel=1\n"));
     ASSERT_EQ(list.Items.size(), 4u);
     EXPECT_EQ(list.ActionFor(1, 0xFFE9), "seek +30");
     EXPECT_EQ(list.ActionFor(0, 0x43), "osd 2");
     EXPECT_EQ(list.IndexOfCode(0x4E), 2);
     EXPECT_EQ(list.ActionAt(2), ""); // listed, does nothing
-    EXPECT_EQ(list.ActionAt(3), ""); // no command 33
+    EXPECT_EQ(list.ActionAt(3), ""); // no command 99
     EXPECT_EQ(list.ActionAt(4), "");
     EXPECT_EQ(list.ActionAt(-1), "");
 
