@@ -18,6 +18,7 @@
 #include <optional>
 
 class TLogForm;
+class KeysWindow;
 class SkinControls;
 class TZorviPanel;
 class TZorviTrackbar;
@@ -159,6 +160,11 @@ private:
     void setCenter(bool center, bool apply);
     void showLog();
     void saveLanguage(const QString &fileName);
+    // The keys window, made on first use; its rows follow the bindings and the language.
+    void showKeys();
+    void fillKeys();
+    // Skin buttons that run a named command show its text and key as their tooltip.
+    void updateButtonTips();
     // MainFormOptions.cpp: the options dialog, its parts, and its texts for "savelocal".
     void showOptions();
     OptionsFormParts optionsParts(OptionsEngine *engine) const;
@@ -223,6 +229,7 @@ private:
 
     ProgramParts m_program;
     TLogForm *m_log;
+    KeysWindow *m_keys = nullptr;
     QString m_programDir;
     std::unique_ptr<WindowEngine> m_engine;
     SkinControls *m_skin = nullptr;

@@ -3,9 +3,13 @@
 #include "mainwindow/MainForm.h"
 
 #include "console/LogForm.h"
+#include "controls/ZorviButton.h"
 #include "i18n/Localization.h"
 #include "mainwindow/WindowEngine.h"
 #include "settings/SettingsData.h"
+#include "shortcuts/KeysWindow.h"
+#include "shortcuts/ShortcutList.h"
+#include "skin/SkinControls.h"
 
 void TMainForm::registerWindowCommands()
 {
@@ -24,6 +28,9 @@ void TMainForm::registerWindowCommands()
         {"playlist", [this](const CommandArgs &) { ShowPlaylist(!IsPlaylistVisible()); }},
         {"options", [this](const CommandArgs &) { showOptions(); }},
         {"showlog", [this](const CommandArgs &) { showLog(); }},
+        {"openfile", [this](const CommandArgs &) { openFiles(true); }},
+        {"openurl", [this](const CommandArgs &) { openUrl(); }},
+        {"keys", [this](const CommandArgs &) { showKeys(); }},
         {"savelocal", [this](const CommandArgs &) { saveLanguage(QStringLiteral("current.lng")); }},
         {"devtest", [this](const CommandArgs &) { m_program.Locale.TranslatorMode = true; }},
     };
@@ -51,4 +58,33 @@ void TMainForm::saveLanguage(const QString &fileName)
     // A failure throws "Unable to write to <file>", which the dispatcher reports.
     const QString path = m_program.Locale.SaveLanguage(fileName);
     m_log->AddLine(QStringLiteral("Language written to ") + path);
+}
+
+void TMainForm::showKeys()
+{
+    if (!m_keys)
+        m_keys = new KeysWindow(this);
+    fillKeys();
+    m_keys->show();
+    m_keys->raise();
+    m_keys->activateWindow();
+}
+
+void TMainForm::fillKeys()
+{
+    if (m_keys)
+        m_keys->Fill(texts().KeysTitle, BoundActions(m_program.Shortcuts, texts().Cmds));
+}
+
+void TMainForm::updateButtonTips()
+{
+    if (!m_skin)
+        return;
+    std::vector<TZorviControl *> controls(m_skin->Buttons().begin(), m_skin->Buttons().end());
+    const std::vector<TZorviControl *> extras = m_skin->ExtraElements();
+    controls.insert(controls.end(), extras.begin(), extras.end());
+    for (TZorviControl *control : controls)
+        if (auto *button = qobject_cast<TZorviButton *>(control))
+            button->setToolTip(
+                CommandTip(m_program.Shortcuts, texts().Cmds, QString::fromUtf8(button->Command)));
 }

@@ -49,6 +49,8 @@ void TMainForm::initLanguage()
             return; // the skin is made after the language: it reads the texts itself
         UpdateStatusDisplay(m_engine->State().Status);
         updateListTitle();
+        updateButtonTips();
+        fillKeys();
     });
     locale.InitLocalization();
 }

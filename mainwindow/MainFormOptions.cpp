@@ -14,4 +14,7 @@ void TMainForm::showOptions()
 {
     TOptionsForm form(optionsParts(&m_engine->Options()), this);
     form.exec();
+    // The bindings may have changed.
+    updateButtonTips();
+    fillKeys();
 }

@@ -116,6 +116,7 @@ void TMainForm::skinChanged()
             SetWindowBounds(ScreenBounds());
         updateRegion(size());
         refreshDisplay();
+        updateButtonTips();
         update();
     });
 }

@@ -1,9 +1,13 @@
-// Menu captions and labels follow a language switch and come back with English.
+// Menu captions, labels, button tips and the keys window follow a language
+// switch and come back with English.
 #include "MainFormFixture.h"
 #include "i18n/Localization.h"
 #include "mainwindow/MainMenus.h"
+#include "shortcuts/KeysWindow.h"
 
 #include <QMenu>
+#include <QTest>
+#include <QTreeWidget>
 
 namespace {
 class LanguageFormTest : public MainFormFixture {
@@ -34,4 +38,22 @@ TEST_F(LanguageFormTest, SwitchingChangesCaptionsAndEnglishRestoresThem)
     locale->SwitchLanguage(1);
     EXPECT_EQ(Captions(), german);
     EXPECT_EQ(settings.Options.Local, "Deutsch.lng");
+}
+
+TEST_F(LanguageFormTest, ButtonTipsAndTheKeysWindowFollowTheLanguage)
+{
+    EXPECT_EQ(Skin().BMainQuit->toolTip(), "General: Quit (Ctrl+Q)");
+    EXPECT_EQ(Skin().BMinimize->toolTip(), ""); // no named command of its own
+    core->ExecuteCommand("keys");
+    auto *keys = form->findChild<KeysWindow *>();
+    ASSERT_TRUE(keys && keys->isVisible());
+    EXPECT_EQ(keys->windowTitle(), "Keys and mouse");
+    locale->SwitchLanguage(1);
+    EXPECT_EQ(Skin().BMainQuit->toolTip(), "Allgemein: Beenden (Ctrl+Q)");
+    EXPECT_EQ(keys->windowTitle(), "Tasten und Maus");
+    const auto rows = keys->List->findItems("Hilfe: Tasten anzeigen", Qt::MatchExactly);
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0]->text(1), "F1");
+    QTest::keyClick(keys, Qt::Key_Escape);
+    EXPECT_FALSE(keys->isVisible());
 }
