@@ -53,7 +53,7 @@ version=$(in_chroot zorvi --version) || fail "zorvi --version failed in the chro
 expected="Zorvi $(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")"
 [ "$version" = "$expected" ] || fail "zorvi --version printed '$version'"
 for f in /usr/bin/mplayer /usr/share/applications/zorvi.desktop /usr/share/icons/hicolor/scalable/apps/zorvi.svg \
-  /usr/share/man/man1/zorvi.1.gz; do
+  /usr/share/man/man1/zorvi.1.gz /usr/share/man/man1/zorvi-skin.1.gz; do
   [ -e "$chroot_dir$f" ] || fail "$f is missing after the install"
 done
 in_chroot dpkg-query -W -f='${Depends}\n' zorvi

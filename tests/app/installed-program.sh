@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The installed program: install the build into a DESTDIR, validate the
-# desktop entry, the metainfo and the manual page, then start the program from
+# desktop entry, the metainfo and the manual pages, then start the program from
 # there as a user who may not write its folder, with no session bus: it runs,
 # its window's X11 class is the desktop entry's StartupWMClass, its settings
 # land in $XDG_CONFIG_HOME and nothing is written under the prefix.
@@ -13,13 +13,19 @@ DESTDIR="$work/dest" cmake --install "$build" >/dev/null
 d="$work/dest$(cache CMAKE_INSTALL_PREFIX)"
 desktop="$d/share/applications/zorvi.desktop"
 for f in bin/zorvi bin/zorvi-skin share/applications/zorvi.desktop share/metainfo/org.zorvi.Zorvi.metainfo.xml \
-  share/icons/hicolor/scalable/apps/zorvi.svg share/icons/hicolor/48x48/apps/zorvi.png share/man/man1/zorvi.1.gz; do
+  share/icons/hicolor/scalable/apps/zorvi.svg share/icons/hicolor/48x48/apps/zorvi.png share/man/man1/zorvi.1.gz \
+  share/man/man1/zorvi-skin.1.gz; do
   [ -f "$d/$f" ] || fail "not installed: $f"
 done
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$d/share/metainfo/org.zorvi.Zorvi.metainfo.xml" || fail "appstreamcli validate"
-warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$d/share/man/man1/zorvi.1.gz" 2>&1 >/dev/null)
-[ -z "$warnings" ] || fail "man page: $warnings"
+for page in zorvi zorvi-skin; do
+  warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$d/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "$page man page: $warnings"
+done
+# The keys come from the default bindings.
+MANWIDTH=80 man -E UTF-8 -l "$d/share/man/man1/zorvi.1.gz" 2>/dev/null | grep -A1 'Ctrl+O' | grep -q 'Open: Files' ||
+  fail "the man page lists no Ctrl+O"
 file "$d/share/icons/hicolor/48x48/apps/zorvi.png" | grep -q '48 x 48' || fail "the 48 px icon is not 48 px"
 
 # --version and an unknown option need neither a display nor a bus.
