@@ -21,6 +21,7 @@ struct NullLink : CommandSink, OutputSink {
     void PlaybackStarted() override {}
     void AudioOpened() override {}
     void VideoSized() override {}
+    void NoVideo() override {}
     void TrackAdded(TrackMenu, int) override {}
     void TrackNamed(TrackMenu, int, const QString &) override {}
     void DiscTitleFound(const TPlItem &) override {}

@@ -130,6 +130,7 @@ private:
     void PlaybackStarted() override;
     void AudioOpened() override;
     void VideoSized() override;
+    void NoVideo() override;
     void TrackAdded(TrackMenu menu, int id) override;
     void TrackNamed(TrackMenu menu, int id, const QString &name) override;
     void DiscTitleFound(const TPlItem &title) override;

@@ -174,6 +174,7 @@ void EngineCore::Launch()
 void EngineCore::StartRun()
 {
     const PlaybackState &s = m_state;
+    m_host.Video.PrepareVideo();
     const EngineCommandLine command =
         m_commandLine.CommandLine(s, {m_host.Video.VideoWindowId(), m_host.Video.VideoColorKey()});
     if (!command.Refusal.isEmpty()) {

@@ -32,6 +32,11 @@ void EngineCore::VideoSized()
     m_host.Video.RevealVideo();
 }
 
+void EngineCore::NoVideo()
+{
+    m_host.Video.WithdrawVideo();
+}
+
 void EngineCore::PlaybackStarted()
 {
     PlaybackState &s = m_state;

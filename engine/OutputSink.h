@@ -17,6 +17,8 @@ public:
     virtual void AudioOpened() = 0;
     // The state holds a new video size.
     virtual void VideoSized() = 0;
+    // The media has no video.
+    virtual void NoVideo() = 0;
     // A track the state lists now, and a name for one it lists.
     virtual void TrackAdded(TrackMenu menu, int id) = 0;
     virtual void TrackNamed(TrackMenu menu, int id, const QString &name) = 0;

@@ -128,6 +128,8 @@ private:
     void UpdateDuration() override;
     void ShowMediaTitle(const QString &title) override;
     void HideVideo() override;
+    void PrepareVideo() override;
+    void WithdrawVideo() override;
     void LayoutVideo() override;
     void RevealVideo() override;
     void ApplyWindowSize() override;
@@ -254,7 +256,6 @@ private:
     bool m_positionBound = false; // the seek display follows the position
     bool m_showHours = true;
     QString m_durationSuffix = QStringLiteral(" / 0:00:00");
-    quint64 m_revealRun = 0;        // counts runs, so a late reveal of an ended one does nothing
     std::uint32_t m_colorKey = 0;   // 0xRRGGBB of the video panel
     QString m_statusLine;           // the engine's latest status line
     bool m_listLeftDown = false;    // the left button went down on the playlist box and is still down

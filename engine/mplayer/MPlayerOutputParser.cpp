@@ -258,6 +258,7 @@ bool MPlayerOutputParser::OnVideoOutput(View line)
 bool MPlayerOutputParser::OnNoVideo(View)
 {
     m_state.HasVideo = false;
+    m_sink.NoVideo();
     return true;
 }
 

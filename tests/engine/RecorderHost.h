@@ -46,6 +46,8 @@ public:
     void UpdateDuration() override { Rec(QStringLiteral("UpdateDuration")); }
     void ShowMediaTitle(const QString &t) override { Rec(QStringLiteral("ShowMediaTitle ") + t); }
     void HideVideo() override { Rec(QStringLiteral("HideVideo")); }
+    void PrepareVideo() override { Rec(QStringLiteral("PrepareVideo")); }
+    void WithdrawVideo() override { Rec(QStringLiteral("WithdrawVideo")); }
     void LayoutVideo() override { Rec(QStringLiteral("LayoutVideo")); }
     void RevealVideo() override { Rec(QStringLiteral("RevealVideo")); }
     void ApplyWindowSize() override { Rec(QStringLiteral("ApplyWindowSize")); }

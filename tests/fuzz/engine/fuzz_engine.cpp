@@ -25,6 +25,7 @@ struct Sink : CommandSink, OutputSink {
     void PlaybackStarted() override {}
     void AudioOpened() override {}
     void VideoSized() override {}
+    void NoVideo() override {}
     void TrackAdded(TrackMenu menu, int id) override
     {
         (menu == TrackMenu::Audio ? Audio : Subtitles).append(id);
