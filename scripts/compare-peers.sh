@@ -7,6 +7,7 @@
 # with min and max over the runs, and the ratio against bare MPlayer taken
 # run by run (its median, min and max), with the load average.
 #  first pixel    start of the process -> the clip's colour at the screen's centre
+#  start -> VO    start of the process -> the engine's "VO:" line passed on
 #  VO -> pixel    the engine's "VO:" line passed on -> that pixel (engine output
 #                 goes through screenwatch called as mplayer, which stamps it)
 #  seek jump      a Right key -> the picture shows a jumped second (3 keys a run)
@@ -142,7 +143,10 @@ one_run() { # peer round
   record "$peer" first "$round" $(((shown - t0) / 1000))
   local vo
   vo=$(awk '$2 == "vo" {print $1; exit}' "$SCREENWATCH_LOG")
-  [ -n "$vo" ] && [ "$peer" != mpv ] && record "$peer" vo "$round" $(((shown - vo) / 1000))
+  if [ -n "$vo" ] && [ "$peer" != mpv ]; then
+    record "$peer" startvo "$round" $(((vo - t0) / 1000))
+    record "$peer" vo "$round" $(((shown - vo) / 1000))
+  fi
   local window box labelwatch=""
   window=$(main_window "$peer" "$pid")
   box=$(time_box "$peer" "$window")
@@ -168,9 +172,17 @@ one_run() { # peer round
     record "$peer" pss_playing "$round" "$pss"
   fi
   : >"$dir/keys.txt"
+  # Bare MPlayer's own window takes no keys here: it has no seek row.
+  [ "$peer" = mplayer ] && : >"$dir/nokeys"
+  # SMPlayer takes keys once clicked (on its status bar, where a click does nothing).
+  if [ "$peer" = smplayer ]; then
+    eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|HEIGHT)=')"
+    xdotool mousemove $((X + 100)) $((Y + HEIGHT - 12)) click 1
+  fi
   # With no window manager the keyboard follows the pointer: it rests on the video, off the watched spot.
   xdotool mousemove 600 360
   for _ in 1 2 3; do
+    [ -e "$dir/nokeys" ] && break
     xdotool windowfocus "$window" 2>/dev/null || true
     now >>"$dir/keys.txt"
     xdotool key Right
@@ -236,8 +248,8 @@ awk -v peers="$peers" '
   { v[$1, $2, $3] += $4; c[$1, $2, $3]++; all[$1, $2, ++cnt[$1, $2]] = $4; rounds[$3] = 1; seen[$2] = 1 }
   END {
     np = split(peers, p, " ")
-    split("first vo seek lag cpu_front cpu_engine cpu_total rss_idle pss_idle rss_playing pss_playing", ms, " ")
-    name["first"] = "start -> first video pixel"; name["vo"] = "VO: line -> first pixel"
+    split("first startvo vo seek lag cpu_front cpu_engine cpu_total rss_idle pss_idle rss_playing pss_playing", ms, " ")
+    name["first"] = "start -> first video pixel"; name["vo"] = "VO: line -> first pixel"; name["startvo"] = "start -> VO: line"
     name["seek"] = "one Right key -> picture jumps"; name["lag"] = "second turned -> time display painted"
     name["cpu_front"] = "front-end CPU in 5 s"; name["cpu_engine"] = "engine CPU in 5 s"
     name["cpu_total"] = "front-end + engine CPU in 5 s"
