@@ -7,6 +7,7 @@
 #include "engine/mplayer/MPOutProcessor.h"
 #include "engine/mplayer/MPlayerOutputParser.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -43,7 +44,16 @@ struct Sink : CommandSink, OutputSink {
         ++Titles;
     }
     void DiscIdentified() override {}
+    void ProblemFound(EngineProblem) override {}
+    void TagsRead() override {}
 };
+
+// A tag is one bounded line of text.
+bool Plain(const QString &tag)
+{
+    return tag.size() <= 128 &&
+           std::none_of(tag.begin(), tag.end(), [](QChar c) { return c.unicode() < 0x20; });
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -72,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         parser.ProcessLine(line);
     }
     if (state.AudioTrackIds != sink.Audio || state.SubtitleTrackIds != sink.Subtitles ||
-        (sink.Titles > 0 && state.OpenMode != EntryKind::DVD))
+        (sink.Titles > 0 && state.OpenMode != EntryKind::DVD) || !Plain(state.Tags.Title) ||
+        !Plain(state.Tags.Artist) || !Plain(state.Tags.Album))
         std::abort();
     return 0;
 }
