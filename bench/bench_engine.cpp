@@ -26,6 +26,8 @@ struct NullLink : CommandSink, OutputSink {
     void TrackNamed(TrackMenu, int, const QString &) override {}
     void DiscTitleFound(const TPlItem &) override {}
     void DiscIdentified() override {}
+    void ProblemFound(EngineProblem) override {}
+    void TagsRead() override {}
 };
 
 // A playing run of a file.

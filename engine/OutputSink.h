@@ -1,6 +1,7 @@
 #pragma once
 // What an engine's output reader reports to the engine link, beside the
 // playback state it updates itself.
+#include "engine/EngineProblem.h"
 #include "engine/TrackMenus.h"
 #include "playlist/PlItem.h"
 
@@ -25,4 +26,7 @@ public:
     // A title of the disc being played, and the end of the disc's titles.
     virtual void DiscTitleFound(const TPlItem &title) = 0;
     virtual void DiscIdentified() = 0;
+    // A line that names what went wrong; a tag the state holds now.
+    virtual void ProblemFound(EngineProblem problem) = 0;
+    virtual void TagsRead() = 0;
 };

@@ -12,11 +12,18 @@ struct TZorviLocal {
         StatusError;
     QStringList Cmds; // 33 entries: 0 is the free command (" Custom: "), 1..32 the named commands
     QString Ok, Add, Remove, Change, Cancel, Custom, ShortCapHelp, Playlist, DVDTitles;
+    // What the empty video area says: how to begin, and how to reach the console.
+    QString HintDrop, HintMenu, HintOpen, SeeConsole, SeeConsoleClick;
+    // Why a run failed, or what the playing one leaves out.
+    QString ProblemFileNotFound, ProblemUnreadable, ProblemHostNotFound, ProblemNoConnection,
+        ProblemServerRefused, ProblemFailed, ProblemNoVideoCodec, ProblemNoAudioCodec, ProblemNoSoundDevice;
 
     // Every field at its English default.
     static TZorviLocal English();
     // The text of playback status 0..7 (0 is empty).
     QString StatusText(int status) const;
+    // The reason of problem 1..9 of the engine link's list (0 is empty).
+    QString ProblemText(int problem) const;
 };
 
 // A key of section "Misc" and the field it fills, in the order a written
@@ -26,7 +33,7 @@ struct MiscText {
     QString TZorviLocal::*Field;
     const char *English;
 };
-extern const std::array<MiscText, 16> MiscTexts;
+extern const std::array<MiscText, 30> MiscTexts;
 
 // One language on offer: entry 0 is always the built-in English ("en").
 struct TLocalsItem {

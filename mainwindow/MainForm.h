@@ -20,6 +20,8 @@
 class TLogForm;
 class SkinControls;
 class TZorviPanel;
+class VideoAreaPanel;
+struct VideoAreaInputs;
 class TZorviTrackbar;
 class OptionsEngine;
 struct OptionsFormParts;
@@ -127,6 +129,7 @@ private:
     void UpdateVolume(float volume) override;
     void UpdateDuration() override;
     void ShowMediaTitle(const QString &title) override;
+    void UpdateMediaNotes() override;
     void HideVideo() override;
     void PrepareVideo() override;
     void WithdrawVideo() override;
@@ -177,6 +180,9 @@ private:
     void refreshDisplay();
     // LPlaylist names what the list shows, in the language in use.
     void updateListTitle();
+    // What the video area says while it shows no picture (MainFormDisplay.cpp).
+    VideoAreaInputs videoAreaInputs() const;
+    void refreshVideoArea();
     // MainFormMenus.cpp, MainFormOpen.cpp, MainFormDrop.cpp
     void createMenus();
     void attachMenusToSkin();
@@ -231,6 +237,7 @@ private:
     MainMenus *m_menus = nullptr;
     WindowPointer *m_pointer = nullptr;
     TZorviPanel *m_outerPanel = nullptr;
+    VideoAreaPanel *m_videoArea = nullptr; // the same panel as m_outerPanel
     QWidget *m_innerPanel = nullptr;
     bool m_closed = false;
 

@@ -44,7 +44,10 @@ struct Sink : CommandSink, OutputSink {
         ++Titles;
     }
     void DiscIdentified() override {}
+    void ProblemFound(EngineProblem) override {}
+    void TagsRead() override {}
 };
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -73,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         parser.ProcessLine(line);
     }
     if (state.AudioTrackIds != sink.Audio || state.SubtitleTrackIds != sink.Subtitles ||
-        (sink.Titles > 0 && state.OpenMode != EntryKind::DVD))
+        (sink.Titles > 0 && state.OpenMode != EntryKind::DVD) || state.Tags.Title.size() > 128)
         std::abort();
     return 0;
 }
