@@ -118,7 +118,18 @@ bool EnginePlayerControl::PlaysSoundOnly() const
 
 QString EnginePlayerControl::Title() const
 {
-    return m_engine.State().DisplayName;
+    const PlaybackState &s = m_engine.State();
+    return s.Tags.Title.isEmpty() ? s.DisplayName : s.Tags.Title;
+}
+
+QString EnginePlayerControl::Artist() const
+{
+    return m_engine.State().Tags.Artist;
+}
+
+QString EnginePlayerControl::Album() const
+{
+    return m_engine.State().Tags.Album;
 }
 
 QString EnginePlayerControl::Url() const

@@ -28,6 +28,8 @@ public:
 
     Platform::PlayerState State() const override;
     QString Title() const override;
+    QString Artist() const override;
+    QString Album() const override;
     QString Url() const override;
     double Length() const override;
     double Position() const override;

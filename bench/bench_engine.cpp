@@ -21,10 +21,13 @@ struct NullLink : CommandSink, OutputSink {
     void PlaybackStarted() override {}
     void AudioOpened() override {}
     void VideoSized() override {}
+    void NoVideo() override {}
     void TrackAdded(TrackMenu, int) override {}
     void TrackNamed(TrackMenu, int, const QString &) override {}
     void DiscTitleFound(const TPlItem &) override {}
     void DiscIdentified() override {}
+    void ProblemFound(EngineProblem) override {}
+    void TagsRead() override {}
 };
 
 // A playing run of a file.

@@ -130,10 +130,14 @@ private:
     void PlaybackStarted() override;
     void AudioOpened() override;
     void VideoSized() override;
+    void NoVideo() override;
     void TrackAdded(TrackMenu menu, int id) override;
     void TrackNamed(TrackMenu menu, int id, const QString &name) override;
     void DiscTitleFound(const TPlItem &title) override;
     void DiscIdentified() override;
+    void ProblemFound(EngineProblem problem) override;
+    void TagsRead() override;
+    void ShowProblem(EngineProblem problem);
 
     SettingsData &m_settings;
     TZorviPlaylist &m_playlist;
@@ -164,6 +168,10 @@ private:
     bool m_asking = false; // the question about a previous engine is open
     bool m_versionWanted = false;
     quint64 m_cutNotedRun = 0; // the run whose over-long output line was noted
+    // The first reason the current run's output gave for trouble.
+    EngineProblem m_runProblem = EngineProblem::None;
+    // The run failed for want of a sound device: it is played again without sound.
+    bool m_replaySoundless = false;
 
     // One output line, or the end of a run, waiting to be handled.
     struct QueuedLine {

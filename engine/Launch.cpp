@@ -140,6 +140,7 @@ void EngineCore::Launch()
         s.SubtitleFiles.clear();
         s.SubtitleDelayProp.Value = 0;
         s.PositionProp.Value = 0;
+        s.Tags = MediaTags();
         if (s.OpenMode != EntryKind::DVDTitle)
             s.PositionProp.Max = 0;
     }
@@ -174,6 +175,7 @@ void EngineCore::Launch()
 void EngineCore::StartRun()
 {
     const PlaybackState &s = m_state;
+    m_host.Video.PrepareVideo();
     const EngineCommandLine command =
         m_commandLine.CommandLine(s, {m_host.Video.VideoWindowId(), m_host.Video.VideoColorKey()});
     if (!command.Refusal.isEmpty()) {
@@ -188,6 +190,7 @@ void EngineCore::StartRun()
     for (const QString &alias : command.Aliases)
         m_host.Log.AddLine(alias);
     m_parser.BeginRun(s.OpenMode == EntryKind::DVD ? s.MediaURL : QByteArray(), command.SubtitleFiles);
+    m_runProblem = EngineProblem::None;
 
     // The engine has no priority option here: the program and the engine get
     // the priority the setting asks for.
@@ -227,7 +230,19 @@ void EngineCore::EngineEnded(int exitCode)
     if (s.PositionProp.Value >= s.PositionProp.Max)
         s.PositionProp.SetValue(true, 0);
     m_host.Video.HideVideo();
+    if (error && !m_stopping)
+        ShowProblem(m_runProblem == EngineProblem::None ? EngineProblem::Failed : m_runProblem);
+    const bool replay = error && !m_stopping && std::exchange(m_replaySoundless, false) &&
+                        m_pendingLaunch == PendingLaunch::None;
+    m_replaySoundless = false;
     m_stopping = false;
+    if (replay) {
+        // Sound alone and no device for it: the same entry again, without sound.
+        s.FirstOpen = true;
+        Launch();
+        m_runProblem = EngineProblem::NoSoundDevice;
+        return;
+    }
 
     const PendingLaunch pending = m_pendingLaunch;
     m_pendingLaunch = PendingLaunch::None;

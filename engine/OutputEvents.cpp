@@ -32,6 +32,11 @@ void EngineCore::VideoSized()
     m_host.Video.RevealVideo();
 }
 
+void EngineCore::NoVideo()
+{
+    m_host.Video.WithdrawVideo();
+}
+
 void EngineCore::PlaybackStarted()
 {
     PlaybackState &s = m_state;
@@ -51,6 +56,39 @@ void EngineCore::PlaybackStarted()
         s.PositionProp.SendIfAllowed();
     SendCommand("seek");
     m_host.Display.MediaOpened();
+    // A reason that ended an earlier run is gone; what this one leaves out shows.
+    ShowProblem(EndsPlayback(m_runProblem) ? EngineProblem::None : m_runProblem);
+}
+
+void EngineCore::ProblemFound(EngineProblem problem)
+{
+    PlaybackState &s = m_state;
+    if (problem == EngineProblem::NoSoundDevice && !s.SoundDeviceMissing) {
+        // Every later run goes without sound; this one, if it cannot play
+        // without its sound, is played again so.
+        s.SoundDeviceMissing = true;
+        m_replaySoundless = true;
+        KeepNote(QStringLiteral("No sound device could be opened: playing without sound from now on."));
+    }
+    if (m_runProblem != EngineProblem::None)
+        return;
+    m_runProblem = problem;
+    if (s.Status != PlaybackStatus::Opening && !EndsPlayback(problem))
+        ShowProblem(problem);
+}
+
+void EngineCore::ShowProblem(EngineProblem problem)
+{
+    if (m_state.Problem == problem)
+        return;
+    m_state.Problem = problem;
+    m_host.Display.UpdateMediaNotes();
+}
+
+void EngineCore::TagsRead()
+{
+    m_host.Display.UpdateMediaNotes();
+    emit StateChanged();
 }
 
 void EngineCore::AudioOpened()

@@ -20,4 +20,6 @@ public:
     virtual void UpdateVolume(float volume) = 0;
     virtual void UpdateDuration() = 0;
     virtual void ShowMediaTitle(const QString &title) = 0;
+    // The state's problem or tags changed.
+    virtual void UpdateMediaNotes() = 0;
 };

@@ -2,6 +2,7 @@
 // What the engine link knows about the entry being played and its run. Only
 // the engine link writes it; the window and the tests read it through
 // EngineCore::State().
+#include "engine/EngineProblem.h"
 #include "engine/MPProperty.h"
 #include "engine/PlaybackStatus.h"
 #include "playlist/PlItem.h"
@@ -37,6 +38,14 @@ struct PlaybackState {
     // Our number of the first subtitle file in the menu, -1 when none.
     int SubtitleFileBase = -1;
     QString MPlayerVersion = QStringLiteral("?");
+    // Why the last run failed, or what the playing one leaves out; kept until
+    // the next playback starts.
+    EngineProblem Problem = EngineProblem::None;
+    // No sound device could be opened: every run of this program from then on
+    // plays without sound.
+    bool SoundDeviceMissing = false;
+    // The entry's tags, read on its first run.
+    MediaTags Tags;
 
     // Position value and maximum are the playback position and the duration;
     // the track properties' ranges follow the streams found.

@@ -42,7 +42,7 @@ const char *const EnglishCmds[37] = {
 };
 } // namespace
 
-const std::array<MiscText, 17> MiscTexts = {{
+const std::array<MiscText, 31> MiscTexts = {{
     {"Ok", &TZorviLocal::Ok, "Ok"},
     {"Cancel", &TZorviLocal::Cancel, "Cancel"},
     {"Add", &TZorviLocal::Add, "Add"},
@@ -61,6 +61,20 @@ const std::array<MiscText, 17> MiscTexts = {{
     {"StatusError", &TZorviLocal::StatusError, "Error"},
     {"Playlist", &TZorviLocal::Playlist, "Playlist"},
     {"DVDTitles", &TZorviLocal::DVDTitles, "DVD Titles"},
+    {"HintDrop", &TZorviLocal::HintDrop, "Drop files here"},
+    {"HintMenu", &TZorviLocal::HintMenu, "Right-click for the menu"},
+    {"HintOpen", &TZorviLocal::HintOpen, "Open files:"},
+    {"SeeConsole", &TZorviLocal::SeeConsole, "See the console:"},
+    {"SeeConsoleClick", &TZorviLocal::SeeConsoleClick, "Click here to see the console"},
+    {"ProblemFileNotFound", &TZorviLocal::ProblemFileNotFound, "File not found"},
+    {"ProblemUnreadable", &TZorviLocal::ProblemUnreadable, "Not a media file the engine can read"},
+    {"ProblemHostNotFound", &TZorviLocal::ProblemHostNotFound, "Server not found"},
+    {"ProblemNoConnection", &TZorviLocal::ProblemNoConnection, "Cannot connect to the server"},
+    {"ProblemServerRefused", &TZorviLocal::ProblemServerRefused, "The server refused the media"},
+    {"ProblemFailed", &TZorviLocal::ProblemFailed, "The engine could not play this"},
+    {"ProblemNoVideoCodec", &TZorviLocal::ProblemNoVideoCodec, "No codec for the picture: sound only"},
+    {"ProblemNoAudioCodec", &TZorviLocal::ProblemNoAudioCodec, "No codec for the sound: picture only"},
+    {"ProblemNoSoundDevice", &TZorviLocal::ProblemNoSoundDevice, "No sound device: playing without sound"},
     {"KeysTitle", &TZorviLocal::KeysTitle, "Keys and mouse"},
 }};
 
@@ -79,4 +93,19 @@ QString TZorviLocal::StatusText(int status) const
     const QString *texts[] = {nullptr,        &StatusOpening, &StatusClosing, &StatusPlaying,
                               &StatusSeeking, &StatusPaused,  &StatusStopped, &StatusError};
     return status > 0 && status < 8 ? *texts[status] : QString();
+}
+
+QString TZorviLocal::ProblemText(int problem) const
+{
+    const QString *texts[] = {nullptr,
+                              &ProblemFileNotFound,
+                              &ProblemUnreadable,
+                              &ProblemHostNotFound,
+                              &ProblemNoConnection,
+                              &ProblemServerRefused,
+                              &ProblemFailed,
+                              &ProblemNoVideoCodec,
+                              &ProblemNoAudioCodec,
+                              &ProblemNoSoundDevice};
+    return problem > 0 && problem < int(std::size(texts)) ? *texts[problem] : QString();
 }

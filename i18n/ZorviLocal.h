@@ -1,7 +1,7 @@
 #pragma once
 // The UI texts in use: status words, the shortcut actions' descriptions,
 // button words, the capture dialog's help, the two list titles and the keys
-// window's title. Filled
+// window's title, filled
 // with English until a language supplies its own (sections "Misc", "Cmds").
 #include <QByteArray>
 #include <QString>
@@ -13,11 +13,18 @@ struct TZorviLocal {
         StatusError;
     QStringList Cmds; // 0 is the free command (" Custom: "), 1..CommandCount the named commands
     QString Ok, Add, Remove, Change, Cancel, Custom, ShortCapHelp, Playlist, DVDTitles, KeysTitle;
+    // What the empty video area says: how to begin, and how to reach the console.
+    QString HintDrop, HintMenu, HintOpen, SeeConsole, SeeConsoleClick;
+    // Why a run failed, or what the playing one leaves out.
+    QString ProblemFileNotFound, ProblemUnreadable, ProblemHostNotFound, ProblemNoConnection,
+        ProblemServerRefused, ProblemFailed, ProblemNoVideoCodec, ProblemNoAudioCodec, ProblemNoSoundDevice;
 
     // Every field at its English default.
     static TZorviLocal English();
     // The text of playback status 0..7 (0 is empty).
     QString StatusText(int status) const;
+    // The reason of problem 1..9 of the engine link's list (0 is empty).
+    QString ProblemText(int problem) const;
 };
 
 // A key of section "Misc" and the field it fills, in the order a written
@@ -27,7 +34,7 @@ struct MiscText {
     QString TZorviLocal::*Field;
     const char *English;
 };
-extern const std::array<MiscText, 17> MiscTexts;
+extern const std::array<MiscText, 31> MiscTexts;
 
 // One language on offer: entry 0 is always the built-in English ("en").
 struct TLocalsItem {

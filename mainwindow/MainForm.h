@@ -21,6 +21,8 @@ class TLogForm;
 class KeysWindow;
 class SkinControls;
 class TZorviPanel;
+class VideoAreaPanel;
+struct VideoAreaInputs;
 class TZorviTrackbar;
 class OptionsEngine;
 struct OptionsFormParts;
@@ -128,7 +130,10 @@ private:
     void UpdateVolume(float volume) override;
     void UpdateDuration() override;
     void ShowMediaTitle(const QString &title) override;
+    void UpdateMediaNotes() override;
     void HideVideo() override;
+    void PrepareVideo() override;
+    void WithdrawVideo() override;
     void LayoutVideo() override;
     void RevealVideo() override;
     void ApplyWindowSize() override;
@@ -181,6 +186,9 @@ private:
     void refreshDisplay();
     // LPlaylist names what the list shows, in the language in use.
     void updateListTitle();
+    // What the video area says while it shows no picture (MainFormDisplay.cpp).
+    VideoAreaInputs videoAreaInputs() const;
+    void refreshVideoArea();
     // MainFormMenus.cpp, MainFormOpen.cpp, MainFormDrop.cpp
     void createMenus();
     void attachMenusToSkin();
@@ -236,6 +244,7 @@ private:
     MainMenus *m_menus = nullptr;
     WindowPointer *m_pointer = nullptr;
     TZorviPanel *m_outerPanel = nullptr;
+    VideoAreaPanel *m_videoArea = nullptr; // the same panel as m_outerPanel
     QWidget *m_innerPanel = nullptr;
     bool m_closed = false;
 
@@ -261,7 +270,6 @@ private:
     bool m_positionBound = false; // the seek display follows the position
     bool m_showHours = true;
     QString m_durationSuffix = QStringLiteral(" / 0:00:00");
-    quint64 m_revealRun = 0;        // counts runs, so a late reveal of an ended one does nothing
     std::uint32_t m_colorKey = 0;   // 0xRRGGBB of the video panel
     QString m_statusLine;           // the engine's latest status line
     bool m_listLeftDown = false;    // the left button went down on the playlist box and is still down

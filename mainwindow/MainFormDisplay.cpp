@@ -6,8 +6,10 @@
 #include "common/TextHelpers.h"
 #include "controls/ZorviControls.h"
 #include "i18n/ZorviLocal.h"
+#include "mainwindow/VideoAreaPanel.h"
 #include "mainwindow/WindowEngine.h"
 #include "settings/SettingsData.h"
+#include "shortcuts/uShortcuts.h"
 #include "skin/SkinControls.h"
 
 #include <QApplication>
@@ -23,6 +25,24 @@ int RoundEven(float value)
     if (!std::isfinite(value))
         return 0;
     return int(std::nearbyint(std::clamp(value, -2e9f, 2e9f)));
+}
+
+// The first key (not a mouse action) bound to the command, as text; empty when none is.
+QString KeyOf(const TShortcutList &bindings, const QString &command)
+{
+    namespace SC = ShortcutCode;
+    for (size_t i = 0; i < bindings.Items.size(); ++i) {
+        const auto code = std::uint32_t(bindings.Items[i].Code);
+        const std::uint32_t key = SC::Key(code);
+        const bool mouse = key == SC::LeftClick || key == SC::RightClick || key == SC::MiddleClick ||
+                           key == SC::WheelUp || key == SC::WheelDown;
+        if (!mouse && key != SC::None && bindings.ActionAt(int(i)) == command) {
+            // A key of one character ("`") would pass for punctuation of the sentence.
+            const QString text = ShortcutToText(code);
+            return text.size() == 1 ? u'"' + text + u'"' : text;
+        }
+    }
+    return {};
 }
 
 void SetCaptionIfChanged(TZorviLabel *label, const QString &text)
@@ -77,9 +97,18 @@ void TMainForm::UpdateStatusDisplay(PlaybackStatus status)
     static const int cells[] = {1, 2, 2, 4, 6, 5, 1, 3};
     const auto index = size_t(status);
     if (index < std::size(cells)) {
-        SetCaptionIfChanged(m_skin->LStatus, texts().StatusText(int(index)));
+        // The reason the run failed, or what the playing one leaves out, in
+        // place of the word.
+        const EngineProblem problem = m_engine->State().Problem;
+        const bool reason = status == PlaybackStatus::Error
+                                ? EndsPlayback(problem)
+                                : status == PlaybackStatus::Playing && problem != EngineProblem::None &&
+                                      !EndsPlayback(problem);
+        SetCaptionIfChanged(m_skin->LStatus,
+                            reason ? texts().ProblemText(int(problem)) : texts().StatusText(int(index)));
         m_skin->BStatus->SetBitCurState(cells[index]);
     }
+    refreshVideoArea();
     // The end of seeking is the 100 ms timer's; the keep-awake timer runs
     // while something plays.
     if (status == PlaybackStatus::Seeking)
@@ -160,4 +189,34 @@ void TMainForm::refreshDisplay()
     if (m_engine->IsRunning())
         SetPlayingButtons(!s.Paused);
     ShowPlaylist(IsPlaylistVisible());
+}
+
+void TMainForm::UpdateMediaNotes()
+{
+    UpdateStatusDisplay(m_engine->State().Status);
+}
+
+VideoAreaInputs TMainForm::videoAreaInputs() const
+{
+    const PlaybackState &s = m_engine->State();
+    VideoAreaInputs in;
+    in.Running = m_engine->IsRunning();
+    in.Started = s.Status == PlaybackStatus::Playing || s.Status == PlaybackStatus::Seeking ||
+                 s.Status == PlaybackStatus::Paused;
+    in.HasVideo = s.HasVideo;
+    in.Problem = s.Problem;
+    in.Tags = s.Tags;
+    in.DisplayName = s.DisplayName;
+    in.Hint = m_skin && m_skin->Params.VideoHint;
+    in.OpenKey = KeyOf(m_program.Shortcuts, QStringLiteral("openfile"));
+    in.ConsoleKey = KeyOf(m_program.Shortcuts, QStringLiteral("showlog"));
+    return in;
+}
+
+void TMainForm::refreshVideoArea()
+{
+    if (!m_videoArea || !m_skin)
+        return;
+    m_videoArea->SetLines(VideoAreaLines(videoAreaInputs(), texts()), m_skin->Params.VideoHeadColor,
+                          m_skin->Params.VideoTextColor);
 }

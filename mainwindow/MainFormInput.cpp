@@ -4,12 +4,18 @@
 
 #include "common/Report.h"
 #include "controls/ZorviPanel.h"
+#include "mainwindow/VideoAreaText.h"
 #include "mainwindow/WindowEngine.h"
 #include "mainwindow/WindowInput.h"
 #include "shortcuts/uShortcuts.h"
 
 bool TMainForm::runShortcut(std::uint32_t code)
 {
+    // A click on the reason a run failed opens the console, which says more.
+    if (code == ShortcutCode::Make(0, ShortcutCode::LeftClick) && ShowsFailure(videoAreaInputs())) {
+        showLog();
+        return true;
+    }
     const QString command =
         m_program.Shortcuts.ActionFor(ShortcutCode::Modifiers(code), ShortcutCode::Key(code));
     if (command.isEmpty())

@@ -12,7 +12,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 
 namespace {
 QScreen *ScreenOf(const QWidget *window)
@@ -128,24 +127,32 @@ void TMainForm::LayoutVideo()
     updateVideoMask();
 }
 
+void TMainForm::PrepareVideo()
+{
+    // The engine takes the panel's size when it starts and draws at once: a
+    // panel that is hidden or of another size would make it follow a map and
+    // a resize before its first picture shows. Until then the panel shows its
+    // own colour, the near-black colour key, over the black video area.
+    m_innerPanel->setGeometry(VideoRect(m_outerPanel->size(), m_program.Settings.LastSession.WinRatio));
+    m_innerPanel->show();
+    updateVideoMask();
+}
+
+void TMainForm::WithdrawVideo()
+{
+    m_innerPanel->hide();
+}
+
 void TMainForm::RevealVideo()
 {
-    // The wait runs on a timer, so the window keeps painting and answering;
-    // a run that ended meanwhile (HideVideo counts it) reveals nothing.
-    const quint64 run = m_revealRun;
-    QTimer::singleShot(200, this, [this, run] {
-        RunGuarded([this, run] {
-            if (run != m_revealRun || !m_engine->IsRunning())
-                return;
-            LayoutVideo();
-            m_innerPanel->show();
-        });
-    });
+    // Shown since the engine started (PrepareVideo), at once and in its place
+    // now that the video's size is known.
+    if (m_engine->IsRunning())
+        m_innerPanel->show();
 }
 
 void TMainForm::HideVideo()
 {
-    ++m_revealRun;
     m_innerPanel->hide();
     m_innerPanel->setGeometry(0, 0, 0, 0);
     for (TZorviButton *button : {m_skin->BPlayPause, m_skin->BPlay, m_skin->BPause})

@@ -9,6 +9,7 @@
 #include "controls/ZorviControls.h"
 #include "engine/SkinCommandPolicy.h"
 #include "mainwindow/MainMenus.h"
+#include "mainwindow/VideoAreaPanel.h"
 #include "mainwindow/WindowEngine.h"
 #include "platform/Paths.h"
 #include "playlist/ZorviPlaylist.h"
@@ -45,7 +46,8 @@ private:
 
 void TMainForm::createVideoArea()
 {
-    m_outerPanel = new TZorviPanel(this);
+    m_videoArea = new VideoAreaPanel(this);
+    m_outerPanel = m_videoArea;
     m_outerPanel->setObjectName(QStringLiteral("OuterPanel"));
     m_outerPanel->SetColor(clBlack);
     m_outerPanel->SetAlign(Align::Client);

@@ -10,7 +10,7 @@ namespace {
 const char *const kGroup = "group";
 const char *const kTrack = "track";
 constexpr int kMuteGroup = 15;
-constexpr int kNameLength = 28;
+constexpr int kNameLength = 48; // "English (eng) – Commentary [ac3]" whole
 
 QString asCaption(QString text)
 {
@@ -182,7 +182,8 @@ void MainMenus::NameTrackItem(QMenu *menu, int position, const QString &name)
     const qsizetype colon = caption.indexOf(u':');
     if (colon < 0)
         return;
-    caption.insert(colon + 1, u' ' + asCaption(ShortenText(name, kNameLength)));
+    // The engine link names a track anew as it learns more of it.
+    caption = caption.left(colon + 1) + u' ' + asCaption(ShortenText(name, kNameLength));
     items[position]->setText(caption);
 }
 

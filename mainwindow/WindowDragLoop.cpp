@@ -25,8 +25,11 @@ SizingInputs CurrentRules(QWidget *window, const WindowPointerHost &host)
 
 QRect ResizeStepRect(const QRect &start, SizingEdge edge, const QPoint &delta, const SizingInputs &rules)
 {
-    // The rules bring a too small rectangle up to the minimum; one pixel keeps it a rectangle.
-    return SizingRect(ResizedRect(start, edge, delta, QSize(1, 1)), edge, rules);
+    // A centred window grows on both sides of its centre: the dragged sides
+    // move twice the pointer's way, so they stay under the pointer. The rules
+    // bring a too small rectangle up to the minimum; one pixel keeps it a rectangle.
+    const QPoint travel = rules.Center ? delta * 2 : delta;
+    return SizingRect(ResizedRect(start, edge, travel, QSize(1, 1)), edge, rules);
 }
 
 WindowDragLoop::WindowDragLoop(QWidget *window, SizingEdge edge, const QPoint &pointer,

@@ -16,7 +16,8 @@ class QWidget;
 // The rules' inputs now, with the work area of the screen holding the window.
 SizingInputs CurrentRules(QWidget *window, const WindowPointerHost &host);
 
-// One resize step: `start` with the dragged sides moved by `delta`, through the sizing rules.
+// One resize step: `start` with the dragged sides moved by `delta` (twice that
+// when the window is kept centred), through the sizing rules.
 QRect ResizeStepRect(const QRect &start, SizingEdge edge, const QPoint &delta, const SizingInputs &rules);
 
 class WindowDragLoop : public QObject {

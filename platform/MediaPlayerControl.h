@@ -29,7 +29,10 @@ public:
     virtual void Quit() = 0;
 
     virtual PlayerState State() const = 0;
+    // The media's title tag, else its name; its artist and album tags, empty when none.
     virtual QString Title() const = 0;
+    virtual QString Artist() const = 0;
+    virtual QString Album() const = 0;
     // The media's URL (local files as file: URLs); empty when nothing is loaded.
     virtual QString Url() const = 0;
     // Seconds; 0 when unknown.

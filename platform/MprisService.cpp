@@ -102,6 +102,10 @@ QVariantMap MprisService::Metadata()
         return map;
     map.insert(QStringLiteral("xesam:url"), url);
     map.insert(QStringLiteral("xesam:title"), m_control.Title());
+    if (const QString artist = m_control.Artist(); !artist.isEmpty())
+        map.insert(QStringLiteral("xesam:artist"), QStringList{artist});
+    if (const QString album = m_control.Album(); !album.isEmpty())
+        map.insert(QStringLiteral("xesam:album"), album);
     if (const double length = m_control.Length(); length > 0)
         map.insert(QStringLiteral("mpris:length"), qlonglong(length * 1e6));
     return map;

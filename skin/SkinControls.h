@@ -31,6 +31,11 @@ struct SkinParams {
     int MinWidth = 205; // smallest window width
     int RoundRect = 0;  // corner ellipse of the window outline; 0 = square
     ColorRef TransparentColor = clFuchsia;
+    // The text the empty video area shows: whether it says how to begin, and
+    // its colours (headings, the rest).
+    bool VideoHint = true;
+    ColorRef VideoHeadColor = clWhite;
+    ColorRef VideoTextColor = clSilver;
 };
 
 // The main window's handlers the skin controls call. Each may be left empty

@@ -62,6 +62,14 @@ void SkinControls::LoadSkinEntry(const SkinEntry &entry, int index)
     Params.RoundRect = clamped("RoundRect", 0, SkinBudget::MaxCoordinate);
     const auto key = ini.Value(general, QStringLiteral("TransparentColor"));
     Params.TransparentColor = key ? StringToColorOrThrow(*key) : clFuchsia;
+    // Only text is drawn in these: a value that is no colour keeps the default.
+    const auto color = [&](const char *name, ColorRef def) {
+        const auto value = ini.Value(general, QLatin1String(name));
+        return value ? StringToColor(*value).value_or(def) : def;
+    };
+    Params.VideoHint = ini.ReadInteger(general, QStringLiteral("VideoHint"), 1) != 0;
+    Params.VideoHeadColor = color("VideoHeadColor", clWhite);
+    Params.VideoTextColor = color("VideoTextColor", clSilver);
     ini.EraseSection(general);
 
     // The faults of all sections make one message, also when the load ends early.

@@ -67,7 +67,11 @@ QStringList CommandLineBuilder::Options(const PlaybackState &state, const VideoT
         opts << QStringLiteral("-nocache");
     // The user's own texts (custom outputs, filters) are split as a shell would.
     opts << SplitCommandLine(o.VideoOut == 0 ? o.CustomVideoOut : VideoOutOption(o.VideoOut));
-    opts << SplitCommandLine(o.AudioOut == 0 ? o.CustomAudioOut : AudioOutOption(o.AudioOut));
+    // Without a sound device the configured output would fail again on every run.
+    if (state.SoundDeviceMissing)
+        opts << QStringLiteral("-ao") << QStringLiteral("null");
+    else
+        opts << SplitCommandLine(o.AudioOut == 0 ? o.CustomAudioOut : AudioOutOption(o.AudioOut));
     if (state.AudioTrackProp.Value >= 0 && o.AudioOut >= 1)
         opts << QStringLiteral("-aid") << FormatG(state.AudioTrackProp.Value);
     static const char *const aspects[] = {"", "4:3", "16:9", "2.35"};

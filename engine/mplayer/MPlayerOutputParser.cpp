@@ -4,6 +4,7 @@
 #include "common/TextHelpers.h"
 #include "engine/PlaybackState.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -64,14 +65,37 @@ QString TrackName(View text)
     return name;
 }
 
-// "ID_AID_<id>_LANG=<name>" (or _NAME): the id, when it is one, and the name.
-std::optional<int> NamedTrack(View line, View &name)
+// A tag's text: the start of one line, without control characters.
+QString TagText(View text)
+{
+    QString tag = Text(text.first(qMin<qsizetype>(text.size(), 512))).left(128);
+    tag.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+    return tag.trimmed();
+}
+
+// A language code as its name and code ("English (eng)"); text that is no
+// code the locale knows stays as it is.
+QString LanguageName(View code)
+{
+    const QString text = TrackName(Trim(code)).left(16);
+    const bool letters = text.size() >= 2 && text.size() <= 3 &&
+                         std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLower(); });
+    const QLocale::Language language =
+        letters ? QLocale::codeToLanguage(text, QLocale::AnyLanguageCode) : QLocale::AnyLanguage;
+    if (language == QLocale::AnyLanguage || language == QLocale::C)
+        return text;
+    return QLocale::languageToString(language) + QStringLiteral(" (") + text + u')';
+}
+
+// "ID_AID_<id>_LANG=<name>" (or _NAME): the id, when it is one, the key and the name.
+std::optional<int> NamedTrack(View line, View &key, View &name)
 {
     constexpr qsizetype Head = 7; // "ID_AID_", "ID_SID_"
     const qsizetype under = line.indexOf('_', Head);
     const qsizetype eq = line.indexOf('=');
     if (under < 0 || eq < under)
         return std::nullopt;
+    key = line.sliced(under + 1, eq - under - 1);
     name = line.sliced(eq + 1);
     return Whole(line.sliced(Head, under - Head), 0, MaxTrackId);
 }
@@ -119,6 +143,21 @@ const MPlayerOutputParser::Rule MPlayerOutputParser::Rules[] = {
     {"Starting playback...", Stage::Always, &MPlayerOutputParser::OnStartPlayback},
     {"Opening audio decoder: [", Stage::Always, &MPlayerOutputParser::OnAudioDecoder},
     {"SUB: Added subtitle file (", Stage::Always, &MPlayerOutputParser::OnSubtitleAdded},
+    // Why a run fails, or plays without a part of the media.
+    {"File not found: '", Stage::Always, &MPlayerOutputParser::OnProblem<EngineProblem::FileNotFound>},
+    {"LAVF_header: av_open_input_stream() failed", Stage::Always,
+     &MPlayerOutputParser::OnProblem<EngineProblem::Unreadable>},
+    {"No stream found", Stage::Always, &MPlayerOutputParser::OnProblem<EngineProblem::Unreadable>},
+    {"Couldn't resolve name for AF_INET:", Stage::Always,
+     &MPlayerOutputParser::OnProblem<EngineProblem::HostNotFound>},
+    {"connect error: ", Stage::Always, &MPlayerOutputParser::OnProblem<EngineProblem::NoConnection>},
+    {"Server returned ", Stage::Always, &MPlayerOutputParser::OnProblem<EngineProblem::ServerRefused>},
+    {"Cannot find codec matching selected -vo and video format", Stage::Always,
+     &MPlayerOutputParser::OnProblem<EngineProblem::NoVideoCodec>},
+    {"Cannot find codec for audio format", Stage::Always,
+     &MPlayerOutputParser::OnProblem<EngineProblem::NoAudioCodec>},
+    {"Could not open/initialize audio device -> no sound.", Stage::Always,
+     &MPlayerOutputParser::OnProblem<EngineProblem::NoSoundDevice>},
     {"audio stream:", Stage::TitleRun, &MPlayerOutputParser::OnTitleAudioStream},
     {"subtitle ( sid )", Stage::TitleRun, &MPlayerOutputParser::OnTitleSubtitle},
     {"ID_DVD_TITLE_", Stage::DiscRun, &MPlayerOutputParser::OnDiscTitleLength},
@@ -128,6 +167,7 @@ const MPlayerOutputParser::Rule MPlayerOutputParser::Rules[] = {
     {"ID_SUBTITLE_ID=", Stage::Identify, &MPlayerOutputParser::OnSubtitleId},
     {"ID_SID_", Stage::Identify, &MPlayerOutputParser::OnSubtitleName},
     {"ID_LENGTH=", Stage::Identify, &MPlayerOutputParser::OnLength},
+    {"[lavf] stream ", Stage::Identify, &MPlayerOutputParser::OnStreamLine},
 };
 
 MPlayerOutputParser::MPlayerOutputParser(PlaybackState &state, OutputSink &sink)
@@ -190,7 +230,42 @@ bool MPlayerOutputParser::InTagBlock(View line)
         (line.startsWith("ID_CLIP_INFO_N=") || line.startsWith("SUB: Added subtitle file (") ||
          line.startsWith("Load subtitles in ") || line.startsWith("=====")))
         m_run.InTags = false;
+    if (m_run.InTags && line.startsWith("ID_CLIP_INFO_"))
+        ReadTag(line);
     return m_run.InTags;
+}
+
+// "ID_CLIP_INFO_NAME<n>=<name>", then "ID_CLIP_INFO_VALUE<n>=<value>": the
+// title, artist and album, the first of each. A value with line breaks keeps
+// its first line; a line it forges is a tag like the others.
+void MPlayerOutputParser::ReadTag(View line)
+{
+    constexpr int MaxTagNumber = 63;
+    const bool isName = line.startsWith("ID_CLIP_INFO_NAME");
+    const qsizetype head = isName ? 17 : 18; // "ID_CLIP_INFO_VALUE"
+    const qsizetype eq = line.indexOf('=');
+    if ((!isName && !line.startsWith("ID_CLIP_INFO_VALUE")) || eq < head)
+        return;
+    const auto n = Whole(line.sliced(head, eq - head), 0, MaxTagNumber);
+    const View text = line.sliced(eq + 1);
+    if (!n)
+        return;
+    QList<QByteArray> &names = m_run.TagNames;
+    if (isName) {
+        names.resize(qMax(names.size(), qsizetype(*n) + 1));
+        names[*n] = text.first(qMin<qsizetype>(text.size(), 16)).toByteArray().toLower();
+        return;
+    }
+    const QByteArray name = *n < names.size() ? names[*n] : QByteArray();
+    MediaTags &tags = m_state.Tags;
+    QString *field = name == "title"    ? &tags.Title
+                     : name == "artist" ? &tags.Artist
+                     : name == "album"  ? &tags.Album
+                                        : nullptr;
+    if (!field || !field->isEmpty())
+        return;
+    *field = TagText(text);
+    m_sink.TagsRead();
 }
 
 // ------------------------------------------------------------- early rows
@@ -223,6 +298,12 @@ bool MPlayerOutputParser::OnSeekAnswer(View)
 }
 
 // ---------------------------------------------------------- playback rows
+
+template <EngineProblem P> bool MPlayerOutputParser::OnProblem(View)
+{
+    m_sink.ProblemFound(P);
+    return true;
+}
 
 bool MPlayerOutputParser::OnEndOfFile(View)
 {
@@ -258,6 +339,7 @@ bool MPlayerOutputParser::OnVideoOutput(View line)
 bool MPlayerOutputParser::OnNoVideo(View)
 {
     m_state.HasVideo = false;
+    m_sink.NoVideo();
     return true;
 }
 
@@ -346,7 +428,7 @@ bool MPlayerOutputParser::OnTitleAudioStream(View line)
         return false;
     const qsizetype from = lang + 10;
     if (lang >= 0 && from <= q)
-        m_sink.TrackNamed(TrackMenu::Audio, *id, TrackName(line.sliced(from, q - from)));
+        DescribeTrack(TrackMenu::Audio, *id, TrackPart::Language, line.sliced(from, q - from));
     return true;
 }
 
@@ -361,7 +443,8 @@ bool MPlayerOutputParser::OnTitleSubtitle(View line)
     if (!n)
         return false;
     if (AddTrack(TrackMenu::Subtitle, *n))
-        m_sink.TrackNamed(TrackMenu::Subtitle, *n, TrackName(line.sliced(qMin(lang + 11, line.size()))));
+        DescribeTrack(TrackMenu::Subtitle, *n, TrackPart::Language,
+                      line.sliced(qMin(lang + 11, line.size())));
     return true;
 }
 
@@ -408,10 +491,10 @@ bool MPlayerOutputParser::OnAudioId(View line)
 
 bool MPlayerOutputParser::OnAudioName(View line)
 {
-    View name;
-    const auto id = NamedTrack(line, name);
-    if (id && m_state.AudioTrackIds.contains(*id))
-        m_sink.TrackNamed(TrackMenu::Audio, *id, TrackName(name));
+    View key, name;
+    if (const auto id = NamedTrack(line, key, name))
+        DescribeTrack(TrackMenu::Audio, *id, key == "LANG" ? TrackPart::Language : TrackPart::Title,
+                      key == "LANG" || key == "NAME" ? name : View());
     return true;
 }
 
@@ -426,11 +509,64 @@ bool MPlayerOutputParser::OnSubtitleId(View line)
 
 bool MPlayerOutputParser::OnSubtitleName(View line)
 {
-    View name;
-    const auto n = NamedTrack(line, name);
-    if (n && m_state.SubtitleTrackIds.contains(*n))
-        m_sink.TrackNamed(TrackMenu::Subtitle, *n, TrackName(name));
+    View key, name;
+    if (const auto n = NamedTrack(line, key, name))
+        DescribeTrack(TrackMenu::Subtitle, *n, key == "LANG" ? TrackPart::Language : TrackPart::Title,
+                      key == "LANG" || key == "NAME" ? name : View());
     return true;
+}
+
+// "[lavf] stream 1: audio (mp3float), -aid 0, -alang eng, Title": the codec
+// of a listed track.
+bool MPlayerOutputParser::OnStreamLine(View line)
+{
+    const bool audio = line.indexOf(": audio (") >= 0;
+    const qsizetype open = line.indexOf(audio ? ": audio (" : ": subtitle (");
+    const qsizetype close = line.indexOf(')', open);
+    const qsizetype idAt = line.indexOf(audio ? "), -aid " : "), -sid ");
+    if (open < 0 || close < 0 || idAt != close)
+        return false;
+    View idText = line.sliced(idAt + 8);
+    if (const qsizetype comma = idText.indexOf(','); comma >= 0)
+        idText = idText.first(comma);
+    const auto id = Whole(Trim(idText), 0, MaxTrackId);
+    const qsizetype from = open + (audio ? 9 : 12);
+    if (id)
+        DescribeTrack(audio ? TrackMenu::Audio : TrackMenu::Subtitle, *id, TrackPart::Codec,
+                      line.sliced(from, close - from));
+    return true;
+}
+
+void MPlayerOutputParser::DescribeTrack(TrackMenu menu, int id, TrackPart part, View text)
+{
+    constexpr qsizetype MaxLabel = 64;
+    const bool audio = menu == TrackMenu::Audio;
+    text = Trim(text);
+    if (text.isEmpty() || !(audio ? m_state.AudioTrackIds : m_state.SubtitleTrackIds).contains(id))
+        return;
+    auto &tracks = m_run.Tracks;
+    auto it = std::find_if(tracks.begin(), tracks.end(),
+                           [&](const Run::Track &t) { return t.Menu == menu && t.Id == id; });
+    if (it == tracks.end())
+        it = tracks.insert(tracks.end(), Run::Track{menu, id, {}, {}, {}});
+    switch (part) {
+    case TrackPart::Language:
+        it->Language = LanguageName(text);
+        break;
+    case TrackPart::Title:
+        it->Title = TrackName(text);
+        break;
+    case TrackPart::Codec:
+        it->Codec = TrackName(text).left(16);
+        break;
+    }
+    // "English (eng) – Commentary [ac3]", within the bound of a menu name.
+    QString label = it->Language;
+    if (!it->Title.isEmpty())
+        label += (label.isEmpty() ? QString() : QStringLiteral(" \u2013 ")) + it->Title;
+    const QString codec = it->Codec.isEmpty() ? QString() : QStringLiteral(" [") + it->Codec + u']';
+    label = label.left(MaxLabel - codec.size()) + codec;
+    m_sink.TrackNamed(menu, id, label.trimmed());
 }
 
 bool MPlayerOutputParser::OnLength(View line)

@@ -29,6 +29,7 @@ private:
     static const Rule Rules[];
 
     bool InTagBlock(QByteArrayView line);
+    void ReadTag(QByteArrayView line);
     bool OnStatusLine(QByteArrayView line);
     bool OnPauseMarker(QByteArrayView line);
     bool OnSeekAnswer(QByteArrayView line);
@@ -49,7 +50,12 @@ private:
     bool OnSubtitleId(QByteArrayView line);
     bool OnSubtitleName(QByteArrayView line);
     bool OnLength(QByteArrayView line);
+    bool OnStreamLine(QByteArrayView line);
+    template <EngineProblem P> bool OnProblem(QByteArrayView line);
     bool AddTrack(TrackMenu menu, int id);
+    // What the identification says of a track; names it anew in its menu.
+    enum class TrackPart { Language, Title, Codec };
+    void DescribeTrack(TrackMenu menu, int id, TrackPart part, QByteArrayView text);
 
     PlaybackState &m_state;
     OutputSink &m_sink;
@@ -62,5 +68,14 @@ private:
         int SubtitleFilesGiven = 0;
         int SubtitleFilesAdded = 0;
         QString StatusLine;
+        // The tag names of the clip's tags by their number, while read.
+        QList<QByteArray> TagNames;
+        // What is known of each track listed on a first run.
+        struct Track {
+            TrackMenu Menu;
+            int Id;
+            QString Language, Title, Codec;
+        };
+        QList<Track> Tracks;
     } m_run;
 };

@@ -100,7 +100,7 @@ TEST_F(DvdTracksTest, DiscPlaysItsFirstTitleRestartedThenTheSecondAndStops)
     EXPECT_EQ(State().PositionProp.Max, 5);
     EXPECT_TRUE(host->Log.filter("ID_DVD_").isEmpty());
     EXPECT_EQ(host->Audio.Ids, QList<int>({128, 129}));
-    EXPECT_EQ(host->Audio.Names, QStringList({"en", "fr"}));
+    EXPECT_EQ(host->Audio.Names, QStringList({"English (en)", "French (fr)"}));
     // Switched by the engine's own ids.
     core->ExecuteCommand("switch_audio 129");
     EXPECT_EQ(Ask("switch_audio"), "129");
@@ -131,7 +131,7 @@ TEST_F(DvdTracksTest, MatroskaStreamsSwitchedAndExternalSubtitleAdded)
     // streams; the menu keeps our numbers and the engine gets its own.
     ASSERT_TRUE(core->LoadSubtitle(media + "/external.srt"));
     ASSERT_TRUE(WaitFor([&] { return host->Subtitles.Ids.size() == 2; }));
-    EXPECT_EQ(host->Subtitles.Names, QStringList({"ger", "external.srt"}));
+    EXPECT_EQ(host->Subtitles.Names, QStringList({"German (ger) [srt]", "external.srt"}));
     EXPECT_EQ(Ask("sub_file"), "0");
     core->ExecuteCommand("sub_select 0");
     EXPECT_EQ(Ask("sub_demux"), "0");
@@ -144,7 +144,7 @@ TEST_F(DvdTracksTest, MatroskaStreamsSwitchedAndExternalSubtitleAdded)
     const float at = State().PositionProp.Value;
     core->Restart();
     ASSERT_TRUE(WaitPlaying());
-    EXPECT_EQ(host->Subtitles.Names, QStringList({"ger", "external.srt"}));
+    EXPECT_EQ(host->Subtitles.Names, QStringList({"German (ger) [srt]", "external.srt"}));
     EXPECT_GE(Ask("time_pos").toDouble(), at - 1);
     EXPECT_EQ(Ask("switch_audio"), "1");
     EXPECT_EQ(Ask("sub_file"), "0");

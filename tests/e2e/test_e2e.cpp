@@ -47,12 +47,17 @@ TEST_F(E2ETest, ClipPlaysInsideThePanelThroughItsStatesAndAudioHasNoVideo)
     EXPECT_EQ(State().PositionProp.Value, 0);
     EXPECT_TRUE(host->Log.contains("Exiting... (End of file)"));
     EXPECT_EQ(host->Calls.filter("Status "), QStringList({"Status 1", "Status 3", "Status 6"}));
+    // The panel was there before the engine started, and stayed.
+    const qsizetype prepared = host->Calls.indexOf("PrepareVideo");
+    EXPECT_TRUE(prepared >= 0 && prepared < host->Calls.indexOf("RevealVideo"));
+    EXPECT_FALSE(host->Called("WithdrawVideo"));
 
     // An audio file after it has no video.
     Play("tone.mp3");
     ASSERT_TRUE(WaitPlaying());
     EXPECT_FALSE(State().HasVideo);
     EXPECT_TRUE(host->Log.contains("Video: no video"));
+    EXPECT_TRUE(host->Called("WithdrawVideo"));
     EXPECT_TRUE(WaitFor([&] { return State().PositionProp.Value >= 1; }));
 }
 

@@ -45,7 +45,10 @@ public:
     void UpdateVolume(float v) override { Rec(QStringLiteral("Volume %1").arg(double(v))); }
     void UpdateDuration() override { Rec(QStringLiteral("UpdateDuration")); }
     void ShowMediaTitle(const QString &t) override { Rec(QStringLiteral("ShowMediaTitle ") + t); }
+    void UpdateMediaNotes() override { Rec(QStringLiteral("UpdateMediaNotes")); }
     void HideVideo() override { Rec(QStringLiteral("HideVideo")); }
+    void PrepareVideo() override { Rec(QStringLiteral("PrepareVideo")); }
+    void WithdrawVideo() override { Rec(QStringLiteral("WithdrawVideo")); }
     void LayoutVideo() override { Rec(QStringLiteral("LayoutVideo")); }
     void RevealVideo() override { Rec(QStringLiteral("RevealVideo")); }
     void ApplyWindowSize() override { Rec(QStringLiteral("ApplyWindowSize")); }

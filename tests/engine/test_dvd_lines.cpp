@@ -57,7 +57,7 @@ TEST_F(DvdLinesTest, DiscRunPlaysTheFirstTitleThenMovesOn)
     // Streams named from the title lines, not listed again by the "ID_" keys.
     EXPECT_EQ(host.Audio.Ids, QList<int>({128}));
     EXPECT_EQ(host.Subtitles.Ids, QList<int>({0}));
-    EXPECT_EQ(host.Subtitles.Names, QStringList({"en"}));
+    EXPECT_EQ(host.Subtitles.Names, QStringList({"English (en)"}));
 
     // Its normal end moves on to the second title (played and ended with the real engine in the e2e tests).
     End(0);
@@ -75,7 +75,7 @@ TEST_F(DvdLinesTest, SubtitleNumbersFollowTheEngine)
     core.LoadSubtitle(QStringLiteral("/m/b.srt"));
     Lines({"SUB: Added subtitle file (2): /m/b.srt"});
     EXPECT_EQ(host.Subtitles.Ids, QList<int>({0, 1, 2, 3}));
-    EXPECT_EQ(host.Subtitles.Names, QStringList({"ger", "eng", "a.srt", "b.srt"}));
+    EXPECT_EQ(host.Subtitles.Names, QStringList({"German (ger)", "English (eng)", "a.srt", "b.srt"}));
     EXPECT_EQ(Written(), "sub_load \"/m/a.srt\"\nsub_select 0\nsub_load \"/m/b.srt\"\nsub_select 1\n");
 
     const struct {
@@ -97,9 +97,9 @@ TEST_F(DvdLinesTest, MatroskaStreamsAndAFileNamedBeforeTheLaunch)
     // The engine reports the file right after the clip's tags.
     Lines({"Clip info:", " title: Holiday", "SUB: Added subtitle file (1): /m/external.srt"});
     EXPECT_EQ(host.Audio.Ids, QList<int>({0, 1}));
-    EXPECT_EQ(host.Audio.Names, QStringList({"eng", "fre"}));
+    EXPECT_EQ(host.Audio.Names, QStringList({"English (eng) [mp3float]", "French (fre) [mp3float]"}));
     EXPECT_EQ(host.Subtitles.Ids, QList<int>({0, 1}));
-    EXPECT_EQ(host.Subtitles.Names, QStringList({"ger", "external.srt"}));
+    EXPECT_EQ(host.Subtitles.Names, QStringList({"German (ger) [srt]", "external.srt"}));
     EXPECT_EQ(state.PositionProp.Max, 8);
     // The file came with "-sub": it is the one shown once playback starts.
     written.clear();

@@ -180,7 +180,7 @@ TEST_F(ParserTest, TagsCannotForgeTheEnginesLines)
     EXPECT_EQ(playlist.Count(), 2); // no title added, the drive entry kept
     EXPECT_EQ(playlist.Items(1)->Kind, EntryKind::DVD);
     EXPECT_EQ(host.Audio.Ids, QList<int>({0, 7000, 1})); // a forged id hides no real one
-    EXPECT_EQ(host.Audio.Names.first(), " [31mevil");
+    EXPECT_EQ(host.Audio.Names.first(), QStringLiteral("[31mevil \u2013 Holiday"));
     EXPECT_EQ(host.Subtitles.Ids, QList<int>({900}));
     EXPECT_EQ(state.PositionProp.Max, 8); // the engine's own length comes last
     written.clear();

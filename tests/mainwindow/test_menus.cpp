@@ -55,7 +55,7 @@ TEST_F(MenusTest, TrackMenusFillTickAndChoose)
 {
     Play({"ID_AUDIO_ID=1", "ID_AID_1_LANG=eng", "ID_AUDIO_ID=2", "ID_AID_2_LANG=ger", "ID_SUBTITLE_ID=3",
           "ID_SID_3_LANG=English", "ID_LENGTH=100", "Starting playback..."});
-    EXPECT_EQ(captions(M().MAudio), (QStringList{"1: eng", "2: ger", "Mute"}));
+    EXPECT_EQ(captions(M().MAudio), (QStringList{"1: English (eng)", "2: German (ger)", "Mute"}));
     EXPECT_EQ(captions(M().MSubtitle), (QStringList{"3: English", "Disable", "-", "Load..."}));
 
     runs.Written.clear();

@@ -1,5 +1,6 @@
 // The main window moved and sized by the real pointer under openbox, whose work area is not the screen.
 #include "MainFormFixture.h"
+#include "mainwindow/WindowChrome.h"
 #include "mainwindow/WindowPointer.h"
 
 #include <QProcess>
@@ -95,6 +96,18 @@ TEST_F(PointerE2e, SizingFollowsTheRatio)
     Drag(QPoint(wide.right() - 2, wide.center().y()), {80, 0});
     EXPECT_TRUE(Settles([&] { return form->width() == 600 && KeepsRatio() && form->y() == wide.y() - 20; }))
         << testing::PrintToString(form->geometry());
+
+    // Kept centred, the window grows on both sides and the dragged corner stays under the pointer.
+    settings.LastSession.WinCenter = true;
+    const QRect centred(CentredTopLeft(home.size(), area), home.size());
+    form->setGeometry(centred);
+    ASSERT_TRUE(Settled(centred));
+    Drag(centred.bottomRight() - QPoint(2, 2), {60, 30});
+    EXPECT_TRUE(Settles([&] {
+        return form->x() == centred.x() - 60 && form->width() == 520 && KeepsRatio() &&
+               std::abs(form->geometry().center().y() - centred.center().y()) <= 1;
+    })) << testing::PrintToString(form->geometry());
+    EXPECT_TRUE(settings.LastSession.WinCenter);
 }
 
 // What restoring a window brings back: the size chosen while it was

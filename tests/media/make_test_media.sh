@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds, from Debian packages only (ffmpeg, spumux, dvdauthor) and once per
 # build tree, the media the end-to-end tests play: clip.avi (10 s, 320x240,
-# a tone), tone.mp3 (5 s, no video), multi.mkv (8 s, audio "eng" and "fre",
+# a tone), tone.mp3 (5 s, no video), tagged.mp3 (8 s, title, artist and album tags),
+# multi.mkv (8 s, audio "eng" titled "Director" and "fre",
 # subtitle "ger"), external.srt, and dvd/VIDEO_TS with three PAL titles: 8 s
 # with an English AC3 track and an English subpicture stream, 5 s with English
 # and French AC3 tracks, 3 s.
@@ -57,9 +58,12 @@ dvdauthor -o dvd -T >>"$work/dvdauthor.log" 2>&1
 
 ff -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 \
    -f lavfi -i sine=frequency=880 -i "$work/t1.srt" -map 0 -map 1 -map 2 -map 3 -t 8 \
-   -c:v mpeg4 -c:a mp3 -c:s srt -metadata:s:a:0 language=eng -metadata:s:a:1 language=fre \
+   -c:v mpeg4 -c:a mp3 -c:s srt -metadata:s:a:0 language=eng -metadata:s:a:0 title=Director \
+   -metadata:s:a:1 language=fre \
    -metadata:s:s:0 language=ger multi.mkv
 ff -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 -t 10 -c:v mpeg4 -c:a mp3 \
    -shortest clip.avi
 ff -f lavfi -i sine=frequency=440 -t 5 -c:a mp3 tone.mp3
+ff -f lavfi -i sine=frequency=550 -t 8 -c:a mp3 -write_id3v1 1 -metadata title="Tone Title" \
+   -metadata artist="Tone Artist" -metadata album="Tone Album" tagged.mp3
 echo "$stamp" > .complete

@@ -25,6 +25,7 @@ struct Sink : CommandSink, OutputSink {
     void PlaybackStarted() override {}
     void AudioOpened() override {}
     void VideoSized() override {}
+    void NoVideo() override {}
     void TrackAdded(TrackMenu menu, int id) override
     {
         (menu == TrackMenu::Audio ? Audio : Subtitles).append(id);
@@ -43,7 +44,10 @@ struct Sink : CommandSink, OutputSink {
         ++Titles;
     }
     void DiscIdentified() override {}
+    void ProblemFound(EngineProblem) override {}
+    void TagsRead() override {}
 };
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -72,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         parser.ProcessLine(line);
     }
     if (state.AudioTrackIds != sink.Audio || state.SubtitleTrackIds != sink.Subtitles ||
-        (sink.Titles > 0 && state.OpenMode != EntryKind::DVD))
+        (sink.Titles > 0 && state.OpenMode != EntryKind::DVD) || state.Tags.Title.size() > 128)
         std::abort();
     return 0;
 }
