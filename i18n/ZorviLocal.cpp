@@ -1,7 +1,7 @@
 #include "i18n/ZorviLocal.h"
 
 namespace {
-const char *const EnglishCmds[33] = {
+const char *const EnglishCmds[44] = {
     " Custom: ",
     "Audio: Volume increase",
     "Audio: Volume decrease",
@@ -35,10 +35,21 @@ const char *const EnglishCmds[33] = {
     "Playlist: Show/Hide",
     "Tools: Open options",
     "General: Quit",
+    "General: Open files",
+    "General: Open URL",
+    "General: Open folder",
+    "General: Show keys",
+    "Playlist: Repeat",
+    "Playlist: Shuffle",
+    "Playback: Speed up",
+    "Playback: Slow down",
+    "Playback: Normal speed",
+    "Video: Save screenshot",
+    "Playback: From the beginning",
 };
 } // namespace
 
-const std::array<MiscText, 16> MiscTexts = {{
+const std::array<MiscText, 20> MiscTexts = {{
     {"Ok", &TZorviLocal::Ok, "Ok"},
     {"Cancel", &TZorviLocal::Cancel, "Cancel"},
     {"Add", &TZorviLocal::Add, "Add"},
@@ -57,6 +68,10 @@ const std::array<MiscText, 16> MiscTexts = {{
     {"StatusError", &TZorviLocal::StatusError, "Error"},
     {"Playlist", &TZorviLocal::Playlist, "Playlist"},
     {"DVDTitles", &TZorviLocal::DVDTitles, "DVD Titles"},
+    {"NoteResumed", &TZorviLocal::NoteResumed, "Resumed at %1"},
+    {"NoteFromStart", &TZorviLocal::NoteFromStart, "%1: from the beginning"},
+    {"NoteScreenshot", &TZorviLocal::NoteScreenshot, "Saved %1"},
+    {"NoteNoScreenshot", &TZorviLocal::NoteNoScreenshot, "No screenshot: no picture shown"},
 }};
 
 TZorviLocal TZorviLocal::English()

@@ -10,8 +10,10 @@
 struct TZorviLocal {
     QString StatusOpening, StatusClosing, StatusPlaying, StatusSeeking, StatusPaused, StatusStopped,
         StatusError;
-    QStringList Cmds; // 33 entries: 0 is the free command (" Custom: "), 1..32 the named commands
+    QStringList Cmds; // 44 entries: 0 is the free command (" Custom: "), 1..43 the named commands
     QString Ok, Add, Remove, Change, Cancel, Custom, ShortCapHelp, Playlist, DVDTitles;
+    // Notes shown in place of the status for a while ("%1": a time, a key, a path).
+    QString NoteResumed, NoteFromStart, NoteScreenshot, NoteNoScreenshot;
 
     // Every field at its English default.
     static TZorviLocal English();
@@ -26,7 +28,7 @@ struct MiscText {
     QString TZorviLocal::*Field;
     const char *English;
 };
-extern const std::array<MiscText, 16> MiscTexts;
+extern const std::array<MiscText, 20> MiscTexts;
 
 // One language on offer: entry 0 is always the built-in English ("en").
 struct TLocalsItem {

@@ -77,7 +77,7 @@ void TMainForm::UpdateStatusDisplay(PlaybackStatus status)
     static const int cells[] = {1, 2, 2, 4, 6, 5, 1, 3};
     const auto index = size_t(status);
     if (index < std::size(cells)) {
-        SetCaptionIfChanged(m_skin->LStatus, texts().StatusText(int(index)));
+        SetCaptionIfChanged(m_skin->LStatus, statusText(status));
         m_skin->BStatus->SetBitCurState(cells[index]);
     }
     // The end of seeking is the 100 ms timer's; the keep-awake timer runs

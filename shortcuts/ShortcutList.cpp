@@ -22,7 +22,8 @@ const char *const TShortcutList::DefaultTable =
     "\"480001=15\",\"D=15\",\"4D=3\",\"40009=31\",\"4=4\",\"20=4\",\"50=30\",\"2=28\",\"5D=28\","
     "\"27=10\",\"1FFE9=9\",\"10027=9\",\"40027=8\",\"80002=8\",\"25=11\",\"10025=12\",\"1FFE8=12\","
     "\"40025=13\",\"100001=13\",\"C0=29\",\"DE=29\",\"58=5\",\"53=20\",\"52=18\",\"41=19\",\"43=16\","
-    "\"10004=16\",\"FFE9=1\",\"26=1\",\"FFE8=2\",\"28=2\"";
+    "\"10004=16\",\"FFE9=1\",\"26=1\",\"FFE8=2\",\"28=2\",\"DD=39\",\"DB=40\",\"8=41\","
+    "\"40053=42\",\"24=43\"";
 
 const QStringList &TShortcutList::CommandNames()
 {
@@ -60,6 +61,17 @@ const QStringList &TShortcutList::CommandNames()
         QStringLiteral("playlist"),
         QStringLiteral("options"),
         QStringLiteral("mainquit"),
+        QStringLiteral("openfile"),
+        QStringLiteral("openurl"),
+        QStringLiteral("openfolder"),
+        QStringLiteral("keys"),
+        QStringLiteral("repeat"),
+        QStringLiteral("shuffle"),
+        QStringLiteral("speed_up"),
+        QStringLiteral("speed_down"),
+        QStringLiteral("speed_normal"),
+        QStringLiteral("screenshot_save"),
+        QStringLiteral("restart"),
     };
     return names;
 }

@@ -45,6 +45,10 @@ public:
     void UpdateVolume(float v) override { Rec(QStringLiteral("Volume %1").arg(double(v))); }
     void UpdateDuration() override { Rec(QStringLiteral("UpdateDuration")); }
     void ShowMediaTitle(const QString &t) override { Rec(QStringLiteral("ShowMediaTitle ") + t); }
+    void ShowNote(EngineNote n, const QString &d) override
+    {
+        Rec(QStringLiteral("ShowNote %1 ").arg(int(n)) + d);
+    }
     void HideVideo() override { Rec(QStringLiteral("HideVideo")); }
     void LayoutVideo() override { Rec(QStringLiteral("LayoutVideo")); }
     void RevealVideo() override { Rec(QStringLiteral("RevealVideo")); }
