@@ -144,7 +144,8 @@ void TMainForm::UpdateDuration()
 
 void TMainForm::ShowMediaTitle(const QString &title)
 {
-    SetCaptionIfChanged(m_skin->LMediaURL, title);
+    // A note stands in the title's place too: many skins show no status.
+    SetCaptionIfChanged(m_skin->LMediaURL, m_note.isEmpty() ? title : m_note);
     setWindowTitle(title);
 }
 

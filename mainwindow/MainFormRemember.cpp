@@ -129,4 +129,5 @@ void TMainForm::ShowNote(EngineNote note, const QString &detail)
         m_noteTimer->start(kNoteMs);
     }
     UpdateStatusDisplay(m_engine->State().Status);
+    ShowMediaTitle(m_engine->State().DisplayName);
 }

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The real program and engine under a window manager (run inside
-# dbus-run-session and a private X server): a 60 s clip played to 20 s and
-# quit starts again at 20 s when opened again; Ctrl+S saves the frame shown
-# as a PNG of the video's size in the pictures folder the user set.
+# The real program and engine under openbox and a session bus: a 60 s clip played to 20 s and quit
+# starts at 20 s when opened again; Ctrl+S saves the frame as a PNG in the user's pictures folder.
 set -euo pipefail
 exe=$1
 media="$ZORVI_BUILD_DIR/e2e-media"
@@ -11,8 +9,7 @@ clip="$media/resume-60.avi"
 [ -f "$clip" ] || { mkdir -p "$media" && ffmpeg -loglevel error -y -f lavfi -i testsrc=size=320x240:rate=25 \
   -f lavfi -i sine=frequency=440 -t 60 -c:v mpeg4 -c:a mp3 "$clip.$$.avi" && mv "$clip.$$.avi" "$clip"; }
 
-# A home of its own with a pictures folder named in user-dirs.dirs; a
-# 60 s clip counts as long enough to resume.
+# A home with a pictures folder named in user-dirs.dirs; 60 s count as long enough to resume.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_STATE_HOME="$work/home/.state"
 export XDG_DATA_HOME="$work/home/.data" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -23,9 +20,7 @@ printf '[Options]\nSingleInstance=0\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nA
 player=(-p zorvi)
 position_is() { awk -v p="$(playerctl "${player[@]}" position 2>/dev/null)" "BEGIN { exit !(p != \"\" && $1) }"; }
 start() {
-  "$work/zorvi" "$clip" >>"$work/out.log" 2>&1 &
-  pid=$!
-  pids+=($pid)
+  "$work/zorvi" "$clip" >>"$work/out.log" 2>&1 & pid=$! && pids+=($pid)
   wait_for 30 position_is 'p > 0' || fail "the clip does not play"
   wait_for 10 opened || fail "no length"
 }

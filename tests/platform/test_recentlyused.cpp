@@ -1,6 +1,5 @@
-// The desktop's recently-used list: an entry is spliced in and renewed, every
-// other program's bytes stay as they were, and what cannot be edited safely
-// is left alone.
+// The desktop's recently-used list: an entry is spliced in and renewed, other
+// programs' bytes stay as they were, what cannot be edited safely is left alone.
 #include "platform/RecentlyUsed.h"
 
 #include <QXmlStreamReader>
@@ -9,11 +8,9 @@
 namespace {
 const QString kUri = QStringLiteral("file:///m/a%20b.avi");
 const QByteArray kOther =
-    "  <bookmark href=\"file:///x.txt\" added=\"2020-01-01T00:00:00Z\">\n"
-    "    <info><metadata owner=\"http://freedesktop.org\">\n"
-    "      <bookmark:applications><bookmark:application name=\"gedit\" exec=\"&apos;gedit "
-    "%u&apos;\"/></bookmark:applications>\n"
-    "    </metadata></info>\n  </bookmark>\n";
+    "  <bookmark href=\"file:///x.txt\"><info><metadata owner=\"http://freedesktop.org\">\n"
+    "<bookmark:applications><bookmark:application name=\"gedit\" exec=\"&apos;gedit %u&apos;\"/>"
+    "</bookmark:applications></metadata></info>\n  </bookmark>\n";
 const QByteArray kHead = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xbel version=\"1.0\"\n"
                          "      xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\"\n"
                          "      xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\"\n>\n";
@@ -32,7 +29,7 @@ bool WellFormed(const QByteArray &text)
 }
 } // namespace
 
-TEST(RecentlyUsed, EntriesAreSplicedInAndOthersKeptByteForByte)
+TEST(RecentlyUsed, EntriesAreSplicedInOthersKeptAndUnsafeFilesLeftAlone)
 {
     const QByteArray first = Merge({});
     EXPECT_TRUE(WellFormed(first));
@@ -49,10 +46,8 @@ TEST(RecentlyUsed, EntriesAreSplicedInAndOthersKeptByteForByte)
     EXPECT_EQ(again.count("a%20b.avi"), 1);
     EXPECT_TRUE(again.contains("href=\"file:///m/%22q%22&amp;.avi\""));
     EXPECT_EQ(again.count("<bookmark "), 3);
-}
 
-TEST(RecentlyUsed, WhatCannotBeEditedSafelyIsLeftAlone)
-{
+    // What cannot be edited safely is left alone.
     const QByteArray shared =
         kHead + QByteArray(kOther).replace("file:///x.txt", kUri.toUtf8()) + "</xbel>\n";
     const QByteArray rows[] = {

@@ -8,8 +8,7 @@ trap 'rm -rf "$work"' EXIT
 list="$work/state/positions"
 mkdir -p "$work/state"
 "$writer" "$list" & pid=$!
-# A first list to break.
-for _ in $(seq 100); do [ -s "$list" ] && break; sleep 0.05; done
+for _ in $(seq 100); do [ -s "$list" ] && break; sleep 0.05; done # a first list to break
 kill -9 "$pid"; wait "$pid" 2>/dev/null || true
 for round in $(seq 50); do
   "$writer" "$list" & pid=$!

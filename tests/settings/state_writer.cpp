@@ -10,8 +10,8 @@ int main(int argc, char **argv)
     if (argc != 2)
         return 2;
     StateList list(QString::fromLocal8Bit(argv[1]), 300);
-    const QByteArray filler(2000, 'x');
     for (quint64 round = 0;; ++round)
-        if (!list.Put("key " + QByteArray::number(round % 400) + filler, QByteArray::number(round)))
+        if (!list.Put("key " + QByteArray::number(round % 400) + QByteArray(2000, 'x'),
+                      QByteArray::number(round)))
             return 1;
 }

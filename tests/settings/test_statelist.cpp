@@ -22,13 +22,10 @@ TEST(StateList, HostileTextIsReadWithinBounds)
         {QByteArray(StateList::MaxFileBytes, 'x') + "\n1\ta\n", {}}, // past the size bound
     };
     for (const auto &row : rows) {
-        EXPECT_EQ(StateList::Parse(row.text, 10), row.entries) << row.text.left(40).toStdString();
-        EXPECT_EQ(StateList::Parse(StateList::Format(row.entries), 10), row.entries);
+        EXPECT_EQ(StateList::Parse(row.text, 2), row.entries) << row.text.left(40).toStdString();
+        EXPECT_EQ(StateList::Parse(StateList::Format(row.entries), 2), row.entries);
     }
-    QByteArray many;
-    for (int i = 0; i < 50; ++i)
-        many += "1\tk" + QByteArray::number(i) + '\n';
-    EXPECT_EQ(StateList::Parse(many, 10).size(), 10);
+    EXPECT_EQ(StateList::Parse("1\ta\n2\tb\n3\tc\n", 2).size(), 2);
 }
 
 TEST(StateList, ChangesKeepTheNewestFirstAndBadFilesReadEmpty)
@@ -40,10 +37,8 @@ TEST(StateList, ChangesKeepTheNewestFirstAndBadFilesReadEmpty)
         ASSERT_TRUE(list.Put(key, key));
     EXPECT_EQ(list.Entries(), (QList<StateList::Entry>{{"b", "b"}, {"d", "d"}, {"c", "c"}}));
     EXPECT_TRUE(list.Remove("d"));
-    EXPECT_EQ(list.Value("c"), "c");
-    EXPECT_EQ(list.Value("d"), "");
-    EXPECT_TRUE(list.Clear());
-    EXPECT_TRUE(list.Entries().isEmpty());
+    EXPECT_EQ(list.Value("c") + list.Value("d"), "c");
+    EXPECT_TRUE(list.Clear() && list.Entries().isEmpty());
 
     // A folder or a device in its place reads as empty and is never written through.
     ASSERT_TRUE(QDir(dir.path()).mkpath("folder"));

@@ -1,6 +1,5 @@
-// The state lists and the desktop's recently-used list on any bytes: a list
-// reads within its bounds and comes back whole from what it writes; a merge
-// either leaves the file alone or gives a list that reads again.
+// State lists and the desktop's recently-used list on any bytes: a list reads within its bounds
+// and comes back whole from what it writes; a merge leaves the file alone or gives one that reads.
 #include "platform/RecentlyUsed.h"
 #include "settings/StateList.h"
 
