@@ -41,7 +41,7 @@ void EngineCore::SaveScreenshot()
     const bool waiting = m_shot.UntilMs != 0;
     m_workFolder.DropPictures(); // anything there belongs to no request
     m_shot = {PictureBase(s.DisplayName, s.PositionProp.Value, s.PositionProp.Max >= 3600),
-              Clock::NowMs() + kWaitMs};
+              qint64(Clock::NowMs()) + kWaitMs};
     SendCommand("screenshot 0");
     if (!waiting)
         QTimer::singleShot(kPollMs, this, [this] { CollectScreenshot(); });
@@ -51,7 +51,7 @@ void EngineCore::CollectScreenshot()
 {
     const QStringList pictures = m_workFolder.FinishedPictures();
     if (pictures.isEmpty()) {
-        if (Clock::NowMs() < m_shot.UntilMs) {
+        if (qint64(Clock::NowMs()) < m_shot.UntilMs) {
             QTimer::singleShot(kPollMs, this, [this] { CollectScreenshot(); });
             return;
         }

@@ -82,7 +82,7 @@ QString MoveToNewName(const QString &file, const QString &folder, const QString 
         return {};
     const QByteArray from = QFile::encodeName(file);
     for (int n = 1; n <= 100; ++n) {
-        const QString target =
+        QString target =
             folder + base + (n == 1 ? QString() : QStringLiteral(" (%1)").arg(n)) + QStringLiteral(".png");
         // A hard link never replaces a file of that name; across file
         // systems a copy, which refuses one that is there too.
