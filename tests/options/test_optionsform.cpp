@@ -157,8 +157,8 @@ TEST_F(OptionsForm, ShortcutsAreWrittenOnlyWhenEdited)
     form->ShortcutListView->selectRow(0);
     form->BShortRemove->click();
     form->BSave->click();
-    EXPECT_EQ(File().Keys(QStringLiteral("Shortcuts")).size(), 30);
-    EXPECT_EQ(shortcuts.Items.size(), 30u);
+    EXPECT_EQ(File().Keys(QStringLiteral("Shortcuts")).size(), 35);
+    EXPECT_EQ(shortcuts.Items.size(), 35u);
 }
 
 TEST_F(OptionsForm, UnwritableFileIsReportedAndTheDialogStaysOpen)
