@@ -19,6 +19,7 @@
 #include "platform/SleepInhibitor.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
+#include "settings/StateList.h"
 #include "shortcuts/ShortcutList.h"
 
 #include <QApplication>
@@ -92,6 +93,7 @@ int main(int argc, char *argv[])
                                    auto link = std::make_unique<EngineWindowLink>(
                                        std::make_unique<EngineCore>(settings, playlist, host, programDir));
                                    core = &link->Core();
+                                   core->RememberIn({StateFiles::Positions(), StateFiles::Recent(), true});
                                    playlist.LoadSubtitle.Set(
                                        [core](const QString &path) { core->LoadSubtitle(path); });
                                    return link;

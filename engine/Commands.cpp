@@ -8,6 +8,9 @@
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
+#include <algorithm>
+#include <cmath>
+
 void EngineCore::RegisterEngineCommands()
 {
     PlaybackState &s = m_state;
@@ -42,6 +45,16 @@ void EngineCore::RegisterEngineCommands()
         {"switch_ratio", [this](const CommandArgs &) { SetAspect(m_state.AspectIndex + 1); }},
         {"frame_step", [this](const CommandArgs &) { FrameStep(); }},
         {"frame_drop", [this](const CommandArgs &a) { SetFrameDrop(a.Value > 0); }},
+        // The engine's own speed commands are taken here, so the speed shown
+        // follows them; the rest step through the speeds of the menu.
+        {"speed_set", [this](const CommandArgs &a) { SetSpeed(a.Value); }},
+        {"speed_incr", [this](const CommandArgs &a) { SetSpeed(m_state.Speed + a.Value); }},
+        {"speed_mult", [this](const CommandArgs &a) { SetSpeed(m_state.Speed * a.Value); }},
+        {"speed_up", [this](const CommandArgs &) { StepSpeed(1); }},
+        {"speed_down", [this](const CommandArgs &) { StepSpeed(-1); }},
+        {"speed_normal", [this](const CommandArgs &) { SetSpeed(1); }},
+        {"screenshot_save", [this](const CommandArgs &) { SaveScreenshot(); }},
+        {"restart", [this](const CommandArgs &) { PlayFromStart(); }},
         {"verbose",
          [this](const CommandArgs &) {
              bool &verbose = m_settings.Options.Verbose;
@@ -213,6 +226,31 @@ bool EngineCore::LoadSubtitle(const QString &path)
     m_state.SubtitleTrackProp.Value = m_state.SubtitleTrackProp.Max + 1;
     SendCommand("sub_load " + QuoteForSlave(EncodeFileName(path)));
     return true;
+}
+
+void EngineCore::SetSpeed(float speed)
+{
+    // The engine takes 0.01 to 100; beyond 0.25 to 4 nothing is worth hearing.
+    if (!std::isfinite(speed) || speed <= 0)
+        return;
+    m_state.Speed = std::clamp(std::round(speed * 100) / 100, 0.25f, 4.f);
+    if (IsRunning())
+        SendCommand("speed_set " + QByteArray::number(m_state.Speed, 'g', 4));
+    m_host.Display.UpdateStatusDisplay(m_state.Status);
+    emit StateChanged();
+}
+
+void EngineCore::StepSpeed(int direction)
+{
+    const float now = m_state.Speed;
+    const auto &steps = SpeedSteps;
+    if (direction > 0) {
+        const auto next = std::upper_bound(steps.begin(), steps.end(), now + 0.001f);
+        SetSpeed(next == steps.end() ? steps.back() : *next);
+    } else {
+        const auto next = std::lower_bound(steps.begin(), steps.end(), now - 0.001f);
+        SetSpeed(next == steps.begin() ? steps.front() : *(next - 1));
+    }
 }
 
 void EngineCore::StopPlayback()

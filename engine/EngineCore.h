@@ -15,10 +15,12 @@
 #include "engine/mplayer/CommandLineBuilder.h"
 #include "engine/mplayer/EngineVersion.h"
 #include "engine/mplayer/MPlayerOutputParser.h"
+#include "platform/EngineWorkFolder.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <array>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -29,6 +31,9 @@ class TZorviPlaylist;
 class EngineCore : public QObject, public CommandSink, private OutputSink {
     Q_OBJECT
 public:
+    // The speeds the menu offers and "speed_up"/"speed_down" step through.
+    static constexpr std::array<float, 6> SpeedSteps{0.5f, 0.75f, 1.f, 1.25f, 1.5f, 2.f};
+
     // `runs` makes the engine's runs; by default real processes.
     EngineCore(SettingsData &settings, TZorviPlaylist &playlist, const EngineHost &host,
                const QString &programDir, EngineRunFactory runs = {});
@@ -60,6 +65,15 @@ public:
     void PostAbsolute(const QByteArray &text) override;
     // The window's 100 ms timer: ends Seeking once the queue has settled.
     void Tick();
+
+    // Where positions and recent media are kept; until this is called
+    // nothing is (tests).
+    struct StateFilePaths {
+        QString Positions;
+        QString Recent;
+        bool DesktopRecent = false; // files also go to the desktop's list
+    };
+    void RememberIn(StateFilePaths paths) { m_stateFiles = std::move(paths); }
 
     // --- named commands and playback controls
     void ExecuteCommand(const QString &text);
@@ -107,6 +121,20 @@ private:
     void SetPause(bool paused);
     void FrameStep();
     void StopPlayback();
+    void SetSpeed(float speed);
+    void StepSpeed(int direction);
+
+    // Positions to resume and recent media (Remember.cpp).
+    QByteArray ResumeKey() const;
+    void NoteOpened();
+    void LookUpResume();
+    void ApplyResume();
+    void RememberPosition(bool reachedEnd);
+    void PlayFromStart();
+
+    // Screenshot.cpp
+    void SaveScreenshot();
+    void CollectScreenshot();
 
     // Launch.cpp
     void StartRun();
@@ -157,6 +185,16 @@ private:
     quint64 m_run = 0;
     bool m_stopping = false;    // ended by the program: its end does not advance
     bool m_quitAllowed = false; // "quit" is sent at most once a run
+    bool m_newEntry = false;    // the next launch is an entry's first
+    bool m_runPlayed = false;   // the run got as far as playing
+    float m_resumeAt = 0;       // where the entry launching goes on, 0: the beginning
+    StateFilePaths m_stateFiles;
+    Platform::EngineWorkFolder m_workFolder;
+    // The picture asked of the engine: its name, and until when it is awaited.
+    struct PendingShot {
+        QString Base;
+        qint64 UntilMs = 0;
+    } m_shot;
     // Subtitle files named while no engine ran, for the launch of their entry
     // (its path; empty: whichever entry launches next).
     struct PendingSubtitles {

@@ -88,6 +88,7 @@ void EngineCore::PlayEntry(int index)
         }
     }
     s.FirstOpen = true;
+    m_newEntry = true;
     Launch();
 }
 
@@ -162,6 +163,11 @@ void EngineCore::Launch()
     m_host.Display.PrepareMediaDisplay(s.FirstOpen, s.OpenMode, s.DisplayName);
     emit StateChanged();
 
+    m_runPlayed = false;
+    if (std::exchange(m_newEntry, false) && !s.MediaURL.isEmpty()) {
+        NoteOpened();
+        LookUpResume();
+    }
     if (s.MediaURL.isEmpty())
         return;
     if (m_settings.Options.SingleInstance && Verbose() && CheckPreviousEngines())
@@ -199,7 +205,10 @@ void EngineCore::StartRun()
         m_host.Log.AddLine(PriorityBoostRefused);
     std::unique_ptr<EngineRun> run = m_newRun(++m_run, this);
     int errorCode = 0;
-    if (!run->Start(command.Program, command.Arguments, m_programDir, errorCode)) {
+    // The engine writes its pictures into its working folder: a private one.
+    const QString workFolder = m_workFolder.Path();
+    if (!run->Start(command.Program, command.Arguments, workFolder.isEmpty() ? m_programDir : workFolder,
+                    errorCode)) {
         LaunchFailed(errorCode);
         return;
     }
@@ -227,6 +236,8 @@ void EngineCore::EngineEnded(int exitCode)
     const bool advance = !m_stopping && !error;
     SetStatus(error ? PlaybackStatus::Error : PlaybackStatus::Stopped);
     s.PositionProp.CanSend = Never;
+    if (m_runPlayed && !error)
+        RememberPosition(advance);
     if (s.PositionProp.Value >= s.PositionProp.Max)
         s.PositionProp.SetValue(true, 0);
     m_host.Video.HideVideo();
@@ -248,6 +259,7 @@ void EngineCore::EngineEnded(int exitCode)
     m_pendingLaunch = PendingLaunch::None;
     if (pending != PendingLaunch::None) {
         s.FirstOpen = pending == PendingLaunch::Fresh;
+        m_newEntry = s.FirstOpen;
         Launch();
         return;
     }

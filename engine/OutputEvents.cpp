@@ -52,6 +52,8 @@ void EngineCore::PlaybackStarted()
     s.SubtitleTrackProp.NotifyChange();
     s.AudioTrackProp.ApplyValue(true, s.AudioTrackProp.Value);
     s.AudioTrackProp.NotifyChange();
+    m_runPlayed = true;
+    ApplyResume();
     if (s.PositionProp.Value > 0)
         s.PositionProp.SendIfAllowed();
     SendCommand("seek");

@@ -5,6 +5,11 @@
 #include "playlist/PlItem.h"
 
 #include <QString>
+#include <cstdint>
+
+// A short note the window shows for a while in place of the status:
+// None takes it away.
+enum class EngineNote : std::uint8_t { None, Resumed, ScreenshotSaved, ScreenshotFailed };
 
 class PlaybackDisplay {
 public:
@@ -22,4 +27,6 @@ public:
     virtual void ShowMediaTitle(const QString &title) = 0;
     // The state's problem or tags changed.
     virtual void UpdateMediaNotes() = 0;
+    // detail: the position resumed at ("0:00:20"), the picture's path.
+    virtual void ShowNote(EngineNote note, const QString &detail) = 0;
 };

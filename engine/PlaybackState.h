@@ -28,6 +28,7 @@ struct PlaybackState {
     bool Paused = false;
     bool VolumePending = false; // a volume change waits for unmute or resume
     int AspectIndex = 0;        // 0 none, 1 4:3, 2 16:9, 3 2.35
+    float Speed = 1;            // kept from one entry to the next
     bool HasVideo = true;
     int VideoWidth = 0;
     int VideoHeight = 0;

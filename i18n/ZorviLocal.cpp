@@ -1,7 +1,7 @@
 #include "i18n/ZorviLocal.h"
 
 namespace {
-const char *const EnglishCmds[37] = {
+const char *const EnglishCmds[44] = {
     " Custom: ",
     "Audio: Volume increase",
     "Audio: Volume decrease",
@@ -39,10 +39,17 @@ const char *const EnglishCmds[37] = {
     "Open: URL",
     "Open: Folder",
     "Help: Show keys",
+    "Playlist: Repeat",
+    "Playlist: Shuffle",
+    "Playback: Speed up",
+    "Playback: Slow down",
+    "Playback: Normal speed",
+    "Video: Save screenshot",
+    "Playback: From the beginning",
 };
 } // namespace
 
-const std::array<MiscText, 31> MiscTexts = {{
+const std::array<MiscText, 35> MiscTexts = {{
     {"Ok", &TZorviLocal::Ok, "Ok"},
     {"Cancel", &TZorviLocal::Cancel, "Cancel"},
     {"Add", &TZorviLocal::Add, "Add"},
@@ -76,6 +83,10 @@ const std::array<MiscText, 31> MiscTexts = {{
     {"ProblemNoAudioCodec", &TZorviLocal::ProblemNoAudioCodec, "No codec for the sound: picture only"},
     {"ProblemNoSoundDevice", &TZorviLocal::ProblemNoSoundDevice, "No sound device: playing without sound"},
     {"KeysTitle", &TZorviLocal::KeysTitle, "Keys and mouse"},
+    {"NoteResumed", &TZorviLocal::NoteResumed, "Resumed at %1"},
+    {"NoteFromStart", &TZorviLocal::NoteFromStart, "%1: from the beginning"},
+    {"NoteScreenshot", &TZorviLocal::NoteScreenshot, "Saved %1"},
+    {"NoteNoScreenshot", &TZorviLocal::NoteNoScreenshot, "No screenshot: no picture shown"},
 }};
 
 TZorviLocal TZorviLocal::English()

@@ -18,6 +18,8 @@ struct TZorviLocal {
     // Why a run failed, or what the playing one leaves out.
     QString ProblemFileNotFound, ProblemUnreadable, ProblemHostNotFound, ProblemNoConnection,
         ProblemServerRefused, ProblemFailed, ProblemNoVideoCodec, ProblemNoAudioCodec, ProblemNoSoundDevice;
+    // Notes shown in place of the status for a while ("%1": a time, a key, a path).
+    QString NoteResumed, NoteFromStart, NoteScreenshot, NoteNoScreenshot;
 
     // Every field at its English default.
     static TZorviLocal English();
@@ -34,7 +36,7 @@ struct MiscText {
     QString TZorviLocal::*Field;
     const char *English;
 };
-extern const std::array<MiscText, 31> MiscTexts;
+extern const std::array<MiscText, 35> MiscTexts;
 
 // One language on offer: entry 0 is always the built-in English ("en").
 struct TLocalsItem {

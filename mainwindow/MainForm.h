@@ -131,6 +131,7 @@ private:
     void UpdateDuration() override;
     void ShowMediaTitle(const QString &title) override;
     void UpdateMediaNotes() override;
+    void ShowNote(EngineNote note, const QString &detail) override;
     void HideVideo() override;
     void PrepareVideo() override;
     void WithdrawVideo() override;
@@ -203,6 +204,11 @@ private:
     void openDrive(const QString &device);
     void loadSubtitles();
     void dropNames(const QStringList &names, const QPoint &at);
+    // MainFormRemember.cpp: the Recent and Speed menus, the screenshot item,
+    // and the status label's text (a note while one is shown).
+    void connectRememberMenus();
+    void fillRecentMenu();
+    QString statusText(PlaybackStatus status) const;
     // MainFormTimers.cpp: the 100 ms timer wakes after a deadline moved and
     // stops itself when idle.
     void createTimers();
@@ -270,8 +276,10 @@ private:
     bool m_positionBound = false; // the seek display follows the position
     bool m_showHours = true;
     QString m_durationSuffix = QStringLiteral(" / 0:00:00");
-    std::uint32_t m_colorKey = 0;   // 0xRRGGBB of the video panel
-    QString m_statusLine;           // the engine's latest status line
+    std::uint32_t m_colorKey = 0; // 0xRRGGBB of the video panel
+    QString m_statusLine;         // the engine's latest status line
+    QString m_note;               // shown in place of the status until m_noteTimer ends
+    QTimer *m_noteTimer = nullptr;
     bool m_listLeftDown = false;    // the left button went down on the playlist box and is still down
     bool m_listShowsTitles = false; // the list holds a DVD's titles
     QString m_skinsTitle;           // the Skins menu's caption, set when it is attached

@@ -105,7 +105,7 @@ void TMainForm::UpdateStatusDisplay(PlaybackStatus status)
                                 : status == PlaybackStatus::Playing && problem != EngineProblem::None &&
                                       !EndsPlayback(problem);
         SetCaptionIfChanged(m_skin->LStatus,
-                            reason ? texts().ProblemText(int(problem)) : texts().StatusText(int(index)));
+                            reason ? texts().ProblemText(int(problem)) : statusText(status));
         m_skin->BStatus->SetBitCurState(cells[index]);
     }
     refreshVideoArea();
@@ -173,7 +173,8 @@ void TMainForm::UpdateDuration()
 
 void TMainForm::ShowMediaTitle(const QString &title)
 {
-    SetCaptionIfChanged(m_skin->LMediaURL, title);
+    // A note stands in the title's place too: many skins show no status.
+    SetCaptionIfChanged(m_skin->LMediaURL, m_note.isEmpty() ? title : m_note);
     setWindowTitle(title);
 }
 

@@ -67,6 +67,7 @@ void TMainForm::createMenus()
         QAction *item = m.AddDriveItem(caption, drive.Device);
         onTriggered(item, this, [this, item] { openDrive(item->data().toString()); });
     }
+    connectRememberMenus();
     // The window's state can change by keys and buttons too: the ticks are
     // read when the menu opens.
     connect(m.MainPopup, &QMenu::aboutToShow, this, [this] { RunGuarded([this] { refreshMenuTicks(); }); });

@@ -28,6 +28,10 @@ MainMenus::MainMenus(QWidget *owner) : QObject(owner)
     MOpen = addSubmenu(MainPopup, "MOpen", QStringLiteral("Open"));
     MOpenFile = addItem(MOpen, "MOpenFile", QStringLiteral("Files..."));
     MOpenAdvanced = addItem(MOpen, "MOpenAdvanced", QStringLiteral("url ..."));
+    MRecent = addSubmenu(MOpen, "MRecent", QStringLiteral("Recent"));
+    NRecent = MRecent->addSeparator();
+    NRecent->setObjectName(QStringLiteral("NRecent"));
+    MRecentClear = addItem(MRecent, "MRecentClear", QStringLiteral("Clear"));
     N1 = MOpen->addSeparator();
     N1->setObjectName(QStringLiteral("N1"));
     MOpen->setDefaultAction(MOpenFile);
@@ -64,6 +68,7 @@ MainMenus::MainMenus(QWidget *owner) : QObject(owner)
     MARNative->setChecked(true);
     MPostProc = addItem(MVideo, "MPostProc", QStringLiteral("Post Processing"), true);
     MFrameDrop = addItem(MVideo, "MFrameDrop", QStringLiteral("Frame drop"), true);
+    MScreenshot = addItem(MVideo, "MScreenshot", QStringLiteral("Save screenshot"));
 
     MAudio = addSubmenu(MainPopup, "MAudio", QStringLiteral("Audio"));
     m_audioGroup = new QActionGroup(MAudio);
@@ -77,6 +82,21 @@ MainMenus::MainMenus(QWidget *owner) : QObject(owner)
     N4->setObjectName(QStringLiteral("N4"));
     MSLoad = addItem(MSubtitle, "MSLoad", QStringLiteral("Load..."));
 
+    MSpeed = addSubmenu(MainPopup, "MSpeed", QStringLiteral("Speed"));
+    m_speedGroup = new QActionGroup(MSpeed);
+    m_speedGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    // The value is the speed in hundredths.
+    static const struct {
+        const char *name, *caption;
+        int value;
+    } speeds[] = {{"MSpeed50", "0.5×", 50},    {"MSpeed75", "0.75×", 75},  {"MSpeed100", "1×", 100},
+                  {"MSpeed125", "1.25×", 125}, {"MSpeed150", "1.5×", 150}, {"MSpeed200", "2×", 200}};
+    for (const auto &[name, caption, value] : speeds) {
+        QAction *item = addItem(MSpeed, name, QString::fromUtf8(caption), true);
+        item->setData(value);
+        m_speedGroup->addAction(item);
+    }
+
     MOptions = addItem(MainPopup, "MOptions", QStringLiteral("Options..."));
     N2 = MainPopup->addSeparator();
     N2->setObjectName(QStringLiteral("N2"));
@@ -88,6 +108,34 @@ MainMenus::MainMenus(QWidget *owner) : QObject(owner)
 }
 
 MainMenus::~MainMenus() = default;
+
+QList<QAction *> MainMenus::SetRecentItems(const QStringList &captions, const QList<bool> &present)
+{
+    for (QAction *item : MRecent->actions()) {
+        if (item == NRecent)
+            break;
+        MRecent->removeAction(item);
+        item->deleteLater();
+    }
+    QList<QAction *> items;
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        auto *item = new QAction(asCaption(captions[i]), MRecent);
+        item->setData(int(i));
+        item->setEnabled(i < present.size() && present[i]);
+        MRecent->insertAction(NRecent, item);
+        items << item;
+    }
+    NRecent->setVisible(!captions.isEmpty());
+    MRecentClear->setEnabled(!captions.isEmpty());
+    return items;
+}
+
+void MainMenus::TickSpeed(float speed)
+{
+    const int hundredths = qRound(speed * 100);
+    for (QAction *item : m_speedGroup->actions())
+        item->setChecked(item->data().toInt() == hundredths);
+}
 
 QMenu *MainMenus::addSubmenu(QMenu *parent, const char *name, const QString &title)
 {

@@ -26,8 +26,8 @@ public:
     QMenu *MainPopup;
     QMenu *PLPopup;
 
-    QMenu *MOpen, *MView, *MSize, *MVideo, *MAR, *MAudio, *MSubtitle;
-    QAction *MOpenFile, *MOpenAdvanced, *N1;
+    QMenu *MOpen, *MRecent, *MView, *MSize, *MVideo, *MAR, *MAudio, *MSubtitle, *MSpeed;
+    QAction *MOpenFile, *MOpenAdvanced, *N1, *NRecent, *MRecentClear, *MScreenshot;
     QAction *MFullscreen, *MCompact, *MWKeepAspect, *MCenter, *MOnTop;
     QAction *MSizeCustom, *MSizeVideo, *MSizeMini, *MSize50, *MSize75;
     QAction *N3, *MPlaylist, *MConsole;
@@ -38,6 +38,11 @@ public:
 
     // Puts the Skins menu (made by the skin loader) in its place, before MPlaylist.
     void SetSkinsMenu(QMenu *skins);
+    // Replaces the recent items (before NRecent) with one per name; each
+    // carries its index as data. Names that no longer exist are greyed.
+    QList<QAction *> SetRecentItems(const QStringList &captions, const QList<bool> &present);
+    // Ticks the speed item of the value (none when no item has it).
+    void TickSpeed(float speed);
     // Appends an item to MOpen after N1 and the drive items before it.
     QAction *AddDriveItem(const QString &caption, const QString &device);
 
@@ -63,6 +68,6 @@ private:
     QAction *addRadio(QMenu *menu, QActionGroup *group, const char *name, const QString &caption, int value);
     static bool isTrackItem(const QAction *item);
 
-    QActionGroup *m_sizeGroup, *m_aspectGroup, *m_audioGroup, *m_subtitleGroup;
+    QActionGroup *m_sizeGroup, *m_aspectGroup, *m_audioGroup, *m_subtitleGroup, *m_speedGroup;
     QList<QAction *> m_drives;
 };

@@ -30,6 +30,10 @@ struct OptionsSettings {
     int CacheSize = 5120;
     int OSDLevel = 0;
     QString Local = QStringLiteral("en");
+    // Playback of media at least ResumeMinLength seconds long goes on where
+    // it stopped the last time.
+    bool Resume = true;
+    int ResumeMinLength = 180;
 };
 
 // Section "LastSession".

@@ -54,6 +54,8 @@ SettingsStore::SettingsStore(SettingsData &data)
         makeRow(S, "CacheSize", &o.CacheSize, O.CacheSize),
         makeRow(S, "OSDLevel", &o.OSDLevel, O.OSDLevel),
         makeRow(S, "Local", &o.Local, O.Local),
+        makeRow(S, "Resume", &o.Resume, O.Resume),
+        makeRow(S, "ResumeMinLength", &o.ResumeMinLength, O.ResumeMinLength),
 
         makeRow(kLastSession, "Compact", &l.Compact, L.Compact),
         makeRow(kLastSession, "HideFSControls", &l.HideFSControls, L.HideFSControls),

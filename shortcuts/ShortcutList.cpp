@@ -39,7 +39,10 @@ const char *const TShortcutList::DefaultTable =
     "\"10004=16\",\"FFE9=1\",\"26=1\",\"FFE8=2\",\"28=2\"";
 
 // Level 1: the keys a newcomer tries first (Ctrl+O, Ctrl+U, Ctrl+Q, F1).
-const char *const TShortcutList::AddedDefaults[] = {"\"4004F=33\",\"40055=34\",\"40051=32\",\"70=36\""};
+// Level 2: speed (], [, Backspace), a screenshot (Ctrl+S), from the beginning (Home).
+const char *const TShortcutList::AddedDefaults[] = {
+    "\"4004F=33\",\"40055=34\",\"40051=32\",\"70=36\"",
+    "\"DD=39\",\"DB=40\",\"8=41\",\"40053=42\",\"24=43\""};
 const int TShortcutList::DefaultsLevel = int(std::size(AddedDefaults));
 
 const QStringList &TShortcutList::CommandNames()
@@ -82,6 +85,13 @@ const QStringList &TShortcutList::CommandNames()
         QStringLiteral("openurl"),
         QStringLiteral("openfolder"),
         QStringLiteral("keys"),
+        QStringLiteral("repeat"),
+        QStringLiteral("shuffle"),
+        QStringLiteral("speed_up"),
+        QStringLiteral("speed_down"),
+        QStringLiteral("speed_normal"),
+        QStringLiteral("screenshot_save"),
+        QStringLiteral("restart"),
     };
     return names;
 }

@@ -82,6 +82,12 @@ QStringList CommandLineBuilder::Options(const PlaybackState &state, const VideoT
     if (s.PostProc)
         opts << SplitCommandLine(o.CustomPostProc.isEmpty() ? QStringLiteral("-vf-add pp -autoq 6")
                                                             : o.CustomPostProc);
+    // The screenshot filter holds on to a copy of the frame only when asked
+    // for one; scaletempo keeps the pitch at other speeds.
+    opts << QStringLiteral("-vf-add") << QStringLiteral("screenshot") << QStringLiteral("-af-add")
+         << QStringLiteral("scaletempo");
+    if (state.Speed != 1)
+        opts << QStringLiteral("-speed") << QString::number(state.Speed, 'g', 4);
     opts << QStringLiteral("-vf-add") << QStringLiteral("expand=osd=1") << QStringLiteral("-noslices")
          << QStringLiteral("-subcp") << QStringLiteral("ISO-8859-1") << QStringLiteral("-subfont-text-scale")
          << FormatG(state.SubtitleScaleProp.Value);

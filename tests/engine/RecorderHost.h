@@ -46,6 +46,10 @@ public:
     void UpdateDuration() override { Rec(QStringLiteral("UpdateDuration")); }
     void ShowMediaTitle(const QString &t) override { Rec(QStringLiteral("ShowMediaTitle ") + t); }
     void UpdateMediaNotes() override { Rec(QStringLiteral("UpdateMediaNotes")); }
+    void ShowNote(EngineNote n, const QString &d) override
+    {
+        Rec(QStringLiteral("ShowNote %1 ").arg(int(n)) + d);
+    }
     void HideVideo() override { Rec(QStringLiteral("HideVideo")); }
     void PrepareVideo() override { Rec(QStringLiteral("PrepareVideo")); }
     void WithdrawVideo() override { Rec(QStringLiteral("WithdrawVideo")); }

@@ -32,8 +32,8 @@ protected:
 };
 
 const QString kHead = QStringLiteral("-slave -wid 4242 -colorkey 0x050702 -nokeepaspect");
-const QString kTail =
-    QStringLiteral(" -vf-add expand=osd=1 -noslices -subcp ISO-8859-1 -subfont-text-scale 3.5");
+const QString kTail = QStringLiteral(" -vf-add screenshot -af-add scaletempo -vf-add expand=osd=1 -noslices "
+                                     "-subcp ISO-8859-1 -subfont-text-scale 3.5");
 } // namespace
 
 TEST_F(CommandLineTest, OptionVariants)
@@ -76,9 +76,9 @@ TEST_F(CommandLineTest, OptionVariants)
     settings.LastSession.FrameDrop = false;
     settings.LastSession.PostProc = true;
     auto options = [&] { return builder.Options(state, video).join(u' '); };
-    EXPECT_TRUE(options().contains("-ao pulse,alsa -vf-add pp -autoq 6 -vf-add expand"));
+    EXPECT_TRUE(options().contains("-ao pulse,alsa -vf-add pp -autoq 6 -vf-add screenshot"));
     settings.Options.CustomPostProc = "-vf-add pp=hb";
-    EXPECT_TRUE(options().contains("-ao pulse,alsa -vf-add pp=hb -vf-add expand"));
+    EXPECT_TRUE(options().contains("-ao pulse,alsa -vf-add pp=hb -vf-add screenshot"));
     state.SubtitleScaleProp.Value = 4;
     state.SubtitleDelayProp.Value = 0.1f;
     EXPECT_TRUE(options().endsWith(" -subfont-text-scale 4 -subdelay 0.100000001490116"));

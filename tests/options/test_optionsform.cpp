@@ -157,8 +157,8 @@ TEST_F(OptionsForm, ShortcutsAreWrittenOnlyWhenEdited)
     form->ShortcutListView->selectRow(0);
     form->BShortRemove->click();
     form->BSave->click();
-    EXPECT_EQ(File().Keys(QStringLiteral("Shortcuts")).size(), 34);
-    EXPECT_EQ(shortcuts.Items.size(), 34u);
+    EXPECT_EQ(File().Keys(QStringLiteral("Shortcuts")).size(), 39);
+    EXPECT_EQ(shortcuts.Items.size(), 39u);
 }
 
 TEST_F(OptionsForm, UnwritableFileIsReportedAndTheDialogStaysOpen)

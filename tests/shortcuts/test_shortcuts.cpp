@@ -81,9 +81,9 @@ TEST(ShortcutList, DefaultsWhenTheSectionIsEmpty)
 {
     TShortcutList list;
     list.LoadFromIni(IniFile::FromBytes("[Shortcuts]\n[Options]\nx=1\n"));
-    ASSERT_EQ(list.Items.size(), 35u);
+    ASSERT_EQ(list.Items.size(), 40u);
     EXPECT_EQ(list.Items.front().Code, 0x480001);
-    EXPECT_EQ(list.Items.back().Code, 0x70);
+    EXPECT_EQ(list.Items.back().Code, 0x24);
     const struct {
         std::uint32_t modifiers, key;
         const char *command;
@@ -106,9 +106,9 @@ TEST(ShortcutList, ALaterDefaultTakesAFreeKeyOnceAndNeverABoundOne)
         int level; // written back
     } rows[] = {
         // Saved before the level existed: Ctrl+O keeps the user's meaning, F1 is free.
-        {"[Shortcuts]\n20=4\n4004F=osd 2\n", "osd 2", "keys", 1},
+        {"[Shortcuts]\n20=4\n4004F=osd 2\n", "osd 2", "keys", 2},
         // Saved since: F1 was removed on purpose and stays so.
-        {"[Shortcuts]\n20=4\n[ShortcutDefaults]\nLevel=1\n", "", "", 1},
+        {"[Shortcuts]\n20=4\n[ShortcutDefaults]\nLevel=1\n", "", "", 2},
         // A later program's file: nothing is added, its level is kept.
         {"[Shortcuts]\n20=4\n[ShortcutDefaults]\nLevel=7\n", "", "", 7},
         // A key that cannot be read: what follows it is unknown, so nothing is added.
@@ -134,7 +134,7 @@ TEST(BoundActions, ActionsWithTheirKeysAndTheButtonTips)
 {
     TShortcutList list;
     list.LoadFromIni(IniFile::FromBytes("[Shortcuts]\n20=4\n4=4\n43=osd 2\n20=5\n2D=pause\n480001=15\n4E=99\n"
-                                        "[ShortcutDefaults]\nLevel=1\n"));
+                                        "[ShortcutDefaults]\nLevel=2\n"));
     QStringList texts = TZorviLocal::English().Cmds;
     texts[4] = "Wiedergabe: Pause";
     const std::vector<BoundAction> actions = BoundActions(list, texts);
@@ -160,7 +160,7 @@ TEST(ShortcutList, LoadsAndSavesTheSection)
 {
     TShortcutList list;
     list.LoadFromIni(
-        IniFile::FromBytes("[Shortcuts]\n1ffe9=9\n43=osd 2\n4E=0\n20=99\n[ShortcutDefaults]\nLevel=1\n"));
+        IniFile::FromBytes("[Shortcuts]\n1ffe9=9\n43=osd 2\n4E=0\n20=99\n[ShortcutDefaults]\nLevel=2\n"));
     ASSERT_EQ(list.Items.size(), 4u);
     EXPECT_EQ(list.ActionFor(1, 0xFFE9), "seek +30");
     EXPECT_EQ(list.ActionFor(0, 0x43), "osd 2");
