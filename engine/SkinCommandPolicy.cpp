@@ -13,7 +13,7 @@ constexpr const char *NamedCommands[] = {
     "sub_scale", "sub_delay", "switch_ratio", "frame_step",      "frame_drop",
     "verbose",   "popup",     "fullscreen",   "toggle_controls", "ontop",
     "minimize",  "mainquit",  "winsize",      "wincenter",       "playlist",
-    "options",   "showlog"};
+    "options",   "showlog",   "openfolder"};
 
 // Engine commands that change playback and its display, nothing else (the
 // engine matches names without regard to case).

@@ -8,6 +8,7 @@ const char *const MenuLines[] = {
     "[Main]",
     "MOpen=Open",
     "MOpenFile=Files...",
+    "MOpenFolder=Folder...",
     "MOpenAdvanced=url ...",
     "MView=View",
     "MFullscreen=Fullscreen",

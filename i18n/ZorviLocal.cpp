@@ -1,7 +1,7 @@
 #include "i18n/ZorviLocal.h"
 
 namespace {
-const char *const EnglishCmds[33] = {
+const char *const EnglishCmds[36] = {
     " Custom: ",
     "Audio: Volume increase",
     "Audio: Volume decrease",
@@ -35,10 +35,13 @@ const char *const EnglishCmds[33] = {
     "Playlist: Show/Hide",
     "Tools: Open options",
     "General: Quit",
+    "General: Open files",
+    "General: Open URL",
+    "General: Open folder",
 };
 } // namespace
 
-const std::array<MiscText, 16> MiscTexts = {{
+const std::array<MiscText, 25> MiscTexts = {{
     {"Ok", &TZorviLocal::Ok, "Ok"},
     {"Cancel", &TZorviLocal::Cancel, "Cancel"},
     {"Add", &TZorviLocal::Add, "Add"},
@@ -57,6 +60,15 @@ const std::array<MiscText, 16> MiscTexts = {{
     {"StatusError", &TZorviLocal::StatusError, "Error"},
     {"Playlist", &TZorviLocal::Playlist, "Playlist"},
     {"DVDTitles", &TZorviLocal::DVDTitles, "DVD Titles"},
+    {"FilterMedia", &TZorviLocal::FilterMedia, "All media"},
+    {"FilterAll", &TZorviLocal::FilterAll, "All files"},
+    {"FilterVideo", &TZorviLocal::FilterVideo, "Video files"},
+    {"FilterAudio", &TZorviLocal::FilterAudio, "Audio files"},
+    {"FilterSubtitles", &TZorviLocal::FilterSubtitles, "Subtitles"},
+    {"OpenUrlTitle", &TZorviLocal::OpenUrlTitle, "Open URL ..."},
+    {"OpenUrlPrompt", &TZorviLocal::OpenUrlPrompt, "Enter the url :"},
+    {"OpenFolderTitle", &TZorviLocal::OpenFolderTitle, "Open a folder"},
+    {"NoMediaInFolder", &TZorviLocal::NoMediaInFolder, "No video or sound files in this folder:"},
 }};
 
 TZorviLocal TZorviLocal::English()

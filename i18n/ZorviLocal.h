@@ -10,8 +10,12 @@
 struct TZorviLocal {
     QString StatusOpening, StatusClosing, StatusPlaying, StatusSeeking, StatusPaused, StatusStopped,
         StatusError;
-    QStringList Cmds; // 33 entries: 0 is the free command (" Custom: "), 1..32 the named commands
+    QStringList Cmds; // 0 is the free command (" Custom: "), then the named commands from 1
     QString Ok, Add, Remove, Change, Cancel, Custom, ShortCapHelp, Playlist, DVDTitles;
+    // The open dialog's filters, in the order of its list, the URL prompt,
+    // the folder chooser and what a folder without media says.
+    QString FilterMedia, FilterAll, FilterVideo, FilterAudio, FilterSubtitles;
+    QString OpenUrlTitle, OpenUrlPrompt, OpenFolderTitle, NoMediaInFolder;
 
     // Every field at its English default.
     static TZorviLocal English();
@@ -26,7 +30,7 @@ struct MiscText {
     QString TZorviLocal::*Field;
     const char *English;
 };
-extern const std::array<MiscText, 16> MiscTexts;
+extern const std::array<MiscText, 25> MiscTexts;
 
 // One language on offer: entry 0 is always the built-in English ("en").
 struct TLocalsItem {

@@ -24,6 +24,9 @@ void TMainForm::registerWindowCommands()
         {"playlist", [this](const CommandArgs &) { ShowPlaylist(!IsPlaylistVisible()); }},
         {"options", [this](const CommandArgs &) { showOptions(); }},
         {"showlog", [this](const CommandArgs &) { showLog(); }},
+        {"openfile", [this](const CommandArgs &) { openFiles(true); }},
+        {"openurl", [this](const CommandArgs &) { openUrl(); }},
+        {"openfolder", [this](const CommandArgs &) { openFolder(); }},
         {"savelocal", [this](const CommandArgs &) { saveLanguage(QStringLiteral("current.lng")); }},
         {"devtest", [this](const CommandArgs &) { m_program.Locale.TranslatorMode = true; }},
     };

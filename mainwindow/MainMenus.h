@@ -27,7 +27,7 @@ public:
     QMenu *PLPopup;
 
     QMenu *MOpen, *MView, *MSize, *MVideo, *MAR, *MAudio, *MSubtitle;
-    QAction *MOpenFile, *MOpenAdvanced, *N1;
+    QAction *MOpenFile, *MOpenFolder, *MOpenAdvanced, *N1;
     QAction *MFullscreen, *MCompact, *MWKeepAspect, *MCenter, *MOnTop;
     QAction *MSizeCustom, *MSizeVideo, *MSizeMini, *MSize50, *MSize75;
     QAction *N3, *MPlaylist, *MConsole;

@@ -60,6 +60,9 @@ const QStringList &TShortcutList::CommandNames()
         QStringLiteral("playlist"),
         QStringLiteral("options"),
         QStringLiteral("mainquit"),
+        QStringLiteral("openfile"),
+        QStringLiteral("openurl"),
+        QStringLiteral("openfolder"),
     };
     return names;
 }

@@ -13,14 +13,14 @@ class SettingsStore;
 
 struct TmyShortcut {
     std::int32_t Code = 0;
-    std::int32_t Command = 0; // 1..32: CommandNames; 0: Custom
+    std::int32_t Command = 0; // 1..CommandCount: CommandNames; 0: Custom
     QByteArray Custom;
 };
 using TmyShortcutArray = std::vector<TmyShortcut>;
 
 class TShortcutList {
 public:
-    static constexpr int CommandCount = 32;
+    static constexpr int CommandCount = 35;
     // The named command of each index; index 0 (a free command) has none.
     static const QStringList &CommandNames();
     // The built-in bindings, one comma-separated list of "code=command" items.
