@@ -31,6 +31,13 @@ class MenusTest : public MainFormFixture {
 protected:
     QByteArray written() const { return runs.Written.join(); }
     MainMenus &M() { return *form->Menus(); }
+    QStringList Titles() const
+    {
+        QStringList list;
+        for (int i = 0; i < playlist.Count(); ++i)
+            list << playlist.Items(i)->Title;
+        return list;
+    }
 };
 
 TEST_F(MenusTest, RadioGroupsAndTheSkinsMenu)
@@ -102,25 +109,19 @@ TEST_F(MenusTest, DropsReplaceAppendOrLoadSubtitles)
         QApplication::sendEvent(form.get(), &event);
     };
     const QPoint video = form->OuterPanel()->geometry().center();
-    const auto titles = [&] {
-        QStringList list;
-        for (int i = 0; i < playlist.Count(); ++i)
-            list << playlist.Items(i)->Title;
-        return list;
-    };
 
     drop({"b.avi", "a.avi"}, video);
-    EXPECT_EQ(titles(), (QStringList{"b.avi", "a.avi"}));
+    EXPECT_EQ(Titles(), (QStringList{"b.avi", "a.avi"}));
     EXPECT_EQ(playlist.CurrentIndex(), 0);
     EXPECT_EQ(form->windowTitle(), "b.avi");
 
     drop({"film.srt"}, video);
-    EXPECT_EQ(titles(), (QStringList{"b.avi", "a.avi"}));
+    EXPECT_EQ(Titles(), (QStringList{"b.avi", "a.avi"}));
     EXPECT_EQ(subtitles, QStringList{dir.filePath("film.srt")});
 
     form->ShowPlaylist(true);
     drop({"a.avi", "http://example.com/live.mp4"}, Skin().Playlist->geometry().center());
-    EXPECT_EQ(titles(), (QStringList{"b.avi", "a.avi", "a.avi", "http://example.com/live.mp4"}));
+    EXPECT_EQ(Titles(), (QStringList{"b.avi", "a.avi", "a.avi", "http://example.com/live.mp4"}));
     EXPECT_EQ(playlist.Items(3)->Kind, EntryKind::URL);
     EXPECT_EQ(playlist.CurrentIndex(), 0); // appended: nothing new plays
 }
@@ -149,12 +150,6 @@ TEST_F(MenusTest, OpenFolderReplacesTheListUnlessItGivesNothingAndDeleteRemovesT
     for (const char *name : {"f/b.mp3", "f/sub/a.webm", "empty/notes.txt"})
         WriteFile(dir.filePath(name));
     playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/old.avi"), EntryKind::File));
-    const auto titles = [&] {
-        QStringList list;
-        for (int i = 0; i < playlist.Count(); ++i)
-            list << playlist.Items(i)->Title;
-        return list;
-    };
     // The folder chooser, answered from inside its own event loop.
     const auto chooseFolder = [&](const QString &folder) {
         QTimer::singleShot(0, [folder] {
@@ -168,11 +163,11 @@ TEST_F(MenusTest, OpenFolderReplacesTheListUnlessItGivesNothingAndDeleteRemovesT
         QCoreApplication::processEvents();
     };
     chooseFolder(dir.filePath("empty"));
-    EXPECT_EQ(titles(), QStringList{"old.avi"});
+    EXPECT_EQ(Titles(), QStringList{"old.avi"});
     EXPECT_EQ(reports.take(),
               QStringList{"No video or sound files in this folder:\n" + dir.filePath("empty")});
     chooseFolder(dir.filePath("f"));
-    EXPECT_EQ(titles(), (QStringList{"b.mp3", "a.webm"}));
+    EXPECT_EQ(Titles(), (QStringList{"b.mp3", "a.webm"}));
     EXPECT_EQ(playlist.CurrentIndex(), 0);
 
     const auto pressDelete = [&] {
@@ -184,7 +179,7 @@ TEST_F(MenusTest, OpenFolderReplacesTheListUnlessItGivesNothingAndDeleteRemovesT
     EXPECT_FALSE(pressDelete()); // the playlist hidden: the key is free
     form->ShowPlaylist(true);
     EXPECT_TRUE(pressDelete());
-    EXPECT_EQ(titles(), QStringList{"b.mp3"});
+    EXPECT_EQ(Titles(), QStringList{"b.mp3"});
 }
 
 // The wheel goes to the control under the pointer: the box scrolls; over the video

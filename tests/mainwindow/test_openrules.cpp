@@ -26,9 +26,6 @@ TEST(OpenRules, DialogFiltersAndOrder)
     const QStringList filters = OpenRules::DialogFilters({"M", "A", "V", "S", "T"});
     ASSERT_EQ(filters.size(), 5);
     const QString media = filters[0];
-    for (const char *pattern :
-         {"*.avi ", "*.webm ", "*.m2ts ", "*.mkv ", "*.mp3 ", "*.flac ", "*.opus ", "*.m4a "})
-        EXPECT_TRUE(media.contains(pattern)) << pattern;
     EXPECT_TRUE(media.startsWith("M (*.avi ") && media.endsWith(')')) << media.toStdString();
     EXPECT_EQ(filters[1], "A (*)");
     const auto patterns = [](const QString &filter) {

@@ -71,7 +71,7 @@ TEST_F(Playlist, FilesAreListedAbsoluteSubtitlesAreLoaded)
     EXPECT_EQ(subtitles.last(), dir() + "/film.srt");
 }
 
-TEST_F(Playlist, FolderScanSortedDepthFirstMediaOnlyEmptyFoldersSaySo)
+TEST_F(Playlist, FolderScanSortedDepthFirstMediaOnly)
 {
     for (const char *name : {"b.MP3", "a.avi", "Sub/c.webm", "B.mpg", "d.srt", ".hidden.avi", ".hid/e.avi",
                              "my.avi/noext", "trailing."})
@@ -83,8 +83,6 @@ TEST_F(Playlist, FolderScanSortedDepthFirstMediaOnlyEmptyFoldersSaySo)
 
     list.Add(dir() + "/song"); // a kind 1 entry ahead of the folder's
     changes = 0;
-    QStringList empty;
-    list.EmptyFolder.Set([&](const QString &folder) { empty << folder; });
     EXPECT_EQ(list.Add(dir() + "/f/"), 1);
     EXPECT_EQ(Titles(list), QStringList({dir() + "/song", "a.avi", "b.MP3", "B.mpg", "c.webm",
                                          QString::fromUtf8("été.avi")}));
@@ -97,7 +95,6 @@ TEST_F(Playlist, FolderScanSortedDepthFirstMediaOnlyEmptyFoldersSaySo)
     WriteFile(dir() + "/empty/sub/notes.txt");
     EXPECT_EQ(list.Add(dir() + "/empty"), -1);
     EXPECT_EQ(list.Count(), 7);
-    EXPECT_EQ(empty, QStringList{dir() + "/empty"});
 }
 
 TEST_F(Playlist, ListedNamesFindTheSameFileUnderAnotherSpellingAndUrlsAsText)
