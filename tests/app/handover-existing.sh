@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The real program and engine under a window manager, on a private session bus:
-# a second start naming a listed file under another spelling plays that entry
-# and lists nothing twice; one naming a folder without media says so and
-# leaves the clip playing.
+# The real program and engine under openbox: a hand-over of a listed file, spelt otherwise, plays
+# that entry and lists nothing twice; one of a folder without media says so, the clip plays on.
 set -euo pipefail
 exe=$1
 source "$(dirname "$0")/script-lib.sh"
@@ -22,7 +20,6 @@ run "$a" "$b" &
 pids+=($!)
 wait_for 30 title_is mpris-a.avi || fail "the first clip does not play"
 
-# b through a link to its folder, then a through "..".
 ln -s "$(dirname "$b")" "$work/link"
 run "$work/link/mpris-b.avi" || fail "the second start did not hand over"
 wait_for 15 title_is mpris-b.avi || fail "the hand-over did not play the listed b"
