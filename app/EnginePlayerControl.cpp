@@ -6,6 +6,7 @@
 #include "common/ZError.h"
 #include "engine/EngineCore.h"
 #include "platform/HandOver.h"
+#include "playlist/ListedNames.h"
 #include "playlist/ZorviPlaylist.h"
 
 #include <QUrl>
@@ -72,9 +73,10 @@ QString EnginePlayerControl::OpenUri(const QString &uri)
     if (target.isEmpty())
         return QStringLiteral("Nothing to open");
     try {
-        const int first = m_playlist.Count();
-        m_playlist.Add(target);
-        m_engine.PlayEntry(first);
+        // As a hand-over: what is listed already plays from where it is.
+        const int index = ListedNames(m_playlist).Add(target);
+        if (index >= 0)
+            m_engine.PlayEntry(index);
     } catch (const ZError &e) {
         return e.message();
     }

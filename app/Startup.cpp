@@ -7,19 +7,21 @@
 #include "mainwindow/MainForm.h"
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
+#include "playlist/ListedNames.h"
 #include "playlist/ZorviPlaylist.h"
 
 #include <QDir>
 #include <filesystem>
 
-void ProcessArgument(const QString &argument, const ArgumentTargets &targets)
+int ProcessArgument(const QString &argument, const ArgumentTargets &targets, ListedNames *listed)
 {
     if (argument == QLatin1String("-v"))
         *targets.Verbose = true;
     else if (argument == QLatin1String("-translator"))
         *targets.TranslatorMode = true;
     else
-        targets.Playlist->Add(argument);
+        return listed ? listed->Add(argument) : targets.Playlist->Add(argument);
+    return -1;
 }
 
 QStringList MakeArgumentsAbsolute(const QStringList &arguments)
@@ -73,20 +75,28 @@ quint32 HandOverReceiver::WMCopyData(quint32 dwData, const QByteArray &payload)
     // Arguments taken before a failure stay taken; the verdict says whether all were.
     quint32 reply = 0;
     RunGuarded([&] {
-        const int first = m_targets.Playlist->Count();
+        // Without names playback restarts (at an index past the end, so at the
+        // first entry); with names, at the first entry they gave, or not at all.
+        int play = m_targets.Playlist->Count();
         qsizetype refused = 0;
         const QStringList arguments = HandOver::DecodePayload(payload, &refused);
         if (refused > 0)
             ReportError(TooManyOrTooLong(refused));
-        for (const QString &arg : arguments)
-            ProcessArgument(arg, m_targets);
+        if (!arguments.isEmpty())
+            play = -1;
+        ListedNames listed(*m_targets.Playlist);
+        for (const QString &arg : arguments) {
+            const int index = ProcessArgument(arg, m_targets, &listed);
+            if (play < 0)
+                play = index;
+        }
         reply = HandOver::Accepted;
         if (ArgumentsTaken)
             ArgumentsTaken();
         if (BringToFront)
             BringToFront();
         if (PlayEntry)
-            PlayEntry(first);
+            PlayEntry(play);
         if (SetForegroundWindow)
             SetForegroundWindow();
     });
@@ -100,12 +110,13 @@ void ConnectHandOver(HandOverReceiver &receiver, TMainForm &form)
     auto *later = new DeferredAction(&form);
     receiver.BringToFront = nullptr;
     receiver.SetForegroundWindow = nullptr;
-    receiver.PlayEntry = [later, &form](int first) {
-        later->Post([&form, first] {
+    receiver.PlayEntry = [later, &form](int index) {
+        later->Post([&form, index] {
             if (form.IsClosing())
                 return;
             form.BringToFront();
-            form.PlayEntry(first);
+            if (index >= 0)
+                form.PlayEntry(index);
             form.activateWindow();
         });
     };

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 
+class ListedNames;
 class TMainForm;
 class TZorviPlaylist;
 
@@ -17,8 +18,10 @@ struct ArgumentTargets {
 };
 
 // "-v" and "-translator" exactly (letter case included) set their flag;
-// anything else goes to the playlist.
-void ProcessArgument(const QString &argument, const ArgumentTargets &targets);
+// anything else goes to the playlist, through `listed` when given, so a file
+// or URL already in the list is found instead of added. The entry the
+// argument stands for (found, or the first it added); -1 when none.
+int ProcessArgument(const QString &argument, const ArgumentTargets &targets, ListedNames *listed = nullptr);
 
 // Arguments that name an existing file or folder relative to the current
 // folder become absolute: the running copy has another working folder.
@@ -48,8 +51,10 @@ public:
     quint32 WMCopyData(quint32 dwData, const QByteArray &payload);
 
     bool Terminating = false;
-    std::function<void()> BringToFront;        // restore, show, raise the application
-    std::function<void(int index)> PlayEntry;  // the engine link plays the first new entry
+    std::function<void()> BringToFront; // restore, show, raise the application
+    // The engine link plays the entry of the first name that gave one (one
+    // already listed counts); -1 when names came and none gave an entry.
+    std::function<void(int index)> PlayEntry;
     std::function<void()> SetForegroundWindow; // focus the main window
     std::function<void()> ArgumentsTaken;      // after the arguments were processed
 

@@ -17,6 +17,7 @@
 #include "platform/Paths.h"
 #include "platform/SignalPipe.h"
 #include "platform/SleepInhibitor.h"
+#include "playlist/MediaTypes.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
 #include "settings/StateList.h"
@@ -113,9 +114,9 @@ int main(int argc, char *argv[])
     Platform::SleepInhibitor sleepLock(QDBusConnection::sessionBus(), QDBusConnection::systemBus());
     QObject::connect(&engine, &EngineCore::StateChanged, &sleepLock,
                      [&] { sleepLock.SetInhibited(mediaControl.PlaysSoundOnly()); });
-    Platform::MprisService mpris(mediaControl, {QStringLiteral("Zorvi"), QStringLiteral("zorvi"),
-                                                QStringLiteral(ZORVI_URI_SCHEMES).split(u','),
-                                                QStringLiteral(ZORVI_MIME_TYPES).split(u',')});
+    Platform::MprisService mpris(mediaControl,
+                                 {QStringLiteral("Zorvi"), QStringLiteral("zorvi"),
+                                  QStringLiteral(ZORVI_URI_SCHEMES).split(u','), MediaTypes::MimeTypes()});
     if (mpris.Register(QDBusConnection::sessionBus())) {
         // Announced on change, not polled: an idle or playing player stays asleep.
         QObject::connect(&engine, &EngineCore::StateChanged, &mpris, &Platform::MprisService::RefreshSoon);

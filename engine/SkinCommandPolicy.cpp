@@ -12,7 +12,7 @@ constexpr const char *NamedCommands[] = {
     "sub_scale", "sub_delay", "switch_ratio", "frame_step", "frame_drop", "verbose", "popup",
     "fullscreen", "toggle_controls", "ontop", "minimize", "mainquit", "winsize", "wincenter",
     "playlist", "options", "showlog", "openfile", "openurl", "keys", "speed_up", "speed_down",
-    "speed_normal", "restart", "screenshot_save"};
+    "speed_normal", "restart", "screenshot_save", "openfolder"};
 
 // Engine commands that change playback and its display, nothing else (the
 // engine matches names without regard to case).

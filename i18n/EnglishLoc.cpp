@@ -8,6 +8,7 @@ const char *const MenuLines[] = {
     "[Main]",
     "MOpen=Open",
     "MOpenFile=Files...",
+    "MOpenFolder=Folder...",
     "MOpenAdvanced=url ...",
     "MRecent=Recent",
     "MRecentClear=Clear",

@@ -15,6 +15,7 @@ const QString English = QStringLiteral("en");
 const QString MainSection = QStringLiteral("Main");
 const QString MiscSection = QStringLiteral("Misc");
 const QString CmdsSection = QStringLiteral("Cmds");
+const QString LocaleKey = QStringLiteral("Locale");
 const QString Todo = QStringLiteral("*TODO* ");
 } // namespace
 
@@ -26,6 +27,7 @@ Localization::Localization(SettingsData &settings, QStringList langDirs, QString
 void Localization::InitLocalization()
 {
     m_current.Clear();
+    m_qt.Use(QString());
     QStringList lines = EnglishLoc().split(QLatin1String("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -103,6 +105,10 @@ void Localization::applyLanguage()
     for (const MiscText &misc : MiscTexts)
         Texts.*misc.Field = GetTextDef(MiscSection, QLatin1String(misc.Key), english.*misc.Field);
     Texts.ShortCapHelp = TLngFile::Unescape(Texts.ShortCapHelp);
+    const QString language = m_current.ReadValue(MiscSection, LocaleKey);
+    if (!m_qt.Use(language) && !m_qt.Language().isEmpty() && Log)
+        Log(QStringLiteral("No translations of Qt's dialogs for \"%1\" in %2")
+                .arg(language, QtTranslations::Folder()));
     m_current.DeleteSection(MiscSection);
 
     Texts.Cmds = english.Cmds;
@@ -143,6 +149,7 @@ QString Localization::SaveLanguage(const QString &fileName)
         lines << QLatin1String(misc.Key) + u'=' +
                      (misc.Field == &TZorviLocal::ShortCapHelp ? TLngFile::Escape(value) : value);
     }
+    lines << LocaleKey + u'=' + (m_qt.Language().isEmpty() ? English : m_qt.Language());
 
     lines << QString() << QStringLiteral("[Cmds]");
     for (int i = 0; i < Texts.Cmds.size(); ++i)

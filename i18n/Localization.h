@@ -5,6 +5,7 @@
 // through the hooks below so this library stays free of them.
 #include "common/Hook.h"
 #include "i18n/LngFile.h"
+#include "i18n/QtTranslations.h"
 #include "i18n/ZorviLocal.h"
 
 #include <QList>
@@ -51,5 +52,7 @@ private:
     QStringList m_langDirs, m_saveDirs;
     QList<QString> m_languageDirs; // the folder of each entry of Languages
     TLngFile m_default, m_current;
+    // Qt's own texts in the language the file names (key "Locale" of "Misc").
+    QtTranslations m_qt;
     void applyLanguage();
 };

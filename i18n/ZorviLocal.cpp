@@ -49,7 +49,7 @@ const char *const EnglishCmds[44] = {
 };
 } // namespace
 
-const std::array<MiscText, 35> MiscTexts = {{
+const std::array<MiscText, 44> MiscTexts = {{
     {"Ok", &TZorviLocal::Ok, "Ok"},
     {"Cancel", &TZorviLocal::Cancel, "Cancel"},
     {"Add", &TZorviLocal::Add, "Add"},
@@ -87,6 +87,15 @@ const std::array<MiscText, 35> MiscTexts = {{
     {"NoteFromStart", &TZorviLocal::NoteFromStart, "%1: from the beginning"},
     {"NoteScreenshot", &TZorviLocal::NoteScreenshot, "Saved %1"},
     {"NoteNoScreenshot", &TZorviLocal::NoteNoScreenshot, "No screenshot: no picture shown"},
+    {"FilterMedia", &TZorviLocal::FilterMedia, "All media"},
+    {"FilterAll", &TZorviLocal::FilterAll, "All files"},
+    {"FilterVideo", &TZorviLocal::FilterVideo, "Video files"},
+    {"FilterAudio", &TZorviLocal::FilterAudio, "Audio files"},
+    {"FilterSubtitles", &TZorviLocal::FilterSubtitles, "Subtitles"},
+    {"OpenUrlTitle", &TZorviLocal::OpenUrlTitle, "Open URL ..."},
+    {"OpenUrlPrompt", &TZorviLocal::OpenUrlPrompt, "Enter the url :"},
+    {"OpenFolderTitle", &TZorviLocal::OpenFolderTitle, "Open a folder"},
+    {"NoMediaInFolder", &TZorviLocal::NoMediaInFolder, "No video or sound files in this folder:"},
 }};
 
 TZorviLocal TZorviLocal::English()

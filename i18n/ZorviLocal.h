@@ -20,6 +20,10 @@ struct TZorviLocal {
         ProblemServerRefused, ProblemFailed, ProblemNoVideoCodec, ProblemNoAudioCodec, ProblemNoSoundDevice;
     // Notes shown in place of the status for a while ("%1": a time, a key, a path).
     QString NoteResumed, NoteFromStart, NoteScreenshot, NoteNoScreenshot;
+    // The open dialog's filters, in the order of its list, the URL prompt,
+    // the folder chooser and what a folder without media says.
+    QString FilterMedia, FilterAll, FilterVideo, FilterAudio, FilterSubtitles;
+    QString OpenUrlTitle, OpenUrlPrompt, OpenFolderTitle, NoMediaInFolder;
 
     // Every field at its English default.
     static TZorviLocal English();
@@ -36,7 +40,7 @@ struct MiscText {
     QString TZorviLocal::*Field;
     const char *English;
 };
-extern const std::array<MiscText, 35> MiscTexts;
+extern const std::array<MiscText, 44> MiscTexts;
 
 // One language on offer: entry 0 is always the built-in English ("en").
 struct TLocalsItem {

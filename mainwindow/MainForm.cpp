@@ -1,8 +1,10 @@
 #include "mainwindow/MainForm.h"
 
+#include "common/FileNames.h"
 #include "common/Report.h"
 #include "console/LogForm.h"
 #include "controls/ZorviControls.h"
+#include "i18n/ZorviLocal.h"
 #include "mainwindow/WindowEngine.h"
 #include "platform/Paths.h"
 #include "playlist/ZorviPlaylist.h"
@@ -31,6 +33,15 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     // the engine link next, so subtitle files among the arguments reach it.
     m_log = new TLogForm(this);
     m_program.Playlist.Log.Set([this](const QString &line) { m_log->AddLine(line); });
+    // Said from the event loop: the arguments come before the language is loaded.
+    m_program.Playlist.EmptyFolder.Set([this](const QString &folder) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, folder] {
+                RunGuarded([&] { ReportError(texts().NoMediaInFolder + u'\n' + ReadableFileName(folder)); });
+            },
+            Qt::QueuedConnection);
+    });
     m_engine = m_program.MakeEngine(EngineHost{*this, *this, *this, *this, *this});
     m_log->OnCommand = [this](const QString &text) { m_engine->ExecuteCommand(text); };
     m_programDir = Platform::ProgramDirectory();
@@ -81,6 +92,7 @@ TMainForm::~TMainForm()
     m_engine.reset();
     m_program.Playlist.LoadSubtitle.Clear(); // it reached the engine link just ended
     m_program.Playlist.Log.Clear();
+    m_program.Playlist.EmptyFolder.Clear();
     freeLanguage();
 }
 

@@ -199,6 +199,9 @@ private:
     // The open dialog: replace clears the playlist and plays the first name,
     // otherwise the names are appended.
     void openFiles(bool replace);
+    // The folder chooser: the folder's entries replace the list and the first
+    // plays, unless the folder gave none.
+    void openFolder();
     void openUrl();
     // Clears the playlist and plays a DVD entry for the device.
     void openDrive(const QString &device);

@@ -31,6 +31,7 @@ void TMainForm::registerWindowCommands()
         {"openfile", [this](const CommandArgs &) { openFiles(true); }},
         {"openurl", [this](const CommandArgs &) { openUrl(); }},
         {"keys", [this](const CommandArgs &) { showKeys(); }},
+        {"openfolder", [this](const CommandArgs &) { openFolder(); }},
         {"savelocal", [this](const CommandArgs &) { saveLanguage(QStringLiteral("current.lng")); }},
         {"devtest", [this](const CommandArgs &) { m_program.Locale.TranslatorMode = true; }},
     };

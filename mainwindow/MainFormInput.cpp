@@ -7,7 +7,13 @@
 #include "mainwindow/VideoAreaText.h"
 #include "mainwindow/WindowEngine.h"
 #include "mainwindow/WindowInput.h"
+#include "playlist/ZorviPlaylist.h"
 #include "shortcuts/uShortcuts.h"
+
+namespace {
+// Delete as the bindings store it (a Windows virtual key, no modifier).
+constexpr std::uint32_t DeleteKey = ShortcutCode::Make(0, 0x2E);
+} // namespace
 
 bool TMainForm::runShortcut(std::uint32_t code)
 {
@@ -18,6 +24,11 @@ bool TMainForm::runShortcut(std::uint32_t code)
     }
     const QString command =
         m_program.Shortcuts.ActionFor(ShortcutCode::Modifiers(code), ShortcutCode::Key(code));
+    if (command.isEmpty() && code == DeleteKey && IsPlaylistVisible()) {
+        // Unbound, Delete does in the playlist what its menu's Remove does.
+        RunGuarded([this] { m_program.Playlist.DeleteSelected(); });
+        return true;
+    }
     if (command.isEmpty())
         return false;
     RunGuarded([&] { m_engine->ExecuteCommand(command); });

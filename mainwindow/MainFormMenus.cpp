@@ -31,6 +31,7 @@ void TMainForm::createMenus()
     auto &s = m_program.Settings.LastSession;
 
     onTriggered(m.MOpenFile, this, [this] { openFiles(true); });
+    onTriggered(m.MOpenFolder, this, [this] { openFolder(); });
     onTriggered(m.MOpenAdvanced, this, [this] { openUrl(); });
     onTriggered(m.MFullscreen, this, [this] { SetFullscreen(!m_fullscreen); });
     onTriggered(m.MCompact, this, [this] { toggleControls(); });

@@ -1,7 +1,8 @@
-// Media coming in through the window's menus: the open dialog, the URL
-// prompt, optical drives and subtitle files.
+// Media coming in through the window's menus: the open dialog, the folder
+// chooser, the URL prompt, optical drives and subtitle files.
 #include "mainwindow/MainForm.h"
 
+#include "i18n/ZorviLocal.h"
 #include "mainwindow/OpenRules.h"
 #include "mainwindow/WindowEngine.h"
 #include "playlist/ZorviPlaylist.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QScreen>
 
 QStringList TMainForm::chooseFiles(int filter, const QString &folder)
 {
@@ -19,7 +21,9 @@ QStringList TMainForm::chooseFiles(int filter, const QString &folder)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    const QStringList filters = OpenRules::DialogFilters();
+    const TZorviLocal &t = texts();
+    const QStringList filters = OpenRules::DialogFilters(
+        {t.FilterMedia, t.FilterAll, t.FilterVideo, t.FilterAudio, t.FilterSubtitles});
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.at(filter));
     if (!folder.isEmpty())
@@ -31,7 +35,7 @@ QStringList TMainForm::chooseFiles(int filter, const QString &folder)
 
 void TMainForm::openFiles(bool replace)
 {
-    const QStringList names = chooseFiles(int(OpenRules::Filter::Video), QString());
+    const QStringList names = chooseFiles(int(OpenRules::Filter::Media), QString());
     if (names.isEmpty())
         return;
     TZorviPlaylist &playlist = m_program.Playlist;
@@ -46,16 +50,39 @@ void TMainForm::openFiles(bool replace)
         PlayEntry(0);
 }
 
+void TMainForm::openFolder()
+{
+    QFileDialog dialog(this, texts().OpenFolderTitle);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    // The folder rules of the command line: a disc folder is one DVD entry,
+    // any other folder its media files. A folder that gives nothing leaves the
+    // list and what plays as they were (the playlist says why).
+    TZorviPlaylist &playlist = m_program.Playlist;
+    const int before = playlist.Count();
+    if (playlist.Add(dialog.selectedFiles().constFirst()) < 0)
+        return;
+    playlist.DeleteFirst(before);
+    PlayEntry(0);
+}
+
 void TMainForm::openUrl()
 {
-    const QString offered = OpenRules::UrlDefault(QGuiApplication::clipboard()->text());
-    bool ok = false;
-    const QString url =
-        QInputDialog::getText(this, QStringLiteral("Open URL ..."), QStringLiteral("Enter the url :"),
-                              QLineEdit::Normal, offered, &ok);
-    if (!ok || url.isEmpty())
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(texts().OpenUrlTitle);
+    dialog.setLabelText(texts().OpenUrlPrompt);
+    dialog.setTextValue(OpenRules::UrlDefault(QGuiApplication::clipboard()->text()));
+    // Wide enough to read a long address whole, on any screen.
+    int width = dialog.fontMetrics().averageCharWidth() * 80;
+    if (const QScreen *screen = this->screen())
+        width = qMin(width, screen->availableGeometry().width() * 9 / 10);
+    dialog.resize(qMax(width, dialog.sizeHint().width()), dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted || dialog.textValue().isEmpty())
         return;
-    const int index = m_program.Playlist.Add(url);
+    const int index = m_program.Playlist.Add(dialog.textValue());
     if (index >= 0)
         PlayEntry(index);
 }

@@ -27,6 +27,7 @@ MainMenus::MainMenus(QWidget *owner) : QObject(owner)
 
     MOpen = addSubmenu(MainPopup, "MOpen", QStringLiteral("Open"));
     MOpenFile = addItem(MOpen, "MOpenFile", QStringLiteral("Files..."));
+    MOpenFolder = addItem(MOpen, "MOpenFolder", QStringLiteral("Folder..."));
     MOpenAdvanced = addItem(MOpen, "MOpenAdvanced", QStringLiteral("url ..."));
     MRecent = addSubmenu(MOpen, "MRecent", QStringLiteral("Recent"));
     NRecent = MRecent->addSeparator();

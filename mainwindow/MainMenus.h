@@ -27,7 +27,7 @@ public:
     QMenu *PLPopup;
 
     QMenu *MOpen, *MRecent, *MView, *MSize, *MVideo, *MAR, *MAudio, *MSubtitle, *MSpeed;
-    QAction *MOpenFile, *MOpenAdvanced, *N1, *NRecent, *MRecentClear, *MScreenshot;
+    QAction *MOpenFile, *MOpenFolder, *MOpenAdvanced, *N1, *NRecent, *MRecentClear, *MScreenshot;
     QAction *MFullscreen, *MCompact, *MWKeepAspect, *MCenter, *MOnTop;
     QAction *MSizeCustom, *MSizeVideo, *MSizeMini, *MSize50, *MSize75;
     QAction *N3, *MPlaylist, *MConsole;

@@ -1,6 +1,10 @@
 #include "mainwindow/OpenRules.h"
 
+#include "playlist/MediaTypes.h"
+#include "playlist/PlNames.h"
+
 #include <algorithm>
+#include <iterator>
 
 namespace OpenRules {
 
@@ -11,32 +15,23 @@ QString fileName(const QString &path)
 }
 } // namespace
 
-QStringList DialogFilters()
+QStringList DialogFilters(const QStringList &names)
 {
-    const struct {
-        const char *name;
-        const char *patterns;
-    } rows[] = {
-        {"All files", "*.*"},
-        {"Video files",
-         "*.avi;*.ogm;*.mpeg;*.mkv;*.wmv;*.asf;*.asx;*.dat;*.vob;*.mov;*.qt;*.mp4;*.rm;*.mpg;*.flv;"
-         "*.divx;*.ifo;*.dv;*.m4v;*.264;*.26l;*.jsv;*.flv;"},
-        {"Audio files", "*.mp3;*.wav;*.ogg;*.wma*.mp1;*.mp2;*.mpa;*.ac3;*.m4a;*.mid;*.ape;*.flac;"},
-        {"Subtitles",
-         "*.srt;*.sub;*.txt;*.ssa;*.ass;*.mpl;*.smi;*.sami;*.vsf;*.rt;*.aqt;*.js;*.jss;*.pjs;*.dat;*.sst;"
-         "*.ssts;"},
-    };
+    const QStringList &video = MediaTypes::Extensions(MediaKind::Video);
+    const QStringList &audio = MediaTypes::Extensions(MediaKind::Audio);
+    QStringList subtitles;
+    for (const QString &pattern : SubtitleExtensions.split(u';', Qt::SkipEmptyParts))
+        subtitles << pattern.mid(2);
+    const QStringList lists[] = {video + audio, {}, video, audio, subtitles};
     QStringList filters;
-    for (const auto &row : rows) {
-        QString patterns = QString::fromLatin1(row.patterns);
-        // The audio list lost a separator between two patterns ("*.wma*.mp1").
-        patterns.replace(QLatin1String("*.wma*.mp1"), QLatin1String("*.wma;*.mp1"));
-        QStringList list = patterns.split(u';', Qt::SkipEmptyParts);
-        list.removeDuplicates();
-        // Qt's dialog takes "*.*" as names with a dot; everything is meant.
-        if (list == QStringList{QStringLiteral("*.*")})
-            list = {QStringLiteral("*")};
-        filters << QLatin1String(row.name) + QLatin1String(" (") + list.join(u' ') + u')';
+    for (int i = 0; i < int(std::size(lists)); ++i) {
+        QStringList patterns;
+        for (const QString &extension : lists[i])
+            patterns << QStringLiteral("*.") + extension;
+        patterns.removeDuplicates();
+        if (patterns.isEmpty())
+            patterns << QStringLiteral("*"); // Qt's dialog takes "*.*" as names with a dot
+        filters << names.value(i) + QLatin1String(" (") + patterns.join(u' ') + u')';
     }
     return filters;
 }

@@ -6,11 +6,13 @@
 #include <QStringList>
 
 namespace OpenRules {
-enum class Filter { All = 0, Video = 1, Audio = 2, Subtitles = 3 };
+enum class Filter { Media = 0, All = 1, Video = 2, Audio = 3, Subtitles = 4 };
 
-// The four filters in Qt's "Name (*.a *.b)" form. The patterns are matched
-// without regard to case by the dialog the window uses.
-QStringList DialogFilters();
+// The filters in Qt's "Name (*.a *.b)" form, named by `names` in the order of
+// Filter: every video and sound file of the one media list first, then all
+// files, video, sound and subtitles. The patterns are matched without regard
+// to case by the dialog the window uses.
+QStringList DialogFilters(const QStringList &names);
 // The chosen names in the order the dialog lists them: by file name without
 // regard to case, as folder scans sort.
 QStringList InDialogOrder(QStringList names);

@@ -1,7 +1,7 @@
 #include "playlist/FolderScan.h"
 
 #include "common/FileNames.h"
-#include "playlist/PlNames.h"
+#include "playlist/MediaTypes.h"
 
 #include <QList>
 #include <algorithm>
@@ -52,7 +52,7 @@ public:
             const QString path = folder + u'/' + name;
             if (isDir) {
                 Folder(path, depth + 1);
-            } else if (ExtensionMatches(path, VideoExtensions)) {
+            } else if (MediaTypes::IsMediaFile(path)) {
                 std::error_code fileError;
                 if (fs::is_regular_file(NativePath(path), fileError))
                     Result.Files << path;

@@ -1,5 +1,6 @@
 #pragma once
-// The media files of a folder tree, read from the file system alone, so it
+// The media files of a folder tree (video and sound, by the extensions of the
+// one media list), read from the file system alone, so it
 // can run on a thread of its own while the window goes on answering. Each
 // folder is sorted by name without regard to case, hidden entries are
 // skipped, and the walk is depth first. Every real folder is read once,

@@ -1,8 +1,5 @@
 #include "playlist/PlNames.h"
 
-const QString VideoExtensions =
-    QStringLiteral("*.avi;*.ogm;*.mpeg;*.mkv;*.wmv;*.asf;*.asx;*.dat;*.vob;*.mov;*.qt;*.mp4;*.rm;*.mpg;"
-                   "*.flv;*.divx;*.ifo;*.dv;*.m4v;*.264;*.26l;*.jsv");
 const QString SubtitleExtensions =
     QStringLiteral("*.srt;*.sub;*.txt;*.ssa;*.ass;*.mpl;*.smi;*.sami;*.vsf;*.rt;*.aqt;*.js;*.jss;*.pjs;"
                    "*.dat;*.sst;*.ssts;");
@@ -22,7 +19,7 @@ QString FileExtension(const QString &path)
 bool ExtensionMatches(const QString &path, const QString &list)
 {
     const QString ext = FileExtension(path);
-    return !ext.isEmpty() && list.contains(ext, Qt::CaseSensitive);
+    return ext.size() > 1 && list.contains(ext, Qt::CaseSensitive);
 }
 
 bool LooksLikeUrl(const QString &text)

@@ -39,6 +39,15 @@ public:
         Changed();
     }
 
+    // Removes the first `count` items (all of them when there are fewer) at
+    // once, with one notification.
+    void DeleteFirst(int count)
+    {
+        m_items.erase(m_items.begin(), m_items.begin() + std::clamp(count, 0, Count()));
+        ItemsChanged();
+        Changed();
+    }
+
 protected:
     void RemoveItem(int index) override { m_items.erase(m_items.begin() + index); }
 

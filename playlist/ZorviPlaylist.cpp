@@ -129,7 +129,11 @@ int TZorviPlaylist::Add(const QString &path)
         if (IsDir(dir)) {
             const int before = Count();
             AddFolder(dir);
-            return Count() > before ? before : -1;
+            if (Count() > before)
+                return before;
+            if (EmptyFolder)
+                EmptyFolder(dir);
+            return -1;
         }
     }
     // Names nothing here (or a scheme the URL rule does not know): the engine

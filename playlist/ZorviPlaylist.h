@@ -16,7 +16,7 @@ public:
     // Local paths are made absolute against the current directory; subtitle
     // files go to LoadSubtitle instead of the list.
     int Add(const QString &path);
-    // Video files of a folder tree as FolderScan finds them; each folder left
+    // Media files of a folder tree as FolderScan finds them; each folder left
     // out for its depth is named in the log, and a scan cut short by its
     // budget is reported. The scan runs on a thread of its own while this
     // thread handles its events, so the window and signals are answered; when
@@ -43,6 +43,9 @@ public:
     Hook<void(const QString &path)> LoadSubtitle;
     // Diagnostics for the program's log ("$|" lines); may be left empty.
     Hook<void(const QString &line)> Log;
+    // A folder given to Add that held no media file (the window says so); may
+    // be left empty.
+    Hook<void(const QString &folder)> EmptyFolder;
 
 protected:
     void ItemsChanged() override { m_current = -2; }

@@ -55,7 +55,7 @@ struct LastSessionSettings {
     bool FrameDrop = true;
     bool PostProc = false;
     float SubScale = 3.5f;
-    int LastOptionsTab = 6;
+    int LastOptionsTab = 0; // the General page the first time, then where the user left it
 };
 
 struct SettingsData {

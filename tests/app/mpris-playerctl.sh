@@ -5,20 +5,12 @@
 # copy has a name of its own and is not confused with the first.
 set -euo pipefail
 exe=$1
-media="$ZORVI_BUILD_DIR/e2e-media"
 source "$(dirname "$0")/script-lib.sh"
 status_is() { [ "$(playerctl "${@:2}" status 2>/dev/null)" = "$1" ]; }
 # True when the first copy's position meets the awk condition on p.
 position_is() { awk -v p="$(playerctl "${first[@]}" position)" "BEGIN { exit !($1) }"; }
 call() { dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.zorvi /org/mpris/MediaPlayer2 "$@"; }
 
-# 30 s of colour and tone, made once per build tree.
-clip() {
-  local out="$media/mpris-$1.avi"
-  [ -f "$out" ] || { mkdir -p "$media" && ffmpeg -loglevel error -y -f lavfi -i "color=c=$2:s=160x120:r=25" \
-    -f lavfi -i sine=frequency=440 -t 30 -c:v mpeg4 -c:a mp3 "$out.$$.avi" && mv "$out.$$.avi" "$out"; }
-  echo "$out"
-}
 a=$(clip a red)
 b=$(clip b blue)
 

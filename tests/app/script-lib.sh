@@ -1,5 +1,5 @@
 # Sourced by the program's shell tests: a work folder removed at the end with
-# every process listed in pids, a failure that shows the logs, a retry loop.
+# every process listed in pids, a failure that shows the logs, a retry loop, test clips.
 work=$(mktemp -d /tmp/zorvi-test.XXXXXX)
 chmod 755 "$work"
 pids=()
@@ -16,4 +16,12 @@ wait_for() {
     [ $SECONDS -lt $end ] || return 1
     sleep 0.2
   done
+}
+# 30 s of colour and tone named mpris-$1.avi, made once per build tree.
+clip() {
+  local media="$ZORVI_BUILD_DIR/e2e-media"
+  local out="$media/mpris-$1.avi"
+  [ -f "$out" ] || { mkdir -p "$media" && ffmpeg -loglevel error -y -f lavfi -i "color=c=$2:s=160x120:r=25" \
+    -f lavfi -i sine=frequency=440 -t 30 -c:v mpeg4 -c:a mp3 "$out.$$.avi" && mv "$out.$$.avi" "$out"; }
+  echo "$out"
 }

@@ -102,6 +102,20 @@ TEST_F(ReceiverTest, AppendsInOrderAndPlaysTheFirstNewEntry)
     EXPECT_EQ(calls, QStringList({"front", "play 3", "foreground"}));
 }
 
+TEST_F(ReceiverTest, AnEntryAlreadyListedPlaysAndANameGivingNothingRestartsNothing)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("m/empty");
+    std::ofstream(QFile::encodeName(dir.filePath("m/a.avi")).toStdString());
+    std::ofstream(QFile::encodeName(dir.filePath("m/a.srt")).toStdString());
+    EXPECT_EQ(receive({dir.filePath("m/a.avi"), "http://x/y"}), 1u);
+    EXPECT_EQ(receive({dir.filePath("m/empty"), dir.filePath("m/../m/a.avi")}), 1u);
+    EXPECT_EQ(receive({"http://x/y"}), 1u);
+    EXPECT_EQ(receive({dir.filePath("m/empty"), "-v", dir.filePath("m/a.srt")}), 1u);
+    EXPECT_EQ(t.playlist.Count(), 3);
+    EXPECT_EQ(calls.filter("play"), QStringList({"play 1", "play 1", "play 2", "play -1"}));
+}
+
 TEST_F(ReceiverTest, NamesOverTheBoundsAreRefusedWithOneMessage)
 {
     EXPECT_EQ(receive({"a.avi", QString(HandOver::MaxNameLength + 1, u'x'), "b.avi"}), 1u);

@@ -21,7 +21,9 @@ protected:
         QStringList texts;
         for (const QAction *item : items)
             texts << item->text();
-        return texts << Skin().LPlaylist->Caption() << Skin().LStatus->Caption();
+        // Qt's own buttons (the file dialog's, the boxes') follow too.
+        return texts << Skin().LPlaylist->Caption() << Skin().LStatus->Caption()
+                     << QCoreApplication::translate("QPlatformTheme", "Cancel");
     }
 };
 } // namespace
@@ -30,10 +32,11 @@ TEST_F(LanguageFormTest, SwitchingChangesCaptionsAndEnglishRestoresThem)
 {
     Play({"Starting playback..."});
     locale->SwitchLanguage(1); // "Deutsch", sorted before "Français"
-    const QStringList german{"Beenden", "Größe", "Oberflächen", "Leeren", "Wiedergabeliste", "Wiedergabe"};
+    const QStringList german{"Beenden",         "Größe",      "Oberflächen", "Leeren",
+                             "Wiedergabeliste", "Wiedergabe", "Abbrechen"};
     EXPECT_EQ(Captions(), german);
     locale->SwitchLanguage(0);
-    EXPECT_EQ(Captions(), QStringList({"Quit", "Size", "Skins", "Clear", "Playlist", "Playing"}));
+    EXPECT_EQ(Captions(), QStringList({"Quit", "Size", "Skins", "Clear", "Playlist", "Playing", "Cancel"}));
     EXPECT_EQ(settings.Options.Local, "en");
     locale->SwitchLanguage(1);
     EXPECT_EQ(Captions(), german);

@@ -3,12 +3,15 @@
 #include "MainFormFixture.h"
 #include "console/LogForm.h"
 #include "mainwindow/MainMenus.h"
+#include "support/ReportCapture.h"
 #include "support/TestFiles.h"
 
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
@@ -28,6 +31,13 @@ class MenusTest : public MainFormFixture {
 protected:
     QByteArray written() const { return runs.Written.join(); }
     MainMenus &M() { return *form->Menus(); }
+    QStringList Titles() const
+    {
+        QStringList list;
+        for (int i = 0; i < playlist.Count(); ++i)
+            list << playlist.Items(i)->Title;
+        return list;
+    }
 };
 
 TEST_F(MenusTest, RadioGroupsAndTheSkinsMenu)
@@ -99,25 +109,19 @@ TEST_F(MenusTest, DropsReplaceAppendOrLoadSubtitles)
         QApplication::sendEvent(form.get(), &event);
     };
     const QPoint video = form->OuterPanel()->geometry().center();
-    const auto titles = [&] {
-        QStringList list;
-        for (int i = 0; i < playlist.Count(); ++i)
-            list << playlist.Items(i)->Title;
-        return list;
-    };
 
     drop({"b.avi", "a.avi"}, video);
-    EXPECT_EQ(titles(), (QStringList{"b.avi", "a.avi"}));
+    EXPECT_EQ(Titles(), (QStringList{"b.avi", "a.avi"}));
     EXPECT_EQ(playlist.CurrentIndex(), 0);
     EXPECT_EQ(form->windowTitle(), "b.avi");
 
     drop({"film.srt"}, video);
-    EXPECT_EQ(titles(), (QStringList{"b.avi", "a.avi"}));
+    EXPECT_EQ(Titles(), (QStringList{"b.avi", "a.avi"}));
     EXPECT_EQ(subtitles, QStringList{dir.filePath("film.srt")});
 
     form->ShowPlaylist(true);
     drop({"a.avi", "http://example.com/live.mp4"}, Skin().Playlist->geometry().center());
-    EXPECT_EQ(titles(), (QStringList{"b.avi", "a.avi", "a.avi", "http://example.com/live.mp4"}));
+    EXPECT_EQ(Titles(), (QStringList{"b.avi", "a.avi", "a.avi", "http://example.com/live.mp4"}));
     EXPECT_EQ(playlist.Items(3)->Kind, EntryKind::URL);
     EXPECT_EQ(playlist.CurrentIndex(), 0); // appended: nothing new plays
 }
@@ -137,6 +141,45 @@ TEST_F(MenusTest, KeysRunTheirBoundCommands)
     press(Qt::Key_AsciiCircum, 49);
     EXPECT_TRUE(form->Log()->isVisible());
     EXPECT_FALSE(press(Qt::Key_N, 57)); // unbound: left to the widget
+}
+
+TEST_F(MenusTest, OpenFolderReplacesTheListUnlessItGivesNothingAndDeleteRemovesTheSelected)
+{
+    ReportCapture reports;
+    QTemporaryDir dir;
+    for (const char *name : {"f/b.mp3", "f/sub/a.webm", "empty/notes.txt"})
+        WriteFile(dir.filePath(name));
+    playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/old.avi"), EntryKind::File));
+    // The folder chooser, answered from inside its own event loop.
+    const auto chooseFolder = [&](const QString &folder) {
+        QTimer::singleShot(0, [folder] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->setDirectory(folder);
+            static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept, which checks the name
+        });
+        core->ExecuteCommand(QStringLiteral("openfolder"));
+        QCoreApplication::processEvents();
+    };
+    chooseFolder(dir.filePath("empty"));
+    EXPECT_EQ(Titles(), QStringList{"old.avi"});
+    EXPECT_EQ(reports.take(),
+              QStringList{"No video or sound files in this folder:\n" + dir.filePath("empty")});
+    chooseFolder(dir.filePath("f"));
+    EXPECT_EQ(Titles(), (QStringList{"b.mp3", "a.webm"}));
+    EXPECT_EQ(playlist.CurrentIndex(), 0);
+
+    const auto pressDelete = [&] {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, 119, 0, 0);
+        QApplication::sendEvent(form.get(), &event);
+        return event.isAccepted();
+    };
+    playlist.SetSelected(1, true);
+    EXPECT_FALSE(pressDelete()); // the playlist hidden: the key is free
+    form->ShowPlaylist(true);
+    EXPECT_TRUE(pressDelete());
+    EXPECT_EQ(Titles(), QStringList{"b.mp3"});
 }
 
 // The wheel goes to the control under the pointer: the box scrolls; over the video

@@ -23,11 +23,16 @@ TEST(OpenRules, UrlPromptOffersOnlyALinkLikeClipboard)
 
 TEST(OpenRules, DialogFiltersAndOrder)
 {
-    const QStringList filters = OpenRules::DialogFilters();
-    ASSERT_EQ(filters.size(), 4);
-    EXPECT_EQ(filters[0], "All files (*)");
-    EXPECT_TRUE(filters[2].contains(" *.wma *.mp1 ")) << filters[2].toStdString();
-    EXPECT_EQ(filters[1].count("*.flv"), 1);
+    const QStringList filters = OpenRules::DialogFilters({"M", "A", "V", "S", "T"});
+    ASSERT_EQ(filters.size(), 5);
+    const QString media = filters[0];
+    EXPECT_TRUE(media.startsWith("M (*.avi ") && media.endsWith(')')) << media.toStdString();
+    EXPECT_EQ(filters[1], "A (*)");
+    const auto patterns = [](const QString &filter) {
+        return filter.mid(filter.indexOf(u'(') + 1).chopped(1);
+    };
+    EXPECT_EQ(patterns(filters[2]) + u' ' + patterns(filters[3]), patterns(media)); // video, then sound
+    EXPECT_TRUE(filters[4].startsWith("T (*.srt *.sub ")) << filters[4].toStdString();
 
     EXPECT_EQ(OpenRules::InDialogOrder({"/x/c.avi", "/y/a.avi", "/x/B.avi"}),
               (QStringList{"/y/a.avi", "/x/B.avi", "/x/c.avi"}));

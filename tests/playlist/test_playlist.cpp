@@ -3,6 +3,7 @@
 #include "common/FileNames.h"
 #include "common/ZError.h"
 #include "playlist/FolderScan.h"
+#include "playlist/ListedNames.h"
 #include "playlist/ZorviPlaylist.h"
 #include "support/ErrorText.h"
 #include "support/QtApp.h"
@@ -70,10 +71,10 @@ TEST_F(Playlist, FilesAreListedAbsoluteSubtitlesAreLoaded)
     EXPECT_EQ(subtitles.last(), dir() + "/film.srt");
 }
 
-TEST_F(Playlist, FolderScanSortedDepthFirstVideoOnly)
+TEST_F(Playlist, FolderScanSortedDepthFirstMediaOnly)
 {
-    for (const char *name :
-         {"b.mp3", "a.avi", "Sub/c.mkv", "B.mpg", "d.vob", ".hidden.avi", ".hid/e.avi", "my.avi/noext"})
+    for (const char *name : {"b.MP3", "a.avi", "Sub/c.webm", "B.mpg", "d.srt", ".hidden.avi", ".hid/e.avi",
+                             "my.avi/noext", "trailing."})
         WriteFile(dir() + "/f/" + name);
 
     // A name in an old 8-bit code page is found, kept exactly and shown readably.
@@ -83,16 +84,34 @@ TEST_F(Playlist, FolderScanSortedDepthFirstVideoOnly)
     list.Add(dir() + "/song"); // a kind 1 entry ahead of the folder's
     changes = 0;
     EXPECT_EQ(list.Add(dir() + "/f/"), 1);
-    EXPECT_EQ(Titles(list), QStringList({dir() + "/song", "a.avi", "B.mpg", "d.vob", "c.mkv",
+    EXPECT_EQ(Titles(list), QStringList({dir() + "/song", "a.avi", "b.MP3", "B.mpg", "c.webm",
                                          QString::fromUtf8("été.avi")}));
-    EXPECT_EQ(list.Items(4)->Path, (dir() + "/f/Sub/c.mkv").toUtf8());
+    EXPECT_EQ(list.Items(4)->Path, (dir() + "/f/Sub/c.webm").toUtf8());
     EXPECT_EQ(list.Items(5)->Path, latin1);
     EXPECT_EQ(changes, 1); // one notification for the whole scan
     EXPECT_EQ(list.Items(list.Add(DecodeFileName(latin1)))->Kind, EntryKind::File);
 
     QDir().mkpath(dir() + "/empty/sub");
+    WriteFile(dir() + "/empty/sub/notes.txt");
     EXPECT_EQ(list.Add(dir() + "/empty"), -1);
     EXPECT_EQ(list.Count(), 7);
+}
+
+TEST_F(Playlist, ListedNamesFindTheSameFileUnderAnotherSpellingAndUrlsAsText)
+{
+    WriteFile(dir() + "/m/a.avi");
+    WriteFile(dir() + "/m/b.avi");
+    ASSERT_TRUE(QFile::link(dir() + "/m", dir() + "/link"));
+    list.Add(dir() + "/m/a.avi");
+    list.Add("http://host/live");
+    ListedNames listed(list);
+    const std::pair<QString, int> rows[] = {
+        {dir() + "/link/a.avi", 0}, {dir() + "//m/../m/a.avi", 0}, {"http://host/live", 1},
+        {"http://HOST/live", 2},    {dir() + "/link/b.avi", 3},    {dir() + "/m/b.avi", 3},
+    };
+    for (const auto &[name, index] : rows)
+        EXPECT_EQ(listed.Add(name), index) << name.toStdString();
+    EXPECT_EQ(list.Count(), 4);
 }
 
 TEST_F(Playlist, LinkLoopsTerminate)

@@ -15,7 +15,7 @@ namespace {
 const QByteArray kDefaultLastSession = "[LastSession]\nCompact=0\nHideFSControls=1\nOnTop=0\nWindowSize=0\n"
                                        "WindowKeepAspect=1\nWinRatio=1.77777779102325\nWinCenter=1\nLeft=0\n"
                                        "Top=0\nWidth=300\nHeight=200\nSkin=\nVolume=75\nMute=0\nFrameDrop=1\n"
-                                       "PostProc=0\nSubScale=3.5\nLastOptionsTab=6\n";
+                                       "PostProc=0\nSubScale=3.5\nLastOptionsTab=0\n";
 
 // Every case runs twice: in the C locale and under a German one (comma as
 // decimal separator), where the file must read and write the same.
