@@ -8,7 +8,7 @@
 // The output lists keep their keys; their texts name what the engine uses on
 // Linux for each choice (video 2 and 3: -vo xv, -vo gl; audio 2 and 3:
 // -ao alsa, -ao pulse,alsa).
-const std::array<OptionsText, 31> OptionsTexts = {{
+const std::array<OptionsText, 32> OptionsTexts = {{
     {"Options", "Caption", "Options"},
     {"GeneralTab", "Caption", "General"},
     {"GeneralTab", "LPath", "MPlayer path :"},
@@ -16,6 +16,7 @@ const std::array<OptionsText, 31> OptionsTexts = {{
     {"GeneralTab", "LLang", "Language:"},
     {"GeneralTab", "SingleInstChkBox", "Allow only one instance"},
     {"GeneralTab", "StartFSChkBox", "Start in fullscreen"},
+    {"GeneralTab", "RestorePlaylistChkBox", "Bring back the last playlist at a start without media"},
     {"GeneralTab", "ResizeRadioGroup", " On video opening,  resize ... "},
     {"GeneralTab", "ResizeRadioGroup0", "according to video size"},
     {"GeneralTab", "ResizeRadioGroup1", "according to menu choice"},

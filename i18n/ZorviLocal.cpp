@@ -1,7 +1,7 @@
 #include "i18n/ZorviLocal.h"
 
 namespace {
-const char *const EnglishCmds[33] = {
+const char *const EnglishCmds[39] = {
     " Custom: ",
     "Audio: Volume increase",
     "Audio: Volume decrease",
@@ -35,10 +35,16 @@ const char *const EnglishCmds[33] = {
     "Playlist: Show/Hide",
     "Tools: Open options",
     "General: Quit",
+    "Open: Files",
+    "Open: URL",
+    "Open: Folder",
+    "Help: Keys",
+    "Playlist: Repeat off/one/all",
+    "Playlist: Shuffle",
 };
 } // namespace
 
-const std::array<MiscText, 16> MiscTexts = {{
+const std::array<MiscText, 28> MiscTexts = {{
     {"Ok", &TZorviLocal::Ok, "Ok"},
     {"Cancel", &TZorviLocal::Cancel, "Cancel"},
     {"Add", &TZorviLocal::Add, "Add"},
@@ -57,13 +63,28 @@ const std::array<MiscText, 16> MiscTexts = {{
     {"StatusError", &TZorviLocal::StatusError, "Error"},
     {"Playlist", &TZorviLocal::Playlist, "Playlist"},
     {"DVDTitles", &TZorviLocal::DVDTitles, "DVD Titles"},
+    // The playlist's title marks: short, since the title has little room.
+    {"RepeatOne", &TZorviLocal::RepeatOne, "\u21bb1"},
+    {"RepeatAll", &TZorviLocal::RepeatAll, "\u21bb"},
+    {"ShuffleOn", &TZorviLocal::ShuffleOn, "\u21c4"},
+    {"SavePlaylist", &TZorviLocal::SavePlaylist, "Save playlist"},
+    {"PlaylistUnreadable", &TZorviLocal::PlaylistUnreadable, "Unable to read the playlist %1"},
+    {"PlaylistTooLarge", &TZorviLocal::PlaylistTooLarge, "The playlist %1 is larger than %2 MiB: not read"},
+    {"PlaylistTooMany", &TZorviLocal::PlaylistTooMany,
+     "The playlist %1 has more than %2 entries: the rest are left out"},
+    {"PlaylistLongLine", &TZorviLocal::PlaylistLongLine, "Lines longer than %2 bytes in %1 are left out"},
+    {"PlaylistNested", &TZorviLocal::PlaylistNested, "A playlist inside the playlist %1 is not read: %2"},
+    {"PlaylistScheme", &TZorviLocal::PlaylistScheme,
+     "Entries of %1 with an address the player cannot play are left out: %2"},
+    {"PlaylistBadXml", &TZorviLocal::PlaylistBadXml, "The playlist %1 is not valid XSPF: %2"},
+    {"PlaylistNotSaved", &TZorviLocal::PlaylistNotSaved, "Unable to write the playlist %1"},
 }};
 
 TZorviLocal TZorviLocal::English()
 {
     TZorviLocal t;
     for (const MiscText &misc : MiscTexts)
-        t.*misc.Field = QString::fromLatin1(misc.English);
+        t.*misc.Field = QString::fromUtf8(misc.English);
     for (const char *text : EnglishCmds)
         t.Cmds << QString::fromLatin1(text);
     return t;

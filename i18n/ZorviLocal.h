@@ -10,8 +10,11 @@
 struct TZorviLocal {
     QString StatusOpening, StatusClosing, StatusPlaying, StatusSeeking, StatusPaused, StatusStopped,
         StatusError;
-    QStringList Cmds; // 33 entries: 0 is the free command (" Custom: "), 1..32 the named commands
+    QStringList Cmds; // 39 entries: 0 is the free command (" Custom: "), 1..38 the named commands
     QString Ok, Add, Remove, Change, Cancel, Custom, ShortCapHelp, Playlist, DVDTitles;
+    // The playlist's title marks and its files' messages.
+    QString RepeatOne, RepeatAll, ShuffleOn, SavePlaylist, PlaylistUnreadable, PlaylistTooLarge,
+        PlaylistTooMany, PlaylistLongLine, PlaylistNested, PlaylistScheme, PlaylistBadXml, PlaylistNotSaved;
 
     // Every field at its English default.
     static TZorviLocal English();
@@ -26,7 +29,7 @@ struct MiscText {
     QString TZorviLocal::*Field;
     const char *English;
 };
-extern const std::array<MiscText, 16> MiscTexts;
+extern const std::array<MiscText, 28> MiscTexts;
 
 // One language on offer: entry 0 is always the built-in English ("en").
 struct TLocalsItem {

@@ -31,6 +31,10 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
     // the engine link next, so subtitle files among the arguments reach it.
     m_log = new TLogForm(this);
     m_program.Playlist.Log.Set([this](const QString &line) { m_log->AddLine(line); });
+    m_program.Playlist.FileProblems.Set(
+        [this](const QString &file, const QList<PlaylistRead::Note> &problems) {
+            reportPlaylistProblems(file, problems);
+        });
     m_engine = m_program.MakeEngine(EngineHost{*this, *this, *this, *this, *this});
     m_log->OnCommand = [this](const QString &text) { m_engine->ExecuteCommand(text); };
     m_programDir = Platform::ProgramDirectory();
@@ -42,13 +46,16 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
 
     m_program.Store.SetFileName(Platform::SettingsFilePath(m_programDir));
     m_program.Store.LoadSettings();
+    applyPlaylistSettings();
     ApplyVerbose();
     m_log->AddLine(QStringLiteral("$|Program directory: ") + m_programDir);
     m_log->AddLine(QStringLiteral("$|Settings: ") + m_program.Store.FileName());
     // The language right after the settings and before the skin; the menus
     // it captions come first.
     createMenus();
+    createPlaylistMenus();
     initLanguage();
+    reportPendingPlaylistProblems();
 
     createTimers();
     createVideoArea();
@@ -81,6 +88,7 @@ TMainForm::~TMainForm()
     m_engine.reset();
     m_program.Playlist.LoadSubtitle.Clear(); // it reached the engine link just ended
     m_program.Playlist.Log.Clear();
+    m_program.Playlist.FileProblems.Clear();
     freeLanguage();
 }
 

@@ -110,6 +110,7 @@ void TOptionsForm::loadSettings()
     const Localization &local = *m_parts.Local;
     SingleInstChkBox->setChecked(o.SingleInstance);
     StartFSChkBox->setChecked(o.StartFullscreen);
+    RestorePlaylistChkBox->setChecked(o.RestorePlaylist);
     PathEdit->setText(o.MPlayerPath);
     ResizeRadioGroup->SetItemIndex(o.ResizeOnOpen ? 0 : 1);
     OSDSpinEdit->setValue(o.OSDLevel);

@@ -61,7 +61,7 @@ public:
     // General
     QWidget *GeneralTab;
     QLabel *LPath, *LOSD, *LLang;
-    QCheckBox *SingleInstChkBox, *StartFSChkBox;
+    QCheckBox *SingleInstChkBox, *StartFSChkBox, *RestorePlaylistChkBox;
     RadioGroup *ResizeRadioGroup;
     QComboBox *LangComboBox;
     QLineEdit *PathEdit;

@@ -71,6 +71,7 @@ void TOptionsForm::createGeneralPage()
     LLang = Make<QLabel>(p, "LLang", caption(p, "LLang"));
     SingleInstChkBox = Make<QCheckBox>(p, "SingleInstChkBox", caption(p, "SingleInstChkBox"));
     StartFSChkBox = Make<QCheckBox>(p, "StartFSChkBox", caption(p, "StartFSChkBox"));
+    RestorePlaylistChkBox = Make<QCheckBox>(p, "RestorePlaylistChkBox", caption(p, "RestorePlaylistChkBox"));
     ResizeRadioGroup =
         Make<RadioGroup>(p, "ResizeRadioGroup", caption(p, "ResizeRadioGroup"),
                          QStringList{caption(p, "ResizeRadioGroup0"), caption(p, "ResizeRadioGroup1")});
@@ -88,20 +89,22 @@ void TOptionsForm::createGeneralPage()
     grid->addWidget(LangComboBox, 0, 1, 1, 2);
     grid->addWidget(SingleInstChkBox, 1, 0, 1, 3);
     grid->addWidget(StartFSChkBox, 2, 0, 1, 3);
-    grid->addWidget(LPath, 3, 0);
-    grid->addWidget(PathEdit, 3, 1);
-    grid->addWidget(PathButton, 3, 2);
-    grid->addWidget(ResizeRadioGroup, 4, 0, 1, 3);
+    grid->addWidget(RestorePlaylistChkBox, 3, 0, 1, 3);
+    grid->addWidget(LPath, 4, 0);
+    grid->addWidget(PathEdit, 4, 1);
+    grid->addWidget(PathButton, 4, 2);
+    grid->addWidget(ResizeRadioGroup, 5, 0, 1, 3);
     auto *osd = new QHBoxLayout;
     osd->addWidget(LOSD);
     osd->addWidget(OSDSpinEdit);
     osd->addStretch(1);
-    grid->addLayout(osd, 5, 0, 1, 3);
+    grid->addLayout(osd, 6, 0, 1, 3);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(6, 1);
+    grid->setRowStretch(7, 1);
     setTabOrder(LangComboBox, SingleInstChkBox);
     setTabOrder(SingleInstChkBox, StartFSChkBox);
-    setTabOrder(StartFSChkBox, PathEdit);
+    setTabOrder(StartFSChkBox, RestorePlaylistChkBox);
+    setTabOrder(RestorePlaylistChkBox, PathEdit);
     setTabOrder(PathEdit, PathButton);
     setTabOrder(PathButton, ResizeRadioGroup);
     setTabOrder(ResizeRadioGroup, OSDSpinEdit);

@@ -30,6 +30,7 @@ struct OptionsSettings {
     int CacheSize = 5120;
     int OSDLevel = 0;
     QString Local = QStringLiteral("en");
+    bool RestorePlaylist = true; // a start without media names brings the last playlist back
 };
 
 // Section "LastSession".
@@ -52,6 +53,8 @@ struct LastSessionSettings {
     bool PostProc = false;
     float SubScale = 3.5f;
     int LastOptionsTab = 6;
+    int Repeat = 0; // the playlist's RepeatMode: 0 off, 1 one, 2 all
+    bool Shuffle = false;
 };
 
 struct SettingsData {

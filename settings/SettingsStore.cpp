@@ -54,6 +54,7 @@ SettingsStore::SettingsStore(SettingsData &data)
         makeRow(S, "CacheSize", &o.CacheSize, O.CacheSize),
         makeRow(S, "OSDLevel", &o.OSDLevel, O.OSDLevel),
         makeRow(S, "Local", &o.Local, O.Local),
+        makeRow(S, "RestorePlaylist", &o.RestorePlaylist, O.RestorePlaylist),
 
         makeRow(kLastSession, "Compact", &l.Compact, L.Compact),
         makeRow(kLastSession, "HideFSControls", &l.HideFSControls, L.HideFSControls),
@@ -73,6 +74,8 @@ SettingsStore::SettingsStore(SettingsData &data)
         makeRow(kLastSession, "PostProc", &l.PostProc, L.PostProc),
         makeRow(kLastSession, "SubScale", &l.SubScale, L.SubScale),
         makeRow(kLastSession, "LastOptionsTab", &l.LastOptionsTab, L.LastOptionsTab),
+        makeRow(kLastSession, "Repeat", &l.Repeat, L.Repeat),
+        makeRow(kLastSession, "Shuffle", &l.Shuffle, L.Shuffle),
     };
     m_rows.insert(m_rows.end(), rest.begin(), rest.end());
 }

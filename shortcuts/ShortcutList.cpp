@@ -60,6 +60,12 @@ const QStringList &TShortcutList::CommandNames()
         QStringLiteral("playlist"),
         QStringLiteral("options"),
         QStringLiteral("mainquit"),
+        QStringLiteral("openfile"),
+        QStringLiteral("openurl"),
+        QStringLiteral("openfolder"),
+        QStringLiteral("keys"),
+        QStringLiteral("repeat"),
+        QStringLiteral("shuffle"),
     };
     return names;
 }

@@ -20,7 +20,7 @@ using TmyShortcutArray = std::vector<TmyShortcut>;
 
 class TShortcutList {
 public:
-    static constexpr int CommandCount = 32;
+    static constexpr int CommandCount = 38;
     // The named command of each index; index 0 (a free command) has none.
     static const QStringList &CommandNames();
     // The built-in bindings, one comma-separated list of "code=command" items.
