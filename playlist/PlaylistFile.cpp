@@ -110,7 +110,7 @@ public:
                 Note(PlaylistProblem::Scheme, text);
                 return;
             }
-            entry.Name = Decoded(text.mid(slash), true);
+            entry.Name = QDir::cleanPath(Decoded(text.mid(slash), true));
         } else if (!scheme.isEmpty()) {
             // The engine gets a URL as text: control characters and bytes that are not UTF-8 stay out.
             if (!PlayableScheme(scheme) || !text.isValidUtf16() || HasControl(text)) {
@@ -121,7 +121,8 @@ public:
             entry.IsUrl = true;
         } else {
             const QString local = Decoded(text, encoded);
-            entry.Name = QDir::cleanPath(QDir::isAbsolutePath(local) ? local : m_folder + u'/' + local);
+            // Only "/" starts an absolute name (Qt would take ":name" for a resource).
+            entry.Name = QDir::cleanPath(local.startsWith(u'/') ? local : m_folder + u'/' + local);
         }
         // A stream's URL may end in .m3u8 and is the engine's to open; a local playlist is not read.
         if (!entry.IsUrl && PlaylistFile::FormatOf(entry.Name) != PlaylistFormat::None) {

@@ -97,13 +97,13 @@ TEST(ShortcutList, DefaultsWhenTheSectionIsEmpty)
 TEST(ShortcutList, LoadsAndSavesTheSection)
 {
     TShortcutList list;
-    list.LoadFromIni(IniFile::FromBytes("[Shortcuts]\n1ffe9=9\n43=osd 2\n4E=0\n20=33\n"));
+    list.LoadFromIni(IniFile::FromBytes("[Shortcuts]\n1ffe9=9\n43=osd 2\n4E=0\n20=39\n"));
     ASSERT_EQ(list.Items.size(), 4u);
     EXPECT_EQ(list.ActionFor(1, 0xFFE9), "seek +30");
     EXPECT_EQ(list.ActionFor(0, 0x43), "osd 2");
     EXPECT_EQ(list.IndexOfCode(0x4E), 2);
     EXPECT_EQ(list.ActionAt(2), ""); // listed, does nothing
-    EXPECT_EQ(list.ActionAt(3), ""); // no command 33
+    EXPECT_EQ(list.ActionAt(3), ""); // no command 39
     EXPECT_EQ(list.ActionAt(4), "");
     EXPECT_EQ(list.ActionAt(-1), "");
 
