@@ -122,7 +122,8 @@ void TMainForm::reportPlaylistProblems(const QString &file, const QList<Playlist
             lines << t.PlaylistUnreadable.arg(name);
             break;
         case PlaylistProblem::TooLarge:
-            lines << t.PlaylistTooLarge.arg(name, QString::number(PlaylistFile::MaxBytes / (1024 * 1024)));
+            lines << t.PlaylistTooLarge.arg(
+                name, QString::number(PlaylistFile::MaxBytes / (qsizetype(1024) * 1024)));
             break;
         case PlaylistProblem::TooManyEntries:
             lines << t.PlaylistTooMany.arg(name, QString::number(PlaylistFile::MaxEntries));

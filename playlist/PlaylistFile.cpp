@@ -281,7 +281,7 @@ void ParseXspf(const QByteArray &bytes, Reader &reader)
 // in it) is written as a file: URL with its bytes percent-encoded.
 QByteArray LineName(const PlaylistEntry &entry)
 {
-    const QByteArray bytes = EncodeFileName(entry.Name);
+    QByteArray bytes = EncodeFileName(entry.Name);
     if (entry.IsUrl)
         return bytes;
     // A line is read without the blanks around it, too.

@@ -33,7 +33,7 @@ struct PlaylistRead {
 };
 
 namespace PlaylistFile {
-constexpr qsizetype MaxBytes = 4 * 1024 * 1024;
+constexpr qsizetype MaxBytes = qsizetype(4) * 1024 * 1024;
 constexpr qsizetype MaxEntries = 20000;
 constexpr qsizetype MaxLineBytes = 8192;
 constexpr int MaxXmlDepth = 32;
