@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and starts Zorvi. With no media named it plays the bundled demo clip.
+# Builds and starts Zorvi. With no media named it plays the bundled demo clip,
+# unless the player kept a last playlist, which it brings back.
 # Without a display it shows the player in a private X server instead, plays a
 # few seconds, saves a screenshot and prints its path.
 set -euo pipefail
@@ -9,7 +10,9 @@ root=$(cd "$(dirname "$0")" && pwd)
 build=${ZORVI_BUILD_DIR:-$root/build}
 exe="$build/bin/zorvi"
 args=("$@")
-[ ${#args[@]} -eq 0 ] && args=("$build/demo/zorvi-demo.avi")
+# The player brings the last playlist back by itself; the demo clip only when none was kept.
+kept="${XDG_STATE_HOME:-$HOME/.local/state}/zorvi/playlist.m3u8"
+[ ${#args[@]} -eq 0 ] && [ ! -s "$kept" ] && args=("$build/demo/zorvi-demo.avi")
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$exe" "${args[@]}"
 fi

@@ -165,12 +165,15 @@ bool EnginePlayerControl::CanSeek() const
     return m_engine.IsRunning() && m_engine.State().PositionProp.Max > 0;
 }
 
+// Repeating all or shuffling, an entry always follows (or came before).
 bool EnginePlayerControl::CanGoNext() const
 {
-    return m_playlist.Count() > 1 && m_playlist.CurrentIndex() < m_playlist.Count() - 1;
+    const bool around = m_playlist.Repeat() == RepeatMode::All || m_playlist.Shuffle();
+    return m_playlist.Count() > 1 && (around || m_playlist.CurrentIndex() < m_playlist.Count() - 1);
 }
 
 bool EnginePlayerControl::CanGoPrevious() const
 {
-    return m_playlist.Count() > 1 && m_playlist.CurrentIndex() > 0;
+    const bool around = m_playlist.Repeat() == RepeatMode::All || m_playlist.Shuffle();
+    return m_playlist.Count() > 1 && (around || m_playlist.CurrentIndex() > 0);
 }

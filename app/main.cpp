@@ -1,6 +1,7 @@
 // The composition root: decides between handing over and running, creates the
 // program-wide objects and wires them.
 #include "app/EnginePlayerControl.h"
+#include "app/PlaylistKeeper.h"
 #include "app/ProgramOptions.h"
 #include "app/ReportQueue.h"
 #include "app/Startup.h"
@@ -27,6 +28,7 @@
 #include <QDBusConnection>
 #include <QIcon>
 #include <QMessageBox>
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -147,11 +149,20 @@ int main(int argc, char *argv[])
     // The engine starts before the window is mapped, so the two overlap: the
     // window appears while the engine opens the media.
     form.Start();
+    // A start without media names brings the last playlist back, its current
+    // entry marked and ready to play.
+    PlaylistKeeper keeper(playlist, settings.Options.RestorePlaylist, PlaylistKeeper::DefaultPath());
+    const bool mediaNamed = std::any_of(arguments.cbegin(), arguments.cend(), [](const QString &a) {
+        return a != QLatin1String("-v") && a != QLatin1String("-translator");
+    });
+    if (!mediaNamed && playlist.Count() == 0)
+        RunGuarded([&keeper] { keeper.Restore(); });
     int code = 0;
     if (!form.IsClosing()) { // a signal may have come while a box asked at start
         form.show();
         code = app.exec();
     }
+    RunGuarded([&keeper] { keeper.SaveNow(); });
     reports.Finish(!signalled);
     // Settings that could not be saved fail the run, so a script sees it.
     return code != 0 ? code : store.SaveFailed() ? 1 : 0;

@@ -116,7 +116,8 @@ private:
     float EngineSubtitleNumber(float number) const;
 
     // Playback controls behind the named commands (Commands.cpp).
-    void PlayNext();
+    // ended: the current entry played to its end (repeat one plays it again).
+    void PlayNext(bool ended = false);
     void PlayPrevious();
     void SetPause(bool paused);
     void FrameStep();

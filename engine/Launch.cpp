@@ -92,18 +92,19 @@ void EngineCore::PlayEntry(int index)
     Launch();
 }
 
-void EngineCore::PlayNext()
+void EngineCore::PlayNext(bool ended)
 {
-    const int current = m_playlist.CurrentIndex();
-    if (m_playlist.Count() > 1 && current < m_playlist.Count() - 1)
-        PlayEntry(current + 1);
+    // The playlist's order decides (repeat, shuffle); -1: nothing follows.
+    const int next = m_playlist.NextIndex(ended);
+    if (next >= 0)
+        PlayEntry(next);
 }
 
 void EngineCore::PlayPrevious()
 {
-    const int current = m_playlist.CurrentIndex();
-    if (m_playlist.Count() > 1 && current > 0)
-        PlayEntry(current - 1);
+    const int previous = m_playlist.PreviousIndex();
+    if (previous >= 0)
+        PlayEntry(previous);
 }
 
 void EngineCore::Launch()
@@ -265,7 +266,7 @@ void EngineCore::EngineEnded(int exitCode)
     }
     // A title's run ends where the title does; the disc's run goes on to the next title.
     if (advance && (s.OpenMode != EntryKind::DVDTitle || s.DiscRun))
-        PlayNext();
+        PlayNext(true);
     if (m_versionWanted)
         QTimer::singleShot(0, this, [this] { QueryVersionWhenIdle(); });
 }

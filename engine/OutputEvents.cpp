@@ -57,6 +57,15 @@ void EngineCore::PlaybackStarted()
     if (s.PositionProp.Value > 0)
         s.PositionProp.SendIfAllowed();
     SendCommand("seek");
+    // The entry's length as the engine measured it, for the playlist to show.
+    const int current = m_playlist.CurrentIndex();
+    if (current >= 0 && s.PositionProp.Max > 0 && s.OpenMode != EntryKind::DVDTitle) {
+        TPlItem *item = m_playlist.Items(current);
+        if (item->Path == s.MediaURL && item->Length != s.PositionProp.Max) {
+            item->Length = s.PositionProp.Max;
+            m_playlist.Changed();
+        }
+    }
     m_host.Display.MediaOpened();
     // A reason that ended an earlier run is gone; what this one leaves out shows.
     ShowProblem(EndsPlayback(m_runProblem) ? EngineProblem::None : m_runProblem);

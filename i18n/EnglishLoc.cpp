@@ -53,6 +53,12 @@ const char *const MenuLines[] = {
     "PLMAdd=Add...",
     "PLMRemove=Remove",
     "PLMClear=Clear",
+    "PLMSave=Save playlist...",
+    "PLMRepeat=Repeat",
+    "PLMRepeatOff=Off",
+    "PLMRepeatOne=One",
+    "PLMRepeatAll=All",
+    "PLMShuffle=Shuffle",
 };
 } // namespace
 

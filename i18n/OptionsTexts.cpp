@@ -8,7 +8,7 @@
 // The output lists keep their keys; their texts name what the engine uses on
 // Linux for each choice (video 2 and 3: -vo xv, -vo gl; audio 2 and 3:
 // -ao alsa, -ao pulse,alsa).
-const std::array<OptionsText, 32> OptionsTexts = {{
+const std::array<OptionsText, 33> OptionsTexts = {{
     {"Options", "Caption", "Options"},
     {"GeneralTab", "Caption", "General"},
     {"GeneralTab", "LPath", "MPlayer path :"},
@@ -17,6 +17,7 @@ const std::array<OptionsText, 32> OptionsTexts = {{
     {"GeneralTab", "SingleInstChkBox", "Allow only one instance"},
     {"GeneralTab", "StartFSChkBox", "Start in fullscreen"},
     {"GeneralTab", "ResumeChkBox", "Resume long media where they stopped"},
+    {"GeneralTab", "RestorePlaylistChkBox", "Bring back the last playlist at a start without media"},
     {"GeneralTab", "ResizeRadioGroup", " On video opening,  resize ... "},
     {"GeneralTab", "ResizeRadioGroup0", "according to video size"},
     {"GeneralTab", "ResizeRadioGroup1", "according to menu choice"},

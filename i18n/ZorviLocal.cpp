@@ -49,7 +49,7 @@ const char *const EnglishCmds[44] = {
 };
 } // namespace
 
-const std::array<MiscText, 44> MiscTexts = {{
+const std::array<MiscText, 56> MiscTexts = {{
     {"Ok", &TZorviLocal::Ok, "Ok"},
     {"Cancel", &TZorviLocal::Cancel, "Cancel"},
     {"Add", &TZorviLocal::Add, "Add"},
@@ -96,13 +96,28 @@ const std::array<MiscText, 44> MiscTexts = {{
     {"OpenUrlPrompt", &TZorviLocal::OpenUrlPrompt, "Enter the url :"},
     {"OpenFolderTitle", &TZorviLocal::OpenFolderTitle, "Open a folder"},
     {"NoMediaInFolder", &TZorviLocal::NoMediaInFolder, "No video or sound files in this folder:"},
+    // The playlist's title marks: short, since the title has little room.
+    {"RepeatOne", &TZorviLocal::RepeatOne, "\u21bb1"},
+    {"RepeatAll", &TZorviLocal::RepeatAll, "\u21bb"},
+    {"ShuffleOn", &TZorviLocal::ShuffleOn, "\u21c4"},
+    {"SavePlaylist", &TZorviLocal::SavePlaylist, "Save playlist"},
+    {"PlaylistUnreadable", &TZorviLocal::PlaylistUnreadable, "Unable to read the playlist %1"},
+    {"PlaylistTooLarge", &TZorviLocal::PlaylistTooLarge, "The playlist %1 is larger than %2 MiB: not read"},
+    {"PlaylistTooMany", &TZorviLocal::PlaylistTooMany,
+     "The playlist %1 has more than %2 entries: the rest are left out"},
+    {"PlaylistLongLine", &TZorviLocal::PlaylistLongLine, "Lines longer than %2 bytes in %1 are left out"},
+    {"PlaylistNested", &TZorviLocal::PlaylistNested, "A playlist inside the playlist %1 is not read: %2"},
+    {"PlaylistScheme", &TZorviLocal::PlaylistScheme,
+     "Entries of %1 with an address the player cannot play are left out: %2"},
+    {"PlaylistBadXml", &TZorviLocal::PlaylistBadXml, "The playlist %1 is not valid XSPF: %2"},
+    {"PlaylistNotSaved", &TZorviLocal::PlaylistNotSaved, "Unable to write the playlist %1"},
 }};
 
 TZorviLocal TZorviLocal::English()
 {
     TZorviLocal t;
     for (const MiscText &misc : MiscTexts)
-        t.*misc.Field = QString::fromLatin1(misc.English);
+        t.*misc.Field = QString::fromUtf8(misc.English);
     for (const char *text : EnglishCmds)
         t.Cmds << QString::fromLatin1(text);
     return t;

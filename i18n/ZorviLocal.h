@@ -24,6 +24,9 @@ struct TZorviLocal {
     // the folder chooser and what a folder without media says.
     QString FilterMedia, FilterAll, FilterVideo, FilterAudio, FilterSubtitles;
     QString OpenUrlTitle, OpenUrlPrompt, OpenFolderTitle, NoMediaInFolder;
+    // The playlist's title marks and its files' messages.
+    QString RepeatOne, RepeatAll, ShuffleOn, SavePlaylist, PlaylistUnreadable, PlaylistTooLarge,
+        PlaylistTooMany, PlaylistLongLine, PlaylistNested, PlaylistScheme, PlaylistBadXml, PlaylistNotSaved;
 
     // Every field at its English default.
     static TZorviLocal English();
@@ -40,7 +43,7 @@ struct MiscText {
     QString TZorviLocal::*Field;
     const char *English;
 };
-extern const std::array<MiscText, 44> MiscTexts;
+extern const std::array<MiscText, 56> MiscTexts;
 
 // One language on offer: entry 0 is always the built-in English ("en").
 struct TLocalsItem {

@@ -42,6 +42,10 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
             },
             Qt::QueuedConnection);
     });
+    m_program.Playlist.FileProblems.Set(
+        [this](const QString &file, const QList<PlaylistRead::Note> &problems) {
+            reportPlaylistProblems(file, problems);
+        });
     m_engine = m_program.MakeEngine(EngineHost{*this, *this, *this, *this, *this});
     m_log->OnCommand = [this](const QString &text) { m_engine->ExecuteCommand(text); };
     m_programDir = Platform::ProgramDirectory();
@@ -53,13 +57,16 @@ TMainForm::TMainForm(const ProgramParts &program, const QStringList &arguments, 
 
     m_program.Store.SetFileName(Platform::SettingsFilePath(m_programDir));
     m_program.Store.LoadSettings();
+    applyPlaylistSettings();
     ApplyVerbose();
     m_log->AddLine(QStringLiteral("$|Program directory: ") + m_programDir);
     m_log->AddLine(QStringLiteral("$|Settings: ") + m_program.Store.FileName());
     // The language right after the settings and before the skin; the menus
     // it captions come first.
     createMenus();
+    createPlaylistMenus();
     initLanguage();
+    reportPendingPlaylistProblems();
 
     createTimers();
     createVideoArea();
@@ -93,6 +100,7 @@ TMainForm::~TMainForm()
     m_program.Playlist.LoadSubtitle.Clear(); // it reached the engine link just ended
     m_program.Playlist.Log.Clear();
     m_program.Playlist.EmptyFolder.Clear();
+    m_program.Playlist.FileProblems.Clear();
     freeLanguage();
 }
 

@@ -9,6 +9,7 @@
 // parts it was made with; the window reaches the link only through WindowEngine.
 #include "engine/EngineHost.h"
 #include "mainwindow/WindowChrome.h"
+#include "playlist/PlaylistFile.h"
 
 #include <QList>
 #include <QWidget>
@@ -77,6 +78,10 @@ public:
     // The log window follows the verbose setting.
     void ApplyVerbose();
     TLogForm *Log() const { return m_log; }
+
+    // Writes the playlist as a playlist file in the format of the name's
+    // extension (M3U8 for an unknown one); false, reported, when it cannot.
+    bool SavePlaylistAs(const QString &path);
 
     // The parts the window is made of, for the pointer handling and for tests.
     SkinControls *Skin() const { return m_skin; }
@@ -212,6 +217,14 @@ private:
     void connectRememberMenus();
     void fillRecentMenu();
     QString statusText(PlaybackStatus status) const;
+    // MainFormPlaylist.cpp: repeat, shuffle, saving and a playlist file's problems.
+    void createPlaylistMenus();
+    void applyPlaylistSettings();
+    void setRepeat(int mode);
+    void setShuffle(bool on);
+    void savePlaylist();
+    void reportPlaylistProblems(const QString &file, const QList<PlaylistRead::Note> &problems);
+    void reportPendingPlaylistProblems();
     // MainFormTimers.cpp: the 100 ms timer wakes after a deadline moved and
     // stops itself when idle.
     void createTimers();
@@ -286,4 +299,6 @@ private:
     bool m_listLeftDown = false;    // the left button went down on the playlist box and is still down
     bool m_listShowsTitles = false; // the list holds a DVD's titles
     QString m_skinsTitle;           // the Skins menu's caption, set when it is attached
+    bool m_languageReady = false;   // playlist files' problems are reported from then on
+    QList<std::pair<QString, QList<PlaylistRead::Note>>> m_pendingPlaylistProblems;
 };

@@ -34,6 +34,15 @@ void TMainForm::registerWindowCommands()
         {"openfolder", [this](const CommandArgs &) { openFolder(); }},
         {"savelocal", [this](const CommandArgs &) { saveLanguage(QStringLiteral("current.lng")); }},
         {"devtest", [this](const CommandArgs &) { m_program.Locale.TranslatorMode = true; }},
+        // Without a value the next of off, one, all; with one, that mode.
+        {"repeat",
+         [this](const CommandArgs &a) {
+             setRepeat(a.HasValue ? a.Rounded() : (m_program.Settings.LastSession.Repeat + 1) % 3);
+         }},
+        {"shuffle",
+         [this](const CommandArgs &a) {
+             setShuffle(a.HasValue ? a.Value > 0 : !m_program.Settings.LastSession.Shuffle);
+         }},
     };
     for (const auto &row : rows)
         m_engine->RegisterCommand(QString::fromLatin1(row.name), row.action);

@@ -8,6 +8,7 @@
 #include "i18n/ZorviLocal.h"
 #include "mainwindow/VideoAreaPanel.h"
 #include "mainwindow/WindowEngine.h"
+#include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 #include "shortcuts/uShortcuts.h"
 #include "skin/SkinControls.h"
@@ -80,7 +81,19 @@ void TMainForm::PrepareMediaDisplay(bool firstOpen, EntryKind openMode, const QS
 
 void TMainForm::updateListTitle()
 {
-    SetCaptionIfChanged(m_skin->LPlaylist, m_listShowsTitles ? texts().DVDTitles : texts().Playlist);
+    const TZorviLocal &t = texts();
+    const TZorviPlaylist &playlist = m_program.Playlist;
+    QStringList parts{m_listShowsTitles ? t.DVDTitles : t.Playlist};
+    // The total of the known lengths; "+" when some are not known yet.
+    int unknown = 0;
+    if (const double total = playlist.TotalLength(&unknown); total >= 1)
+        parts << FormatTime((long long)total, total >= 3600) +
+                     (unknown > 0 ? QStringLiteral("+") : QString());
+    if (playlist.Repeat() != RepeatMode::Off)
+        parts << (playlist.Repeat() == RepeatMode::One ? t.RepeatOne : t.RepeatAll);
+    if (playlist.Shuffle())
+        parts << t.ShuffleOn;
+    SetCaptionIfChanged(m_skin->LPlaylist, parts.join(QStringLiteral(" \u00b7 ")));
 }
 
 void TMainForm::MediaOpened()

@@ -106,6 +106,18 @@ MainMenus::MainMenus(QWidget *owner) : QObject(owner)
     PLMAdd = addItem(PLPopup, "PLMAdd", QStringLiteral("Add..."));
     PLMRemove = addItem(PLPopup, "PLMRemove", QStringLiteral("Remove"));
     PLMClear = addItem(PLPopup, "PLMClear", QStringLiteral("Clear"));
+    PLMSave = addItem(PLPopup, "PLMSave", QStringLiteral("Save playlist..."));
+    PLMRepeat = addSubmenu(PLPopup, "PLMRepeat", QStringLiteral("Repeat"));
+    m_repeatGroup = new QActionGroup(PLMRepeat);
+    PLMRepeatOff = addItem(PLMRepeat, "PLMRepeatOff", QStringLiteral("Off"), true);
+    PLMRepeatOne = addItem(PLMRepeat, "PLMRepeatOne", QStringLiteral("One"), true);
+    PLMRepeatAll = addItem(PLMRepeat, "PLMRepeatAll", QStringLiteral("All"), true);
+    int mode = 0;
+    for (QAction *item : {PLMRepeatOff, PLMRepeatOne, PLMRepeatAll}) {
+        item->setData(mode++);
+        m_repeatGroup->addAction(item);
+    }
+    PLMShuffle = addItem(PLPopup, "PLMShuffle", QStringLiteral("Shuffle"), true);
 }
 
 MainMenus::~MainMenus() = default;

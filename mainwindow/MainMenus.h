@@ -34,7 +34,10 @@ public:
     QAction *MARNative, *MAR43, *MAR169, *MAR235, *MPostProc, *MFrameDrop;
     QAction *MMute, *MSNone, *N4, *MSLoad;
     QAction *MOptions, *N2, *MQuit;
-    QAction *PLMAdd, *PLMRemove, *PLMClear;
+    QAction *PLMAdd, *PLMRemove, *PLMClear, *PLMSave;
+    // Repeat off, one, all (the playlist's RepeatMode as data) and shuffle.
+    QMenu *PLMRepeat;
+    QAction *PLMRepeatOff, *PLMRepeatOne, *PLMRepeatAll, *PLMShuffle;
 
     // Puts the Skins menu (made by the skin loader) in its place, before MPlaylist.
     void SetSkinsMenu(QMenu *skins);
@@ -68,6 +71,6 @@ private:
     QAction *addRadio(QMenu *menu, QActionGroup *group, const char *name, const QString &caption, int value);
     static bool isTrackItem(const QAction *item);
 
-    QActionGroup *m_sizeGroup, *m_aspectGroup, *m_audioGroup, *m_subtitleGroup, *m_speedGroup;
+    QActionGroup *m_sizeGroup, *m_aspectGroup, *m_audioGroup, *m_subtitleGroup, *m_speedGroup, *m_repeatGroup;
     QList<QAction *> m_drives;
 };

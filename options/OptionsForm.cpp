@@ -111,6 +111,7 @@ void TOptionsForm::loadSettings()
     SingleInstChkBox->setChecked(o.SingleInstance);
     StartFSChkBox->setChecked(o.StartFullscreen);
     ResumeChkBox->setChecked(o.Resume);
+    RestorePlaylistChkBox->setChecked(o.RestorePlaylist);
     PathEdit->setText(o.MPlayerPath);
     ResizeRadioGroup->SetItemIndex(o.ResizeOnOpen ? 0 : 1);
     OSDSpinEdit->setValue(o.OSDLevel);

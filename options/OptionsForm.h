@@ -61,7 +61,7 @@ public:
     // General
     QWidget *GeneralTab;
     QLabel *LPath, *LOSD, *LLang;
-    QCheckBox *SingleInstChkBox, *StartFSChkBox, *ResumeChkBox;
+    QCheckBox *SingleInstChkBox, *StartFSChkBox, *ResumeChkBox, *RestorePlaylistChkBox;
     RadioGroup *ResizeRadioGroup;
     QComboBox *LangComboBox;
     QLineEdit *PathEdit;

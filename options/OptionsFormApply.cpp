@@ -44,6 +44,7 @@ bool TOptionsForm::applyControls()
     o.SingleInstance = SingleInstChkBox->isChecked();
     o.StartFullscreen = StartFSChkBox->isChecked();
     o.Resume = ResumeChkBox->isChecked();
+    o.RestorePlaylist = RestorePlaylistChkBox->isChecked();
     const QString path = PathEdit->text().trimmed();
     if (path != o.MPlayerPath) {
         o.MPlayerPath = path;

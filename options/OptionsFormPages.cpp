@@ -72,6 +72,7 @@ void TOptionsForm::createGeneralPage()
     SingleInstChkBox = Make<QCheckBox>(p, "SingleInstChkBox", caption(p, "SingleInstChkBox"));
     StartFSChkBox = Make<QCheckBox>(p, "StartFSChkBox", caption(p, "StartFSChkBox"));
     ResumeChkBox = Make<QCheckBox>(p, "ResumeChkBox", caption(p, "ResumeChkBox"));
+    RestorePlaylistChkBox = Make<QCheckBox>(p, "RestorePlaylistChkBox", caption(p, "RestorePlaylistChkBox"));
     ResizeRadioGroup =
         Make<RadioGroup>(p, "ResizeRadioGroup", caption(p, "ResizeRadioGroup"),
                          QStringList{caption(p, "ResizeRadioGroup0"), caption(p, "ResizeRadioGroup1")});
@@ -90,21 +91,23 @@ void TOptionsForm::createGeneralPage()
     grid->addWidget(SingleInstChkBox, 1, 0, 1, 3);
     grid->addWidget(StartFSChkBox, 2, 0, 1, 3);
     grid->addWidget(ResumeChkBox, 3, 0, 1, 3);
-    grid->addWidget(LPath, 4, 0);
-    grid->addWidget(PathEdit, 4, 1);
-    grid->addWidget(PathButton, 4, 2);
-    grid->addWidget(ResizeRadioGroup, 5, 0, 1, 3);
+    grid->addWidget(RestorePlaylistChkBox, 4, 0, 1, 3);
+    grid->addWidget(LPath, 5, 0);
+    grid->addWidget(PathEdit, 5, 1);
+    grid->addWidget(PathButton, 5, 2);
+    grid->addWidget(ResizeRadioGroup, 6, 0, 1, 3);
     auto *osd = new QHBoxLayout;
     osd->addWidget(LOSD);
     osd->addWidget(OSDSpinEdit);
     osd->addStretch(1);
-    grid->addLayout(osd, 6, 0, 1, 3);
+    grid->addLayout(osd, 7, 0, 1, 3);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(7, 1);
+    grid->setRowStretch(8, 1);
     setTabOrder(LangComboBox, SingleInstChkBox);
     setTabOrder(SingleInstChkBox, StartFSChkBox);
     setTabOrder(StartFSChkBox, ResumeChkBox);
-    setTabOrder(ResumeChkBox, PathEdit);
+    setTabOrder(ResumeChkBox, RestorePlaylistChkBox);
+    setTabOrder(RestorePlaylistChkBox, PathEdit);
     setTabOrder(PathEdit, PathButton);
     setTabOrder(PathButton, ResizeRadioGroup);
     setTabOrder(ResizeRadioGroup, OSDSpinEdit);

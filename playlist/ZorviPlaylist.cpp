@@ -1,5 +1,6 @@
 #include "playlist/ZorviPlaylist.h"
 
+#include "common/CommandLine.h"
 #include "common/FileNames.h"
 #include "common/Report.h"
 #include "common/TextHelpers.h"
@@ -105,6 +106,12 @@ int TZorviPlaylist::Add(const QString &path)
         return -1;
     if (IsFile(path)) {
         const QString abs = AbsolutePath(path);
+        if (PlaylistFile::FormatOf(abs) != PlaylistFormat::None) {
+            const PlaylistRead read = PlaylistFile::Read(abs);
+            if (!read.Problems.isEmpty() && FileProblems)
+                FileProblems(abs, read.Problems);
+            return AddEntries(read.Entries);
+        }
         if (ExtensionMatches(abs, SubtitleExtensions)) {
             if (LoadSubtitle)
                 LoadSubtitle(abs);
@@ -140,6 +147,100 @@ int TZorviPlaylist::Add(const QString &path)
     // gets the text as it was given.
     AddItem(MakeItem(path, EntryKind::Other));
     return Count() - 1;
+}
+
+int TZorviPlaylist::AddEntries(const QList<PlaylistEntry> &entries)
+{
+    const ListUpdate update(*this);
+    const int first = Count();
+    for (const PlaylistEntry &entry : entries) {
+        TPlItem item = MakeItem(entry.Name, entry.IsUrl ? EntryKind::URL : EntryKind::File);
+        if (!entry.Title.isEmpty())
+            item.Title = entry.Title;
+        item.Length = entry.Length;
+        AddItem(std::move(item));
+    }
+    return Count() > first ? first : -1;
+}
+
+QList<PlaylistEntry> TZorviPlaylist::Entries(int *current) const
+{
+    QList<PlaylistEntry> entries;
+    if (current)
+        *current = -1;
+    for (int i = 0; i < Count(); ++i) {
+        const TPlItem *item = Items(i);
+        if (item->Kind != EntryKind::File && item->Kind != EntryKind::URL && item->Kind != EntryKind::Other)
+            continue;
+        // Path is the name as one quoted argument: splitting gives it back exactly.
+        const QString name = SplitCommandLine(DecodeFileName(item->Path)).value(0);
+        if (name.isEmpty())
+            continue;
+        if (current && (item->Flags & EntryFlag::Current))
+            *current = int(entries.size());
+        entries.append(
+            {name, item->Kind != EntryKind::File && LooksLikeUrl(name), item->Title, item->Length});
+    }
+    return entries;
+}
+
+PlayOrder::Items TZorviPlaylist::orderItems() const
+{
+    PlayOrder::Items items;
+    items.reserve(Count());
+    for (int i = 0; i < Count(); ++i)
+        items.append(Items(i));
+    return items;
+}
+
+int TZorviPlaylist::indexOf(const TPlItem *item) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (Items(i) == item)
+            return i;
+    return -1;
+}
+
+void TZorviPlaylist::SetShuffle(bool on)
+{
+    const int current = CurrentIndex();
+    m_order.SetShuffle(on, orderItems(), current >= 0 ? Items(current) : nullptr);
+}
+
+int TZorviPlaylist::NextIndex(bool ended)
+{
+    const int current = CurrentIndex();
+    return indexOf(m_order.Next(orderItems(), current >= 0 ? Items(current) : nullptr, ended));
+}
+
+int TZorviPlaylist::PreviousIndex()
+{
+    const int current = CurrentIndex();
+    return indexOf(m_order.Previous(orderItems(), current >= 0 ? Items(current) : nullptr));
+}
+
+double TZorviPlaylist::TotalLength(int *unknown) const
+{
+    double total = 0;
+    *unknown = 0;
+    for (int i = 0; i < Count(); ++i) {
+        const float length = Items(i)->Length;
+        total += length;
+        *unknown += length > 0 ? 0 : 1;
+    }
+    return total;
+}
+
+void TZorviPlaylist::RemoveItem(int index)
+{
+    m_order.Forget(Items(index));
+    SelectListOf::RemoveItem(index);
+}
+
+void TZorviPlaylist::RemoveAll()
+{
+    m_order.ForgetAll();
+    SelectListOf::RemoveAll();
 }
 
 void TZorviPlaylist::AddFolder(const QString &folder)
@@ -197,6 +298,8 @@ void TZorviPlaylist::SetCurrent(int index)
         Items(old)->Flags.setFlag(EntryFlag::Current, false);
     Items(index)->Flags |= EntryFlag::Current;
     m_current = index;
+    if (m_order.Shuffle())
+        m_order.Played(orderItems(), Items(index));
     Changed();
 }
 
@@ -239,22 +342,34 @@ void TZorviPlaylist::DrawItem(QPainter &canvas, int index, const QRect &rect)
     canvas.drawText(QRect(left + 2, top, numberWidth, height),
                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, number);
 
+    // The length, once known, at the right end in the number's font.
+    int lengthWidth = 0;
+    if (item->Length > 0) {
+        const QString length = FormatTime((long long)item->Length, item->Length >= 3600);
+        lengthWidth = QFontMetrics(numberFont, canvas.device()).horizontalAdvance(length);
+        canvas.drawText(QRect(right - 2 - lengthWidth, top, lengthWidth, height),
+                        Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, length);
+        lengthWidth += 6;
+    }
+
     canvas.setFont(font);
     const QFontMetrics metrics(font, canvas.device());
     const int titleLeft = left + 2 + numberWidth;
-    const int titleWidth = qMax(0, right - 2 - titleLeft);
+    const int titleWidth = qMax(0, right - 2 - lengthWidth - titleLeft);
     const QString &title = item->Title;
-    const QString layoutKey = font.key() + u'/' + QString::number(titleWidth);
+    // Rows with a length have a narrower title: the width is part of each row's key.
+    const QString layoutKey = font.key();
     if (layoutKey != m_rowLayoutKey || m_rowLayouts.size() > 8192) {
         m_rowLayouts.clear();
         m_rowLayoutKey = layoutKey;
     }
-    auto cached = m_rowLayouts.constFind(title);
+    const QString rowKey = QString::number(titleWidth) + u'/' + title;
+    auto cached = m_rowLayouts.constFind(rowKey);
     if (cached == m_rowLayouts.cend()) {
         RowLayout layout;
         layout.fit = FittingChars(metrics, title, titleWidth);
         layout.split = layout.fit >= title.size() || layout.fit < 1 ? -1 : TitleBreak(title, layout.fit);
-        cached = m_rowLayouts.insert(title, layout);
+        cached = m_rowLayouts.insert(rowKey, layout);
     }
     constexpr int flags = Qt::AlignLeft | Qt::TextSingleLine;
     if (cached->split < 0) {

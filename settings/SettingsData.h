@@ -34,6 +34,7 @@ struct OptionsSettings {
     // it stopped the last time.
     bool Resume = true;
     int ResumeMinLength = 180;
+    bool RestorePlaylist = true; // a start without media names brings the last playlist back
 };
 
 // Section "LastSession".
@@ -56,6 +57,8 @@ struct LastSessionSettings {
     bool PostProc = false;
     float SubScale = 3.5f;
     int LastOptionsTab = 0; // the General page the first time, then where the user left it
+    int Repeat = 0; // the playlist's RepeatMode: 0 off, 1 one, 2 all
+    bool Shuffle = false;
 };
 
 struct SettingsData {

@@ -56,6 +56,7 @@ SettingsStore::SettingsStore(SettingsData &data)
         makeRow(S, "Local", &o.Local, O.Local),
         makeRow(S, "Resume", &o.Resume, O.Resume),
         makeRow(S, "ResumeMinLength", &o.ResumeMinLength, O.ResumeMinLength),
+        makeRow(S, "RestorePlaylist", &o.RestorePlaylist, O.RestorePlaylist),
 
         makeRow(kLastSession, "Compact", &l.Compact, L.Compact),
         makeRow(kLastSession, "HideFSControls", &l.HideFSControls, L.HideFSControls),
@@ -75,6 +76,8 @@ SettingsStore::SettingsStore(SettingsData &data)
         makeRow(kLastSession, "PostProc", &l.PostProc, L.PostProc),
         makeRow(kLastSession, "SubScale", &l.SubScale, L.SubScale),
         makeRow(kLastSession, "LastOptionsTab", &l.LastOptionsTab, L.LastOptionsTab),
+        makeRow(kLastSession, "Repeat", &l.Repeat, L.Repeat),
+        makeRow(kLastSession, "Shuffle", &l.Shuffle, L.Shuffle),
     };
     m_rows.insert(m_rows.end(), rest.begin(), rest.end());
 }

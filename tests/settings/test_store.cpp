@@ -15,7 +15,7 @@ namespace {
 const QByteArray kDefaultLastSession = "[LastSession]\nCompact=0\nHideFSControls=1\nOnTop=0\nWindowSize=0\n"
                                        "WindowKeepAspect=1\nWinRatio=1.77777779102325\nWinCenter=1\nLeft=0\n"
                                        "Top=0\nWidth=300\nHeight=200\nSkin=\nVolume=75\nMute=0\nFrameDrop=1\n"
-                                       "PostProc=0\nSubScale=3.5\nLastOptionsTab=0\n";
+                                       "PostProc=0\nSubScale=3.5\nLastOptionsTab=0\nRepeat=0\nShuffle=0\n";
 
 // Every case runs twice: in the C locale and under a German one (comma as
 // decimal separator), where the file must read and write the same.
@@ -100,7 +100,7 @@ TEST_P(SettingsStoreTest, OptionsAreWrittenInTheirOrderButNeverVerbose)
                               "AddParams1str=-nosound\nAddParams2=0\nAddParams2str=\nAudioOut=3\n"
                               "CustomAudioOut=-ao alsa\nMuteOnPauseSeek=1\nVideoOut=3\n"
                               "CustomVideoOut=-vo x11 -zoom\nCustomPostProc=\nPriorityBoost=0\nCache=0\n"
-                              "CacheSize=5120\nOSDLevel=0\nLocal=en\nResume=1\nResumeMinLength=180\n");
+                              "CacheSize=5120\nOSDLevel=0\nLocal=en\nResume=1\nResumeMinLength=180\nRestorePlaylist=1\n");
     data.Options.AddParams[1] = {};
     store.LoadSettings();
     EXPECT_TRUE(data.Options.AddParams[1].Enabled);
