@@ -75,7 +75,7 @@ wait_for 15 status_is Playing "${first[@]}" || fail "the second clip does not pl
 position_is "p < 5" || fail "the second clip did not start at its beginning"
 
 # A sound file's tags are its metadata.
-song="$media/mpris-song.mp3"
+song="$ZORVI_BUILD_DIR/e2e-media/mpris-song.mp3"
 [ -f "$song" ] || ffmpeg -loglevel error -f lavfi -i sine -t 30 -write_id3v1 1 -metadata title=T -metadata artist=A -metadata album=B "$song"
 playerctl "${first[@]}" open "file://$song"
 wait_for 15 bash -c '[ "$(playerctl -p zorvi metadata --format "{{title}}|{{artist}}|{{album}}")" = "T|A|B" ]' || fail "no tags"
