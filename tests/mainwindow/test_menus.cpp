@@ -3,6 +3,7 @@
 #include "MainFormFixture.h"
 #include "console/LogForm.h"
 #include "mainwindow/MainMenus.h"
+#include "support/PlaylistTitles.h"
 #include "support/TestFiles.h"
 
 #include <QKeyEvent>
@@ -99,25 +100,19 @@ TEST_F(MenusTest, DropsReplaceAppendOrLoadSubtitles)
         QApplication::sendEvent(form.get(), &event);
     };
     const QPoint video = form->OuterPanel()->geometry().center();
-    const auto titles = [&] {
-        QStringList list;
-        for (int i = 0; i < playlist.Count(); ++i)
-            list << playlist.Items(i)->Title;
-        return list;
-    };
 
     drop({"b.avi", "a.avi"}, video);
-    EXPECT_EQ(titles(), (QStringList{"b.avi", "a.avi"}));
+    EXPECT_EQ(Titles(playlist), (QStringList{"b.avi", "a.avi"}));
     EXPECT_EQ(playlist.CurrentIndex(), 0);
     EXPECT_EQ(form->windowTitle(), "b.avi");
 
     drop({"film.srt"}, video);
-    EXPECT_EQ(titles(), (QStringList{"b.avi", "a.avi"}));
+    EXPECT_EQ(Titles(playlist), (QStringList{"b.avi", "a.avi"}));
     EXPECT_EQ(subtitles, QStringList{dir.filePath("film.srt")});
 
     form->ShowPlaylist(true);
     drop({"a.avi", "http://example.com/live.mp4"}, Skin().Playlist->geometry().center());
-    EXPECT_EQ(titles(), (QStringList{"b.avi", "a.avi", "a.avi", "http://example.com/live.mp4"}));
+    EXPECT_EQ(Titles(playlist), (QStringList{"b.avi", "a.avi", "a.avi", "http://example.com/live.mp4"}));
     EXPECT_EQ(playlist.Items(3)->Kind, EntryKind::URL);
     EXPECT_EQ(playlist.CurrentIndex(), 0); // appended: nothing new plays
 }

@@ -5,6 +5,7 @@
 #include "playlist/FolderScan.h"
 #include "playlist/ZorviPlaylist.h"
 #include "support/ErrorText.h"
+#include "support/PlaylistTitles.h"
 #include "support/QtApp.h"
 #include "support/TestFiles.h"
 
@@ -17,14 +18,6 @@
 #include <fstream>
 
 namespace {
-
-QStringList Titles(const TZorviPlaylist &list)
-{
-    QStringList t;
-    for (int i = 0; i < list.Count(); ++i)
-        t << list.Items(i)->Title;
-    return t;
-}
 
 struct Playlist : ::testing::Test {
     QTemporaryDir tmp;
