@@ -9,6 +9,7 @@
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
 #include "shortcuts/ShortcutList.h"
+#include "support/PlaylistTitles.h"
 #include "support/ProcessWindows.h"
 #include "support/QtApp.h"
 #include "support/RecordingEngine.h"
@@ -85,14 +86,6 @@ protected:
         return finished ? p.exitCode() : -1;
     }
 
-    QStringList titles()
-    {
-        QStringList t;
-        for (int i = 0; i < playlist.Count(); ++i)
-            t << playlist.Items(i)->Title;
-        return t;
-    }
-
     static inline QTemporaryDir *s_prog = nullptr;
     static inline QTemporaryDir *s_runtime = nullptr;
     QTemporaryDir work;
@@ -131,8 +124,8 @@ TEST_F(InstanceTest, NamesArriveExactlyInOrderRelativeOnesAbsolute)
                       existing, url, "sub/clip.avi"},
                      "/bin/sh"),
               0);
-    EXPECT_EQ(titles(), QStringList({"already there.avi", spaced, foreign, existing, url, "clip.avi",
-                                     QString::fromUtf8("été.avi")}));
+    EXPECT_EQ(Titles(playlist), QStringList({"already there.avi", spaced, foreign, existing, url, "clip.avi",
+                                             QString::fromUtf8("été.avi")}));
     EXPECT_EQ(playlist.Items(3)->Kind, EntryKind::File);
     EXPECT_EQ(QString::fromUtf8(playlist.Items(5)->Path), work.filePath("sub/clip.avi"));
     EXPECT_EQ(playlist.Items(6)->Path, latin1);

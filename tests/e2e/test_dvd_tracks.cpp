@@ -4,6 +4,7 @@
 // subtitle stream, and an external subtitle file. What the engine plays is
 // checked with its own answers ("ANS_..." lines), not only with our state.
 #include "E2eHarness.h"
+#include "support/PlaylistTitles.h"
 
 #include <QRegularExpression>
 
@@ -49,13 +50,6 @@ protected:
         const QString last = calls.isEmpty() ? QString() : calls.last();
         return last.section(u' ', last.startsWith(QLatin1String("Show")) ? 1 : 3);
     }
-    QStringList Titles() const
-    {
-        QStringList titles;
-        for (int i = 0; i < playlist.Count(); ++i)
-            titles.append(playlist.Items(i)->Title);
-        return titles;
-    }
     // Jumps to a second before the end of what plays.
     void SeekToEnd() { core->ExecuteCommand(QStringLiteral("seek %1 1").arg(State().PositionProp.Max - 1)); }
 };
@@ -68,13 +62,14 @@ TEST_F(DvdTracksTest, DiscPlaysItsFirstTitleRestartedThenTheSecondAndStops)
     ASSERT_TRUE(WaitPlaying());
     EXPECT_TRUE(CommandLine().endsWith(" -identify -dvd-device " + Dvd() + " -- dvd://"))
         << CommandLine().toStdString();
-    EXPECT_EQ(Titles(), kTitles);
+    EXPECT_EQ(Titles(playlist), kTitles);
     EXPECT_EQ(playlist.CurrentIndex(), 0);
     EXPECT_EQ(State().PositionProp.Max, 8);
     EXPECT_EQ(Shown(), kTitles[0]);
     // The streams of the title the engine plays, from its real lines.
     EXPECT_EQ(host->Audio.Ids, QList<int>({128}));
     EXPECT_EQ(host->Subtitles.Ids, QList<int>({0}));
+    EXPECT_EQ(host->Subtitles.Names, QStringList({"English (en)"}));
     EXPECT_EQ(Ask("sub_demux"), "0");
 
     // A restart during the disc's run plays the first title again, where it was, with the same list.
@@ -82,7 +77,7 @@ TEST_F(DvdTracksTest, DiscPlaysItsFirstTitleRestartedThenTheSecondAndStops)
     const float at = State().PositionProp.Value;
     core->Restart();
     ASSERT_TRUE(WaitPlaying());
-    EXPECT_EQ(Titles(), kTitles);
+    EXPECT_EQ(Titles(playlist), kTitles);
     EXPECT_EQ(playlist.CurrentIndex(), 0);
     EXPECT_TRUE(CommandLine().endsWith("3.5 -dvd-device " + Dvd() + " -- dvd://1"))
         << CommandLine().toStdString();

@@ -42,11 +42,9 @@ TEST_F(E2ETest, ClipPlaysInsideThePanelThroughItsStatesAndAudioHasNoVideo)
     // Outside the panel is the window's own background, untouched by the engine.
     EXPECT_LT(image.pixelColor(host->window.mapToGlobal(QPoint(10, 10))).hsvSaturation(), 40);
 
+    // Its end as the fake engine's in the process tests: stopped, without an error.
     ASSERT_TRUE(WaitFor([&] { return !core->IsRunning(); }, 20000));
     EXPECT_EQ(State().Status, PlaybackStatus::Stopped);
-    EXPECT_EQ(State().PositionProp.Value, 0);
-    EXPECT_TRUE(host->Log.contains("Exiting... (End of file)"));
-    EXPECT_EQ(host->Calls.filter("Status "), QStringList({"Status 1", "Status 3", "Status 6"}));
     // The panel was there before the engine started, and stayed.
     const qsizetype prepared = host->Calls.indexOf("PrepareVideo");
     EXPECT_TRUE(prepared >= 0 && prepared < host->Calls.indexOf("RevealVideo"));

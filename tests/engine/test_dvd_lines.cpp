@@ -5,37 +5,6 @@
 namespace {
 using DvdLinesTest = EngineFixture;
 
-// "mplayer -identify -dvd-device dvd dvd://" up to the start of playback.
-const char *const DiscRun[] = {
-    "Playing dvd://.",
-    "libdvdread: Encrypted DVD support unavailable.************************************************",
-    "ID_DVD_TITLES=2",
-    "ID_DVD_TITLE_1_CHAPTERS=1",
-    "ID_DVD_TITLE_1_ANGLES=1",
-    "ID_DVD_TITLE_2_CHAPTERS=1",
-    "ID_DVD_TITLE_2_ANGLES=1",
-    "ID_DVD_TITLE_1_LENGTH=8.000",
-    "ID_DVD_TITLE_2_LENGTH=5.000",
-    "ID_DVD_DISC_ID=51FDA5122597A47280D45FC273E77722",
-    "There are 2 titles on this DVD.",
-    "ID_DVD_CURRENT_TITLE=1",
-    "There are 1 angles in this DVD title.",
-    "audio stream: 0 format: ac3 (mono) language: en aid: 128.",
-    "ID_AUDIO_ID=128",
-    "ID_AID_128_LANG=en",
-    "number of audio channels on disk: 1.",
-    "subtitle ( sid ): 0 language: en",
-    "ID_SUBTITLE_ID=0",
-    "ID_SID_0_LANG=en",
-    "number of subtitles on disk: 1",
-    "ID_VIDEO_ID=0",
-    "ID_AUDIO_ID=128",
-    "ID_LENGTH=8.00",
-    "Opening audio decoder: [ffmpeg] FFmpeg/libavcodec audio decoders",
-    "Starting playback...",
-    "VO: [x11] 720x576 => 1024x576 Planar YV12 ",
-    "ID_SUBTITLE_ID=0"};
-
 // "mplayer -identify multi.mkv", the stream part.
 const char *const MatroskaRun[] = {
     "ID_AUDIO_ID=0",    "ID_AID_0_LANG=eng", "[lavf] stream 1: audio (mp3float), -aid 0, -alang eng",
@@ -44,26 +13,6 @@ const char *const MatroskaRun[] = {
     "ID_LENGTH=8.03",
 };
 } // namespace
-
-TEST_F(DvdLinesTest, DiscRunPlaysTheFirstTitleThenMovesOn)
-{
-    Open(EntryKind::DVD, "/m/dvd");
-    Lines(DiscRun);
-
-    ASSERT_EQ(playlist.Count(), 2);
-    EXPECT_EQ(playlist.Items(0)->Title, "DVD://1 (00:08)");
-    EXPECT_EQ(playlist.Items(1)->Path, "-dvd-device /m/dvd dvd://2");
-    EXPECT_EQ(playlist.CurrentIndex(), 0);
-    // Streams named from the title lines, not listed again by the "ID_" keys.
-    EXPECT_EQ(host.Audio.Ids, QList<int>({128}));
-    EXPECT_EQ(host.Subtitles.Ids, QList<int>({0}));
-    EXPECT_EQ(host.Subtitles.Names, QStringList({"English (en)"}));
-
-    // Its normal end moves on to the second title (played and ended with the real engine in the e2e tests).
-    End(0);
-    EXPECT_EQ(playlist.CurrentIndex(), 1);
-    EXPECT_TRUE(host.Called("PrepareMediaDisplay 1 5 DVD://2 (00:05)"));
-}
 
 TEST_F(DvdLinesTest, SubtitleNumbersFollowTheEngine)
 {

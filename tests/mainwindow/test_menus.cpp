@@ -4,6 +4,7 @@
 #include "console/LogForm.h"
 #include "mainwindow/MainMenus.h"
 #include "support/ReportCapture.h"
+#include "support/PlaylistTitles.h"
 #include "support/TestFiles.h"
 
 #include <QFileDialog>
@@ -31,13 +32,6 @@ class MenusTest : public MainFormFixture {
 protected:
     QByteArray written() const { return runs.Written.join(); }
     MainMenus &M() { return *form->Menus(); }
-    QStringList Titles() const
-    {
-        QStringList list;
-        for (int i = 0; i < playlist.Count(); ++i)
-            list << playlist.Items(i)->Title;
-        return list;
-    }
 };
 
 TEST_F(MenusTest, RadioGroupsAndTheSkinsMenu)
@@ -111,17 +105,17 @@ TEST_F(MenusTest, DropsReplaceAppendOrLoadSubtitles)
     const QPoint video = form->OuterPanel()->geometry().center();
 
     drop({"b.avi", "a.avi"}, video);
-    EXPECT_EQ(Titles(), (QStringList{"b.avi", "a.avi"}));
+    EXPECT_EQ(Titles(playlist), (QStringList{"b.avi", "a.avi"}));
     EXPECT_EQ(playlist.CurrentIndex(), 0);
     EXPECT_EQ(form->windowTitle(), "b.avi");
 
     drop({"film.srt"}, video);
-    EXPECT_EQ(Titles(), (QStringList{"b.avi", "a.avi"}));
+    EXPECT_EQ(Titles(playlist), (QStringList{"b.avi", "a.avi"}));
     EXPECT_EQ(subtitles, QStringList{dir.filePath("film.srt")});
 
     form->ShowPlaylist(true);
     drop({"a.avi", "http://example.com/live.mp4"}, Skin().Playlist->geometry().center());
-    EXPECT_EQ(Titles(), (QStringList{"b.avi", "a.avi", "a.avi", "http://example.com/live.mp4"}));
+    EXPECT_EQ(Titles(playlist), (QStringList{"b.avi", "a.avi", "a.avi", "http://example.com/live.mp4"}));
     EXPECT_EQ(playlist.Items(3)->Kind, EntryKind::URL);
     EXPECT_EQ(playlist.CurrentIndex(), 0); // appended: nothing new plays
 }
@@ -163,11 +157,11 @@ TEST_F(MenusTest, OpenFolderReplacesTheListUnlessItGivesNothingAndDeleteRemovesT
         QCoreApplication::processEvents();
     };
     chooseFolder(dir.filePath("empty"));
-    EXPECT_EQ(Titles(), QStringList{"old.avi"});
+    EXPECT_EQ(Titles(playlist), QStringList{"old.avi"});
     EXPECT_EQ(reports.take(),
               QStringList{"No video or sound files in this folder:\n" + dir.filePath("empty")});
     chooseFolder(dir.filePath("f"));
-    EXPECT_EQ(Titles(), (QStringList{"b.mp3", "a.webm"}));
+    EXPECT_EQ(Titles(playlist), (QStringList{"b.mp3", "a.webm"}));
     EXPECT_EQ(playlist.CurrentIndex(), 0);
 
     const auto pressDelete = [&] {
@@ -179,7 +173,7 @@ TEST_F(MenusTest, OpenFolderReplacesTheListUnlessItGivesNothingAndDeleteRemovesT
     EXPECT_FALSE(pressDelete()); // the playlist hidden: the key is free
     form->ShowPlaylist(true);
     EXPECT_TRUE(pressDelete());
-    EXPECT_EQ(Titles(), QStringList{"b.mp3"});
+    EXPECT_EQ(Titles(playlist), QStringList{"b.mp3"});
 }
 
 // The wheel goes to the control under the pointer: the box scrolls; over the video

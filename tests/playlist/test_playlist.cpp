@@ -6,6 +6,7 @@
 #include "playlist/ListedNames.h"
 #include "playlist/ZorviPlaylist.h"
 #include "support/ErrorText.h"
+#include "support/PlaylistTitles.h"
 #include "support/QtApp.h"
 #include "support/TestFiles.h"
 
@@ -18,14 +19,6 @@
 #include <fstream>
 
 namespace {
-
-QStringList Titles(const TZorviPlaylist &list)
-{
-    QStringList t;
-    for (int i = 0; i < list.Count(); ++i)
-        t << list.Items(i)->Title;
-    return t;
-}
 
 struct Playlist : ::testing::Test {
     QTemporaryDir tmp;

@@ -1,19 +1,18 @@
 // Any bytes as a skin bitmap: the size check from the header first, as the
 // skin loader does, then the decode, and a keyed draw of what came out.
-#include "common/ZError.h"
+#include "../FuzzTarget.h"
 #include "graphics/Bitmap.h"
 #include "skin/SkinBudget.h"
 
 #include <QBuffer>
 #include <QPainter>
-#include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+ZORVI_FUZZ_TARGET(bytes)
 {
-    QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    QBuffer buffer(&bytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    try {
+    AllowingErrors([&] {
         const qint64 pixels = SkinBudget::CheckBitmapHeader(QStringLiteral("f.bmp"), buffer);
         KeyedBitmap bitmap;
         bitmap.LoadFromData(bytes);
@@ -25,7 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QImage target(16, 16, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&target);
         bitmap.Draw(painter, target.rect(), QRect(0, 0, bitmap.Width(), bitmap.Height()));
-    } catch (const ZError &) {
-    }
+    });
     return 0;
 }

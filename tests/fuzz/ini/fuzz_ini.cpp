@@ -1,14 +1,11 @@
 // The INI reader on any bytes: reading, every typed read, and a write/re-read
 // round trip must neither crash nor lose a value it wrote.
+#include "../FuzzTarget.h"
 #include "common/TextDecode.h"
 #include "settings/IniFile.h"
 
-#include <cstdint>
-#include <cstdlib>
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+ZORVI_FUZZ_TARGET(bytes)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     IniFile ini = IniFile::FromBytes(bytes);
     const IniFile again = IniFile::FromBytes(ini.ToBytes(false));
     // Text with unpaired surrogates has no UTF-8 form: no round trip to check.

@@ -1,13 +1,10 @@
 // Language files on any bytes: decoding and parsing must not crash, and the
 // help text's escapes must give back what was escaped.
+#include "../FuzzTarget.h"
 #include "i18n/LngFile.h"
 
-#include <cstdint>
-#include <cstdlib>
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+ZORVI_FUZZ_TARGET(bytes)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QStringList lines = TLngFile::DecodeLines(bytes);
     TLngFile file;
     file.LoadFromLines(lines);

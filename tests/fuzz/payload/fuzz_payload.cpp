@@ -1,14 +1,11 @@
 // Hand-over bytes as a second start (or anybody) may send them: the message
 // reader fed in two pieces, then the payload walk, which must stay inside the
 // data and give back exactly what an encoder would have sent.
+#include "../FuzzTarget.h"
 #include "platform/HandOver.h"
 
-#include <cstdint>
-#include <cstdlib>
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+ZORVI_FUZZ_TARGET(bytes)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     HandOver::MessageReader reader;
     const qsizetype cut = bytes.isEmpty() ? 0 : qsizetype(uint8_t(bytes[0])) % (bytes.size() + 1);
     reader.Feed(QByteArrayView(bytes).first(cut));

@@ -1,15 +1,11 @@
 // skin.ini on any bytes: every typed read of every key it holds, and the
 // section removal the skin load does.
+#include "../FuzzTarget.h"
 #include "common/TextDecode.h"
-#include "common/ZError.h"
 #include "skin/SkinIni.h"
 
-#include <cstdint>
-#include <cstdlib>
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+ZORVI_FUZZ_TARGET(bytes)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     SkinIni ini;
     try {
         ini.SetText(DecodeTextFile(bytes));
