@@ -8,11 +8,14 @@ namespace {
 // The named commands of the engine link and the window (letter case counts,
 // as in the command table).
 constexpr const char *NamedCommands[] = {
-    "volume", "seek", "play", "pause", "mute", "stop", "next", "prev", "switch_audio", "sub_select",
-    "sub_scale", "sub_delay", "switch_ratio", "frame_step", "frame_drop", "verbose", "popup",
-    "fullscreen", "toggle_controls", "ontop", "minimize", "mainquit", "winsize", "wincenter",
-    "playlist", "options", "showlog", "openfile", "openurl", "keys", "speed_up", "speed_down",
-    "speed_normal", "restart", "screenshot_save", "openfolder"};
+    "volume",    "seek",       "play",         "pause",           "mute",
+    "stop",      "next",       "prev",         "switch_audio",    "sub_select",
+    "sub_scale", "sub_delay",  "switch_ratio", "frame_step",      "frame_drop",
+    "verbose",   "popup",      "fullscreen",   "toggle_controls", "ontop",
+    "minimize",  "mainquit",   "winsize",      "wincenter",       "playlist",
+    "options",   "showlog",    "openfile",     "openurl",         "keys",
+    "speed_up",  "speed_down", "speed_normal", "restart",         "screenshot_save",
+    "openfolder"};
 
 // Engine commands that change playback and its display, nothing else (the
 // engine matches names without regard to case).

@@ -117,8 +117,7 @@ void TMainForm::UpdateStatusDisplay(PlaybackStatus status)
                                 ? EndsPlayback(problem)
                                 : status == PlaybackStatus::Playing && problem != EngineProblem::None &&
                                       !EndsPlayback(problem);
-        SetCaptionIfChanged(m_skin->LStatus,
-                            reason ? texts().ProblemText(int(problem)) : statusText(status));
+        SetCaptionIfChanged(m_skin->LStatus, reason ? texts().ProblemText(int(problem)) : statusText(status));
         m_skin->BStatus->SetBitCurState(cells[index]);
     }
     refreshVideoArea();

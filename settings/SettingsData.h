@@ -57,7 +57,7 @@ struct LastSessionSettings {
     bool PostProc = false;
     float SubScale = 3.5f;
     int LastOptionsTab = 0; // the General page the first time, then where the user left it
-    int Repeat = 0; // the playlist's RepeatMode: 0 off, 1 one, 2 all
+    int Repeat = 0;         // the playlist's RepeatMode: 0 off, 1 one, 2 all
     bool Shuffle = false;
 };
 

@@ -40,9 +40,8 @@ const char *const TShortcutList::DefaultTable =
 
 // Level 1: the keys a newcomer tries first (Ctrl+O, Ctrl+U, Ctrl+Q, F1).
 // Level 2: speed (], [, Backspace), a screenshot (Ctrl+S), from the beginning (Home).
-const char *const TShortcutList::AddedDefaults[] = {
-    "\"4004F=33\",\"40055=34\",\"40051=32\",\"70=36\"",
-    "\"DD=39\",\"DB=40\",\"8=41\",\"40053=42\",\"24=43\""};
+const char *const TShortcutList::AddedDefaults[] = {"\"4004F=33\",\"40055=34\",\"40051=32\",\"70=36\"",
+                                                    "\"DD=39\",\"DB=40\",\"8=41\",\"40053=42\",\"24=43\""};
 const int TShortcutList::DefaultsLevel = int(std::size(AddedDefaults));
 
 const QStringList &TShortcutList::CommandNames()

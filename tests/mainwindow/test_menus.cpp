@@ -3,8 +3,8 @@
 #include "MainFormFixture.h"
 #include "console/LogForm.h"
 #include "mainwindow/MainMenus.h"
-#include "support/ReportCapture.h"
 #include "support/PlaylistTitles.h"
+#include "support/ReportCapture.h"
 #include "support/TestFiles.h"
 
 #include <QFileDialog>

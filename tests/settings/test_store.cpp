@@ -95,12 +95,13 @@ TEST_P(SettingsStoreTest, OptionsAreWrittenInTheirOrderButNeverVerbose)
     data.Options.AddParams[1] = {true, "-nosound"};
     data.Options.Verbose = true;
     store.SaveOptions(false);
-    EXPECT_EQ(ReadFile(path), "[Options]\nSingleInstance=1\nStartFullscreen=0\nResizeOnOpen=1\nSnap=1\n"
-                              "MPlayerPath=mplayer\nAddParams0=0\nAddParams0str=\nAddParams1=1\n"
-                              "AddParams1str=-nosound\nAddParams2=0\nAddParams2str=\nAudioOut=3\n"
-                              "CustomAudioOut=-ao alsa\nMuteOnPauseSeek=1\nVideoOut=3\n"
-                              "CustomVideoOut=-vo x11 -zoom\nCustomPostProc=\nPriorityBoost=0\nCache=0\n"
-                              "CacheSize=5120\nOSDLevel=0\nLocal=en\nResume=1\nResumeMinLength=180\nRestorePlaylist=1\n");
+    EXPECT_EQ(ReadFile(path),
+              "[Options]\nSingleInstance=1\nStartFullscreen=0\nResizeOnOpen=1\nSnap=1\n"
+              "MPlayerPath=mplayer\nAddParams0=0\nAddParams0str=\nAddParams1=1\n"
+              "AddParams1str=-nosound\nAddParams2=0\nAddParams2str=\nAudioOut=3\n"
+              "CustomAudioOut=-ao alsa\nMuteOnPauseSeek=1\nVideoOut=3\n"
+              "CustomVideoOut=-vo x11 -zoom\nCustomPostProc=\nPriorityBoost=0\nCache=0\n"
+              "CacheSize=5120\nOSDLevel=0\nLocal=en\nResume=1\nResumeMinLength=180\nRestorePlaylist=1\n");
     data.Options.AddParams[1] = {};
     store.LoadSettings();
     EXPECT_TRUE(data.Options.AddParams[1].Enabled);
