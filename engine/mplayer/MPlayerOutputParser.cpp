@@ -77,7 +77,7 @@ QString TagText(View text)
 // code the locale knows stays as it is.
 QString LanguageName(View code)
 {
-    const QString text = TrackName(Trim(code)).left(16);
+    QString text = TrackName(Trim(code)).left(16);
     const bool letters = text.size() >= 2 && text.size() <= 3 &&
                          std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLower(); });
     const QLocale::Language language =
