@@ -1,5 +1,7 @@
 #include "common/TextHelpers.h"
 
+#include <algorithm>
+
 QString FormatTime(long long seconds, bool withHours)
 {
     if (seconds < 0)
@@ -63,4 +65,27 @@ void SplitText(const QString &text, QChar separator, QStringList &list)
         }
     }
     list.append(text.mid(start));
+}
+
+bool HasControlChars(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), IsControlChar);
+}
+
+QString ReplaceControlChars(QString text, QChar with)
+{
+    for (QChar &c : text)
+        if (IsControlChar(c))
+            c = with;
+    return text;
+}
+
+QString TrimBlanksAndControls(const QString &text)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin].unicode() <= 0x20)
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= 0x20)
+        --end;
+    return text.mid(begin, end - begin);
 }

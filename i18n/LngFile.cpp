@@ -1,6 +1,7 @@
 #include "i18n/LngFile.h"
 
 #include "common/TextDecode.h"
+#include "common/TextHelpers.h"
 #include "common/ZError.h"
 
 #include <QFile>
@@ -19,17 +20,6 @@ struct Section {
     QString name;
     std::vector<Line> lines;
 };
-
-// Blanks and control characters, as the files' editors leave them.
-QString trimmed(const QString &text)
-{
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text[begin].unicode() <= 0x20)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 0x20)
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 bool sameName(const QString &a, const QString &b)
 {
@@ -60,11 +50,11 @@ void TLngFile::LoadFromLines(const QStringList &lines)
     auto impl = std::make_shared<Impl>();
     Section *current = nullptr;
     for (const QString &raw : lines) {
-        const QString line = trimmed(raw);
+        const QString line = TrimBlanksAndControls(raw);
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']') && line.size() >= 2) {
-            impl->sections.push_back({trimmed(line.mid(1, line.size() - 2)), {}});
+            impl->sections.push_back({TrimBlanksAndControls(line.mid(1, line.size() - 2)), {}});
             current = &impl->sections.back();
             continue;
         }
@@ -74,7 +64,7 @@ void TLngFile::LoadFromLines(const QStringList &lines)
         if (eq < 0)
             current->lines.push_back({line, {}, false});
         else
-            current->lines.push_back({trimmed(line.left(eq)), line.mid(eq + 1), true});
+            current->lines.push_back({TrimBlanksAndControls(line.left(eq)), line.mid(eq + 1), true});
     }
     d = std::move(impl);
 }

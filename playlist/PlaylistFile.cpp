@@ -1,6 +1,7 @@
 #include "playlist/PlaylistFile.h"
 
 #include "common/FileNames.h"
+#include "common/TextHelpers.h"
 #include "playlist/PlNames.h"
 
 #include <QDir>
@@ -45,30 +46,7 @@ QString SchemeOf(const QString &text)
 // Readable text for a title: held bytes as Windows-1252, no control characters.
 QString CleanTitle(const QString &text)
 {
-    QString title = ReadableFileName(text.trimmed());
-    for (QChar &c : title)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            c = u' ';
-    return title;
-}
-
-bool HasControl(const QString &text)
-{
-    for (const QChar c : text)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return true;
-    return false;
-}
-
-// Blanks and line ends around an XML text, and nothing else (a name may end in other spaces).
-QString TrimAscii(const QString &text)
-{
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text[begin].unicode() <= 0x20)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 0x20)
-        --end;
-    return text.mid(begin, end - begin);
+    return ReplaceControlChars(ReadableFileName(text.trimmed()), u' ');
 }
 
 class Reader {
@@ -113,7 +91,7 @@ public:
             entry.Name = QDir::cleanPath(Decoded(text.mid(slash), true));
         } else if (!scheme.isEmpty()) {
             // The engine gets a URL as text: control characters and bytes that are not UTF-8 stay out.
-            if (!PlayableScheme(scheme) || !text.isValidUtf16() || HasControl(text)) {
+            if (!PlayableScheme(scheme) || !text.isValidUtf16() || HasControlChars(text)) {
                 Note(PlaylistProblem::Scheme, text);
                 return;
             }
@@ -269,7 +247,7 @@ void ParseXspf(const QByteArray &bytes, Reader &reader)
             --depth;
             if (xml.name() == u"track" && inTrack) {
                 inTrack = false;
-                reader.Add(TrimAscii(location), title, seconds, true);
+                reader.Add(TrimBlanksAndControls(location), title, seconds, true);
             }
         }
     }

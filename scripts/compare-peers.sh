@@ -47,16 +47,8 @@ done
 ffmpeg -loglevel error -y -f lavfi -i "$sources${inputs}concat=n=6,loop=loop=9:size=150" \
   -f lavfi -i sine=frequency=440 -t 60 -c:v mpeg4 -q:v 5 -c:a mp3 -shortest "$clip"
 
-for n in ${COMPARE_DISPLAYS:-1 2 3 4 5 6 7 8 9}; do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp +extension MIT-SHM >/dev/null 2>&1 &
-  xpid=$!
-  sleep 1
-  if kill -0 "$xpid" 2>/dev/null; then export DISPLAY=":$n"; break; fi
-  xpid=""
-done
-[ -n "$xpid" ] || { echo "no free X display" >&2; exit 1; }
-export QT_QPA_PLATFORM=xcb HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+PRIVATE_X_DISPLAYS=${COMPARE_DISPLAYS:-} source "$root/scripts/private-x.sh"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
   XDG_STATE_HOME="$work/home/.state" XDG_RUNTIME_DIR="$work/rt"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export SCREENWATCH_LOG="$work/engine.log"

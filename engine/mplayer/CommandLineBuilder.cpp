@@ -14,11 +14,7 @@ namespace {
 // A name as the log can show it on one line.
 QString LogName(const QString &name)
 {
-    QString out = ReadableFileName(name);
-    for (QChar &c : out)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = u'?';
-    return out;
+    return ReplaceControlChars(ReadableFileName(name), u'?');
 }
 } // namespace
 

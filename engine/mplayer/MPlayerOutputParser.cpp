@@ -58,18 +58,14 @@ std::optional<int> Whole(View text, int min, int max)
 // A track name for a menu: one line, of bounded length.
 QString TrackName(View text)
 {
-    QString name = Text(text.first(qMin<qsizetype>(text.size(), 256))).left(64);
-    for (QChar &c : name)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = u' ';
-    return name;
+    return ReplaceControlChars(Text(text.first(qMin<qsizetype>(text.size(), 256))).left(64), u' ');
 }
 
 // A tag's text: the start of one line, without control characters.
 QString TagText(View text)
 {
     QString tag = Text(text.first(qMin<qsizetype>(text.size(), 512))).left(128);
-    tag.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+    tag.removeIf(IsControlChar);
     return tag.trimmed();
 }
 
