@@ -487,9 +487,15 @@ bool MPlayerOutputParser::OnAudioId(View line)
 
 bool MPlayerOutputParser::OnAudioName(View line)
 {
+    return OnTrackName(TrackMenu::Audio, line);
+}
+
+// "ID_AID_<id>_LANG=..." or "..._NAME=...": a listed track's language or title.
+bool MPlayerOutputParser::OnTrackName(TrackMenu menu, View line)
+{
     View key, name;
     if (const auto id = NamedTrack(line, key, name))
-        DescribeTrack(TrackMenu::Audio, *id, key == "LANG" ? TrackPart::Language : TrackPart::Title,
+        DescribeTrack(menu, *id, key == "LANG" ? TrackPart::Language : TrackPart::Title,
                       key == "LANG" || key == "NAME" ? name : View());
     return true;
 }
@@ -505,11 +511,7 @@ bool MPlayerOutputParser::OnSubtitleId(View line)
 
 bool MPlayerOutputParser::OnSubtitleName(View line)
 {
-    View key, name;
-    if (const auto n = NamedTrack(line, key, name))
-        DescribeTrack(TrackMenu::Subtitle, *n, key == "LANG" ? TrackPart::Language : TrackPart::Title,
-                      key == "LANG" || key == "NAME" ? name : View());
-    return true;
+    return OnTrackName(TrackMenu::Subtitle, line);
 }
 
 // "[lavf] stream 1: audio (mp3float), -aid 0, -alang eng, Title": the codec

@@ -49,6 +49,7 @@ private:
     bool OnAudioName(QByteArrayView line);
     bool OnSubtitleId(QByteArrayView line);
     bool OnSubtitleName(QByteArrayView line);
+    bool OnTrackName(TrackMenu menu, QByteArrayView line);
     bool OnLength(QByteArrayView line);
     bool OnStreamLine(QByteArrayView line);
     template <EngineProblem P> bool OnProblem(QByteArrayView line);
