@@ -14,9 +14,9 @@
 const QList<EngineOutputOption> &VideoOutOptions()
 {
     static const QList<EngineOutputOption> table = {
-        {1, "-vo null", "-vo null"},
-        {2, "-vo directx", "-vo xv"},
-        {3, "-vo gl2", "-vo gl"},
+        {1, "-vo null", "-vo null", "--vo=null"},
+        {2, "-vo directx", "-vo xv", "--vo=xv"},
+        {3, "-vo gl2", "-vo gl", "--vo=gpu"},
     };
     return table;
 }
@@ -24,30 +24,63 @@ const QList<EngineOutputOption> &VideoOutOptions()
 const QList<EngineOutputOption> &AudioOutOptions()
 {
     static const QList<EngineOutputOption> table = {
-        {1, "-ao null", "-ao null"},
-        {2, "-ao win32", "-ao alsa"},
-        {3, "-ao dsound", "-ao pulse,alsa"},
+        {1, "-ao null", "-ao null", "--ao=null"},
+        {2, "-ao win32", "-ao alsa", "--ao=alsa"},
+        {3, "-ao dsound", "-ao pulse,alsa", "--ao=pulse,alsa"},
     };
     return table;
 }
 
 namespace {
-QString Lookup(const QList<EngineOutputOption> &table, int value)
+QString Lookup(const QList<EngineOutputOption> &table, int value, EngineKind engine)
 {
     for (const auto &row : table)
         if (row.Setting == value)
-            return QString::fromLatin1(row.Linux);
+            return QString::fromLatin1(engine == EngineKind::Mpv ? row.Mpv : row.Linux);
     return {};
+}
+
+bool IsExecutable(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isExecutable();
 }
 } // namespace
 
-QString VideoOutOption(int videoOut)
+QString VideoOutOption(int videoOut, EngineKind engine)
 {
-    return Lookup(VideoOutOptions(), videoOut);
+    return Lookup(VideoOutOptions(), videoOut, engine);
 }
-QString AudioOutOption(int audioOut)
+QString AudioOutOption(int audioOut, EngineKind engine)
 {
-    return Lookup(AudioOutOptions(), audioOut);
+    return Lookup(AudioOutOptions(), audioOut, engine);
+}
+
+QString EngineName(EngineKind kind)
+{
+    return kind == EngineKind::Mpv ? QStringLiteral("mpv") : QStringLiteral("mplayer");
+}
+
+ChosenEngine ChooseEngine(const QString &choice, const QString &mplayerPath, const QString &mpvPath,
+                          const QString &programDir)
+{
+    const QString mplayer = ResolveEnginePath(mplayerPath, programDir);
+    const QString mpv = ResolveEnginePath(mpvPath, programDir);
+    const QString name = choice.trimmed().toLower();
+    if (name == QLatin1String("mplayer"))
+        return {EngineKind::MPlayer, mplayer, {}};
+    if (name == QLatin1String("mpv"))
+        return {EngineKind::Mpv, mpv, {}};
+    if (!name.isEmpty() && name != QLatin1String("auto"))
+        return {EngineKind::MPlayer, mplayer,
+                QStringLiteral("Unknown engine \"%1\": the engine is auto, mplayer or mpv").arg(choice.left(40))};
+    if (IsExecutable(mplayer) || !IsExecutable(mpv))
+        return {EngineKind::MPlayer, mplayer,
+                IsExecutable(mplayer) ? QString()
+                                      : QStringLiteral("Neither mplayer nor mpv is installed: install one of "
+                                                       "them (apt-get install mplayer), or name it in the "
+                                                       "options (Advanced)")};
+    return {EngineKind::Mpv, mpv, {}};
 }
 
 QString ResolveEnginePath(const QString &mplayerPath, const QString &programDir)

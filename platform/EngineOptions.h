@@ -5,24 +5,42 @@
 #include <QProcessEnvironment>
 #include <QString>
 
+// The engines the program can drive.
+enum class EngineKind { MPlayer, Mpv };
+
 struct EngineOutputOption {
     int Setting;         // VideoOut / AudioOut value
     const char *Windows; // what the original platform passes
-    const char *Linux;   // what is passed here
+    const char *Linux;   // what is passed to MPlayer here
+    const char *Mpv;     // what is passed to mpv
 };
 
 // VideoOut 1..3 and AudioOut 1..3; 0 (custom) and other values are not listed.
 const QList<EngineOutputOption> &VideoOutOptions();
 const QList<EngineOutputOption> &AudioOutOptions();
 // The option text for a setting value, or empty when the table has none.
-QString VideoOutOption(int videoOut);
-QString AudioOutOption(int audioOut);
+QString VideoOutOption(int videoOut, EngineKind engine = EngineKind::MPlayer);
+QString AudioOutOption(int audioOut, EngineKind engine = EngineKind::MPlayer);
 
 // MPlayerPath to an executable: a bare name is looked up on PATH (kept as
 // stored when not found, so the start fails with "not found"); a path
 // starting with "/" is used as stored; another relative path is taken against
 // the program directory (which ends with "/").
 QString ResolveEnginePath(const QString &mplayerPath, const QString &programDir);
+
+// The engine [Options] Engine names ("auto", "mplayer", "mpv"), with the
+// executable it runs. Auto takes MPlayer when MPlayerPath names an executable,
+// else mpv when MpvPath does. Problem says why nothing can play (an unknown
+// name, or auto finding neither); Kind and Program are then MPlayer's.
+struct ChosenEngine {
+    EngineKind Kind = EngineKind::MPlayer;
+    QString Program;
+    QString Problem;
+};
+ChosenEngine ChooseEngine(const QString &choice, const QString &mplayerPath, const QString &mpvPath,
+                          const QString &programDir);
+// "mplayer" or "mpv".
+QString EngineName(EngineKind kind);
 
 // The subtitle and OSD font: the first existing of Liberation Sans and
 // DejaVu Sans, or empty.

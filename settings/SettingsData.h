@@ -35,6 +35,13 @@ struct OptionsSettings {
     bool Resume = true;
     int ResumeMinLength = 180;
     bool RestorePlaylist = true; // a start without media names brings the last playlist back
+    // Which engine plays: "auto" (MPlayer when installed, else mpv), "mplayer" or "mpv".
+    QString Engine = QStringLiteral("auto");
+    QString MpvPath = QStringLiteral("mpv");
+    bool HardwareDecoding = false; // mpv only: "auto-safe" when on
+    // The custom outputs when mpv plays (VideoOut/AudioOut 0).
+    QString MpvCustomVideoOut = QStringLiteral("--vo=x11");
+    QString MpvCustomAudioOut = QStringLiteral("--ao=alsa");
 };
 
 // Section "LastSession".

@@ -57,6 +57,11 @@ SettingsStore::SettingsStore(SettingsData &data)
         makeRow(S, "Resume", &o.Resume, O.Resume),
         makeRow(S, "ResumeMinLength", &o.ResumeMinLength, O.ResumeMinLength),
         makeRow(S, "RestorePlaylist", &o.RestorePlaylist, O.RestorePlaylist),
+        makeRow(S, "Engine", &o.Engine, O.Engine),
+        makeRow(S, "MpvPath", &o.MpvPath, O.MpvPath),
+        makeRow(S, "HardwareDecoding", &o.HardwareDecoding, O.HardwareDecoding),
+        makeRow(S, "MpvCustomVideoOut", &o.MpvCustomVideoOut, O.MpvCustomVideoOut),
+        makeRow(S, "MpvCustomAudioOut", &o.MpvCustomAudioOut, O.MpvCustomAudioOut),
 
         makeRow(kLastSession, "Compact", &l.Compact, L.Compact),
         makeRow(kLastSession, "HideFSControls", &l.HideFSControls, L.HideFSControls),

@@ -101,7 +101,9 @@ TEST_P(SettingsStoreTest, OptionsAreWrittenInTheirOrderButNeverVerbose)
               "AddParams1str=-nosound\nAddParams2=0\nAddParams2str=\nAudioOut=3\n"
               "CustomAudioOut=-ao alsa\nMuteOnPauseSeek=1\nVideoOut=3\n"
               "CustomVideoOut=-vo x11 -zoom\nCustomPostProc=\nPriorityBoost=0\nCache=0\n"
-              "CacheSize=5120\nOSDLevel=0\nLocal=en\nResume=1\nResumeMinLength=180\nRestorePlaylist=1\n");
+              "CacheSize=5120\nOSDLevel=0\nLocal=en\nResume=1\nResumeMinLength=180\nRestorePlaylist=1\n"
+              "Engine=auto\nMpvPath=mpv\nHardwareDecoding=0\nMpvCustomVideoOut=--vo=x11\n"
+              "MpvCustomAudioOut=--ao=alsa\n");
     data.Options.AddParams[1] = {};
     store.LoadSettings();
     EXPECT_TRUE(data.Options.AddParams[1].Enabled);
