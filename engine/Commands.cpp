@@ -84,6 +84,10 @@ void EngineCore::ExecuteCommand(const QString &text)
         PostCommand(text.mid(1).toUtf8());
         return;
     }
+    if (text.startsWith(QLatin1String("mpv:"))) {
+        SendRawToMpv(text.mid(4));
+        return;
+    }
     if (m_commands.Run(text))
         return;
     LogVerbose(QStringLiteral("$|Passing command directly to MPlayer"));
@@ -222,7 +226,7 @@ bool EngineCore::LoadSubtitle(const QString &path)
     }
     QByteArray &files = m_state.SubtitleFiles;
     files = files.isEmpty() ? option : files + ',' + option;
-    m_parser.SubtitleFileGiven();
+    m_reader->SubtitleFileGiven();
     m_state.SubtitleTrackProp.Value = m_state.SubtitleTrackProp.Max + 1;
     SendCommand("sub_load " + QuoteForSlave(EncodeFileName(path)));
     return true;

@@ -3,19 +3,22 @@
 #include "common/Clock.h"
 #include "common/Report.h"
 #include "engine/mplayer/EngineProcess.h"
+#include "engine/mpv/MpvCommands.h"
+#include "engine/mpv/MpvRun.h"
 #include "platform/EngineOptions.h"
 #include "settings/SettingsData.h"
 
 #include <QCoreApplication>
 
 EngineCore::EngineCore(SettingsData &settings, TZorviPlaylist &playlist, const EngineHost &host,
-                       const QString &programDir, EngineRunFactory runs)
+                       const QString &programDir, EngineRunFactory runs, EngineRunFactory mpvRuns)
     : m_settings(settings), m_playlist(playlist), m_host(host),
       m_programDir(programDir.endsWith(u'/') ? programDir : programDir + u'/'), m_state(*this),
       m_queue([this](const QByteArray &text) { SendCommand(text); },
               [this](const QString &text) { LogVerbose(text); }),
-      m_commandLine(settings, m_programDir), m_parser(m_state, *this),
-      m_newRun(runs ? std::move(runs) : EngineProcess::Factory())
+      m_commandLine(settings, m_programDir), m_parser(m_state, *this), m_mpvReader(m_state, *this),
+      m_newRun(runs ? std::move(runs) : EngineProcess::Factory()),
+      m_newMpvRun(mpvRuns ? std::move(mpvRuns) : MpvRun::Factory())
 {
     IgnoreBrokenPipe();
     m_findPreviousEngines = [](qint64 exceptPid) { return FindEngineProcesses(exceptPid); };
@@ -119,10 +122,56 @@ void EngineCore::SendCommand(const QByteArray &text)
 {
     if (!IsRunning())
         return;
+    if (m_engine == EngineKind::Mpv) {
+        SendToMpv(text);
+        return;
+    }
     // The prefix depends on the pause at the moment of writing.
     QByteArray line = m_state.Paused ? "pausing_keep " + text : text;
     LogVerbose(QStringLiteral("$|Sending: ") + QString::fromUtf8(line));
     m_process->Write(line + '\n');
+}
+
+void EngineCore::SendToMpv(const QByteArray &text)
+{
+    auto write = [this](const QByteArray &line) {
+        LogVerbose(QStringLiteral("$|Sending: ") + QString::fromUtf8(line));
+        m_process->Write(line + '\n');
+    };
+    // MPlayer pauses and resumes on "pause", and resumes on any command not
+    // marked to keep the pause; mpv does what it is told. So "pause" sets the
+    // pause the link wants, and a command sent while the link wants playback
+    // ends a pause mpv was told of.
+    const QByteArray word = text.simplified().split(' ').value(0);
+    if (word == "pause") {
+        m_mpvPaused = m_state.Paused;
+        write(R"({"command":["set","pause",")" + QByteArray(m_mpvPaused ? "yes" : "no") + R"("]})");
+        return;
+    }
+    const MpvCommands::Request request = MpvCommands::Translate(text);
+    if (!request.Refusal.isEmpty())
+        m_host.Log.AddLine(request.Refusal);
+    else
+        write(request.Line);
+    if (!m_state.Paused && m_mpvPaused && word != "quit") {
+        m_mpvPaused = false;
+        write(R"({"command":["set","pause","no"]})");
+    }
+}
+
+void EngineCore::SendRawToMpv(const QString &text)
+{
+    if (!IsRunning() || m_engine != EngineKind::Mpv) {
+        m_host.Log.AddLine(QStringLiteral("mpv: commands go to a running mpv only"));
+        return;
+    }
+    const MpvCommands::Request request = MpvCommands::Raw(text);
+    if (!request.Refusal.isEmpty()) {
+        m_host.Log.AddLine(request.Refusal);
+        return;
+    }
+    LogVerbose(QStringLiteral("$|Sending: ") + QString::fromUtf8(request.Line));
+    m_process->Write(request.Line + '\n');
 }
 
 void EngineCore::PostCommand(const QByteArray &text)
@@ -144,11 +193,13 @@ bool EngineCore::event(QEvent *e)
     if (e->type() != EngineLineMessage::Type)
         return QObject::event(e);
     auto *msg = static_cast<EngineLineMessage *>(e);
+    if (!msg->Note.isEmpty() && msg->Run == m_run)
+        m_host.Log.AddLine(msg->Note);
     if (msg->CutLines > 0 && msg->Run == m_run && m_cutNotedRun != m_run) {
         m_cutNotedRun = m_run; // once a run: a flood of such lines would bury the log
         m_host.Log.AddLine(
             QStringLiteral("Engine output line longer than %1 bytes: the rest of it was dropped")
-                .arg(TMPOutProcessor::MaxLineBytes));
+                .arg(m_engine == EngineKind::Mpv ? MpvRun::MaxLineBytes : TMPOutProcessor::MaxLineBytes));
     }
     if (msg->IsEnd)
         m_messages.push_back({msg->Run, QByteArray(), true, msg->ExitCode});
@@ -174,7 +225,7 @@ void EngineCore::DrainMessages()
             if (msg.IsEnd)
                 EngineEnded(msg.ExitCode);
             else
-                m_parser.ProcessLine(msg.Line);
+                m_reader->ProcessLine(msg.Line);
         });
     }
     m_draining = false;

@@ -15,6 +15,8 @@
 #include "engine/mplayer/CommandLineBuilder.h"
 #include "engine/mplayer/EngineVersion.h"
 #include "engine/mplayer/MPlayerOutputParser.h"
+#include "engine/mpv/MpvOutputReader.h"
+#include "platform/EngineOptions.h"
 #include "platform/EngineWorkFolder.h"
 
 #include <QByteArray>
@@ -34,9 +36,9 @@ public:
     // The speeds the menu offers and "speed_up"/"speed_down" step through.
     static constexpr std::array<float, 6> SpeedSteps{0.5f, 0.75f, 1.f, 1.25f, 1.5f, 2.f};
 
-    // `runs` makes the engine's runs; by default real processes.
+    // `runs` makes MPlayer's runs, `mpvRuns` mpv's; by default real processes.
     EngineCore(SettingsData &settings, TZorviPlaylist &playlist, const EngineHost &host,
-               const QString &programDir, EngineRunFactory runs = {});
+               const QString &programDir, EngineRunFactory runs = {}, EngineRunFactory mpvRuns = {});
     ~EngineCore() override;
 
     const PlaybackState &State() const { return m_state; }
@@ -52,6 +54,8 @@ public:
     void Restart();
     void QuitAndWait();
     bool IsRunning() const { return m_process != nullptr; }
+    // The engine of the running (or the last) run.
+    EngineKind Engine() const { return m_engine; }
     // Where a launch looks for engines left running (by default every
     // "mplayer" process of this user but the running engine).
     void SetPreviousEngineFinder(std::function<QList<qint64>(qint64 exceptPid)> finder);
@@ -139,6 +143,10 @@ private:
 
     // Launch.cpp
     void StartRun();
+    // The engine's command line for this run; for mpv also the requests that set it up.
+    EngineCommandLine RunCommandLine(const ChosenEngine &engine, QByteArray &prologue);
+    void SendToMpv(const QByteArray &text);
+    void SendRawToMpv(const QString &text);
     bool CheckPreviousEngines();
     void StopEngine();
     void EngineEnded(int exitCode);
@@ -177,8 +185,13 @@ private:
     CommandTable m_commands;
     CommandLineBuilder m_commandLine;
     MPlayerOutputParser m_parser;
+    MpvOutputReader m_mpvReader;
+    OutputReader *m_reader = &m_parser; // the running engine's
+    EngineKind m_engine = EngineKind::MPlayer;
+    bool m_mpvPaused = false; // mpv was told to pause (it resumes only when told)
     EngineVersion m_version;
     EngineRunFactory m_newRun;
+    EngineRunFactory m_newMpvRun;
     std::function<QList<qint64>(qint64 exceptPid)> m_findPreviousEngines;
 
     // Run control.

@@ -6,6 +6,7 @@
 #include <QByteArrayList>
 #include <QEvent>
 #include <QObject>
+#include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -21,12 +22,15 @@ public:
     {
     }
     EngineLineMessage(quint64 run, int exitCode) : QEvent(Type), Run(run), IsEnd(true), ExitCode(exitCode) {}
+    // What the run itself has to say (not the engine's output), for the log.
+    EngineLineMessage(quint64 run, QString note) : QEvent(Type), Run(run), Note(std::move(note)) {}
 
     quint64 Run;
     QByteArrayList Lines;
     int CutLines = 0; // lines among them that were too long and were cut
     bool IsEnd = false;
     int ExitCode = 0;
+    QString Note;
 };
 
 class EngineRun {

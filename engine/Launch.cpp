@@ -3,6 +3,8 @@
 #include "engine/EngineCore.h"
 
 #include "engine/mplayer/EngineProcess.h"
+#include "engine/mpv/MpvCommandLine.h"
+#include "engine/mpv/MpvCommands.h"
 #include "platform/EngineOptions.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
@@ -23,7 +25,8 @@ bool Never()
 
 void EngineCore::QueryEngineVersionAsync()
 {
-    m_version.Start(m_commandLine.EnginePath(),
+    const OptionsSettings &o = m_settings.Options;
+    m_version.Start(ChooseEngine(o.Engine, o.MPlayerPath, o.MpvPath, m_programDir).Program,
                     [this](const QString &version) { m_state.MPlayerVersion = version; });
 }
 
@@ -171,7 +174,7 @@ void EngineCore::Launch()
     }
     if (s.MediaURL.isEmpty())
         return;
-    if (m_settings.Options.SingleInstance && Verbose() && CheckPreviousEngines())
+    if (m_settings.Options.SingleInstance && Verbose() && m_engine == EngineKind::MPlayer && CheckPreviousEngines())
         return;
 
     SetStatus(PlaybackStatus::Opening);
@@ -179,24 +182,56 @@ void EngineCore::Launch()
     StartRun();
 }
 
+EngineCommandLine EngineCore::RunCommandLine(const ChosenEngine &engine, QByteArray &prologue)
+{
+    const PlaybackState &s = m_state;
+    const VideoTarget video{m_host.Video.VideoWindowId(), m_host.Video.VideoColorKey()};
+    if (engine.Kind == EngineKind::MPlayer)
+        return m_commandLine.CommandLine(s, video);
+    const CommandLineBuilder::MediaNames media = m_commandLine.Media(s);
+    if (!media.Refusal.isEmpty())
+        return {{}, {}, media.Refusal, {}};
+    // The control socket sits in the private working folder: nobody else may drive the engine.
+    const QString folder = m_workFolder.Path();
+    if (folder.isEmpty())
+        return {{}, {}, QStringLiteral("Not played: no private folder for mpv's control socket"), {}};
+    MpvCommandLine mpv = MakeMpvCommandLine(m_settings, s, video, media, engine.Program,
+                                            folder + QStringLiteral("/mpv.sock"), folder);
+    for (const QString &note : mpv.Notes)
+        m_host.Log.AddLine(note);
+    prologue = MpvCommands::Prologue(mpv.Media, Verbose() ? QStringLiteral("v") : QStringLiteral("info"));
+    return mpv.Command;
+}
+
 void EngineCore::StartRun()
 {
     const PlaybackState &s = m_state;
+    const OptionsSettings &o = m_settings.Options;
+    const ChosenEngine engine = ChooseEngine(o.Engine, o.MPlayerPath, o.MpvPath, m_programDir);
+    if (!engine.Problem.isEmpty()) {
+        m_host.Log.AddLine(engine.Problem);
+        EngineEnded(0);
+        return;
+    }
+    m_engine = engine.Kind;
+    m_reader = m_engine == EngineKind::Mpv ? static_cast<OutputReader *>(&m_mpvReader) : &m_parser;
+    m_mpvPaused = false;
     m_host.Video.PrepareVideo();
-    const EngineCommandLine command =
-        m_commandLine.CommandLine(s, {m_host.Video.VideoWindowId(), m_host.Video.VideoColorKey()});
+    QByteArray prologue;
+    const EngineCommandLine command = RunCommandLine(engine, prologue);
     if (!command.Refusal.isEmpty()) {
         // Ends like an engine that cannot start: status Error, no advance.
         m_host.Log.AddLine(command.Refusal);
         EngineEnded(0);
         return;
     }
-    m_host.Log.AddLine(QStringLiteral("Mplayer command line:"));
+    m_host.Log.AddLine(m_engine == EngineKind::Mpv ? QStringLiteral("mpv command line:")
+                                                   : QStringLiteral("Mplayer command line:"));
     m_host.Log.AddLine(command.Text());
     m_host.Log.AddLine(QString());
     for (const QString &alias : command.Aliases)
         m_host.Log.AddLine(alias);
-    m_parser.BeginRun(s.OpenMode == EntryKind::DVD ? s.MediaURL : QByteArray(), command.SubtitleFiles);
+    m_reader->BeginRun(s.OpenMode == EntryKind::DVD ? s.MediaURL : QByteArray(), command.SubtitleFiles);
     m_runProblem = EngineProblem::None;
 
     // The engine has no priority option here: the program and the engine get
@@ -204,7 +239,7 @@ void EngineCore::StartRun()
     const bool boost = m_settings.Options.PriorityBoost;
     if (!SetProcessPriority(0, boost) && boost)
         m_host.Log.AddLine(PriorityBoostRefused);
-    std::unique_ptr<EngineRun> run = m_newRun(++m_run, this);
+    std::unique_ptr<EngineRun> run = (m_engine == EngineKind::Mpv ? m_newMpvRun : m_newRun)(++m_run, this);
     int errorCode = 0;
     // The engine writes its pictures into its working folder: a private one.
     const QString workFolder = m_workFolder.Path();
@@ -214,15 +249,19 @@ void EngineCore::StartRun()
         return;
     }
     m_process = std::move(run);
+    if (!prologue.isEmpty())
+        m_process->Write(prologue);
     SetProcessPriority(m_process->ProcessId(), boost);
 }
 
 void EngineCore::LaunchFailed(int errorCode)
 {
-    m_host.Log.AddLine(QStringLiteral("Error %1 while starting MPlayer:").arg(errorCode));
+    const bool mpv = m_engine == EngineKind::Mpv;
+    m_host.Log.AddLine(QStringLiteral("Error %1 while starting %2:").arg(errorCode).arg(mpv ? QStringLiteral("mpv") : QStringLiteral("MPlayer")));
     m_host.Log.AddLine(SystemErrorText(errorCode).left(1023));
     if (errorCode == ENOENT)
-        m_host.Log.AddLine(QStringLiteral("Please check if mplayer is installed and MPlayerPath names it."));
+        m_host.Log.AddLine(mpv ? QStringLiteral("Please check if mpv is installed and MpvPath names it.")
+                               : QStringLiteral("Please check if mplayer is installed and MPlayerPath names it."));
     EngineEnded(0);
 }
 

@@ -15,8 +15,8 @@ const QList<EngineOutputOption> &VideoOutOptions()
 {
     static const QList<EngineOutputOption> table = {
         {1, "-vo null", "-vo null", "--vo=null"},
-        {2, "-vo directx", "-vo xv", "--vo=xv"},
-        {3, "-vo gl2", "-vo gl", "--vo=gpu"},
+        {2, "-vo directx", "-vo xv", "--vo=xv,x11"},
+        {3, "-vo gl2", "-vo gl", "--vo=gpu,xv,x11"},
     };
     return table;
 }

@@ -92,7 +92,7 @@ QStringList CommandLineBuilder::Options(const PlaybackState &state, const VideoT
     return opts;
 }
 
-bool CommandLineBuilder::MediaArguments(EntryKind kind, const QByteArray &mediaUrl, EngineCommandLine &out)
+bool CommandLineBuilder::MediaArguments(EntryKind kind, const QByteArray &mediaUrl, MediaNames &out)
 {
     // An entry's path is stored as text: its names quoted where they hold blanks.
     QStringList names = SplitCommandLine(DecodeFileName(mediaUrl));
@@ -125,14 +125,15 @@ bool CommandLineBuilder::MediaArguments(EntryKind kind, const QByteArray &mediaU
     for (QString &name : names)
         if (!pass(name))
             return false;
-    out.Arguments << options << QStringLiteral("--") << names;
+    out.EntryOptions = options;
+    out.Names = names;
     return true;
 }
 
 // The "-sub" list: each file by its name, and one whose name is not UTF-8
 // through an alias, since the argument list could not carry its bytes. One
 // that cannot be aliased is left out and logged.
-QStringList CommandLineBuilder::SubtitleFiles(const QByteArray &files, EngineCommandLine &out)
+QStringList CommandLineBuilder::SubtitleFiles(const QByteArray &files, QStringList &aliases)
 {
     QStringList list;
     for (const QByteArray &file : files.isEmpty() ? QByteArrayList() : files.split(',')) {
@@ -144,20 +145,29 @@ QStringList CommandLineBuilder::SubtitleFiles(const QByteArray &files, EngineCom
         QString error;
         const QString alias = m_aliases.Link(file, error);
         if (alias.isEmpty()) {
-            out.Aliases << QStringLiteral("Subtitle file left out: ") + error;
+            aliases << QStringLiteral("Subtitle file left out: ") + error;
             continue;
         }
-        out.Aliases << alias + QStringLiteral(" stands for ") + LogName(name);
+        aliases << alias + QStringLiteral(" stands for ") + LogName(name);
         list << alias;
     }
     return list;
 }
 
-EngineCommandLine CommandLineBuilder::CommandLine(const PlaybackState &state, const VideoTarget &video)
+CommandLineBuilder::MediaNames CommandLineBuilder::Media(const PlaybackState &state)
 {
     m_aliases.Clear();
-    EngineCommandLine media;
+    MediaNames media;
     if (!MediaArguments(state.OpenMode, state.MediaURL, media))
+        return {{}, {}, {}, {}, media.Refusal};
+    media.Subtitles = SubtitleFiles(state.SubtitleFiles, media.Aliases);
+    return media;
+}
+
+EngineCommandLine CommandLineBuilder::CommandLine(const PlaybackState &state, const VideoTarget &video)
+{
+    const MediaNames media = Media(state);
+    if (!media.Refusal.isEmpty())
         return {{}, {}, media.Refusal, {}};
     EngineCommandLine out;
     out.Program = EnginePath();
@@ -165,13 +175,13 @@ EngineCommandLine CommandLineBuilder::CommandLine(const PlaybackState &state, co
     for (const TAddParams &p : m_settings.Options.AddParams)
         if (p.Enabled)
             out.Arguments << SplitCommandLine(p.Text);
-    if (const QStringList subtitles = SubtitleFiles(state.SubtitleFiles, out); !subtitles.isEmpty()) {
-        out.Arguments << QStringLiteral("-sub") << subtitles.join(u',');
-        out.SubtitleFiles = int(subtitles.size());
+    if (!media.Subtitles.isEmpty()) {
+        out.Arguments << QStringLiteral("-sub") << media.Subtitles.join(u',');
+        out.SubtitleFiles = int(media.Subtitles.size());
     }
     if (state.FirstOpen && state.OpenMode != EntryKind::DVDTitle)
         out.Arguments << QStringLiteral("-identify");
-    out.Arguments << media.Arguments;
-    out.Aliases = media.Aliases + out.Aliases;
+    out.Arguments << media.EntryOptions << QStringLiteral("--") << media.Names;
+    out.Aliases = media.Aliases;
     return out;
 }

@@ -38,6 +38,18 @@ public:
     QString EnginePath() const;
     // The options, from "-slave" on.
     QStringList Options(const PlaybackState &state, const VideoTarget &video) const;
+    // The entry's names and subtitle files as an engine may be given them. A
+    // name the engine must not see (IsUnsafeName) goes through a private
+    // alias when it names something here, else the entry is refused. The
+    // aliases of the previous call are removed first.
+    struct MediaNames {
+        QStringList EntryOptions; // "-dvd-device", device
+        QStringList Names;
+        QStringList Subtitles;
+        QStringList Aliases; // as EngineCommandLine's
+        QString Refusal;
+    };
+    MediaNames Media(const PlaybackState &state);
     // Options, added parameters, subtitles, then the entry's own options,
     // "--" and its names, so no name is taken for an option. A name the
     // engine must not see (IsUnsafeName) goes through a private alias when it
@@ -46,9 +58,9 @@ public:
     EngineCommandLine CommandLine(const PlaybackState &state, const VideoTarget &video);
 
 private:
-    // "<entry options> -- <names>"; false with the refusal set when a name cannot be passed.
-    bool MediaArguments(EntryKind kind, const QByteArray &mediaUrl, EngineCommandLine &out);
-    QStringList SubtitleFiles(const QByteArray &files, EngineCommandLine &out);
+    // False with the refusal set when a name cannot be passed.
+    bool MediaArguments(EntryKind kind, const QByteArray &mediaUrl, MediaNames &out);
+    QStringList SubtitleFiles(const QByteArray &files, QStringList &aliases);
 
     const SettingsData &m_settings;
     QString m_programDir;

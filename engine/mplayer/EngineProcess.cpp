@@ -52,10 +52,7 @@ void EngineProcess::CloseOutput()
     m_pipe.Close();
 }
 
-namespace {
-// The errno a start would fail with, found before starting: QProcess only
-// reports a failed start, not why.
-int StartProblem(const QString &program)
+int EngineProcess::StartProblem(const QString &program)
 {
     QString path = program;
     if (!program.contains(u'/')) {
@@ -70,7 +67,6 @@ int StartProblem(const QString &program)
         return EACCES;
     return 0;
 }
-} // namespace
 
 bool EngineProcess::Start(const QString &program, const QStringList &arguments, const QString &workingDir,
                           int &errorCode)

@@ -36,6 +36,9 @@ public:
     ~EngineProcess() override;
     // Runs that are real processes.
     static EngineRunFactory Factory();
+    // The errno a start of `program` would fail with, or 0, found before
+    // starting: QProcess only reports a failed start, not why.
+    static int StartProblem(const QString &program);
 
     bool Start(const QString &program, const QStringList &arguments, const QString &workingDir,
                int &errorCode) override;

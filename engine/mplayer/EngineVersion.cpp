@@ -9,6 +9,9 @@ QString EngineVersion::Parse(const QByteArray &output)
 {
     for (const QByteArray &raw : output.split('\n')) {
         const QByteArray line = raw.trimmed();
+        // mpv's first line: "mpv 0.35.1 Copyright ..."
+        if (line.startsWith("mpv ") && line.size() > 4 && line[4] >= '0' && line[4] <= '9')
+            return QString::fromUtf8(line.mid(4, line.indexOf(' ', 4) - 4).left(40));
         if (!line.startsWith("MPlayer "))
             continue;
         const qsizetype end = line.indexOf(" (C)");

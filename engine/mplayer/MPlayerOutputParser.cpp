@@ -3,8 +3,8 @@
 #include "common/NumberFormat.h"
 #include "common/TextHelpers.h"
 #include "engine/PlaybackState.h"
+#include "engine/TrackLabel.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -58,7 +58,7 @@ std::optional<int> Whole(View text, int min, int max)
 // A track name for a menu: one line, of bounded length.
 QString TrackName(View text)
 {
-    return ReplaceControlChars(Text(text.first(qMin<qsizetype>(text.size(), 256))).left(64), u' ');
+    return TrackLabel::Part(Text(text.first(qMin<qsizetype>(text.size(), 256))));
 }
 
 // A tag's text: the start of one line, without control characters.
@@ -67,20 +67,6 @@ QString TagText(View text)
     QString tag = Text(text.first(qMin<qsizetype>(text.size(), 512))).left(128);
     tag.removeIf(IsControlChar);
     return tag.trimmed();
-}
-
-// A language code as its name and code ("English (eng)"); text that is no
-// code the locale knows stays as it is.
-QString LanguageName(View code)
-{
-    QString text = TrackName(Trim(code)).left(16);
-    const bool letters = text.size() >= 2 && text.size() <= 3 &&
-                         std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLower(); });
-    const QLocale::Language language =
-        letters ? QLocale::codeToLanguage(text, QLocale::AnyLanguageCode) : QLocale::AnyLanguage;
-    if (language == QLocale::AnyLanguage || language == QLocale::C)
-        return text;
-    return QLocale::languageToString(language) + QStringLiteral(" (") + text + u')';
 }
 
 // "ID_AID_<id>_LANG=<name>" (or _NAME): the id, when it is one, the key and the name.
@@ -537,7 +523,6 @@ bool MPlayerOutputParser::OnStreamLine(View line)
 
 void MPlayerOutputParser::DescribeTrack(TrackMenu menu, int id, TrackPart part, View text)
 {
-    constexpr qsizetype MaxLabel = 64;
     const bool audio = menu == TrackMenu::Audio;
     text = Trim(text);
     if (text.isEmpty() || !(audio ? m_state.AudioTrackIds : m_state.SubtitleTrackIds).contains(id))
@@ -549,7 +534,7 @@ void MPlayerOutputParser::DescribeTrack(TrackMenu menu, int id, TrackPart part, 
         it = tracks.insert(tracks.end(), Run::Track{menu, id, {}, {}, {}});
     switch (part) {
     case TrackPart::Language:
-        it->Language = LanguageName(text);
+        it->Language = TrackLabel::Language(Text(text.first(qMin<qsizetype>(text.size(), 256))));
         break;
     case TrackPart::Title:
         it->Title = TrackName(text);
@@ -558,13 +543,7 @@ void MPlayerOutputParser::DescribeTrack(TrackMenu menu, int id, TrackPart part, 
         it->Codec = TrackName(text).left(16);
         break;
     }
-    // "English (eng) – Commentary [ac3]", within the bound of a menu name.
-    QString label = it->Language;
-    if (!it->Title.isEmpty())
-        label += (label.isEmpty() ? QString() : QStringLiteral(" \u2013 ")) + it->Title;
-    const QString codec = it->Codec.isEmpty() ? QString() : QStringLiteral(" [") + it->Codec + u']';
-    label = label.left(MaxLabel - codec.size()) + codec;
-    m_sink.TrackNamed(menu, id, label.trimmed());
+    m_sink.TrackNamed(menu, id, TrackLabel::Compose(it->Language, it->Title, it->Codec));
 }
 
 bool MPlayerOutputParser::OnLength(View line)

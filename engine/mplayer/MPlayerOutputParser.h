@@ -4,6 +4,7 @@
 // the line starts with and whose handler accepts it ends its processing. A
 // row applies at a stage: always (before the line is logged, or after), or
 // only on the first run of an entry, by kind of entry.
+#include "engine/OutputReader.h"
 #include "engine/OutputSink.h"
 
 #include <QByteArray>
@@ -13,16 +14,13 @@
 
 struct PlaybackState;
 
-class MPlayerOutputParser {
+class MPlayerOutputParser : public OutputReader {
 public:
     MPlayerOutputParser(PlaybackState &state, OutputSink &sink);
 
-    // A new run: `discPath` is the launched disc entry's path (empty unless
-    // the entry is a disc), `subtitleFiles` the number of files given with it.
-    void BeginRun(const QByteArray &discPath, int subtitleFiles);
-    // One more subtitle file was given to the running engine.
-    void SubtitleFileGiven() { ++m_run.SubtitleFilesGiven; }
-    void ProcessLine(QByteArrayView line);
+    void BeginRun(const QByteArray &discPath, int subtitleFiles) override;
+    void SubtitleFileGiven() override { ++m_run.SubtitleFilesGiven; }
+    void ProcessLine(QByteArrayView line) override;
 
 private:
     struct Rule;

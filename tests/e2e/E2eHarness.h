@@ -50,9 +50,10 @@ public:
         window.show();
     }
     std::uint64_t VideoWindowId() override { return panel->winId(); }
-    void RevealVideo() override
+    // As the window does: the panel is in place before the engine starts.
+    void PrepareVideo() override
     {
-        RecorderHost::RevealVideo();
+        RecorderHost::PrepareVideo();
         panel->setGeometry(40, 30, 400, 300);
         panel->show();
     }
