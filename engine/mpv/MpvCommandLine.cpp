@@ -72,6 +72,12 @@ MpvCommandLine MakeMpvCommandLine(const SettingsData &settings, const PlaybackSt
     for (const TAddParams &p : o.AddParams)
         if (p.Enabled && !p.Text.trimmed().isEmpty())
             out.Notes << QStringLiteral("Additional parameters are MPlayer's, left out for mpv: ") + p.Text;
-    out.Media = media.Names;
+    // Disc titles count from 1 here and in MPlayer, from 0 in mpv.
+    for (QString name : media.Names) {
+        static const QLatin1String disc("dvd://");
+        bool number = false;
+        const int title = name.startsWith(disc) ? name.mid(disc.size()).toInt(&number) : 0;
+        out.Media << (number && title >= 1 ? disc + QString::number(title - 1) : name);
+    }
     return out;
 }

@@ -106,6 +106,22 @@ constexpr AnswerRow AnswerRows[] = {
     {"get_vo_fullscreen", "fullscreen", "ANS_VO_FULLSCREEN"},
 };
 
+// MPlayer's properties mpv has under another name, for get_property;
+// answered as "ANS_<MPlayer's name>=".
+struct PropertyRow {
+    const char *MPlayer;
+    const char *Mpv;
+};
+constexpr PropertyRow PropertyRows[] = {
+    {"time_pos", "time-pos"},   {"length", "duration"},       {"percent_pos", "percent-pos"},
+    {"switch_audio", "aid"},    {"sub", "sid"},               {"volume", "volume"},
+    {"mute", "mute"},           {"pause", "pause"},           {"speed", "speed"},
+    {"filename", "filename"},   {"chapter", "chapter"},       {"width", "width"},
+    {"height", "height"},       {"aspect", "video-params/aspect"}, {"sub_delay", "sub-delay"},
+    {"audio_delay", "audio-delay"}, {"osdlevel", "osd-level"}, {"fullscreen", "fullscreen"},
+};
+constexpr int PropertyBase = 200;
+
 const QStringList ObservedNames{
     QStringLiteral("time-pos"),      QStringLiteral("duration"),   QStringLiteral("pause"),
     QStringLiteral("volume"),        QStringLiteral("mute"),       QStringLiteral("track-list"),
@@ -227,6 +243,13 @@ Request Translate(const QByteArray &slave)
     // The bare seek is the command queue's probe: any question will do.
     if (words.size() == 1 && words.first() == u"seek")
         return {Json({QStringLiteral("get_property"), QStringLiteral("pid")}, ProbeId), {}};
+    if (words.size() == 2 && words.first() == u"get_property") {
+        for (size_t i = 0; i < std::size(PropertyRows); ++i)
+            if (words[1] == QLatin1String(PropertyRows[i].MPlayer))
+                return {Json({QStringLiteral("get_property"), QLatin1String(PropertyRows[i].Mpv)},
+                             AnswerBase + PropertyBase + int(i)),
+                        {}};
+    }
     for (size_t i = 0; i < std::size(AnswerRows); ++i)
         if (words.first() == QLatin1String(AnswerRows[i].Slave))
             return {Json({QStringLiteral("get_property"), QLatin1String(AnswerRows[i].Property)},
@@ -248,6 +271,8 @@ Request Raw(const QString &text)
 QByteArray AnswerName(int id)
 {
     const int row = id - AnswerBase;
+    if (row >= PropertyBase && row < PropertyBase + int(std::size(PropertyRows)))
+        return QByteArray("ANS_") + PropertyRows[row - PropertyBase].MPlayer;
     return row >= 0 && row < int(std::size(AnswerRows)) ? QByteArray(AnswerRows[row].Answer) : QByteArray();
 }
 

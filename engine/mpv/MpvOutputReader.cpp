@@ -46,7 +46,7 @@ QString ValueText(const QJsonValue &v)
     case QJsonValue::Bool:
         return v.toBool() ? QStringLiteral("yes") : QStringLiteral("no");
     case QJsonValue::Double:
-        return QString::number(v.toDouble(), 'f', 6);
+        return QString::number(v.toDouble(), 'g', 12);
     case QJsonValue::String:
         return LogText(v.toString(), 256);
     default:
@@ -88,11 +88,12 @@ void MpvOutputReader::OnAnswer(int id, const QString &error, const QJsonValue &d
         m_sink.CommandAnswered();
         return;
     }
-    if (!success && id > 0) {
+    const QByteArray name = MpvCommands::AnswerName(id);
+    if (!success && !name.isEmpty())
+        m_sink.LogLine(QStringLiteral("ANS_ERROR=") + LogText(error, 80));
+    else if (!success && id > 0)
         m_sink.LogLine(QStringLiteral("mpv: command failed: ") + LogText(error, 80));
-        return;
-    }
-    if (const QByteArray name = MpvCommands::AnswerName(id); !name.isEmpty())
+    else if (!name.isEmpty())
         m_sink.LogLine(QString::fromLatin1(name) + u'=' + ValueText(data));
 }
 
@@ -209,7 +210,9 @@ void MpvOutputReader::OnTrackList(const QJsonArray &tracks)
                                                   title,
                                                   TrackLabel::Part(t.value(QLatin1String("codec")).toString())));
         }
-        if (t.value(QLatin1String("selected")).toBool() && p.Value != float(number)) {
+        // Before playback the link's own choice stands (it is sent when
+        // playback starts); later a change made at the console shows.
+        if (m_run.Started && t.value(QLatin1String("selected")).toBool() && p.Value != float(number)) {
             p.Value = float(number);
             p.NotifyChange();
         }

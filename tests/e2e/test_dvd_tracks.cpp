@@ -144,3 +144,51 @@ TEST_F(DvdTracksTest, MatroskaStreamsSwitchedAndExternalSubtitleAdded)
     EXPECT_EQ(Ask("switch_audio"), "1");
     EXPECT_EQ(Ask("sub_file"), "0");
 }
+
+namespace {
+class MpvTracksTest : public DvdTracksTest {
+protected:
+    void SetUp() override
+    {
+        settings.Options.Engine = QStringLiteral("mpv");
+        DvdTracksTest::SetUp();
+    }
+};
+} // namespace
+
+// mpv numbers its tracks from 1 and keeps loaded files after the media's own;
+// the answers are mpv's, asked under MPlayer's names.
+TEST_F(MpvTracksTest, MatroskaStreamsSwitchedSubtitleAddedRelaunchedAndDiscPlayed)
+{
+    ASSERT_EQ(playlist.Add(media + "/multi.mkv"), 0);
+    core->PlayEntry(0);
+    ASSERT_TRUE(WaitPlaying());
+    EXPECT_EQ(host->Audio.Ids, QList<int>({1, 2}));
+    EXPECT_EQ(host->Audio.Names, QStringList({"English (eng) \u2013 Director [mp3]", "French (fre) [mp3]"}));
+    core->ExecuteCommand("switch_audio 2");
+    EXPECT_EQ(Ask("switch_audio"), "2");
+    ASSERT_TRUE(core->LoadSubtitle(media + "/external.srt"));
+    ASSERT_TRUE(WaitFor([&] { return host->Subtitles.Ids.size() == 2; }));
+    EXPECT_EQ(host->Subtitles.Names, QStringList({"German (ger) [subrip]", "external.srt [subrip]"}));
+    EXPECT_EQ(Ask("sub"), "2");
+    core->ExecuteCommand("sub_select 0");
+    EXPECT_EQ(Ask("sub"), "1");
+
+    ASSERT_TRUE(WaitFor([&] { return State().PositionProp.Value >= 3; }));
+    const float at = State().PositionProp.Value;
+    core->Restart();
+    ASSERT_TRUE(WaitPlaying());
+    EXPECT_EQ(host->Subtitles.Ids.size(), 2);
+    // mpv answers a seek before it has gone there.
+    EXPECT_TRUE(WaitFor([&] { return Ask("time_pos").toDouble() >= at - 1; }, 3000));
+    EXPECT_EQ(Ask("switch_audio"), "2");
+    EXPECT_EQ(Ask("sub"), "1");
+
+    // The disc plays its first title (this mpv lists no titles).
+    playlist.Clear();
+    ASSERT_EQ(playlist.Add(Dvd()), 0);
+    core->PlayEntry(0);
+    ASSERT_TRUE(WaitPlaying());
+    EXPECT_EQ(State().PositionProp.Max, 8);
+    EXPECT_EQ(host->Subtitles.Names, QStringList({"English (en) [dvd_subtitle]"}));
+}
