@@ -97,8 +97,10 @@ void MpvRun::TryConnect()
 void MpvRun::OnConnected()
 {
     m_connectTimer->stop();
-    if (!m_waiting.isEmpty())
+    if (!m_waiting.isEmpty()) {
         m_socket->write(std::exchange(m_waiting, {}));
+        m_socket->flush();
+    }
 }
 
 void MpvRun::OnDisconnected()
@@ -117,7 +119,9 @@ void MpvRun::Write(const QByteArray &bytes)
     if (m_ended)
         return;
     if (m_socket->state() == QLocalSocket::ConnectedState) {
+        // Out now: a wait for the end ("quit") would hold back the event loop that sends it.
         m_socket->write(bytes);
+        m_socket->flush();
         return;
     }
     if (m_waiting.size() < MaxLineBytes)

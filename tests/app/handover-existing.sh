@@ -12,10 +12,10 @@ prop() {
 }
 title_is() { [ "$(playerctl -p zorvi metadata title 2>/dev/null)" = "$1" ]; }
 at_least() { awk -v p="$(playerctl -p zorvi position)" -v q="$1" 'BEGIN { exit !(p >= q) }'; }
-engine() { pgrep -P "$(pgrep -P "${pids[0]}" -x zorvi)" -x mplayer; } # a restart is a new engine
+engine() { pgrep -P "$(pgrep -P "${pids[0]}" -x zorvi)" -x "${ZORVI_TEST_ENGINE:-mplayer}"; } # a restart is a new engine
 mkdir -m 700 "$work/run"
 cp "$exe" "$work/zorvi"
-printf '[Options]\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nAudioOut=1\n' >"$work/zorvi.ini"
+printf '[Options]\nEngine=%s\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nAudioOut=1\n' "${ZORVI_TEST_ENGINE:-auto}" >"$work/zorvi.ini"
 run() { XDG_RUNTIME_DIR="$work/run" "$work/zorvi" "$@" >>"$work/run.log" 2>&1; }
 run "$a" "$b" &
 pids+=($!)

@@ -20,7 +20,7 @@ start() {
   local dir="$work/$1"; shift
   mkdir -p "$dir" && mkdir -m 700 "$dir/run"
   cp "$exe" "$dir/zorvi"
-  printf '[Options]\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nAudioOut=1\nMuteOnPauseSeek=0\n' >"$dir/zorvi.ini"
+  printf '[Options]\nEngine=%s\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nAudioOut=1\nMuteOnPauseSeek=0\n' "${ZORVI_TEST_ENGINE:-auto}" >"$dir/zorvi.ini"
   XDG_RUNTIME_DIR="$dir/run" "$dir/zorvi" "$@" >"$dir/out.log" 2>&1 &
   pids+=($!)
 }

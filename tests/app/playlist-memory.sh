@@ -18,7 +18,7 @@ clip "b c.avi" blue 4
 # Relative names; Alpha's length is wrong until the engine has measured it.
 printf '#EXTM3U\n#EXTINF:99,Alpha\na.avi\n#EXTINF:4,Beta\nb c.avi\n' >"$media/list.m3u8"
 cp "$build/bin/zorvi" "$work/"
-printf '[Options]\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nAudioOut=1\n[LastSession]\nRepeat=1\n' >"$work/zorvi.ini"
+printf '[Options]\nEngine=%s\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nAudioOut=1\n[LastSession]\nRepeat=1\n' "${ZORVI_TEST_ENGINE:-auto}" >"$work/zorvi.ini"
 mkdir -m 700 "$work/run"
 export XDG_RUNTIME_DIR="$work/run" XDG_STATE_HOME="$work/state"
 kept="$work/state/zorvi/playlist.m3u8"

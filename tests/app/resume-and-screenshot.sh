@@ -15,7 +15,7 @@ export XDG_DATA_HOME="$work/home/.data" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 echo 'XDG_PICTURES_DIR="$HOME/Bilder"' >"$XDG_CONFIG_HOME/user-dirs.dirs"
 cp "$exe" "$work/zorvi"
-printf '[Options]\nSingleInstance=0\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nAudioOut=1\nResumeMinLength=60\n' \
+printf '[Options]\nEngine=%s\nSingleInstance=0\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nAudioOut=1\nResumeMinLength=60\n' "${ZORVI_TEST_ENGINE:-auto}" \
   >"$work/zorvi.ini"
 player=(-p zorvi)
 position_is() { awk -v p="$(playerctl "${player[@]}" position 2>/dev/null)" "BEGIN { exit !(p != \"\" && $1) }"; }

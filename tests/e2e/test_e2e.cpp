@@ -46,6 +46,14 @@ TEST_P(E2ETest, ClipPlaysInsideThePanelThroughItsStatesAndAudioHasNoVideo)
     // Outside the panel is the window's own background, untouched by the engine.
     EXPECT_LT(image.pixelColor(host->window.mapToGlobal(QPoint(10, 10))).hsvSaturation(), 40);
 
+    // A burst of seeks: each replaces the one waiting, and the last target is reached.
+    const float from = State().PositionProp.Value;
+    for (int i = 0; i < 5; ++i)
+        core->ExecuteCommand("seek 1 0");
+    EXPECT_TRUE(WaitFor([&] {
+        return State().Status == PlaybackStatus::Playing && State().PositionProp.Value >= from + 4;
+    }));
+
     // Its end as the fake engine's in the process tests: stopped, without an error.
     ASSERT_TRUE(WaitFor([&] { return !core->IsRunning(); }, 20000));
     EXPECT_EQ(State().Status, PlaybackStatus::Stopped);

@@ -12,11 +12,13 @@
 #include <QMenu>
 
 namespace {
-class MainFormE2E : public MainFormFixture {
+// With each engine.
+class MainFormE2E : public MainFormFixture, public ::testing::WithParamInterface<const char *> {
 protected:
     void SetUp() override
     {
         real = true;
+        settings.Options.Engine = QString::fromLatin1(GetParam());
         settings.LastSession.WindowSize = 0; // video size
         Build();
         ASSERT_GE(playlist.Add(qEnvironmentVariable("ZORVI_BUILD_DIR") + "/demo/zorvi-demo.avi"), 0);
@@ -38,9 +40,10 @@ protected:
         ASSERT_TRUE(Xdotool(script));
     }
 };
+INSTANTIATE_TEST_SUITE_P(Engines, MainFormE2E, ::testing::Values("mplayer", "mpv"));
 } // namespace
 
-TEST_F(MainFormE2E, ClipSizesTheWindowAndModesKeepThePicture)
+TEST_P(MainFormE2E, ClipSizesTheWindowAndModesKeepThePicture)
 {
     Settle();
     const WindowChrome chrome = form->Chrome(); // video size: the window is the video's width
@@ -75,7 +78,7 @@ TEST_F(MainFormE2E, ClipSizesTheWindowAndModesKeepThePicture)
     EXPECT_TRUE(WaitFor([&] { return !Platform::KeepAbove(form->winId()); })); // openbox answers later
 }
 
-TEST_F(MainFormE2E, AutoHiddenControlsFollowThePointer)
+TEST_P(MainFormE2E, AutoHiddenControlsFollowThePointer)
 {
     core->ExecuteCommand(QStringLiteral("toggle_controls"));
     Settle();
@@ -103,7 +106,7 @@ TEST_F(MainFormE2E, AutoHiddenControlsFollowThePointer)
 // marker comes back, the position stands) and resumes it (the position moves
 // on); Right seeks 10 s on. A double click goes full screen and Enter leaves
 // it, a right click opens the menu, and "Fullscreen" chosen in it works.
-TEST_F(MainFormE2E, KeysAndClicksOnThePlayingVideoReachTheWindow)
+TEST_P(MainFormE2E, KeysAndClicksOnThePlayingVideoReachTheWindow)
 {
     const auto xdotool = [&](const QStringList &args) {
         Xdotool(QStringList{"mousemove"} +
