@@ -9,6 +9,7 @@
 #include "settings/SettingsData.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 EngineCore::EngineCore(SettingsData &settings, TZorviPlaylist &playlist, const EngineHost &host,
                        const QString &programDir, EngineRunFactory runs, EngineRunFactory mpvRuns)
@@ -18,8 +19,15 @@ EngineCore::EngineCore(SettingsData &settings, TZorviPlaylist &playlist, const E
               [this](const QString &text) { LogVerbose(text); }),
       m_commandLine(settings, m_programDir), m_parser(m_state, *this), m_mpvReader(m_state, *this),
       m_newRun(runs ? std::move(runs) : EngineProcess::Factory()),
-      m_newMpvRun(mpvRuns ? std::move(mpvRuns) : MpvRun::Factory())
+      m_newMpvRun(mpvRuns ? std::move(mpvRuns) : MpvRun::Factory()), m_positionTimer(new QTimer(this))
 {
+    m_positionTimer->setSingleShot(true);
+    // The second turns at a moment known to the millisecond.
+    m_positionTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_positionTimer, &QTimer::timeout, this, [this] {
+        if (IsRunning() && m_engine == EngineKind::Mpv)
+            m_process->Write(MpvCommands::PositionQuestion() + '\n');
+    });
     IgnoreBrokenPipe();
     m_findPreviousEngines = [](qint64 exceptPid) { return FindEngineProcesses(exceptPid); };
     PlaybackState &s = m_state;

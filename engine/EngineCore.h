@@ -21,6 +21,8 @@
 
 #include <QByteArray>
 #include <QObject>
+
+class QTimer;
 #include <QString>
 #include <array>
 #include <deque>
@@ -174,6 +176,7 @@ private:
     void DiscIdentified() override;
     void ProblemFound(EngineProblem problem) override;
     void TagsRead() override;
+    void PositionWanted(int ms) override;
     void ShowProblem(EngineProblem problem);
 
     SettingsData &m_settings;
@@ -189,6 +192,7 @@ private:
     OutputReader *m_reader = &m_parser; // the running engine's
     EngineKind m_engine = EngineKind::MPlayer;
     bool m_mpvPaused = false; // mpv was told to pause (it resumes only when told)
+    QTimer *m_positionTimer;  // asks mpv for its position
     EngineVersion m_version;
     EngineRunFactory m_newRun;
     EngineRunFactory m_newMpvRun;

@@ -6,6 +6,8 @@
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
+#include <QTimer>
+
 void EngineCore::LogLine(const QString &text)
 {
     m_host.Log.AddLine(text);
@@ -100,6 +102,11 @@ void EngineCore::TagsRead()
 {
     m_host.Display.UpdateMediaNotes();
     emit StateChanged();
+}
+
+void EngineCore::PositionWanted(int ms)
+{
+    m_positionTimer->start(ms);
 }
 
 void EngineCore::AudioOpened()
@@ -198,6 +205,8 @@ void EngineCore::FinishSeek()
     // The position shown is the seek's target until the engine's next line.
     if (m_process)
         m_process->ReadAtOnce();
+    if (m_engine == EngineKind::Mpv)
+        PositionWanted(0);
 }
 
 void EngineCore::Tick()

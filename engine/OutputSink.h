@@ -29,4 +29,7 @@ public:
     // A line that names what went wrong; a tag the state holds now.
     virtual void ProblemFound(EngineProblem problem) = 0;
     virtual void TagsRead() = 0;
+    // The engine should be asked for its position in `ms` (engines that do
+    // not report it by themselves).
+    virtual void PositionWanted(int ms) { static_cast<void>(ms); }
 };

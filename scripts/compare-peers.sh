@@ -18,6 +18,9 @@
 #  memory         the front-end's Rss and Pss from /proc/PID/smaps_rollup, idle
 #                 with no media and while playing
 # Usage: compare-peers.sh [RUNS=5]
+# COMPARE_PEERS picks the peers (default: all installed, among mplayer smplayer
+# mpv base zorvi; zorvi-mpv is the program driving mpv); COMPARE_SIZE the clip's
+# size (default 640x360; the program's panel stays 640x360 and the engine scales).
 # Environment: ZORVI_BUILD_DIR (default build/), ZORVI_BASE_BUILD_DIR (another
 # build of the program, run as the peer "base", e.g. main's), COMPARE_DISPLAYS (X display
 # numbers to try, default 1..9: MPlayer and mpv use X shared memory only below 10).
@@ -41,7 +44,7 @@ clip="$work/clip.avi"
 colours=(E04040 40E040 E0E040 4040E0 E040E0 40E0E0)
 sources="" inputs=""
 for i in "${!colours[@]}"; do
-  sources+="color=c=0x${colours[i]}:s=640x360:r=25:d=1[c$i];"
+  sources+="color=c=0x${colours[i]}:s=${COMPARE_SIZE:-640x360}:r=25:d=1[c$i];"
   inputs+="[c$i]"
 done
 ffmpeg -loglevel error -y -f lavfi -i "$sources${inputs}concat=n=6,loop=loop=9:size=150" \
@@ -64,6 +67,7 @@ command -v smplayer >/dev/null && peers="$peers smplayer"
 command -v mpv >/dev/null && peers="$peers mpv"
 [ -n "${ZORVI_BASE_BUILD_DIR:-}" ] && peers="$peers base"
 [ -x "$build/bin/zorvi" ] && peers="$peers zorvi"
+peers=${COMPARE_PEERS:-$peers}
 echo "display $DISPLAY, $(nproc) cores, load at start $(cut -d' ' -f1-3 /proc/loadavg), $runs runs of: $peers"
 
 # Starts a peer in $dir (with MEDIA, or idle without); prints its pid.
@@ -78,11 +82,11 @@ start() { # peer dir [media]
       "$work/relay/mplayer" >"$dir/smplayer.ini"
     # Placed so that its video area covers the screen's centre.
     smplayer -config-path "$dir" -pos 299 151 -no-close-at-end "$@" >/dev/null 2>&1 & ;;
-  zorvi | base)
+  zorvi | base | zorvi-mpv)
     if [ "$peer" = base ]; then cp "$ZORVI_BASE_BUILD_DIR/bin/zorvi" "$dir/zorvi"; else cp "$build/bin/zorvi" "$dir/zorvi"; fi
-    # The Default skin's chrome is 9 x 74: the video panel is the clip's size, centred.
-    printf '[Options]\nSingleInstance=0\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nAudioOut=1\nResizeOnOpen=0\nMPlayerPath=%s\n[LastSession]\nWinCenter=1\nWindowSize=-1\nWinRatio=1.7777778\nWidth=649\nHeight=434\n' \
-      "$work/relay/mplayer" >"$dir/zorvi.ini"
+    # The Default skin's chrome is 9 x 74: the video panel is 640x360, centred.
+    printf '[Options]\nEngine=%s\nSingleInstance=0\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nMpvCustomVideoOut=--vo=x11\nAudioOut=1\nResizeOnOpen=0\nMPlayerPath=%s\n[LastSession]\nWinCenter=1\nWindowSize=-1\nWinRatio=1.7777778\nWidth=649\nHeight=434\n' \
+      "$([ "$peer" = zorvi-mpv ] && echo mpv || echo mplayer)" "$work/relay/mplayer" >"$dir/zorvi.ini"
     "$dir/zorvi" "$@" >/dev/null 2>&1 & ;;
   esac
   echo $!
@@ -92,7 +96,7 @@ main_window() { # peer pid
   case $1 in
   mplayer) xdotool search --onlyvisible --class MPlayer ;;
   smplayer) xdotool search --pid "$2" --name "SMPlayer" ;;
-  zorvi | base) xdotool search --pid "$2" --name "Zorvi" ;;
+  zorvi | base | zorvi-mpv) xdotool search --pid "$2" --name "Zorvi" ;;
   *) xdotool search --onlyvisible --pid "$2" ;;
   esac 2>/dev/null | tail -1 || true
 }
@@ -102,13 +106,14 @@ time_box() { # peer window
   eval "$(xdotool getwindowgeometry --shell "$2" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
   case $1 in
   smplayer) echo $((X + WIDTH - 185)) $((Y + HEIGHT - 22)) 182 20 ;;
-  zorvi | base) echo $((X + WIDTH - 70)) $((Y + HEIGHT - 47)) 66 14 ;;
+  zorvi | base | zorvi-mpv) echo $((X + WIDTH - 70)) $((Y + HEIGHT - 47)) 66 14 ;;
   esac
 }
 engine_of() { # peer pid
   case $1 in
   mplayer) pgrep -P "$2" | head -1 ;;
   mpv) echo "$2" ;;
+  zorvi-mpv) pgrep -P "$2" -x mpv | head -1 ;;
   *) local relay; relay=$(pgrep -P "$2" -f relay/mplayer | head -1); [ -n "$relay" ] && pgrep -P "$relay" | head -1 ;;
   esac
 }

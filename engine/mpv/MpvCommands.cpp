@@ -123,7 +123,7 @@ constexpr PropertyRow PropertyRows[] = {
 constexpr int PropertyBase = 200;
 
 const QStringList ObservedNames{
-    QStringLiteral("time-pos"),      QStringLiteral("duration"),   QStringLiteral("pause"),
+    QStringLiteral("duration"),   QStringLiteral("pause"),
     QStringLiteral("volume"),        QStringLiteral("mute"),       QStringLiteral("track-list"),
     QStringLiteral("video-params"),  QStringLiteral("eof-reached"), QStringLiteral("metadata"),
     QStringLiteral("hwdec-current"), QStringLiteral("speed"),      QStringLiteral("seeking")};
@@ -266,6 +266,11 @@ Request Raw(const QString &text)
     if (command.isEmpty() || HasControlChars(command) || command.startsWith(u'{'))
         return {{}, QStringLiteral("Not an mpv input command: ") + ReplaceControlChars(command, u' ').left(120)};
     return {command.toUtf8(), {}};
+}
+
+QByteArray PositionQuestion()
+{
+    return Json({QStringLiteral("get_property"), QStringLiteral("time-pos")}, PositionId);
 }
 
 QByteArray AnswerName(int id)

@@ -12,6 +12,9 @@ namespace MpvCommands {
 // logged under the name MPlayer gives it (AnswerBase + its row).
 inline constexpr int ProbeId = 1;
 inline constexpr int CommandId = 2;
+// The position, asked when the second shown is due to turn (observing it
+// would wake the program for every frame).
+inline constexpr int PositionId = 3;
 inline constexpr int AnswerBase = 100;
 
 // One JSON request line (no line end), or why the command has no mpv form.
@@ -25,6 +28,7 @@ Request Translate(const QByteArray &slave);
 // What a console user typed after "mpv:": one mpv input command, passed as
 // it stands once it holds no control character.
 Request Raw(const QString &text);
+QByteArray PositionQuestion();
 // The name of the answer to request `id` ("ANS_TIME_POSITION"), or empty.
 QByteArray AnswerName(int id);
 

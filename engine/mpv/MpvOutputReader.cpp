@@ -88,6 +88,16 @@ void MpvOutputReader::OnAnswer(int id, const QString &error, const QJsonValue &d
         m_sink.CommandAnswered();
         return;
     }
+    if (id == MpvCommands::PositionId) {
+        if (!data.isDouble())
+            return;
+        const double at = PlausibleSeconds(data.toDouble());
+        OnPosition(at);
+        // Asked again a little after the second shown turns.
+        if (!m_run.Paused)
+            m_sink.PositionWanted(int(std::clamp((std::floor(at) + 1 - at) * 1000 / m_run.Speed + 4, 4.0, 1000.0)));
+        return;
+    }
     const QByteArray name = MpvCommands::AnswerName(id);
     if (!success && !name.isEmpty())
         m_sink.LogLine(QStringLiteral("ANS_ERROR=") + LogText(error, 80));
@@ -105,7 +115,9 @@ void MpvOutputReader::OnEvent(const QString &event, const QJsonObject &o)
         const QString prefix = LogText(o.value(QLatin1String("prefix")).toString(), 32);
         m_sink.LogLine(u'[' + prefix + QStringLiteral("] ") + LogText(o.value(QLatin1String("text")).toString()));
     } else if (event == QLatin1String("playback-restart")) {
+        // Playback starts, or goes on after a seek: from where?
         Started();
+        m_sink.PositionWanted(0);
     } else if (event == QLatin1String("audio-reconfig")) {
         if (m_run.Started && !std::exchange(m_run.AudioOpened, true))
             m_sink.AudioOpened();
@@ -129,15 +141,18 @@ void MpvOutputReader::Started()
 
 void MpvOutputReader::OnProperty(const QString &name, const QJsonValue &data)
 {
-    if (name == QLatin1String("time-pos")) {
-        if (data.isDouble())
-            OnPosition(data.toDouble());
-    } else if (name == QLatin1String("duration")) {
+    if (name == QLatin1String("duration")) {
         if (data.isDouble())
             m_state.PositionProp.Max = float(std::trunc(PlausibleSeconds(data.toDouble())));
     } else if (name == QLatin1String("pause")) {
-        if (data.toBool())
+        m_run.Paused = data.toBool();
+        if (m_run.Paused)
             m_sink.ShowStatusLine(QStringLiteral("Paused|") + m_run.StatusLine);
+        else if (m_run.Started)
+            m_sink.PositionWanted(0);
+    } else if (name == QLatin1String("speed")) {
+        if (data.isDouble() && data.toDouble() >= 0.01 && data.toDouble() <= 100)
+            m_run.Speed = data.toDouble();
     } else if (name == QLatin1String("volume")) {
         // A change made at the console shows; ours come back as they went.
         TMPProperty &volume = m_state.VolumeProp;

@@ -44,5 +44,7 @@ private:
         int Seconds = -1; // of the status line shown
         QString StatusLine;
         QString Decoder; // hardware decoding in use, as last logged
+        bool Paused = false;
+        double Speed = 1;
     } m_run;
 };
