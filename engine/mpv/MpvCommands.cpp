@@ -126,7 +126,7 @@ const QStringList ObservedNames{
     QStringLiteral("duration"),   QStringLiteral("pause"),
     QStringLiteral("volume"),        QStringLiteral("mute"),       QStringLiteral("track-list"),
     QStringLiteral("video-params"),  QStringLiteral("eof-reached"), QStringLiteral("metadata"),
-    QStringLiteral("hwdec-current"), QStringLiteral("speed"),      QStringLiteral("seeking")};
+    QStringLiteral("hwdec-current"), QStringLiteral("speed"),      QStringLiteral("current-ao")};
 
 using Command = std::optional<QStringList>;
 

@@ -132,6 +132,9 @@ void MpvOutputReader::Started()
     if (std::exchange(m_run.Started, true))
         return;
     m_sink.PlaybackStarted();
+    // Sound to play and no output for it: the picture plays alone.
+    if (!m_run.SoundOutput && !m_state.AudioTrackIds.isEmpty())
+        m_sink.ProblemFound(EngineProblem::NoSoundDevice);
     // The sound output opened before playback did.
     if (!m_run.AudioOpened && !m_state.AudioTrackIds.isEmpty()) {
         m_run.AudioOpened = true;
@@ -150,6 +153,8 @@ void MpvOutputReader::OnProperty(const QString &name, const QJsonValue &data)
             m_sink.ShowStatusLine(QStringLiteral("Paused|") + m_run.StatusLine);
         else if (m_run.Started)
             m_sink.PositionWanted(0);
+    } else if (name == QLatin1String("current-ao")) {
+        m_run.SoundOutput = data.isString() && !data.toString().isEmpty();
     } else if (name == QLatin1String("speed")) {
         if (data.isDouble() && data.toDouble() >= 0.01 && data.toDouble() <= 100)
             m_run.Speed = data.toDouble();
@@ -288,7 +293,9 @@ void MpvOutputReader::OnEndOfFile(const QJsonObject &event)
     const QString media = DecodeFileName(m_state.MediaURL);
     const bool local = !media.contains(QLatin1String("://"));
     EngineProblem problem = EngineProblem::Failed;
-    if (local && !QFileInfo::exists(media))
+    if (error == QLatin1String("audio output initialization failed"))
+        problem = EngineProblem::NoSoundDevice;
+    else if (local && !QFileInfo::exists(media))
         problem = EngineProblem::FileNotFound;
     else if (error == QLatin1String("unrecognized file format") || (local && error == QLatin1String("loading failed")))
         problem = EngineProblem::Unreadable;

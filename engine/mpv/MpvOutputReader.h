@@ -45,6 +45,7 @@ private:
         QString StatusLine;
         QString Decoder; // hardware decoding in use, as last logged
         bool Paused = false;
+        bool SoundOutput = false; // a sound output is open
         double Speed = 1;
     } m_run;
 };
