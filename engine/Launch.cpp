@@ -168,10 +168,9 @@ void EngineCore::Launch()
     emit StateChanged();
 
     m_runPlayed = false;
-    if (std::exchange(m_newEntry, false) && !s.MediaURL.isEmpty()) {
-        NoteOpened();
+    const bool newEntry = std::exchange(m_newEntry, false) && !s.MediaURL.isEmpty();
+    if (newEntry)
         LookUpResume();
-    }
     if (s.MediaURL.isEmpty())
         return;
     if (m_settings.Options.SingleInstance && Verbose() && m_engine == EngineKind::MPlayer && CheckPreviousEngines())
@@ -180,6 +179,9 @@ void EngineCore::Launch()
     SetStatus(PlaybackStatus::Opening);
     m_host.Display.SetPlayingButtons(true);
     StartRun();
+    // Written while the engine opens the media (the writes wait for the disk).
+    if (newEntry && IsRunning())
+        NoteOpened();
 }
 
 EngineCommandLine EngineCore::RunCommandLine(const ChosenEngine &engine, QByteArray &prologue)
