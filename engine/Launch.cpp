@@ -133,6 +133,17 @@ void EngineCore::Launch()
 
     if (s.OpenMode == EntryKind::DVD)
         s.FirstOpen = true;
+    // Another engine numbers the tracks its own way: the entry is identified
+    // anew, and goes on where it was with the subtitle files it had.
+    const OptionsSettings &o = m_settings.Options;
+    struct {
+        float Position;
+        QByteArray Subtitles;
+    } kept{s.PositionProp.Value, s.SubtitleFiles};
+    const bool otherEngine = !s.FirstOpen && m_run > 0 &&
+                             ChooseEngine(o.Engine, o.MPlayerPath, o.MpvPath, m_programDir).Kind != m_engine;
+    if (otherEngine)
+        s.FirstOpen = true;
     if (s.FirstOpen) {
         s.Paused = false;
         s.AudioTrackProp.Value = s.AudioTrackProp.Min = s.AudioTrackProp.Max = -1;
@@ -150,6 +161,10 @@ void EngineCore::Launch()
             s.PositionProp.Max = 0;
     }
 
+    if (otherEngine) {
+        s.PositionProp.Value = kept.Position;
+        s.SubtitleFiles = kept.Subtitles;
+    }
     if (ownSubtitles) {
         const QByteArray &files = std::exchange(m_pendingSubtitles, {}).Files;
         s.SubtitleFiles = s.SubtitleFiles.isEmpty() ? files : s.SubtitleFiles + ',' + files;

@@ -184,6 +184,15 @@ TEST_F(MpvTracksTest, MatroskaStreamsSwitchedSubtitleAddedRelaunchedAndDiscPlaye
     EXPECT_EQ(Ask("switch_audio"), "2");
     EXPECT_EQ(Ask("sub"), "1");
 
+    // Switched to MPlayer: the tracks by its ids, the position and the file kept.
+    settings.Options.Engine = QStringLiteral("mplayer");
+    core->Restart();
+    ASSERT_TRUE(WaitPlaying());
+    EXPECT_EQ(host->Audio.Ids, QList<int>({0, 1}));
+    EXPECT_EQ(host->Subtitles.Ids.size(), 2);
+    EXPECT_GE(Ask("time_pos").toDouble(), at - 1);
+    settings.Options.Engine = QStringLiteral("mpv");
+
     // The disc plays its first title (this mpv lists no titles).
     playlist.Clear();
     ASSERT_EQ(playlist.Add(Dvd()), 0);
