@@ -107,7 +107,6 @@ QString HandOverNote(const ProgramOptions &options)
 {
     if (options.Engine.isEmpty())
         return {};
-    return QStringLiteral("zorvi: --engine=%1 applies to a new copy only: the running copy took the media "
-                          "and keeps its engine\n")
+    return QStringLiteral("zorvi: --engine=%1 is for a new copy only: the running copy keeps its engine\n")
         .arg(options.Engine);
 }
