@@ -45,8 +45,10 @@ int main(int argc, char *argv[])
     const QStringList &arguments = options.Arguments;
 
     const QString socketPath = Platform::InstanceSocketPath();
-    if (!StartupCheck(arguments, socketPath))
+    if (!StartupCheck(arguments, socketPath)) {
+        std::fputs(HandOverNote(options).toLocal8Bit().constData(), stderr);
         return 0;
+    }
 
     Platform::SelectX11Platform();
     Platform::SelectEventDispatcher();
@@ -69,6 +71,7 @@ int main(int argc, char *argv[])
 
     SettingsData settings;
     SettingsStore store(settings);
+    ApplyRunSettings(options, store);
     TZorviPlaylist playlist;
     TShortcutList shortcuts;
     shortcuts.ConnectTo(store);
@@ -102,6 +105,9 @@ int main(int argc, char *argv[])
                                    return link;
                                }};
     TMainForm form(program, arguments);
+    if (!options.Engine.isEmpty())
+        form.Log()->AddLine(QStringLiteral("$|Engine for this run: ") + options.Engine +
+                            QStringLiteral(" (--engine; not saved)"));
     EngineCore &engine = *core;
     engine.LoadPropertySettings();
     engine.PrepareFontOption();

@@ -7,8 +7,9 @@
 
 // The output lists keep their keys; their texts name what the engine uses on
 // Linux for each choice (video 2 and 3: -vo xv, -vo gl; audio 2 and 3:
-// -ao alsa, -ao pulse,alsa).
-const std::array<OptionsText, 33> OptionsTexts = {{
+// -ao alsa, -ao pulse,alsa). With mpv, video 3 is --vo=gpu (VOgpu); the
+// others name the same outputs.
+const std::array<OptionsText, 41> OptionsTexts = {{
     {"Options", "Caption", "Options"},
     {"GeneralTab", "Caption", "General"},
     {"GeneralTab", "LPath", "MPlayer path :"},
@@ -26,6 +27,7 @@ const std::array<OptionsText, 33> OptionsTexts = {{
     {"VideoTab", "VOnull", "No Video (null)"},
     {"VideoTab", "VOdx", "X Video (xv)"},
     {"VideoTab", "VOgl2", "OpenGL (gl, default)"},
+    {"VideoTab", "VOgpu", "GPU (gpu, default)"},
     {"AudioTab", "Caption", "Audio"},
     {"AudioTab", "MuteOnSeekChkBox", "Mute while seeking or paused"},
     {"AudioTab", "AudioOutGroupBox", " Audio out "},
@@ -41,6 +43,13 @@ const std::array<OptionsText, 33> OptionsTexts = {{
     {"AdvancedTab", "LBoostNote", "(needs a privilege this user lacks: no effect)"},
     {"AdvancedTab", "CacheChkBox", "Cache (Kb) :"},
     {"AdvancedTab", "AddParamGroupBox", " Additional parameters "},
+    {"AdvancedTab", "EngineGroupBox", " Engine "},
+    {"AdvancedTab", "LEngine", "Engine:"},
+    {"AdvancedTab", "EngineAuto", "Automatic (MPlayer when installed, else mpv)"},
+    {"AdvancedTab", "LEngineInUse", "In use:"},
+    {"AdvancedTab", "EngineMissing", "not found"},
+    {"AdvancedTab", "LMpvPath", "mpv path :"},
+    {"AdvancedTab", "HwDecChkBox", "Hardware decoding (mpv)"},
     {"TabAbout", "Caption", "About"},
 }};
 

@@ -16,7 +16,7 @@ struct OptionsText {
     const char *Key;     // a control's name, or "Caption" for the window or the page's tab
     const char *English;
 };
-extern const std::array<OptionsText, 33> OptionsTexts;
+extern const std::array<OptionsText, 41> OptionsTexts;
 
 // The row of that section and key. Asking for one no row has is a mistake in
 // the dialog: std::logic_error.

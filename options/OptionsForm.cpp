@@ -5,6 +5,7 @@
 #include "i18n/OptionsTexts.h"
 #include "options/OptionsEngine.h"
 #include "options/RadioGroup.h"
+#include "platform/Paths.h"
 #include "settings/SettingsData.h"
 #include "shortcuts/ShortcutCaptureForm.h"
 
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,9 +24,19 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
+#include <iterator>
 
 namespace {
 constexpr int kPageCount = 7;
+// The engine list's entries, as [Options] Engine names them.
+const QLatin1String kEngineNames[] = {QLatin1String("auto"), QLatin1String("mplayer"), QLatin1String("mpv")};
+
+int Slot(EngineKind kind)
+{
+    return kind == EngineKind::Mpv ? 1 : 0;
+}
 
 void SelectOutput(QComboBox *list, QLineEdit *custom, int index, const QString &text)
 {
@@ -34,7 +46,8 @@ void SelectOutput(QComboBox *list, QLineEdit *custom, int index, const QString &
 }
 } // namespace
 
-TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent) : QDialog(parent), m_parts(parts)
+TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent)
+    : QDialog(parent), m_parts(parts), m_programDir(Platform::ProgramDirectory())
 {
     setObjectName(QStringLiteral("OptionsForm"));
     setWindowTitle(OptionsCaption(*m_parts.Local, FindOptionsText(u"Options", u"Caption")));
@@ -80,14 +93,19 @@ TOptionsForm::TOptionsForm(const OptionsFormParts &parts, QWidget *parent) : QDi
         code = capture.CapturedCode();
         return true;
     };
-    ChooseEnginePath = [this](const QString &current) {
+    ChooseEnginePath = [this](const QString &title, const QString &current) {
         // A bare name ("mplayer") is looked for where the engine would be found.
         const QString start =
             QFileInfo(current).isAbsolute() ? current : QStandardPaths::findExecutable(current);
-        return QFileDialog::getOpenFileName(this, LPath->text(), start);
+        return QFileDialog::getOpenFileName(this, title, start);
     };
 
     loadSettings();
+    // Connected once loaded, so a half-loaded page never moves the custom texts.
+    const auto follow = [this] { RunGuarded([this] { followEngine(); }); };
+    connect(EngineComboBox, &QComboBox::currentIndexChanged, this, follow);
+    connect(PathEdit, &QLineEdit::textChanged, this, follow);
+    connect(MpvPathEdit, &QLineEdit::textChanged, this, follow);
     // Fixed border around what the pages need, at least the designed client area.
     setFixedSize(layout->sizeHint().expandedTo(QSize(386, 318)));
 
@@ -120,8 +138,12 @@ void TOptionsForm::loadSettings()
         LangComboBox->addItem(language.DisplayName);
     LangComboBox->setCurrentIndex(local.LanguageIndex);
 
-    SelectOutput(VOComboBox, CustomVOEdit, o.VideoOut, o.CustomVideoOut);
-    SelectOutput(AOComboBox, CustomAOEdit, o.AudioOut, o.CustomAudioOut);
+    m_customVideo[0] = o.CustomVideoOut;
+    m_customVideo[1] = o.MpvCustomVideoOut;
+    m_customAudio[0] = o.CustomAudioOut;
+    m_customAudio[1] = o.MpvCustomAudioOut;
+    SelectOutput(VOComboBox, CustomVOEdit, o.VideoOut, m_customVideo[0]);
+    SelectOutput(AOComboBox, CustomAOEdit, o.AudioOut, m_customAudio[0]);
     MuteOnSeekChkBox->setChecked(o.MuteOnPauseSeek);
 
     loadShortcuts();
@@ -134,10 +156,63 @@ void TOptionsForm::loadSettings()
         ParamChkBox[i]->setChecked(o.AddParams[i].Enabled);
         ParamEdit[i]->setText(o.AddParams[i].Text);
     }
+    const QString engine = o.Engine.trimmed().toLower();
+    m_loadedEngine = int(std::find(std::begin(kEngineNames), std::end(kEngineNames), engine) - kEngineNames);
+    if (m_loadedEngine == int(std::size(kEngineNames)))
+        m_loadedEngine = -1; // not a name the list has: Auto is shown, OK writes it
+    EngineComboBox->setCurrentIndex(std::max(m_loadedEngine, 0));
+    MpvPathEdit->setText(o.MpvPath);
+    HwDecChkBox->setChecked(o.HardwareDecoding);
+    followEngine();
 
     LVersion->setText(QStringLiteral("Version : 0.5.9"));
-    LMPVersion->setText(QStringLiteral("MPlayer Version : ") +
+    const bool mpv = EngineInUseNow().Kind == EngineKind::Mpv;
+    LMPVersion->setText((mpv ? QStringLiteral("mpv") : QStringLiteral("MPlayer")) +
+                        QStringLiteral(" Version : ") +
                         (m_parts.Engine ? m_parts.Engine->Version() : QStringLiteral("?")));
+}
+
+ChosenEngine TOptionsForm::EngineInUseNow() const
+{
+    return ChooseEngine(engineChoice(), PathEdit->text().trimmed(), MpvPathEdit->text().trimmed(),
+                        m_programDir);
+}
+
+QString TOptionsForm::engineChoice() const
+{
+    return kEngineNames[std::clamp(EngineComboBox->currentIndex(), 0, int(std::size(kEngineNames)) - 1)];
+}
+
+void TOptionsForm::followEngine()
+{
+    const ChosenEngine chosen = EngineInUseNow();
+    const bool mpv = chosen.Kind == EngineKind::Mpv;
+    // A path or switch the chosen engine never reads is greyed; Auto may read both paths.
+    const int entry = EngineComboBox->currentIndex();
+    for (QWidget *w : std::initializer_list<QWidget *>{PathEdit, PathButton})
+        w->setEnabled(entry != 2);
+    for (QWidget *w : std::initializer_list<QWidget *>{MpvPathEdit, MpvPathButton, HwDecChkBox})
+        w->setEnabled(entry != 1);
+    const QFileInfo program(chosen.Program);
+    QString inUse = mpv ? QStringLiteral("mpv") : QStringLiteral("MPlayer");
+    if (!program.isFile() || !program.isExecutable())
+        inUse += QStringLiteral(" \u2014 ") + caption(AdvancedTab, "EngineMissing");
+    EngineInUse->setText(inUse);
+
+    if (chosen.Kind != m_outputsOf) {
+        m_customVideo[Slot(m_outputsOf)] = CustomVOEdit->text();
+        m_customAudio[Slot(m_outputsOf)] = CustomAOEdit->text();
+        m_outputsOf = chosen.Kind;
+        CustomVOEdit->setText(m_customVideo[Slot(m_outputsOf)]);
+        CustomAOEdit->setText(m_customAudio[Slot(m_outputsOf)]);
+    }
+    VOComboBox->setItemText(3, caption(VideoTab, mpv ? "VOgpu" : "VOgl2"));
+    // The groups name the engine whose options they show when it is not MPlayer.
+    const auto title = [mpv](const QString &text) {
+        return mpv ? u' ' + text.trimmed() + QStringLiteral(" (mpv) ") : text;
+    };
+    VideoOutGroupBox->setTitle(title(caption(VideoTab, "VideoOutGroupBox")));
+    AudioOutGroupBox->setTitle(title(caption(AudioTab, "AudioOutGroupBox")));
 }
 
 void TOptionsForm::pageChanged()
@@ -165,9 +240,9 @@ bool TOptionsForm::eventFilter(QObject *watched, QEvent *e)
     return QDialog::eventFilter(watched, e);
 }
 
-void TOptionsForm::choosePath()
+void TOptionsForm::choosePath(QLineEdit *edit, const QLabel *label)
 {
-    const QString chosen = ChooseEnginePath(PathEdit->text().trimmed());
+    const QString chosen = ChooseEnginePath(label->text(), edit->text().trimmed());
     if (!chosen.isEmpty())
-        PathEdit->setText(chosen);
+        edit->setText(chosen);
 }

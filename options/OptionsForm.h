@@ -7,6 +7,10 @@
 // creation (OptionsForm.cpp), the pages' controls (OptionsFormPages.cpp), the
 // shortcut page (OptionsFormShortcuts.cpp) and OK (OptionsFormApply.cpp). The
 // captions come from the rows of OptionsTexts, which language files share.
+// The output lists follow the engine chosen on the Advanced page: they show
+// and edit that engine's options.
+#include "platform/EngineOptions.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <cstdint>
@@ -93,6 +97,12 @@ public:
     QSpinBox *CacheEdit;
     QCheckBox *ParamChkBox[3];
     QLineEdit *ParamEdit[3];
+    QGroupBox *EngineGroupBox;
+    QLabel *LEngine, *LEngineInUse, *EngineInUse, *LMpvPath;
+    QComboBox *EngineComboBox; // auto, mplayer, mpv
+    QLineEdit *MpvPathEdit;
+    QPushButton *MpvPathButton;
+    QCheckBox *HwDecChkBox;
     // About
     QWidget *TabAbout;
     QLabel *LAppName, *LDescription, *LVersion, *LMPVersion;
@@ -104,8 +114,11 @@ public:
     // Opens the capture dialog by default; tests answer in its place
     // (false: cancelled).
     std::function<bool(std::uint32_t &code)> CaptureShortcut;
-    // Asks for the engine executable by default; an empty answer changes nothing.
-    std::function<QString(const QString &current)> ChooseEnginePath;
+    // Asks for an engine executable by default; an empty answer changes nothing.
+    std::function<QString(const QString &title, const QString &current)> ChooseEnginePath;
+    // The engine the controls choose now (Auto resolved), whose options the
+    // output lists show.
+    ChosenEngine EngineInUseNow() const;
 
     // OK: apply, save, restart the engine if needed, close. A settings file
     // that cannot be written is reported and the dialog stays open.
@@ -133,7 +146,12 @@ private:
     void loadSettings();
     void pageChanged();
     void turnPage(int step);
-    void choosePath();
+    void choosePath(QLineEdit *edit, const QLabel *label);
+    // The output lists, their custom texts and the Advanced page's engine
+    // controls follow the engine the controls choose now.
+    void followEngine();
+    // The [Options] Engine value the engine list's entry stands for.
+    QString engineChoice() const;
 
     // OptionsFormShortcuts.cpp
     struct Row {
@@ -168,4 +186,10 @@ private:
     int m_addMode = 1; // 1 adds a row, 2 changes the selected one
     // A restart found necessary by an OK whose save failed is still due.
     bool m_restartDue = false;
+    // The custom output texts as edited, by engine ([0] MPlayer, [1] mpv);
+    // the edits show those of m_outputsOf.
+    QString m_customVideo[2], m_customAudio[2];
+    EngineKind m_outputsOf = EngineKind::MPlayer;
+    int m_loadedEngine = -1; // the engine list's entry the settings named (-1: none)
+    QString m_programDir;
 };

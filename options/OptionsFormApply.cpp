@@ -23,15 +23,18 @@ namespace {
 // How long the stopped engine is given before its end is handled and it starts again.
 constexpr int kRestartPauseMs = 50;
 
-// Takes the output list's choice and its custom text; true when either changed.
-bool TakeOutput(const QComboBox *list, const QLineEdit *custom, int &out, QString &customOut)
+// Takes the output list's choice and both engines' custom texts ([0]
+// MPlayer's, [1] mpv's); true when the engine in use gets another option.
+bool TakeOutput(const QComboBox *list, const QString (&custom)[2], EngineKind inUse, int &out,
+                QString &mplayerCustom, QString &mpvCustom)
 {
     const int index = list->currentIndex();
-    if (index == out && custom->text() == customOut)
-        return false;
+    QString &used = inUse == EngineKind::Mpv ? mpvCustom : mplayerCustom;
+    const bool changed = index != out || custom[inUse == EngineKind::Mpv ? 1 : 0] != used;
     out = index;
-    customOut = custom->text();
-    return true;
+    mplayerCustom = custom[0];
+    mpvCustom = custom[1];
+    return changed;
 }
 } // namespace
 
@@ -40,18 +43,13 @@ bool TOptionsForm::applyControls()
     OptionsSettings &o = m_parts.Settings->Options;
     Localization &local = *m_parts.Local;
     bool restart = false;
+    const ChosenEngine before = ChooseEngine(o.Engine, o.MPlayerPath, o.MpvPath, m_programDir);
 
     o.SingleInstance = SingleInstChkBox->isChecked();
     o.StartFullscreen = StartFSChkBox->isChecked();
     o.Resume = ResumeChkBox->isChecked();
     o.RestorePlaylist = RestorePlaylistChkBox->isChecked();
-    const QString path = PathEdit->text().trimmed();
-    if (path != o.MPlayerPath) {
-        o.MPlayerPath = path;
-        if (m_parts.Engine)
-            m_parts.Engine->DetectVersion();
-        restart = true;
-    }
+    o.MPlayerPath = PathEdit->text().trimmed();
     o.ResizeOnOpen = ResizeRadioGroup->ItemIndex() == 0;
     if (OSDSpinEdit->value() != o.OSDLevel) {
         o.OSDLevel = OSDSpinEdit->value();
@@ -60,8 +58,13 @@ bool TOptionsForm::applyControls()
     }
     if (LangComboBox->currentIndex() != local.LanguageIndex)
         local.SwitchLanguage(LangComboBox->currentIndex());
-    restart |= TakeOutput(VOComboBox, CustomVOEdit, o.VideoOut, o.CustomVideoOut);
-    restart |= TakeOutput(AOComboBox, CustomAOEdit, o.AudioOut, o.CustomAudioOut);
+    const int shown = m_outputsOf == EngineKind::Mpv ? 1 : 0;
+    m_customVideo[shown] = CustomVOEdit->text();
+    m_customAudio[shown] = CustomAOEdit->text();
+    restart |=
+        TakeOutput(VOComboBox, m_customVideo, m_outputsOf, o.VideoOut, o.CustomVideoOut, o.MpvCustomVideoOut);
+    restart |=
+        TakeOutput(AOComboBox, m_customAudio, m_outputsOf, o.AudioOut, o.CustomAudioOut, o.MpvCustomAudioOut);
     o.MuteOnPauseSeek = MuteOnSeekChkBox->isChecked();
 
     if (m_shortcutsModified) {
@@ -93,6 +96,24 @@ bool TOptionsForm::applyControls()
             slot = {enabled, text};
             restart = true;
         }
+    }
+
+    // Another engine or executable: the version is read anew and playback
+    // moves to it. An entry the settings did not name (a hand-edited value)
+    // is written as shown; an untouched one keeps the value, so a run's
+    // --engine stays out of the file.
+    if (EngineComboBox->currentIndex() != m_loadedEngine)
+        o.Engine = engineChoice();
+    o.MpvPath = MpvPathEdit->text().trimmed();
+    const ChosenEngine after = ChooseEngine(o.Engine, o.MPlayerPath, o.MpvPath, m_programDir);
+    if (after.Kind != before.Kind || after.Program != before.Program) {
+        if (m_parts.Engine)
+            m_parts.Engine->DetectVersion();
+        restart = true;
+    }
+    if (HwDecChkBox->isChecked() != o.HardwareDecoding) {
+        o.HardwareDecoding = HwDecChkBox->isChecked();
+        restart |= after.Kind == EngineKind::Mpv;
     }
     return restart;
 }

@@ -81,7 +81,8 @@ void TOptionsForm::createGeneralPage()
     PathButton = Make<QPushButton>(p, "PathButton", QStringLiteral("..."));
     PathButton->setFixedWidth(PathButton->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
     PathButton->setAutoDefault(false);
-    connect(PathButton, &QPushButton::clicked, this, [this] { RunGuarded([this] { choosePath(); }); });
+    connect(PathButton, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { choosePath(PathEdit, LPath); }); });
     OSDSpinEdit = Make<QSpinBox>(p, "OSDSpinEdit");
     OSDSpinEdit->setRange(0, 3);
 
@@ -209,6 +210,36 @@ void TOptionsForm::createAdvancedPage()
     CacheEdit->setRange(0, 8192);
     CacheEdit->setSingleStep(128);
 
+    // The engine: which one plays, mpv's path and its hardware decoding
+    // (MPlayer's path stays on the General page).
+    EngineGroupBox = Make<QGroupBox>(p, "EngineGroupBox", caption(p, "EngineGroupBox"));
+    QGroupBox *g = EngineGroupBox;
+    LEngine = Make<QLabel>(g, "LEngine", caption(p, "LEngine"));
+    EngineComboBox = Make<QComboBox>(g, "EngineComboBox");
+    EngineComboBox->addItems({caption(p, "EngineAuto"), QStringLiteral("MPlayer"), QStringLiteral("mpv")});
+    LEngineInUse = Make<QLabel>(g, "LEngineInUse", caption(p, "LEngineInUse"));
+    EngineInUse = Make<QLabel>(g, "EngineInUse");
+    LMpvPath = Make<QLabel>(g, "LMpvPath", caption(p, "LMpvPath"));
+    MpvPathEdit = Make<QLineEdit>(g, "MpvPathEdit");
+    MpvPathButton = Make<QPushButton>(g, "MpvPathButton", QStringLiteral("..."));
+    MpvPathButton->setFixedWidth(PathButton->maximumWidth());
+    MpvPathButton->setAutoDefault(false);
+    connect(MpvPathButton, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { choosePath(MpvPathEdit, LMpvPath); }); });
+    HwDecChkBox = Make<QCheckBox>(g, "HwDecChkBox", caption(p, "HwDecChkBox"));
+    auto *engine = new QGridLayout(g);
+    engine->addWidget(LEngine, 0, 0);
+    engine->addWidget(EngineComboBox, 0, 1, 1, 2);
+    auto *inUse = new QHBoxLayout;
+    inUse->addWidget(LEngineInUse);
+    inUse->addWidget(EngineInUse, 1);
+    engine->addLayout(inUse, 1, 1, 1, 2);
+    engine->addWidget(LMpvPath, 2, 0);
+    engine->addWidget(MpvPathEdit, 2, 1);
+    engine->addWidget(MpvPathButton, 2, 2);
+    engine->addWidget(HwDecChkBox, 3, 0, 1, 3);
+    engine->setColumnStretch(1, 1);
+
     static const char *const checks[] = {"Param0ChkBox", "Param1ChkBox", "Param2ChkBox"};
     static const char *const edits[] = {"Param0Edit", "Param1Edit", "Param2Edit"};
     auto *params = new QGridLayout(AddParamGroupBox);
@@ -234,6 +265,7 @@ void TOptionsForm::createAdvancedPage()
     cache->addWidget(CacheEdit);
     cache->addStretch(1);
     layout->addLayout(cache);
+    layout->addWidget(EngineGroupBox);
     layout->addWidget(AddParamGroupBox);
     layout->addStretch(1);
     setTabOrder(BoostChkBox, CacheChkBox);

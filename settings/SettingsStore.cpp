@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 const QString kOptions = QStringLiteral("Options");
@@ -121,6 +122,24 @@ void SettingsStore::Bind(const QString &key, QString *holder)
     bindHolder(row(key), holder);
 }
 
+void SettingsStore::SetRunValue(const QString &key, const QString &value)
+{
+    SettingRow &r = row(key);
+    auto *const *holder = std::get_if<QString *>(&r.Holder);
+    if (!holder)
+        throw std::logic_error("settings key " + key.toStdString() + " is not a text");
+    m_runValues.push_back({r.Key, value, **holder});
+    **holder = value;
+}
+
+const QString &SettingsStore::written(const SettingRow &r, const QString &held) const
+{
+    for (const RunValue &v : m_runValues)
+        if (v.Key == r.Key && held == v.Run)
+            return v.Stored;
+    return held;
+}
+
 void SettingsStore::readSection(const IniFile &ini, const QString &section)
 {
     for (auto &r : m_rows) {
@@ -167,7 +186,7 @@ void SettingsStore::writeSection(IniFile &ini, const QString &section) const
                 else if constexpr (std::is_same_v<T, float>)
                     ini.WriteFloat(section, r->Key, *holder);
                 else
-                    ini.WriteString(section, r->Key, *holder);
+                    ini.WriteString(section, r->Key, written(*r, *holder));
             },
             r->Holder);
     }
@@ -185,6 +204,10 @@ void SettingsStore::LoadSettings()
     }
     readSection(ini, kOptions);
     readSection(ini, kLastSession);
+    for (RunValue &v : m_runValues) {
+        QString *holder = std::get<QString *>(row(v.Key).Holder);
+        v.Stored = std::exchange(*holder, v.Run);
+    }
     if (ReadShortcuts)
         ReadShortcuts(ini);
 }

@@ -49,6 +49,11 @@ public:
     void Bind(const QString &key, int *holder);
     void Bind(const QString &key, float *holder);
     void Bind(const QString &key, QString *holder);
+    // A value of a text key for this run only (a command-line switch): the
+    // holder takes it now and after every load, and a save writes the value
+    // the file had instead while the holder still holds it (a user who
+    // chooses anew is saved). A key that is not a text is a programming error.
+    void SetRunValue(const QString &key, const QString &value);
 
     // Reads "Options", then "LastSession", then hands the file to ReadShortcuts.
     // A missing or unreadable file gives every default, silently.
@@ -78,7 +83,16 @@ private:
     IniFile loadForWriting() const;
     void save(const IniFile &ini, bool keepComments);
 
+    // The text to write for a row: the file's value in place of a run value.
+    const QString &written(const SettingRow &r, const QString &held) const;
+
+    struct RunValue {
+        QString Key;
+        QString Run;
+        QString Stored; // what the file has
+    };
     std::vector<SettingRow> m_rows;
+    std::vector<RunValue> m_runValues;
     QString m_fileName;
     bool m_saveFailed = false;
 };

@@ -3,7 +3,10 @@
 #include "common/FileNames.h"
 #include "platform/HandOver.h"
 #include "playlist/ZorviPlaylist.h"
+#include "settings/IniFile.h"
+#include "settings/SettingsStore.h"
 #include "support/ReportCapture.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -161,6 +164,10 @@ TEST(ProgramOptions, HelpVersionRefusalAndTheEndOfOptions)
           QDir::current().absoluteFilePath("-translator")},
          ""},
         {{"file:///tmp/my%20film.avi", "-"}, A::Run, 0, {"/tmp/my film.avi", "-"}, ""},
+        {{"--engine=mpv", "a.avi", "--", "--engine=x"}, A::Run, 0, {"a.avi", "--engine=x"}, ""},
+        {{"--engine=vlc", "--help"}, A::Refuse, 2, {}, "zorvi: '--engine=vlc' names no engine: write"},
+        {{"--engine"}, A::Refuse, 2, {}, "zorvi: '--engine' names no engine"},
+        {{"--engines=mpv"}, A::Refuse, 2, {}, "zorvi: unknown option '--engines=mpv'\n"},
     };
     for (const auto &r : rows) {
         const ProgramOptions o = ParseProgramOptions(r.given);
@@ -168,4 +175,25 @@ TEST(ProgramOptions, HelpVersionRefusalAndTheEndOfOptions)
                   std::tuple(r.outcome, r.exitCode, r.arguments, QString::fromUtf8(r.textStart)))
             << r.given.join(' ').toStdString();
     }
+}
+
+TEST(ProgramOptions, TheEngineSwitchHoldsForThisRunAndIsNeverSaved)
+{
+    QTemporaryDir dir;
+    SettingsData settings;
+    SettingsStore store(settings);
+    store.SetFileName(dir.filePath("zorvi.ini"));
+    WriteFile(store.FileName(), "[Options]\nEngine=mplayer\n");
+    const ProgramOptions options = ParseProgramOptions({"--engine=MPV"});
+    ApplyRunSettings(options, store);
+    store.LoadSettings();
+    EXPECT_EQ(settings.Options.Engine, "mpv");
+    EXPECT_TRUE(HandOverNote(options).contains("keeps its engine"));
+    store.SaveOptions(false);
+    store.SaveLastSession();
+    EXPECT_EQ(IniFile::Load(store.FileName()).Value("Options", "Engine"), "mplayer");
+    settings.Options.Engine = "auto"; // chosen anew in the options dialog
+    store.SaveOptions(false);
+    EXPECT_EQ(IniFile::Load(store.FileName()).Value("Options", "Engine"), "auto");
+    EXPECT_EQ(HandOverNote(ParseProgramOptions({"a.avi"})), "");
 }

@@ -123,6 +123,13 @@ TEST_F(OptionsForm, OkAppliesInOrderAndRestartsOnlyForEngineOptions)
          },
          restart,
          {"AddParams1str=-nosound", "AddParams1=1"}},
+        {[](F &f) { f.HwDecChkBox->setChecked(true); }, {}, {"HardwareDecoding=1"}}, // MPlayer plays
+        {[](F &f) {
+             f.EngineComboBox->setCurrentIndex(2);
+             f.HwDecChkBox->setChecked(true);
+         },
+         QStringList{"version"} + restart,
+         {"Engine=mpv", "HardwareDecoding=1"}},
         {[](F &f) {
              f.ResizeRadioGroup->SetItemIndex(1);
              f.OSDSpinEdit->setValue(3);
@@ -144,6 +151,51 @@ TEST_F(OptionsForm, OkAppliesInOrderAndRestartsOnlyForEngineOptions)
             EXPECT_EQ(File().Value("Options", line.section(u'=', 0, 0)), line.section(u'=', 1)) << name;
     }
     EXPECT_TRUE(reports.messages.isEmpty());
+}
+
+TEST_F(OptionsForm, TheOutputsFollowTheEngineInUse)
+{
+    const QString mplayer = dir.filePath("mplayer"), mpv = dir.filePath("mpv");
+    for (const QString &program : {mplayer, mpv}) {
+        WriteFile(program);
+        QFile(program).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
+    settings.Options.MPlayerPath = mplayer;
+    settings.Options.MpvPath = mpv;
+    Open();
+    // (video out's custom text, its third entry, the engine in use, the MPlayer path editable)
+    const auto shown = [this] {
+        return std::tuple(form->CustomVOEdit->text(), form->VOComboBox->itemText(3),
+                          form->EngineInUse->text(), form->PathEdit->isEnabled());
+    };
+    EXPECT_EQ(shown(), std::tuple("-vo x11 -zoom", "OpenGL (gl, default)", "MPlayer", true));
+    form->PathEdit->setText(dir.filePath("gone")); // Auto falls back on mpv
+    EXPECT_EQ(shown(), std::tuple("--vo=x11", "GPU (gpu, default)", "mpv", true));
+    form->CustomVOEdit->setText("--vo=xv");
+    form->PathEdit->setText(mplayer);
+    form->CustomAOEdit->setText("-ao pulse");
+    form->EngineComboBox->setCurrentIndex(2);
+    EXPECT_EQ(shown(), std::tuple("--vo=xv", "GPU (gpu, default)", "mpv", false));
+    form->BSave->click();
+    for (const char *line : {"Engine=mpv", "CustomVideoOut=-vo x11 -zoom", "MpvCustomVideoOut=--vo=xv",
+                             "CustomAudioOut=-ao pulse", "MpvCustomAudioOut=--ao=alsa"})
+        EXPECT_EQ(File().Value("Options", QString(line).section(u'=', 0, 0)), QString(line).section(u'=', 1))
+            << line;
+    EXPECT_EQ(engine.Calls, (QStringList{"version", "stop", "start"}));
+
+    // A value the list does not name shows as Auto and OK writes it; a run's
+    // --engine shows, and OK leaves the file's value.
+    const std::tuple<const char *, const char *, int, const char *> rows[] = {
+        {"vlc", "", 0, "auto"}, {"mplayer", "mpv", 2, "mplayer"}};
+    for (const auto &[stored, run, entry, written] : rows) {
+        WriteFile(store.FileName(), QByteArray("[Options]\nEngine=") + stored + '\n');
+        store.LoadSettings();
+        if (*run)
+            store.SetRunValue("Engine", run);
+        EXPECT_EQ(Open().EngineComboBox->currentIndex(), entry) << stored;
+        form->BSave->click();
+        EXPECT_EQ(File().Value("Options", "Engine"), written) << stored;
+    }
 }
 
 TEST_F(OptionsForm, ShortcutsAreWrittenOnlyWhenEdited)
@@ -297,10 +349,15 @@ TEST_F(OptionsForm, EveryCaptionComesFromItsRowInTheChosenLanguage)
     local.TranslatorMode = true;
     for (const bool english : {true, false}) {
         local.SwitchLanguage(english ? 0 : 1);
-        const QStringList shown = Shown(Open());
+        QStringList shown = Shown(Open());
+        // mpv, not to be found, brings the captions only it shows.
+        settings.Options.Engine = QStringLiteral("mpv");
+        settings.Options.MpvPath = dir.filePath(QStringLiteral("none"));
+        const QString all = (shown + Shown(Open())).join(u'\n');
+        settings.Options = {};
         for (const OptionsText &row : OptionsTexts) {
             const QString text = english ? row.English : QString(row.Section) + '.' + row.Key;
-            EXPECT_TRUE(shown.contains(text)) << text.toStdString();
+            EXPECT_TRUE(all.contains(text.trimmed())) << text.toStdString();
         }
         const QStringList words = english ? QStringList{"Custom...", "Cancel", "Ok", "Remove"}
                                           : QStringList{"Eigene...", "Abbrechen", "Gut", "Weg"};
