@@ -188,7 +188,8 @@ void EngineCore::Launch()
         LookUpResume();
     if (s.MediaURL.isEmpty())
         return;
-    if (m_settings.Options.SingleInstance && Verbose() && m_engine == EngineKind::MPlayer && CheckPreviousEngines())
+    if (m_settings.Options.SingleInstance && Verbose() && m_engine == EngineKind::MPlayer &&
+        CheckPreviousEngines())
         return;
 
     SetStatus(PlaybackStatus::Opening);
@@ -274,11 +275,14 @@ void EngineCore::StartRun()
 void EngineCore::LaunchFailed(int errorCode)
 {
     const bool mpv = m_engine == EngineKind::Mpv;
-    m_host.Log.AddLine(QStringLiteral("Error %1 while starting %2:").arg(errorCode).arg(mpv ? QStringLiteral("mpv") : QStringLiteral("MPlayer")));
+    m_host.Log.AddLine(QStringLiteral("Error %1 while starting %2:")
+                           .arg(errorCode)
+                           .arg(mpv ? QStringLiteral("mpv") : QStringLiteral("MPlayer")));
     m_host.Log.AddLine(SystemErrorText(errorCode).left(1023));
     if (errorCode == ENOENT)
-        m_host.Log.AddLine(mpv ? QStringLiteral("Please check if mpv is installed and MpvPath names it.")
-                               : QStringLiteral("Please check if mplayer is installed and MPlayerPath names it."));
+        m_host.Log.AddLine(
+            mpv ? QStringLiteral("Please check if mpv is installed and MpvPath names it.")
+                : QStringLiteral("Please check if mplayer is installed and MPlayerPath names it."));
     EngineEnded(0);
 }
 

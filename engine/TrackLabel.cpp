@@ -14,7 +14,7 @@ QString Part(const QString &text)
 
 QString Language(const QString &code)
 {
-    const QString text = Part(code).left(16);
+    QString text = Part(code).left(16);
     const bool letters = text.size() >= 2 && text.size() <= 3 &&
                          std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLower(); });
     const QLocale::Language language =

@@ -72,8 +72,9 @@ ChosenEngine ChooseEngine(const QString &choice, const QString &mplayerPath, con
     if (name == QLatin1String("mpv"))
         return {EngineKind::Mpv, mpv, {}};
     if (!name.isEmpty() && name != QLatin1String("auto"))
-        return {EngineKind::MPlayer, mplayer,
-                QStringLiteral("Unknown engine \"%1\": the engine is auto, mplayer or mpv").arg(choice.left(40))};
+        return {
+            EngineKind::MPlayer, mplayer,
+            QStringLiteral("Unknown engine \"%1\": the engine is auto, mplayer or mpv").arg(choice.left(40))};
     if (IsExecutable(mplayer) || !IsExecutable(mpv))
         return {EngineKind::MPlayer, mplayer,
                 IsExecutable(mplayer) ? QString()

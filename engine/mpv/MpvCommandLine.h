@@ -14,4 +14,5 @@ struct MpvCommandLine {
 
 MpvCommandLine MakeMpvCommandLine(const SettingsData &settings, const PlaybackState &state,
                                   const VideoTarget &video, const CommandLineBuilder::MediaNames &media,
-                                  const QString &program, const QString &socketPath, const QString &workFolder);
+                                  const QString &program, const QString &socketPath,
+                                  const QString &workFolder);

@@ -113,20 +113,32 @@ struct PropertyRow {
     const char *Mpv;
 };
 constexpr PropertyRow PropertyRows[] = {
-    {"time_pos", "time-pos"},   {"length", "duration"},       {"percent_pos", "percent-pos"},
-    {"switch_audio", "aid"},    {"sub", "sid"},               {"volume", "volume"},
-    {"mute", "mute"},           {"pause", "pause"},           {"speed", "speed"},
-    {"filename", "filename"},   {"chapter", "chapter"},       {"width", "width"},
-    {"height", "height"},       {"aspect", "video-params/aspect"}, {"sub_delay", "sub-delay"},
-    {"audio_delay", "audio-delay"}, {"osdlevel", "osd-level"}, {"fullscreen", "fullscreen"},
+    {"time_pos", "time-pos"},
+    {"length", "duration"},
+    {"percent_pos", "percent-pos"},
+    {"switch_audio", "aid"},
+    {"sub", "sid"},
+    {"volume", "volume"},
+    {"mute", "mute"},
+    {"pause", "pause"},
+    {"speed", "speed"},
+    {"filename", "filename"},
+    {"chapter", "chapter"},
+    {"width", "width"},
+    {"height", "height"},
+    {"aspect", "video-params/aspect"},
+    {"sub_delay", "sub-delay"},
+    {"audio_delay", "audio-delay"},
+    {"osdlevel", "osd-level"},
+    {"fullscreen", "fullscreen"},
 };
 constexpr int PropertyBase = 200;
 
 const QStringList ObservedNames{
-    QStringLiteral("duration"),   QStringLiteral("pause"),
-    QStringLiteral("volume"),        QStringLiteral("mute"),       QStringLiteral("track-list"),
-    QStringLiteral("video-params"),  QStringLiteral("eof-reached"), QStringLiteral("metadata"),
-    QStringLiteral("hwdec-current"), QStringLiteral("speed"),      QStringLiteral("current-ao")};
+    QStringLiteral("duration"),    QStringLiteral("pause"),      QStringLiteral("volume"),
+    QStringLiteral("mute"),        QStringLiteral("track-list"), QStringLiteral("video-params"),
+    QStringLiteral("eof-reached"), QStringLiteral("metadata"),   QStringLiteral("hwdec-current"),
+    QStringLiteral("speed"),       QStringLiteral("current-ao")};
 
 using Command = std::optional<QStringList>;
 
@@ -176,8 +188,8 @@ Command Translated(const QStringList &w)
         return Set("framedrop", n.value_or(1) > 0 ? QStringLiteral("vo") : QStringLiteral("no"));
     if (is("osd")) {
         if (!hasArg)
-            return QStringList{QStringLiteral("cycle-values"), QStringLiteral("osd-level"), QStringLiteral("3"),
-                               QStringLiteral("1")};
+            return QStringList{QStringLiteral("cycle-values"), QStringLiteral("osd-level"),
+                               QStringLiteral("3"), QStringLiteral("1")};
         return n ? Set("osd-level", Text(std::clamp(std::trunc(*n), 0.0, 3.0))) : std::nullopt;
     }
     if (is("switch_audio")) {
@@ -201,8 +213,9 @@ Command Translated(const QStringList &w)
     if (is("speed_set") || is("speed_incr") || is("speed_mult")) {
         if (!n)
             return std::nullopt;
-        const QString op = is("speed_set") ? QStringLiteral("set") : is("speed_incr") ? QStringLiteral("add")
-                                                                                      : QStringLiteral("multiply");
+        const QString op = is("speed_set")    ? QStringLiteral("set")
+                           : is("speed_incr") ? QStringLiteral("add")
+                                              : QStringLiteral("multiply");
         return QStringList{op, QStringLiteral("speed"), Text(*n)};
     }
     // The picture without subtitles or OSD, as MPlayer's filter takes it.
@@ -212,8 +225,8 @@ Command Translated(const QStringList &w)
         if (!n)
             return std::nullopt;
         const bool absolute = Number(w, 2).value_or(0) != 0;
-        return QStringList{absolute ? QStringLiteral("set") : QStringLiteral("add"), QStringLiteral("chapter"),
-                           Text(std::trunc(*n))};
+        return QStringList{absolute ? QStringLiteral("set") : QStringLiteral("add"),
+                           QStringLiteral("chapter"), Text(std::trunc(*n))};
     }
     if (is("osd_show_text"))
         return hasArg ? std::optional(QStringList{QStringLiteral("show-text"), w[1]}) : std::nullopt;
@@ -257,14 +270,17 @@ Request Translate(const QByteArray &slave)
                     {}};
     if (const Command command = Translated(words))
         return {Json(*command, CommandId), {}};
-    return {{}, QStringLiteral("No mpv form for the command: ") + ReplaceControlChars(QString::fromUtf8(slave), u' ').left(120)};
+    return {{},
+            QStringLiteral("No mpv form for the command: ") +
+                ReplaceControlChars(QString::fromUtf8(slave), u' ').left(120)};
 }
 
 Request Raw(const QString &text)
 {
     const QString command = text.trimmed();
     if (command.isEmpty() || HasControlChars(command) || command.startsWith(u'{'))
-        return {{}, QStringLiteral("Not an mpv input command: ") + ReplaceControlChars(command, u' ').left(120)};
+        return {{},
+                QStringLiteral("Not an mpv input command: ") + ReplaceControlChars(command, u' ').left(120)};
     return {command.toUtf8(), {}};
 }
 
@@ -291,12 +307,14 @@ QByteArray Prologue(const QStringList &media, const QString &logLevel)
     QByteArray out;
     for (qsizetype i = 0; i < ObservedNames.size(); ++i) {
         QJsonArray command{QStringLiteral("observe_property"), int(i + 1), ObservedNames[i]};
-        out += QJsonDocument(QJsonObject{{QStringLiteral("command"), command}}).toJson(QJsonDocument::Compact) +
-               '\n';
+        out +=
+            QJsonDocument(QJsonObject{{QStringLiteral("command"), command}}).toJson(QJsonDocument::Compact) +
+            '\n';
     }
     out += Json({QStringLiteral("request_log_messages"), logLevel}, 0) + '\n';
     for (qsizetype i = 0; i < media.size(); ++i)
-        out += Json({QStringLiteral("loadfile"), media[i], i == 0 ? QStringLiteral("replace") : QStringLiteral("append")},
+        out += Json({QStringLiteral("loadfile"), media[i],
+                     i == 0 ? QStringLiteral("replace") : QStringLiteral("append")},
                     CommandId) +
                '\n';
     return out;

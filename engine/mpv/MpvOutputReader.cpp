@@ -16,7 +16,7 @@
 
 namespace {
 constexpr int MaxTrackId = 8191;
-constexpr int MaxTracks = 128; // of a kind in the menus
+constexpr int MaxTracks = 128;  // of a kind in the menus
 constexpr int MaxListed = 1024; // entries of a track list looked at
 constexpr int MaxBadLines = 5;
 
@@ -70,15 +70,16 @@ void MpvOutputReader::ProcessLine(QByteArrayView line)
     const QJsonDocument doc = QJsonDocument::fromJson(line.toByteArray(), &error);
     if (!doc.isObject()) {
         if (m_run.BadLines++ < MaxBadLines)
-            m_sink.LogLine(QStringLiteral("mpv: unreadable line: ") + LogText(QString::fromUtf8(line.first(qMin<qsizetype>(line.size(), 120)))));
+            m_sink.LogLine(QStringLiteral("mpv: unreadable line: ") +
+                           LogText(QString::fromUtf8(line.first(qMin<qsizetype>(line.size(), 120)))));
         return;
     }
     const QJsonObject o = doc.object();
     if (const QJsonValue event = o.value(QLatin1String("event")); event.isString())
         OnEvent(event.toString(), o);
     else if (o.contains(QLatin1String("request_id")))
-        OnAnswer(Whole(o.value(QLatin1String("request_id")), 0, 1 << 30), o.value(QLatin1String("error")).toString(),
-                 o.value(QLatin1String("data")));
+        OnAnswer(Whole(o.value(QLatin1String("request_id")), 0, 1 << 30),
+                 o.value(QLatin1String("error")).toString(), o.value(QLatin1String("data")));
 }
 
 void MpvOutputReader::OnAnswer(int id, const QString &error, const QJsonValue &data)
@@ -95,7 +96,8 @@ void MpvOutputReader::OnAnswer(int id, const QString &error, const QJsonValue &d
         OnPosition(at);
         // Asked again a little after the second shown turns.
         if (!m_run.Paused)
-            m_sink.PositionWanted(int(std::clamp((std::floor(at) + 1 - at) * 1000 / m_run.Speed + 4, 4.0, 1000.0)));
+            m_sink.PositionWanted(
+                int(std::clamp((std::floor(at) + 1 - at) * 1000 / m_run.Speed + 4, 4.0, 1000.0)));
         return;
     }
     const QByteArray name = MpvCommands::AnswerName(id);
@@ -113,7 +115,8 @@ void MpvOutputReader::OnEvent(const QString &event, const QJsonObject &o)
         OnProperty(o.value(QLatin1String("name")).toString(), o.value(QLatin1String("data")));
     } else if (event == QLatin1String("log-message")) {
         const QString prefix = LogText(o.value(QLatin1String("prefix")).toString(), 32);
-        m_sink.LogLine(u'[' + prefix + QStringLiteral("] ") + LogText(o.value(QLatin1String("text")).toString()));
+        m_sink.LogLine(u'[' + prefix + QStringLiteral("] ") +
+                       LogText(o.value(QLatin1String("text")).toString()));
     } else if (event == QLatin1String("playback-restart")) {
         // Playback starts, or goes on after a seek: from where?
         Started();
@@ -224,11 +227,12 @@ void MpvOutputReader::OnTrackList(const QJsonArray &tracks)
             m_sink.TrackAdded(menu, number);
             QString title = TrackLabel::Part(t.value(QLatin1String("title")).toString());
             if (t.value(QLatin1String("external")).toBool() && title.isEmpty())
-                title = TrackLabel::Part(QFileInfo(t.value(QLatin1String("external-filename")).toString()).fileName());
-            m_sink.TrackNamed(menu, number,
-                              TrackLabel::Compose(TrackLabel::Language(t.value(QLatin1String("lang")).toString()),
-                                                  title,
-                                                  TrackLabel::Part(t.value(QLatin1String("codec")).toString())));
+                title = TrackLabel::Part(
+                    QFileInfo(t.value(QLatin1String("external-filename")).toString()).fileName());
+            m_sink.TrackNamed(
+                menu, number,
+                TrackLabel::Compose(TrackLabel::Language(t.value(QLatin1String("lang")).toString()), title,
+                                    TrackLabel::Part(t.value(QLatin1String("codec")).toString())));
         }
         // Before playback the link's own choice stands (it is sent when
         // playback starts); later a change made at the console shows.
@@ -297,7 +301,8 @@ void MpvOutputReader::OnEndOfFile(const QJsonObject &event)
         problem = EngineProblem::NoSoundDevice;
     else if (local && !QFileInfo::exists(media))
         problem = EngineProblem::FileNotFound;
-    else if (error == QLatin1String("unrecognized file format") || (local && error == QLatin1String("loading failed")))
+    else if (error == QLatin1String("unrecognized file format") ||
+             (local && error == QLatin1String("loading failed")))
         problem = EngineProblem::Unreadable;
     else if (!local && error == QLatin1String("loading failed"))
         problem = EngineProblem::NoConnection;

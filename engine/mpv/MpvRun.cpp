@@ -90,7 +90,8 @@ void MpvRun::TryConnect()
     if (qint64(Clock::NowMs()) < m_connectDeadline)
         return;
     m_connectTimer->stop();
-    Note(QStringLiteral("mpv opened no control socket within %1 s: the run is ended").arg(SocketWaitMs / 1000));
+    Note(QStringLiteral("mpv opened no control socket within %1 s: the run is ended")
+             .arg(SocketWaitMs / 1000));
     Kill();
 }
 
@@ -161,7 +162,8 @@ bool MpvRun::ReadSocket(qint64 limit)
     qsizetype from = 0;
     for (;;) {
         const qsizetype end = chunk.indexOf('\n', from);
-        const QByteArrayView piece = QByteArrayView(chunk).sliced(from, (end < 0 ? chunk.size() : end) - from);
+        const QByteArrayView piece =
+            QByteArrayView(chunk).sliced(from, (end < 0 ? chunk.size() : end) - from);
         if (!m_dropping) {
             m_partial += piece.first(qMin(piece.size(), MaxLineBytes - m_partial.size()));
             if (m_partial.size() >= MaxLineBytes) {
@@ -178,7 +180,8 @@ bool MpvRun::ReadSocket(qint64 limit)
         from = end + 1;
     }
     if (!lines.isEmpty() || m_cut > 0)
-        QCoreApplication::postEvent(m_receiver, new EngineLineMessage(m_run, std::move(lines), std::exchange(m_cut, 0)));
+        QCoreApplication::postEvent(m_receiver,
+                                    new EngineLineMessage(m_run, std::move(lines), std::exchange(m_cut, 0)));
     return true;
 }
 
@@ -208,7 +211,8 @@ void MpvRun::Finished(int exitCode, int exitStatus)
         read += qMin<qint64>(before, SliceBytes);
     }
     if (!m_partial.isEmpty())
-        QCoreApplication::postEvent(m_receiver, new EngineLineMessage(m_run, QByteArrayList{std::exchange(m_partial, {})}));
+        QCoreApplication::postEvent(
+            m_receiver, new EngineLineMessage(m_run, QByteArrayList{std::exchange(m_partial, {})}));
     m_ended = true;
     m_socket->disconnect(this);
     m_socket->abort();

@@ -50,9 +50,8 @@ TEST_P(E2ETest, ClipPlaysInsideThePanelThroughItsStatesAndAudioHasNoVideo)
     const float from = State().PositionProp.Value;
     for (int i = 0; i < 5; ++i)
         core->ExecuteCommand("seek 1 0");
-    EXPECT_TRUE(WaitFor([&] {
-        return State().Status == PlaybackStatus::Playing && State().PositionProp.Value >= from + 4;
-    }));
+    EXPECT_TRUE(WaitFor(
+        [&] { return State().Status == PlaybackStatus::Playing && State().PositionProp.Value >= from + 4; }));
 
     // Its end as the fake engine's in the process tests: stopped, without an error.
     ASSERT_TRUE(WaitFor([&] { return !core->IsRunning(); }, 20000));
