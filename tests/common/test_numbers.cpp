@@ -2,7 +2,6 @@
 // these again under a German locale.
 #include "common/NumberFormat.h"
 
-#include <gtest/gtest.h>
 #include <optional>
 
 TEST(Numbers, FormatGIsFifteenDigitsOfTheFloatAndParsingIsStrict)

@@ -3,8 +3,6 @@
 #include "common/Hook.h"
 #include "common/TextHelpers.h"
 
-#include <gtest/gtest.h>
-
 TEST(FormatTime, MinutesAndHours)
 {
     // (seconds, with hours, text): without hours the minutes wrap at 60.

@@ -4,8 +4,6 @@
 #include "support/QtApp.h"
 #include "support/ReportCapture.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -8,8 +8,6 @@
 #include "controls/ZorviTrackbar.h"
 #include "playlist/ZorviPlaylist.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <memory>
 

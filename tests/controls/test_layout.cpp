@@ -4,7 +4,6 @@
 
 #include <QCursor>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -4,8 +4,6 @@
 #include "controls/ZorviTrackbar.h"
 #include "playlist/ZorviPlaylist.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 class ListBoxTest : public ::testing::Test {

@@ -6,7 +6,6 @@
 
 #include <QFontMetrics>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 

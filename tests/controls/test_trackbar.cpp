@@ -2,8 +2,6 @@
 #include "WidgetTestHelpers.h"
 #include "controls/ZorviTrackbar.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 std::unique_ptr<TZorviTrackbar> SeekBar()

@@ -1,9 +1,8 @@
 #include "graphics/Bitmap.h"
-#include "support/ErrorText.h"
+#include "support/ReportCapture.h"
 #include "tools/skinart/Bmp.h"
 
 #include <QPainter>
-#include <gtest/gtest.h>
 
 namespace {
 // 4 x 3: top row red, middle green, bottom row blue except a fuchsia bottom-left.

@@ -1,8 +1,6 @@
 #include "graphics/Colors.h"
 #include "graphics/Convert.h"
-#include "support/ErrorText.h"
-
-#include <gtest/gtest.h>
+#include "support/ReportCapture.h"
 
 TEST(Colors, NamesHexAndDecimal)
 {

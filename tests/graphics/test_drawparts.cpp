@@ -1,7 +1,6 @@
 #include "graphics/MultiPartBitmap.h"
 
 #include <QPainter>
-#include <gtest/gtest.h>
 #include <set>
 
 namespace {

@@ -2,7 +2,6 @@
 #include "graphics/MultiPartBitmap.h"
 
 #include <QImage>
-#include <gtest/gtest.h>
 
 namespace {
 void SetSize(TMultiPartBitmap &b, int w, int h)

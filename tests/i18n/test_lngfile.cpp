@@ -3,10 +3,7 @@
 #include "i18n/LngFile.h"
 #include "i18n/ZorviLocal.h"
 
-#include <QDir>
-#include <QFile>
 #include <QStringEncoder>
-#include <gtest/gtest.h>
 
 TEST(LngFile, ReadsEveryEncoding)
 {

@@ -4,7 +4,6 @@
 #include "mainwindow/VideoClicks.h"
 #include "mainwindow/WheelNotches.h"
 
-#include <gtest/gtest.h>
 #include <vector>
 
 // Rows: the video's events in order as (step, button, modifier byte held),

@@ -1,7 +1,5 @@
 #include "mainwindow/OpenRules.h"
 
-#include <gtest/gtest.h>
-
 TEST(OpenRules, UrlPromptOffersOnlyALinkLikeClipboard)
 {
     const struct {

@@ -1,7 +1,5 @@
 #include "mainwindow/PointerTracker.h"
 
-#include <gtest/gtest.h>
-
 using K = PointerEventKind;
 using T = PointerTarget;
 using S = PointerStart;

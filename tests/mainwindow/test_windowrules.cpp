@@ -3,8 +3,6 @@
 #include "mainwindow/SizingRules.h"
 #include "mainwindow/WindowSize.h"
 
-#include <gtest/gtest.h>
-
 using E = SizingEdge;
 const float Wide = 16.f / 9.f;
 

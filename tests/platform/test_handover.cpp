@@ -1,7 +1,5 @@
 #include "platform/HandOver.h"
 
-#include <gtest/gtest.h>
-
 using namespace HandOver;
 
 TEST(HandOverPayload, WireFormatAndADecoderThatStaysInsideTheData)

@@ -8,10 +8,8 @@
 
 #include <QLocalSocket>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QtEndian>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

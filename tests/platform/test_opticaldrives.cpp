@@ -1,7 +1,5 @@
 #include "platform/OpticalDrives.h"
 
-#include <gtest/gtest.h>
-
 TEST(OpticalDrives, MountPointsFromTheMountTable)
 {
     const QByteArray table = "/dev/sda1 / ext4 rw 0 0\n"

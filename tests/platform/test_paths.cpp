@@ -1,11 +1,7 @@
 #include "platform/Display.h"
 #include "platform/Paths.h"
 #include "support/OtherUser.h"
-#include "support/TestFiles.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace Platform;

@@ -5,16 +5,10 @@
 #include "playlist/FolderScan.h"
 #include "playlist/ListedNames.h"
 #include "playlist/ZorviPlaylist.h"
-#include "support/ErrorText.h"
 #include "support/PlaylistTitles.h"
 #include "support/QtApp.h"
-#include "support/TestFiles.h"
+#include "support/ReportCapture.h"
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
 

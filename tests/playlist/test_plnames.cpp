@@ -2,8 +2,6 @@
 #include "playlist/MediaTypes.h"
 #include "playlist/PlNames.h"
 
-#include <gtest/gtest.h>
-
 TEST(PlNames, ExtensionsComeFromTheFileNameMediaByTheOneListSubtitlesBySubstring)
 {
     // (name, extension, a media file, in the subtitle list)

@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 namespace {
 // A monospaced font from a file, so widths are the same on every machine.

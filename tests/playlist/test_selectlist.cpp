@@ -1,8 +1,6 @@
 // Selection protocol, block moves, ownership and change notification of the selection list.
 #include "playlist/ZorviPlaylist.h"
-#include "support/ErrorText.h"
-
-#include <gtest/gtest.h>
+#include "support/ReportCapture.h"
 
 #include <functional>
 #include <memory>

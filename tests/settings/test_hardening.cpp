@@ -4,16 +4,11 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowBounds.h"
-#include "support/ErrorText.h"
 #include "support/OtherUser.h"
-#include "support/TestFiles.h"
+#include "support/ReportCapture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <climits>
 #include <csignal>
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

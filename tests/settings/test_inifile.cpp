@@ -1,12 +1,6 @@
 #include "common/ZError.h"
 #include "settings/IniFile.h"
-#include "support/ErrorText.h"
-#include "support/TestFiles.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "support/ReportCapture.h"
 
 TEST(IniFile, ReadingRules)
 {

@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 struct Capture {

@@ -5,10 +5,6 @@
 #include "shortcuts/BoundActions.h"
 #include "shortcuts/uShortcuts.h"
 #include "support/ReportCapture.h"
-#include "support/TestFiles.h"
-
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 TEST(ShortcutText, NamesModifiersMouseActionsAndKeys)
 {

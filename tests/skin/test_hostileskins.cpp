@@ -3,7 +3,6 @@
 // a skin and what loading it gives: the error that refuses it, and the one
 // message of its section faults ("|" between faults).
 #include "SkinTestKit.h"
-#include "support/ErrorText.h"
 
 #include <QtEndian>
 

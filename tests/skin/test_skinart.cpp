@@ -4,8 +4,6 @@
 #include "tools/skinart/Bmp.h"
 #include "tools/skinart/MiniSkin.h"
 
-#include <gtest/gtest.h>
-
 TEST(SkinArtBmp, RowsArePaddedBottomUpAndReadBack)
 {
     for (int bits : {24, 32}) {

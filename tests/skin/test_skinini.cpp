@@ -1,7 +1,5 @@
 #include "skin/SkinIni.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 SkinIni parse(const char *text)
 {

@@ -1,8 +1,4 @@
 #include "skin/SkinList.h"
-#include "support/TestFiles.h"
-
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 TEST(SkinList, BuiltInsThenFoldersAndArchives)
 {

@@ -1,10 +1,8 @@
 // The skin loader: placement, fonts, bitmaps and their messages, thumbs,
 // playlist values; each through a real load of a test skin.
 #include "SkinTestKit.h"
-#include "support/ErrorText.h"
 
 #include "graphics/Convert.h"
-#include "skin/SkinIni.h"
 
 static const QString kNL = QStringLiteral("\n\r");
 

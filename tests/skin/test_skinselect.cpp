@@ -3,7 +3,6 @@
 #include "SkinTestKit.h"
 
 #include "graphics/Convert.h"
-#include "support/ErrorText.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -2,12 +2,9 @@
 // them deliberately broken) and from the zip tool;
 // the writer's archives checked by unzip.
 #include "skin/ZipFile.h"
-#include "support/TestFiles.h"
 #include "tools/skinzip/ZipWriter.h"
 
 #include <QProcess>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 const QByteArray Ini = QByteArray("[Skin]\nName=Test\n").repeated(40);

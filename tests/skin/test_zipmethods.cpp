@@ -2,13 +2,9 @@
 // data descriptor after the data) members read as they are; any other method
 // is refused by name.
 #include "skin/ZipFile.h"
-#include "support/ErrorText.h"
-#include "support/TestFiles.h"
+#include "support/ReportCapture.h"
 
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 // Python's zipfile: METHOD {file|pipe} NAMES. A pipe cannot seek: the sizes
 // then follow each member in a data descriptor.
