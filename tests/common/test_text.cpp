@@ -39,10 +39,9 @@ TEST(QuoteIfSpaces, OnlyWithSpacesAndRoundTripsThroughTheSplitter)
     EXPECT_EQ(QuoteIfSpaces("/a b/c"), "\"/a b/c\"");
     EXPECT_EQ(QuoteIfSpaces(""), "");
     EXPECT_EQ(QuoteIfSpaces("back\\slash"), "back\\slash");
-    const QStringList nasty = {
-        "/m/a b.avi",  "/m/a\" -dumpfile \"x", "/m/q\"uote", "/m/back\\\"q",    "/m/end\\",
-        "/m/sp ace\\", "/m/two\\\\ x",         "-fs.avi",    "/m/ü ñ 日本.mkv", "/m/tab\there",
-    };
+    const QStringList nasty = {"/m/a b.avi",      "/m/a\" -dumpfile \"x", "/m/q\"uote",   "/m/back\\\"q",
+                               "/m/end\\",        "/m/sp ace\\",          "/m/two\\\\ x", "-fs.avi",
+                               "/m/ü ñ 日本.mkv", "/m/tab\there"};
     for (const QString &path : nasty) {
         const QString line = "mplayer -slave " + QuoteIfSpaces(path) + " -identify";
         EXPECT_EQ(SplitCommandLine(line), QStringList({"mplayer", "-slave", path, "-identify"}))

@@ -81,8 +81,7 @@ TEST_F(Console, HistoryUpAndDown)
         {Qt::Key_Down, "two", true}, {Qt::Key_Down, "three", true},
         {Qt::Key_Down, "", true},  // past the newest: empty
         {Qt::Key_Down, "", false}, // nothing further down
-        {Qt::Key_Up, "three", true},
-    };
+        {Qt::Key_Up, "three", true}};
     for (const auto &[key, text, consumed] : steps) {
         EXPECT_EQ(Key(form.Command, key), consumed) << text;
         EXPECT_EQ(form.Command->text(), text);

@@ -18,7 +18,7 @@ TEST(Layout, AnchorsKeepDistancesToEdgesAndCentreStaysCentred)
         {AnchorKind::Left | AnchorKind::Right | AnchorKind::Top, {10, 10, 180, 20}, {10, 10, 280, 20}},
         {AnchorKind::Right | AnchorKind::Bottom, {170, 70, 20, 20}, {270, 120, 20, 20}},
         {AnchorKind::Left | AnchorKind::Top | AnchorKind::Bottom, {10, 10, 20, 80}, {10, 10, 20, 130}},
-        {{}, {90, 40, 20, 20}, {140, 65, 20, 20}}, // centre keeps its relative place
+        {{}, {90, 40, 20, 20}, {140, 65, 20, 20}} // centre keeps its relative place
     };
     std::vector<TZorviImage *> children;
     for (const auto &[anchors, placed, after] : rows) {
@@ -101,8 +101,7 @@ TEST(WindowResize, ResizedRectByEdge)
         {SizingEdge::TopLeft, {250, 0}, {250, 100, 50, 150}},
         {SizingEdge::TopRight, {5, 5}, {100, 105, 205, 145}},
         {SizingEdge::Bottom, {0, -200}, {100, 100, 200, 40}},
-        {SizingEdge::BottomLeft, {-5, 5}, {95, 100, 205, 155}},
-    };
+        {SizingEdge::BottomLeft, {-5, 5}, {95, 100, 205, 155}}};
     for (const auto &[edge, delta, expected] : rows)
         EXPECT_EQ(ResizedRect(start, edge, delta, minimum), expected) << int(edge);
 }

@@ -22,8 +22,7 @@ TEST(Button, CellChoiceTables)
         {6, false, true, true, true, {0, 2}},   {6, true, false, false, true, {1, 0}},
         {6, true, true, false, true, {1, 1}},   {6, true, true, true, true, {1, 2}},
         {6, true, true, false, false, {0, 0}}, // disabled
-        {1, true, true, true, true, {0, 0}},
-    };
+        {1, true, true, true, true, {0, 0}}};
     for (const auto &[states, checked, inside, down, enabled, cell] : rows) {
         TZorviButton b;
         b.SetBitStates(states);

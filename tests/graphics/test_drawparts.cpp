@@ -74,8 +74,7 @@ TEST(Layout, WorkedLayoutsAndOpenCases)
         {"1,-2147483646,2147483647",
          -2147483647,
          2147483647,
-         {-2147483647, -2147483646, 2147483646, 2147483647}},
-    };
+         {-2147483647, -2147483646, 2147483646, 2147483647}}};
     for (const auto &[text, a, b, expected] : rows) {
         TCoords t;
         EXPECT_TRUE(TMultiPartBitmap::LayoutAxis(guides(text), a, b, t));

@@ -51,8 +51,7 @@ TEST(Guides, Readings)
         {"Top:0, mid : -10,end:$14", Axis::Rows, 20, "Top,mid,end", {0, 10, 20}, "S-", 10, 1},
         {"10,-30,40,-60,70", Axis::Cols, 0, "X0,X1,X2,X3,X4,LX", {0, 10, 30, 40, 60, 70}, "-S-S-", 30, 4},
         {"0", Axis::Cols, 0, "X0", {0}, "", 0, -1},
-        {"A:0", Axis::Rows, 0, "A", {0}, "", 0, -1},
-    };
+        {"A:0", Axis::Rows, 0, "A", {0}, "", 0, -1}};
     for (const auto &[text, axis, size, ids, coords, stretch, fixed, last] : rows) {
         TMultiPartBitmap b;
         if (size)
@@ -85,8 +84,7 @@ TEST(Guides, ErrorsResetTheAxisToItsDefault)
         {"X1:,60", 60, "'' is not a valid integer value" + GuideSyntax},
         {"15 ,60", 60, "'15 ' is not a valid integer value" + GuideSyntax},
         {"-2147483648", 0, "'-2147483648' is not a valid integer value" + GuideSyntax},
-        {"%1,%2", 0, "'%1' is not a valid integer value" + GuideSyntax},
-    };
+        {"%1,%2", 0, "'%1' is not a valid integer value" + GuideSyntax}};
     for (const auto &[text, size, message] : rows) {
         TMultiPartBitmap b;
         if (size)
@@ -114,8 +112,7 @@ TEST(Parts, AcceptedTexts)
         {"X0,Y0,LX,LY|C:clWhite|junk", {0, 0, 3, 2, PartFlag::Color, 0xFFFFFF}},
         {"X0,Y0,LX,LY|Color: $00F2A300", {0, 0, 3, 2, PartFlag::Color, 0x00F2A300}},
         {"X0,Y0,X1,LY|HS|15,40", {0, 0, 1, 2, PartFlag::HS, 15u | (40u << 16)}},
-        {"X0,Y0,X1,LY||1, 1|ignored", {0, 0, 1, 2, {}, 1u | (1u << 16)}},
-    };
+        {"X0,Y0,X1,LY||1, 1|ignored", {0, 0, 1, 2, {}, 1u | (1u << 16)}}};
     for (const auto &[text, part] : rows) {
         TMultiPartBitmap b;
         WithFirstPart(b);
@@ -152,8 +149,7 @@ TEST(Parts, ErrorsKeepEarlierParts)
         {"X0,Y0,X1,LY|HS|5", "Invalid subsizes: 5\n\rSyntax: ...|12,45"},
         {"X0,Y0,X1,LY|HS| 1,2,3", "Invalid subsizes:  1,2,3\n\rSyntax: ...|12,45"},
         // A sub-size that is no number keeps the conversion's message.
-        {"X0,Y0,X1,LY|HS|1,x", "other error: 'x' is not a valid integer value"},
-    };
+        {"X0,Y0,X1,LY|HS|1,x", "other error: 'x' is not a valid integer value"}};
     for (const auto &[text, message] : rows) {
         TMultiPartBitmap b;
         WithFirstPart(b);

@@ -17,8 +17,7 @@ TEST(InputRules, VideoClickCodesInEventOrder)
         {{{'P', L, 8}, {'P', R, 24}, {'R', R, 8}, {'R', L, 0}}, {0x80002}},
         {{{'P', R, 16}, {'P', L, 24}, {'R', L, 16}, {'R', R, 0}}, {0x100001}},
         {{{'P', M, 33}, {'R', M, 1}}, {0x10004}},
-        {{{'P', R, 16}, {'W', R, 16}, {'R', R, 0}}, {}},
-    };
+        {{{'P', R, 16}, {'W', R, 16}, {'R', R, 0}}, {}}};
     for (const auto &[events, expected] : rows) {
         VideoClicks clicks;
         std::vector<std::uint32_t> codes;

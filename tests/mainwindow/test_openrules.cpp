@@ -5,15 +5,13 @@ TEST(OpenRules, UrlPromptOffersOnlyALinkLikeClipboard)
     const struct {
         const char *clipboard;
         const char *offered;
-    } rows[] = {
-        {"  http://example.com/a.mp4 \n", "http://example.com/a.mp4"},
-        {"http://a/\nhttp://b/", ""},
-        {"rtsp://cam\tx", ""},
-        {"C:\\films\\a.avi", "C:\\films\\a.avi"},
-        {"\\\\server\\share", "\\\\server\\share"},
-        {"film", ""},
-        {"", ""},
-    };
+    } rows[] = {{"  http://example.com/a.mp4 \n", "http://example.com/a.mp4"},
+                {"http://a/\nhttp://b/", ""},
+                {"rtsp://cam\tx", ""},
+                {"C:\\films\\a.avi", "C:\\films\\a.avi"},
+                {"\\\\server\\share", "\\\\server\\share"},
+                {"film", ""},
+                {"", ""}};
     for (const auto &row : rows)
         EXPECT_EQ(OpenRules::UrlDefault(QString::fromLatin1(row.clipboard)), QString::fromLatin1(row.offered))
             << row.clipboard;

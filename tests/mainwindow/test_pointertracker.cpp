@@ -33,8 +33,7 @@ TEST(PointerTracker, DragThresholdBorderAndPanels)
         {false, K::Move, {16, 3}, T::Other, false, true, true, S::Nothing, E::None, false}, // a button held
         {false, K::LeftPress, {200, 10}, T::DragArea, false, false, true, S::Move, E::None, true},
         {false, K::LeftPress, {200, 2}, T::DragArea, false, false, true, S::Resize, E::Top, true},
-        {false, K::OtherPress, {200, 10}, T::DragArea, false, false, true, S::Nothing, E::None, false},
-    };
+        {false, K::OtherPress, {200, 10}, T::DragArea, false, false, true, S::Nothing, E::None, false}};
     for (size_t i = 0; i < std::size(rows); ++i) {
         const Row &r = rows[i];
         PointerTracker tracker;

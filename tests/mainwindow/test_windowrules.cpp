@@ -13,11 +13,10 @@ TEST(WindowChrome, RatioSizesRoundHalfToEven)
         WindowChrome chrome;
         float ratio;
     };
-    const Row rows[] = {
-        {960, 608, 1585, {10, 74}, Wide},   {101, 50, 202, {0, 0}, 2.f},       {103, 52, 206, {0, 0}, 2.f},
-        {101, 202, 50, {0, 0}, .5f},        {103, 206, 52, {0, 0}, .5f},       {110, 110, 110, {10, 10}, 0.f},
-        {810, 12810, 60, {10, 10}, 1e-30f}, {810, 60, 12810, {10, 10}, 1e30f},
-    };
+    const Row rows[] = {{960, 608, 1585, {10, 74}, Wide},   {101, 50, 202, {0, 0}, 2.f},
+                        {103, 52, 206, {0, 0}, 2.f},        {101, 202, 50, {0, 0}, .5f},
+                        {103, 206, 52, {0, 0}, .5f},        {110, 110, 110, {10, 10}, 0.f},
+                        {810, 12810, 60, {10, 10}, 1e-30f}, {810, 60, 12810, {10, 10}, 1e30f}};
     for (const Row &r : rows) {
         EXPECT_EQ(WindowHeightFor(r.size, r.chrome, r.ratio), r.heightFor) << r.size;
         EXPECT_EQ(WindowWidthFor(r.size, r.chrome, r.ratio), r.widthFor) << r.size;
@@ -36,20 +35,18 @@ TEST(ApplyWindowSize, SizeModesOnAWorkAreaWithAnOffset)
     };
     const QRect monitor(0, 0, 2040, 1120), here(100, 100, 500, 400);
     const QRect area(60, 40, 1920, 1040), saved(300, 150, 640, 480);
-    const Row rows[] = {
-        {50, 0, false, true, false, here, {540, 256, 960, 608}},
-        {1, 0, false, false, false, here, {100, 100, 275, 223}},
-        {-1, 0, false, false, false, here, here},
-        {-1, 0, true, false, false, here, {100, 100, 500, 350}},
-        {0, 640, false, false, false, here, {100, 100, 640, 428}},
-        {0, 0, false, false, false, here, {100, 100, 500, 350}},
-        // Too tall: the height is the work area's and the width follows.
-        {0, 4000, false, false, false, here, {100, 40, 1727, 1040}},
-        {50, 0, false, false, false, {1500, 900, 500, 400}, {1020, 472, 960, 608}},
-        // Full screen works on the saved bounds.
-        {100, 0, false, false, true, monitor, {253, 40, 1727, 1040}},
-        {-1, 0, false, false, true, monitor, {300, 150, 640, 480}},
-    };
+    const Row rows[] = {{50, 0, false, true, false, here, {540, 256, 960, 608}},
+                        {1, 0, false, false, false, here, {100, 100, 275, 223}},
+                        {-1, 0, false, false, false, here, here},
+                        {-1, 0, true, false, false, here, {100, 100, 500, 350}},
+                        {0, 640, false, false, false, here, {100, 100, 640, 428}},
+                        {0, 0, false, false, false, here, {100, 100, 500, 350}},
+                        // Too tall: the height is the work area's and the width follows.
+                        {0, 4000, false, false, false, here, {100, 40, 1727, 1040}},
+                        {50, 0, false, false, false, {1500, 900, 500, 400}, {1020, 472, 960, 608}},
+                        // Full screen works on the saved bounds.
+                        {100, 0, false, false, true, monitor, {253, 40, 1727, 1040}},
+                        {-1, 0, false, false, true, monitor, {300, 150, 640, 480}}};
     for (const Row &r : rows) {
         const WindowSizeInputs in{r.mode,       r.keepAspect, r.center,  Wide,         {10, 74}, 275,
                                   r.videoWidth, area,         r.current, r.fullscreen, saved};
@@ -104,8 +101,7 @@ TEST(SizingRules, MinimumSnapAspectAndCentre)
         {E::BottomRight, Aspect, low, {100, 100, 810, 470}},
         {E::TopLeft, Aspect, low, {100, -70, 810, 470}},
         {E::Right, Aspect, low, {100, 15, 810, 470}},
-        {E::Bottom, Aspect, {100, 100, 410, 470}, {-100, 100, 810, 470}},
-    };
+        {E::Bottom, Aspect, {100, 100, 410, 470}, {-100, 100, 810, 470}}};
     for (const Row &r : rows) {
         const auto on = [&](int flag) { return (r.flags & flag) != 0; };
         const SizingInputs in{{10, 70}, 2.f, 210, on(Snap), on(Centre), on(Aspect), {0, 0, 1920, 1040}};
@@ -120,10 +116,9 @@ TEST(MoveRules, FollowsThePointerAndSnaps)
         bool centred;
     };
     const QRect any(0, 0, 800, 500), area(0, 0, 1920, 1040);
-    const Row rows[] = {
-        {{109, 200}, {0, 150}, false},   {{110, 200}, {10, 150}, false}, {{1225, 200}, {1120, 150}, false},
-        {{400, 585}, {300, 540}, false}, {{665, 312}, {560, 270}, true}, {{500, 400}, {400, 350}, false},
-    };
+    const Row rows[] = {{{109, 200}, {0, 150}, false},     {{110, 200}, {10, 150}, false},
+                        {{1225, 200}, {1120, 150}, false}, {{400, 585}, {300, 540}, false},
+                        {{665, 312}, {560, 270}, true},    {{500, 400}, {400, 350}, false}};
     for (const Row &r : rows) {
         const MoveResult m = MovingRect(any, r.pointer, {100, 50}, area, true);
         EXPECT_EQ(m.rect, QRect(r.expected, QSize(800, 500))) << r.pointer.x();
@@ -140,8 +135,7 @@ TEST(PointerZones, BorderDragThresholdVideoZone)
         {{18, 3}, E::Top},       {{5, 100}, E::None},          {{394, 100}, E::None},
         {{395, 100}, E::Right},  {{396, 4}, E::TopRight},      {{200, 296}, E::Bottom},
         {{382, 296}, E::Bottom}, {{383, 296}, E::BottomRight}, {{4, 290}, E::BottomLeft},
-        {{-1, 100}, E::None},    {{400, 100}, E::None},
-    };
+        {{-1, 100}, E::None},    {{400, 100}, E::None}};
     for (const auto &[point, edge] : rows)
         EXPECT_EQ(BorderHitTest(point, {400, 300}), edge) << point.x() << "," << point.y();
 

@@ -14,13 +14,13 @@ TEST(HandOverPayload, WireFormatAndADecoderThatStaysInsideTheData)
     EXPECT_EQ(DecodePayload(EncodePayload({QString(QChar(0xDCFF))})), QStringList{QString(QChar(0xDCFF))});
     const std::pair<QByteArray, QStringList> rows[] = {
         {QByteArray(), {}},
-        {QByteArray("a", 1), {}},                       // one odd byte
-        {QByteArray("a\0b", 3), {"a"}},                 // odd size, no terminator
-        {QByteArray("a\0b\0", 4), {"ab"}},              // no terminators at all
-        {QByteArray("a\0\0\0b\0", 6), {"a", "b"}},      // last string unterminated
-        {QByteArray("a\0\0\0\0\0b\0\0\0", 10), {"a"}},  // data after the end mark ignored
-        {QByteArray("\0\0a\0\0\0", 6), {}},             // empty list first
-        {QByteArray("a\0\0\0b\0\0\0x", 9), {"a", "b"}}, // stray odd byte after the last zero
+        {QByteArray("a", 1), {}},                      // one odd byte
+        {QByteArray("a\0b", 3), {"a"}},                // odd size, no terminator
+        {QByteArray("a\0b\0", 4), {"ab"}},             // no terminators at all
+        {QByteArray("a\0\0\0b\0", 6), {"a", "b"}},     // last string unterminated
+        {QByteArray("a\0\0\0\0\0b\0\0\0", 10), {"a"}}, // data after the end mark ignored
+        {QByteArray("\0\0a\0\0\0", 6), {}},            // empty list first
+        {QByteArray("a\0\0\0b\0\0\0x", 9), {"a", "b"}} // stray odd byte after the last zero
     };
     for (const auto &[payload, expected] : rows)
         EXPECT_EQ(DecodePayload(payload), expected) << payload.toHex().data();
@@ -43,8 +43,7 @@ TEST(HandOverMessage, ReaderCollectsPiecesAndCapsTheSize)
         {QByteArray("\xAB\x1D\x1F\xDA\xFF\xFF\xFF\xFF", 8), MessageReader::State::Refused},
         {EncodeMessage(Magic, QByteArray()).left(4) + QByteArray("\x01\x00\x00\x01", 4),
          MessageReader::State::Refused},
-        {QByteArray("\x01\x00\x00\x00\x04\x00\x00\x00xy", 10), MessageReader::State::NeedMore},
-    };
+        {QByteArray("\x01\x00\x00\x00\x04\x00\x00\x00xy", 10), MessageReader::State::NeedMore}};
     for (const auto &[bytes, state] : rows)
         EXPECT_EQ(MessageReader().Feed(bytes), state) << bytes.toHex().data();
 }

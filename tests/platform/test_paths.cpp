@@ -46,11 +46,9 @@ TEST(Paths, SkinsAndLanguagesAreReadBesideTheProgramThenPerUserThenShared)
     const struct {
         QString programDir;
         QStringList folders;
-    } rows[] = {
-        {"/opt/zorvi", {"/opt/zorvi/", user, shared}},
-        {InstalledProgramDirectory(), {user, shared}},
-        {shared, {shared, user}},
-    };
+    } rows[] = {{"/opt/zorvi", {"/opt/zorvi/", user, shared}},
+                {InstalledProgramDirectory(), {user, shared}},
+                {shared, {shared, user}}};
     for (const auto &r : rows) {
         EXPECT_EQ(DataFolders(r.programDir), r.folders) << r.programDir.toStdString();
         EXPECT_EQ(SkinFolders(r.programDir).first(), r.folders.first() + "Skins/");

@@ -3,12 +3,8 @@
 #include "common/FileNames.h"
 #include "playlist/PlaylistFile.h"
 #include "playlist/ZorviPlaylist.h"
-#include "support/TestFiles.h"
-
-#include <gtest/gtest.h>
 
 #include <QSet>
-#include <QTemporaryDir>
 
 namespace {
 QStringList Names(const PlaylistRead &read)
@@ -70,8 +66,7 @@ TEST(PlaylistFile, FormatsReadTheirEntriesConfined)
          "a.avi\n" + QByteArray(PlaylistFile::MaxLineBytes + 1, 'b') + "\nc.avi",
          {"/pl/a.avi", "/pl/c.avi"},
          {P::LineTooLong}},
-        {PlaylistFormat::M3U, QByteArray(PlaylistFile::MaxBytes + 1, '\n'), {}, {P::TooLarge}},
-    };
+        {PlaylistFormat::M3U, QByteArray(PlaylistFile::MaxBytes + 1, '\n'), {}, {P::TooLarge}}};
     for (const auto &row : rows) {
         const PlaylistRead read = PlaylistFile::Parse(row.bytes, row.format, QStringLiteral("/pl"));
         EXPECT_EQ(Names(read), row.names) << row.bytes.left(60).constData();
@@ -92,8 +87,7 @@ TEST(PlaylistFile, EveryFormatGivesBackWhatItWrote)
     const QList<PlaylistEntry> entries = {
         {odd, false, QStringLiteral("Caf\u00e9"), 61},
         {QStringLiteral("/m/line\nbreak.avi "), false, {}, 0},
-        {QStringLiteral("rtsp://h/s?a=1&b=2"), true, QStringLiteral("<Live>"), 0},
-    };
+        {QStringLiteral("rtsp://h/s?a=1&b=2"), true, QStringLiteral("<Live>"), 0}};
     for (const PlaylistFormat format :
          {PlaylistFormat::M3U, PlaylistFormat::M3U8, PlaylistFormat::PLS, PlaylistFormat::XSPF}) {
         const PlaylistRead back =

@@ -15,8 +15,7 @@ TEST(PlNames, ExtensionsComeFromTheFileNameMediaByTheOneListSubtitlesBySubstring
         {"/x/.hidden", ".hidden", false, false}, {"noext", "", false, false},
         {"/a/b.c/d.srt", ".srt", false, true},   {"dir\\x.avi", ".avi", true, false},
         {"trailing.", ".", false, false},        {"a.mp", ".mp", false, true},
-        {"b.m2ts", ".m2ts", true, false},        {"c.opus", ".opus", true, false},
-    };
+        {"b.m2ts", ".m2ts", true, false},        {"c.opus", ".opus", true, false}};
     for (const auto &[path, extension, media, subtitle] : rows)
         EXPECT_EQ(std::tuple(FileExtension(QString::fromUtf8(path)),
                              MediaTypes::IsMediaFile(QString::fromUtf8(path)),
@@ -30,8 +29,7 @@ TEST(PlNames, UrlsHavePColonAtPositionsTwoToFive)
     const std::pair<const char *, bool> rows[] = {
         {"ftp://host/a.avi", true}, {"HTTP://host/", true}, {"rtsp://h/s", true}, {"https://host/", false},
         {"mms://host/", false},     {"p://x", false},       {"xp:", true},        {"abcdp:", true},
-        {"abcdep:", false},         {"/tmp/p:x", false},    {"", false},
-    };
+        {"abcdep:", false},         {"/tmp/p:x", false},    {"", false}};
     for (const auto &[text, url] : rows)
         EXPECT_EQ(LooksLikeUrl(QString::fromUtf8(text)), url) << text;
 }

@@ -61,10 +61,9 @@ struct Row {
 
 TEST(PlRow, NumbersArePaddedToTheDigitsOfCount)
 {
-    const std::tuple<int, int, const char *> rows[] = {
-        {0, 9, "1 "},     {8, 9, "9 "}, {0, 10, "01 "},    {9, 10, "10 "},
-        {6, 120, "007 "}, {0, 0, "1 "}, {99, 100, "100 "}, {0, 1, "1 "},
-    };
+    const std::tuple<int, int, const char *> rows[] = {{0, 9, "1 "},      {8, 9, "9 "},     {0, 10, "01 "},
+                                                       {9, 10, "10 "},    {6, 120, "007 "}, {0, 0, "1 "},
+                                                       {99, 100, "100 "}, {0, 1, "1 "}};
     for (const auto &[index, count, text] : rows)
         EXPECT_EQ(EntryNumber(index, count), QString::fromLatin1(text)) << index << "/" << count;
 }
@@ -83,7 +82,7 @@ TEST(PlRow, TitleBreakRules)
         {"Film.name(2009)", 12, 9},              // "(" begins the second line
         {"ab(cdefgh", 6, 6},                     // the search never goes below 4
         {"abc(efgh", 4, 3},
-        {"a_bcdefgh", 3, 3}, // bound 4 above fit: no search
+        {"a_bcdefgh", 3, 3} // bound 4 above fit: no search
     };
     for (const auto &[title, fit, expected] : rows)
         EXPECT_EQ(TitleBreak(QString::fromLatin1(title), fit), expected) << title;

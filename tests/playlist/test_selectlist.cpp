@@ -48,8 +48,7 @@ TEST(SelectList, MoveSelectedKeepsBlockShapeAndStopsAtEnds)
         {10, {0, 4}, -1, {0, 4}},                                 // first item selected
         {10, {2, 5}, +10, {6, 9}},                                // clamped at the end, gap kept
         {10, {3, 6}, -10, {0, 3}},                                // clamped at the start, gap kept
-        {10, {1, 2, 7}, -1, {0, 1, 6}}, {10, {}, +1, {}},         {10, {4}, 0, {4}}, {1, {0}, +1, {0}},
-    };
+        {10, {1, 2, 7}, -1, {0, 1, 6}}, {10, {}, +1, {}},         {10, {4}, 0, {4}}, {1, {0}, +1, {0}}};
     for (const auto &c : cases) {
         NumberList list(c.count);
         for (int i : c.selected)
@@ -130,8 +129,7 @@ TEST(SelectList, BadIndexesAreErrors)
         {[&] { list.Delete(3); }, "List index out of bounds (3)"},
         {[&] { list.InsertItem(4, {}); }, "List index out of bounds (4)"},
         {[&] { list.Move(0, 3); }, "List index out of bounds (3)"},
-        {[] { TSelectList().Delete(0); }, "List index out of bounds (0)"},
-    };
+        {[] { TSelectList().Delete(0); }, "List index out of bounds (0)"}};
     for (const auto &[call, message] : cases)
         EXPECT_EQ(ErrorText(call), message);
     EXPECT_EQ(list.Count(), 3);

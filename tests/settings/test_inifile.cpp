@@ -26,8 +26,7 @@ TEST(IniFile, ReadingRules)
         {"Options", "Late", QStringLiteral("merged")},
         {"Other", "Key", QStringLiteral("cr only")},
         {"", "stray", std::nullopt},
-        {"Missing", "Skin", std::nullopt},
-    };
+        {"Missing", "Skin", std::nullopt}};
     for (const auto &[section, key, expected] : rows)
         EXPECT_EQ(ini.Value(section, key), expected) << section << "/" << key;
     EXPECT_EQ(ini.SectionNames(), QStringList({"Options", "Other"}));
@@ -58,10 +57,10 @@ TEST(IniFile, TypedValuesFallBackToTheDefault)
 TEST(IniFile, TextEncodings)
 {
     const std::pair<QByteArray, QString> rows[] = {
-        {"[S]\nk=Gr\xC3\xBC\xC3\x9F\x65", QString::fromUtf8("Grüße")},                   // valid UTF-8
-        {"[S]\nk=Gr\xFC\xDF\x65 \x80", QString::fromUtf8("Grüße €")},                    // Windows-1252
-        {"\xEF\xBB\xBF[S]\nk=\xE2\x82\xAC", QString::fromUtf8("€")},                     // UTF-8 mark
-        {QByteArray("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xAC\x20", 16), QString::fromUtf8("€")}, // UTF-16 mark
+        {"[S]\nk=Gr\xC3\xBC\xC3\x9F\x65", QString::fromUtf8("Grüße")},                  // valid UTF-8
+        {"[S]\nk=Gr\xFC\xDF\x65 \x80", QString::fromUtf8("Grüße €")},                   // Windows-1252
+        {"\xEF\xBB\xBF[S]\nk=\xE2\x82\xAC", QString::fromUtf8("€")},                    // UTF-8 mark
+        {QByteArray("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xAC\x20", 16), QString::fromUtf8("€")} // UTF-16 mark
     };
     for (const auto &[bytes, expected] : rows)
         EXPECT_EQ(IniFile::FromBytes(bytes).ReadString("s", "K", "-"), expected) << bytes.toHex().data();

@@ -2,10 +2,6 @@
 // its bounds, and changes keep the newest entries first.
 #include "settings/StateList.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 TEST(StateList, HostileTextIsReadWithinBounds)
 {

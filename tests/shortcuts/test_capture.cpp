@@ -38,13 +38,11 @@ TEST(ShortcutCapture, KeysGiveTheirCodesAndEscapeCancels)
         Qt::KeyboardModifiers modifiers;
         int result;
         std::uint32_t code;
-    } rows[] = {
-        {Qt::Key_Return, Qt::NoModifier, QDialog::Accepted, 0xD},
-        {Qt::Key_Tab, Qt::NoModifier, QDialog::Accepted, 0x9},
-        {Qt::Key_Tab, Qt::ControlModifier, QDialog::Accepted, 0x40009},
-        {Qt::Key_Right, Qt::ShiftModifier, QDialog::Accepted, 0x10027},
-        {Qt::Key_Escape, Qt::NoModifier, QDialog::Rejected, 0},
-    };
+    } rows[] = {{Qt::Key_Return, Qt::NoModifier, QDialog::Accepted, 0xD},
+                {Qt::Key_Tab, Qt::NoModifier, QDialog::Accepted, 0x9},
+                {Qt::Key_Tab, Qt::ControlModifier, QDialog::Accepted, 0x40009},
+                {Qt::Key_Right, Qt::ShiftModifier, QDialog::Accepted, 0x10027},
+                {Qt::Key_Escape, Qt::NoModifier, QDialog::Rejected, 0}};
     for (const auto &row : rows) {
         Capture c;
         QTest::keyClick(&c.form, row.key, row.modifiers);
@@ -80,16 +78,14 @@ TEST(ShortcutCapture, ClicksAndDoubleClicksGiveOneCodeEach)
         std::vector<Step> steps;
         bool atOnce; // the result comes without waiting for a second click
         std::uint32_t code;
-    } rows[] = {
-        {"single left", {{P, L, L}, {R, L, {}}}, false, 0x1},
-        {"double left", {{P, L, L}, {R, L, {}}, {D, L, L}, {R, L, {}}}, true, 0x480001},
-        {"double left, second press first",
-         {{P, L, L}, {R, L, {}}, {P, L, L}, {D, L, L}, {R, L, {}}},
-         true,
-         0x480001},
-        {"left while right held", {{P, Rt, Rt}, {P, L, L | Rt}, {R, L, Rt}}, false, 0x100001},
-        {"right while left held", {{P, L, L}, {P, Rt, L | Rt}, {R, Rt, L}}, false, 0x80002},
-    };
+    } rows[] = {{"single left", {{P, L, L}, {R, L, {}}}, false, 0x1},
+                {"double left", {{P, L, L}, {R, L, {}}, {D, L, L}, {R, L, {}}}, true, 0x480001},
+                {"double left, second press first",
+                 {{P, L, L}, {R, L, {}}, {P, L, L}, {D, L, L}, {R, L, {}}},
+                 true,
+                 0x480001},
+                {"left while right held", {{P, Rt, Rt}, {P, L, L | Rt}, {R, L, Rt}}, false, 0x100001},
+                {"right while left held", {{P, L, L}, {P, Rt, L | Rt}, {R, Rt, L}}, false, 0x80002}};
     for (const auto &row : rows) {
         Capture c;
         for (const Step &s : row.steps)

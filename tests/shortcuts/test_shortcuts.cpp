@@ -8,29 +8,27 @@
 
 TEST(ShortcutText, NamesModifiersMouseActionsAndKeys)
 {
-    const std::pair<std::uint32_t, const char *> rows[] = {
-        {0, "..."},
-        {0x4, "Middle click"},
-        {0x10004, "Shift+Middle click"},
-        {0x50004, "Ctrl+Shift+Middle click"},
-        {0x480001, "Double Left click"},
-        {0x80002, "Left+Right click"},
-        {0x100001, "Right+Left click"},
-        {0x380001, "Left+Middle+Right+Left click"},
-        {0x7FFFE9, "Ctrl+Alt+Shift+Double Wheel up"},
-        {0xFFE8, "Wheel down"},
-        {0x40009, "Ctrl+Tab"},
-        {0x0D, "Enter"},
-        {0x10027, "Shift+Right"},
-        {0x21, "Page Up"},
-        {0x4D, "M"},
-        {0x35, "5"},
-        {0x74, "F5"},
-        {0xC0, "`"},
-        {0x60, "Num 0"},
-        {0xFF, "0xFF"},
-        {0x20005, "Alt+0x05"},
-    };
+    const std::pair<std::uint32_t, const char *> rows[] = {{0, "..."},
+                                                           {0x4, "Middle click"},
+                                                           {0x10004, "Shift+Middle click"},
+                                                           {0x50004, "Ctrl+Shift+Middle click"},
+                                                           {0x480001, "Double Left click"},
+                                                           {0x80002, "Left+Right click"},
+                                                           {0x100001, "Right+Left click"},
+                                                           {0x380001, "Left+Middle+Right+Left click"},
+                                                           {0x7FFFE9, "Ctrl+Alt+Shift+Double Wheel up"},
+                                                           {0xFFE8, "Wheel down"},
+                                                           {0x40009, "Ctrl+Tab"},
+                                                           {0x0D, "Enter"},
+                                                           {0x10027, "Shift+Right"},
+                                                           {0x21, "Page Up"},
+                                                           {0x4D, "M"},
+                                                           {0x35, "5"},
+                                                           {0x74, "F5"},
+                                                           {0xC0, "`"},
+                                                           {0x60, "Num 0"},
+                                                           {0xFF, "0xFF"},
+                                                           {0x20005, "Alt+0x05"}};
     for (const auto &[code, text] : rows)
         EXPECT_EQ(ShortcutToText(code), QString::fromLatin1(text)) << std::hex << code;
 }
@@ -43,29 +41,27 @@ TEST(VirtualKeys, KeysMapToTheCodesTheSettingsFileStores)
         std::uint32_t scanCode;
         Qt::KeyboardModifiers modifiers;
         std::uint32_t vk;
-    } rows[] = {
-        {Qt::Key_Return, 36, none, 0x0D},
-        {Qt::Key_Enter, 104, Qt::KeypadModifier, 0x0D},
-        {Qt::Key_Left, 0, none, 0x25},
-        {Qt::Key_M, 58, none, 0x4D},
-        {Qt::Key_Tab, 23, Qt::ControlModifier, 0x09},
-        {Qt::Key_F5, 71, none, 0x74},
-        // The key left of 1 and the quote key go by their place.
-        {Qt::Key_QuoteLeft, 49, none, 0xC0},
-        {Qt::Key_AsciiCircum, 49, none, 0xC0}, // German
-        {Qt::Key_twosuperior, 49, none, 0xC0}, // French
-        {Qt::Key_Adiaeresis, 48, none, 0xDE},  // German
-        {Qt::Key_Apostrophe, 0, none, 0xDE},   // no place known: a US key
-        {Qt::Key_Ampersand, 10, none, 0x31},   // French digit row
-        {Qt::Key_Z, 29, none, 0x5A},           // German Z sits where US has Y
-        {Qt::Key_M, 47, none, 0x4D},           // French M sits where US has ";"
-        {0x0444, 38, none, 0x41},              // Cyrillic ef on the A key
-        {Qt::Key_5, 84, Qt::KeypadModifier, 0x65},
-        {Qt::Key_Asterisk, 63, Qt::KeypadModifier, 0x6A},
-        {Qt::Key_MediaTogglePlayPause, 172, none, 0xB3},
-        {Qt::Key_Shift, 50, Qt::ShiftModifier, 0x10},
-        {Qt::Key_unknown, 0, none, 0},
-    };
+    } rows[] = {{Qt::Key_Return, 36, none, 0x0D},
+                {Qt::Key_Enter, 104, Qt::KeypadModifier, 0x0D},
+                {Qt::Key_Left, 0, none, 0x25},
+                {Qt::Key_M, 58, none, 0x4D},
+                {Qt::Key_Tab, 23, Qt::ControlModifier, 0x09},
+                {Qt::Key_F5, 71, none, 0x74},
+                // The key left of 1 and the quote key go by their place.
+                {Qt::Key_QuoteLeft, 49, none, 0xC0},
+                {Qt::Key_AsciiCircum, 49, none, 0xC0}, // German
+                {Qt::Key_twosuperior, 49, none, 0xC0}, // French
+                {Qt::Key_Adiaeresis, 48, none, 0xDE},  // German
+                {Qt::Key_Apostrophe, 0, none, 0xDE},   // no place known: a US key
+                {Qt::Key_Ampersand, 10, none, 0x31},   // French digit row
+                {Qt::Key_Z, 29, none, 0x5A},           // German Z sits where US has Y
+                {Qt::Key_M, 47, none, 0x4D},           // French M sits where US has ";"
+                {0x0444, 38, none, 0x41},              // Cyrillic ef on the A key
+                {Qt::Key_5, 84, Qt::KeypadModifier, 0x65},
+                {Qt::Key_Asterisk, 63, Qt::KeypadModifier, 0x6A},
+                {Qt::Key_MediaTogglePlayPause, 172, none, 0xB3},
+                {Qt::Key_Shift, 50, Qt::ShiftModifier, 0x10},
+                {Qt::Key_unknown, 0, none, 0}};
     for (const auto &row : rows)
         EXPECT_EQ(VirtualKeyFor(row.key, row.scanCode, row.modifiers), row.vk) << std::hex << row.key;
 
@@ -83,13 +79,12 @@ TEST(ShortcutList, DefaultsWhenTheSectionIsEmpty)
     const struct {
         std::uint32_t modifiers, key;
         const char *command;
-    } rows[] = {
-        {0x48, 1, "fullscreen"}, {0, 0x0D, "fullscreen"}, {0, 0x20, "pause"},      {0, 4, "pause"},
-        {4, 0x09, "options"},    {0, 0x5D, "popup"},      {1, 0xFFE9, "seek +30"}, {0x10, 1, "seek -600"},
-        {0, 0xC0, "showlog"},    {0, 0xDE, "showlog"},    {0, 0x27, "seek +10"},   {0, 0xFFE8, "volume -6"},
-        {4, 0x4F, "openfile"},   {4, 0x55, "openurl"},    {4, 0x51, "mainquit"},   {0, 0x70, "keys"},
-        {0, 0x4E, ""},           {1, 0x20, ""},
-    };
+    } rows[] = {{0x48, 1, "fullscreen"}, {0, 0x0D, "fullscreen"}, {0, 0x20, "pause"},
+                {0, 4, "pause"},         {4, 0x09, "options"},    {0, 0x5D, "popup"},
+                {1, 0xFFE9, "seek +30"}, {0x10, 1, "seek -600"},  {0, 0xC0, "showlog"},
+                {0, 0xDE, "showlog"},    {0, 0x27, "seek +10"},   {0, 0xFFE8, "volume -6"},
+                {4, 0x4F, "openfile"},   {4, 0x55, "openurl"},    {4, 0x51, "mainquit"},
+                {0, 0x70, "keys"},       {0, 0x4E, ""},           {1, 0x20, ""}};
     for (const auto &row : rows)
         EXPECT_EQ(list.ActionFor(row.modifiers, row.key), QString::fromLatin1(row.command)) << row.key;
 }
@@ -100,16 +95,14 @@ TEST(ShortcutList, ALaterDefaultTakesAFreeKeyOnceAndNeverABoundOne)
         const char *file;
         const char *ctrlO, *f1;
         int level; // written back
-    } rows[] = {
-        // Saved before the level existed: Ctrl+O keeps the user's meaning, F1 is free.
-        {"[Shortcuts]\n20=4\n4004F=osd 2\n", "osd 2", "keys", 2},
-        // Saved since: F1 was removed on purpose and stays so.
-        {"[Shortcuts]\n20=4\n[ShortcutDefaults]\nLevel=1\n", "", "", 2},
-        // A later program's file: nothing is added, its level is kept.
-        {"[Shortcuts]\n20=4\n[ShortcutDefaults]\nLevel=7\n", "", "", 7},
-        // A key that cannot be read: what follows it is unknown, so nothing is added.
-        {"[Shortcuts]\n20=4\nzz=1\n70=5\n", "", "", 0},
-    };
+    } rows[] = {   // Saved before the level existed: Ctrl+O keeps the user's meaning, F1 is free.
+                {"[Shortcuts]\n20=4\n4004F=osd 2\n", "osd 2", "keys", 2},
+                // Saved since: F1 was removed on purpose and stays so.
+                {"[Shortcuts]\n20=4\n[ShortcutDefaults]\nLevel=1\n", "", "", 2},
+                // A later program's file: nothing is added, its level is kept.
+                {"[Shortcuts]\n20=4\n[ShortcutDefaults]\nLevel=7\n", "", "", 7},
+                // A key that cannot be read: what follows it is unknown, so nothing is added.
+                {"[Shortcuts]\n20=4\nzz=1\n70=5\n", "", "", 0}};
     for (const auto &row : rows) {
         TShortcutList list;
         try {

@@ -70,8 +70,7 @@ TEST_F(HostileSkinTest, RefusedOrConfinedWithOneMessage)
          "E0, Bitmap:zip does not contain gone.bmp|E1, Bitmap:zip does not contain gone.bmp|E2, Bitmap:zip "
          "does "
          "not contain gone.bmp|E3, Bitmap:zip does not contain gone.bmp|E4, Bitmap:zip does not contain "
-         "gone.bmp|... and 2 more."},
-    };
+         "gone.bmp|... and 2 more."}};
     for (const auto &[name, archive, ini, refusal, faults] : rows)
         archive ? (void)WriteArchiveSkin(skins, name, ini) : (void)WriteFolderSkin(skins, name, ini);
     WriteFolderSkin(skins, "Wide", std::get<2>(rows[5]), {{"a.bmp", BmpHeader(20000, 1)}});

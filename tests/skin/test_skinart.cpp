@@ -44,8 +44,7 @@ TEST(SkinArtCheck, ReportsEveryMismatchBetweenIniAndPictures)
         {"Width=20", "Width=21", "cell 20x20 differs"},
         {"BitStates=6", "BitStates=3", "cell 40x20 differs"}, // three states on a two-column sheet
         {"[B]", "[B]\nColor=$zz", "bad colour $zz"},
-        {"Bitmap=key.bmp", "Bitmap=bar.bmp", "not named by skin.ini: key.bmp"},
-    };
+        {"Bitmap=key.bmp", "Bitmap=bar.bmp", "not named by skin.ini: key.bmp"}};
     for (const auto &[from, to, message] : rows) {
         const QString problems = CheckSkin(QString(good).replace(from, to), images).join('\n');
         EXPECT_TRUE(problems.contains(message)) << to.toStdString() << ": " << problems.toStdString();

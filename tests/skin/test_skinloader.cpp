@@ -54,8 +54,7 @@ TEST_F(SkinLoaderTest, WorkedPlacementsAndTheirAnchors)
          [](int w, int) { return QRect((w - 24) / 2 - 31, 0, 24, 10); }, AnchorKind::Left | AnchorKind::Top},
         {"BPrev", "X=-145\nY=-23\nWidth=120\nHeight=15",
          [](int w, int h) { return QRect(w - 145, h - 23, 120, 15); },
-         AnchorKind::Right | AnchorKind::Bottom},
-    };
+         AnchorKind::Right | AnchorKind::Bottom}};
     QString ini = "[TopPanel]\nSize=22\n[BottomPanel]\nSize=60\n";
     for (const Row &r : rows)
         ini += QString("[%1]\n%2\n").arg(r.section, r.keys);
@@ -176,8 +175,7 @@ TEST_F(SkinLoaderTest, PlaylistMarginsTable)
 {
     const std::pair<const char *, ListMargins> rows[] = {
         {"0,18,5", {4, 4, 4, 4}},    {"0,18,x,0", {0, 18, 4, 0}},    {"0,18,5,0", {0, 18, 5, 0}},
-        {"1,2,3,4,5", {4, 4, 4, 4}}, {"$10,-3, 7,2", {16, 0, 7, 2}}, {"", {4, 4, 4, 4}},
-    };
+        {"1,2,3,4,5", {4, 4, 4, 4}}, {"$10,-3, 7,2", {16, 0, 7, 2}}, {"", {4, 4, 4, 4}}};
     Create();
     for (const auto &[text, want] : rows) {
         LoadEntry("Test", QString("[Playlist]\nMargins=%1\n").arg(text));
@@ -192,11 +190,11 @@ TEST_F(SkinLoaderTest, PlaylistFontStyleKeepsWhatTheSkinLeavesOut)
 {
     Create();
     // (FontStyle line, bold and italic after loading it on top of a bold italic font)
-    const std::tuple<const char *, bool, bool> rows[] = {
-        {"FontStyle=bi", false, false}, {"FontStyle=", false, false},
-        {"FontStyle=IB", true, true},   {"", true, true}, // absent: unchanged
-        {"FontStyle=xIx", false, true},
-    };
+    const std::tuple<const char *, bool, bool> rows[] = {{"FontStyle=bi", false, false},
+                                                         {"FontStyle=", false, false},
+                                                         {"FontStyle=IB", true, true},
+                                                         {"", true, true}, // absent: unchanged
+                                                         {"FontStyle=xIx", false, true}};
     for (const auto &[line, bold, italic] : rows) {
         LoadEntry("Start", "[Playlist]\nFontStyle=BI\nFontSize=13\nFontColor=clRed\n");
         LoadEntry("Next", QString("[Playlist]\n%1\n").arg(line));
@@ -229,8 +227,7 @@ TEST_F(SkinLoaderTest, AColourThatIsNoColourEndsTheLoad)
     const std::pair<const char *, const char *> rows[] = {
         {"[TopPanel]\nSize=30\nColor=grey", "'grey' is not a valid integer value"},
         {"[Playlist]\nSeparatorColor=clNothing", "'clNothing' is not a valid integer value"},
-        {"[LTime]\nFont2Color=", "'' is not a valid integer value"},
-    };
+        {"[LTime]\nFont2Color=", "'' is not a valid integer value"}};
     Create();
     for (const auto &[text, message] : rows) {
         EXPECT_EQ(ErrorText([&, row = text] { LoadEntry("Bad", QString::fromLatin1(row)); }), message);

@@ -53,8 +53,7 @@ TEST_F(SkinToolTest, CheckReportsEveryFaultOfABrokenFolderSkin)
         "Error Loading Skin at section: SeekBar, BitmapB\nX0,Y0,LX is not a valid rect\nSyntax: "
         "X0,Y0,LX,LY[|...]\n",
         "Error Loading Skin at section: Playlist, SelBitmap\nBitmap image is not valid: \"" + folder +
-            "sel.bmp\"\n",
-    };
+            "sel.bmp\"\n"};
     int from = 0;
     for (const QString &m : expected) {
         const int at = r.out.indexOf(m, from);
@@ -99,8 +98,7 @@ TEST_F(SkinToolTest, UsageErrors)
         {{"preview", "Default"}, "usage:"},
         {{"preview", "Default", "-o", tmp.path() + "/x.png", "--size", "800by500"}, "--size wants"},
         {{"preview", "Default", "-o", tmp.path() + "/x.png", "--size", "90000x500"}, "--size wants"},
-        {{"lint", "Default"}, "usage:"},
-    };
+        {{"lint", "Default"}, "usage:"}};
     for (const auto &[args, text] : rows) {
         const ToolRun r = Tool(args);
         EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();

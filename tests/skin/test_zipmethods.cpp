@@ -34,8 +34,7 @@ TEST(ZipMethods, ArchivesOfTheUsualToolsReadAsTheyAre)
         {{"python3", "-c", PythonZip, "ZIP_DEFLATED", "file"}, 8, false},
         {{"python3", "-c", PythonZip, "ZIP_DEFLATED", "pipe"}, 8, true},
         {{"python3", "-c", PythonZip, "ZIP_STORED", "pipe"}, 0, true},
-        {{"python3", "-c", PythonZip, "ZIP_BZIP2", "file"}, 12, false},
-    };
+        {{"python3", "-c", PythonZip, "ZIP_BZIP2", "file"}, 12, false}};
     for (const auto &[command, method, streamed] : rows) {
         SCOPED_TRACE(command.join(' ').right(20).toStdString());
         QProcess tool;
