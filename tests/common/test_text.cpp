@@ -3,7 +3,7 @@
 #include "common/Hook.h"
 #include "common/TextHelpers.h"
 
-TEST(FormatTime, MinutesAndHours)
+TEST(FormatTime, FormatTimeAndShortenText)
 {
     // (seconds, with hours, text): without hours the minutes wrap at 60.
     const std::tuple<int, bool, const char *> rows[] = {{3725, true, "1:02:05"}, {4000, true, "1:06:40"},
@@ -11,10 +11,6 @@ TEST(FormatTime, MinutesAndHours)
                                                         {-5, false, "00:00"},    {3725, false, "02:05"}};
     for (const auto &[seconds, hours, text] : rows)
         EXPECT_EQ(FormatTime(seconds, hours), text) << seconds;
-}
-
-TEST(ShortenText, CutsInTheMiddle)
-{
     const QString forty = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn");
     EXPECT_EQ(ShortenText(forty, 28), forty.left(13) + "..." + forty.right(12));
     EXPECT_EQ(ShortenText(forty.left(28), 28), forty.left(28));
@@ -33,7 +29,7 @@ TEST(SplitText, KeepsEmptyPiecesAndAppends)
     }
 }
 
-TEST(QuoteIfSpaces, OnlyWithSpacesAndRoundTripsThroughTheSplitter)
+TEST(QuoteIfSpaces, QuotingRoundTripsAndWindowsSplitRules)
 {
     EXPECT_EQ(QuoteIfSpaces("/usr/bin/mplayer"), "/usr/bin/mplayer");
     EXPECT_EQ(QuoteIfSpaces("/a b/c"), "\"/a b/c\"");
@@ -47,10 +43,6 @@ TEST(QuoteIfSpaces, OnlyWithSpacesAndRoundTripsThroughTheSplitter)
         EXPECT_EQ(SplitCommandLine(line), QStringList({"mplayer", "-slave", path, "-identify"}))
             << line.toStdString();
     }
-}
-
-TEST(SplitCommandLine, WindowsRules)
-{
     const std::pair<QString, QStringList> rows[] = {{" -slave  -wid 12 ", {"-slave", "-wid", "12"}},
                                                     {"\"a b\" c", {"a b", "c"}},
                                                     {"a\\\\\"b c\"", {"a\\b c"}},

@@ -112,17 +112,13 @@ TEST_F(Console, EscHidesAndShowingScrollsToTheEnd)
     EXPECT_FALSE(form.isVisible());
 }
 
-TEST_F(Console, LogDropsTheOldestLines)
+TEST_F(Console, LogDropsTheOldestLinesAndCharactersAndTheShownTextFollows)
 {
     form.SetMaxLines(100);
     for (int i = 0; i < 250; ++i)
         form.AddLine(QString::number(i));
     EXPECT_EQ(form.LineCount(), 100);
     EXPECT_TRUE(form.LogText().startsWith("150\n") && form.LogText().endsWith("\n249"));
-}
-
-TEST_F(Console, LogStaysWithinItsCharactersAndTheShownTextFollows)
-{
     form.SetMaxChars(1000);
     for (int i = 0; i < 50; ++i)
         form.AddLine(QString(99, QChar(u'a' + i % 26)) + QString::number(i % 10)); // 101 with the break
@@ -138,7 +134,7 @@ TEST_F(Console, LogStaysWithinItsCharactersAndTheShownTextFollows)
     }
 }
 
-TEST_F(Console, VerboseLinesGoToStandardError)
+TEST_F(Console, VerboseLinesGoToStandardErrorAFailingCommandIsReported)
 {
     testing::internal::CaptureStderr();
     form.AddLine("quiet");
@@ -146,13 +142,9 @@ TEST_F(Console, VerboseLinesGoToStandardError)
     form.AddLine("$|Sending: pause");
     Enter("mute");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "$|Sending: pause\n$> mute\n");
-}
-
-TEST_F(Console, FailingCommandIsReported)
-{
     ReportCapture reports;
     form.OnCommand = [](const QString &) { throw ZError("bad"); };
     Enter("x");
     EXPECT_EQ(reports.messages, QStringList({"bad"}));
-    EXPECT_EQ(form.History(), QStringList({"x"}));
+    EXPECT_EQ(form.History(), QStringList({"mute", "x"}));
 }

@@ -177,8 +177,15 @@ TEST_F(ListBoxTest, WheelOnTwoRowPage)
     EXPECT_EQ(box.TopIndex(), 2);
 }
 
-TEST_F(ListBoxTest, DoubleClickOnlyOnAnchorItem)
+TEST_F(ListBoxTest, ClickOnSeparatorSelectsItemAboveAndDoubleClickOnlyOnAnchorItem)
 {
+    Fill(10);
+    EXPECT_EQ(box.ItemAt(4 + 4 * 19 + 18), 4); // the separator line below item 4
+    wt::Press(&box, {20, 4 + 4 * 19 + 18});
+    wt::Release(&box, {20, 4 + 4 * 19 + 18});
+    EXPECT_EQ(Selected(), std::vector<int>{4});
+    EXPECT_EQ(box.ItemAt(3), -1);
+    EXPECT_EQ(box.ItemAt(4 + 10 * 19), -1);
     Fill(10);
     int dbl = 0, clicks = 0;
     box.OnDblClick = [&dbl](QObject *) { ++dbl; };
@@ -193,17 +200,6 @@ TEST_F(ListBoxTest, DoubleClickOnlyOnAnchorItem)
     wt::Release(&box, Row(4));
     EXPECT_EQ(dbl, 1);
     EXPECT_EQ(clicks, 2);
-}
-
-TEST_F(ListBoxTest, ClickOnSeparatorSelectsItemAbove)
-{
-    Fill(10);
-    EXPECT_EQ(box.ItemAt(4 + 4 * 19 + 18), 4); // the separator line below item 4
-    wt::Press(&box, {20, 4 + 4 * 19 + 18});
-    wt::Release(&box, {20, 4 + 4 * 19 + 18});
-    EXPECT_EQ(Selected(), std::vector<int>{4});
-    EXPECT_EQ(box.ItemAt(3), -1);
-    EXPECT_EQ(box.ItemAt(4 + 10 * 19), -1);
 }
 
 TEST_F(ListBoxTest, PaintsSelectionAndSeparators)

@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(Button, CellChoiceTables)
+TEST(Button, CellChoiceTablesFixedCellAndRefusedValues)
 {
     // (states, checked, pointer inside, pressed, enabled, cell as column and row). Three states: normal,
     // hover, pressed; checked shows the pressed row outside. Six states: the column follows Checked.
@@ -37,10 +37,6 @@ TEST(Button, CellChoiceTables)
         EXPECT_EQ(b.CurrentCell(), cell)
             << testing::PrintToString(std::tie(states, checked, inside, down, enabled));
     }
-}
-
-TEST(Button, FixedCellAndRefusedValues)
-{
     TZorviButton b;
     b.SetBitStates(6);
     b.SetBitCurState(5);

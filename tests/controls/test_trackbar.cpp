@@ -14,7 +14,7 @@ std::unique_ptr<TZorviTrackbar> SeekBar()
     return bar;
 }
 
-TEST(Trackbar, HorizontalFigures)
+TEST(Trackbar, HorizontalFiguresUserChangesAndRange)
 {
     auto bar = SeekBar();
     for (auto [pos, pixel] : {std::pair{0, 5}, {100, 195}, {50, 100}}) {
@@ -30,6 +30,34 @@ TEST(Trackbar, HorizontalFigures)
     wt::Move(bar.get(), {-40, 6}, Qt::LeftButton); // dragged past the end: clamped
     EXPECT_EQ(bar->Position(), 0);
     wt::Release(bar.get(), {-40, 6});
+    bar = SeekBar();
+    int seen = -1;
+    bar->OnTrack = [&seen](TZorviTrackbar *, int &newPos, bool &update) {
+        seen = newPos;
+        update = false;
+    };
+    const int pixel = bar->PositionToPixel();
+    wt::Press(bar.get(), {100, 6});
+    wt::Release(bar.get(), {100, 6});
+    EXPECT_EQ(seen, 50);
+    EXPECT_EQ(bar->Position(), 0);
+    EXPECT_EQ(bar->PositionToPixel(), pixel);
+
+    bar->OnTrack = [](TZorviTrackbar *, int &newPos, bool &) { newPos = 7; };
+    bar->SetPositionByUser(90);
+    EXPECT_EQ(bar->Position(), 7);
+    bar->OnTrack = [](TZorviTrackbar *, int &newPos, bool &) { newPos = 500; };
+    bar->SetPositionByUser(1);
+    EXPECT_EQ(bar->Position(), 100); // a replaced value is clamped too
+    bar = SeekBar();
+    bar->SetPosition(50);
+    bar->SetMin(60);
+    EXPECT_EQ(bar->Position(), 60);
+    bar->SetMax(20);
+    EXPECT_EQ(std::tuple(bar->Min(), bar->Max(), bar->Position(), bar->PositionToPixel()),
+              std::tuple(60, 60, 60, 0));
+    bar->SetPositionByUser(99);
+    EXPECT_EQ(bar->Position(), 60);
 }
 
 TEST(Trackbar, VerticalVolumeAndScrollBar)
@@ -51,42 +79,6 @@ TEST(Trackbar, VerticalVolumeAndScrollBar)
     bar.ThumbH = 110; // a thumb as long as the track picks no value
     bar.SetPosition(40);
     EXPECT_EQ(bar.PixelToPosition(0, 0), 40);
-}
-
-TEST(Trackbar, OnTrackVetoesOrReplaces)
-{
-    auto bar = SeekBar();
-    int seen = -1;
-    bar->OnTrack = [&seen](TZorviTrackbar *, int &newPos, bool &update) {
-        seen = newPos;
-        update = false;
-    };
-    const int pixel = bar->PositionToPixel();
-    wt::Press(bar.get(), {100, 6});
-    wt::Release(bar.get(), {100, 6});
-    EXPECT_EQ(seen, 50);
-    EXPECT_EQ(bar->Position(), 0);
-    EXPECT_EQ(bar->PositionToPixel(), pixel);
-
-    bar->OnTrack = [](TZorviTrackbar *, int &newPos, bool &) { newPos = 7; };
-    bar->SetPositionByUser(90);
-    EXPECT_EQ(bar->Position(), 7);
-    bar->OnTrack = [](TZorviTrackbar *, int &newPos, bool &) { newPos = 500; };
-    bar->SetPositionByUser(1);
-    EXPECT_EQ(bar->Position(), 100); // a replaced value is clamped too
-}
-
-TEST(Trackbar, RangeNeverCrosses)
-{
-    auto bar = SeekBar();
-    bar->SetPosition(50);
-    bar->SetMin(60);
-    EXPECT_EQ(bar->Position(), 60);
-    bar->SetMax(20);
-    EXPECT_EQ(std::tuple(bar->Min(), bar->Max(), bar->Position(), bar->PositionToPixel()),
-              std::tuple(60, 60, 60, 0));
-    bar->SetPositionByUser(99);
-    EXPECT_EQ(bar->Position(), 60);
 }
 
 // A thumb sheet of red, green and blue cells, one per row.

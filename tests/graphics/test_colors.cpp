@@ -2,7 +2,7 @@
 #include "graphics/Convert.h"
 #include "support/ReportCapture.h"
 
-TEST(Colors, NamesHexAndDecimal)
+TEST(Colors, NamesHexAndDecimalAndRejectsWithToolkitMessage)
 {
     const std::pair<const char *, ColorRef> rows[] = {{"CLWHITE", 0xFFFFFF},
                                                       {"clmaroon", 0x000080}, // names in any letter case
@@ -16,10 +16,6 @@ TEST(Colors, NamesHexAndDecimal)
                                                       {"-2147483648", INT32_MIN}};
     for (const auto &[text, expected] : rows)
         EXPECT_EQ(StringToColor(QString::fromLatin1(text)), std::optional(expected)) << text;
-}
-
-TEST(Colors, RejectsWithToolkitMessage)
-{
     for (const char *bad : {"", "clNothing", "12 ", "$", "$1FFFFFFFF", "2147483648", "1a", "- 1", "$-1"}) {
         EXPECT_FALSE(StringToColor(QString::fromLatin1(bad)).has_value()) << bad;
         EXPECT_EQ(ErrorText([&] { StringToColorOrThrow(QString::fromLatin1(bad)); }),

@@ -8,7 +8,7 @@
 
 // Rows: the video's events in order as (step, button, modifier byte held),
 // step P press, D double press, R release, W wheel turn; the codes they run.
-TEST(InputRules, VideoClickCodesInEventOrder)
+TEST(InputRules, VideoClicksWheelNotchesAndEsc)
 {
     using E = std::tuple<char, Qt::MouseButton, std::uint32_t>;
     const auto L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton;
@@ -30,10 +30,6 @@ TEST(InputRules, VideoClickCodesInEventOrder)
         }
         EXPECT_EQ(codes, expected) << "row " << &events - &rows[0].first;
     }
-}
-
-TEST(InputRules, WheelNotchesAndEscPresses)
-{
     // The turns in order, the whole notches each completes.
     const std::pair<std::vector<int>, std::vector<int>> turns[] = {
         {{-240}, {-2}}, {{60, 60}, {0, 1}}, {{50, 50, 50, 50}, {0, 0, 1, 0}}, {{100, -30, -90}, {0, 0, -1}}};

@@ -1,6 +1,6 @@
 #include "mainwindow/OpenRules.h"
 
-TEST(OpenRules, UrlPromptOffersOnlyALinkLikeClipboard)
+TEST(OpenRules, UrlPromptAndDialogFilters)
 {
     const struct {
         const char *clipboard;
@@ -15,10 +15,6 @@ TEST(OpenRules, UrlPromptOffersOnlyALinkLikeClipboard)
     for (const auto &row : rows)
         EXPECT_EQ(OpenRules::UrlDefault(QString::fromLatin1(row.clipboard)), QString::fromLatin1(row.offered))
             << row.clipboard;
-}
-
-TEST(OpenRules, DialogFiltersAndOrder)
-{
     const QStringList filters = OpenRules::DialogFilters({"M", "A", "V", "S", "T"});
     ASSERT_EQ(filters.size(), 5);
     const QString media = filters[0];

@@ -7,7 +7,7 @@ using E = SizingEdge;
 const QRect w(100, 100, 400, 300);
 
 // Rows: maybe a left press on the video, then one event; what it starts, the border under it, handled.
-TEST(PointerTracker, DragThresholdBorderAndPanels)
+TEST(PointerTracker, DragThresholdAutoHideZoneAndDeadlines)
 {
     struct Row {
         bool pressFirst;
@@ -44,10 +44,6 @@ TEST(PointerTracker, DragThresholdBorderAndPanels)
         EXPECT_EQ(std::tuple(a.start, a.border, a.handled), std::tuple(r.start, r.border, r.handled))
             << "row " << i;
     }
-}
-
-TEST(PointerTracker, AutoHideZoneAndDeadlines)
-{
     PointerTracker tracker;
     const PointerWindow window{w, true, QRect(100, 140, 400, 200)}; // controls above and below the video
     // (controls shown or hidden, pointer shown until, controls kept until)

@@ -2,7 +2,7 @@
 #include "playlist/MediaTypes.h"
 #include "playlist/PlNames.h"
 
-TEST(PlNames, ExtensionsComeFromTheFileNameMediaByTheOneListSubtitlesBySubstring)
+TEST(PlNames, ExtensionsAndUrls)
 {
     // (name, extension, a media file, in the subtitle list)
     const std::tuple<const char *, const char *, bool, bool> rows[] = {
@@ -22,14 +22,10 @@ TEST(PlNames, ExtensionsComeFromTheFileNameMediaByTheOneListSubtitlesBySubstring
                              ExtensionMatches(QString::fromUtf8(path), SubtitleExtensions)),
                   std::tuple(QString::fromUtf8(extension), media, subtitle))
             << path;
-}
-
-TEST(PlNames, UrlsHavePColonAtPositionsTwoToFive)
-{
-    const std::pair<const char *, bool> rows[] = {
+    const std::pair<const char *, bool> urls[] = {
         {"ftp://host/a.avi", true}, {"HTTP://host/", true}, {"rtsp://h/s", true}, {"https://host/", false},
         {"mms://host/", false},     {"p://x", false},       {"xp:", true},        {"abcdp:", true},
         {"abcdep:", false},         {"/tmp/p:x", false},    {"", false}};
-    for (const auto &[text, url] : rows)
+    for (const auto &[text, url] : urls)
         EXPECT_EQ(LooksLikeUrl(QString::fromUtf8(text)), url) << text;
 }

@@ -4,7 +4,7 @@
 #include "tools/skinart/Bmp.h"
 #include "tools/skinart/MiniSkin.h"
 
-TEST(SkinArtBmp, RowsArePaddedBottomUpAndReadBack)
+TEST(SkinArtBmp, BmpRowsAndTheCheck)
 {
     for (int bits : {24, 32}) {
         for (int width : {1, 2, 3, 4, 5, 13}) {
@@ -21,10 +21,6 @@ TEST(SkinArtBmp, RowsArePaddedBottomUpAndReadBack)
             EXPECT_EQ(QImage::fromData(bmp, "BMP").convertToFormat(QImage::Format_RGB32), img);
         }
     }
-}
-
-TEST(SkinArtCheck, ReportsEveryMismatchBetweenIniAndPictures)
-{
     SkinImages images;
     images["bar.bmp"] = QImage(60, 20, QImage::Format_RGB32);
     images["key.bmp"] = QImage(40, 60, QImage::Format_RGB32); // 6 cells of 20 x 20
