@@ -5,16 +5,9 @@
 TEST(IniFile, ReadingRules)
 {
     const IniFile ini = IniFile::FromBytes("stray=before any section\r\n"
-                                           "[Options]\r\n"
-                                           "  Skin  =   Blue Night  \r\n"
-                                           "; Skin=commented\r\n"
-                                           "\r\n"
-                                           "Path=a=b\r\n"
-                                           "Empty=\r\n"
-                                           "no equals sign\r\n"
-                                           "Skin=second occurrence\r\n"
-                                           "[ options ]\n"
-                                           "Late=merged\n"
+                                           "[Options]\r\n  Skin  =   Blue Night  \r\n; Skin=commented\r\n"
+                                           "\r\nPath=a=b\r\nEmpty=\r\nno equals sign\r\n"
+                                           "Skin=second occurrence\r\n[ options ]\nLate=merged\n"
                                            "[Other]\rKey=cr only\r");
     const std::tuple<const char *, const char *, std::optional<QString>> rows[] = {
         {"Options", "Skin", QStringLiteral("Blue Night")},
@@ -35,8 +28,7 @@ TEST(IniFile, ReadingRules)
 TEST(IniFile, TypedValuesFallBackToTheDefault)
 {
     const IniFile ini =
-        IniFile::FromBytes("[S]\nb2=2\nb0=0\nbx=yes\nbneg=-1\n"
-                           "i=-42\nibig=99999999999\nix=12abc\niplus=+7\n"
+        IniFile::FromBytes("[S]\nb2=2\nb0=0\nbx=yes\nbneg=-1\ni=-42\nibig=99999999999\nix=12abc\niplus=+7\n"
                            "f=3.5\nfexp=1e2\nfnan=nan\nfinf=inf\nfhuge=1e39\nfcomma=3,5\nfe=\n");
     // (key, default, value read)
     const std::tuple<const char *, bool, bool> bools[] = {{"b2", false, true},   {"b0", true, false},

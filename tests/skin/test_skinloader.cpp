@@ -20,10 +20,8 @@ TEST_F(SkinLoaderTest, ParentNamesMatchExactlyElseBottomPanel)
                    "[BottomPanel]\nSize=40\n"
                    "[BPlay]\nWidth=5\n"                   // no Parent
                    "[BPause]\nParent=toppanel\nWidth=5\n" // wrong case
-                   "[BStop]\nParent=TopPanel\nWidth=5\n"
-                   "[BNext]\nParent=LeftPanel\nWidth=5\n"
-                   "[BPrev]\nParent=RightPanel\nWidth=5\n"
-                   "[BMute]\nParent=Playlist\nWidth=5\n"
+                   "[BStop]\nParent=TopPanel\nWidth=5\n[BNext]\nParent=LeftPanel\nWidth=5\n"
+                   "[BPrev]\nParent=RightPanel\nWidth=5\n[BMute]\nParent=Playlist\nWidth=5\n"
                    "[BSeekB]\nParent=Window\nWidth=5\n");
     const std::pair<TZorviButton *, QWidget *> rows[] = {
         {skin->BPlay, skin->BottomPanel}, {skin->BPause, skin->BottomPanel}, {skin->BStop, skin->TopPanel},
@@ -96,9 +94,8 @@ TEST_F(SkinLoaderTest, LabelFontsAndOnlyTheFontKeysRead)
 
 TEST_F(SkinLoaderTest, PartNumbersStopAtTheFirstGap)
 {
-    LoadFolderSkin("[TopPanel]\nSize=20\nBitmapCols=10,-20\n"
-                   "BitmapPart0=X0,Y0,X1,LY|C:clWhite\nBitmapPart1=X1,Y0,LX,LY|C:clBlack\n"
-                   "BitmapPart3=X0,Y0,LX,LY|C:clRed\n");
+    LoadFolderSkin("[TopPanel]\nSize=20\nBitmapCols=10,-20\nBitmapPart0=X0,Y0,X1,LY|C:clWhite\n"
+                   "BitmapPart1=X1,Y0,LX,LY|C:clBlack\nBitmapPart3=X0,Y0,LX,LY|C:clRed\n");
     EXPECT_EQ(skin->TopPanel->Bitmap().Parts.size(), 2u);
     EXPECT_EQ(skin->TopPanel->Bitmap().Cols.Coords, (TCoords{0, 10, 20}));
     EXPECT_TRUE(reports.messages.isEmpty());
@@ -139,9 +136,8 @@ TEST_F(SkinLoaderTest, MissingMemberInAnArchive)
 
 TEST_F(SkinLoaderTest, GuideAndPartFaultsAreReportedWithTheirPrefix)
 {
-    LoadFolderSkin("[SeekBar]\nBitmapB=b.bmp\nBitmapBCols=10,10\nBitmapBPart0=X0,Y0,LX,LY\n"
-                   "BitmapF=f.bmp\nBitmapFPart0=X0,Y0,LX,LY|HS\nBitmapFPart1=X0,Y0,X9,LY\n"
-                   "BitmapFPart2=X0,Y0,LX,LY|VS\n",
+    LoadFolderSkin("[SeekBar]\nBitmapB=b.bmp\nBitmapBCols=10,10\nBitmapBPart0=X0,Y0,LX,LY\nBitmapF=f.bmp\n"
+                   "BitmapFPart0=X0,Y0,LX,LY|HS\nBitmapFPart1=X0,Y0,X9,LY\nBitmapFPart2=X0,Y0,LX,LY|VS\n",
                    {{"b.bmp", BmpOf({20, 8})}, {"f.bmp", BmpOf({20, 8})}});
     EXPECT_EQ(reports.messages,
               QStringList{"Error Loading Skin at section: SeekBar, BitmapB" + kNL +
