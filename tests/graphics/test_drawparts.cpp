@@ -184,7 +184,7 @@ TEST(DrawParts, CachedLayoutFollowsTheTarget)
     EXPECT_FALSE(b.ColPos.empty());
 }
 
-TEST(DrawParts, TargetShorterThanFixedSize)
+TEST(DrawParts, TargetShorterThanFixedSizeAndPartsNamingMissingGuidesAreSkipped)
 {
     TMultiPartBitmap b;
     make(b, 60, 10, "10", "15,-45,60");
@@ -195,12 +195,6 @@ TEST(DrawParts, TargetShorterThanFixedSize)
     for (int x = 5; x < 20; ++x)
         EXPECT_EQ(srcX(c.pixel(x, 3)), x - 5 + 45);
     EXPECT_EQ(c.pixel(20, 3), Sentinel);
-}
-
-TEST(DrawParts, PartsNamingMissingGuidesAreSkipped)
-{
-    TMultiPartBitmap b;
-    make(b, 60, 10, "10", "15,-45,60");
     b.AddPart("X0,Y0,LX,LY|C:clRed");
     b.Parts.push_back({0, 0, 9, 1, {}, 0});
     b.Parts.push_back({-1, 0, 1, 1, PartFlag::Color, 0});

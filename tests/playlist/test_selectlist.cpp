@@ -66,7 +66,7 @@ TEST(SelectList, MoveSelectedKeepsBlockShapeAndStopsAtEnds)
     }
 }
 
-TEST(SelectList, NotificationCounts)
+TEST(SelectList, NotificationCountsAndBadIndexesAreErrors)
 {
     NumberList five(5);
     five.SetSelected(1, true); // the selection is the entry's flag
@@ -99,6 +99,18 @@ TEST(SelectList, NotificationCounts)
     five.Clear();
     five.ClearSelection(); // empty list: nothing, nobody told
     EXPECT_EQ(std::pair(five.notifications, five.Count()), std::pair(9, 0));
+    NumberList list(3);
+    const std::pair<std::function<void()>, const char *> cases[] = {
+        {[&] { list.Items(3); }, "List index out of bounds (3)"},
+        {[&] { list.Items(-1); }, "List index out of bounds (-1)"},
+        {[&] { list.Delete(3); }, "List index out of bounds (3)"},
+        {[&] { list.InsertItem(4, {}); }, "List index out of bounds (4)"},
+        {[&] { list.Move(0, 3); }, "List index out of bounds (3)"},
+        {[] { TSelectList().Delete(0); }, "List index out of bounds (0)"}};
+    for (const auto &[call, message] : cases)
+        EXPECT_EQ(ErrorText(call), message);
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.notifications, 0);
 }
 
 TEST(SelectList, OwnsItemsAndDestructionNotifiesNobody)
@@ -118,20 +130,4 @@ TEST(SelectList, OwnsItemsAndDestructionNotifiesNobody)
     }
     EXPECT_EQ(token.use_count(), 1);
     EXPECT_EQ(notified, 0);
-}
-
-TEST(SelectList, BadIndexesAreErrors)
-{
-    NumberList list(3);
-    const std::pair<std::function<void()>, const char *> cases[] = {
-        {[&] { list.Items(3); }, "List index out of bounds (3)"},
-        {[&] { list.Items(-1); }, "List index out of bounds (-1)"},
-        {[&] { list.Delete(3); }, "List index out of bounds (3)"},
-        {[&] { list.InsertItem(4, {}); }, "List index out of bounds (4)"},
-        {[&] { list.Move(0, 3); }, "List index out of bounds (3)"},
-        {[] { TSelectList().Delete(0); }, "List index out of bounds (0)"}};
-    for (const auto &[call, message] : cases)
-        EXPECT_EQ(ErrorText(call), message);
-    EXPECT_EQ(list.Count(), 3);
-    EXPECT_EQ(list.notifications, 0);
 }

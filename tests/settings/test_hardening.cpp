@@ -64,7 +64,7 @@ TEST(SettingsHardening, FullDiskOrNoRightsKeepTheOldFileAndSaySo)
     ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
 }
 
-TEST(SettingsHardening, ASwollenLastSessionIsWrittenAfreshOnlyPastItsBound)
+TEST(SettingsHardening, ASwollenLastSessionIsWrittenAfreshWindowBoundsStayOnAScreen)
 {
     QTemporaryDir dir;
     SettingsData data;
@@ -81,10 +81,6 @@ TEST(SettingsHardening, ASwollenLastSessionIsWrittenAfreshOnlyPastItsBound)
         EXPECT_EQ(std::pair(ini.Value("LastSession", "Width"), ini.Value("Options", "Snap")),
                   std::pair(std::optional<QString>("300"), std::optional<QString>("0")));
     }
-}
-
-TEST(SettingsHardening, WindowBoundsStayOnAScreen)
-{
     const QRect primary(0, 27, 1920, 1053), right(1920, 0, 1280, 1024);
     // (left, top, width, height, work areas, expected)
     const std::tuple<int, int, int, int, QList<QRect>, QRect> rows[] = {
