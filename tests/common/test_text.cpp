@@ -3,7 +3,7 @@
 #include "common/Hook.h"
 #include "common/TextHelpers.h"
 
-TEST(FormatTime, FormatTimeAndShortenText)
+TEST(FormatTime, FormatTimeShortenAndSplitText)
 {
     // (seconds, with hours, text): without hours the minutes wrap at 60.
     const std::tuple<int, bool, const char *> rows[] = {{3725, true, "1:02:05"}, {4000, true, "1:06:40"},
@@ -16,13 +16,9 @@ TEST(FormatTime, FormatTimeAndShortenText)
     EXPECT_EQ(ShortenText(forty.left(28), 28), forty.left(28));
     EXPECT_EQ(ShortenText("abcdef", 3), "abc");
     EXPECT_EQ(ShortenText("abcdefgh", 7), "ab...gh");
-}
-
-TEST(SplitText, KeepsEmptyPiecesAndAppends)
-{
-    const std::pair<QString, QStringList> rows[] = {
+    const std::pair<QString, QStringList> rows2[] = {
         {"a,b", {"x", "a", "b"}}, {"a,,b", {"x", "a", "", "b"}}, {"a,", {"x", "a", ""}}, {"", {"x", ""}}};
-    for (const auto &[text, expected] : rows) {
+    for (const auto &[text, expected] : rows2) {
         QStringList list{"x"};
         SplitText(text, u',', list);
         EXPECT_EQ(list, expected) << text.toStdString();

@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(Layout, AnchorsKeepDistancesToEdgesAndCentreStaysCentred)
+TEST(Layout, AnchorsCentreAndDocking)
 {
     TZorviPanel panel;
     panel.resize(200, 100);
@@ -53,14 +53,10 @@ TEST(Layout, AnchorsKeepDistancesToEdgesAndCentreStaysCentred)
         ZorviRealign(&panel);
         EXPECT_EQ(centred->geometry(), QRect(left, 7, 38, 20)) << width;
     }
-}
-
-TEST(Layout, DockingByAlignInOrder)
-{
-    TZorviPanel panel;
-    panel.resize(300, 200);
-    auto make = [&panel](::Align align, int w, int h) {
-        auto *p = new TZorviPanel(&panel);
+    TZorviPanel panel2;
+    panel2.resize(300, 200);
+    auto make = [&panel2](::Align align, int w, int h) {
+        auto *p = new TZorviPanel(&panel2);
         p->resize(w, h);
         p->SetAlign(align);
         return p;
@@ -71,7 +67,7 @@ TEST(Layout, DockingByAlignInOrder)
     TZorviPanel *top2 = make(Align::Top, 10, 15);
     TZorviPanel *left = make(Align::Left, 50, 10);
     TZorviPanel *right = make(Align::Right, 40, 10);
-    ZorviRealign(&panel);
+    ZorviRealign(&panel2);
     EXPECT_EQ((std::vector{top1->geometry(), top2->geometry(), bottom->geometry(), left->geometry(),
                            right->geometry(), client->geometry()}),
               (std::vector<QRect>{{0, 0, 300, 30},
@@ -81,10 +77,10 @@ TEST(Layout, DockingByAlignInOrder)
                                   {260, 45, 40, 135},
                                   {50, 45, 210, 135}}));
 
-    // A hidden docked panel gives its room to the others.
+    // A hidden docked panel2 gives its room to the others.
     top2->hide();
-    panel.resize(400, 200);
-    ZorviRealign(&panel);
+    panel2.resize(400, 200);
+    ZorviRealign(&panel2);
     EXPECT_EQ(top1->geometry(), QRect(0, 0, 400, 30));
     EXPECT_EQ(client->geometry(), QRect(50, 30, 310, 150));
 }

@@ -204,7 +204,7 @@ TEST(Label, TransparentShowsParentAndLetsPressesThrough)
     EXPECT_EQ(leaves, 1);
 }
 
-TEST(Panel, BackgroundCacheFollowsTheSize)
+TEST(Panel, PanelCacheAndColourPartImage)
 {
     // What the cache saves is measured by bench_controls.
     TMultiPartBitmap bmp;
@@ -226,21 +226,17 @@ TEST(Panel, BackgroundCacheFollowsTheSize)
     QCoreApplication::sendEvent(&panel, &resize);
     EXPECT_FALSE(panel.CacheValid());
     EXPECT_EQ(wt::Pixel(wt::Render(&panel), 295, 5), 0x0000FFu);
-}
-
-TEST(Image, ColourPartWithoutImageAndEmptyBitmap)
-{
-    TZorviPanel panel;
-    panel.resize(50, 20);
-    panel.SetColor(clWhite);
-    auto *image = new TZorviImage(&panel);
+    TZorviPanel panel2;
+    panel2.resize(50, 20);
+    panel2.SetColor(clWhite);
+    auto *image = new TZorviImage(&panel2);
     image->SetBounds(0, 0, 50, 4);
-    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 10, 2), 0xFFFFFFu); // empty: nothing drawn
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel2), 10, 2), 0xFFFFFFu); // empty: nothing drawn
     image->EditBitmap().LoadGuides(Axis::Rows, "");
     image->EditBitmap().LoadGuides(Axis::Cols, "");
     image->EditBitmap().AddPart("X0,Y0,LX,LY|C:clLime");
-    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 10, 2), 0x00FF00u);
-    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 10, 10), 0xFFFFFFu);
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel2), 10, 2), 0x00FF00u);
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel2), 10, 10), 0xFFFFFFu);
 }
 
 } // namespace

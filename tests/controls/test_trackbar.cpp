@@ -98,7 +98,7 @@ TMultiPartBitmap Solid(QColor color)
     return bmp;
 }
 
-TEST(Trackbar, PaintsTracksAndThumbOnlyWithBackground)
+TEST(Trackbar, PaintsTracksAndThumbRows)
 {
     auto bar = SeekBar();
     bar->SetColor(clYellow);
@@ -118,16 +118,12 @@ TEST(Trackbar, PaintsTracksAndThumbOnlyWithBackground)
     bar->SetThumb(nullptr);
     EXPECT_EQ(bar->ThumbW, 0);
     EXPECT_EQ(wt::Pixel(wt::Render(bar.get()), 100, 6), 0x808080u);
-}
-
-TEST(Trackbar, ThumbRows)
-{
     auto bar3 = SeekBar(), bar2 = SeekBar();
     bar3->SetThumbStates(3);
     bar2->SetThumbStates(2);
     bar3->SetThumbStates(4); // refused
     EXPECT_EQ(bar3->ThumbStates(), 3);
-    // The thumb rows of the three- and the two-state bar.
+    // The thumb2 rows of the three- and the two-state bar.
     auto rows = [&] { return std::pair(bar3->ThumbRow(), bar2->ThumbRow()); };
     EXPECT_EQ(rows(), std::pair(0, 0));
     for (TZorviTrackbar *b : {bar3.get(), bar2.get()})
@@ -143,10 +139,10 @@ TEST(Trackbar, ThumbRows)
         wt::Release(b, {50, 60});
     EXPECT_EQ(rows(), std::pair(0, 0));
 
-    // The drawn thumb takes its cell from the row.
+    // The drawn thumb2 takes its cell from the row.
     bar3->SetBitmapB(Solid(QColor(128, 128, 128)));
-    const KeyedBitmap thumb = ThumbSheet(3);
-    bar3->SetThumb(&thumb);
+    const KeyedBitmap thumb2 = ThumbSheet(3);
+    bar3->SetThumb(&thumb2);
     bar3->SetPosition(50);
     wt::Enter(bar3.get());
     EXPECT_EQ(wt::Pixel(wt::Render(bar3.get()), 100, 6), 0x00FF00u);

@@ -35,7 +35,7 @@ void WithFirstPart(TMultiPartBitmap &b)
 const QString GuideSyntax = QStringLiteral("\n\rSyntax: [[P0:]0,][P1:]10,...,[LP:]10");
 } // namespace
 
-TEST(Guides, Readings)
+TEST(Guides, ReadingsAndErrorsThatResetTheAxis)
 {
     // (text, axis, image size or 0 for none, ids, coordinates, one letter per segment: S stretchable, -
     // fixed; fixed size, last stretchable segment)
@@ -66,12 +66,8 @@ TEST(Guides, Readings)
                   std::tie(coords, stretchable, fixed, last))
             << text;
     }
-}
-
-TEST(Guides, ErrorsResetTheAxisToItsDefault)
-{
     // (text, image width or 0 for none, message)
-    const std::tuple<const char *, int, QString> rows[] = {
+    const std::tuple<const char *, int, QString> rows2[] = {
         {"10,10", 0, "Coordinate(without -) must be greater than the previous one\n\r10,10"},
         {" 5,-3 ", 0, "Coordinate(without -) must be greater than the previous one\n\r5,-3"},
         {"X1:5,X1:9", 0, "Duplicate point id: X1"},
@@ -85,7 +81,7 @@ TEST(Guides, ErrorsResetTheAxisToItsDefault)
         {"15 ,60", 60, "'15 ' is not a valid integer value" + GuideSyntax},
         {"-2147483648", 0, "'-2147483648' is not a valid integer value" + GuideSyntax},
         {"%1,%2", 0, "'%1' is not a valid integer value" + GuideSyntax}};
-    for (const auto &[text, size, message] : rows) {
+    for (const auto &[text, size, message] : rows2) {
         TMultiPartBitmap b;
         if (size)
             SetSize(b, size, 30);
@@ -100,7 +96,7 @@ TEST(Guides, ErrorsResetTheAxisToItsDefault)
     }
 }
 
-TEST(Parts, AcceptedTexts)
+TEST(Parts, AcceptedTextsErrorsAndColoursWithoutImage)
 {
     const std::pair<const char *, TBitmapPart> rows[] = {
         {"X0,Y0,X1,LY", {0, 0, 1, 2, {}, 0}},
@@ -123,12 +119,8 @@ TEST(Parts, AcceptedTexts)
                   std::tie(part.Left, part.Top, part.Right, part.Bottom, part.Flags, part.ColorOrSubSize))
             << text;
     }
-}
-
-TEST(Parts, ErrorsKeepEarlierParts)
-{
     const QString color = "\n\rSyntax: ...|C:$00F2A300";
-    const std::pair<const char *, QString> rows[] = {
+    const std::pair<const char *, QString> rows2[] = {
         {"X0,Y0,LX", "X0,Y0,LX is not a valid rect\n\rSyntax: X0,Y0,LX,LY[|...]"},
         {"X0,Y0,LX,LY,X1|HS", "X0,Y0,LX,LY,X1 is not a valid rect\n\rSyntax: X0,Y0,LX,LY[|...]"},
         {"X0, Y9 ,LX,LY", "Y9 is not a valid col/row id"},
@@ -150,16 +142,12 @@ TEST(Parts, ErrorsKeepEarlierParts)
         {"X0,Y0,X1,LY|HS| 1,2,3", "Invalid subsizes:  1,2,3\n\rSyntax: ...|12,45"},
         // A sub-size that is no number keeps the conversion's message.
         {"X0,Y0,X1,LY|HS|1,x", "other error: 'x' is not a valid integer value"}};
-    for (const auto &[text, message] : rows) {
+    for (const auto &[text, message] : rows2) {
         TMultiPartBitmap b;
         WithFirstPart(b);
         EXPECT_EQ(PartsError([&, row = text] { b.AddPart(QString::fromLatin1(row)); }), message);
         EXPECT_EQ(b.Parts.size(), 1u) << text;
     }
-}
-
-TEST(Parts, BitmapWithoutImageNeedsColours)
-{
     TMultiPartBitmap b;
     b.LoadGuides(Axis::Cols, "10,-30,40,-60,70");
     b.AddPart("X0,Y0,LX,LY|C:$00AFC6CA");

@@ -6,7 +6,7 @@
 using E = SizingEdge;
 const float Wide = 16.f / 9.f;
 
-TEST(WindowChrome, RatioSizesRoundHalfToEven)
+TEST(WindowChrome, RatioSizesAndSizeModes)
 {
     struct Row {
         int size, heightFor, widthFor;
@@ -24,30 +24,26 @@ TEST(WindowChrome, RatioSizesRoundHalfToEven)
     EXPECT_EQ(ChromeFor({20, 60, 5, 7}, false, 3).horizontal, 12);
     EXPECT_EQ(ChromeFor({20, 60, 5, 7}, false, 3).vertical, 80);
     EXPECT_EQ(ChromeFor({20, 60, 5, 7}, true, 3).vertical, 6);
-}
-
-TEST(ApplyWindowSize, SizeModesOnAWorkAreaWithAnOffset)
-{
-    struct Row {
+    struct Row2 {
         int mode, videoWidth;
         bool keepAspect, center, fullscreen;
         QRect current, expected;
     };
     const QRect monitor(0, 0, 2040, 1120), here(100, 100, 500, 400);
     const QRect area(60, 40, 1920, 1040), saved(300, 150, 640, 480);
-    const Row rows[] = {{50, 0, false, true, false, here, {540, 256, 960, 608}},
-                        {1, 0, false, false, false, here, {100, 100, 275, 223}},
-                        {-1, 0, false, false, false, here, here},
-                        {-1, 0, true, false, false, here, {100, 100, 500, 350}},
-                        {0, 640, false, false, false, here, {100, 100, 640, 428}},
-                        {0, 0, false, false, false, here, {100, 100, 500, 350}},
-                        // Too tall: the height is the work area's and the width follows.
-                        {0, 4000, false, false, false, here, {100, 40, 1727, 1040}},
-                        {50, 0, false, false, false, {1500, 900, 500, 400}, {1020, 472, 960, 608}},
-                        // Full screen works on the saved bounds.
-                        {100, 0, false, false, true, monitor, {253, 40, 1727, 1040}},
-                        {-1, 0, false, false, true, monitor, {300, 150, 640, 480}}};
-    for (const Row &r : rows) {
+    const Row2 rows2[] = {{50, 0, false, true, false, here, {540, 256, 960, 608}},
+                          {1, 0, false, false, false, here, {100, 100, 275, 223}},
+                          {-1, 0, false, false, false, here, here},
+                          {-1, 0, true, false, false, here, {100, 100, 500, 350}},
+                          {0, 640, false, false, false, here, {100, 100, 640, 428}},
+                          {0, 0, false, false, false, here, {100, 100, 500, 350}},
+                          // Too tall: the height is the work area's and the width follows.
+                          {0, 4000, false, false, false, here, {100, 40, 1727, 1040}},
+                          {50, 0, false, false, false, {1500, 900, 500, 400}, {1020, 472, 960, 608}},
+                          // Full screen works on the saved bounds.
+                          {100, 0, false, false, true, monitor, {253, 40, 1727, 1040}},
+                          {-1, 0, false, false, true, monitor, {300, 150, 640, 480}}};
+    for (const Row2 &r : rows2) {
         const WindowSizeInputs in{r.mode,       r.keepAspect, r.center,  Wide,         {10, 74}, 275,
                                   r.videoWidth, area,         r.current, r.fullscreen, saved};
         EXPECT_EQ(ApplyWindowSizeRect(in), r.expected) << r.mode;
@@ -109,7 +105,7 @@ TEST(SizingRules, MinimumSnapAspectAndCentre)
     }
 }
 
-TEST(MoveRules, FollowsThePointerAndSnaps)
+TEST(MoveRules, MovesFollowThePointerAndZones)
 {
     struct Row {
         QPoint pointer, expected;
@@ -126,17 +122,13 @@ TEST(MoveRules, FollowsThePointerAndSnaps)
     }
     EXPECT_EQ(MovingRect({565, 262, 800, 500}, {0, 0}, {0, 0}, area, false).rect.topLeft(), QPoint(565, 262));
     EXPECT_TRUE(MovingRect({560, 270, 800, 500}, {0, 0}, {0, 0}, area, false).centred);
-}
-
-TEST(PointerZones, BorderDragThresholdVideoZone)
-{
-    const std::pair<QPoint, E> rows[] = {
+    const std::pair<QPoint, E> rows2[] = {
         {{4, 100}, E::Left},     {{4, 4}, E::TopLeft},         {{17, 3}, E::TopLeft},
         {{18, 3}, E::Top},       {{5, 100}, E::None},          {{394, 100}, E::None},
         {{395, 100}, E::Right},  {{396, 4}, E::TopRight},      {{200, 296}, E::Bottom},
         {{382, 296}, E::Bottom}, {{383, 296}, E::BottomRight}, {{4, 290}, E::BottomLeft},
         {{-1, 100}, E::None},    {{400, 100}, E::None}};
-    for (const auto &[point, edge] : rows)
+    for (const auto &[point, edge] : rows2)
         EXPECT_EQ(BorderHitTest(point, {400, 300}), edge) << point.x() << "," << point.y();
 
     EXPECT_FALSE(PastDragThreshold({100, 100}, {105, 95}));

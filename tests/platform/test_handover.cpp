@@ -2,7 +2,7 @@
 
 using namespace HandOver;
 
-TEST(HandOverPayload, WireFormatAndADecoderThatStaysInsideTheData)
+TEST(HandOverPayload, WireFormatDecoderInsideTheDataAndNamesLeftOutCounted)
 {
     // UTF-16 little-endian, each argument ended by a zero unit, the list by one
     // more; code units go as they are, so a byte held for a name that is not
@@ -24,6 +24,14 @@ TEST(HandOverPayload, WireFormatAndADecoderThatStaysInsideTheData)
     };
     for (const auto &[payload, expected] : rows)
         EXPECT_EQ(DecodePayload(payload), expected) << payload.toHex().data();
+    QStringList many(MaxArguments + 2, QStringLiteral("a.avi"));
+    many.insert(1, QString(MaxNameLength + 1, u'x'));
+    many.insert(2, QString(MaxNameLength, u'y'));
+    qsizetype refused = -1;
+    const QStringList taken = DecodePayload(EncodePayload(many), &refused);
+    ASSERT_EQ(taken.size(), MaxArguments);
+    EXPECT_EQ(taken.at(1).size(), MaxNameLength); // the longest name allowed
+    EXPECT_EQ(refused, 4);                        // the long one and the three past the count
 }
 
 TEST(HandOverMessage, ReaderCollectsPiecesAndCapsTheSize)
@@ -46,16 +54,4 @@ TEST(HandOverMessage, ReaderCollectsPiecesAndCapsTheSize)
         {QByteArray("\x01\x00\x00\x00\x04\x00\x00\x00xy", 10), MessageReader::State::NeedMore}};
     for (const auto &[bytes, state] : rows)
         EXPECT_EQ(MessageReader().Feed(bytes), state) << bytes.toHex().data();
-}
-
-TEST(HandOverPayload, NamesPastTheCountAndOverTheLengthAreLeftOutAndCounted)
-{
-    QStringList many(MaxArguments + 2, QStringLiteral("a.avi"));
-    many.insert(1, QString(MaxNameLength + 1, u'x'));
-    many.insert(2, QString(MaxNameLength, u'y'));
-    qsizetype refused = -1;
-    const QStringList taken = DecodePayload(EncodePayload(many), &refused);
-    ASSERT_EQ(taken.size(), MaxArguments);
-    EXPECT_EQ(taken.at(1).size(), MaxNameLength); // the longest name allowed
-    EXPECT_EQ(refused, 4);                        // the long one and the three past the count
 }

@@ -25,7 +25,7 @@ QList<PlaylistProblem> Problems(const PlaylistRead &read)
 }
 } // namespace
 
-TEST(PlaylistFile, FormatsReadTheirEntriesConfined)
+TEST(PlaylistFile, FormatsReadConfinedAndWriteBack)
 {
     using P = PlaylistProblem;
     const struct {
@@ -79,10 +79,6 @@ TEST(PlaylistFile, FormatsReadTheirEntriesConfined)
     const PlaylistRead capped = PlaylistFile::Parse(many, PlaylistFormat::PLS, QStringLiteral("/pl"));
     EXPECT_EQ(capped.Entries.size(), PlaylistFile::MaxEntries);
     EXPECT_EQ(Problems(capped), QList<P>{P::TooManyEntries});
-}
-
-TEST(PlaylistFile, EveryFormatGivesBackWhatItWrote)
-{
     const QString odd = DecodeFileName("/m/caf\xE9 \"x\" #1.avi");
     const QList<PlaylistEntry> entries = {
         {odd, false, QStringLiteral("Caf\u00e9"), 61},

@@ -59,19 +59,15 @@ struct Row {
 };
 } // namespace
 
-TEST(PlRow, NumbersArePaddedToTheDigitsOfCount)
+TEST(PlRow, NumbersArePaddedAndTitlesBreakByTheRules)
 {
     const std::tuple<int, int, const char *> rows[] = {{0, 9, "1 "},      {8, 9, "9 "},     {0, 10, "01 "},
                                                        {9, 10, "10 "},    {6, 120, "007 "}, {0, 0, "1 "},
                                                        {99, 100, "100 "}, {0, 1, "1 "}};
     for (const auto &[index, count, text] : rows)
         EXPECT_EQ(EntryNumber(index, count), QString::fromLatin1(text)) << index << "/" << count;
-}
-
-TEST(PlRow, TitleBreakRules)
-{
     // (title, characters that fit, where the first line ends)
-    const std::tuple<const char *, int, int> rows[] = {
+    const std::tuple<const char *, int, int> rows2[] = {
         {"abcdefghijklmnopqrs.uvwxyz", 20, 19},  // dot begins the second line
         {"abcdefghijklmnopqr s.uvwxyz", 20, 19}, // the dot at 20 comes first
         {"abcdefghijklmno pqrstuvwxyz", 20, 16}, // blank ends the first line
@@ -84,7 +80,7 @@ TEST(PlRow, TitleBreakRules)
         {"abc(efgh", 4, 3},
         {"a_bcdefgh", 3, 3} // bound 4 above fit: no search
     };
-    for (const auto &[title, fit, expected] : rows)
+    for (const auto &[title, fit, expected] : rows2)
         EXPECT_EQ(TitleBreak(QString::fromLatin1(title), fit), expected) << title;
 }
 

@@ -31,7 +31,7 @@ struct Capture {
 };
 } // namespace
 
-TEST(ShortcutCapture, KeysGiveTheirCodesAndEscapeCancels)
+TEST(ShortcutCapture, KeysClicksAndDoubleClicksGiveTheirCodes)
 {
     const struct {
         Qt::Key key;
@@ -49,6 +49,38 @@ TEST(ShortcutCapture, KeysGiveTheirCodesAndEscapeCancels)
         ASSERT_EQ(c.finished.count(), 1) << row.key;
         EXPECT_EQ(c.form.result(), row.result) << row.key;
         EXPECT_EQ(c.form.CapturedCode(), row.code) << row.key;
+    }
+    using T = QEvent::Type;
+    constexpr auto P = T::MouseButtonPress, R = T::MouseButtonRelease, D = T::MouseButtonDblClick;
+    constexpr auto L = Qt::LeftButton, Rt = Qt::RightButton;
+    struct Step {
+        QEvent::Type type;
+        Qt::MouseButton button;
+        Qt::MouseButtons held; // after the event
+    };
+    const struct {
+        const char *name;
+        std::vector<Step> steps;
+        bool atOnce; // the result comes without waiting for a second click
+        std::uint32_t code;
+    } rows2[] = {{"single left", {{P, L, L}, {R, L, {}}}, false, 0x1},
+                 {"double left", {{P, L, L}, {R, L, {}}, {D, L, L}, {R, L, {}}}, true, 0x480001},
+                 {"double left, second press first",
+                  {{P, L, L}, {R, L, {}}, {P, L, L}, {D, L, L}, {R, L, {}}},
+                  true,
+                  0x480001},
+                 {"left while right held", {{P, Rt, Rt}, {P, L, L | Rt}, {R, L, Rt}}, false, 0x100001},
+                 {"right while left held", {{P, L, L}, {P, Rt, L | Rt}, {R, Rt, L}}, false, 0x80002}};
+    for (const auto &row : rows2) {
+        Capture c;
+        for (const Step &s : row.steps)
+            c.Mouse(s.type, s.button, s.held);
+        c.Wait(TShortcutCaptureForm::DoubleClickWaitMs - 1);
+        EXPECT_EQ(c.finished.count(), row.atOnce ? 1 : 0) << row.name;
+        c.Wait(1);
+        EXPECT_EQ(c.finished.count(), 1) << row.name;
+        EXPECT_EQ(c.form.result(), QDialog::Accepted) << row.name;
+        EXPECT_EQ(c.form.CapturedCode(), row.code) << row.name;
     }
 }
 
@@ -73,40 +105,4 @@ TEST(ShortcutCapture, ModifierAloneWheelWithShiftAndClicksOutsideTheLabels)
     outside.Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, {}, &outside.form);
     outside.PastTheWait();
     EXPECT_EQ(outside.finished.count(), 0);
-}
-
-TEST(ShortcutCapture, ClicksAndDoubleClicksGiveOneCodeEach)
-{
-    using T = QEvent::Type;
-    constexpr auto P = T::MouseButtonPress, R = T::MouseButtonRelease, D = T::MouseButtonDblClick;
-    constexpr auto L = Qt::LeftButton, Rt = Qt::RightButton;
-    struct Step {
-        QEvent::Type type;
-        Qt::MouseButton button;
-        Qt::MouseButtons held; // after the event
-    };
-    const struct {
-        const char *name;
-        std::vector<Step> steps;
-        bool atOnce; // the result comes without waiting for a second click
-        std::uint32_t code;
-    } rows[] = {{"single left", {{P, L, L}, {R, L, {}}}, false, 0x1},
-                {"double left", {{P, L, L}, {R, L, {}}, {D, L, L}, {R, L, {}}}, true, 0x480001},
-                {"double left, second press first",
-                 {{P, L, L}, {R, L, {}}, {P, L, L}, {D, L, L}, {R, L, {}}},
-                 true,
-                 0x480001},
-                {"left while right held", {{P, Rt, Rt}, {P, L, L | Rt}, {R, L, Rt}}, false, 0x100001},
-                {"right while left held", {{P, L, L}, {P, Rt, L | Rt}, {R, Rt, L}}, false, 0x80002}};
-    for (const auto &row : rows) {
-        Capture c;
-        for (const Step &s : row.steps)
-            c.Mouse(s.type, s.button, s.held);
-        c.Wait(TShortcutCaptureForm::DoubleClickWaitMs - 1);
-        EXPECT_EQ(c.finished.count(), row.atOnce ? 1 : 0) << row.name;
-        c.Wait(1);
-        EXPECT_EQ(c.finished.count(), 1) << row.name;
-        EXPECT_EQ(c.form.result(), QDialog::Accepted) << row.name;
-        EXPECT_EQ(c.form.CapturedCode(), row.code) << row.name;
-    }
 }

@@ -6,7 +6,7 @@
 #include "shortcuts/uShortcuts.h"
 #include "support/ReportCapture.h"
 
-TEST(ShortcutText, NamesModifiersMouseActionsAndKeys)
+TEST(ShortcutText, TextsAndVirtualKeys)
 {
     const std::pair<std::uint32_t, const char *> rows[] = {{0, "..."},
                                                            {0x4, "Middle click"},
@@ -31,45 +31,41 @@ TEST(ShortcutText, NamesModifiersMouseActionsAndKeys)
                                                            {0x20005, "Alt+0x05"}};
     for (const auto &[code, text] : rows)
         EXPECT_EQ(ShortcutToText(code), QString::fromLatin1(text)) << std::hex << code;
-}
-
-TEST(VirtualKeys, KeysMapToTheCodesTheSettingsFileStores)
-{
     constexpr auto none = Qt::NoModifier;
     const struct {
         int key;
         std::uint32_t scanCode;
         Qt::KeyboardModifiers modifiers;
         std::uint32_t vk;
-    } rows[] = {{Qt::Key_Return, 36, none, 0x0D},
-                {Qt::Key_Enter, 104, Qt::KeypadModifier, 0x0D},
-                {Qt::Key_Left, 0, none, 0x25},
-                {Qt::Key_M, 58, none, 0x4D},
-                {Qt::Key_Tab, 23, Qt::ControlModifier, 0x09},
-                {Qt::Key_F5, 71, none, 0x74},
-                // The key left of 1 and the quote key go by their place.
-                {Qt::Key_QuoteLeft, 49, none, 0xC0},
-                {Qt::Key_AsciiCircum, 49, none, 0xC0}, // German
-                {Qt::Key_twosuperior, 49, none, 0xC0}, // French
-                {Qt::Key_Adiaeresis, 48, none, 0xDE},  // German
-                {Qt::Key_Apostrophe, 0, none, 0xDE},   // no place known: a US key
-                {Qt::Key_Ampersand, 10, none, 0x31},   // French digit row
-                {Qt::Key_Z, 29, none, 0x5A},           // German Z sits where US has Y
-                {Qt::Key_M, 47, none, 0x4D},           // French M sits where US has ";"
-                {0x0444, 38, none, 0x41},              // Cyrillic ef on the A key
-                {Qt::Key_5, 84, Qt::KeypadModifier, 0x65},
-                {Qt::Key_Asterisk, 63, Qt::KeypadModifier, 0x6A},
-                {Qt::Key_MediaTogglePlayPause, 172, none, 0xB3},
-                {Qt::Key_Shift, 50, Qt::ShiftModifier, 0x10},
-                {Qt::Key_unknown, 0, none, 0}};
-    for (const auto &row : rows)
+    } rows2[] = {{Qt::Key_Return, 36, none, 0x0D},
+                 {Qt::Key_Enter, 104, Qt::KeypadModifier, 0x0D},
+                 {Qt::Key_Left, 0, none, 0x25},
+                 {Qt::Key_M, 58, none, 0x4D},
+                 {Qt::Key_Tab, 23, Qt::ControlModifier, 0x09},
+                 {Qt::Key_F5, 71, none, 0x74},
+                 // The key left of 1 and the quote key go by their place.
+                 {Qt::Key_QuoteLeft, 49, none, 0xC0},
+                 {Qt::Key_AsciiCircum, 49, none, 0xC0}, // German
+                 {Qt::Key_twosuperior, 49, none, 0xC0}, // French
+                 {Qt::Key_Adiaeresis, 48, none, 0xDE},  // German
+                 {Qt::Key_Apostrophe, 0, none, 0xDE},   // no place known: a US key
+                 {Qt::Key_Ampersand, 10, none, 0x31},   // French digit row
+                 {Qt::Key_Z, 29, none, 0x5A},           // German Z sits where US has Y
+                 {Qt::Key_M, 47, none, 0x4D},           // French M sits where US has ";"
+                 {0x0444, 38, none, 0x41},              // Cyrillic ef on the A key
+                 {Qt::Key_5, 84, Qt::KeypadModifier, 0x65},
+                 {Qt::Key_Asterisk, 63, Qt::KeypadModifier, 0x6A},
+                 {Qt::Key_MediaTogglePlayPause, 172, none, 0xB3},
+                 {Qt::Key_Shift, 50, Qt::ShiftModifier, 0x10},
+                 {Qt::Key_unknown, 0, none, 0}};
+    for (const auto &row : rows2)
         EXPECT_EQ(VirtualKeyFor(row.key, row.scanCode, row.modifiers), row.vk) << std::hex << row.key;
 
     EXPECT_EQ(ModifierBits(Qt::ShiftModifier | Qt::ControlModifier, Qt::RightButton), 1u | 4u | 16u);
     EXPECT_EQ(ModifierBits(Qt::AltModifier, Qt::LeftButton | Qt::MiddleButton), 2u | 8u | 32u);
 }
 
-TEST(ShortcutList, DefaultsWhenTheSectionIsEmpty)
+TEST(ShortcutList, DefaultsLoadingAndSaving)
 {
     TShortcutList list;
     list.LoadFromIni(IniFile::FromBytes("[Shortcuts]\n[Options]\nx=1\n"));
@@ -87,6 +83,32 @@ TEST(ShortcutList, DefaultsWhenTheSectionIsEmpty)
                 {0, 0x70, "keys"},       {0, 0x4E, ""},           {1, 0x20, ""}};
     for (const auto &row : rows)
         EXPECT_EQ(list.ActionFor(row.modifiers, row.key), QString::fromLatin1(row.command)) << row.key;
+    TShortcutList list2;
+    list2.LoadFromIni(
+        IniFile::FromBytes("[Shortcuts]\n1ffe9=9\n43=osd 2\n4E=0\n20=99\n[ShortcutDefaults]\nLevel=2\n"));
+    ASSERT_EQ(list2.Items.size(), 4u);
+    EXPECT_EQ(list2.ActionFor(1, 0xFFE9), "seek +30");
+    EXPECT_EQ(list2.ActionFor(0, 0x43), "osd 2");
+    EXPECT_EQ(list2.IndexOfCode(0x4E), 2);
+    EXPECT_EQ(list2.ActionAt(2), ""); // listed, does nothing
+    EXPECT_EQ(list2.ActionAt(3), ""); // no command 99
+    EXPECT_EQ(list2.ActionAt(4), "");
+    EXPECT_EQ(list2.ActionAt(-1), "");
+
+    // Two bindings of one code: the first acts, the file keeps the later one's value.
+    list2.Items.push_back({0x43, 5, "ignored"});
+    EXPECT_EQ(list2.ActionFor(0, 0x43), "osd 2");
+    IniFile ini = IniFile::FromBytes("[Shortcuts]\nold=1\n[Options]\nSnap=1\n");
+    list2.SaveToIni(ini);
+    EXPECT_EQ(ini.Keys("Shortcuts"), (QStringList{"1FFE9", "43", "4E", "20"}));
+    EXPECT_EQ(ini.ReadString("Shortcuts", "43", {}), "5");
+    EXPECT_EQ(ini.ReadString("Shortcuts", "4E", {}), ""); // command 0 keeps its empty text
+    EXPECT_EQ(ini.ReadString("Options", "Snap", {}), "1");
+
+    TShortcutList again;
+    again.LoadFromIni(IniFile::FromBytes(ini.ToBytes(false)));
+    EXPECT_EQ(again.ActionFor(1, 0xFFE9), "seek +30");
+    EXPECT_EQ(again.ActionFor(0, 0x43), "stop");
 }
 
 TEST(ShortcutList, ALaterDefaultTakesAFreeKeyOnceAndNeverABoundOne)
@@ -143,36 +165,6 @@ TEST(BoundActions, ActionsWithTheirKeysAndTheButtonTips)
     EXPECT_EQ(CommandTip(list, texts, "minimize"), "");             // no text of its own
     EXPECT_EQ(CommandTip(list, texts, "osd 2"), "");
     EXPECT_EQ(CommandTip(list, texts, "&pause"), "");
-}
-
-TEST(ShortcutList, LoadsAndSavesTheSection)
-{
-    TShortcutList list;
-    list.LoadFromIni(
-        IniFile::FromBytes("[Shortcuts]\n1ffe9=9\n43=osd 2\n4E=0\n20=99\n[ShortcutDefaults]\nLevel=2\n"));
-    ASSERT_EQ(list.Items.size(), 4u);
-    EXPECT_EQ(list.ActionFor(1, 0xFFE9), "seek +30");
-    EXPECT_EQ(list.ActionFor(0, 0x43), "osd 2");
-    EXPECT_EQ(list.IndexOfCode(0x4E), 2);
-    EXPECT_EQ(list.ActionAt(2), ""); // listed, does nothing
-    EXPECT_EQ(list.ActionAt(3), ""); // no command 99
-    EXPECT_EQ(list.ActionAt(4), "");
-    EXPECT_EQ(list.ActionAt(-1), "");
-
-    // Two bindings of one code: the first acts, the file keeps the later one's value.
-    list.Items.push_back({0x43, 5, "ignored"});
-    EXPECT_EQ(list.ActionFor(0, 0x43), "osd 2");
-    IniFile ini = IniFile::FromBytes("[Shortcuts]\nold=1\n[Options]\nSnap=1\n");
-    list.SaveToIni(ini);
-    EXPECT_EQ(ini.Keys("Shortcuts"), (QStringList{"1FFE9", "43", "4E", "20"}));
-    EXPECT_EQ(ini.ReadString("Shortcuts", "43", {}), "5");
-    EXPECT_EQ(ini.ReadString("Shortcuts", "4E", {}), ""); // command 0 keeps its empty text
-    EXPECT_EQ(ini.ReadString("Options", "Snap", {}), "1");
-
-    TShortcutList again;
-    again.LoadFromIni(IniFile::FromBytes(ini.ToBytes(false)));
-    EXPECT_EQ(again.ActionFor(1, 0xFFE9), "seek +30");
-    EXPECT_EQ(again.ActionFor(0, 0x43), "stop");
 }
 
 TEST(ShortcutList, ABadKeyIsReportedAndTheStartGoesOn)

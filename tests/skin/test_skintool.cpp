@@ -39,7 +39,7 @@ struct SkinToolTest : ::testing::Test {
     QTemporaryDir tmp;
 };
 
-TEST_F(SkinToolTest, CheckReportsEveryFaultOfABrokenFolderSkin)
+TEST_F(SkinToolTest, CheckReadsFoldersArchivesAndBuiltIns)
 {
     const QString folder = WriteFolderSkin(tmp.path(), "Broken", kBrokenIni, kBrokenFiles);
     const ToolRun r = Tool({"check", folder});
@@ -64,28 +64,20 @@ TEST_F(SkinToolTest, CheckReportsEveryFaultOfABrokenFolderSkin)
     }
     // The first five of one message, then a count of the rest.
     EXPECT_TRUE(r.out.endsWith("... and 1 more.\n\nBroken: 1 message(s)\n")) << r.out.toStdString();
-}
-
-TEST_F(SkinToolTest, CheckReadsArchivesAndBuiltInsToo)
-{
     // The messages themselves are the loader's (its tests check them); here the tool finds and opens the
     // skin.
-    ToolRun r = Tool({"check", WriteArchiveSkin(tmp.path(), "Broken", kBrokenIni, kBrokenFiles)});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.out.contains("zip does not contain missing.bmp\n")) << r.out.toStdString();
-    EXPECT_TRUE(r.out.endsWith("Broken: 1 message(s)\n")) << r.out.toStdString();
-    r = Tool({"check", "ze6 zo"});
-    EXPECT_EQ(r.code, 0) << r.out.toStdString();
-    EXPECT_TRUE(r.out.endsWith(": no messages\n")) << r.out.toStdString();
-}
-
-TEST_F(SkinToolTest, CheckShowsTheErrorThatEndsALoad)
-{
-    const QString folder = WriteFolderSkin(
+    ToolRun r2 = Tool({"check", WriteArchiveSkin(tmp.path(), "Broken", kBrokenIni, kBrokenFiles)});
+    EXPECT_EQ(r2.code, 1);
+    EXPECT_TRUE(r2.out.contains("zip does not contain missing.bmp\n")) << r2.out.toStdString();
+    EXPECT_TRUE(r2.out.endsWith("Broken: 1 message(s)\n")) << r2.out.toStdString();
+    r2 = Tool({"check", "ze6 zo"});
+    EXPECT_EQ(r2.code, 0) << r2.out.toStdString();
+    EXPECT_TRUE(r2.out.endsWith(": no messages\n")) << r2.out.toStdString();
+    const QString folder3 = WriteFolderSkin(
         tmp.path(), "Pink", "[General]\nTransparentColor=clNothing\n[BPlay]\nBitmap=gone.bmp\n");
-    const ToolRun r = Tool({"check", folder});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.out, "'clNothing' is not a valid integer value\n\nPink: 1 message(s)\n");
+    const ToolRun r3 = Tool({"check", folder3});
+    EXPECT_EQ(r3.code, 1);
+    EXPECT_EQ(r3.out, "'clNothing' is not a valid integer value\n\nPink: 1 message(s)\n");
 }
 
 TEST_F(SkinToolTest, UsageErrors)
