@@ -39,7 +39,7 @@ struct Console : ::testing::Test {
 
 } // namespace
 
-TEST_F(Console, EnterEchoesRunsAndRemembers)
+TEST_F(Console, EnterEchoesRunsRemembersAndClearEmptiesOnlyTheLog)
 {
     form.AddLine("engine line");
     Enter("volume 50 1");
@@ -51,10 +51,6 @@ TEST_F(Console, EnterEchoesRunsAndRemembers)
     EXPECT_EQ(commands, QStringList({"volume 50 1", ""}));
     EXPECT_EQ(form.History(), QStringList({"volume 50 1", ""}));
     EXPECT_EQ(form.HistoryIndex(), 2);
-}
-
-TEST_F(Console, ClearEmptiesOnlyTheLog)
-{
     form.AddLine("a");
     form.AddLine("b");
     form.SetStatusLine("A:  12.3 V:  12.3");
@@ -62,8 +58,8 @@ TEST_F(Console, ClearEmptiesOnlyTheLog)
     Enter("clear");
     EXPECT_EQ(form.LogText(), "");
     EXPECT_EQ(form.StatusLine(), "Paused|A:  12.3 V:  12.3");
-    EXPECT_TRUE(commands.isEmpty()); // "clear" never reaches the engine
-    EXPECT_EQ(form.History(), QStringList({"clear"}));
+    EXPECT_EQ(commands.size(), 2); // "clear" never reaches the engine
+    EXPECT_EQ(form.History().last(), "clear");
 
     form.AddLine("x");
     form.ClearLog(); // a launch empties both

@@ -80,7 +80,7 @@ TEST_F(ListBoxTest, PageCountAndScrollBar)
     EXPECT_EQ(box.ItemArea(), QRect(4, 4, 92, 180));
 }
 
-TEST_F(ListBoxTest, ShiftAndCtrlSelection)
+TEST_F(ListBoxTest, SelectionWithModifiersPlainClicksAndDrag)
 {
     Fill(20);
     Select({10});
@@ -101,11 +101,6 @@ TEST_F(ListBoxTest, ShiftAndCtrlSelection)
     EXPECT_EQ(Selected(), (std::vector<int>{2, 5})); // right press keeps it for the menu
     wt::Press(&box, Row(8), Qt::RightButton);
     EXPECT_EQ(Selected(), std::vector<int>{8});
-}
-
-TEST_F(ListBoxTest, PlainClickOnMultiSelectionAndDrag)
-{
-    Fill(20);
     Select({2, 3, 4});
     wt::Press(&box, Row(3));
     EXPECT_EQ(Selected(), (std::vector<int>{2, 3, 4}));

@@ -167,7 +167,7 @@ TEST_F(SkinLoaderTest, ThumbDefaultsFromItsImage)
     EXPECT_TRUE(reports.messages.isEmpty());
 }
 
-TEST_F(SkinLoaderTest, PlaylistMarginsTable)
+TEST_F(SkinLoaderTest, PlaylistMarginsFontStyleAndColoursThatEndTheLoad)
 {
     const std::pair<const char *, ListMargins> rows[] = {
         {"0,18,5", {4, 4, 4, 4}},    {"0,18,x,0", {0, 18, 4, 0}},    {"0,18,5,0", {0, 18, 5, 0}},
@@ -180,24 +180,28 @@ TEST_F(SkinLoaderTest, PlaylistMarginsTable)
                   (std::array{want.Left, want.Top, want.Right, want.Bottom}))
             << text;
     }
-}
-
-TEST_F(SkinLoaderTest, PlaylistFontStyleKeepsWhatTheSkinLeavesOut)
-{
-    Create();
     // (FontStyle line, bold and italic after loading it on top of a bold italic font)
-    const std::tuple<const char *, bool, bool> rows[] = {{"FontStyle=bi", false, false},
-                                                         {"FontStyle=", false, false},
-                                                         {"FontStyle=IB", true, true},
-                                                         {"", true, true}, // absent: unchanged
-                                                         {"FontStyle=xIx", false, true}};
-    for (const auto &[line, bold, italic] : rows) {
+    const std::tuple<const char *, bool, bool> rows2[] = {{"FontStyle=bi", false, false},
+                                                          {"FontStyle=", false, false},
+                                                          {"FontStyle=IB", true, true},
+                                                          {"", true, true}, // absent: unchanged
+                                                          {"FontStyle=xIx", false, true}};
+    for (const auto &[line, bold, italic] : rows2) {
         LoadEntry("Start", "[Playlist]\nFontStyle=BI\nFontSize=13\nFontColor=clRed\n");
         LoadEntry("Next", QString("[Playlist]\n%1\n").arg(line));
         const QFont f = skin->Playlist->font();
         EXPECT_EQ(std::tuple(f.bold(), f.italic(), f.pointSize(), skin->Playlist->FontColor()),
                   std::tuple(bold, italic, 13, clRed))
             << line;
+    }
+    // (section text, the conversion's message)
+    const std::pair<const char *, const char *> rows3[] = {
+        {"[TopPanel]\nSize=30\nColor=grey", "'grey' is not a valid integer value"},
+        {"[Playlist]\nSeparatorColor=clNothing", "'clNothing' is not a valid integer value"},
+        {"[LTime]\nFont2Color=", "'' is not a valid integer value"}};
+    for (const auto &[text, message] : rows3) {
+        EXPECT_EQ(ErrorText([&, row = text] { LoadEntry("Bad", QString::fromLatin1(row)); }), message);
+        EXPECT_EQ(skin->SkinName, "Next") << text;
     }
 }
 
@@ -215,18 +219,4 @@ TEST_F(SkinLoaderTest, ButtonValues)
     auto *grip = host->findChild<TZorviSizeGrip *>("SizeGripless");
     ASSERT_NE(grip, nullptr);
     EXPECT_EQ(grip->Orientation(), SizingEdge::Top);
-}
-
-TEST_F(SkinLoaderTest, AColourThatIsNoColourEndsTheLoad)
-{
-    // (section text, the conversion's message)
-    const std::pair<const char *, const char *> rows[] = {
-        {"[TopPanel]\nSize=30\nColor=grey", "'grey' is not a valid integer value"},
-        {"[Playlist]\nSeparatorColor=clNothing", "'clNothing' is not a valid integer value"},
-        {"[LTime]\nFont2Color=", "'' is not a valid integer value"}};
-    Create();
-    for (const auto &[text, message] : rows) {
-        EXPECT_EQ(ErrorText([&, row = text] { LoadEntry("Bad", QString::fromLatin1(row)); }), message);
-        EXPECT_EQ(skin->SkinName, "") << text;
-    }
 }
