@@ -50,7 +50,7 @@ TEST(QuoteIfSpaces, QuotingRoundTripsAndWindowsSplitRules)
         EXPECT_EQ(SplitCommandLine(line), args) << line.toStdString();
 }
 
-TEST(FileNames, AnyBytesComeBackExactly)
+TEST(FileNames, FileNamesAndHook)
 {
     // Invalid, overlong, truncated and surrogate-encoding bytes around valid
     // UTF-8 (U+10080 is a surrogate pair whose low half is in the held range).
@@ -74,10 +74,6 @@ TEST(FileNames, AnyBytesComeBackExactly)
         {"http://x/a", ""}};
     for (const auto &[url, bytes] : urls)
         EXPECT_EQ(EncodeFileName(LocalFileOfUrl(QUrl(QString::fromLatin1(url)))), bytes) << url;
-}
-
-TEST(Hook, ASecondListenerNeedsTheFirstLetGo)
-{
     Hook<int(int)> hook;
     hook.Set([](int v) { return v + 1; });
     EXPECT_THROW(hook.Set([](int v) { return v; }), std::logic_error);

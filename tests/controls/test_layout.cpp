@@ -85,7 +85,7 @@ TEST(Layout, AnchorsCentreAndDocking)
     EXPECT_EQ(client->geometry(), QRect(50, 30, 310, 150));
 }
 
-TEST(WindowResize, ResizedRectByEdge)
+TEST(WindowResize, ResizedRectByEdgeAndTheDefaultLoop)
 {
     const QRect start(100, 100, 200, 150);
     const QSize minimum(50, 40);
@@ -100,10 +100,6 @@ TEST(WindowResize, ResizedRectByEdge)
         {SizingEdge::BottomLeft, {-5, 5}, {95, 100, 205, 155}}};
     for (const auto &[edge, delta, expected] : rows)
         EXPECT_EQ(ResizedRect(start, edge, delta, minimum), expected) << int(edge);
-}
-
-TEST(WindowResize, DefaultLoopResizesDockedListBoxWithThePointer)
-{
     TZorviPanel window;
     window.resize(400, 300);
     auto *list = new TZorviListBox(&window);
@@ -135,7 +131,7 @@ protected:
     Calls calls;
 };
 
-TEST_F(ResizeRecorder, SizeGripStartsResizeOfTopLevelFromItsEdge)
+TEST_F(ResizeRecorder, SizeGripAndListBoxBandStartResizes)
 {
     QWidget window;
     window.resize(300, 200);
@@ -153,13 +149,9 @@ TEST_F(ResizeRecorder, SizeGripStartsResizeOfTopLevelFromItsEdge)
     grip->SetOrientation(9);
     grip->SetOrientation(0);
     EXPECT_EQ(grip->Orientation(), SizingEdge::TopRight);
-}
-
-TEST_F(ResizeRecorder, ListBoxBandOnItsInnerEdgeResizesTheListBox)
-{
-    QWidget window;
-    window.resize(400, 300);
-    TZorviPanel outer(&window);
+    QWidget window2;
+    window2.resize(400, 300);
+    TZorviPanel outer(&window2);
     outer.resize(400, 300);
     auto *list = new TZorviListBox(&outer);
     const std::tuple<::Align, QPoint, QPoint, int> rows[] = {{Align::Left, {96, 50}, {94, 50}, 2},

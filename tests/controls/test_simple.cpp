@@ -83,7 +83,7 @@ TEST(Button, PaintsTheChosenCellStretchedAndLeavesTheKeyOut)
     EXPECT_EQ(wt::Pixel(wt::Render(&panel), 50, 5), 0xFF0000u);
 }
 
-TEST(Button, RepeatClicksAtPressAfter400ThenEvery100WhileInside)
+TEST(Button, RepeatClicksAndQuickPresses)
 {
     FakeClock clock;
     std::uint64_t &now = clock.Now;
@@ -111,22 +111,18 @@ TEST(Button, RepeatClicksAtPressAfter400ThenEvery100WhileInside)
     b.RepeatTimer()->Poll();
     EXPECT_EQ(clicks, 5);
     EXPECT_FALSE(b.RepeatTimer()->Active());
-}
-
-TEST(Button, TwoQuickPressesGiveTwoClicks)
-{
-    TZorviButton b;
-    int clicks = 0;
-    b.OnClick = [&clicks](QObject *) { ++clicks; };
-    wt::Enter(&b);
-    wt::Press(&b, {5, 5});
-    wt::Release(&b, {5, 5});
-    wt::DoubleClick(&b, {5, 5});
-    wt::Release(&b, {5, 5});
-    EXPECT_EQ(clicks, 2);
-    wt::Press(&b, {5, 5});
-    wt::Release(&b, {30, 5}); // released outside: no click
-    EXPECT_EQ(clicks, 2);
+    TZorviButton b2;
+    int clicks2 = 0;
+    b2.OnClick = [&clicks2](QObject *) { ++clicks2; };
+    wt::Enter(&b2);
+    wt::Press(&b2, {5, 5});
+    wt::Release(&b2, {5, 5});
+    wt::DoubleClick(&b2, {5, 5});
+    wt::Release(&b2, {5, 5});
+    EXPECT_EQ(clicks2, 2);
+    wt::Press(&b2, {5, 5});
+    wt::Release(&b2, {30, 5}); // released outside: no click
+    EXPECT_EQ(clicks2, 2);
 }
 
 // Horizontal extent of the dark pixels of a rendered label.
@@ -142,7 +138,7 @@ int InkWidth(const QImage &img)
     return right < left ? 0 : right - left + 1;
 }
 
-TEST(Label, EllipsisOneLineAndLiteralAmpersand)
+TEST(Label, EllipsisAmpersandTransparencyAndPresses)
 {
     TZorviLabel label;
     label.resize(80, 16);
@@ -171,19 +167,15 @@ TEST(Label, EllipsisOneLineAndLiteralAmpersand)
     const int ampersand = InkWidth(wt::Render(&label));
     EXPECT_GT(ampersand, 2);
     EXPECT_GE(withAmpersand, without + ampersand / 2) << without << " " << ampersand;
-}
-
-TEST(Label, TransparentShowsParentAndLetsPressesThrough)
-{
     TZorviPanel panel;
     panel.resize(100, 40);
     panel.SetColor(clRed);
-    auto *label = new TZorviLabel(&panel);
-    label->SetBounds(10, 10, 60, 20);
-    EXPECT_TRUE(label->Transparent());
+    auto *label2 = new TZorviLabel(&panel);
+    label2->SetBounds(10, 10, 60, 20);
+    EXPECT_TRUE(label2->Transparent());
     EXPECT_EQ(wt::Pixel(wt::Render(&panel), 12, 12), 0xFF0000u);
-    label->SetTransparent(false);
-    label->SetColor(clBlue);
+    label2->SetTransparent(false);
+    label2->SetColor(clBlue);
     EXPECT_EQ(wt::Pixel(wt::Render(&panel), 12, 12), 0x0000FFu);
 
     QPoint pressed(-1, -1);
@@ -194,13 +186,13 @@ TEST(Label, TransparentShowsParentAndLetsPressesThrough)
     QTest::mouseRelease(panel.windowHandle(), Qt::LeftButton, {}, QPoint(20, 15));
     EXPECT_EQ(pressed, QPoint(20, 15));
 
-    // The pointer is still followed over the label: its leave event fires.
+    // The pointer is still followed over the label2: its leave event fires.
     int leaves = 0;
-    label->OnMouseLeave = [&leaves](QObject *) { ++leaves; };
+    label2->OnMouseLeave = [&leaves](QObject *) { ++leaves; };
     QTest::mouseMove(panel.windowHandle(), QPoint(30, 15));
-    EXPECT_TRUE(label->MouseInside());
+    EXPECT_TRUE(label2->MouseInside());
     QTest::mouseMove(panel.windowHandle(), QPoint(90, 35));
-    EXPECT_FALSE(label->MouseInside());
+    EXPECT_FALSE(label2->MouseInside());
     EXPECT_EQ(leaves, 1);
 }
 

@@ -14,7 +14,7 @@ std::unique_ptr<TZorviTrackbar> SeekBar()
     return bar;
 }
 
-TEST(Trackbar, HorizontalFiguresUserChangesAndRange)
+TEST(Trackbar, FiguresUserChangesAndRange)
 {
     auto bar = SeekBar();
     for (auto [pos, pixel] : {std::pair{0, 5}, {100, 195}, {50, 100}}) {
@@ -58,27 +58,23 @@ TEST(Trackbar, HorizontalFiguresUserChangesAndRange)
               std::tuple(60, 60, 60, 0));
     bar->SetPositionByUser(99);
     EXPECT_EQ(bar->Position(), 60);
-}
-
-TEST(Trackbar, VerticalVolumeAndScrollBar)
-{
-    TZorviTrackbar bar;
-    bar.resize(12, 110);
-    bar.ThumbH = 10;
-    bar.SetVertical(true);
-    bar.SetMax(100);
-    // (scroll bar, position, pixel): a volume bar has its maximum at the top, a scroll bar its minimum.
+    TZorviTrackbar bar2;
+    bar2.resize(12, 110);
+    bar2.ThumbH = 10;
+    bar2.SetVertical(true);
+    bar2.SetMax(100);
+    // (scroll bar2, position, pixel): a volume bar2 has its maximum at the top, a scroll bar2 its minimum.
     for (auto [scroll, pos, pixel] :
          {std::tuple{false, 100, 5}, {false, 0, 105}, {true, 0, 5}, {true, 100, 105}}) {
-        bar.SetScrollbar(scroll);
-        bar.SetPosition(pos);
-        EXPECT_EQ(bar.PositionToPixel(), pixel) << scroll << " " << pos;
-        EXPECT_EQ(bar.PixelToPosition(0, pixel), pos) << scroll << " " << pos;
+        bar2.SetScrollbar(scroll);
+        bar2.SetPosition(pos);
+        EXPECT_EQ(bar2.PositionToPixel(), pixel) << scroll << " " << pos;
+        EXPECT_EQ(bar2.PixelToPosition(0, pixel), pos) << scroll << " " << pos;
     }
 
-    bar.ThumbH = 110; // a thumb as long as the track picks no value
-    bar.SetPosition(40);
-    EXPECT_EQ(bar.PixelToPosition(0, 0), 40);
+    bar2.ThumbH = 110; // a thumb as long as the track picks no value
+    bar2.SetPosition(40);
+    EXPECT_EQ(bar2.PixelToPosition(0, 0), 40);
 }
 
 // A thumb sheet of red, green and blue cells, one per row.

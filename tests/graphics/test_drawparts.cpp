@@ -157,7 +157,7 @@ TEST(DrawParts, ColourPartsLaterOverEarlierAndRandomWithoutImage)
     }
 }
 
-TEST(DrawParts, CachedLayoutFollowsTheTarget)
+TEST(DrawParts, CachedLayoutTargetShorterAndMissingGuides)
 {
     // How often it is computed: bench_skincore.
     TMultiPartBitmap b;
@@ -174,22 +174,18 @@ TEST(DrawParts, CachedLayoutFollowsTheTarget)
     b.LoadGuides(Axis::Rows, "20");
     EXPECT_TRUE(b.RowPos.empty());
     EXPECT_FALSE(b.ColPos.empty());
-}
-
-TEST(DrawParts, TargetShorterThanFixedSizeAndPartsNamingMissingGuidesAreSkipped)
-{
-    TMultiPartBitmap b;
-    make(b, 60, 10, "10", "15,-45,60");
-    const QImage c = draw(b, 40, 10, QRect(0, 0, 20, 10)); // columns at 0, 15, 5, 20
+    TMultiPartBitmap b2;
+    make(b2, 60, 10, "10", "15,-45,60");
+    const QImage c2 = draw(b2, 40, 10, QRect(0, 0, 20, 10)); // columns at 0, 15, 5, 20
     // The inverted middle cell draws nothing; the right part, drawn last, lands at 5.
     for (int x = 0; x < 5; ++x)
-        EXPECT_EQ(srcX(c.pixel(x, 3)), x);
+        EXPECT_EQ(srcX(c2.pixel(x, 3)), x);
     for (int x = 5; x < 20; ++x)
-        EXPECT_EQ(srcX(c.pixel(x, 3)), x - 5 + 45);
-    EXPECT_EQ(c.pixel(20, 3), Sentinel);
-    b.AddPart("X0,Y0,LX,LY|C:clRed");
-    b.Parts.push_back({0, 0, 9, 1, {}, 0});
-    b.Parts.push_back({-1, 0, 1, 1, PartFlag::Color, 0});
-    b.Parts.push_back({0, 0, 1, 5, PartFlag::HS, 0});
-    EXPECT_EQ(draw(b, 60, 10, QRect(0, 0, 60, 10)).pixel(30, 5), qRgb(255, 0, 0));
+        EXPECT_EQ(srcX(c2.pixel(x, 3)), x - 5 + 45);
+    EXPECT_EQ(c2.pixel(20, 3), Sentinel);
+    b2.AddPart("X0,Y0,LX,LY|C:clRed");
+    b2.Parts.push_back({0, 0, 9, 1, {}, 0});
+    b2.Parts.push_back({-1, 0, 1, 1, PartFlag::Color, 0});
+    b2.Parts.push_back({0, 0, 1, 5, PartFlag::HS, 0});
+    EXPECT_EQ(draw(b2, 60, 10, QRect(0, 0, 60, 10)).pixel(30, 5), qRgb(255, 0, 0));
 }

@@ -50,7 +50,7 @@ TEST(WindowChrome, RatioSizesAndSizeModes)
     }
 }
 
-TEST(WindowSize, RelativeStepsVideoPlacementCompact)
+TEST(WindowSize, RelativeStepsSizingSnapAspectAndCentre)
 {
     EXPECT_EQ(RelativeSizeMode(0, 10, 500, 1920), 36);
     EXPECT_EQ(RelativeSizeMode(-1, -10, 960, 1920), 40);
@@ -70,10 +70,6 @@ TEST(WindowSize, RelativeStepsVideoPlacementCompact)
     EXPECT_EQ(CompactBounds(false, compact, in), windowed);
     in.Center = true;
     EXPECT_EQ(CompactBounds(true, windowed, in), QRect(562, 307, 796, 426));
-}
-
-TEST(SizingRules, MinimumSnapAspectAndCentre)
-{
     enum { Snap = 1, Centre = 2, Aspect = 4 };
     struct Row {
         E edge;

@@ -84,7 +84,7 @@ TEST(PlRow, NumbersArePaddedAndTitlesBreakByTheRules)
         EXPECT_EQ(TitleBreak(QString::fromLatin1(title), fit), expected) << title;
 }
 
-TEST(PlRow, LongTitleIsSplitAtTheDotOnTwoLines)
+TEST(PlRow, LongTitlesSplitShortOnesCentredCurrentBold)
 {
     const QFont font = MonoFont(16);
     QFont numberFont = font;
@@ -107,20 +107,16 @@ TEST(PlRow, LongTitleIsSplitAtTheDotOnTwoLines)
     EXPECT_GT(small.Ink({0, 0, 120, 20}).first, 0);
     EXPECT_GT(small.Ink({0, 20, 120, 20}).first, 0);
     EXPECT_EQ(small.Ink({118, 0, 2, 40}).first, 0);
-}
-
-TEST(PlRow, ShortTitleIsOneCentredLineCurrentIsBoldNumberIsSmaller)
-{
-    const Row row({"short"}, 0, {300, 60}, MonoFont(16));
+    const Row row2({"short"}, 0, {300, 60}, MonoFont(16));
     // Nothing near the top or bottom edges (the background shows): one line in the middle.
-    EXPECT_EQ(row.Ink({0, 0, 300, 18}).first, 0);
-    EXPECT_EQ(row.Ink({0, 42, 300, 18}).first, 0);
-    EXPECT_GT(row.Ink({0, 18, 300, 24}).first, 0);
+    EXPECT_EQ(row2.Ink({0, 0, 300, 18}).first, 0);
+    EXPECT_EQ(row2.Ink({0, 42, 300, 18}).first, 0);
+    EXPECT_GT(row2.Ink({0, 18, 300, 24}).first, 0);
 
     const Row plain({"HHHH", "HHHH"}, 0, {300, 40}, MonoFont(20)),
         bold({"HHHH", "HHHH"}, 1, {300, 40}, MonoFont(20));
-    const int titleLeft = 2 + QFontMetrics(MonoFont(17)).horizontalAdvance("1 ");
-    const QRect title(titleLeft, 0, 300 - titleLeft, 40), number(0, 0, titleLeft - 2, 40);
+    const int titleLeft2 = 2 + QFontMetrics(MonoFont(17)).horizontalAdvance("1 ");
+    const QRect title(titleLeft2, 0, 300 - titleLeft2, 40), number(0, 0, titleLeft2 - 2, 40);
     EXPECT_GT(bold.Ink(title).first, plain.Ink(title).first * 11 / 10);
     // The digit "1" is drawn 3 pixels smaller than the title's "H".
     EXPECT_GT(plain.Ink(number).second.height(), 0);

@@ -36,7 +36,7 @@ public:
 
 } // namespace
 
-TEST(SelectList, MoveSelectedKeepsBlockShapeAndStopsAtEnds)
+TEST(SelectList, MoveSelectedAndOwnership)
 {
     const struct {
         int count;
@@ -64,6 +64,21 @@ TEST(SelectList, MoveSelectedKeepsBlockShapeAndStopsAtEnds)
                 rest.push_back(list.Values()[size_t(i)]);
         EXPECT_TRUE(std::is_sorted(rest.begin(), rest.end()));
     }
+    const auto token = std::make_shared<int>();
+    int notified = 0;
+    {
+        SelectListOf<std::shared_ptr<int>> list;
+        for (int i = 0; i < 4; ++i)
+            list.AddItem(token);
+        QObject::connect(&list, &TSelectList::OnChange, [&] { ++notified; });
+        list.Delete(0);
+        EXPECT_EQ(token.use_count(), 4);
+        notified = 0;
+        NumberList playlist(2); // the playlist's own destruction too
+        QObject::connect(&playlist, &TSelectList::OnChange, [&] { ++notified; });
+    }
+    EXPECT_EQ(token.use_count(), 1);
+    EXPECT_EQ(notified, 0);
 }
 
 TEST(SelectList, NotificationCountsAndBadIndexesAreErrors)
@@ -111,23 +126,4 @@ TEST(SelectList, NotificationCountsAndBadIndexesAreErrors)
         EXPECT_EQ(ErrorText(call), message);
     EXPECT_EQ(list.Count(), 3);
     EXPECT_EQ(list.notifications, 0);
-}
-
-TEST(SelectList, OwnsItemsAndDestructionNotifiesNobody)
-{
-    const auto token = std::make_shared<int>();
-    int notified = 0;
-    {
-        SelectListOf<std::shared_ptr<int>> list;
-        for (int i = 0; i < 4; ++i)
-            list.AddItem(token);
-        QObject::connect(&list, &TSelectList::OnChange, [&] { ++notified; });
-        list.Delete(0);
-        EXPECT_EQ(token.use_count(), 4);
-        notified = 0;
-        NumberList playlist(2); // the playlist's own destruction too
-        QObject::connect(&playlist, &TSelectList::OnChange, [&] { ++notified; });
-    }
-    EXPECT_EQ(token.use_count(), 1);
-    EXPECT_EQ(notified, 0);
 }

@@ -80,7 +80,7 @@ TEST_F(SkinToolTest, CheckReadsFoldersArchivesAndBuiltIns)
     EXPECT_EQ(r3.out, "'clNothing' is not a valid integer value\n\nPink: 1 message(s)\n");
 }
 
-TEST_F(SkinToolTest, UsageErrors)
+TEST_F(SkinToolTest, UsageErrorsAndPreview)
 {
     QDir().mkpath(tmp.path() + "/NoIni");
     // (arguments, text expected on standard error)
@@ -96,10 +96,6 @@ TEST_F(SkinToolTest, UsageErrors)
         EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains(text)) << r.err.toStdString();
     }
-}
-
-TEST_F(SkinToolTest, PreviewDrawsTheWindow)
-{
     const QString png = tmp.path() + "/ze6zo.png";
     const ToolRun r = Tool({"preview", "ZE6 ZO", "-o", png, "--size", "320x240", "--playlist"});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
