@@ -2,7 +2,7 @@
 
 using namespace HandOver;
 
-TEST(HandOverPayload, WireFormatDecoderInsideTheDataAndNamesLeftOutCounted)
+TEST(HandOverPayload, PayloadAndMessageReader)
 {
     // UTF-16 little-endian, each argument ended by a zero unit, the list by one
     // more; code units go as they are, so a byte held for a name that is not
@@ -32,10 +32,6 @@ TEST(HandOverPayload, WireFormatDecoderInsideTheDataAndNamesLeftOutCounted)
     ASSERT_EQ(taken.size(), MaxArguments);
     EXPECT_EQ(taken.at(1).size(), MaxNameLength); // the longest name allowed
     EXPECT_EQ(refused, 4);                        // the long one and the three past the count
-}
-
-TEST(HandOverMessage, ReaderCollectsPiecesAndCapsTheSize)
-{
     const QByteArray payload = EncodePayload({"one", "two"});
     const QByteArray msg = EncodeMessage(Magic, payload) + "trailing";
     MessageReader reader;
@@ -45,13 +41,13 @@ TEST(HandOverMessage, ReaderCollectsPiecesAndCapsTheSize)
     EXPECT_EQ(reader.magic(), Magic);
     EXPECT_EQ(reader.payload(), payload);
 
-    const std::pair<QByteArray, MessageReader::State> rows[] = {
+    const std::pair<QByteArray, MessageReader::State> rows2[] = {
         {QByteArray("\xAB\x1D\x1F\xDA", 4), MessageReader::State::NeedMore},
         {QByteArray("\xAB\x1D\x1F\xDA\x00\x00\x00\x00", 8), MessageReader::State::Complete}, // empty payload
         {QByteArray("\xAB\x1D\x1F\xDA\xFF\xFF\xFF\xFF", 8), MessageReader::State::Refused},
         {EncodeMessage(Magic, QByteArray()).left(4) + QByteArray("\x01\x00\x00\x01", 4),
          MessageReader::State::Refused},
         {QByteArray("\x01\x00\x00\x00\x04\x00\x00\x00xy", 10), MessageReader::State::NeedMore}};
-    for (const auto &[bytes, state] : rows)
+    for (const auto &[bytes, state] : rows2)
         EXPECT_EQ(MessageReader().Feed(bytes), state) << bytes.toHex().data();
 }

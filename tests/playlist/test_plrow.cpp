@@ -59,7 +59,7 @@ struct Row {
 };
 } // namespace
 
-TEST(PlRow, NumbersArePaddedAndTitlesBreakByTheRules)
+TEST(PlRow, NumbersTitleBreaksAndTheDrawnRow)
 {
     const std::tuple<int, int, const char *> rows[] = {{0, 9, "1 "},      {8, 9, "9 "},     {0, 10, "01 "},
                                                        {9, 10, "10 "},    {6, 120, "007 "}, {0, 0, "1 "},
@@ -82,10 +82,6 @@ TEST(PlRow, NumbersArePaddedAndTitlesBreakByTheRules)
     };
     for (const auto &[title, fit, expected] : rows2)
         EXPECT_EQ(TitleBreak(QString::fromLatin1(title), fit), expected) << title;
-}
-
-TEST(PlRow, LongTitlesSplitShortOnesCentredCurrentBold)
-{
     const QFont font = MonoFont(16);
     QFont numberFont = font;
     numberFont.setPixelSize(13);

@@ -36,7 +36,7 @@ public:
 
 } // namespace
 
-TEST(SelectList, MoveSelectedAndOwnership)
+TEST(SelectList, MovesNotificationsOwnershipAndBadIndexes)
 {
     const struct {
         int count;
@@ -79,10 +79,6 @@ TEST(SelectList, MoveSelectedAndOwnership)
     }
     EXPECT_EQ(token.use_count(), 1);
     EXPECT_EQ(notified, 0);
-}
-
-TEST(SelectList, NotificationCountsAndBadIndexesAreErrors)
-{
     NumberList five(5);
     five.SetSelected(1, true); // the selection is the entry's flag
     EXPECT_EQ(std::pair(five.notifications, five.Items(1)->Flags),
@@ -115,14 +111,14 @@ TEST(SelectList, NotificationCountsAndBadIndexesAreErrors)
     five.ClearSelection(); // empty list: nothing, nobody told
     EXPECT_EQ(std::pair(five.notifications, five.Count()), std::pair(9, 0));
     NumberList list(3);
-    const std::pair<std::function<void()>, const char *> cases[] = {
+    const std::pair<std::function<void()>, const char *> bad[] = {
         {[&] { list.Items(3); }, "List index out of bounds (3)"},
         {[&] { list.Items(-1); }, "List index out of bounds (-1)"},
         {[&] { list.Delete(3); }, "List index out of bounds (3)"},
         {[&] { list.InsertItem(4, {}); }, "List index out of bounds (4)"},
         {[&] { list.Move(0, 3); }, "List index out of bounds (3)"},
         {[] { TSelectList().Delete(0); }, "List index out of bounds (0)"}};
-    for (const auto &[call, message] : cases)
+    for (const auto &[call, message] : bad)
         EXPECT_EQ(ErrorText(call), message);
     EXPECT_EQ(list.Count(), 3);
     EXPECT_EQ(list.notifications, 0);
