@@ -3,9 +3,7 @@
 #include "common/Hook.h"
 #include "common/TextHelpers.h"
 
-#include <gtest/gtest.h>
-
-TEST(FormatTime, MinutesAndHours)
+TEST(FormatTime, FormatTimeShortenAndSplitText)
 {
     // (seconds, with hours, text): without hours the minutes wrap at 60.
     const std::tuple<int, bool, const char *> rows[] = {{3725, true, "1:02:05"}, {4000, true, "1:06:40"},
@@ -13,47 +11,34 @@ TEST(FormatTime, MinutesAndHours)
                                                         {-5, false, "00:00"},    {3725, false, "02:05"}};
     for (const auto &[seconds, hours, text] : rows)
         EXPECT_EQ(FormatTime(seconds, hours), text) << seconds;
-}
-
-TEST(ShortenText, CutsInTheMiddle)
-{
     const QString forty = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn");
     EXPECT_EQ(ShortenText(forty, 28), forty.left(13) + "..." + forty.right(12));
     EXPECT_EQ(ShortenText(forty.left(28), 28), forty.left(28));
     EXPECT_EQ(ShortenText("abcdef", 3), "abc");
     EXPECT_EQ(ShortenText("abcdefgh", 7), "ab...gh");
-}
-
-TEST(SplitText, KeepsEmptyPiecesAndAppends)
-{
-    const std::pair<QString, QStringList> rows[] = {
+    const std::pair<QString, QStringList> rows2[] = {
         {"a,b", {"x", "a", "b"}}, {"a,,b", {"x", "a", "", "b"}}, {"a,", {"x", "a", ""}}, {"", {"x", ""}}};
-    for (const auto &[text, expected] : rows) {
+    for (const auto &[text, expected] : rows2) {
         QStringList list{"x"};
         SplitText(text, u',', list);
         EXPECT_EQ(list, expected) << text.toStdString();
     }
 }
 
-TEST(QuoteIfSpaces, OnlyWithSpacesAndRoundTripsThroughTheSplitter)
+TEST(QuoteIfSpaces, QuotingRoundTripsAndWindowsSplitRules)
 {
     EXPECT_EQ(QuoteIfSpaces("/usr/bin/mplayer"), "/usr/bin/mplayer");
     EXPECT_EQ(QuoteIfSpaces("/a b/c"), "\"/a b/c\"");
     EXPECT_EQ(QuoteIfSpaces(""), "");
     EXPECT_EQ(QuoteIfSpaces("back\\slash"), "back\\slash");
-    const QStringList nasty = {
-        "/m/a b.avi",  "/m/a\" -dumpfile \"x", "/m/q\"uote", "/m/back\\\"q",    "/m/end\\",
-        "/m/sp ace\\", "/m/two\\\\ x",         "-fs.avi",    "/m/ü ñ 日本.mkv", "/m/tab\there",
-    };
+    const QStringList nasty = {"/m/a b.avi",      "/m/a\" -dumpfile \"x", "/m/q\"uote",   "/m/back\\\"q",
+                               "/m/end\\",        "/m/sp ace\\",          "/m/two\\\\ x", "-fs.avi",
+                               "/m/ü ñ 日本.mkv", "/m/tab\there"};
     for (const QString &path : nasty) {
         const QString line = "mplayer -slave " + QuoteIfSpaces(path) + " -identify";
         EXPECT_EQ(SplitCommandLine(line), QStringList({"mplayer", "-slave", path, "-identify"}))
             << line.toStdString();
     }
-}
-
-TEST(SplitCommandLine, WindowsRules)
-{
     const std::pair<QString, QStringList> rows[] = {{" -slave  -wid 12 ", {"-slave", "-wid", "12"}},
                                                     {"\"a b\" c", {"a b", "c"}},
                                                     {"a\\\\\"b c\"", {"a\\b c"}},
@@ -65,7 +50,7 @@ TEST(SplitCommandLine, WindowsRules)
         EXPECT_EQ(SplitCommandLine(line), args) << line.toStdString();
 }
 
-TEST(FileNames, AnyBytesComeBackExactly)
+TEST(FileNames, FileNamesAndHook)
 {
     // Invalid, overlong, truncated and surrogate-encoding bytes around valid
     // UTF-8 (U+10080 is a surrogate pair whose low half is in the held range).
@@ -89,10 +74,6 @@ TEST(FileNames, AnyBytesComeBackExactly)
         {"http://x/a", ""}};
     for (const auto &[url, bytes] : urls)
         EXPECT_EQ(EncodeFileName(LocalFileOfUrl(QUrl(QString::fromLatin1(url)))), bytes) << url;
-}
-
-TEST(Hook, ASecondListenerNeedsTheFirstLetGo)
-{
     Hook<int(int)> hook;
     hook.Set([](int v) { return v + 1; });
     EXPECT_THROW(hook.Set([](int v) { return v; }), std::logic_error);

@@ -1,6 +1,5 @@
 // Widget tests need one application object for the whole run.
 #include <QApplication>
-#include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {

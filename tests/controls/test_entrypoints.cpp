@@ -8,8 +8,6 @@
 #include "controls/ZorviTrackbar.h"
 #include "playlist/ZorviPlaylist.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <memory>
 
@@ -80,8 +78,7 @@ TEST(EntryPoints, AnExceptionInAnEventHandlerIsOneReport)
              wt::Press(&box, {20, 10});
          },
          "Internal error: disk full"},
-        {[] { throw std::out_of_range("row gone"); }, [&] { wt::Render(&box); }, "Internal error: row gone"},
-    };
+        {[] { throw std::out_of_range("row gone"); }, [&] { wt::Render(&box); }, "Internal error: row gone"}};
     for (const auto &c : cases) {
         reports.clear();
         button.OnClick = [&](QObject *) { c.raise(); };

@@ -4,11 +4,10 @@
 
 #include <QCursor>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
-TEST(Layout, AnchorsKeepDistancesToEdgesAndCentreStaysCentred)
+TEST(Layout, AnchorsCentreAndDocking)
 {
     TZorviPanel panel;
     panel.resize(200, 100);
@@ -19,7 +18,7 @@ TEST(Layout, AnchorsKeepDistancesToEdgesAndCentreStaysCentred)
         {AnchorKind::Left | AnchorKind::Right | AnchorKind::Top, {10, 10, 180, 20}, {10, 10, 280, 20}},
         {AnchorKind::Right | AnchorKind::Bottom, {170, 70, 20, 20}, {270, 120, 20, 20}},
         {AnchorKind::Left | AnchorKind::Top | AnchorKind::Bottom, {10, 10, 20, 80}, {10, 10, 20, 130}},
-        {{}, {90, 40, 20, 20}, {140, 65, 20, 20}}, // centre keeps its relative place
+        {{}, {90, 40, 20, 20}, {140, 65, 20, 20}} // centre keeps its relative place
     };
     std::vector<TZorviImage *> children;
     for (const auto &[anchors, placed, after] : rows) {
@@ -54,14 +53,10 @@ TEST(Layout, AnchorsKeepDistancesToEdgesAndCentreStaysCentred)
         ZorviRealign(&panel);
         EXPECT_EQ(centred->geometry(), QRect(left, 7, 38, 20)) << width;
     }
-}
-
-TEST(Layout, DockingByAlignInOrder)
-{
-    TZorviPanel panel;
-    panel.resize(300, 200);
-    auto make = [&panel](::Align align, int w, int h) {
-        auto *p = new TZorviPanel(&panel);
+    TZorviPanel panel2;
+    panel2.resize(300, 200);
+    auto make = [&panel2](::Align align, int w, int h) {
+        auto *p = new TZorviPanel(&panel2);
         p->resize(w, h);
         p->SetAlign(align);
         return p;
@@ -72,7 +67,7 @@ TEST(Layout, DockingByAlignInOrder)
     TZorviPanel *top2 = make(Align::Top, 10, 15);
     TZorviPanel *left = make(Align::Left, 50, 10);
     TZorviPanel *right = make(Align::Right, 40, 10);
-    ZorviRealign(&panel);
+    ZorviRealign(&panel2);
     EXPECT_EQ((std::vector{top1->geometry(), top2->geometry(), bottom->geometry(), left->geometry(),
                            right->geometry(), client->geometry()}),
               (std::vector<QRect>{{0, 0, 300, 30},
@@ -82,15 +77,15 @@ TEST(Layout, DockingByAlignInOrder)
                                   {260, 45, 40, 135},
                                   {50, 45, 210, 135}}));
 
-    // A hidden docked panel gives its room to the others.
+    // A hidden docked panel2 gives its room to the others.
     top2->hide();
-    panel.resize(400, 200);
-    ZorviRealign(&panel);
+    panel2.resize(400, 200);
+    ZorviRealign(&panel2);
     EXPECT_EQ(top1->geometry(), QRect(0, 0, 400, 30));
     EXPECT_EQ(client->geometry(), QRect(50, 30, 310, 150));
 }
 
-TEST(WindowResize, ResizedRectByEdge)
+TEST(WindowResize, ResizedRectByEdgeAndTheDefaultLoop)
 {
     const QRect start(100, 100, 200, 150);
     const QSize minimum(50, 40);
@@ -102,14 +97,9 @@ TEST(WindowResize, ResizedRectByEdge)
         {SizingEdge::TopLeft, {250, 0}, {250, 100, 50, 150}},
         {SizingEdge::TopRight, {5, 5}, {100, 105, 205, 145}},
         {SizingEdge::Bottom, {0, -200}, {100, 100, 200, 40}},
-        {SizingEdge::BottomLeft, {-5, 5}, {95, 100, 205, 155}},
-    };
+        {SizingEdge::BottomLeft, {-5, 5}, {95, 100, 205, 155}}};
     for (const auto &[edge, delta, expected] : rows)
         EXPECT_EQ(ResizedRect(start, edge, delta, minimum), expected) << int(edge);
-}
-
-TEST(WindowResize, DefaultLoopResizesDockedListBoxWithThePointer)
-{
     TZorviPanel window;
     window.resize(400, 300);
     auto *list = new TZorviListBox(&window);
@@ -141,7 +131,7 @@ protected:
     Calls calls;
 };
 
-TEST_F(ResizeRecorder, SizeGripStartsResizeOfTopLevelFromItsEdge)
+TEST_F(ResizeRecorder, SizeGripAndListBoxBandStartResizes)
 {
     QWidget window;
     window.resize(300, 200);
@@ -159,13 +149,9 @@ TEST_F(ResizeRecorder, SizeGripStartsResizeOfTopLevelFromItsEdge)
     grip->SetOrientation(9);
     grip->SetOrientation(0);
     EXPECT_EQ(grip->Orientation(), SizingEdge::TopRight);
-}
-
-TEST_F(ResizeRecorder, ListBoxBandOnItsInnerEdgeResizesTheListBox)
-{
-    QWidget window;
-    window.resize(400, 300);
-    TZorviPanel outer(&window);
+    QWidget window2;
+    window2.resize(400, 300);
+    TZorviPanel outer(&window2);
     outer.resize(400, 300);
     auto *list = new TZorviListBox(&outer);
     const std::tuple<::Align, QPoint, QPoint, int> rows[] = {{Align::Left, {96, 50}, {94, 50}, 2},

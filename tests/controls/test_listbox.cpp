@@ -4,8 +4,6 @@
 #include "controls/ZorviTrackbar.h"
 #include "playlist/ZorviPlaylist.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 class ListBoxTest : public ::testing::Test {
@@ -82,7 +80,7 @@ TEST_F(ListBoxTest, PageCountAndScrollBar)
     EXPECT_EQ(box.ItemArea(), QRect(4, 4, 92, 180));
 }
 
-TEST_F(ListBoxTest, ShiftAndCtrlSelection)
+TEST_F(ListBoxTest, SelectionWithModifiersPlainClicksAndDrag)
 {
     Fill(20);
     Select({10});
@@ -103,11 +101,6 @@ TEST_F(ListBoxTest, ShiftAndCtrlSelection)
     EXPECT_EQ(Selected(), (std::vector<int>{2, 5})); // right press keeps it for the menu
     wt::Press(&box, Row(8), Qt::RightButton);
     EXPECT_EQ(Selected(), std::vector<int>{8});
-}
-
-TEST_F(ListBoxTest, PlainClickOnMultiSelectionAndDrag)
-{
-    Fill(20);
     Select({2, 3, 4});
     wt::Press(&box, Row(3));
     EXPECT_EQ(Selected(), (std::vector<int>{2, 3, 4}));
@@ -179,8 +172,15 @@ TEST_F(ListBoxTest, WheelOnTwoRowPage)
     EXPECT_EQ(box.TopIndex(), 2);
 }
 
-TEST_F(ListBoxTest, DoubleClickOnlyOnAnchorItem)
+TEST_F(ListBoxTest, ClickOnSeparatorSelectsItemAboveAndDoubleClickOnlyOnAnchorItem)
 {
+    Fill(10);
+    EXPECT_EQ(box.ItemAt(4 + 4 * 19 + 18), 4); // the separator line below item 4
+    wt::Press(&box, {20, 4 + 4 * 19 + 18});
+    wt::Release(&box, {20, 4 + 4 * 19 + 18});
+    EXPECT_EQ(Selected(), std::vector<int>{4});
+    EXPECT_EQ(box.ItemAt(3), -1);
+    EXPECT_EQ(box.ItemAt(4 + 10 * 19), -1);
     Fill(10);
     int dbl = 0, clicks = 0;
     box.OnDblClick = [&dbl](QObject *) { ++dbl; };
@@ -195,17 +195,6 @@ TEST_F(ListBoxTest, DoubleClickOnlyOnAnchorItem)
     wt::Release(&box, Row(4));
     EXPECT_EQ(dbl, 1);
     EXPECT_EQ(clicks, 2);
-}
-
-TEST_F(ListBoxTest, ClickOnSeparatorSelectsItemAbove)
-{
-    Fill(10);
-    EXPECT_EQ(box.ItemAt(4 + 4 * 19 + 18), 4); // the separator line below item 4
-    wt::Press(&box, {20, 4 + 4 * 19 + 18});
-    wt::Release(&box, {20, 4 + 4 * 19 + 18});
-    EXPECT_EQ(Selected(), std::vector<int>{4});
-    EXPECT_EQ(box.ItemAt(3), -1);
-    EXPECT_EQ(box.ItemAt(4 + 10 * 19), -1);
 }
 
 TEST_F(ListBoxTest, PaintsSelectionAndSeparators)

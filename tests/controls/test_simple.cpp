@@ -6,11 +6,10 @@
 
 #include <QFontMetrics>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
-TEST(Button, CellChoiceTables)
+TEST(Button, CellChoiceTablesFixedCellAndRefusedValues)
 {
     // (states, checked, pointer inside, pressed, enabled, cell as column and row). Three states: normal,
     // hover, pressed; checked shows the pressed row outside. Six states: the column follows Checked.
@@ -23,8 +22,7 @@ TEST(Button, CellChoiceTables)
         {6, false, true, true, true, {0, 2}},   {6, true, false, false, true, {1, 0}},
         {6, true, true, false, true, {1, 1}},   {6, true, true, true, true, {1, 2}},
         {6, true, true, false, false, {0, 0}}, // disabled
-        {1, true, true, true, true, {0, 0}},
-    };
+        {1, true, true, true, true, {0, 0}}};
     for (const auto &[states, checked, inside, down, enabled, cell] : rows) {
         TZorviButton b;
         b.SetBitStates(states);
@@ -39,10 +37,6 @@ TEST(Button, CellChoiceTables)
         EXPECT_EQ(b.CurrentCell(), cell)
             << testing::PrintToString(std::tie(states, checked, inside, down, enabled));
     }
-}
-
-TEST(Button, FixedCellAndRefusedValues)
-{
     TZorviButton b;
     b.SetBitStates(6);
     b.SetBitCurState(5);
@@ -89,7 +83,7 @@ TEST(Button, PaintsTheChosenCellStretchedAndLeavesTheKeyOut)
     EXPECT_EQ(wt::Pixel(wt::Render(&panel), 50, 5), 0xFF0000u);
 }
 
-TEST(Button, RepeatClicksAtPressAfter400ThenEvery100WhileInside)
+TEST(Button, RepeatClicksAndQuickPresses)
 {
     FakeClock clock;
     std::uint64_t &now = clock.Now;
@@ -117,22 +111,18 @@ TEST(Button, RepeatClicksAtPressAfter400ThenEvery100WhileInside)
     b.RepeatTimer()->Poll();
     EXPECT_EQ(clicks, 5);
     EXPECT_FALSE(b.RepeatTimer()->Active());
-}
-
-TEST(Button, TwoQuickPressesGiveTwoClicks)
-{
-    TZorviButton b;
-    int clicks = 0;
-    b.OnClick = [&clicks](QObject *) { ++clicks; };
-    wt::Enter(&b);
-    wt::Press(&b, {5, 5});
-    wt::Release(&b, {5, 5});
-    wt::DoubleClick(&b, {5, 5});
-    wt::Release(&b, {5, 5});
-    EXPECT_EQ(clicks, 2);
-    wt::Press(&b, {5, 5});
-    wt::Release(&b, {30, 5}); // released outside: no click
-    EXPECT_EQ(clicks, 2);
+    TZorviButton b2;
+    int clicks2 = 0;
+    b2.OnClick = [&clicks2](QObject *) { ++clicks2; };
+    wt::Enter(&b2);
+    wt::Press(&b2, {5, 5});
+    wt::Release(&b2, {5, 5});
+    wt::DoubleClick(&b2, {5, 5});
+    wt::Release(&b2, {5, 5});
+    EXPECT_EQ(clicks2, 2);
+    wt::Press(&b2, {5, 5});
+    wt::Release(&b2, {30, 5}); // released outside: no click
+    EXPECT_EQ(clicks2, 2);
 }
 
 // Horizontal extent of the dark pixels of a rendered label.
@@ -148,7 +138,7 @@ int InkWidth(const QImage &img)
     return right < left ? 0 : right - left + 1;
 }
 
-TEST(Label, EllipsisOneLineAndLiteralAmpersand)
+TEST(Label, EllipsisAmpersandTransparencyAndPresses)
 {
     TZorviLabel label;
     label.resize(80, 16);
@@ -177,19 +167,15 @@ TEST(Label, EllipsisOneLineAndLiteralAmpersand)
     const int ampersand = InkWidth(wt::Render(&label));
     EXPECT_GT(ampersand, 2);
     EXPECT_GE(withAmpersand, without + ampersand / 2) << without << " " << ampersand;
-}
-
-TEST(Label, TransparentShowsParentAndLetsPressesThrough)
-{
     TZorviPanel panel;
     panel.resize(100, 40);
     panel.SetColor(clRed);
-    auto *label = new TZorviLabel(&panel);
-    label->SetBounds(10, 10, 60, 20);
-    EXPECT_TRUE(label->Transparent());
+    auto *label2 = new TZorviLabel(&panel);
+    label2->SetBounds(10, 10, 60, 20);
+    EXPECT_TRUE(label2->Transparent());
     EXPECT_EQ(wt::Pixel(wt::Render(&panel), 12, 12), 0xFF0000u);
-    label->SetTransparent(false);
-    label->SetColor(clBlue);
+    label2->SetTransparent(false);
+    label2->SetColor(clBlue);
     EXPECT_EQ(wt::Pixel(wt::Render(&panel), 12, 12), 0x0000FFu);
 
     QPoint pressed(-1, -1);
@@ -200,17 +186,17 @@ TEST(Label, TransparentShowsParentAndLetsPressesThrough)
     QTest::mouseRelease(panel.windowHandle(), Qt::LeftButton, {}, QPoint(20, 15));
     EXPECT_EQ(pressed, QPoint(20, 15));
 
-    // The pointer is still followed over the label: its leave event fires.
+    // The pointer is still followed over the label2: its leave event fires.
     int leaves = 0;
-    label->OnMouseLeave = [&leaves](QObject *) { ++leaves; };
+    label2->OnMouseLeave = [&leaves](QObject *) { ++leaves; };
     QTest::mouseMove(panel.windowHandle(), QPoint(30, 15));
-    EXPECT_TRUE(label->MouseInside());
+    EXPECT_TRUE(label2->MouseInside());
     QTest::mouseMove(panel.windowHandle(), QPoint(90, 35));
-    EXPECT_FALSE(label->MouseInside());
+    EXPECT_FALSE(label2->MouseInside());
     EXPECT_EQ(leaves, 1);
 }
 
-TEST(Panel, BackgroundCacheFollowsTheSize)
+TEST(Panel, PanelCacheAndColourPartImage)
 {
     // What the cache saves is measured by bench_controls.
     TMultiPartBitmap bmp;
@@ -232,21 +218,17 @@ TEST(Panel, BackgroundCacheFollowsTheSize)
     QCoreApplication::sendEvent(&panel, &resize);
     EXPECT_FALSE(panel.CacheValid());
     EXPECT_EQ(wt::Pixel(wt::Render(&panel), 295, 5), 0x0000FFu);
-}
-
-TEST(Image, ColourPartWithoutImageAndEmptyBitmap)
-{
-    TZorviPanel panel;
-    panel.resize(50, 20);
-    panel.SetColor(clWhite);
-    auto *image = new TZorviImage(&panel);
+    TZorviPanel panel2;
+    panel2.resize(50, 20);
+    panel2.SetColor(clWhite);
+    auto *image = new TZorviImage(&panel2);
     image->SetBounds(0, 0, 50, 4);
-    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 10, 2), 0xFFFFFFu); // empty: nothing drawn
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel2), 10, 2), 0xFFFFFFu); // empty: nothing drawn
     image->EditBitmap().LoadGuides(Axis::Rows, "");
     image->EditBitmap().LoadGuides(Axis::Cols, "");
     image->EditBitmap().AddPart("X0,Y0,LX,LY|C:clLime");
-    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 10, 2), 0x00FF00u);
-    EXPECT_EQ(wt::Pixel(wt::Render(&panel), 10, 10), 0xFFFFFFu);
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel2), 10, 2), 0x00FF00u);
+    EXPECT_EQ(wt::Pixel(wt::Render(&panel2), 10, 10), 0xFFFFFFu);
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 #include "WidgetTestHelpers.h"
 #include "controls/ZorviTrackbar.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 std::unique_ptr<TZorviTrackbar> SeekBar()
@@ -16,7 +14,7 @@ std::unique_ptr<TZorviTrackbar> SeekBar()
     return bar;
 }
 
-TEST(Trackbar, HorizontalFigures)
+TEST(Trackbar, FiguresUserChangesAndRange)
 {
     auto bar = SeekBar();
     for (auto [pos, pixel] : {std::pair{0, 5}, {100, 195}, {50, 100}}) {
@@ -32,32 +30,7 @@ TEST(Trackbar, HorizontalFigures)
     wt::Move(bar.get(), {-40, 6}, Qt::LeftButton); // dragged past the end: clamped
     EXPECT_EQ(bar->Position(), 0);
     wt::Release(bar.get(), {-40, 6});
-}
-
-TEST(Trackbar, VerticalVolumeAndScrollBar)
-{
-    TZorviTrackbar bar;
-    bar.resize(12, 110);
-    bar.ThumbH = 10;
-    bar.SetVertical(true);
-    bar.SetMax(100);
-    // (scroll bar, position, pixel): a volume bar has its maximum at the top, a scroll bar its minimum.
-    for (auto [scroll, pos, pixel] :
-         {std::tuple{false, 100, 5}, {false, 0, 105}, {true, 0, 5}, {true, 100, 105}}) {
-        bar.SetScrollbar(scroll);
-        bar.SetPosition(pos);
-        EXPECT_EQ(bar.PositionToPixel(), pixel) << scroll << " " << pos;
-        EXPECT_EQ(bar.PixelToPosition(0, pixel), pos) << scroll << " " << pos;
-    }
-
-    bar.ThumbH = 110; // a thumb as long as the track picks no value
-    bar.SetPosition(40);
-    EXPECT_EQ(bar.PixelToPosition(0, 0), 40);
-}
-
-TEST(Trackbar, OnTrackVetoesOrReplaces)
-{
-    auto bar = SeekBar();
+    bar = SeekBar();
     int seen = -1;
     bar->OnTrack = [&seen](TZorviTrackbar *, int &newPos, bool &update) {
         seen = newPos;
@@ -76,11 +49,7 @@ TEST(Trackbar, OnTrackVetoesOrReplaces)
     bar->OnTrack = [](TZorviTrackbar *, int &newPos, bool &) { newPos = 500; };
     bar->SetPositionByUser(1);
     EXPECT_EQ(bar->Position(), 100); // a replaced value is clamped too
-}
-
-TEST(Trackbar, RangeNeverCrosses)
-{
-    auto bar = SeekBar();
+    bar = SeekBar();
     bar->SetPosition(50);
     bar->SetMin(60);
     EXPECT_EQ(bar->Position(), 60);
@@ -89,6 +58,23 @@ TEST(Trackbar, RangeNeverCrosses)
               std::tuple(60, 60, 60, 0));
     bar->SetPositionByUser(99);
     EXPECT_EQ(bar->Position(), 60);
+    TZorviTrackbar bar2;
+    bar2.resize(12, 110);
+    bar2.ThumbH = 10;
+    bar2.SetVertical(true);
+    bar2.SetMax(100);
+    // (scroll bar2, position, pixel): a volume bar2 has its maximum at the top, a scroll bar2 its minimum.
+    for (auto [scroll, pos, pixel] :
+         {std::tuple{false, 100, 5}, {false, 0, 105}, {true, 0, 5}, {true, 100, 105}}) {
+        bar2.SetScrollbar(scroll);
+        bar2.SetPosition(pos);
+        EXPECT_EQ(bar2.PositionToPixel(), pixel) << scroll << " " << pos;
+        EXPECT_EQ(bar2.PixelToPosition(0, pixel), pos) << scroll << " " << pos;
+    }
+
+    bar2.ThumbH = 110; // a thumb as long as the track picks no value
+    bar2.SetPosition(40);
+    EXPECT_EQ(bar2.PixelToPosition(0, 0), 40);
 }
 
 // A thumb sheet of red, green and blue cells, one per row.
@@ -108,7 +94,7 @@ TMultiPartBitmap Solid(QColor color)
     return bmp;
 }
 
-TEST(Trackbar, PaintsTracksAndThumbOnlyWithBackground)
+TEST(Trackbar, PaintsTracksAndThumbRows)
 {
     auto bar = SeekBar();
     bar->SetColor(clYellow);
@@ -128,16 +114,12 @@ TEST(Trackbar, PaintsTracksAndThumbOnlyWithBackground)
     bar->SetThumb(nullptr);
     EXPECT_EQ(bar->ThumbW, 0);
     EXPECT_EQ(wt::Pixel(wt::Render(bar.get()), 100, 6), 0x808080u);
-}
-
-TEST(Trackbar, ThumbRows)
-{
     auto bar3 = SeekBar(), bar2 = SeekBar();
     bar3->SetThumbStates(3);
     bar2->SetThumbStates(2);
     bar3->SetThumbStates(4); // refused
     EXPECT_EQ(bar3->ThumbStates(), 3);
-    // The thumb rows of the three- and the two-state bar.
+    // The thumb2 rows of the three- and the two-state bar.
     auto rows = [&] { return std::pair(bar3->ThumbRow(), bar2->ThumbRow()); };
     EXPECT_EQ(rows(), std::pair(0, 0));
     for (TZorviTrackbar *b : {bar3.get(), bar2.get()})
@@ -153,10 +135,10 @@ TEST(Trackbar, ThumbRows)
         wt::Release(b, {50, 60});
     EXPECT_EQ(rows(), std::pair(0, 0));
 
-    // The drawn thumb takes its cell from the row.
+    // The drawn thumb2 takes its cell from the row.
     bar3->SetBitmapB(Solid(QColor(128, 128, 128)));
-    const KeyedBitmap thumb = ThumbSheet(3);
-    bar3->SetThumb(&thumb);
+    const KeyedBitmap thumb2 = ThumbSheet(3);
+    bar3->SetThumb(&thumb2);
     bar3->SetPosition(50);
     wt::Enter(bar3.get());
     EXPECT_EQ(wt::Pixel(wt::Render(bar3.get()), 100, 6), 0x00FF00u);

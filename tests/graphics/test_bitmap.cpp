@@ -1,9 +1,8 @@
 #include "graphics/Bitmap.h"
-#include "support/ErrorText.h"
+#include "support/ReportCapture.h"
 #include "tools/skinart/Bmp.h"
 
 #include <QPainter>
-#include <gtest/gtest.h>
 
 namespace {
 // 4 x 3: top row red, middle green, bottom row blue except a fuchsia bottom-left.
@@ -20,7 +19,7 @@ QImage Sample()
 }
 } // namespace
 
-TEST(Bitmap, Loads24And32BitsOpaqueAndErrorsKeepTheOldImage)
+TEST(Bitmap, LoadsKeysAndDraws)
 {
     for (int bits : {24, 32}) {
         KeyedBitmap bmp;
@@ -36,42 +35,34 @@ TEST(Bitmap, Loads24And32BitsOpaqueAndErrorsKeepTheOldImage)
         EXPECT_EQ(ErrorText([&] { bmp.LoadFromData(bad); }), "Bitmap image is not valid")
             << bad.toHex().toStdString();
     EXPECT_EQ(bmp.Width(), 4);
-}
-
-TEST(Bitmap, KeyColourAutoOrFixedAndTheKeyedImageFollowsIt)
-{
-    KeyedBitmap bmp;
-    EXPECT_EQ(bmp.KeyColor(), clFuchsia); // no image: the fixed colour
-    bmp.SetImage(Sample());
-    EXPECT_EQ(bmp.KeyColor(), clFuchsia); // bottom-left pixel
-    const QImage &k1 = bmp.KeyedImage();
+    KeyedBitmap bmp2;
+    EXPECT_EQ(bmp2.KeyColor(), clFuchsia); // no image: the fixed colour
+    bmp2.SetImage(Sample());
+    EXPECT_EQ(bmp2.KeyColor(), clFuchsia); // bottom-left pixel
+    const QImage &k1 = bmp2.KeyedImage();
     EXPECT_EQ(qAlpha(k1.pixel(0, 2)), 0);
     EXPECT_EQ(k1.pixel(1, 2), qRgb(0, 0, 255));
 
-    bmp.TransparentFixed = true;
-    bmp.TransparentColor = clRed; // 0x0000FF is red
-    EXPECT_EQ(bmp.KeyColor(), clRed);
-    const QImage &k2 = bmp.KeyedImage();
+    bmp2.TransparentFixed = true;
+    bmp2.TransparentColor = clRed; // 0x0000FF is red
+    EXPECT_EQ(bmp2.KeyColor(), clRed);
+    const QImage &k2 = bmp2.KeyedImage();
     EXPECT_EQ(qAlpha(k2.pixel(3, 0)), 0);
     EXPECT_EQ(k2.pixel(0, 2), qRgb(255, 0, 255));
 
     QImage other = Sample();
     other.setPixel(3, 0, qRgb(0, 255, 0));
-    bmp.SetImage(other);
-    EXPECT_EQ(bmp.KeyedImage().pixel(3, 0), qRgb(0, 255, 0));
-}
-
-TEST(Bitmap, DrawLeavesKeyOutAndDoesNotSmooth)
-{
-    KeyedBitmap bmp;
-    bmp.SetImage(Sample());
+    bmp2.SetImage(other);
+    EXPECT_EQ(bmp2.KeyedImage().pixel(3, 0), qRgb(0, 255, 0));
+    KeyedBitmap bmp3;
+    bmp3.SetImage(Sample());
     QImage canvas(8, 6, QImage::Format_RGB32);
     canvas.fill(qRgb(1, 2, 3));
     {
         QPainter p(&canvas);
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        bmp.Transparent = true;
-        bmp.Draw(p, QRect(0, 0, 8, 6), QRect(0, 0, 4, 3));
+        bmp3.Transparent = true;
+        bmp3.Draw(p, QRect(0, 0, 8, 6), QRect(0, 0, 4, 3));
         EXPECT_TRUE(p.testRenderHint(QPainter::SmoothPixmapTransform));
     }
     // The key pixel, doubled, left out; no blend between rows 2 and 3.

@@ -1,7 +1,6 @@
 #include "graphics/MultiPartBitmap.h"
 
 #include <QPainter>
-#include <gtest/gtest.h>
 #include <set>
 
 namespace {
@@ -75,8 +74,7 @@ TEST(Layout, WorkedLayoutsAndOpenCases)
         {"1,-2147483646,2147483647",
          -2147483647,
          2147483647,
-         {-2147483647, -2147483646, 2147483646, 2147483647}},
-    };
+         {-2147483647, -2147483646, 2147483646, 2147483647}}};
     for (const auto &[text, a, b, expected] : rows) {
         TCoords t;
         EXPECT_TRUE(TMultiPartBitmap::LayoutAxis(guides(text), a, b, t));
@@ -87,7 +85,7 @@ TEST(Layout, WorkedLayoutsAndOpenCases)
     EXPECT_TRUE(none.empty());
 }
 
-TEST(DrawParts, DefaultGridFixedCornersStretchedEdges)
+TEST(DrawParts, DefaultGridAndFixedPartsNaturalSize)
 {
     TMultiPartBitmap b;
     make(b, 60, 40, "10,-30,40", "15,-45,60");
@@ -121,17 +119,13 @@ TEST(DrawParts, DefaultGridFixedCornersStretchedEdges)
                 ASSERT_TRUE(sy >= 10 && sy < 30);
         }
     EXPECT_EQ(middle.size(), 30u); // 30 source columns over 70 target columns, none lost
-}
-
-TEST(DrawParts, FixedPartKeepsItsNaturalSize)
-{
     // "52" on an image 52 high: one fixed segment spanning the target, drawn unscaled.
-    TMultiPartBitmap b;
-    make(b, 8, 52, "52", "8");
-    const QImage c = draw(b, 8, 80, QRect(0, 0, 8, 80));
-    EXPECT_EQ(b.Parts[0].Flags, 0);
-    EXPECT_EQ(c.pixel(3, 51), coded(8, 52).pixel(3, 51));
-    EXPECT_TRUE(c.pixel(3, 52) == Sentinel && c.pixel(3, 79) == Sentinel);
+    TMultiPartBitmap b2;
+    make(b2, 8, 52, "52", "8");
+    const QImage c2 = draw(b2, 8, 80, QRect(0, 0, 8, 80));
+    EXPECT_EQ(b2.Parts[0].Flags, 0);
+    EXPECT_EQ(c2.pixel(3, 51), coded(8, 52).pixel(3, 51));
+    EXPECT_TRUE(c2.pixel(3, 52) == Sentinel && c2.pixel(3, 79) == Sentinel);
 
     // An empty text on an image 44 high: one stretchable segment, drawn "VS" over the full height.
     TMultiPartBitmap s;
@@ -141,7 +135,7 @@ TEST(DrawParts, FixedPartKeepsItsNaturalSize)
     EXPECT_EQ(std::pair(srcY(d.pixel(3, 0)), srcY(d.pixel(3, 79))), std::pair(0, 43));
 }
 
-TEST(DrawParts, ColourPartsAndLaterOverEarlier)
+TEST(DrawParts, ColourPartsLaterOverEarlierAndRandomWithoutImage)
 {
     TMultiPartBitmap b; // no image: abstract units
     make(b, 0, 0, "10", "10,-20,30");
@@ -151,23 +145,19 @@ TEST(DrawParts, ColourPartsAndLaterOverEarlier)
     const QImage c = draw(b, 40, 10, QRect(0, 0, 40, 10));
     for (int x = 0; x < 40; ++x)
         ASSERT_EQ(c.pixel(x, 5), (x >= 10 && x < 30) ? qRgb(0, 0, 255) : qRgb(255, 0, 0)) << x;
-}
-
-TEST(DrawParts, DefaultPartsWithoutImageAreRandomColours)
-{
-    TMultiPartBitmap b;
-    b.LoadGuides(Axis::Cols, "5,-10");
-    const QImage c = draw(b, 20, 10, QRect(0, 0, 20, 10));
-    ASSERT_EQ(b.Parts.size(), 2u);
+    TMultiPartBitmap b2;
+    b2.LoadGuides(Axis::Cols, "5,-10");
+    const QImage c2 = draw(b2, 20, 10, QRect(0, 0, 20, 10));
+    ASSERT_EQ(b2.Parts.size(), 2u);
     for (int i = 0; i < 2; ++i) {
-        const TBitmapPart &part = b.Parts[std::size_t(i)];
+        const TBitmapPart &part = b2.Parts[std::size_t(i)];
         EXPECT_EQ(part.Flags, PartFlag::Color);
         EXPECT_LE(part.ColorOrSubSize, 0xFFFFFEu);
-        EXPECT_EQ(c.pixel(i * 19, i * 9), ColorToQColor(ColorRef(part.ColorOrSubSize)).rgb());
+        EXPECT_EQ(c2.pixel(i * 19, i * 9), ColorToQColor(ColorRef(part.ColorOrSubSize)).rgb());
     }
 }
 
-TEST(DrawParts, CachedLayoutFollowsTheTarget)
+TEST(DrawParts, CachedLayoutTargetShorterAndMissingGuides)
 {
     // How often it is computed: bench_skincore.
     TMultiPartBitmap b;
@@ -184,28 +174,18 @@ TEST(DrawParts, CachedLayoutFollowsTheTarget)
     b.LoadGuides(Axis::Rows, "20");
     EXPECT_TRUE(b.RowPos.empty());
     EXPECT_FALSE(b.ColPos.empty());
-}
-
-TEST(DrawParts, TargetShorterThanFixedSize)
-{
-    TMultiPartBitmap b;
-    make(b, 60, 10, "10", "15,-45,60");
-    const QImage c = draw(b, 40, 10, QRect(0, 0, 20, 10)); // columns at 0, 15, 5, 20
+    TMultiPartBitmap b2;
+    make(b2, 60, 10, "10", "15,-45,60");
+    const QImage c2 = draw(b2, 40, 10, QRect(0, 0, 20, 10)); // columns at 0, 15, 5, 20
     // The inverted middle cell draws nothing; the right part, drawn last, lands at 5.
     for (int x = 0; x < 5; ++x)
-        EXPECT_EQ(srcX(c.pixel(x, 3)), x);
+        EXPECT_EQ(srcX(c2.pixel(x, 3)), x);
     for (int x = 5; x < 20; ++x)
-        EXPECT_EQ(srcX(c.pixel(x, 3)), x - 5 + 45);
-    EXPECT_EQ(c.pixel(20, 3), Sentinel);
-}
-
-TEST(DrawParts, PartsNamingMissingGuidesAreSkipped)
-{
-    TMultiPartBitmap b;
-    make(b, 60, 10, "10", "15,-45,60");
-    b.AddPart("X0,Y0,LX,LY|C:clRed");
-    b.Parts.push_back({0, 0, 9, 1, {}, 0});
-    b.Parts.push_back({-1, 0, 1, 1, PartFlag::Color, 0});
-    b.Parts.push_back({0, 0, 1, 5, PartFlag::HS, 0});
-    EXPECT_EQ(draw(b, 60, 10, QRect(0, 0, 60, 10)).pixel(30, 5), qRgb(255, 0, 0));
+        EXPECT_EQ(srcX(c2.pixel(x, 3)), x - 5 + 45);
+    EXPECT_EQ(c2.pixel(20, 3), Sentinel);
+    b2.AddPart("X0,Y0,LX,LY|C:clRed");
+    b2.Parts.push_back({0, 0, 9, 1, {}, 0});
+    b2.Parts.push_back({-1, 0, 1, 1, PartFlag::Color, 0});
+    b2.Parts.push_back({0, 0, 1, 5, PartFlag::HS, 0});
+    EXPECT_EQ(draw(b2, 60, 10, QRect(0, 0, 60, 10)).pixel(30, 5), qRgb(255, 0, 0));
 }

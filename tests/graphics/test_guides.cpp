@@ -2,7 +2,6 @@
 #include "graphics/MultiPartBitmap.h"
 
 #include <QImage>
-#include <gtest/gtest.h>
 
 namespace {
 void SetSize(TMultiPartBitmap &b, int w, int h)
@@ -36,7 +35,7 @@ void WithFirstPart(TMultiPartBitmap &b)
 const QString GuideSyntax = QStringLiteral("\n\rSyntax: [[P0:]0,][P1:]10,...,[LP:]10");
 } // namespace
 
-TEST(Guides, Readings)
+TEST(Guides, ReadingsAndErrorsThatResetTheAxis)
 {
     // (text, axis, image size or 0 for none, ids, coordinates, one letter per segment: S stretchable, -
     // fixed; fixed size, last stretchable segment)
@@ -52,8 +51,7 @@ TEST(Guides, Readings)
         {"Top:0, mid : -10,end:$14", Axis::Rows, 20, "Top,mid,end", {0, 10, 20}, "S-", 10, 1},
         {"10,-30,40,-60,70", Axis::Cols, 0, "X0,X1,X2,X3,X4,LX", {0, 10, 30, 40, 60, 70}, "-S-S-", 30, 4},
         {"0", Axis::Cols, 0, "X0", {0}, "", 0, -1},
-        {"A:0", Axis::Rows, 0, "A", {0}, "", 0, -1},
-    };
+        {"A:0", Axis::Rows, 0, "A", {0}, "", 0, -1}};
     for (const auto &[text, axis, size, ids, coords, stretch, fixed, last] : rows) {
         TMultiPartBitmap b;
         if (size)
@@ -68,12 +66,8 @@ TEST(Guides, Readings)
                   std::tie(coords, stretchable, fixed, last))
             << text;
     }
-}
-
-TEST(Guides, ErrorsResetTheAxisToItsDefault)
-{
     // (text, image width or 0 for none, message)
-    const std::tuple<const char *, int, QString> rows[] = {
+    const std::tuple<const char *, int, QString> rows2[] = {
         {"10,10", 0, "Coordinate(without -) must be greater than the previous one\n\r10,10"},
         {" 5,-3 ", 0, "Coordinate(without -) must be greater than the previous one\n\r5,-3"},
         {"X1:5,X1:9", 0, "Duplicate point id: X1"},
@@ -86,9 +80,8 @@ TEST(Guides, ErrorsResetTheAxisToItsDefault)
         {"X1:,60", 60, "'' is not a valid integer value" + GuideSyntax},
         {"15 ,60", 60, "'15 ' is not a valid integer value" + GuideSyntax},
         {"-2147483648", 0, "'-2147483648' is not a valid integer value" + GuideSyntax},
-        {"%1,%2", 0, "'%1' is not a valid integer value" + GuideSyntax},
-    };
-    for (const auto &[text, size, message] : rows) {
+        {"%1,%2", 0, "'%1' is not a valid integer value" + GuideSyntax}};
+    for (const auto &[text, size, message] : rows2) {
         TMultiPartBitmap b;
         if (size)
             SetSize(b, size, 30);
@@ -103,7 +96,7 @@ TEST(Guides, ErrorsResetTheAxisToItsDefault)
     }
 }
 
-TEST(Parts, AcceptedTexts)
+TEST(Parts, AcceptedTextsErrorsAndColoursWithoutImage)
 {
     const std::pair<const char *, TBitmapPart> rows[] = {
         {"X0,Y0,X1,LY", {0, 0, 1, 2, {}, 0}},
@@ -115,8 +108,7 @@ TEST(Parts, AcceptedTexts)
         {"X0,Y0,LX,LY|C:clWhite|junk", {0, 0, 3, 2, PartFlag::Color, 0xFFFFFF}},
         {"X0,Y0,LX,LY|Color: $00F2A300", {0, 0, 3, 2, PartFlag::Color, 0x00F2A300}},
         {"X0,Y0,X1,LY|HS|15,40", {0, 0, 1, 2, PartFlag::HS, 15u | (40u << 16)}},
-        {"X0,Y0,X1,LY||1, 1|ignored", {0, 0, 1, 2, {}, 1u | (1u << 16)}},
-    };
+        {"X0,Y0,X1,LY||1, 1|ignored", {0, 0, 1, 2, {}, 1u | (1u << 16)}}};
     for (const auto &[text, part] : rows) {
         TMultiPartBitmap b;
         WithFirstPart(b);
@@ -127,12 +119,8 @@ TEST(Parts, AcceptedTexts)
                   std::tie(part.Left, part.Top, part.Right, part.Bottom, part.Flags, part.ColorOrSubSize))
             << text;
     }
-}
-
-TEST(Parts, ErrorsKeepEarlierParts)
-{
     const QString color = "\n\rSyntax: ...|C:$00F2A300";
-    const std::pair<const char *, QString> rows[] = {
+    const std::pair<const char *, QString> rows2[] = {
         {"X0,Y0,LX", "X0,Y0,LX is not a valid rect\n\rSyntax: X0,Y0,LX,LY[|...]"},
         {"X0,Y0,LX,LY,X1|HS", "X0,Y0,LX,LY,X1 is not a valid rect\n\rSyntax: X0,Y0,LX,LY[|...]"},
         {"X0, Y9 ,LX,LY", "Y9 is not a valid col/row id"},
@@ -153,18 +141,13 @@ TEST(Parts, ErrorsKeepEarlierParts)
         {"X0,Y0,X1,LY|HS|5", "Invalid subsizes: 5\n\rSyntax: ...|12,45"},
         {"X0,Y0,X1,LY|HS| 1,2,3", "Invalid subsizes:  1,2,3\n\rSyntax: ...|12,45"},
         // A sub-size that is no number keeps the conversion's message.
-        {"X0,Y0,X1,LY|HS|1,x", "other error: 'x' is not a valid integer value"},
-    };
-    for (const auto &[text, message] : rows) {
+        {"X0,Y0,X1,LY|HS|1,x", "other error: 'x' is not a valid integer value"}};
+    for (const auto &[text, message] : rows2) {
         TMultiPartBitmap b;
         WithFirstPart(b);
         EXPECT_EQ(PartsError([&, row = text] { b.AddPart(QString::fromLatin1(row)); }), message);
         EXPECT_EQ(b.Parts.size(), 1u) << text;
     }
-}
-
-TEST(Parts, BitmapWithoutImageNeedsColours)
-{
     TMultiPartBitmap b;
     b.LoadGuides(Axis::Cols, "10,-30,40,-60,70");
     b.AddPart("X0,Y0,LX,LY|C:$00AFC6CA");

@@ -2,11 +2,7 @@
 #include "i18n/EnglishLoc.h"
 #include "i18n/Localization.h"
 #include "settings/SettingsData.h"
-#include "support/ErrorText.h"
-#include "support/TestFiles.h"
-
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "support/ReportCapture.h"
 
 namespace {
 class LocalizationTest : public ::testing::Test {

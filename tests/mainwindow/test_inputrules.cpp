@@ -4,12 +4,11 @@
 #include "mainwindow/VideoClicks.h"
 #include "mainwindow/WheelNotches.h"
 
-#include <gtest/gtest.h>
 #include <vector>
 
 // Rows: the video's events in order as (step, button, modifier byte held),
 // step P press, D double press, R release, W wheel turn; the codes they run.
-TEST(InputRules, VideoClickCodesInEventOrder)
+TEST(InputRules, VideoClicksWheelNotchesAndEsc)
 {
     using E = std::tuple<char, Qt::MouseButton, std::uint32_t>;
     const auto L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton;
@@ -18,8 +17,7 @@ TEST(InputRules, VideoClickCodesInEventOrder)
         {{{'P', L, 8}, {'P', R, 24}, {'R', R, 8}, {'R', L, 0}}, {0x80002}},
         {{{'P', R, 16}, {'P', L, 24}, {'R', L, 16}, {'R', R, 0}}, {0x100001}},
         {{{'P', M, 33}, {'R', M, 1}}, {0x10004}},
-        {{{'P', R, 16}, {'W', R, 16}, {'R', R, 0}}, {}},
-    };
+        {{{'P', R, 16}, {'W', R, 16}, {'R', R, 0}}, {}}};
     for (const auto &[events, expected] : rows) {
         VideoClicks clicks;
         std::vector<std::uint32_t> codes;
@@ -32,10 +30,6 @@ TEST(InputRules, VideoClickCodesInEventOrder)
         }
         EXPECT_EQ(codes, expected) << "row " << &events - &rows[0].first;
     }
-}
-
-TEST(InputRules, WheelNotchesAndEscPresses)
-{
     // The turns in order, the whole notches each completes.
     const std::pair<std::vector<int>, std::vector<int>> turns[] = {
         {{-240}, {-2}}, {{60, 60}, {0, 1}}, {{50, 50, 50, 50}, {0, 0, 1, 0}}, {{100, -30, -90}, {0, 0, -1}}};

@@ -5,13 +5,11 @@
 #include "mainwindow/MainMenus.h"
 #include "support/PlaylistTitles.h"
 #include "support/ReportCapture.h"
-#include "support/TestFiles.h"
 
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>

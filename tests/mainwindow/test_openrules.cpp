@@ -1,28 +1,20 @@
 #include "mainwindow/OpenRules.h"
 
-#include <gtest/gtest.h>
-
-TEST(OpenRules, UrlPromptOffersOnlyALinkLikeClipboard)
+TEST(OpenRules, UrlPromptAndDialogFilters)
 {
     const struct {
         const char *clipboard;
         const char *offered;
-    } rows[] = {
-        {"  http://example.com/a.mp4 \n", "http://example.com/a.mp4"},
-        {"http://a/\nhttp://b/", ""},
-        {"rtsp://cam\tx", ""},
-        {"C:\\films\\a.avi", "C:\\films\\a.avi"},
-        {"\\\\server\\share", "\\\\server\\share"},
-        {"film", ""},
-        {"", ""},
-    };
+    } rows[] = {{"  http://example.com/a.mp4 \n", "http://example.com/a.mp4"},
+                {"http://a/\nhttp://b/", ""},
+                {"rtsp://cam\tx", ""},
+                {"C:\\films\\a.avi", "C:\\films\\a.avi"},
+                {"\\\\server\\share", "\\\\server\\share"},
+                {"film", ""},
+                {"", ""}};
     for (const auto &row : rows)
         EXPECT_EQ(OpenRules::UrlDefault(QString::fromLatin1(row.clipboard)), QString::fromLatin1(row.offered))
             << row.clipboard;
-}
-
-TEST(OpenRules, DialogFiltersAndOrder)
-{
     const QStringList filters = OpenRules::DialogFilters({"M", "A", "V", "S", "T"});
     ASSERT_EQ(filters.size(), 5);
     const QString media = filters[0];

@@ -1,7 +1,5 @@
 #include "mainwindow/PointerTracker.h"
 
-#include <gtest/gtest.h>
-
 using K = PointerEventKind;
 using T = PointerTarget;
 using S = PointerStart;
@@ -9,7 +7,7 @@ using E = SizingEdge;
 const QRect w(100, 100, 400, 300);
 
 // Rows: maybe a left press on the video, then one event; what it starts, the border under it, handled.
-TEST(PointerTracker, DragThresholdBorderAndPanels)
+TEST(PointerTracker, DragThresholdAutoHideZoneAndDeadlines)
 {
     struct Row {
         bool pressFirst;
@@ -35,8 +33,7 @@ TEST(PointerTracker, DragThresholdBorderAndPanels)
         {false, K::Move, {16, 3}, T::Other, false, true, true, S::Nothing, E::None, false}, // a button held
         {false, K::LeftPress, {200, 10}, T::DragArea, false, false, true, S::Move, E::None, true},
         {false, K::LeftPress, {200, 2}, T::DragArea, false, false, true, S::Resize, E::Top, true},
-        {false, K::OtherPress, {200, 10}, T::DragArea, false, false, true, S::Nothing, E::None, false},
-    };
+        {false, K::OtherPress, {200, 10}, T::DragArea, false, false, true, S::Nothing, E::None, false}};
     for (size_t i = 0; i < std::size(rows); ++i) {
         const Row &r = rows[i];
         PointerTracker tracker;
@@ -47,10 +44,6 @@ TEST(PointerTracker, DragThresholdBorderAndPanels)
         EXPECT_EQ(std::tuple(a.start, a.border, a.handled), std::tuple(r.start, r.border, r.handled))
             << "row " << i;
     }
-}
-
-TEST(PointerTracker, AutoHideZoneAndDeadlines)
-{
     PointerTracker tracker;
     const PointerWindow window{w, true, QRect(100, 140, 400, 200)}; // controls above and below the video
     // (controls shown or hidden, pointer shown until, controls kept until)

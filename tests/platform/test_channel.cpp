@@ -3,9 +3,6 @@
 #include "support/OtherUser.h"
 #include "support/QtApp.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>

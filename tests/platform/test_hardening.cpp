@@ -8,10 +8,8 @@
 
 #include <QLocalSocket>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QtEndian>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,8 +26,7 @@ TEST(HandOverBudget, ConnectionsPastTheBoundsAreDeclinedAtOnce)
         // what each connection sends (then it waits), how many, the verdict, how many get it
         {{}, 40, 0, 40 - InstanceServer::MaxConnections},
         {largest, 40, 0, 40 - int(InstanceServer::MaxBufferedBytes / HandOver::MaxPayload)},
-        {HandOver::EncodeMessage(HandOver::Magic, HandOver::EncodePayload(twelveMB)), 1, 1, 1},
-    };
+        {HandOver::EncodeMessage(HandOver::Magic, HandOver::EncodePayload(twelveMB)), 1, 1, 1}};
     for (const auto &[sent, count, verdict, answered] : rows) {
         InstanceServer server(dir.filePath(QString::number(sent.size())),
                               [](quint32, const QByteArray &) { return 1u; });

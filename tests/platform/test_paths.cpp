@@ -1,16 +1,12 @@
 #include "platform/Display.h"
 #include "platform/Paths.h"
 #include "support/OtherUser.h"
-#include "support/TestFiles.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace Platform;
 
-TEST(Paths, SettingsBesideTheProgramOrPerUser)
+TEST(Paths, SettingsSkinsAndLanguagesFolders)
 {
     QTemporaryDir root;
     ::chmod(QFile::encodeName(root.path()).constData(), 0755);
@@ -41,20 +37,14 @@ TEST(Paths, SettingsBesideTheProgramOrPerUser)
     for (const QString &d : {installed, shipped})
         ::chmod(QFile::encodeName(d).constData(), 0755);
     qunsetenv("XDG_CONFIG_HOME");
-}
-
-TEST(Paths, SkinsAndLanguagesAreReadBesideTheProgramThenPerUserThenShared)
-{
     qputenv("XDG_DATA_HOME", "/home/u/.local/share");
     const QString user = "/home/u/.local/share/zorvi/", shared = SharedDataDirectory();
     const struct {
         QString programDir;
         QStringList folders;
-    } rows[] = {
-        {"/opt/zorvi", {"/opt/zorvi/", user, shared}},
-        {InstalledProgramDirectory(), {user, shared}},
-        {shared, {shared, user}},
-    };
+    } rows[] = {{"/opt/zorvi", {"/opt/zorvi/", user, shared}},
+                {InstalledProgramDirectory(), {user, shared}},
+                {shared, {shared, user}}};
     for (const auto &r : rows) {
         EXPECT_EQ(DataFolders(r.programDir), r.folders) << r.programDir.toStdString();
         EXPECT_EQ(SkinFolders(r.programDir).first(), r.folders.first() + "Skins/");
@@ -62,12 +52,12 @@ TEST(Paths, SkinsAndLanguagesAreReadBesideTheProgramThenPerUserThenShared)
     }
     EXPECT_EQ(LanguageSaveFolder(InstalledProgramDirectory()), user + "Lang/");
 
-    QTemporaryDir root;
-    ::chmod(QFile::encodeName(root.path()).constData(), 0555);
-    const QString seen = RunAsOtherUser([&] { return LanguageSaveFolder(root.path()); });
-    EXPECT_EQ(seen, user + "Lang/");
-    ::chmod(QFile::encodeName(root.path()).constData(), 0755);
-    EXPECT_EQ(LanguageSaveFolder(root.path()), root.path() + "/Lang/");
+    QTemporaryDir root2;
+    ::chmod(QFile::encodeName(root2.path()).constData(), 0555);
+    const QString seen2 = RunAsOtherUser([&] { return LanguageSaveFolder(root2.path()); });
+    EXPECT_EQ(seen2, user + "Lang/");
+    ::chmod(QFile::encodeName(root2.path()).constData(), 0755);
+    EXPECT_EQ(LanguageSaveFolder(root2.path()), root2.path() + "/Lang/");
     qunsetenv("XDG_DATA_HOME");
 }
 

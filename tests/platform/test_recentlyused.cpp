@@ -3,7 +3,6 @@
 #include "platform/RecentlyUsed.h"
 
 #include <QXmlStreamReader>
-#include <gtest/gtest.h>
 
 namespace {
 const QString kUri = QStringLiteral("file:///m/a%20b.avi");

@@ -5,16 +5,10 @@
 #include "playlist/FolderScan.h"
 #include "playlist/ListedNames.h"
 #include "playlist/ZorviPlaylist.h"
-#include "support/ErrorText.h"
 #include "support/PlaylistTitles.h"
 #include "support/QtApp.h"
-#include "support/TestFiles.h"
+#include "support/ReportCapture.h"
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
 
@@ -98,10 +92,9 @@ TEST_F(Playlist, ListedNamesFindTheSameFileUnderAnotherSpellingAndUrlsAsText)
     list.Add(dir() + "/m/a.avi");
     list.Add("http://host/live");
     ListedNames listed(list);
-    const std::pair<QString, int> rows[] = {
-        {dir() + "/link/a.avi", 0}, {dir() + "//m/../m/a.avi", 0}, {"http://host/live", 1},
-        {"http://HOST/live", 2},    {dir() + "/link/b.avi", 3},    {dir() + "/m/b.avi", 3},
-    };
+    const std::pair<QString, int> rows[] = {{dir() + "/link/a.avi", 0}, {dir() + "//m/../m/a.avi", 0},
+                                            {"http://host/live", 1},    {"http://HOST/live", 2},
+                                            {dir() + "/link/b.avi", 3}, {dir() + "/m/b.avi", 3}};
     for (const auto &[name, index] : rows)
         EXPECT_EQ(listed.Add(name), index) << name.toStdString();
     EXPECT_EQ(list.Count(), 4);
@@ -154,8 +147,7 @@ TEST_F(Playlist, DvdFoldersGiveOneDvdEntry)
     const std::pair<QString, QString> rows[] = {
         {dir() + "/disc", dir() + "/disc"},          {dir() + "/disc/", dir() + "/disc"},
         {dir() + "/disc/VIDEO_TS", dir() + "/disc"}, {dir() + "/disc/VIDEO_TS/", dir() + "/disc"},
-        {dir() + "/lower", dir() + "/lower"},        {dir() + "/lower/video_ts", dir() + "/lower"},
-    };
+        {dir() + "/lower", dir() + "/lower"},        {dir() + "/lower/video_ts", dir() + "/lower"}};
     for (const auto &[given, disc] : rows) {
         list.Clear();
         EXPECT_EQ(list.Add(given), 0) << given.toStdString();
@@ -173,13 +165,11 @@ TEST_F(Playlist, DvdFoldersGiveOneDvdEntry)
 
 TEST_F(Playlist, UrlsAndOtherNames)
 {
-    const std::pair<QString, EntryKind> rows[] = {
-        {"ftp://host/a.avi", EntryKind::URL},
-        {"https://host/a.mp4", EntryKind::Other}, // see PlNames
-        {"dvd://2", EntryKind::Other},
-        {"/no/such/file.avi", EntryKind::Other},
-        {"relative-missing.avi", EntryKind::Other},
-    };
+    const std::pair<QString, EntryKind> rows[] = {{"ftp://host/a.avi", EntryKind::URL},
+                                                  {"https://host/a.mp4", EntryKind::Other}, // see PlNames
+                                                  {"dvd://2", EntryKind::Other},
+                                                  {"/no/such/file.avi", EntryKind::Other},
+                                                  {"relative-missing.avi", EntryKind::Other}};
     for (const auto &[text, kind] : rows) {
         const int i = list.Add(text);
         ASSERT_EQ(i, list.Count() - 1);

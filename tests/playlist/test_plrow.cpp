@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 namespace {
 // A monospaced font from a file, so widths are the same on every machine.
@@ -60,20 +59,15 @@ struct Row {
 };
 } // namespace
 
-TEST(PlRow, NumbersArePaddedToTheDigitsOfCount)
+TEST(PlRow, NumbersTitleBreaksAndTheDrawnRow)
 {
-    const std::tuple<int, int, const char *> rows[] = {
-        {0, 9, "1 "},     {8, 9, "9 "}, {0, 10, "01 "},    {9, 10, "10 "},
-        {6, 120, "007 "}, {0, 0, "1 "}, {99, 100, "100 "}, {0, 1, "1 "},
-    };
+    const std::tuple<int, int, const char *> rows[] = {{0, 9, "1 "},      {8, 9, "9 "},     {0, 10, "01 "},
+                                                       {9, 10, "10 "},    {6, 120, "007 "}, {0, 0, "1 "},
+                                                       {99, 100, "100 "}, {0, 1, "1 "}};
     for (const auto &[index, count, text] : rows)
         EXPECT_EQ(EntryNumber(index, count), QString::fromLatin1(text)) << index << "/" << count;
-}
-
-TEST(PlRow, TitleBreakRules)
-{
     // (title, characters that fit, where the first line ends)
-    const std::tuple<const char *, int, int> rows[] = {
+    const std::tuple<const char *, int, int> rows2[] = {
         {"abcdefghijklmnopqrs.uvwxyz", 20, 19},  // dot begins the second line
         {"abcdefghijklmnopqr s.uvwxyz", 20, 19}, // the dot at 20 comes first
         {"abcdefghijklmno pqrstuvwxyz", 20, 16}, // blank ends the first line
@@ -84,14 +78,10 @@ TEST(PlRow, TitleBreakRules)
         {"Film.name(2009)", 12, 9},              // "(" begins the second line
         {"ab(cdefgh", 6, 6},                     // the search never goes below 4
         {"abc(efgh", 4, 3},
-        {"a_bcdefgh", 3, 3}, // bound 4 above fit: no search
+        {"a_bcdefgh", 3, 3} // bound 4 above fit: no search
     };
-    for (const auto &[title, fit, expected] : rows)
+    for (const auto &[title, fit, expected] : rows2)
         EXPECT_EQ(TitleBreak(QString::fromLatin1(title), fit), expected) << title;
-}
-
-TEST(PlRow, LongTitleIsSplitAtTheDotOnTwoLines)
-{
     const QFont font = MonoFont(16);
     QFont numberFont = font;
     numberFont.setPixelSize(13);
@@ -113,20 +103,16 @@ TEST(PlRow, LongTitleIsSplitAtTheDotOnTwoLines)
     EXPECT_GT(small.Ink({0, 0, 120, 20}).first, 0);
     EXPECT_GT(small.Ink({0, 20, 120, 20}).first, 0);
     EXPECT_EQ(small.Ink({118, 0, 2, 40}).first, 0);
-}
-
-TEST(PlRow, ShortTitleIsOneCentredLineCurrentIsBoldNumberIsSmaller)
-{
-    const Row row({"short"}, 0, {300, 60}, MonoFont(16));
+    const Row row2({"short"}, 0, {300, 60}, MonoFont(16));
     // Nothing near the top or bottom edges (the background shows): one line in the middle.
-    EXPECT_EQ(row.Ink({0, 0, 300, 18}).first, 0);
-    EXPECT_EQ(row.Ink({0, 42, 300, 18}).first, 0);
-    EXPECT_GT(row.Ink({0, 18, 300, 24}).first, 0);
+    EXPECT_EQ(row2.Ink({0, 0, 300, 18}).first, 0);
+    EXPECT_EQ(row2.Ink({0, 42, 300, 18}).first, 0);
+    EXPECT_GT(row2.Ink({0, 18, 300, 24}).first, 0);
 
     const Row plain({"HHHH", "HHHH"}, 0, {300, 40}, MonoFont(20)),
         bold({"HHHH", "HHHH"}, 1, {300, 40}, MonoFont(20));
-    const int titleLeft = 2 + QFontMetrics(MonoFont(17)).horizontalAdvance("1 ");
-    const QRect title(titleLeft, 0, 300 - titleLeft, 40), number(0, 0, titleLeft - 2, 40);
+    const int titleLeft2 = 2 + QFontMetrics(MonoFont(17)).horizontalAdvance("1 ");
+    const QRect title(titleLeft2, 0, 300 - titleLeft2, 40), number(0, 0, titleLeft2 - 2, 40);
     EXPECT_GT(bold.Ink(title).first, plain.Ink(title).first * 11 / 10);
     // The digit "1" is drawn 3 pixels smaller than the title's "H".
     EXPECT_GT(plain.Ink(number).second.height(), 0);

@@ -1,8 +1,6 @@
 // Selection protocol, block moves, ownership and change notification of the selection list.
 #include "playlist/ZorviPlaylist.h"
-#include "support/ErrorText.h"
-
-#include <gtest/gtest.h>
+#include "support/ReportCapture.h"
 
 #include <functional>
 #include <memory>
@@ -38,7 +36,7 @@ public:
 
 } // namespace
 
-TEST(SelectList, MoveSelectedKeepsBlockShapeAndStopsAtEnds)
+TEST(SelectList, MovesNotificationsOwnershipAndBadIndexes)
 {
     const struct {
         int count;
@@ -50,8 +48,7 @@ TEST(SelectList, MoveSelectedKeepsBlockShapeAndStopsAtEnds)
         {10, {0, 4}, -1, {0, 4}},                                 // first item selected
         {10, {2, 5}, +10, {6, 9}},                                // clamped at the end, gap kept
         {10, {3, 6}, -10, {0, 3}},                                // clamped at the start, gap kept
-        {10, {1, 2, 7}, -1, {0, 1, 6}}, {10, {}, +1, {}},         {10, {4}, 0, {4}}, {1, {0}, +1, {0}},
-    };
+        {10, {1, 2, 7}, -1, {0, 1, 6}}, {10, {}, +1, {}},         {10, {4}, 0, {4}}, {1, {0}, +1, {0}}};
     for (const auto &c : cases) {
         NumberList list(c.count);
         for (int i : c.selected)
@@ -67,10 +64,21 @@ TEST(SelectList, MoveSelectedKeepsBlockShapeAndStopsAtEnds)
                 rest.push_back(list.Values()[size_t(i)]);
         EXPECT_TRUE(std::is_sorted(rest.begin(), rest.end()));
     }
-}
-
-TEST(SelectList, NotificationCounts)
-{
+    const auto token = std::make_shared<int>();
+    int notified = 0;
+    {
+        SelectListOf<std::shared_ptr<int>> list;
+        for (int i = 0; i < 4; ++i)
+            list.AddItem(token);
+        QObject::connect(&list, &TSelectList::OnChange, [&] { ++notified; });
+        list.Delete(0);
+        EXPECT_EQ(token.use_count(), 4);
+        notified = 0;
+        NumberList playlist(2); // the playlist's own destruction too
+        QObject::connect(&playlist, &TSelectList::OnChange, [&] { ++notified; });
+    }
+    EXPECT_EQ(token.use_count(), 1);
+    EXPECT_EQ(notified, 0);
     NumberList five(5);
     five.SetSelected(1, true); // the selection is the entry's flag
     EXPECT_EQ(std::pair(five.notifications, five.Items(1)->Flags),
@@ -102,39 +110,15 @@ TEST(SelectList, NotificationCounts)
     five.Clear();
     five.ClearSelection(); // empty list: nothing, nobody told
     EXPECT_EQ(std::pair(five.notifications, five.Count()), std::pair(9, 0));
-}
-
-TEST(SelectList, OwnsItemsAndDestructionNotifiesNobody)
-{
-    const auto token = std::make_shared<int>();
-    int notified = 0;
-    {
-        SelectListOf<std::shared_ptr<int>> list;
-        for (int i = 0; i < 4; ++i)
-            list.AddItem(token);
-        QObject::connect(&list, &TSelectList::OnChange, [&] { ++notified; });
-        list.Delete(0);
-        EXPECT_EQ(token.use_count(), 4);
-        notified = 0;
-        NumberList playlist(2); // the playlist's own destruction too
-        QObject::connect(&playlist, &TSelectList::OnChange, [&] { ++notified; });
-    }
-    EXPECT_EQ(token.use_count(), 1);
-    EXPECT_EQ(notified, 0);
-}
-
-TEST(SelectList, BadIndexesAreErrors)
-{
     NumberList list(3);
-    const std::pair<std::function<void()>, const char *> cases[] = {
+    const std::pair<std::function<void()>, const char *> bad[] = {
         {[&] { list.Items(3); }, "List index out of bounds (3)"},
         {[&] { list.Items(-1); }, "List index out of bounds (-1)"},
         {[&] { list.Delete(3); }, "List index out of bounds (3)"},
         {[&] { list.InsertItem(4, {}); }, "List index out of bounds (4)"},
         {[&] { list.Move(0, 3); }, "List index out of bounds (3)"},
-        {[] { TSelectList().Delete(0); }, "List index out of bounds (0)"},
-    };
-    for (const auto &[call, message] : cases)
+        {[] { TSelectList().Delete(0); }, "List index out of bounds (0)"}};
+    for (const auto &[call, message] : bad)
         EXPECT_EQ(ErrorText(call), message);
     EXPECT_EQ(list.Count(), 3);
     EXPECT_EQ(list.notifications, 0);

@@ -4,16 +4,11 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowBounds.h"
-#include "support/ErrorText.h"
 #include "support/OtherUser.h"
-#include "support/TestFiles.h"
+#include "support/ReportCapture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <climits>
 #include <csignal>
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -69,7 +64,7 @@ TEST(SettingsHardening, FullDiskOrNoRightsKeepTheOldFileAndSaySo)
     ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
 }
 
-TEST(SettingsHardening, ASwollenLastSessionIsWrittenAfreshOnlyPastItsBound)
+TEST(SettingsHardening, ASwollenLastSessionIsWrittenAfreshWindowBoundsStayOnAScreen)
 {
     QTemporaryDir dir;
     SettingsData data;
@@ -86,10 +81,6 @@ TEST(SettingsHardening, ASwollenLastSessionIsWrittenAfreshOnlyPastItsBound)
         EXPECT_EQ(std::pair(ini.Value("LastSession", "Width"), ini.Value("Options", "Snap")),
                   std::pair(std::optional<QString>("300"), std::optional<QString>("0")));
     }
-}
-
-TEST(SettingsHardening, WindowBoundsStayOnAScreen)
-{
     const QRect primary(0, 27, 1920, 1053), right(1920, 0, 1280, 1024);
     // (left, top, width, height, work areas, expected)
     const std::tuple<int, int, int, int, QList<QRect>, QRect> rows[] = {

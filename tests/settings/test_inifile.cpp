@@ -1,26 +1,13 @@
 #include "common/ZError.h"
 #include "settings/IniFile.h"
-#include "support/ErrorText.h"
-#include "support/TestFiles.h"
+#include "support/ReportCapture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-TEST(IniFile, ReadingRules)
+TEST(IniFile, ReadingRulesTypedValuesAndEncodings)
 {
     const IniFile ini = IniFile::FromBytes("stray=before any section\r\n"
-                                           "[Options]\r\n"
-                                           "  Skin  =   Blue Night  \r\n"
-                                           "; Skin=commented\r\n"
-                                           "\r\n"
-                                           "Path=a=b\r\n"
-                                           "Empty=\r\n"
-                                           "no equals sign\r\n"
-                                           "Skin=second occurrence\r\n"
-                                           "[ options ]\n"
-                                           "Late=merged\n"
+                                           "[Options]\r\n  Skin  =   Blue Night  \r\n; Skin=commented\r\n"
+                                           "\r\nPath=a=b\r\nEmpty=\r\nno equals sign\r\n"
+                                           "Skin=second occurrence\r\n[ options ]\nLate=merged\n"
                                            "[Other]\rKey=cr only\r");
     const std::tuple<const char *, const char *, std::optional<QString>> rows[] = {
         {"Options", "Skin", QStringLiteral("Blue Night")},
@@ -32,44 +19,34 @@ TEST(IniFile, ReadingRules)
         {"Options", "Late", QStringLiteral("merged")},
         {"Other", "Key", QStringLiteral("cr only")},
         {"", "stray", std::nullopt},
-        {"Missing", "Skin", std::nullopt},
-    };
+        {"Missing", "Skin", std::nullopt}};
     for (const auto &[section, key, expected] : rows)
         EXPECT_EQ(ini.Value(section, key), expected) << section << "/" << key;
     EXPECT_EQ(ini.SectionNames(), QStringList({"Options", "Other"}));
-}
-
-TEST(IniFile, TypedValuesFallBackToTheDefault)
-{
-    const IniFile ini =
-        IniFile::FromBytes("[S]\nb2=2\nb0=0\nbx=yes\nbneg=-1\n"
-                           "i=-42\nibig=99999999999\nix=12abc\niplus=+7\n"
+    const IniFile ini2 =
+        IniFile::FromBytes("[S]\nb2=2\nb0=0\nbx=yes\nbneg=-1\ni=-42\nibig=99999999999\nix=12abc\niplus=+7\n"
                            "f=3.5\nfexp=1e2\nfnan=nan\nfinf=inf\nfhuge=1e39\nfcomma=3,5\nfe=\n");
     // (key, default, value read)
     const std::tuple<const char *, bool, bool> bools[] = {{"b2", false, true},   {"b0", true, false},
                                                           {"bx", true, true},    {"bx", false, false},
                                                           {"bneg", false, true}, {"missing", true, true}};
     for (const auto &[key, def, expected] : bools)
-        EXPECT_EQ(ini.ReadBool("S", key, def), expected) << key;
+        EXPECT_EQ(ini2.ReadBool("S", key, def), expected) << key;
 
     for (const auto &[key, expected] : {std::pair{"i", -42}, {"ibig", 5}, {"ix", 5}, {"iplus", 7}})
-        EXPECT_EQ(ini.ReadInteger("S", key, 5), expected) << key;
+        EXPECT_EQ(ini2.ReadInteger("S", key, 5), expected) << key;
 
-    EXPECT_EQ(ini.ReadFloat("S", "f", 1), 3.5f);
-    EXPECT_EQ(ini.ReadFloat("S", "fexp", 1), 100.f);
+    EXPECT_EQ(ini2.ReadFloat("S", "f", 1), 3.5f);
+    EXPECT_EQ(ini2.ReadFloat("S", "fexp", 1), 100.f);
     for (const char *key : {"fnan", "finf", "fhuge", "fcomma", "fe", "missing"})
-        EXPECT_EQ(ini.ReadFloat("S", key, 1.25f), 1.25f) << key;
-}
-
-TEST(IniFile, TextEncodings)
-{
-    const std::pair<QByteArray, QString> rows[] = {
-        {"[S]\nk=Gr\xC3\xBC\xC3\x9F\x65", QString::fromUtf8("Grüße")},                   // valid UTF-8
-        {"[S]\nk=Gr\xFC\xDF\x65 \x80", QString::fromUtf8("Grüße €")},                    // Windows-1252
-        {"\xEF\xBB\xBF[S]\nk=\xE2\x82\xAC", QString::fromUtf8("€")},                     // UTF-8 mark
-        {QByteArray("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xAC\x20", 16), QString::fromUtf8("€")}, // UTF-16 mark
+        EXPECT_EQ(ini2.ReadFloat("S", key, 1.25f), 1.25f) << key;
+    const std::pair<QByteArray, QString> rows3[] = {
+        {"[S]\nk=Gr\xC3\xBC\xC3\x9F\x65", QString::fromUtf8("Grüße")},                  // valid UTF-8
+        {"[S]\nk=Gr\xFC\xDF\x65 \x80", QString::fromUtf8("Grüße €")},                   // Windows-1252
+        {"\xEF\xBB\xBF[S]\nk=\xE2\x82\xAC", QString::fromUtf8("€")},                    // UTF-8 mark
+        {QByteArray("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xAC\x20", 16), QString::fromUtf8("€")} // UTF-16 mark
     };
-    for (const auto &[bytes, expected] : rows)
+    for (const auto &[bytes, expected] : rows3)
         EXPECT_EQ(IniFile::FromBytes(bytes).ReadString("s", "K", "-"), expected) << bytes.toHex().data();
 }
 

@@ -2,12 +2,7 @@
 // its bounds, and changes keep the newest entries first.
 #include "settings/StateList.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-TEST(StateList, HostileTextIsReadWithinBounds)
+TEST(StateList, HostileTextChangesAndBadFiles)
 {
     const QByteArray big(StateList::MaxKeyBytes + 1, 'k');
     const struct {
@@ -26,10 +21,6 @@ TEST(StateList, HostileTextIsReadWithinBounds)
         EXPECT_EQ(StateList::Parse(StateList::Format(row.entries), 2), row.entries);
     }
     EXPECT_EQ(StateList::Parse("1\ta\n2\tb\n3\tc\n", 2).size(), 2);
-}
-
-TEST(StateList, ChangesKeepTheNewestFirstAndBadFilesReadEmpty)
-{
     QTemporaryDir dir;
     StateList list(dir.filePath("sub/list"), 3);
     EXPECT_TRUE(list.Entries().isEmpty());

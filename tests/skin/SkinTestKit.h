@@ -8,11 +8,9 @@
 #include "skin/ZipFile.h"
 #include "skin/uSkin.h"
 #include "support/ReportCapture.h"
-#include "support/TestFiles.h"
 #include "tools/skinart/Bmp.h"
 #include "tools/skinzip/ZipWriter.h"
 
-#include <QTemporaryDir>
 #include <QWidget>
 #include <map>
 #include <memory>

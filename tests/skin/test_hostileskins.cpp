@@ -3,7 +3,6 @@
 // a skin and what loading it gives: the error that refuses it, and the one
 // message of its section faults ("|" between faults).
 #include "SkinTestKit.h"
-#include "support/ErrorText.h"
 
 #include <QtEndian>
 
@@ -49,13 +48,11 @@ TEST_F(HostileSkinTest, RefusedOrConfinedWithOneMessage)
         // Headers of 4000 x 4000: the third passes the pixels of a skin before any is decoded.
         {"Pixels", true, three,
          "Skin too large: \"c.bmp\" (16000000 pixels) would take it past the 41943040 pixels a skin's "
-         "bitmaps "
-         "may have in all.",
+         "bitmaps may have in all.",
          "TopPanel, Bitmap:Bitmap image is not valid|BottomPanel, Bitmap:Bitmap image is not valid"},
         {"Wide", false, "[BPlay]\nBitmap=a.bmp\n",
          "Bitmap too large: \"a.bmp\" is 20000 x 1 pixels; a skin bitmap may have at most 16384 pixels a "
-         "side "
-         "and 16777216 pixels in all.",
+         "side and 16777216 pixels in all.",
          ""},
         // By their sizes alone: a sparse file, archive members that declare 60 MiB each.
         {"Sparse", false, "[BPlay]\nBitmap=a.bmp\n", big.arg("a.bmp").arg(200 << 20), ""},
@@ -71,8 +68,7 @@ TEST_F(HostileSkinTest, RefusedOrConfinedWithOneMessage)
          "E0, Bitmap:zip does not contain gone.bmp|E1, Bitmap:zip does not contain gone.bmp|E2, Bitmap:zip "
          "does "
          "not contain gone.bmp|E3, Bitmap:zip does not contain gone.bmp|E4, Bitmap:zip does not contain "
-         "gone.bmp|... and 2 more."},
-    };
+         "gone.bmp|... and 2 more."}};
     for (const auto &[name, archive, ini, refusal, faults] : rows)
         archive ? (void)WriteArchiveSkin(skins, name, ini) : (void)WriteFolderSkin(skins, name, ini);
     WriteFolderSkin(skins, "Wide", std::get<2>(rows[5]), {{"a.bmp", BmpHeader(20000, 1)}});

@@ -4,9 +4,7 @@
 #include "tools/skinart/Bmp.h"
 #include "tools/skinart/MiniSkin.h"
 
-#include <gtest/gtest.h>
-
-TEST(SkinArtBmp, RowsArePaddedBottomUpAndReadBack)
+TEST(SkinArtBmp, BmpRowsAndTheCheck)
 {
     for (int bits : {24, 32}) {
         for (int width : {1, 2, 3, 4, 5, 13}) {
@@ -23,10 +21,6 @@ TEST(SkinArtBmp, RowsArePaddedBottomUpAndReadBack)
             EXPECT_EQ(QImage::fromData(bmp, "BMP").convertToFormat(QImage::Format_RGB32), img);
         }
     }
-}
-
-TEST(SkinArtCheck, ReportsEveryMismatchBetweenIniAndPictures)
-{
     SkinImages images;
     images["bar.bmp"] = QImage(60, 20, QImage::Format_RGB32);
     images["key.bmp"] = QImage(40, 60, QImage::Format_RGB32); // 6 cells of 20 x 20
@@ -46,8 +40,7 @@ TEST(SkinArtCheck, ReportsEveryMismatchBetweenIniAndPictures)
         {"Width=20", "Width=21", "cell 20x20 differs"},
         {"BitStates=6", "BitStates=3", "cell 40x20 differs"}, // three states on a two-column sheet
         {"[B]", "[B]\nColor=$zz", "bad colour $zz"},
-        {"Bitmap=key.bmp", "Bitmap=bar.bmp", "not named by skin.ini: key.bmp"},
-    };
+        {"Bitmap=key.bmp", "Bitmap=bar.bmp", "not named by skin.ini: key.bmp"}};
     for (const auto &[from, to, message] : rows) {
         const QString problems = CheckSkin(QString(good).replace(from, to), images).join('\n');
         EXPECT_TRUE(problems.contains(message)) << to.toStdString() << ": " << problems.toStdString();

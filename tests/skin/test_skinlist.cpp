@@ -1,10 +1,6 @@
 #include "skin/SkinList.h"
-#include "support/TestFiles.h"
 
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-TEST(SkinList, BuiltInsThenFoldersAndArchives)
+TEST(SkinList, BuiltInsThenFoldersAndArchivesFileNamesWithoutCase)
 {
     QTemporaryDir dir;
     const QString s = dir.path() + "/Skins/";
@@ -23,14 +19,9 @@ TEST(SkinList, BuiltInsThenFoldersAndArchives)
         names << e.Name + u'/' + QString::number(int(e.Kind));
     EXPECT_EQ(names, (QStringList{"Default/2", "ZE6 ZO/2", "aqua/0", "Blue/0", "Blue/1", "Default/1"}));
     EXPECT_EQ(list.At(3).Location, s + "Blue/");
-    EXPECT_EQ(list.At(4).Location,
-              s + "Blue.zip"); // finding one by name: SkinSelectTest.StartupChoiceBySkinSetting
-}
-
-TEST(SkinList, ResolvesFileNamesWithoutRegardToCase)
-{
-    QTemporaryDir dir;
-    const QString f = dir.path() + "/";
+    // Finding one by name: SkinSelectTest.StartupChoiceBySkinSetting.
+    EXPECT_EQ(list.At(4).Location, s + "Blue.zip");
+    const QString f = dir.path() + "/Skins/Blue/";
     WriteFile(f + "Img/Play.BMP");
     WriteFile(f + "play.bmp");
     EXPECT_EQ(ResolveSkinFile(f, "play.bmp"), f + "play.bmp"); // exact match first

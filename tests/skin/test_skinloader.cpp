@@ -1,10 +1,8 @@
 // The skin loader: placement, fonts, bitmaps and their messages, thumbs,
 // playlist values; each through a real load of a test skin.
 #include "SkinTestKit.h"
-#include "support/ErrorText.h"
 
 #include "graphics/Convert.h"
-#include "skin/SkinIni.h"
 
 static const QString kNL = QStringLiteral("\n\r");
 
@@ -22,10 +20,8 @@ TEST_F(SkinLoaderTest, ParentNamesMatchExactlyElseBottomPanel)
                    "[BottomPanel]\nSize=40\n"
                    "[BPlay]\nWidth=5\n"                   // no Parent
                    "[BPause]\nParent=toppanel\nWidth=5\n" // wrong case
-                   "[BStop]\nParent=TopPanel\nWidth=5\n"
-                   "[BNext]\nParent=LeftPanel\nWidth=5\n"
-                   "[BPrev]\nParent=RightPanel\nWidth=5\n"
-                   "[BMute]\nParent=Playlist\nWidth=5\n"
+                   "[BStop]\nParent=TopPanel\nWidth=5\n[BNext]\nParent=LeftPanel\nWidth=5\n"
+                   "[BPrev]\nParent=RightPanel\nWidth=5\n[BMute]\nParent=Playlist\nWidth=5\n"
                    "[BSeekB]\nParent=Window\nWidth=5\n");
     const std::pair<TZorviButton *, QWidget *> rows[] = {
         {skin->BPlay, skin->BottomPanel}, {skin->BPause, skin->BottomPanel}, {skin->BStop, skin->TopPanel},
@@ -56,8 +52,7 @@ TEST_F(SkinLoaderTest, WorkedPlacementsAndTheirAnchors)
          [](int w, int) { return QRect((w - 24) / 2 - 31, 0, 24, 10); }, AnchorKind::Left | AnchorKind::Top},
         {"BPrev", "X=-145\nY=-23\nWidth=120\nHeight=15",
          [](int w, int h) { return QRect(w - 145, h - 23, 120, 15); },
-         AnchorKind::Right | AnchorKind::Bottom},
-    };
+         AnchorKind::Right | AnchorKind::Bottom}};
     QString ini = "[TopPanel]\nSize=22\n[BottomPanel]\nSize=60\n";
     for (const Row &r : rows)
         ini += QString("[%1]\n%2\n").arg(r.section, r.keys);
@@ -99,9 +94,8 @@ TEST_F(SkinLoaderTest, LabelFontsAndOnlyTheFontKeysRead)
 
 TEST_F(SkinLoaderTest, PartNumbersStopAtTheFirstGap)
 {
-    LoadFolderSkin("[TopPanel]\nSize=20\nBitmapCols=10,-20\n"
-                   "BitmapPart0=X0,Y0,X1,LY|C:clWhite\nBitmapPart1=X1,Y0,LX,LY|C:clBlack\n"
-                   "BitmapPart3=X0,Y0,LX,LY|C:clRed\n");
+    LoadFolderSkin("[TopPanel]\nSize=20\nBitmapCols=10,-20\nBitmapPart0=X0,Y0,X1,LY|C:clWhite\n"
+                   "BitmapPart1=X1,Y0,LX,LY|C:clBlack\nBitmapPart3=X0,Y0,LX,LY|C:clRed\n");
     EXPECT_EQ(skin->TopPanel->Bitmap().Parts.size(), 2u);
     EXPECT_EQ(skin->TopPanel->Bitmap().Cols.Coords, (TCoords{0, 10, 20}));
     EXPECT_TRUE(reports.messages.isEmpty());
@@ -142,9 +136,8 @@ TEST_F(SkinLoaderTest, MissingMemberInAnArchive)
 
 TEST_F(SkinLoaderTest, GuideAndPartFaultsAreReportedWithTheirPrefix)
 {
-    LoadFolderSkin("[SeekBar]\nBitmapB=b.bmp\nBitmapBCols=10,10\nBitmapBPart0=X0,Y0,LX,LY\n"
-                   "BitmapF=f.bmp\nBitmapFPart0=X0,Y0,LX,LY|HS\nBitmapFPart1=X0,Y0,X9,LY\n"
-                   "BitmapFPart2=X0,Y0,LX,LY|VS\n",
+    LoadFolderSkin("[SeekBar]\nBitmapB=b.bmp\nBitmapBCols=10,10\nBitmapBPart0=X0,Y0,LX,LY\nBitmapF=f.bmp\n"
+                   "BitmapFPart0=X0,Y0,LX,LY|HS\nBitmapFPart1=X0,Y0,X9,LY\nBitmapFPart2=X0,Y0,LX,LY|VS\n",
                    {{"b.bmp", BmpOf({20, 8})}, {"f.bmp", BmpOf({20, 8})}});
     EXPECT_EQ(reports.messages,
               QStringList{"Error Loading Skin at section: SeekBar, BitmapB" + kNL +
@@ -174,12 +167,11 @@ TEST_F(SkinLoaderTest, ThumbDefaultsFromItsImage)
     EXPECT_TRUE(reports.messages.isEmpty());
 }
 
-TEST_F(SkinLoaderTest, PlaylistMarginsTable)
+TEST_F(SkinLoaderTest, PlaylistMarginsFontStyleAndColoursThatEndTheLoad)
 {
     const std::pair<const char *, ListMargins> rows[] = {
         {"0,18,5", {4, 4, 4, 4}},    {"0,18,x,0", {0, 18, 4, 0}},    {"0,18,5,0", {0, 18, 5, 0}},
-        {"1,2,3,4,5", {4, 4, 4, 4}}, {"$10,-3, 7,2", {16, 0, 7, 2}}, {"", {4, 4, 4, 4}},
-    };
+        {"1,2,3,4,5", {4, 4, 4, 4}}, {"$10,-3, 7,2", {16, 0, 7, 2}}, {"", {4, 4, 4, 4}}};
     Create();
     for (const auto &[text, want] : rows) {
         LoadEntry("Test", QString("[Playlist]\nMargins=%1\n").arg(text));
@@ -188,24 +180,28 @@ TEST_F(SkinLoaderTest, PlaylistMarginsTable)
                   (std::array{want.Left, want.Top, want.Right, want.Bottom}))
             << text;
     }
-}
-
-TEST_F(SkinLoaderTest, PlaylistFontStyleKeepsWhatTheSkinLeavesOut)
-{
-    Create();
     // (FontStyle line, bold and italic after loading it on top of a bold italic font)
-    const std::tuple<const char *, bool, bool> rows[] = {
-        {"FontStyle=bi", false, false}, {"FontStyle=", false, false},
-        {"FontStyle=IB", true, true},   {"", true, true}, // absent: unchanged
-        {"FontStyle=xIx", false, true},
-    };
-    for (const auto &[line, bold, italic] : rows) {
+    const std::tuple<const char *, bool, bool> rows2[] = {{"FontStyle=bi", false, false},
+                                                          {"FontStyle=", false, false},
+                                                          {"FontStyle=IB", true, true},
+                                                          {"", true, true}, // absent: unchanged
+                                                          {"FontStyle=xIx", false, true}};
+    for (const auto &[line, bold, italic] : rows2) {
         LoadEntry("Start", "[Playlist]\nFontStyle=BI\nFontSize=13\nFontColor=clRed\n");
         LoadEntry("Next", QString("[Playlist]\n%1\n").arg(line));
         const QFont f = skin->Playlist->font();
         EXPECT_EQ(std::tuple(f.bold(), f.italic(), f.pointSize(), skin->Playlist->FontColor()),
                   std::tuple(bold, italic, 13, clRed))
             << line;
+    }
+    // (section text, the conversion's message)
+    const std::pair<const char *, const char *> rows3[] = {
+        {"[TopPanel]\nSize=30\nColor=grey", "'grey' is not a valid integer value"},
+        {"[Playlist]\nSeparatorColor=clNothing", "'clNothing' is not a valid integer value"},
+        {"[LTime]\nFont2Color=", "'' is not a valid integer value"}};
+    for (const auto &[text, message] : rows3) {
+        EXPECT_EQ(ErrorText([&, row = text] { LoadEntry("Bad", QString::fromLatin1(row)); }), message);
+        EXPECT_EQ(skin->SkinName, "Next") << text;
     }
 }
 
@@ -223,19 +219,4 @@ TEST_F(SkinLoaderTest, ButtonValues)
     auto *grip = host->findChild<TZorviSizeGrip *>("SizeGripless");
     ASSERT_NE(grip, nullptr);
     EXPECT_EQ(grip->Orientation(), SizingEdge::Top);
-}
-
-TEST_F(SkinLoaderTest, AColourThatIsNoColourEndsTheLoad)
-{
-    // (section text, the conversion's message)
-    const std::pair<const char *, const char *> rows[] = {
-        {"[TopPanel]\nSize=30\nColor=grey", "'grey' is not a valid integer value"},
-        {"[Playlist]\nSeparatorColor=clNothing", "'clNothing' is not a valid integer value"},
-        {"[LTime]\nFont2Color=", "'' is not a valid integer value"},
-    };
-    Create();
-    for (const auto &[text, message] : rows) {
-        EXPECT_EQ(ErrorText([&, row = text] { LoadEntry("Bad", QString::fromLatin1(row)); }), message);
-        EXPECT_EQ(skin->SkinName, "") << text;
-    }
 }

@@ -3,7 +3,6 @@
 #include "SkinTestKit.h"
 
 #include "graphics/Convert.h"
-#include "support/ErrorText.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -125,8 +124,7 @@ TEST_F(SkinSelectTest, ExtraElementsComeAndGo)
                     "[BPLClose]\nType=button\nParent=Playlist\nCommand=playlist\nWidth=9\nHeight=9\n"
                     "[Separator0]\nType=image\nBitmapPart0=X0,Y0,LX,LY|C:clWhite\nWidth=-8\nHeight=1\n"
                     "[SizeGrip]\nType=sizegrip\nX=-12\nY=-12\nWidth=12\nHeight=12\n"
-                    "[Shouty]\nType=Button\nWidth=9\nHeight=9\n"
-                    "[Nothing]\nWidth=9\n"
+                    "[Shouty]\nType=Button\nWidth=9\nHeight=9\n[Nothing]\nWidth=9\n"
                     "[BStop]\nType=image\nWidth=7\nHeight=7\n");
     WriteFolderSkin(skins, "Plain", "[TopPanel]\nSize=10\n");
     Create();

@@ -39,7 +39,7 @@ struct SkinToolTest : ::testing::Test {
     QTemporaryDir tmp;
 };
 
-TEST_F(SkinToolTest, CheckReportsEveryFaultOfABrokenFolderSkin)
+TEST_F(SkinToolTest, CheckReadsFoldersArchivesAndBuiltIns)
 {
     const QString folder = WriteFolderSkin(tmp.path(), "Broken", kBrokenIni, kBrokenFiles);
     const ToolRun r = Tool({"check", folder});
@@ -53,8 +53,7 @@ TEST_F(SkinToolTest, CheckReportsEveryFaultOfABrokenFolderSkin)
         "Error Loading Skin at section: SeekBar, BitmapB\nX0,Y0,LX is not a valid rect\nSyntax: "
         "X0,Y0,LX,LY[|...]\n",
         "Error Loading Skin at section: Playlist, SelBitmap\nBitmap image is not valid: \"" + folder +
-            "sel.bmp\"\n",
-    };
+            "sel.bmp\"\n"};
     int from = 0;
     for (const QString &m : expected) {
         const int at = r.out.indexOf(m, from);
@@ -65,31 +64,23 @@ TEST_F(SkinToolTest, CheckReportsEveryFaultOfABrokenFolderSkin)
     }
     // The first five of one message, then a count of the rest.
     EXPECT_TRUE(r.out.endsWith("... and 1 more.\n\nBroken: 1 message(s)\n")) << r.out.toStdString();
-}
-
-TEST_F(SkinToolTest, CheckReadsArchivesAndBuiltInsToo)
-{
     // The messages themselves are the loader's (its tests check them); here the tool finds and opens the
     // skin.
-    ToolRun r = Tool({"check", WriteArchiveSkin(tmp.path(), "Broken", kBrokenIni, kBrokenFiles)});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.out.contains("zip does not contain missing.bmp\n")) << r.out.toStdString();
-    EXPECT_TRUE(r.out.endsWith("Broken: 1 message(s)\n")) << r.out.toStdString();
-    r = Tool({"check", "ze6 zo"});
-    EXPECT_EQ(r.code, 0) << r.out.toStdString();
-    EXPECT_TRUE(r.out.endsWith(": no messages\n")) << r.out.toStdString();
-}
-
-TEST_F(SkinToolTest, CheckShowsTheErrorThatEndsALoad)
-{
-    const QString folder = WriteFolderSkin(
+    ToolRun r2 = Tool({"check", WriteArchiveSkin(tmp.path(), "Broken", kBrokenIni, kBrokenFiles)});
+    EXPECT_EQ(r2.code, 1);
+    EXPECT_TRUE(r2.out.contains("zip does not contain missing.bmp\n")) << r2.out.toStdString();
+    EXPECT_TRUE(r2.out.endsWith("Broken: 1 message(s)\n")) << r2.out.toStdString();
+    r2 = Tool({"check", "ze6 zo"});
+    EXPECT_EQ(r2.code, 0) << r2.out.toStdString();
+    EXPECT_TRUE(r2.out.endsWith(": no messages\n")) << r2.out.toStdString();
+    const QString folder3 = WriteFolderSkin(
         tmp.path(), "Pink", "[General]\nTransparentColor=clNothing\n[BPlay]\nBitmap=gone.bmp\n");
-    const ToolRun r = Tool({"check", folder});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.out, "'clNothing' is not a valid integer value\n\nPink: 1 message(s)\n");
+    const ToolRun r3 = Tool({"check", folder3});
+    EXPECT_EQ(r3.code, 1);
+    EXPECT_EQ(r3.out, "'clNothing' is not a valid integer value\n\nPink: 1 message(s)\n");
 }
 
-TEST_F(SkinToolTest, UsageErrors)
+TEST_F(SkinToolTest, UsageErrorsAndPreview)
 {
     QDir().mkpath(tmp.path() + "/NoIni");
     // (arguments, text expected on standard error)
@@ -99,17 +90,12 @@ TEST_F(SkinToolTest, UsageErrors)
         {{"preview", "Default"}, "usage:"},
         {{"preview", "Default", "-o", tmp.path() + "/x.png", "--size", "800by500"}, "--size wants"},
         {{"preview", "Default", "-o", tmp.path() + "/x.png", "--size", "90000x500"}, "--size wants"},
-        {{"lint", "Default"}, "usage:"},
-    };
+        {{"lint", "Default"}, "usage:"}};
     for (const auto &[args, text] : rows) {
         const ToolRun r = Tool(args);
         EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains(text)) << r.err.toStdString();
     }
-}
-
-TEST_F(SkinToolTest, PreviewDrawsTheWindow)
-{
     const QString png = tmp.path() + "/ze6zo.png";
     const ToolRun r = Tool({"preview", "ZE6 ZO", "-o", png, "--size", "320x240", "--playlist"});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();

@@ -2,13 +2,9 @@
 // data descriptor after the data) members read as they are; any other method
 // is refused by name.
 #include "skin/ZipFile.h"
-#include "support/ErrorText.h"
-#include "support/TestFiles.h"
+#include "support/ReportCapture.h"
 
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 // Python's zipfile: METHOD {file|pipe} NAMES. A pipe cannot seek: the sizes
 // then follow each member in a data descriptor.
@@ -38,8 +34,7 @@ TEST(ZipMethods, ArchivesOfTheUsualToolsReadAsTheyAre)
         {{"python3", "-c", PythonZip, "ZIP_DEFLATED", "file"}, 8, false},
         {{"python3", "-c", PythonZip, "ZIP_DEFLATED", "pipe"}, 8, true},
         {{"python3", "-c", PythonZip, "ZIP_STORED", "pipe"}, 0, true},
-        {{"python3", "-c", PythonZip, "ZIP_BZIP2", "file"}, 12, false},
-    };
+        {{"python3", "-c", PythonZip, "ZIP_BZIP2", "file"}, 12, false}};
     for (const auto &[command, method, streamed] : rows) {
         SCOPED_TRACE(command.join(' ').right(20).toStdString());
         QProcess tool;

@@ -1,9 +1,14 @@
 #pragma once
-// Readable gtest output for Qt values (included into every test by the build);
-// lists of strings print as containers of QString.
+// Included into every test by the build: the test framework, the files and
+// folders the tests write (support/TestFiles.h), and readable gtest output for
+// Qt values (lists of strings print as containers of QString).
+#include "support/TestFiles.h"
+
 #include <QByteArray>
 #include <QRect>
 #include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <ostream>
 
 inline void PrintTo(const QString &s, std::ostream *os)

@@ -1,5 +1,6 @@
 #pragma once
-// Every message given to ReportError while the object lives.
+// What reaches the user: every message given to ReportError while a capture
+// lives, and the message of the exception a call throws ("no error" when it returns).
 #include "common/Report.h"
 
 #include <QStringList>
@@ -13,3 +14,13 @@ struct ReportCapture {
     ~ReportCapture() { SetReportHandler(previous); }
     QStringList take() { return std::exchange(messages, {}); }
 };
+
+template <typename Fn> QString ErrorText(Fn fn)
+{
+    try {
+        fn();
+    } catch (const std::exception &e) {
+        return UserMessage(e);
+    }
+    return QStringLiteral("no error");
+}

@@ -1,12 +1,9 @@
 #pragma once
 // What the engine drew on the test display, seen in a screenshot (ImageMagick's import).
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <set>
 
 inline QImage Screenshot()
