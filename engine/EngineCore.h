@@ -192,10 +192,10 @@ private:
     OutputReader *m_reader = &m_parser; // the running engine's
     EngineKind m_engine = EngineKind::MPlayer;
     bool m_mpvPaused = false; // mpv was told to pause (it resumes only when told)
-    QTimer *m_positionTimer;  // asks mpv for its position
     EngineVersion m_version;
     EngineRunFactory m_newRun;
     EngineRunFactory m_newMpvRun;
+    QTimer *m_positionTimer; // asks mpv for its position
     std::function<QList<qint64>(qint64 exceptPid)> m_findPreviousEngines;
 
     // Run control.

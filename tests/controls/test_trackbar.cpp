@@ -64,12 +64,12 @@ TEST(Trackbar, FiguresUserChangesAndRange)
     bar2.SetVertical(true);
     bar2.SetMax(100);
     // (scroll bar2, position, pixel): a volume bar2 has its maximum at the top, a scroll bar2 its minimum.
-    for (auto [scroll, pos, pixel] :
+    for (auto [scroll, pos, at] :
          {std::tuple{false, 100, 5}, {false, 0, 105}, {true, 0, 5}, {true, 100, 105}}) {
         bar2.SetScrollbar(scroll);
         bar2.SetPosition(pos);
-        EXPECT_EQ(bar2.PositionToPixel(), pixel) << scroll << " " << pos;
-        EXPECT_EQ(bar2.PixelToPosition(0, pixel), pos) << scroll << " " << pos;
+        EXPECT_EQ(bar2.PositionToPixel(), at) << scroll << " " << pos;
+        EXPECT_EQ(bar2.PixelToPosition(0, at), pos) << scroll << " " << pos;
     }
 
     bar2.ThumbH = 110; // a thumb as long as the track picks no value

@@ -96,8 +96,8 @@ TEST(WindowSize, RelativeStepsSizingSnapAspectAndCentre)
         {E::Bottom, Aspect, {100, 100, 410, 470}, {-100, 100, 810, 470}}};
     for (const Row &r : rows) {
         const auto on = [&](int flag) { return (r.flags & flag) != 0; };
-        const SizingInputs in{{10, 70}, 2.f, 210, on(Snap), on(Centre), on(Aspect), {0, 0, 1920, 1040}};
-        EXPECT_EQ(SizingRect(r.proposed, r.edge, in), r.expected) << int(r.edge) << " " << r.proposed.x();
+        const SizingInputs sizing{{10, 70}, 2.f, 210, on(Snap), on(Centre), on(Aspect), {0, 0, 1920, 1040}};
+        EXPECT_EQ(SizingRect(r.proposed, r.edge, sizing), r.expected) << int(r.edge) << " " << r.proposed.x();
     }
 }
 
