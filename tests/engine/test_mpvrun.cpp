@@ -15,32 +15,30 @@
 
 namespace {
 struct Receiver : QObject {
-    QByteArrayList Lines;
-    QStringList Notes;
-    int Cut = 0, Messages = 0, Ends = 0, LinesAfterEnd = 0;
+    QByteArrayList Lines; // the run's notes and its end among them
+    int Cut = 0;
     bool event(QEvent *e) override
     {
         if (e->type() != EngineLineMessage::Type)
             return QObject::event(e);
         const auto *m = static_cast<EngineLineMessage *>(e);
-        Messages += 1;
-        Lines += m->Lines;
-        LinesAfterEnd += Ends > 0 ? int(m->Lines.size()) : 0;
         Cut += m->CutLines;
-        Ends += m->IsEnd ? 1 : 0;
-        Notes << m->Note;
-        Notes.removeAll({});
+        Lines += m->Lines;
+        Lines += m->Note.isEmpty() ? QByteArrayList() : QByteArrayList{m->Note.toUtf8()};
+        Lines += m->IsEnd ? QByteArrayList{"<end>"} : QByteArrayList();
         return true;
+    }
+    bool Ended()
+    {
+        return WaitFor([&] { return Lines.contains("<end>"); });
     }
 };
 
 struct MpvRunTest : ::testing::Test {
     QTemporaryDir dir;
-    Receiver got;
     QLocalServer server;
     const QString sleeper = dir.path() + "/sleeper", socketPath = dir.path() + "/mpv.sock";
-    const QByteArray line = R"({"event":"property-change","name":"time-pos","data":1.5})"
-                            "\n";
+    const QByteArray line = R"({"event":"property-change","name":"time-pos","data":1.5})";
 
     void SetUp() override
     {
@@ -68,6 +66,7 @@ struct MpvRunTest : ::testing::Test {
 
 TEST_F(MpvRunTest, RequestsWaitForTheSocketAndLinesComeInOrderAndBounded)
 {
+    Receiver got;
     MpvRun run(1, &got);
     ASSERT_EQ(Start(run, sleeper), 0);
     run.Write("first\n");
@@ -88,61 +87,60 @@ TEST_F(MpvRunTest, RequestsWaitForTheSocketAndLinesComeInOrderAndBounded)
 
     // A flood is read a slice a wake-up, with the event loop turning between them.
     got.Lines.clear();
-    got.Messages = 0;
-    const int count = 30'000'000 / int(line.size());
+    const int count = 30'000'000 / int(line.size() + 1);
     int turns = 0;
     QTimer zero;
     QObject::connect(&zero, &QTimer::timeout, [&] { ++turns; });
     zero.start(0);
-    peer->write(line.repeated(count));
+    peer->write((line + '\n').repeated(count));
     EXPECT_TRUE(WaitFor([&] { return got.Lines.size() >= count; }, 60000));
-    EXPECT_EQ(got.Lines.count(line.chopped(1)), count);
-    EXPECT_GE(got.Messages, count * line.size() / MpvRun::SliceBytes);
-    EXPECT_GE(turns, got.Messages / 2);
+    EXPECT_EQ(got.Lines.count(line), count);
+    EXPECT_GE(turns, 30'000'000 / MpvRun::SliceBytes / 2);
 }
 
 TEST_F(MpvRunTest, TheSocketClosingEndsTheRunAfterItsLastLine)
 {
     const int count = 2000; // more than a slice, less than the kernel holds
     for (const bool processEnds : {true, false}) {
-        Receiver closed;
-        MpvRun run(2, &closed);
+        Receiver got;
+        MpvRun run(2, &got);
         ASSERT_EQ(Start(run, sleeper), 0);
         QLocalSocket *peer = Serve();
         ASSERT_TRUE(peer);
         // Every line is sent and the socket closed before the run reads one.
-        peer->write(line.repeated(count) + "last\n");
+        peer->write((line + '\n').repeated(count) + "last\n");
         peer->flush();
         peer->abort();
         if (processEnds) // as mpv does: the socket closes as it exits
             ::kill(pid_t(run.ProcessId()), SIGTERM);
-        EXPECT_TRUE(WaitFor([&] { return closed.Ends == 1; })) << processEnds;
+        ASSERT_TRUE(got.Ended()) << processEnds;
         EXPECT_TRUE(run.HasEnded());
+        EXPECT_EQ(got.Lines.count(line), count);
         // A process that lives on without its socket is killed.
-        EXPECT_EQ(closed.Notes, processEnds ? QStringList()
-                                            : QStringList("mpv closed its control socket: the run is ended"));
-        EXPECT_EQ(closed.Lines.size(), count + 1) << processEnds;
-        EXPECT_EQ(closed.Lines.value(count), "last");
-        EXPECT_EQ(closed.LinesAfterEnd, 0);
+        QByteArrayList tail{"last", "mpv closed its control socket: the run is ended", "<end>"};
+        if (processEnds)
+            tail.removeAt(1);
+        EXPECT_EQ(got.Lines.mid(count), tail);
     }
 }
 
 TEST_F(MpvRunTest, NoProgramOrNoSocket)
 {
+    Receiver got;
     MpvRun missing(3, &got), unnamed(3, &got);
     EXPECT_EQ(Start(missing, dir.path() + "/no/mpv"), ENOENT);
     EXPECT_EQ(Start(unnamed, sleeper, "--input-ipc="), EINVAL);
     for (const bool notASocket : {false, true}) {
-        MpvRun run(4, &got);
+        Receiver waited;
+        MpvRun run(4, &waited);
         run.SetSocketWait(300);
-        got.Ends = 0;
-        got.Notes.clear();
         ASSERT_EQ(Start(run, sleeper), 0);
         if (notASocket) { // a file that refuses every connection
             QFile f(socketPath);
             f.open(QIODevice::WriteOnly);
         }
-        EXPECT_TRUE(WaitFor([&] { return got.Ends == 1; }, 3000)) << notASocket;
-        EXPECT_EQ(got.Notes, QStringList("mpv opened no control socket within 0.3 s: the run is ended"));
+        ASSERT_TRUE(waited.Ended()) << notASocket;
+        EXPECT_EQ(waited.Lines,
+                  QByteArrayList({"mpv opened no control socket within 0.3 s: the run is ended", "<end>"}));
     }
 }
