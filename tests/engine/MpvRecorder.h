@@ -26,4 +26,5 @@ struct MpvRecorder : CommandSink, OutputSink {
     void DiscIdentified() override { Calls << "DiscIdentified"; }
     void ProblemFound(EngineProblem problem) override { Calls << QString("Problem %1").arg(int(problem)); }
     void TagsRead() override { Calls << "Tags"; }
+    void PositionWanted(int ms) override { Calls << QString("Wanted %1").arg(ms); }
 };

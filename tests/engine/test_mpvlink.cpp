@@ -81,14 +81,14 @@ TEST_F(MpvReaderTest, ARun)
               QStringList({"Track 0 1", "Named English (eng) \u2013 Director [mp3]", "Track 0 2",
                            "Named French (fre) [mp3]", "Track 1 0", "Named German (ger) [subrip]",
                            "Track 1 1", "Named ext  .srt [subrip]"}));
-    EXPECT_EQ(
-        Read({Property("video-params", R"({"w":320,"h":240,"dw":427,"dh":240})"),
-              Property("duration", "4000.5"), Property("time-pos", "3661.9"),
-              R"({"event":"playback-restart"})", Property("track-list", tracks),
-              R"({"data":23651,"request_id":1,"error":"success"})",
-              R"({"request_id":100,"error":"property unavailable"})",
-              R"({"data":12.5,"request_id":100,"error":"success"})"}),
-        QStringList({"VideoSized", "Status mpv: 1:01:01 / 1:06:40", "Started", "AudioOpened", "Answered"}));
+    EXPECT_EQ(Read({Property("video-params", R"({"w":320,"h":240,"dw":427,"dh":240})"),
+                    Property("duration", "4000.5"), R"({"event":"playback-restart"})",
+                    R"({"data":3661.5,"request_id":3,"error":"success"})", Property("track-list", tracks),
+                    R"({"data":23651,"request_id":1,"error":"success"})",
+                    R"({"request_id":100,"error":"property unavailable"})",
+                    R"({"data":12.5,"request_id":100,"error":"success"})"}),
+              QStringList({"VideoSized", "Started", "AudioOpened", "Wanted 0",
+                           "Status mpv: 1:01:01 / 1:06:40", "Wanted 504", "Answered"}));
     EXPECT_EQ(state.AudioTrackProp.Value, 1); // mpv's choice, once playing
     EXPECT_EQ(state.VideoWidth, 427);
     EXPECT_EQ(state.PositionProp.Value, 3661);

@@ -1,7 +1,8 @@
 // mpv's control socket as anything in its place may write it, a line at a
 // time, for a local or a network entry. The reader must report the tracks
 // the state lists, keep names and tags to bounded single lines and numbers
-// in range, and never find a disc title.
+// in range (the next question of the position within a second), and never
+// find a disc title.
 #include "../../engine/MpvRecorder.h"
 #include "../FuzzTarget.h"
 #include "common/TextHelpers.h"
@@ -19,7 +20,8 @@ ZORVI_FUZZ_TARGET(bytes)
     for (const QByteArray &line : bytes.split('\n'))
         reader.ProcessLine(line);
     for (const QString &call : sink.Calls)
-        if ((call.startsWith("Named ") && call.size() > 70) || HasControlChars(call) || call == "DiscTitle")
+        if ((call.startsWith("Named ") && call.size() > 70) || HasControlChars(call) || call == "DiscTitle" ||
+            (call.startsWith("Wanted ") && uint(call.mid(7).toInt()) > 1000))
             std::abort();
     const MediaTags &t = state.Tags;
     const float position = state.PositionProp.Value;
