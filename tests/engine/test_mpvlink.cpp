@@ -82,9 +82,9 @@ TEST_F(MpvReaderTest, ARun)
                            "Named French (fre) [mp3]", "Track 1 0", "Named German (ger) [subrip]",
                            "Track 1 1", "Named ext  .srt [subrip]"}));
     EXPECT_EQ(Read({Property("video-params", R"({"w":320,"h":240,"dw":427,"dh":240})"),
-                    Property("duration", "4000.5"), R"({"event":"playback-restart"})",
-                    R"({"data":3661.5,"request_id":3,"error":"success"})", Property("track-list", tracks),
-                    R"({"data":23651,"request_id":1,"error":"success"})",
+                    Property("duration", "4000.5"), Property("current-ao", R"("pulse")"),
+                    R"({"event":"playback-restart"})", R"({"data":3661.5,"request_id":3,"error":"success"})",
+                    Property("track-list", tracks), R"({"data":23651,"request_id":1,"error":"success"})",
                     R"({"request_id":100,"error":"property unavailable"})",
                     R"({"data":12.5,"request_id":100,"error":"success"})"}),
               QStringList({"VideoSized", "Started", "AudioOpened", "Wanted 0",
