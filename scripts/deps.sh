@@ -6,7 +6,7 @@ PKGS=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format clang-tidy
-  mplayer ffmpeg dvdauthor zip unzip
+  mplayer mpv ffmpeg dvdauthor zip unzip
   xvfb xauth xdotool x11-utils imagemagick openbox
   fonts-dejavu-core fonts-liberation
   qt6-svg-dev dbus-daemon dbus-bin playerctl desktop-file-utils appstream man-db file

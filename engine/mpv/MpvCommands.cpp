@@ -167,10 +167,10 @@ Command Translated(const QStringList &w)
         if (!n)
             return std::nullopt;
         static const char *const types[] = {"relative", "absolute-percent", "absolute"};
-        const int type = int(Number(w, 2).value_or(0));
-        if (type < 0 || type > 2)
+        const double type = std::trunc(Number(w, 2).value_or(0));
+        if (type < 0 || type > 2) // and never cast out of an int's range
             return std::nullopt;
-        return QStringList{QStringLiteral("seek"), Text(*n), QLatin1String(types[type])};
+        return QStringList{QStringLiteral("seek"), Text(*n), QLatin1String(types[int(type)])};
     }
     if (is("pause"))
         return QStringList{QStringLiteral("cycle"), QStringLiteral("pause")};

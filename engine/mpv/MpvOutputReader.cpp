@@ -201,7 +201,7 @@ void MpvOutputReader::OnPosition(double seconds)
 
 void MpvOutputReader::OnTrackList(const QJsonArray &tracks)
 {
-    bool video = false;
+    bool video = false, sound = false;
     const qsizetype count = qMin<qsizetype>(tracks.size(), MaxListed);
     for (qsizetype i = 0; i < count; ++i) {
         const QJsonObject t = tracks.at(i).toObject();
@@ -212,6 +212,7 @@ void MpvOutputReader::OnTrackList(const QJsonArray &tracks)
         const bool audio = type == QLatin1String("audio");
         if (id < 0 || (!audio && type != QLatin1String("sub")))
             continue;
+        sound = sound || audio;
         // Subtitles count from 0 here, from 1 in mpv.
         const TrackMenu menu = audio ? TrackMenu::Audio : TrackMenu::Subtitle;
         const int number = audio ? id : id - 1;
@@ -241,7 +242,8 @@ void MpvOutputReader::OnTrackList(const QJsonArray &tracks)
             p.NotifyChange();
         }
     }
-    if (count > 0 && !video && !std::exchange(m_run.NoVideoSaid, true)) {
+    // Sound and no picture: sound only. A list without sound names nothing playable.
+    if (sound && !video && !std::exchange(m_run.NoVideoSaid, true)) {
         m_state.HasVideo = false;
         m_sink.NoVideo();
     }

@@ -74,25 +74,25 @@ bool MpvRun::Start(const QString &program, const QStringList &arguments, const Q
             errorCode = EIO;
         return false;
     }
-    m_connectDeadline = qint64(Clock::NowMs()) + SocketWaitMs;
+    m_connectDeadline = qint64(Clock::NowMs()) + m_socketWaitMs;
     m_connectTimer->start();
     return true;
 }
 
 void MpvRun::TryConnect()
 {
-    if (m_ended || m_socket->state() != QLocalSocket::UnconnectedState)
+    if (m_ended)
         return;
-    if (QFile::exists(m_socketPath)) {
-        m_socket->connectToServer(m_socketPath);
+    // The deadline holds also for a socket file that refuses every connection.
+    if (qint64(Clock::NowMs()) >= m_connectDeadline) {
+        m_connectTimer->stop();
+        Note(QStringLiteral("mpv opened no control socket within %1 s: the run is ended")
+                 .arg(m_socketWaitMs / 1000.0));
+        Kill();
         return;
     }
-    if (qint64(Clock::NowMs()) < m_connectDeadline)
-        return;
-    m_connectTimer->stop();
-    Note(QStringLiteral("mpv opened no control socket within %1 s: the run is ended")
-             .arg(SocketWaitMs / 1000));
-    Kill();
+    if (m_socket->state() == QLocalSocket::UnconnectedState && QFile::exists(m_socketPath))
+        m_socket->connectToServer(m_socketPath);
 }
 
 void MpvRun::OnConnected()

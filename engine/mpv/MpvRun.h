@@ -30,6 +30,8 @@ public:
     MpvRun(quint64 run, QObject *receiver);
     ~MpvRun() override;
     static EngineRunFactory Factory();
+    // How long Start's socket is waited for (SocketWaitMs unless set before Start).
+    void SetSocketWait(int ms) { m_socketWaitMs = ms; }
 
     bool Start(const QString &program, const QStringList &arguments, const QString &workingDir,
                int &errorCode) override;
@@ -60,6 +62,7 @@ private:
     QByteArray m_partial; // the start of a line still being read
     bool m_dropping = false;
     int m_cut = 0;
+    int m_socketWaitMs = SocketWaitMs;
     qint64 m_connectDeadline = 0;
     bool m_readQueued = false;
     bool m_ended = false;

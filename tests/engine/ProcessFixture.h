@@ -27,6 +27,7 @@ protected:
         EnsureApp();
         settings.Options.MPlayerPath =
             QString::fromLocal8Bit(qgetenv("ZORVI_BUILD_DIR")) + "/tests/bin/fakeengine";
+        settings.Options.Engine = "mplayer"; // the fake engine plays MPlayer, also where mpv is installed
         settings.Options.VideoOut = 1;
         settings.Options.AudioOut = 1;
         core = std::make_unique<EngineCore>(settings, playlist, host.Parts(), dir.path() + "/");
