@@ -1,7 +1,11 @@
-# Sourced by the program's shell tests: a work folder removed at the end with
+# Sourced by the program's shell tests: a work folder (and a home in it) removed at the end with
 # every process listed in pids, a failure that shows the logs, a retry loop, test clips.
 work=$(mktemp -d /tmp/zorvi-test.XXXXXX)
 chmod 755 "$work"
+# A home of the test's own: no kept playlist, recent list or settings of anyone else's.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_STATE_HOME="$work/home/.state"
+export XDG_DATA_HOME="$work/home/.data"
+mkdir -p "$HOME"
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() {
