@@ -17,26 +17,20 @@ clip a.avi red 5
 clip "b c.avi" blue 4
 # Relative names; Alpha's length is wrong until the engine has measured it.
 printf '#EXTM3U\n#EXTINF:99,Alpha\na.avi\n#EXTINF:4,Beta\nb c.avi\n' >"$media/list.m3u8"
-cp "$build/bin/zorvi" "$work/"
-printf '[Options]\nEngine=%s\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nAudioOut=1\n[LastSession]\nRepeat=1\n' "${ZORVI_TEST_ENGINE:-auto}" >"$work/zorvi.ini"
-mkdir -m 700 "$work/run"
+copy_program "$build/bin/zorvi"
+options '[LastSession]\nRepeat=1\n'
 export XDG_RUNTIME_DIR="$work/run" XDG_STATE_HOME="$work/state"
 kept="$work/state/zorvi/playlist.m3u8"
 start() { "$work/zorvi" "$@" >>"$work/out.log" 2>&1 & pids+=($!); }
 meta() { playerctl -p zorvi metadata --format '{{title}}|{{xesam:url}}|{{status}}' 2>/dev/null; }
-at() { awk -v p="$(playerctl -p zorvi position)" "BEGIN { exit !($1) }"; }
-quit() {
-  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.zorvi /org/mpris/MediaPlayer2 \
-    org.mpris.MediaPlayer2.Quit >/dev/null
-  wait "${pids[-1]}" || fail "exit code $?"
-}
+quit() { call org.mpris.MediaPlayer2.Quit >/dev/null && wait "${pids[-1]}" || fail "exit code $?"; }
 
 start "$media/list.m3u8"
 wait_for 30 eval '[ "$(meta)" = "Alpha|file://$media/a.avi|Playing" ]' || fail "the list's first entry: $(meta)"
-wait_for 15 at "p >= 2" || fail "Alpha did not play on"
-wait_for 15 eval '[ "$(meta)" = "Alpha|file://$media/a.avi|Playing" ] && at "p < 1.5"' || fail "repeat one: $(meta)"
+wait_for 15 position_is "p >= 2" || fail "Alpha did not play on"
+wait_for 15 eval '[ "$(meta)" = "Alpha|file://$media/a.avi|Playing" ] && position_is "p < 1.5"' || fail "repeat one: $(meta)"
 playerctl -p zorvi next
-wait_for 15 eval '[ "$(meta)" = "Beta|file://$media/b%20c.avi|Playing" ] && at "p >= 1"' || fail "next: $(meta)"
+wait_for 15 eval '[ "$(meta)" = "Beta|file://$media/b%20c.avi|Playing" ] && position_is "p >= 1"' || fail "next: $(meta)"
 quit
 expected="#EXTM3U
 #ZORVI-CURRENT:1

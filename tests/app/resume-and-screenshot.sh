@@ -3,31 +3,22 @@
 # starts at 20 s when opened again; Ctrl+S saves the frame as a PNG in the user's pictures folder.
 set -euo pipefail
 exe=$1
-media="$ZORVI_BUILD_DIR/e2e-media"
 source "$(dirname "$0")/script-lib.sh"
-clip="$media/resume-60.avi"
-[ -f "$clip" ] || { mkdir -p "$media" && ffmpeg -loglevel error -y -f lavfi -i testsrc=size=320x240:rate=25 \
-  -f lavfi -i sine=frequency=440 -t 60 -c:v mpeg4 -c:a mp3 "$clip.$$.avi" && mv "$clip.$$.avi" "$clip"; }
+clip=$(clip resume-60 testsrc=size=320x240:rate=25 60)
 
 # A home with a pictures folder named in user-dirs.dirs; 60 s count as long enough to resume.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_STATE_HOME="$work/home/.state"
 export XDG_DATA_HOME="$work/home/.data" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+copy_program "$exe" && mkdir -p "$XDG_CONFIG_HOME"
 echo 'XDG_PICTURES_DIR="$HOME/Bilder"' >"$XDG_CONFIG_HOME/user-dirs.dirs"
-cp "$exe" "$work/zorvi"
-printf '[Options]\nEngine=%s\nSingleInstance=0\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nAudioOut=1\nResumeMinLength=60\n' "${ZORVI_TEST_ENGINE:-auto}" \
-  >"$work/zorvi.ini"
-player=(-p zorvi)
-position_is() { awk -v p="$(playerctl "${player[@]}" position 2>/dev/null)" "BEGIN { exit !(p != \"\" && $1) }"; }
+options 'SingleInstance=0\nResumeMinLength=60\n'
 start() {
   "$work/zorvi" "$clip" >>"$work/out.log" 2>&1 & pid=$! && pids+=($pid)
   wait_for 30 position_is 'p > 0' || fail "the clip does not play"
-  wait_for 10 opened || fail "no length"
+  wait_for 10 opened "${player[@]}" || fail "no length"
 }
-opened() { [ -n "$(playerctl "${player[@]}" metadata mpris:length 2>/dev/null)" ]; }
 quit() {
-  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.zorvi /org/mpris/MediaPlayer2 \
-    org.mpris.MediaPlayer2.Quit >/dev/null
+  call org.mpris.MediaPlayer2.Quit >/dev/null
   wait_for 15 eval '! kill -0 "$pid"' || fail "still running after Quit"
 }
 

@@ -6,9 +6,7 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <csignal>
-#include <gtest/gtest.h>
 
 TEST(HandOverFaults, BoxesWaitForTheEventLoopAndSignalsEndInOrder)
 {

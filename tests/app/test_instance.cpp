@@ -14,16 +14,13 @@
 #include "support/QtApp.h"
 #include "support/RecordingEngine.h"
 #include "support/ReportCapture.h"
-#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <csignal>
 #include <fstream>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -6,14 +6,11 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
 #include "support/ReportCapture.h"
-#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <cstring>
 #include <fstream>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -6,11 +6,10 @@
 set -euo pipefail
 build=$1
 source "$(dirname "$0")/script-lib.sh"
-cp "$build/bin/zorvi" "$work/"
+copy_program "$build/bin/zorvi"
 # Settings beside the copy; x11 output (Xvfb has no OpenGL), no sound card.
 printf '[Options]\r\nEngine=%s\r\nSingleInstance=0\r\nVideoOut=0\r\nCustomVideoOut=-vo x11 -zoom\r\nAudioOut=1\r\n' "${ZORVI_TEST_ENGINE:-auto}" \
   >"$work/zorvi.ini"
-mkdir -m 700 "$work/run"
 XDG_RUNTIME_DIR="$work/run" "$work/zorvi" "$build/demo/zorvi-demo.avi" >"$work/out.log" 2>&1 &
 pid=$!
 pids+=($pid)

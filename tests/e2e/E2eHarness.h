@@ -12,24 +12,21 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <memory>
 
 // The folder of the media made by tests/media/make_test_media.sh, made once per
 // build tree; test processes running side by side wait for each other.
-inline QString TestMedia(QString &error)
+inline QString TestMedia()
 {
-    const QString build = QString::fromLocal8Bit(qgetenv("ZORVI_BUILD_DIR"));
-    const QString source = QString::fromLocal8Bit(qgetenv("ZORVI_SOURCE_DIR"));
-    const QString out = build + "/testmedia";
+    const QString out = qEnvironmentVariable("ZORVI_BUILD_DIR") + "/testmedia";
     QLockFile lock(out + ".lock");
     lock.setStaleLockTime(0);
     lock.lock();
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start("bash", {source + "/tests/media/make_test_media.sh", out});
+    p.start("bash", {qEnvironmentVariable("ZORVI_SOURCE_DIR") + "/tests/media/make_test_media.sh", out});
     if (!p.waitForFinished(300000) || p.exitCode() != 0)
-        error = "make_test_media.sh failed: " + QString::fromLocal8Bit(p.readAll());
+        ADD_FAILURE() << "make_test_media.sh failed: " << p.readAll().toStdString();
     return out;
 }
 
@@ -70,9 +67,7 @@ protected:
     // Makes the media, the window and the engine link; `settings` may be changed before.
     void StartCore()
     {
-        QString error;
-        media = TestMedia(error);
-        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+        media = TestMedia();
         EnsureApp<QApplication>();
         host = std::make_unique<PanelHost>();
         settings.Options.VideoOut = 0; // custom: the only output Xvfb shows
@@ -94,6 +89,13 @@ protected:
     bool WaitFor(const std::function<bool()> &done, int ms = 15000)
     {
         return ::WaitFor(done, ms, [this] { core->Tick(); });
+    }
+    // Lists the media file `name` and plays it.
+    void Play(const QString &name)
+    {
+        const int index = playlist.Add(media + "/" + name);
+        ASSERT_GE(index, 0) << name.toStdString();
+        core->PlayEntry(index);
     }
     bool WaitPlaying()
     {

@@ -57,8 +57,7 @@ protected:
 
 TEST_F(DvdTracksTest, DiscPlaysItsFirstTitleRestartedThenTheSecondAndStops)
 {
-    ASSERT_EQ(playlist.Add(Dvd()), 0);
-    core->PlayEntry(0);
+    Play("dvd");
     ASSERT_TRUE(WaitPlaying());
     EXPECT_TRUE(CommandLine().endsWith(" -identify -dvd-device " + Dvd() + " -- dvd://"))
         << CommandLine().toStdString();
@@ -114,8 +113,7 @@ TEST_F(DvdTracksTest, DiscPlaysItsFirstTitleRestartedThenTheSecondAndStops)
 
 TEST_F(DvdTracksTest, MatroskaStreamsSwitchedAndExternalSubtitleAdded)
 {
-    ASSERT_EQ(playlist.Add(media + "/multi.mkv"), 0);
-    core->PlayEntry(0);
+    Play("multi.mkv");
     ASSERT_TRUE(WaitPlaying());
     EXPECT_EQ(host->Audio.Ids, QList<int>({0, 1}));
     core->ExecuteCommand("switch_audio 1");
@@ -145,23 +143,12 @@ TEST_F(DvdTracksTest, MatroskaStreamsSwitchedAndExternalSubtitleAdded)
     EXPECT_EQ(Ask("sub_file"), "0");
 }
 
-namespace {
-class MpvTracksTest : public DvdTracksTest {
-protected:
-    void SetUp() override
-    {
-        settings.Options.Engine = QStringLiteral("mpv");
-        DvdTracksTest::SetUp();
-    }
-};
-} // namespace
-
 // mpv numbers its tracks from 1 and keeps loaded files after the media's own;
 // the answers are mpv's, asked under MPlayer's names.
-TEST_F(MpvTracksTest, MatroskaStreamsSwitchedSubtitleAddedRelaunchedAndDiscPlayed)
+TEST_F(DvdTracksTest, MpvMatroskaStreamsSwitchedSubtitleAddedRelaunchedAndDiscPlayed)
 {
-    ASSERT_EQ(playlist.Add(media + "/multi.mkv"), 0);
-    core->PlayEntry(0);
+    settings.Options.Engine = QStringLiteral("mpv"); // read at each launch
+    Play("multi.mkv");
     ASSERT_TRUE(WaitPlaying());
     EXPECT_EQ(host->Audio.Ids, QList<int>({1, 2}));
     EXPECT_EQ(host->Audio.Names, QStringList({"English (eng) \u2013 Director [mp3]", "French (fre) [mp3]"}));
@@ -195,8 +182,7 @@ TEST_F(MpvTracksTest, MatroskaStreamsSwitchedSubtitleAddedRelaunchedAndDiscPlaye
 
     // The disc plays its first title (this mpv lists no titles).
     playlist.Clear();
-    ASSERT_EQ(playlist.Add(Dvd()), 0);
-    core->PlayEntry(0);
+    Play("dvd");
     ASSERT_TRUE(WaitPlaying());
     EXPECT_EQ(State().PositionProp.Max, 8);
     EXPECT_EQ(host->Subtitles.Names, QStringList({"English (en) [dvd_subtitle]"}));

@@ -5,7 +5,6 @@
 #include "common/FileNames.h"
 #include "support/ScreenPicture.h"
 
-#include <QTemporaryDir>
 #include <filesystem>
 
 namespace {
@@ -17,12 +16,6 @@ protected:
         settings.Options.Engine = QString::fromLatin1(GetParam());
         StartCore();
         core->PrepareFontOption();
-    }
-    void Play(const QString &name)
-    {
-        const int index = playlist.Add(media + "/" + name);
-        ASSERT_GE(index, 0) << name.toStdString();
-        core->PlayEntry(index);
     }
     bool Mpv() const { return settings.Options.Engine == u"mpv"; }
 };

@@ -9,8 +9,6 @@
 #include "support/FakeClock.h"
 #include "support/QtApp.h"
 
-#include <gtest/gtest.h>
-
 inline const char *const kProbeAnswer = "Command seek requires at least 1 arguments, we found only 0 so far.";
 
 class EngineFixture : public ::testing::Test {

@@ -9,8 +9,6 @@
 #include "support/QtApp.h"
 
 #include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 inline const QByteArray kStart = "say Starting playback...\n";
 

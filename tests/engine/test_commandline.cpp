@@ -1,7 +1,7 @@
 // The engine command line text built from the settings, the entry and the state.
+#include "OutputRecorder.h"
 #include "common/FileNames.h"
 #include "common/TextHelpers.h"
-#include "engine/PlaybackState.h"
 #include "engine/mplayer/CommandLineBuilder.h"
 #include "platform/EngineOptions.h"
 #include "playlist/ZorviPlaylist.h"
@@ -9,23 +9,15 @@
 
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <fstream>
 #include <functional>
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace {
-struct NullSink : CommandSink {
-    void SendCommand(const QByteArray &) override {}
-    void PostCommand(const QByteArray &) override {}
-    void PostAbsolute(const QByteArray &) override {}
-};
-
 class CommandLineTest : public ::testing::Test {
 protected:
     SettingsData settings;
-    NullSink sink;
+    OutputRecorder sink; // the state's commands go nowhere
     PlaybackState state{sink};
     CommandLineBuilder builder{settings, QStringLiteral("/opt/zorvi/")};
     const VideoTarget video{4242, 0x050702};

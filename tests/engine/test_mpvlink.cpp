@@ -1,12 +1,11 @@
 // Slave commands as mpv's JSON requests, and mpv's JSON lines read into playback state.
-#include "MpvRecorder.h"
+#include "OutputRecorder.h"
 #include "engine/mpv/MpvCommands.h"
 #include "engine/mpv/MpvOutputReader.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <gtest/gtest.h>
 
 TEST(MpvCommands, SlaveCommandsBecomeOneJsonRequestOrARefusal)
 {
@@ -53,7 +52,7 @@ TEST(MpvCommands, SlaveCommandsBecomeOneJsonRequestOrARefusal)
 
 namespace {
 struct MpvReaderTest : ::testing::Test {
-    MpvRecorder sink;
+    OutputRecorder sink;
     PlaybackState state{sink};
     MpvOutputReader reader{state, sink};
     QStringList Read(const QByteArrayList &lines)

@@ -7,11 +7,9 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cerrno>
 #include <csignal>
-#include <gtest/gtest.h>
 
 namespace {
 struct Receiver : QObject {

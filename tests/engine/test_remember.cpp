@@ -4,7 +4,6 @@
 #include "settings/StateList.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 class RememberTest : public EngineFixture {

@@ -4,7 +4,6 @@
 #include "engine/SkinCommandPolicy.h"
 
 #include <QStringList>
-#include <gtest/gtest.h>
 
 TEST(SkinCommandPolicy, AllowedAndRefusedForms)
 {

@@ -17,7 +17,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QProcess>
-#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 

@@ -30,6 +30,13 @@ class MenusTest : public MainFormFixture {
 protected:
     QByteArray written() const { return runs.Written.join(); }
     MainMenus &M() { return *form->Menus(); }
+    // A key press as the window gets it; whether a binding took it.
+    bool Press(int key, quint32 scanCode)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, scanCode, 0, 0);
+        QApplication::sendEvent(form.get(), &event);
+        return event.isAccepted();
+    }
 };
 
 TEST_F(MenusTest, RadioGroupsAndTheSkinsMenu)
@@ -121,18 +128,13 @@ TEST_F(MenusTest, DropsReplaceAppendOrLoadSubtitles)
 TEST_F(MenusTest, KeysRunTheirBoundCommands)
 {
     Play({"ID_LENGTH=100", "Starting playback..."});
-    const auto press = [&](int key, quint32 scanCode, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QKeyEvent event(QEvent::KeyPress, key, modifiers, scanCode, 0, 0);
-        QApplication::sendEvent(form.get(), &event);
-        return event.isAccepted();
-    };
     const float volume = core->State().VolumeProp.Value;
-    press(Qt::Key_Down, 116);
+    Press(Qt::Key_Down, 116);
     EXPECT_EQ(core->State().VolumeProp.Value, volume - 6);
     // A German keyboard's key left of 1 opens the console, as 0xC0 does.
-    press(Qt::Key_AsciiCircum, 49);
+    Press(Qt::Key_AsciiCircum, 49);
     EXPECT_TRUE(form->Log()->isVisible());
-    EXPECT_FALSE(press(Qt::Key_N, 57)); // unbound: left to the widget
+    EXPECT_FALSE(Press(Qt::Key_N, 57)); // unbound: left to the widget
 }
 
 TEST_F(MenusTest, OpenFolderReplacesTheListUnlessItGivesNothingAndDeleteRemovesTheSelected)
@@ -162,15 +164,10 @@ TEST_F(MenusTest, OpenFolderReplacesTheListUnlessItGivesNothingAndDeleteRemovesT
     EXPECT_EQ(Titles(playlist), (QStringList{"b.mp3", "a.webm"}));
     EXPECT_EQ(playlist.CurrentIndex(), 0);
 
-    const auto pressDelete = [&] {
-        QKeyEvent event(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, 119, 0, 0);
-        QApplication::sendEvent(form.get(), &event);
-        return event.isAccepted();
-    };
     playlist.SetSelected(1, true);
-    EXPECT_FALSE(pressDelete()); // the playlist hidden: the key is free
+    EXPECT_FALSE(Press(Qt::Key_Delete, 119)); // the playlist hidden: the key is free
     form->ShowPlaylist(true);
-    EXPECT_TRUE(pressDelete());
+    EXPECT_TRUE(Press(Qt::Key_Delete, 119));
     EXPECT_EQ(Titles(playlist), QStringList{"b.mp3"});
 }
 

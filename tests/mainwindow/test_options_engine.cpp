@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-class OptionsOnEngine : public ProcessFixture {};
+using OptionsOnEngine = ProcessFixture;
 
 TEST_F(OptionsOnEngine, OutputChangeRestartsTheSameEntryOnce)
 {
@@ -23,10 +23,7 @@ TEST_F(OptionsOnEngine, OutputChangeRestartsTheSameEntryOnce)
     local.InitLocalization();
     EngineOptionsLink link(*core);
 
-    Script("say Starting playback...\nplay 30 50\n");
-    AddFile(QStringLiteral("a.avi"));
-    AddFile(QStringLiteral("b.avi"));
-    core->PlayEntry(0);
+    Play(kStart + "play 30 50\n", 2);
     ASSERT_TRUE(WaitStatus(PlaybackStatus::Playing));
 
     TOptionsForm form({&settings, &store, &shortcuts, &local, &link});

@@ -17,9 +17,7 @@ protected:
     {
         real = true;
         Build({qEnvironmentVariable("ZORVI_SOURCE_DIR") + "/i18n/Lang/"});
-        QString error;
-        media = TestMedia(error);
-        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+        media = TestMedia();
     }
     QStringList Said() const
     {

@@ -9,7 +9,6 @@
 #include "shortcuts/ShortcutList.h"
 #include "support/FakeClock.h"
 #include "support/ReportCapture.h"
-#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,9 +19,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace {

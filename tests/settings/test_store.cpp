@@ -1,14 +1,11 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
 #include "support/ReportCapture.h"
-#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <clocale>
-#include <gtest/gtest.h>
 
 namespace {
 

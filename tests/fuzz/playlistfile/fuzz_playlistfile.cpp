@@ -1,20 +1,17 @@
 // The playlist file reader on any bytes, in the format the first byte picks:
 // within its bounds, every entry absolute or a playable URL and never a
 // playlist, and what it gave written and read again gives the same names.
+#include "../FuzzTarget.h"
 #include "playlist/PlaylistFile.h"
 
-#include <cstdint>
-#include <cstdlib>
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+ZORVI_FUZZ_TARGET(bytes)
 {
-    if (size == 0)
+    if (bytes.isEmpty())
         return 0;
     const PlaylistFormat formats[] = {PlaylistFormat::M3U, PlaylistFormat::M3U8, PlaylistFormat::PLS,
                                       PlaylistFormat::XSPF};
-    const PlaylistFormat format = formats[data[0] % 4];
-    const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
-    const PlaylistRead read = PlaylistFile::Parse(bytes, format, QStringLiteral("/lists"));
+    const PlaylistRead read =
+        PlaylistFile::Parse(bytes.mid(1), formats[uint8_t(bytes[0]) % 4], QStringLiteral("/lists"));
     if (read.Entries.size() > PlaylistFile::MaxEntries || read.Current >= read.Entries.size())
         std::abort();
     for (const PlaylistEntry &e : read.Entries)

@@ -3,6 +3,7 @@
 // the loader must confine the rest), that folder is loaded and drawn, then the
 // same bytes are loaded as an archive skin. A load may fail with a message; it
 // may not crash, hang or pass the limits.
+#include "../FuzzTarget.h"
 #include "common/Report.h"
 #include "playlist/ZorviPlaylist.h"
 #include "skin/SkinBudget.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <cstdlib>
 
 static QWidget *window = nullptr;
 static SkinControls *skin = nullptr;
@@ -32,9 +32,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+ZORVI_FUZZ_TARGET(bytes)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QTemporaryDir tmp;
     const QString folder = tmp.path() + QStringLiteral("/skin/"),
                   archive = tmp.path() + QStringLiteral("/s.zip");

@@ -1,15 +1,13 @@
 // State lists and the desktop's recently-used list on any bytes: a list reads within its bounds
 // and comes back whole from what it writes; a merge leaves the file alone or gives one that reads.
+#include "../FuzzTarget.h"
 #include "platform/RecentlyUsed.h"
 #include "settings/StateList.h"
 
 #include <QXmlStreamReader>
-#include <cstdint>
-#include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+ZORVI_FUZZ_TARGET(bytes)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QList<StateList::Entry> entries = StateList::Parse(bytes, 50);
     if (entries.size() > 50 || StateList::Parse(StateList::Format(entries), 50) != entries)
         std::abort();

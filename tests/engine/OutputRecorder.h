@@ -1,11 +1,11 @@
 #pragma once
-// What mpv's output reader reports, recorded as text; the state's commands go nowhere.
+// What an output reader reports, recorded as text; the state's commands go nowhere.
 #include "engine/OutputSink.h"
 #include "engine/PlaybackState.h"
 
 #include <QStringList>
 
-struct MpvRecorder : CommandSink, OutputSink {
+struct OutputRecorder : CommandSink, OutputSink {
     QStringList Calls, Log;
     void SendCommand(const QByteArray &) override {}
     void PostCommand(const QByteArray &) override {}
@@ -22,7 +22,10 @@ struct MpvRecorder : CommandSink, OutputSink {
         Calls << QString("Track %1 %2").arg(int(menu)).arg(id);
     }
     void TrackNamed(TrackMenu, int, const QString &name) override { Calls << "Named " + name; }
-    void DiscTitleFound(const TPlItem &) override { Calls << "DiscTitle"; }
+    void DiscTitleFound(const TPlItem &title) override
+    {
+        Calls << "DiscTitle " + QString::fromUtf8(title.Path);
+    }
     void DiscIdentified() override { Calls << "DiscIdentified"; }
     void ProblemFound(EngineProblem problem) override { Calls << QString("Problem %1").arg(int(problem)); }
     void TagsRead() override { Calls << "Tags"; }
