@@ -7,8 +7,7 @@ source "$(dirname "$0")/script-lib.sh"
 clip=$(clip resume-60 testsrc=size=320x240:rate=25 60)
 
 # A home with a pictures folder named in user-dirs.dirs; 60 s count as long enough to resume.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_STATE_HOME="$work/home/.state"
-export XDG_DATA_HOME="$work/home/.data" XDG_RUNTIME_DIR="$work/run"
+export XDG_RUNTIME_DIR="$work/run"
 copy_program "$exe" && mkdir -p "$XDG_CONFIG_HOME"
 echo 'XDG_PICTURES_DIR="$HOME/Bilder"' >"$XDG_CONFIG_HOME/user-dirs.dirs"
 options 'SingleInstance=0\nResumeMinLength=60\n'
