@@ -13,11 +13,6 @@
 #include <QDir>
 #include <filesystem>
 
-bool IsProgramSwitch(const QString &argument)
-{
-    return argument == QLatin1String("-v") || argument == QLatin1String("-translator");
-}
-
 int ProcessArgument(const QString &argument, const ArgumentTargets &targets, ListedNames *listed)
 {
     if (argument == QLatin1String("-v"))

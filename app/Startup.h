@@ -22,8 +22,6 @@ struct ArgumentTargets {
 // or URL already in the list is found instead of added. The entry the
 // argument stands for (found, or the first it added); -1 when none.
 int ProcessArgument(const QString &argument, const ArgumentTargets &targets, ListedNames *listed = nullptr);
-// "-v" and "-translator": the arguments that are switches, not media.
-bool IsProgramSwitch(const QString &argument);
 
 // Arguments that name an existing file or folder relative to the current
 // folder become absolute: the running copy has another working folder.

@@ -158,8 +158,8 @@ int main(int argc, char *argv[])
     // A start without media names brings the last playlist back, its current
     // entry marked and ready to play.
     PlaylistKeeper keeper(playlist, settings.Options.RestorePlaylist, PlaylistKeeper::DefaultPath());
-    const bool mediaNamed = !std::all_of(arguments.cbegin(), arguments.cend(),
-                                         [](const QString &a) { return IsProgramSwitch(a); });
+    const bool mediaNamed =
+        !std::all_of(arguments.cbegin(), arguments.cend(), [](const QString &a) { return IsSwitch(a); });
     if (!mediaNamed && playlist.Count() == 0)
         RunGuarded([&keeper] { keeper.Restore(); });
     int code = 0;

@@ -153,7 +153,7 @@ void EngineCore::SendToMpv(const QByteArray &text)
     const QByteArray word = text.simplified().split(' ').value(0);
     if (word == "pause") {
         m_mpvPaused = m_state.Paused;
-        write(R"({"command":["set","pause",")" + QByteArray(m_mpvPaused ? "yes" : "no") + R"("]})");
+        write(MpvCommands::SetPause(m_mpvPaused));
         return;
     }
     const MpvCommands::Request request = MpvCommands::Translate(text);
@@ -163,7 +163,7 @@ void EngineCore::SendToMpv(const QByteArray &text)
         write(request.Line);
     if (!m_state.Paused && m_mpvPaused && word != "quit") {
         m_mpvPaused = false;
-        write(R"({"command":["set","pause","no"]})");
+        write(MpvCommands::SetPause(false));
     }
 }
 

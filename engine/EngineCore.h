@@ -144,7 +144,9 @@ private:
     void CollectScreenshot();
 
     // Launch.cpp
-    void StartRun();
+    // The engine the settings name now.
+    ChosenEngine EngineNow() const;
+    void StartRun(const ChosenEngine &engine);
     // The engine's command line for this run; for mpv also the requests that set it up.
     EngineCommandLine RunCommandLine(const ChosenEngine &engine, QByteArray &prologue);
     void SendToMpv(const QByteArray &text);

@@ -25,8 +25,7 @@ bool Never()
 
 void EngineCore::QueryEngineVersionAsync()
 {
-    const OptionsSettings &o = m_settings.Options;
-    m_version.Start(ChooseEngine(o.Engine, o.MPlayerPath, o.MpvPath, m_programDir).Program,
+    m_version.Start(EngineNow().Program,
                     [this](const QString &version) { m_state.MPlayerVersion = version; });
 }
 
@@ -135,13 +134,12 @@ void EngineCore::Launch()
         s.FirstOpen = true;
     // Another engine numbers the tracks its own way: the entry is identified
     // anew, and goes on where it was with the subtitle files it had.
-    const OptionsSettings &o = m_settings.Options;
+    const ChosenEngine engine = EngineNow();
     struct {
         float Position;
         QByteArray Subtitles;
     } kept{s.PositionProp.Value, s.SubtitleFiles};
-    const bool otherEngine = !s.FirstOpen && m_run > 0 &&
-                             ChooseEngine(o.Engine, o.MPlayerPath, o.MpvPath, m_programDir).Kind != m_engine;
+    const bool otherEngine = !s.FirstOpen && m_run > 0 && engine.Kind != m_engine;
     if (otherEngine)
         s.FirstOpen = true;
     if (s.FirstOpen) {
@@ -194,7 +192,7 @@ void EngineCore::Launch()
 
     SetStatus(PlaybackStatus::Opening);
     m_host.Display.SetPlayingButtons(true);
-    StartRun();
+    StartRun(engine);
     // Written while the engine opens the media (the writes wait for the disk).
     if (newEntry && IsRunning())
         NoteOpened();
@@ -221,11 +219,15 @@ EngineCommandLine EngineCore::RunCommandLine(const ChosenEngine &engine, QByteAr
     return mpv.Command;
 }
 
-void EngineCore::StartRun()
+ChosenEngine EngineCore::EngineNow() const
+{
+    const OptionsSettings &o = m_settings.Options;
+    return ChooseEngine(o.Engine, o.MPlayerPath, o.MpvPath, m_programDir);
+}
+
+void EngineCore::StartRun(const ChosenEngine &engine)
 {
     const PlaybackState &s = m_state;
-    const OptionsSettings &o = m_settings.Options;
-    const ChosenEngine engine = ChooseEngine(o.Engine, o.MPlayerPath, o.MpvPath, m_programDir);
     if (!engine.Problem.isEmpty()) {
         m_host.Log.AddLine(engine.Problem);
         EngineEnded(0);

@@ -289,6 +289,13 @@ QByteArray PositionQuestion()
     return Json({QStringLiteral("get_property"), QStringLiteral("time-pos")}, PositionId);
 }
 
+QByteArray SetPause(bool paused)
+{
+    return Json({QStringLiteral("set"), QStringLiteral("pause"),
+                 paused ? QStringLiteral("yes") : QStringLiteral("no")},
+                CommandId);
+}
+
 QByteArray AnswerName(int id)
 {
     const int row = id - AnswerBase;

@@ -29,6 +29,8 @@ Request Translate(const QByteArray &slave);
 // it stands once it holds no control character.
 Request Raw(const QString &text);
 QByteArray PositionQuestion();
+// Sets mpv's pause outright (MPlayer's "pause" toggles).
+QByteArray SetPause(bool paused);
 // The name of the answer to request `id` ("ANS_TIME_POSITION"), or empty.
 QByteArray AnswerName(int id);
 
