@@ -30,6 +30,7 @@
 #include <QMessageBox>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -52,11 +53,13 @@ int main(int argc, char *argv[])
 
     Platform::SelectX11Platform();
     Platform::SelectEventDispatcher();
-    if (const QString missing = Platform::MissingDisplay(); !missing.isEmpty()) {
+    auto displayCheck = std::make_unique<Platform::DisplayCheck>();
+    if (const QString missing = displayCheck->Missing(); !missing.isEmpty()) {
         std::fputs(missing.toLocal8Bit().constData(), stderr);
         return 1;
     }
     QApplication app(argc, argv);
+    displayCheck.reset();
     QApplication::setApplicationName(QStringLiteral("Zorvi"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zorvi"));
     // The application name is the windows' X11 class, which zorvi.desktop names

@@ -104,10 +104,15 @@ void EngineCore::SetPause(bool paused)
             Launch();
         return;
     }
-    if (paused == m_state.Paused || m_state.Status == PlaybackStatus::Opening)
+    if (paused == m_state.Paused)
         return;
     m_state.Paused = paused;
     m_host.Display.SetPlayingButtons(!paused);
+    if (m_state.Status == PlaybackStatus::Opening) {
+        // The engine takes no pause before it plays: the start applies it.
+        emit StateChanged();
+        return;
+    }
     const bool muteOnPause = m_settings.Options.MuteOnPauseSeek;
     if (paused) {
         SetStatus(PlaybackStatus::Paused);

@@ -19,21 +19,26 @@ void SelectEventDispatcher()
     qputenv("QT_NO_GLIB", "1");
 }
 
-QString MissingDisplay()
+DisplayCheck::DisplayCheck()
 {
     if (qgetenv("QT_QPA_PLATFORM") != "xcb")
-        return {};
+        return;
     // Qt aborts without a display, telling the user to reinstall; say what is missing instead.
-    if (Display *display = XOpenDisplay(nullptr)) {
-        XCloseDisplay(display);
-        return {};
-    }
+    m_display = XOpenDisplay(nullptr);
+    if (m_display)
+        return;
     const QByteArray name = qgetenv("DISPLAY");
     const QString where =
         name.isEmpty() ? QStringLiteral("DISPLAY is not set")
                        : QStringLiteral("display \"%1\" does not answer").arg(QString::fromLocal8Bit(name));
-    return QStringLiteral("zorvi: no X11 display (%1). Zorvi needs an X11 display, or XWayland in a "
-                          "Wayland session, because MPlayer draws into an X window.\n")
-        .arg(where);
+    m_missing = QStringLiteral("zorvi: no X11 display (%1). Zorvi needs an X11 display, or XWayland in a "
+                               "Wayland session, because MPlayer draws into an X window.\n")
+                    .arg(where);
+}
+
+DisplayCheck::~DisplayCheck()
+{
+    if (m_display)
+        XCloseDisplay(static_cast<Display *>(m_display));
 }
 } // namespace Platform

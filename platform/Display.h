@@ -12,7 +12,22 @@ void SelectX11Platform();
 // loop for its dialogs, is chosen. Each wake-up of the event loop costs
 // less without glib's machinery. Call before the application object is created.
 void SelectEventDispatcher();
-// Empty when the chosen platform is not X11 or its display answers; else why
-// the program cannot show its window, for the terminal.
-QString MissingDisplay();
+// Connects to the X display to see that it answers, and holds that connection
+// until it is destroyed: an X server resets when its last client leaves, and
+// one resetting as Qt connects refuses Qt. Make it before the application
+// object, destroy it after.
+class DisplayCheck {
+public:
+    DisplayCheck();
+    ~DisplayCheck();
+    DisplayCheck(const DisplayCheck &) = delete;
+    DisplayCheck &operator=(const DisplayCheck &) = delete;
+    // Empty when the chosen platform is not X11 or its display answers; else
+    // why the program cannot show its window, for the terminal.
+    QString Missing() const { return m_missing; }
+
+private:
+    void *m_display = nullptr; // Xlib's Display, kept out of this header
+    QString m_missing;
+};
 } // namespace Platform

@@ -4,7 +4,7 @@
 # and selects Qt's X11 platform.
 for n in ${PRIVATE_X_DISPLAYS:-1 2 3 4 5 6 7 8 9}; do
   [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp +extension MIT-SHM >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset +extension MIT-SHM >/dev/null 2>&1 &
   xpid=$!
   sleep 1
   if kill -0 "$xpid" 2>/dev/null; then export DISPLAY=":$n"; break; fi

@@ -4,7 +4,7 @@
 set -u
 fifo=$(mktemp -u /tmp/zorvi-xvfb.XXXXXX)
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -ac +extension MIT-SHM 3>"$fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset -ac +extension MIT-SHM 3>"$fifo" >/dev/null 2>&1 &
 xpid=$!
 read -r -t 20 num <"$fifo" || num=""
 rm -f "$fifo"

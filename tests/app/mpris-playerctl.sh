@@ -30,8 +30,7 @@ signals() { grep -c 'member=PropertiesChanged' "$work/signals.log" || true; }
 start first "$a" "$b"
 wait_for 30 status_is Playing "${player[@]}" || fail "the player did not start playing"
 playerctl -l | grep -qx zorvi || fail "playerctl does not list zorvi"
-# The length is the one the engine reports once it has opened the clip (while
-# it opens, the player counts as playing but takes no pause).
+# The length is the one the engine reports once it has opened the clip.
 wait_for 10 opened "${player[@]}" || fail "no length"
 meta=$(playerctl "${player[@]}" metadata --format '{{title}}|{{mpris:length}}|{{xesam:url}}')
 [ "$meta" = "mpris-a.avi|30000000|file://$a" ] || fail "metadata: $meta"

@@ -112,10 +112,14 @@ TEST_F(CommandsTest, ControlsInSequence)
         EXPECT_EQ(Run(row.text), row.written) << row.text;
         EXPECT_TRUE(!*row.call || host.Called(row.call)) << row.text << " " << row.call;
     }
+    // A pause while the media opens is kept, and taken once it plays.
     core.Restart();
     EXPECT_EQ(state.Status, PlaybackStatus::Opening);
     EXPECT_EQ(Run("pause"), "");
-    EXPECT_FALSE(state.Paused);
+    EXPECT_TRUE(state.Paused);
+    Lines({"Starting playback..."});
+    EXPECT_TRUE(Written().startsWith("pausing_keep mute 1\npausing_keep pause\n"));
+    EXPECT_EQ(state.Status, PlaybackStatus::Paused);
 }
 
 TEST_F(CommandsTest, SubtitlePathsAreNeverSplitOrInjected)
