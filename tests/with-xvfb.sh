@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command inside a private X server, so no test depends on the host's display.
 # The display number is chosen by Xvfb itself (-displayfd) among the free ones.
+# -noreset: a server resets when its last client leaves and refuses whoever
+# connects meanwhile (a test polling with xdotool, a program starting).
 set -u
 fifo=$(mktemp -u /tmp/zorvi-xvfb.XXXXXX)
 mkfifo "$fifo"
