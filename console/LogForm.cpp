@@ -36,7 +36,14 @@ TLogForm::TLogForm(QWidget *owner) : QWidget(owner, Qt::Window), m_flushTimer(ne
     setWindowTitle(QStringLiteral("Console"));
     setObjectName(QStringLiteral("LogForm"));
     resize(552, 366);
+}
 
+void TLogForm::EnsureView()
+{
+    // Made when first needed: the controls and their font cost the start more
+    // than the log they would show, which is kept without them.
+    if (TheLog)
+        return;
     const QFont font = ConsoleFont();
     TheLog = new QPlainTextEdit(this);
     TheLog->setObjectName(QStringLiteral("TheLog"));
@@ -46,7 +53,7 @@ TLogForm::TLogForm(QWidget *owner) : QWidget(owner, Qt::Window), m_flushTimer(ne
     TheLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TheLog->setUndoRedoEnabled(false);
 
-    TimeEditBox = new QLineEdit(this);
+    TimeEditBox = new QLineEdit(m_status, this);
     TimeEditBox->setObjectName(QStringLiteral("TimeEditBox"));
     TimeEditBox->setReadOnly(true);
     TimeEditBox->setFocusPolicy(Qt::NoFocus);
@@ -70,6 +77,7 @@ TLogForm::TLogForm(QWidget *owner) : QWidget(owner, Qt::Window), m_flushTimer(ne
         w->installEventFilter(this);
     setFocusProxy(Command);
     Command->setFocus();
+    m_controlStale = true;
 }
 
 TLogForm::~TLogForm() = default;
@@ -111,12 +119,13 @@ void TLogForm::ClearLines()
     m_dropFromControl = m_notShown = 0;
     m_controlStale = false;
     m_flushTimer->stop();
-    TheLog->clear();
+    if (TheLog)
+        TheLog->clear();
 }
 
 void TLogForm::Flush()
 {
-    if (!isVisible())
+    if (!isVisible() || !TheLog)
         return;
     const int shown = int(m_lines.size()) - m_notShown + m_dropFromControl;
     if (m_controlStale || m_dropFromControl >= shown) {
@@ -153,22 +162,19 @@ void TLogForm::Rebuild()
 void TLogForm::ClearLog()
 {
     ClearLines();
-    TimeEditBox->clear();
+    SetStatusLine(QString());
 }
 
 void TLogForm::SetStatusLine(const QString &text)
 {
-    TimeEditBox->setText(text);
-}
-
-QString TLogForm::StatusLine() const
-{
-    return TimeEditBox->text();
+    m_status = text;
+    if (TimeEditBox)
+        TimeEditBox->setText(text);
 }
 
 void TLogForm::MarkPaused()
 {
-    TimeEditBox->setText(QStringLiteral("Paused|") + TimeEditBox->text());
+    SetStatusLine(QStringLiteral("Paused|") + m_status);
 }
 
 void TLogForm::SetMaxLines(int lines)
@@ -269,6 +275,7 @@ bool TLogForm::HistoryDown()
 
 void TLogForm::showEvent(QShowEvent *event)
 {
+    EnsureView();
     QWidget::showEvent(event);
     Rebuild();
 }

@@ -35,7 +35,7 @@ public:
     void ClearLog();
 
     void SetStatusLine(const QString &text);
-    QString StatusLine() const;
+    QString StatusLine() const { return m_status; }
     // The engine reported a pause: "Paused|" goes in front of the status line.
     void MarkPaused();
 
@@ -49,9 +49,11 @@ public:
     // Every entered text except "clear" goes here (the engine's ExecuteCommand).
     std::function<void(const QString &text)> OnCommand;
 
-    QPlainTextEdit *TheLog;
-    QLineEdit *TimeEditBox;
-    QLineEdit *Command;
+    // The controls, made when the window is first shown or by EnsureView.
+    void EnsureView();
+    QPlainTextEdit *TheLog = nullptr;
+    QLineEdit *TimeEditBox = nullptr;
+    QLineEdit *Command = nullptr;
 
     const QStringList &History() const { return m_history; }
     int HistoryIndex() const { return m_historyIndex; }
@@ -83,6 +85,7 @@ private:
     bool m_controlStale = false; // out of step: rebuilt when next shown
     QTimer *m_flushTimer;
 
+    QString m_status;
     QStringList m_history;
     int m_historyIndex = 0;
     bool m_verbose = false;

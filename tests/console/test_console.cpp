@@ -21,6 +21,7 @@ struct Console : ::testing::Test {
     void SetUp() override
     {
         form.OnCommand = [this](const QString &text) { commands << text; };
+        form.EnsureView();
     }
     // Sends a key to a control as the window system would; true when consumed.
     bool Key(QWidget *target, int key)
