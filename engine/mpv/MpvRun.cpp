@@ -108,11 +108,14 @@ void MpvRun::OnDisconnected()
 {
     if (m_ended || m_process->state() == QProcess::NotRunning)
         return;
-    // mpv closes the socket as it exits; one that lives on without it cannot be driven.
-    if (!m_process->waitForFinished(EngineWaits::QuitGraceMs) && !m_ended) {
+    // mpv closes the socket as it exits; one that lives on without it cannot be
+    // driven. Its end is awaited from the event loop: the window stays live.
+    QTimer::singleShot(EngineWaits::QuitGraceMs, this, [this] {
+        if (m_ended || m_process->state() == QProcess::NotRunning)
+            return;
         Note(QStringLiteral("mpv closed its control socket: the run is ended"));
         Kill();
-    }
+    });
 }
 
 void MpvRun::Write(const QByteArray &bytes)
