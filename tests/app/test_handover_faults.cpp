@@ -4,8 +4,6 @@
 #include "platform/InstanceChannel.h"
 #include "support/ProcessWindows.h"
 
-#include <QFile>
-#include <QProcess>
 #include <csignal>
 
 TEST(HandOverFaults, BoxesWaitForTheEventLoopAndSignalsEndInOrder)

@@ -11,14 +11,10 @@
 #include "shortcuts/ShortcutList.h"
 #include "support/PlaylistTitles.h"
 #include "support/ProcessWindows.h"
-#include "support/QtApp.h"
 #include "support/RecordingEngine.h"
 #include "support/ReportCapture.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <csignal>
 #include <fstream>
 

@@ -7,8 +7,6 @@
 #include "settings/SettingsStore.h"
 #include "support/ReportCapture.h"
 
-#include <QDir>
-#include <QFile>
 #include <cstring>
 #include <fstream>
 

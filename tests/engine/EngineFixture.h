@@ -7,7 +7,6 @@
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 #include "support/FakeClock.h"
-#include "support/QtApp.h"
 
 inline const char *const kProbeAnswer = "Command seek requires at least 1 arguments, we found only 0 so far.";
 

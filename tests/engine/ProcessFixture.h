@@ -2,13 +2,9 @@
 // Engine runs against the fake engine (tests/fakeengine): a real process, real
 // pipes, real event delivery.
 #include "RecorderHost.h"
-#include "WaitFor.h"
 #include "engine/EngineCore.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
-#include "support/QtApp.h"
-
-#include <QFile>
 
 inline const QByteArray kStart = "say Starting playback...\n";
 

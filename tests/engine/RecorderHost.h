@@ -4,9 +4,6 @@
 // window would show (the track lists with their names).
 #include "engine/EngineHost.h"
 
-#include <QStringList>
-#include <functional>
-
 class RecorderHost : public PlaybackDisplay,
                      public VideoPanel,
                      public TrackMenus,

@@ -7,10 +7,8 @@
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <fstream>
-#include <functional>
 #include <unistd.h>
 
 namespace {

@@ -1,13 +1,9 @@
 // One mpv run's faults: the test serves the control socket, and a program
 // that only sleeps (whatever its arguments) stands in for mpv.
-#include "WaitFor.h"
 #include "engine/mpv/MpvRun.h"
-#include "support/QtApp.h"
 
-#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QTimer>
 #include <cerrno>
 #include <csignal>
 

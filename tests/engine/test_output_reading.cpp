@@ -4,7 +4,6 @@
 #include "engine/mplayer/StatusPace.h"
 
 #include <QRegularExpression>
-#include <QTimer>
 
 namespace {
 

@@ -3,8 +3,6 @@
 #include "EngineFixture.h"
 #include "settings/StateList.h"
 
-#include <QFile>
-
 namespace {
 class RememberTest : public EngineFixture {
 protected:

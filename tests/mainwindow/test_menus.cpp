@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>

@@ -3,7 +3,6 @@
 #include "mainwindow/WindowChrome.h"
 #include "mainwindow/WindowPointer.h"
 
-#include <QProcess>
 #include <QScreen>
 
 namespace {

@@ -20,7 +20,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
-#include <memory>
 
 namespace {
 struct RecorderEngine : OptionsEngine {

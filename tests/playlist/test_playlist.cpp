@@ -6,10 +6,8 @@
 #include "playlist/ListedNames.h"
 #include "playlist/ZorviPlaylist.h"
 #include "support/PlaylistTitles.h"
-#include "support/QtApp.h"
 #include "support/ReportCapture.h"
 
-#include <QTimer>
 #include <fstream>
 
 namespace {

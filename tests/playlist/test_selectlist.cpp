@@ -2,9 +2,6 @@
 #include "playlist/ZorviPlaylist.h"
 #include "support/ReportCapture.h"
 
-#include <functional>
-#include <memory>
-
 namespace {
 
 // Entries titled 0..n-1, the notifications counted.

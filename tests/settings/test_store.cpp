@@ -2,8 +2,6 @@
 #include "settings/SettingsStore.h"
 #include "support/ReportCapture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLocale>
 #include <clocale>
 

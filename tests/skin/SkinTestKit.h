@@ -13,7 +13,6 @@
 
 #include <QWidget>
 #include <map>
-#include <memory>
 
 inline QByteArray BmpOf(QSize size, QColor colour = QColor(90, 120, 150))
 {

@@ -1,8 +1,6 @@
 // zorvi-skin as skin authors run it: check and preview, through QProcess.
 #include "SkinTestKit.h"
 
-#include <QProcess>
-
 namespace {
 
 struct ToolRun {

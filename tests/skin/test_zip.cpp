@@ -4,8 +4,6 @@
 #include "skin/ZipFile.h"
 #include "tools/skinzip/ZipWriter.h"
 
-#include <QProcess>
-
 namespace {
 const QByteArray Ini = QByteArray("[Skin]\nName=Test\n").repeated(40);
 const QByteArray Bmp = QByteArray("BM\x01\x02\x03 some pixels ", 18).repeated(100);

@@ -4,8 +4,6 @@
 #include "skin/ZipFile.h"
 #include "support/ReportCapture.h"
 
-#include <QProcess>
-
 // Python's zipfile: METHOD {file|pipe} NAMES. A pipe cannot seek: the sizes
 // then follow each member in a data descriptor.
 static const char *const PythonZip = R"(import sys, zipfile

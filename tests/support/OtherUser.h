@@ -2,8 +2,6 @@
 // Runs a function as another user (nobody) in a forked child and returns the
 // text it produced; used to check what a user without rights can do. When the
 // tests do not run as root, the function runs as the current user.
-#include <QString>
-#include <functional>
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -1,8 +1,5 @@
 #pragma once
 // The visible windows of another process on the test display (xdotool).
-#include <QCoreApplication>
-#include <QProcess>
-#include <QThread>
 
 // How many windows of the process whose title matches the pattern are shown,
 // once there are `want` of them or 15 s have passed; events are handled meanwhile.

@@ -3,7 +3,6 @@
 // lives, and the message of the exception a call throws ("no error" when it returns).
 #include "common/Report.h"
 
-#include <QStringList>
 #include <utility>
 
 struct ReportCapture {
