@@ -5,7 +5,6 @@
 #include "playlist/ZorviPlaylist.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
-#include "support/ReportCapture.h"
 
 #include <cstring>
 #include <fstream>

@@ -6,7 +6,6 @@
 #include "engine/EngineCore.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
-#include "support/FakeClock.h"
 
 inline const char *const kProbeAnswer = "Command seek requires at least 1 arguments, we found only 0 so far.";
 

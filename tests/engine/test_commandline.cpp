@@ -9,7 +9,6 @@
 
 #include <QStandardPaths>
 #include <fstream>
-#include <unistd.h>
 
 namespace {
 class CommandLineTest : public ::testing::Test {

@@ -5,7 +5,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <cerrno>
-#include <csignal>
 
 namespace {
 struct Receiver : QObject {

@@ -1,10 +1,6 @@
 // The engine link against a real process: the fake engine.
 #include "ProcessFixture.h"
 
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace {
 
 int OpenFds()

@@ -2,15 +2,20 @@
 // The main window on an engine link that starts no process, or on real mplayer.
 #include "../e2e/E2eHarness.h"
 #include "../engine/RecordedRuns.h"
+#include "console/LogForm.h"
 #include "controls/ZorviControls.h"
 #include "i18n/Localization.h"
 #include "mainwindow/EngineWindowLink.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/MainMenus.h"
 #include "settings/SettingsStore.h"
 #include "shortcuts/ShortcutList.h"
 #include "skin/SkinControls.h"
 
 #include <QActionGroup>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
 
 class MainFormFixture : public ::testing::Test {
 protected:

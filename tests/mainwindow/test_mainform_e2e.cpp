@@ -3,11 +3,7 @@
 // on top and a skin change keep the picture in the same window, and the
 // auto-hidden controls follow the real pointer.
 #include "MainFormFixture.h"
-#include "mainwindow/MainMenus.h"
 #include "platform/X11WindowState.h"
-
-
-#include <QMenu>
 
 namespace {
 // With each engine.

@@ -3,8 +3,6 @@
 #include "mainwindow/WindowChrome.h"
 #include "mainwindow/WindowPointer.h"
 
-#include <QScreen>
-
 namespace {
 
 class PointerE2e : public MainFormFixture {

@@ -1,11 +1,7 @@
 // The video area and the track menus with the real engine under openbox, in
 // both skins and two languages; ZORVI_SHOTS names a folder for the screenshots.
 #include "MainFormFixture.h"
-#include "console/LogForm.h"
-#include "mainwindow/MainMenus.h"
 #include "mainwindow/VideoAreaPanel.h"
-
-#include <QMenu>
 
 namespace {
 class ReasonsE2E : public MainFormFixture {

@@ -7,8 +7,6 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
 #include "shortcuts/ShortcutList.h"
-#include "support/FakeClock.h"
-#include "support/ReportCapture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -8,7 +8,6 @@
 #include <QDBusUnixFileDescriptor>
 #include <atomic>
 #include <poll.h>
-#include <unistd.h>
 
 namespace {
 // One object answers for every service: the screen saver's SimulateActivity,

@@ -1,10 +1,8 @@
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
-#include "support/OtherUser.h"
 
 #include <future>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 
 using namespace Platform;

@@ -3,12 +3,9 @@
 #include "platform/EngineOptions.h"
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
-#include "support/OtherUser.h"
 
 #include <QLocalSocket>
 #include <QtEndian>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Platform;
 

@@ -6,7 +6,6 @@
 #include "playlist/ListedNames.h"
 #include "playlist/ZorviPlaylist.h"
 #include "support/PlaylistTitles.h"
-#include "support/ReportCapture.h"
 
 #include <fstream>
 

@@ -1,6 +1,5 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
-#include "support/ReportCapture.h"
 
 #include <QLocale>
 #include <clocale>

@@ -1,6 +1,5 @@
 // The capture dialog offscreen: keys, clicks, double clicks and the wheel.
 #include "shortcuts/uShortcutCaptureForm.h"
-#include "support/FakeClock.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,22 +3,15 @@
 
 namespace {
 
+// zorvi-skin's exit code and its output as text.
 struct ToolRun {
-    int code = -1;
+    int code;
     QString out, err;
 };
-
 ToolRun Tool(const QStringList &args)
 {
-    QProcess p;
-    p.start(qEnvironmentVariable("ZORVI_BUILD_DIR") + "/bin/zorvi-skin", args);
-    ToolRun r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    const ProgramRun r = RunProgram(qEnvironmentVariable("ZORVI_BUILD_DIR") + "/bin/zorvi-skin", args);
+    return {r.code, QString::fromUtf8(r.out), QString::fromUtf8(r.err)};
 }
 
 // One fault of every kind the loader reports, each in its own section.

@@ -30,16 +30,6 @@ QString Failure(const std::function<void()> &f)
     return "no error";
 }
 
-int RunTool(const QString &program, const QStringList &args, const QString &dir = {})
-{
-    QProcess p;
-    p.setWorkingDirectory(dir);
-    p.start(program, args);
-    if (!p.waitForFinished(20000))
-        return -1;
-    EXPECT_EQ(p.exitCode(), 0) << (p.readAllStandardOutput() + p.readAllStandardError()).toStdString();
-    return p.exitCode();
-}
 } // namespace
 
 TEST(Zip, FindsMembersReadsThemAndTheHighestRatio)
@@ -155,7 +145,8 @@ TEST(ZipWriter, UnzipAcceptsEveryKindOfMemberAndTheBytesDependOnlyOnTheMembers)
                                             {"streamed.bin", QByteArray(3000, 'b'), false, true}};
     QTemporaryDir dir;
     WriteFile(dir.filePath("t.zip"), WriteZip(members));
-    EXPECT_EQ(RunTool("unzip", {"-tq", dir.filePath("t.zip")}), 0); // every CRC and header checked
+    const ProgramRun unzip = RunProgram("unzip", {"-tq", dir.filePath("t.zip")}); // every CRC and header checked
+    EXPECT_EQ(unzip.code, 0) << (unzip.out + unzip.err).toStdString();
     EXPECT_EQ(WriteZip(members), ReadFile(dir.filePath("t.zip")));
     EXPECT_NE(WriteZip(members), WriteZip({members.rbegin(), members.rend()}));
 }
