@@ -131,9 +131,8 @@ TEST_F(InstanceTest, NamesArriveExactlyInOrderRelativeOnesAbsolute)
     const QString spaced = "  two  spaces and\ttab .avi";
     const QString foreign = QString::fromUtf8("Grüße – 日本語 😀.mkv");
     const QString existing = QString::fromUtf8("Ära \"quoted\" ü.avi");
-    QFile(work.filePath(existing)).open(QIODevice::WriteOnly);
-    QDir(work.path()).mkdir("sub");
-    QFile(work.filePath("sub/clip.avi")).open(QIODevice::WriteOnly);
+    WriteFile(work.filePath(existing));
+    WriteFile(work.filePath("sub/clip.avi"));
     // A name in an old 8-bit code page, given as its bytes (QProcess would recode it).
     const QByteArray latin1 = QFile::encodeName(work.path()) + "/\xe9t\xe9.avi";
     ASSERT_TRUE(std::ofstream(latin1.toStdString()).good());

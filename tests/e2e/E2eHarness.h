@@ -4,9 +4,6 @@
 // engine drew (a screenshot); and the engine link's own harness, driving the
 // real engine into a native video panel (the main window's is MainFormFixture).
 #include "../engine/RecorderHost.h"
-#include "engine/EngineCore.h"
-#include "playlist/ZorviPlaylist.h"
-#include "settings/SettingsData.h"
 
 #include <QApplication>
 #include <QImage>
@@ -73,9 +70,7 @@ inline QImage Screenshot()
 {
     const QString shot =
         QDir::tempPath() + QStringLiteral("/zorvi-shot%1.png").arg(QCoreApplication::applicationPid());
-    QProcess import;
-    import.start("import", {"-window", "root", shot});
-    import.waitForFinished(20000);
+    RunProgram("import", {"-window", "root", shot});
     const QImage image(shot);
     QFile::remove(shot);
     return image;

@@ -158,11 +158,9 @@ inline int VisibleWindows(qint64 pid, int want, const QString &titlePattern = QS
 {
     QByteArray ids;
     for (int i = 0; i < 150 && ids.count('\n') != want; ++i) {
-        QProcess x;
-        x.start("xdotool",
-                {"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name", titlePattern});
-        x.waitForFinished(3000);
-        ids = x.readAllStandardOutput();
+        ids = RunProgram("xdotool",
+                         {"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name", titlePattern})
+                  .out;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         QThread::msleep(50);
     }
