@@ -31,7 +31,8 @@ TEST(HandOverFaults, BoxesWaitForTheEventLoopAndSignalsEndInOrder)
     // The first exit without zorvi.ini writes the last session only; "-v" showed where.
     const QByteArray ini = ReadFile(dir.filePath("zorvi.ini"));
     EXPECT_TRUE(ini.startsWith("[LastSession]\nCompact=0\n") && ini.count('[') == 1) << ini.constData();
-    EXPECT_TRUE(zorvi.readAllStandardError().contains("$|Settings: " + QFile::encodeName(dir.filePath("zorvi.ini"))));
+    EXPECT_TRUE(
+        zorvi.readAllStandardError().contains("$|Settings: " + QFile::encodeName(dir.filePath("zorvi.ini"))));
     EXPECT_FALSE(left.waitForFinished(100)); // never killed unasked
     left.kill(), left.waitForFinished();
 }

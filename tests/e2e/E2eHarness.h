@@ -42,12 +42,6 @@ inline void EndEngine(EngineCore &core)
     core.HandlePendingOutput();
 }
 
-// Lets the window and the engine answer for `ms`.
-inline void Settle(int ms = 600)
-{
-    WaitFor([] { return false; }, ms);
-}
-
 // Runs xdotool (the real pointer and keyboard of the test display), the window answering meanwhile.
 inline bool Xdotool(const QStringList &script)
 {

@@ -95,7 +95,7 @@ TEST_F(ProcessTest, ManyLaunchesLeaveNoZombieNorDescriptor)
     }
     core->QuitAndWait();
     ASSERT_TRUE(WaitEnded());
-    WaitFor([] { return false; }, 100);
+    Settle(100);
     EXPECT_EQ(ZombieChildren(), 0);
     EXPECT_EQ(OpenFds(), fds);
 }

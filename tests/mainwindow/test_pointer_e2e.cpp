@@ -37,7 +37,8 @@ protected:
     {
         // WINDOW=, X=, Y=, WIDTH=, HEIGHT=, one a line
         const QList<QByteArray> lines =
-            RunProgram("xdotool", {"getwindowgeometry", "--shell", QString::number(form->winId())}).out.split('\n');
+            RunProgram("xdotool", {"getwindowgeometry", "--shell", QString::number(form->winId())})
+                .out.split('\n');
         const auto value = [&](int i) { return lines.value(i).split('=').value(1).toInt(); };
         return QRect(value(1), value(2), value(3), value(4));
     }

@@ -145,7 +145,7 @@ TEST(ZipWriter, UnzipAcceptsEveryKindOfMemberAndTheBytesDependOnlyOnTheMembers)
                                             {"streamed.bin", QByteArray(3000, 'b'), false, true}};
     QTemporaryDir dir;
     WriteFile(dir.filePath("t.zip"), WriteZip(members));
-    const ProgramRun unzip = RunProgram("unzip", {"-tq", dir.filePath("t.zip")}); // every CRC and header checked
+    const ProgramRun unzip = RunProgram("unzip", {"-tq", dir.filePath("t.zip")}); // checks every CRC, header
     EXPECT_EQ(unzip.code, 0) << (unzip.out + unzip.err).toStdString();
     EXPECT_EQ(WriteZip(members), ReadFile(dir.filePath("t.zip")));
     EXPECT_NE(WriteZip(members), WriteZip({members.rbegin(), members.rend()}));

@@ -94,9 +94,14 @@ inline bool WaitFor(const std::function<bool()> &done, int ms = 5000, const std:
     return true;
 }
 
+// Handles events for `ms`: lets the window, the engine or a peer answer.
+inline void Settle(int ms = 600)
+{
+    WaitFor([] { return false; }, ms);
+}
+
 // What reaches the user: every message given to ReportError while a capture
 // lives, and the message of the exception a call throws ("no error" when it returns).
-
 struct ReportCapture {
     QStringList messages;
     ReportHandler previous = SetReportHandler([this](const QString &m) { messages << m; });
@@ -119,7 +124,6 @@ template <typename Fn> QString ErrorText(Fn fn)
 // The program's clock held still while the object lives and moved only by the
 // test, or by the program's sleeps, which return at once; the real clock and
 // sleep are back when it goes.
-
 struct FakeClock {
     std::uint64_t Now = 5000;
     FakeClock()
@@ -134,8 +138,6 @@ struct FakeClock {
         Clock::SetSleepFunction(nullptr);
     }
 };
-
-// The visible windows of another process on the test display (xdotool).
 
 // A program run in `dir` to its end: its exit code (-1 when it crashed or took
 // over 30 s) and what it wrote.
@@ -152,14 +154,15 @@ inline ProgramRun RunProgram(const QString &program, const QStringList &args, co
     return {ended ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
-// How many windows of the process whose title matches the pattern are shown,
-// once there are `want` of them or 15 s have passed; events are handled meanwhile.
+// How many windows of another process on the test display (xdotool) whose
+// title matches the pattern are shown, once there are `want` of them or 15 s have passed; events are handled
+// meanwhile.
 inline int VisibleWindows(qint64 pid, int want, const QString &titlePattern = QStringLiteral("."))
 {
     QByteArray ids;
     for (int i = 0; i < 150 && ids.count('\n') != want; ++i) {
-        ids = RunProgram("xdotool",
-                         {"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name", titlePattern})
+        ids = RunProgram("xdotool", {"search", "--all", "--onlyvisible", "--pid", QString::number(pid),
+                                     "--name", titlePattern})
                   .out;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         QThread::msleep(50);
