@@ -9,7 +9,7 @@ function(zorvi_add_test)
   cmake_parse_arguments(T "DISPLAY;WM" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS;ENV" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-  target_compile_options(${T_NAME} PRIVATE -include ${CMAKE_SOURCE_DIR}/tests/support/QtPrinters.h)
+  target_compile_options(${T_NAME} PRIVATE -include ${CMAKE_SOURCE_DIR}/tests/support/TestPrelude.h)
   target_include_directories(${T_NAME} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)
   # One label per test (a list would not survive test discovery either):

@@ -4,25 +4,52 @@
 #include "app/Startup.h"
 #include "i18n/Localization.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/WindowEngine.h"
+#include "options/OptionsEngine.h"
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsStore.h"
 #include "shortcuts/ShortcutList.h"
 #include "support/PlaylistTitles.h"
-#include "support/ProcessWindows.h"
-#include "support/QtApp.h"
-#include "support/RecordingEngine.h"
-#include "support/ReportCapture.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <csignal>
 #include <fstream>
 
 namespace {
+
+// An engine link for the main window that starts nothing: it records the
+// entries it was asked to play.
+class RecordingEngine : public WindowEngine, private CommandSink, private OptionsEngine {
+public:
+    QList<int> Played;
+
+    const PlaybackState &State() const override { return m_state; }
+    bool IsRunning() const override { return false; }
+    void PlayEntry(int index) override { Played << index; }
+    void ExecuteCommand(const QString &) override {}
+    void RegisterCommand(const QString &, CommandTable::Action) override {}
+    void Tick() override {}
+    void LoadSubtitle(const QString &) override {}
+    void SetAspect(int) override {}
+    void SetPostProc(bool) override {}
+    void SetFrameDrop(bool) override {}
+    void ToggleMute() override {}
+    void SelectTrack(TrackMenu, int) override {}
+    void Shutdown() override {}
+    OptionsEngine &Options() override { return *this; }
+
+private:
+    void SendCommand(const QByteArray &) override {}
+    void PostCommand(const QByteArray &) override {}
+    void PostAbsolute(const QByteArray &) override {}
+    void Stop() override {}
+    void StartAgain() override {}
+    void DetectVersion() override {}
+    QString Version() const override { return QStringLiteral("?"); }
+
+    PlaybackState m_state{*this};
+};
 
 class InstanceTest : public ::testing::Test {
 protected:
@@ -69,12 +96,8 @@ protected:
         p.setProgram(program);
         p.setArguments(args);
         p.setWorkingDirectory(work.path());
-        QElapsedTimer t;
-        t.start();
         p.start();
-        while (p.state() != QProcess::NotRunning && t.elapsed() < timeoutMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        const bool finished = p.state() == QProcess::NotRunning;
+        const bool finished = WaitFor([&] { return p.state() == QProcess::NotRunning; }, timeoutMs);
         if (!finished) {
             p.kill();
             p.waitForFinished(3000);
@@ -108,9 +131,8 @@ TEST_F(InstanceTest, NamesArriveExactlyInOrderRelativeOnesAbsolute)
     const QString spaced = "  two  spaces and\ttab .avi";
     const QString foreign = QString::fromUtf8("Grüße – 日本語 😀.mkv");
     const QString existing = QString::fromUtf8("Ära \"quoted\" ü.avi");
-    QFile(work.filePath(existing)).open(QIODevice::WriteOnly);
-    QDir(work.path()).mkdir("sub");
-    QFile(work.filePath("sub/clip.avi")).open(QIODevice::WriteOnly);
+    WriteFile(work.filePath(existing));
+    WriteFile(work.filePath("sub/clip.avi"));
     // A name in an old 8-bit code page, given as its bytes (QProcess would recode it).
     const QByteArray latin1 = QFile::encodeName(work.path()) + "/\xe9t\xe9.avi";
     ASSERT_TRUE(std::ofstream(latin1.toStdString()).good());
@@ -146,35 +168,23 @@ TEST_F(InstanceTest, SingleInstanceOffStartsASecondWindow)
     EXPECT_TRUE(engine->Played.isEmpty());
 }
 
-// The program on its own: a termination signal closes it the orderly way, and
-// the first exit without zorvi.ini writes "LastSession" only.
+// The program on its own: a termination signal closes it the orderly way, the
+// file's Verbose=0 wins over "-v", and the session joins the file's own sections.
 TEST_F(InstanceTest, SignalsCloseTheWindowAndSaveTheSession)
 {
-    server.reset(); // no running copy for these starts
+    server.reset(); // no running copy for this start
     const QString ini = s_prog->filePath("zorvi.ini");
-    // (signal, zorvi.ini before, diagnostics shown)
-    const std::tuple<int, QByteArray, bool> rows[] = {
-        {SIGTERM, QByteArray(), true},
-        {SIGINT, "[Options]\nVerbose=0\nSnap=0\n", false}, // the file's Verbose=0 wins over "-v"
-    };
-    for (const auto &[signo, fileBefore, diagnosticsShown] : rows) {
-        QFile::remove(ini);
-        if (!fileBefore.isEmpty())
-            WriteFile(ini, fileBefore);
-        QProcess p;
-        p.start(exe(), {"-v"});
-        ASSERT_EQ(VisibleWindows(p.processId(), 1, "^Zorvi$"), 1);
-        ::kill(pid_t(p.processId()), signo);
-        ASSERT_TRUE(p.waitForFinished(10000));
-        EXPECT_EQ(std::pair(p.exitStatus(), p.exitCode()), std::pair(QProcess::NormalExit, 0));
-        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
-        EXPECT_EQ(err.contains("$|Settings: " + ini), diagnosticsShown) << err.toStdString();
-
-        const QByteArray text = ReadFile(ini);
-        EXPECT_TRUE(text.startsWith(fileBefore.isEmpty() ? "[LastSession]\nCompact=0\n" : fileBefore))
-            << text.constData();
-        EXPECT_EQ(text.count("["), fileBefore.isEmpty() ? 1 : 2) << text.constData();
-        // The saved width; the height follows the video ratio (video size mode).
-        EXPECT_TRUE(text.contains("\nWidth=300\nHeight=238\n")) << text.constData();
-    }
+    const QByteArray before = "[Options]\nVerbose=0\nSnap=0\n";
+    WriteFile(ini, before);
+    QProcess p;
+    p.start(exe(), {"-v"});
+    ASSERT_EQ(VisibleWindows(p.processId(), 1, "^Zorvi$"), 1);
+    ::kill(pid_t(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_EQ(std::pair(p.exitStatus(), p.exitCode()), std::pair(QProcess::NormalExit, 0));
+    EXPECT_FALSE(p.readAllStandardError().contains("$|Settings: "));
+    const QByteArray text = ReadFile(ini);
+    EXPECT_TRUE(text.startsWith(before) && text.count("[") == 2) << text.constData();
+    // The saved width; the height follows the video ratio (video size mode).
+    EXPECT_TRUE(text.contains("\nWidth=300\nHeight=238\n")) << text.constData();
 }

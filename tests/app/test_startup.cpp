@@ -5,10 +5,7 @@
 #include "playlist/ZorviPlaylist.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
-#include "support/ReportCapture.h"
 
-#include <QDir>
-#include <QFile>
 #include <cstring>
 #include <fstream>
 
@@ -106,8 +103,8 @@ TEST_F(ReceiverTest, AnEntryAlreadyListedPlaysAndANameGivingNothingRestartsNothi
 {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath("m/empty");
-    std::ofstream(QFile::encodeName(dir.filePath("m/a.avi")).toStdString());
-    std::ofstream(QFile::encodeName(dir.filePath("m/a.srt")).toStdString());
+    WriteFile(dir.filePath("m/a.avi"));
+    WriteFile(dir.filePath("m/a.srt"));
     EXPECT_EQ(receive({dir.filePath("m/a.avi"), "http://x/y"}), 1u);
     EXPECT_EQ(receive({dir.filePath("m/empty"), dir.filePath("m/../m/a.avi")}), 1u);
     EXPECT_EQ(receive({"http://x/y"}), 1u);

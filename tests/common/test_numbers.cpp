@@ -2,8 +2,6 @@
 // these again under a German locale.
 #include "common/NumberFormat.h"
 
-#include <optional>
-
 TEST(Numbers, FormatGIsFifteenDigitsOfTheFloatAndParsingIsStrict)
 {
     const std::pair<float, const char *> formatted[] = {{3.5f, "3.5"},

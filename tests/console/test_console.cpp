@@ -1,8 +1,6 @@
 // The console window: input line, history, clear, Esc, the line cap.
 #include "common/ZError.h"
 #include "console/LogForm.h"
-#include "support/QtApp.h"
-#include "support/ReportCapture.h"
 
 #include <QApplication>
 #include <QKeyEvent>

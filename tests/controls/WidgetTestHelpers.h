@@ -3,13 +3,11 @@
 #include "graphics/Bitmap.h"
 #include "graphics/MultiPartBitmap.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 #include <QWidget>
-#include <vector>
 
 namespace wt {
 

@@ -8,9 +8,6 @@
 #include "controls/ZorviTrackbar.h"
 #include "playlist/ZorviPlaylist.h"
 
-#include <functional>
-#include <memory>
-
 TEST(EntryPoints, ListBoxAndAnotherListenerBothHearEveryChange)
 {
     for (const bool boxFirst : {true, false}) {

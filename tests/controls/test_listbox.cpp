@@ -19,11 +19,8 @@ protected:
     void Fill(int n)
     {
         list.BeginUpdate();
-        for (int i = 0; i < n; ++i) {
-            TPlItem item;
-            item.Title = QString("Item %1").arg(i);
-            list.AddItem(item);
-        }
+        for (int i = 0; i < n; ++i)
+            list.AddItem(TZorviPlaylist::MakeItem(QString("Item %1").arg(i), EntryKind::Other));
         list.EndUpdate();
     }
     QPoint Row(int index) const { return {20, 4 + (index - box.TopIndex()) * 19 + 9}; }

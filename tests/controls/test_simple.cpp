@@ -2,7 +2,6 @@
 #include "WidgetTestHelpers.h"
 #include "controls/ClickRepeatTimer.h"
 #include "controls/ZorviControls.h"
-#include "support/FakeClock.h"
 
 #include <QFontMetrics>
 #include <QTest>

@@ -3,7 +3,6 @@
 #include "E2eHarness.h"
 
 #include "common/FileNames.h"
-#include "support/ScreenPicture.h"
 
 #include <filesystem>
 

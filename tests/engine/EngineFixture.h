@@ -3,11 +3,6 @@
 // but no process starts; the test gives the output and the end of each run.
 #include "RecordedRuns.h"
 #include "RecorderHost.h"
-#include "engine/EngineCore.h"
-#include "playlist/ZorviPlaylist.h"
-#include "settings/SettingsData.h"
-#include "support/FakeClock.h"
-#include "support/QtApp.h"
 
 inline const char *const kProbeAnswer = "Command seek requires at least 1 arguments, we found only 0 so far.";
 

@@ -2,13 +2,6 @@
 // Engine runs against the fake engine (tests/fakeengine): a real process, real
 // pipes, real event delivery.
 #include "RecorderHost.h"
-#include "WaitFor.h"
-#include "engine/EngineCore.h"
-#include "playlist/ZorviPlaylist.h"
-#include "settings/SettingsData.h"
-#include "support/QtApp.h"
-
-#include <QFile>
 
 inline const QByteArray kStart = "say Starting playback...\n";
 
@@ -50,17 +43,14 @@ protected:
     // Adds an existing (empty) media file to the playlist.
     int AddFile(const QString &name)
     {
-        QFile f(dir.path() + "/" + name);
-        f.open(QIODevice::WriteOnly);
-        return playlist.Add(f.fileName());
+        WriteFile(dir.path() + "/" + name);
+        return playlist.Add(dir.path() + "/" + name);
     }
     // The arguments every engine started with.
     QByteArrayList Args() const
     {
-        QFile f(RecordPath());
         QByteArrayList out;
-        for (const QByteArray &line :
-             f.open(QIODevice::ReadOnly) ? f.readAll().split('\n') : QByteArrayList())
+        for (const QByteArray &line : ReadFile(RecordPath()).split('\n'))
             if (line.startsWith("ARG "))
                 out.append(line.mid(4));
         return out;

@@ -3,8 +3,6 @@
 // and the test gives the output and the end. "quit" ends a run as the engine does.
 #include "engine/EngineRun.h"
 
-#include <QCoreApplication>
-
 struct RecordedRuns {
     QByteArrayList Written;
 

@@ -1,11 +1,12 @@
 #pragma once
 // Every part of the engine link's host, recording each call as a line of text
 // and keeping what the link reads back (the log, the status line) and what a
-// window would show (the track lists with their names).
+// window would show (the track lists with their names). It brings the engine
+// link, the playlist and the settings the fixtures built on it make.
+#include "engine/EngineCore.h"
 #include "engine/EngineHost.h"
-
-#include <QStringList>
-#include <functional>
+#include "playlist/ZorviPlaylist.h"
+#include "settings/SettingsData.h"
 
 class RecorderHost : public PlaybackDisplay,
                      public VideoPanel,

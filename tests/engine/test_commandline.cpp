@@ -7,11 +7,8 @@
 #include "playlist/ZorviPlaylist.h"
 #include "settings/SettingsData.h"
 
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <fstream>
-#include <functional>
-#include <unistd.h>
 
 namespace {
 class CommandLineTest : public ::testing::Test {

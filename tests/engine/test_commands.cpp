@@ -2,8 +2,6 @@
 #include "EngineFixture.h"
 #include "common/FileNames.h"
 
-#include <QProcess>
-
 namespace {
 class CommandsTest : public EngineFixture {
 protected:

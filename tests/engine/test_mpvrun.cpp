@@ -1,15 +1,10 @@
 // One mpv run's faults: the test serves the control socket, and a program
 // that only sleeps (whatever its arguments) stands in for mpv.
-#include "WaitFor.h"
 #include "engine/mpv/MpvRun.h"
-#include "support/QtApp.h"
 
-#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QTimer>
 #include <cerrno>
-#include <csignal>
 
 namespace {
 struct Receiver : QObject {
@@ -41,10 +36,8 @@ struct MpvRunTest : ::testing::Test {
     void SetUp() override
     {
         EnsureApp();
-        QFile f(sleeper);
-        f.open(QIODevice::WriteOnly);
-        f.write("#!/bin/sh\nexec sleep 30\n");
-        f.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        WriteFile(sleeper, "#!/bin/sh\nexec sleep 30\n");
+        QFile::setPermissions(sleeper, QFile::ReadOwner | QFile::ExeOwner);
     }
     int Start(MpvRun &run, const QString &program, const QString &socketArgument = "--input-ipc-server=")
     {
@@ -133,10 +126,8 @@ TEST_F(MpvRunTest, NoProgramOrNoSocket)
         MpvRun run(4, &waited);
         run.SetSocketWait(300);
         ASSERT_EQ(Start(run, sleeper), 0);
-        if (notASocket) { // a file that refuses every connection
-            QFile f(socketPath);
-            f.open(QIODevice::WriteOnly);
-        }
+        if (notASocket)
+            WriteFile(socketPath); // a file that refuses every connection
         ASSERT_TRUE(waited.Ended()) << notASocket;
         EXPECT_EQ(waited.Lines,
                   QByteArrayList({"mpv opened no control socket within 0.3 s: the run is ended", "<end>"}));

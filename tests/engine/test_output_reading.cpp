@@ -4,16 +4,13 @@
 #include "engine/mplayer/StatusPace.h"
 
 #include <QRegularExpression>
-#include <QTimer>
 
 namespace {
 
 // The peak resident size of this process, in MiB.
 long PeakMiB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    const QByteArray text = status.readAll();
+    const QByteArray text = ReadFile(QStringLiteral("/proc/self/status"));
     return text.mid(text.indexOf("VmHWM:") + 6).trimmed().split(' ').first().toLong() / 1024;
 }
 } // namespace

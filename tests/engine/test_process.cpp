@@ -1,11 +1,6 @@
 // The engine link against a real process: the fake engine.
 #include "ProcessFixture.h"
 
-#include <QDir>
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace {
 
 int OpenFds()
@@ -100,7 +95,7 @@ TEST_F(ProcessTest, ManyLaunchesLeaveNoZombieNorDescriptor)
     }
     core->QuitAndWait();
     ASSERT_TRUE(WaitEnded());
-    WaitFor([] { return false; }, 100);
+    Settle(100);
     EXPECT_EQ(ZombieChildren(), 0);
     EXPECT_EQ(OpenFds(), fds);
 }

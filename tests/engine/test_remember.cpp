@@ -3,8 +3,6 @@
 #include "EngineFixture.h"
 #include "settings/StateList.h"
 
-#include <QFile>
-
 namespace {
 class RememberTest : public EngineFixture {
 protected:
@@ -17,8 +15,7 @@ protected:
         settings.Options.ResumeMinLength = 60;
         core.RememberIn({dir.filePath("positions"), dir.filePath("recent"), false});
         media = dir.filePath("long clip.avi");
-        QFile file(media);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("0123456789") == 10);
+        WriteFile(media, "0123456789");
     }
     // Opens the clip (length seconds) and plays it to `at`; the link's writes from the start on.
     QByteArray PlayTo(int length, int at)

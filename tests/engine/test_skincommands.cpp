@@ -3,8 +3,6 @@
 // opens a file or quits, however it is prefixed, cased or split.
 #include "engine/SkinCommandPolicy.h"
 
-#include <QStringList>
-
 TEST(SkinCommandPolicy, AllowedAndRefusedForms)
 {
     for (const char *allowed :

@@ -1,5 +1,4 @@
 #include "graphics/Bitmap.h"
-#include "support/ReportCapture.h"
 #include "tools/skinart/Bmp.h"
 
 #include <QPainter>

@@ -1,6 +1,5 @@
 #include "graphics/Colors.h"
 #include "graphics/Convert.h"
-#include "support/ReportCapture.h"
 
 TEST(Colors, NamesHexAndDecimalAndRejectsWithToolkitMessage)
 {

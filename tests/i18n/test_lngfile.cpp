@@ -66,9 +66,7 @@ TEST(LngFile, ShippedLanguagesHaveEveryKey)
 
     const QDir dir(qEnvironmentVariable("ZORVI_SOURCE_DIR") + "/i18n/Lang");
     for (const char *name : {"Deutsch.lng", "Français.lng"}) {
-        QFile file(dir.filePath(QString::fromUtf8(name)));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = ReadFile(dir.filePath(QString::fromUtf8(name)));
         // As the program writes them: UTF-16 LE with its mark, CR LF.
         EXPECT_TRUE(bytes.startsWith("\xFF\xFE") && bytes.endsWith(QByteArray("\r\0\n\0", 4))) << name;
         TLngFile lng;

@@ -2,7 +2,6 @@
 #include "i18n/EnglishLoc.h"
 #include "i18n/Localization.h"
 #include "settings/SettingsData.h"
-#include "support/ReportCapture.h"
 
 namespace {
 class LocalizationTest : public ::testing::Test {

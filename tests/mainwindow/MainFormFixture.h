@@ -1,24 +1,21 @@
 #pragma once
 // The main window on an engine link that starts no process, or on real mplayer.
+#include "../e2e/E2eHarness.h"
 #include "../engine/RecordedRuns.h"
-#include "../engine/WaitFor.h"
+#include "console/LogForm.h"
 #include "controls/ZorviControls.h"
-#include "engine/EngineCore.h"
 #include "i18n/Localization.h"
 #include "mainwindow/EngineWindowLink.h"
 #include "mainwindow/MainForm.h"
-#include "playlist/ZorviPlaylist.h"
-#include "settings/SettingsData.h"
+#include "mainwindow/MainMenus.h"
 #include "settings/SettingsStore.h"
 #include "shortcuts/ShortcutList.h"
 #include "skin/SkinControls.h"
-#include "support/QtApp.h"
 
 #include <QActionGroup>
-#include <QApplication>
-#include <QProcess>
-#include <memory>
-#include <optional>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
 
 class MainFormFixture : public ::testing::Test {
 protected:
@@ -50,28 +47,16 @@ protected:
         };
         form = std::make_unique<TMainForm>(
             ProgramParts{settings, store, playlist, shortcuts, *locale, {}, makeEngine}, QStringList{});
-        settings.Options.VideoOut = 0; // custom: the only output Xvfb shows
-        settings.Options.CustomVideoOut = QStringLiteral("-vo x11 -zoom");
-        settings.Options.AudioOut = 1;
+        UseTestDisplayOutputs(settings);
         form->show();
     }
     void TearDown() override
     {
-        if (real) {
-            core->QuitAndWait();
-            core->HandlePendingOutput();
-        }
+        if (real)
+            EndEngine(*core);
         form.reset();
     }
     SkinControls &Skin() { return *form->Skin(); }
-    // Runs xdotool (the real pointer and keyboard of the test display), the window answering meanwhile.
-    static bool Xdotool(const QStringList &script)
-    {
-        QProcess x;
-        x.start("xdotool", script);
-        return WaitFor([&] { return x.state() == QProcess::NotRunning; }, 10000);
-    }
-    static QStringList At(QPoint p) { return {QString::number(p.x()), QString::number(p.y())}; }
     void SelectSkin(int index) { Skin().SkinGroup()->actions().at(index)->trigger(); }
     void Play(std::initializer_list<const char *> lines)
     {

@@ -4,8 +4,6 @@
 #include "mainwindow/VideoClicks.h"
 #include "mainwindow/WheelNotches.h"
 
-#include <vector>
-
 // Rows: the video's events in order as (step, button, modifier byte held),
 // step P press, D double press, R release, W wheel turn; the codes they run.
 TEST(InputRules, VideoClicksWheelNotchesAndEsc)

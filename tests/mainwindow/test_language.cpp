@@ -1,12 +1,8 @@
 // Menu captions, labels, button tips and the keys window follow a language
 // switch and come back with English.
 #include "MainFormFixture.h"
-#include "i18n/Localization.h"
-#include "mainwindow/MainMenus.h"
 #include "shortcuts/KeysWindow.h"
 
-#include <QMenu>
-#include <QTest>
 #include <QTreeWidget>
 
 namespace {

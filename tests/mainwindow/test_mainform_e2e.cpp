@@ -3,13 +3,7 @@
 // on top and a skin change keep the picture in the same window, and the
 // auto-hidden controls follow the real pointer.
 #include "MainFormFixture.h"
-#include "mainwindow/MainMenus.h"
 #include "platform/X11WindowState.h"
-
-#include "support/ScreenPicture.h"
-
-#include <QElapsedTimer>
-#include <QMenu>
 
 namespace {
 // With each engine.
@@ -25,10 +19,6 @@ protected:
         core->PlayEntry(0);
         ASSERT_TRUE(WaitFor(
             [&] { return form->InnerPanel()->isVisible() && core->State().PositionProp.Value >= 1; }, 15000));
-    }
-    void Settle()
-    {
-        WaitFor([] { return false; }, 600);
     }
     // The real pointer through each point in turn, the window answering meanwhile.
     void MovePointer(std::initializer_list<QPoint> points)
@@ -109,8 +99,7 @@ TEST_P(MainFormE2E, AutoHiddenControlsFollowThePointer)
 TEST_P(MainFormE2E, KeysAndClicksOnThePlayingVideoReachTheWindow)
 {
     const auto xdotool = [&](const QStringList &args) {
-        Xdotool(QStringList{"mousemove"} +
-                At(form->InnerPanel()->mapToGlobal(form->InnerPanel()->rect().center())) + args);
+        XdotoolAt(form->InnerPanel()->mapToGlobal(form->InnerPanel()->rect().center()), args);
     };
     form->activateWindow();
     Settle();
@@ -139,8 +128,7 @@ TEST_P(MainFormE2E, KeysAndClicksOnThePlayingVideoReachTheWindow)
     MainMenus &menus = *form->Menus();
     ASSERT_TRUE(WaitFor([&] { return menus.MainPopup->isVisible(); }, 5000));
     const auto clickItem = [&](QMenu *menu, QAction *item) {
-        Xdotool(QStringList{"mousemove"} + At(menu->mapToGlobal(menu->actionGeometry(item).center())) +
-                QStringList{"sleep", "0.3", "click", "1"});
+        XdotoolAt(menu->mapToGlobal(menu->actionGeometry(item).center()), {"sleep", "0.3", "click", "1"});
     };
     clickItem(menus.MainPopup, menus.MView->menuAction());
     ASSERT_TRUE(WaitFor([&] { return menus.MView->isVisible(); }, 5000));

@@ -1,16 +1,11 @@
 // The menus, drops and keys of the skinned window, offscreen, on an engine
 // link that starts no process.
 #include "MainFormFixture.h"
-#include "console/LogForm.h"
-#include "mainwindow/MainMenus.h"
 #include "support/PlaylistTitles.h"
-#include "support/ReportCapture.h"
 
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMimeData>
-#include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>

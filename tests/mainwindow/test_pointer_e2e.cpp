@@ -3,9 +3,6 @@
 #include "mainwindow/WindowChrome.h"
 #include "mainwindow/WindowPointer.h"
 
-#include <QProcess>
-#include <QScreen>
-
 namespace {
 
 class PointerE2e : public MainFormFixture {
@@ -38,11 +35,10 @@ protected:
     }
     QRect XGeometry()
     {
-        QProcess p;
-        p.start("xdotool", {"getwindowgeometry", "--shell", QString::number(form->winId())});
-        p.waitForFinished(5000);
         // WINDOW=, X=, Y=, WIDTH=, HEIGHT=, one a line
-        const QList<QByteArray> lines = p.readAllStandardOutput().split('\n');
+        const QList<QByteArray> lines =
+            RunProgram("xdotool", {"getwindowgeometry", "--shell", QString::number(form->winId())})
+                .out.split('\n');
         const auto value = [&](int i) { return lines.value(i).split('=').value(1).toInt(); };
         return QRect(value(1), value(2), value(3), value(4));
     }

@@ -1,13 +1,7 @@
 // The video area and the track menus with the real engine under openbox, in
 // both skins and two languages; ZORVI_SHOTS names a folder for the screenshots.
-#include "../e2e/E2eHarness.h"
 #include "MainFormFixture.h"
-#include "console/LogForm.h"
-#include "mainwindow/MainMenus.h"
 #include "mainwindow/VideoAreaPanel.h"
-#include "support/ScreenPicture.h"
-
-#include <QMenu>
 
 namespace {
 class ReasonsE2E : public MainFormFixture {
@@ -29,7 +23,7 @@ protected:
     // The screen shows the text: bright pixels in the black video area.
     void Look(const QString &name)
     {
-        WaitFor([] { return false; }, 400);
+        Settle(400);
         const QImage screen = Screenshot().copy(form->frameGeometry());
         const QRect area(form->OuterPanel()->mapTo(form.get(), QPoint(0, 0)), form->OuterPanel()->size());
         int lit = 0;
@@ -74,7 +68,7 @@ TEST_F(ReasonsE2E, VideoAreaAndTrackMenusSayWhatTheEngineReports)
             EXPECT_EQ(Skin().LStatus->Caption(), texts.ProblemFileNotFound);
             Look(name + "failure");
             const QPoint at = form->OuterPanel()->mapToGlobal(QPoint(40, 40)); // a click opens the console
-            ASSERT_TRUE(Xdotool(QStringList{"mousemove"} + At(at) + QStringList{"click", "1"}));
+            ASSERT_TRUE(XdotoolAt(at, {"click", "1"}));
             EXPECT_TRUE(WaitFor([&] { return form->Log()->isVisible(); }));
             form->Log()->hide();
         }

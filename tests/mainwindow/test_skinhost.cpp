@@ -4,9 +4,6 @@
 
 #include "common/TextHelpers.h"
 
-#include <QScreen>
-#include <QTest>
-
 static QRect GlobalRect(const QWidget *w)
 {
     return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());

@@ -7,8 +7,6 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
 #include "shortcuts/ShortcutList.h"
-#include "support/FakeClock.h"
-#include "support/ReportCapture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +18,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
-#include <memory>
 
 namespace {
 struct RecorderEngine : OptionsEngine {

@@ -2,16 +2,12 @@
 // private session bus (the test runs under dbus-run-session).
 #include "platform/KeepAwake.h"
 #include "platform/SleepInhibitor.h"
-#include "support/QtApp.h"
 
 #include <QDBusConnection>
 #include <QDBusObjectPath>
 #include <QDBusUnixFileDescriptor>
-#include <QThread>
 #include <atomic>
-#include <gtest/gtest.h>
 #include <poll.h>
-#include <unistd.h>
 
 namespace {
 // One object answers for every service: the screen saver's SimulateActivity,

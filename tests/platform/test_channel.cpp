@@ -1,15 +1,25 @@
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
-#include "support/OtherUser.h"
-#include "support/QtApp.h"
 
+#include <future>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 
 using namespace Platform;
 
 namespace {
+
+// Runs fn on a thread and handles events here until it returns (or timeoutMs passes).
+template <typename Fn> auto RunWhileHandlingEvents(Fn fn, int timeoutMs = 30000)
+{
+    auto future = std::async(std::launch::async, std::move(fn));
+    QElapsedTimer t;
+    t.start();
+    while (future.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready &&
+           t.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return future.get();
+}
 
 class InstanceChannelTest : public ::testing::Test {
 protected:

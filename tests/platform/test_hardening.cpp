@@ -3,15 +3,9 @@
 #include "platform/EngineOptions.h"
 #include "platform/HandOver.h"
 #include "platform/InstanceChannel.h"
-#include "support/OtherUser.h"
-#include "support/QtApp.h"
 
 #include <QLocalSocket>
-#include <QProcess>
-#include <QThread>
 #include <QtEndian>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Platform;
 

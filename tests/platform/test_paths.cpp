@@ -1,8 +1,5 @@
 #include "platform/Display.h"
 #include "platform/Paths.h"
-#include "support/OtherUser.h"
-
-#include <sys/stat.h>
 
 using namespace Platform;
 

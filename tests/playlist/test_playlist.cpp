@@ -6,10 +6,7 @@
 #include "playlist/ListedNames.h"
 #include "playlist/ZorviPlaylist.h"
 #include "support/PlaylistTitles.h"
-#include "support/QtApp.h"
-#include "support/ReportCapture.h"
 
-#include <QTimer>
 #include <fstream>
 
 namespace {
@@ -78,7 +75,6 @@ TEST_F(Playlist, FolderScanSortedDepthFirstMediaOnly)
     EXPECT_EQ(changes, 1); // one notification for the whole scan
     EXPECT_EQ(list.Items(list.Add(DecodeFileName(latin1)))->Kind, EntryKind::File);
 
-    QDir().mkpath(dir() + "/empty/sub");
     WriteFile(dir() + "/empty/sub/notes.txt");
     EXPECT_EQ(list.Add(dir() + "/empty"), -1);
     EXPECT_EQ(list.Count(), 7);

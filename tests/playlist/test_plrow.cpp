@@ -1,7 +1,6 @@
 // Numbering, title splitting and the painting of one playlist row.
 #include "playlist/PlRow.h"
 #include "playlist/ZorviPlaylist.h"
-#include "support/QtApp.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

@@ -1,9 +1,5 @@
 // Selection protocol, block moves, ownership and change notification of the selection list.
 #include "playlist/ZorviPlaylist.h"
-#include "support/ReportCapture.h"
-
-#include <functional>
-#include <memory>
 
 namespace {
 

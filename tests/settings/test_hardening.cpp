@@ -4,14 +4,9 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowBounds.h"
-#include "support/OtherUser.h"
-#include "support/ReportCapture.h"
 
 #include <climits>
-#include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 
 // Runs a save in a child whose files may not grow past `limit` bytes (a full
 // disk: the write fails, no signal): 0 when it said "no error", 1 when it said

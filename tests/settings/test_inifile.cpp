@@ -1,6 +1,5 @@
 #include "common/ZError.h"
 #include "settings/IniFile.h"
-#include "support/ReportCapture.h"
 
 TEST(IniFile, ReadingRulesTypedValuesAndEncodings)
 {

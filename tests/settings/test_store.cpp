@@ -1,9 +1,6 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
-#include "support/ReportCapture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLocale>
 #include <clocale>
 

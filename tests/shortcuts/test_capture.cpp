@@ -1,10 +1,9 @@
 // The capture dialog offscreen: keys, clicks, double clicks and the wheel.
+#include "../controls/WidgetTestHelpers.h"
 #include "shortcuts/uShortcutCaptureForm.h"
-#include "support/FakeClock.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -15,12 +14,6 @@ struct Capture {
     QSignalSpy finished{&form, &QDialog::finished};
     Capture() { form.show(); }
 
-    void Mouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QWidget *on = nullptr)
-    {
-        on = on ? on : form.LShortcut;
-        QMouseEvent e(type, QPointF(5, 5), on->mapToGlobal(QPointF(5, 5)), button, held, Qt::NoModifier);
-        QApplication::sendEvent(on, &e);
-    }
     // Lets time pass as the click timer sees it.
     void Wait(int ms)
     {
@@ -74,7 +67,7 @@ TEST(ShortcutCapture, KeysClicksWheelAndWhatGivesNothing)
     for (const auto &row : rows2) {
         Capture c;
         for (const Step &s : row.steps)
-            c.Mouse(s.type, s.button, s.held);
+            wt::Mouse(c.form.LShortcut, s.type, {5, 5}, s.button, s.held);
         c.Wait(TShortcutCaptureForm::DoubleClickWaitMs - 1);
         EXPECT_EQ(c.finished.count(), row.atOnce ? 1 : 0) << row.name;
         c.Wait(1);
@@ -97,8 +90,8 @@ TEST(ShortcutCapture, KeysClicksWheelAndWhatGivesNothing)
     EXPECT_EQ(wheel.form.CapturedCode(), 0x1FFE9u);
 
     Capture outside;
-    outside.Mouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, &outside.form);
-    outside.Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, {}, &outside.form);
+    wt::Press(&outside.form, {5, 5});
+    wt::Release(&outside.form, {5, 5});
     outside.PastTheWait();
     EXPECT_EQ(outside.finished.count(), 0);
 }

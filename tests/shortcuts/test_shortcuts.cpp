@@ -4,7 +4,6 @@
 #include "settings/SettingsStore.h"
 #include "shortcuts/BoundActions.h"
 #include "shortcuts/uShortcuts.h"
-#include "support/ReportCapture.h"
 
 TEST(ShortcutText, TextsAndVirtualKeys)
 {

@@ -3,17 +3,18 @@
 // artwork tool's writer, the same skins packed by the skin archive writer, and a host window carrying the
 // skin control set with every reported message captured.
 #include "controls/ZorviControls.h"
+#include "graphics/Convert.h"
 #include "playlist/ZorviPlaylist.h"
 #include "skin/SkinIni.h"
 #include "skin/ZipFile.h"
 #include "skin/uSkin.h"
-#include "support/ReportCapture.h"
 #include "tools/skinart/Bmp.h"
 #include "tools/skinzip/ZipWriter.h"
 
+#include <QActionGroup>
+#include <QMenu>
 #include <QWidget>
 #include <map>
-#include <memory>
 
 inline QByteArray BmpOf(QSize size, QColor colour = QColor(90, 120, 150))
 {

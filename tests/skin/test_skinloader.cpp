@@ -2,8 +2,6 @@
 // playlist values; each through a real load of a test skin.
 #include "SkinTestKit.h"
 
-#include "graphics/Convert.h"
-
 static const QString kNL = QStringLiteral("\n\r");
 
 TEST(SkinLoaderConstruction, AFolderPathGetsItsSlash)

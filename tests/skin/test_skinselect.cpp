@@ -2,12 +2,6 @@
 // choice and LoadSkin's order, extra elements and failure rules.
 #include "SkinTestKit.h"
 
-#include "graphics/Convert.h"
-
-#include <QAction>
-#include <QActionGroup>
-#include <QMenu>
-
 namespace {
 
 QStringList Captions(const SkinControls &s)

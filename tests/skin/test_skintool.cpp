@@ -1,26 +1,17 @@
 // zorvi-skin as skin authors run it: check and preview, through QProcess.
 #include "SkinTestKit.h"
 
-#include <QProcess>
-
 namespace {
 
+// zorvi-skin's exit code and its output as text.
 struct ToolRun {
-    int code = -1;
+    int code;
     QString out, err;
 };
-
 ToolRun Tool(const QStringList &args)
 {
-    QProcess p;
-    p.start(qEnvironmentVariable("ZORVI_BUILD_DIR") + "/bin/zorvi-skin", args);
-    ToolRun r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    const ProgramRun r = RunProgram(qEnvironmentVariable("ZORVI_BUILD_DIR") + "/bin/zorvi-skin", args);
+    return {r.code, QString::fromUtf8(r.out), QString::fromUtf8(r.err)};
 }
 
 // One fault of every kind the loader reports, each in its own section.

@@ -4,8 +4,6 @@
 #include "skin/ZipFile.h"
 #include "tools/skinzip/ZipWriter.h"
 
-#include <QProcess>
-
 namespace {
 const QByteArray Ini = QByteArray("[Skin]\nName=Test\n").repeated(40);
 const QByteArray Bmp = QByteArray("BM\x01\x02\x03 some pixels ", 18).repeated(100);
@@ -32,16 +30,6 @@ QString Failure(const std::function<void()> &f)
     return "no error";
 }
 
-int RunTool(const QString &program, const QStringList &args, const QString &dir = {})
-{
-    QProcess p;
-    p.setWorkingDirectory(dir);
-    p.start(program, args);
-    if (!p.waitForFinished(20000))
-        return -1;
-    EXPECT_EQ(p.exitCode(), 0) << (p.readAllStandardOutput() + p.readAllStandardError()).toStdString();
-    return p.exitCode();
-}
 } // namespace
 
 TEST(Zip, FindsMembersReadsThemAndTheHighestRatio)
@@ -157,7 +145,8 @@ TEST(ZipWriter, UnzipAcceptsEveryKindOfMemberAndTheBytesDependOnlyOnTheMembers)
                                             {"streamed.bin", QByteArray(3000, 'b'), false, true}};
     QTemporaryDir dir;
     WriteFile(dir.filePath("t.zip"), WriteZip(members));
-    EXPECT_EQ(RunTool("unzip", {"-tq", dir.filePath("t.zip")}), 0); // every CRC and header checked
+    const ProgramRun unzip = RunProgram("unzip", {"-tq", dir.filePath("t.zip")}); // checks every CRC, header
+    EXPECT_EQ(unzip.code, 0) << (unzip.out + unzip.err).toStdString();
     EXPECT_EQ(WriteZip(members), ReadFile(dir.filePath("t.zip")));
     EXPECT_NE(WriteZip(members), WriteZip({members.rbegin(), members.rend()}));
 }

@@ -2,9 +2,6 @@
 // data descriptor after the data) members read as they are; any other method
 // is refused by name.
 #include "skin/ZipFile.h"
-#include "support/ReportCapture.h"
-
-#include <QProcess>
 
 // Python's zipfile: METHOD {file|pipe} NAMES. A pipe cannot seek: the sizes
 // then follow each member in a data descriptor.
@@ -37,14 +34,10 @@ TEST(ZipMethods, ArchivesOfTheUsualToolsReadAsTheyAre)
         {{"python3", "-c", PythonZip, "ZIP_BZIP2", "file"}, 12, false}};
     for (const auto &[command, method, streamed] : rows) {
         SCOPED_TRACE(command.join(' ').right(20).toStdString());
-        QProcess tool;
-        tool.setWorkingDirectory(dir.path());
-        tool.start(command[0], command.mid(1) + names);
-        ASSERT_TRUE(tool.waitForFinished(20000) && tool.exitCode() == 0)
-            << tool.readAllStandardError().data();
+        const ProgramRun tool = RunProgram(command[0], command.mid(1) + names, dir.path());
+        ASSERT_EQ(tool.code, 0) << tool.err.toStdString();
         TZipFile z;
-        const QByteArray piped = tool.readAllStandardOutput();
-        piped.isEmpty() ? z.LoadFromFile(dir.filePath("out.zip")) : z.LoadFromData(piped);
+        tool.out.isEmpty() ? z.LoadFromFile(dir.filePath("out.zip")) : z.LoadFromData(tool.out);
         QFile::remove(dir.filePath("out.zip"));
         ASSERT_EQ(z.Count(), 4);
         EXPECT_EQ(z.Files[3].Method, method);
