@@ -70,24 +70,34 @@ command -v mpv >/dev/null && peers="$peers mpv"
 peers=${COMPARE_PEERS:-$peers}
 echo "display $DISPLAY, $(nproc) cores, load at start $(cut -d' ' -f1-3 /proc/loadavg), $runs runs of: $peers"
 
-# Starts a peer in $dir (with MEDIA, or idle without); prints its pid.
+# Writes a peer's settings (and its copy of the program) into $dir: done before
+# the clock starts, so no peer's start counts the copying of a program file.
+prepare() { # peer dir
+  local peer=$1 dir=$2
+  case $peer in
+  smplayer)
+    printf '[%%General]\nmplayer_bin=%s\ndriver\\vo=x11\ndriver\\audio_output=null\n[mplayer_info]\nmplayer_user_supplied_version=38000\n' \
+      "$work/relay/mplayer" >"$dir/smplayer.ini" ;;
+  zorvi | base | zorvi-mpv)
+    if [ "$peer" = base ]; then cp "$ZORVI_BASE_BUILD_DIR/bin/zorvi" "$dir/zorvi"; else cp "$build/bin/zorvi" "$dir/zorvi"; fi
+    # The Default skin's chrome is 8 x 74: the video panel is 640x360 (the clip's own
+    # size, so the engine does not scale), centred.
+    printf '[Options]\nEngine=%s\nSingleInstance=0\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nMpvCustomVideoOut=--vo=x11\nAudioOut=1\nResizeOnOpen=0\nMPlayerPath=%s\n[LastSession]\nWinCenter=1\nWindowSize=-1\nWinRatio=1.7777778\nWidth=648\nHeight=434\n' \
+      "$([ "$peer" = zorvi-mpv ] && echo mpv || echo mplayer)" "$work/relay/mplayer" >"$dir/zorvi.ini"
+    # Read once, as an installed program's file would have been.
+    cat "$dir/zorvi" >/dev/null ;;
+  esac
+}
+# Starts a peer prepared in $dir (with MEDIA, or idle without); prints its pid.
 start() { # peer dir [media]
   local peer=$1 dir=$2
   shift 2
   case $peer in
   mplayer) "$work/relay/mplayer" -vo x11 -zoom -ao null "$@" >/dev/null 2>&1 & ;;
   mpv) mpv --no-config --vo=x11 --ao=null ${1:---idle --force-window} "$@" >/dev/null 2>&1 & ;;
-  smplayer)
-    printf '[%%General]\nmplayer_bin=%s\ndriver\\vo=x11\ndriver\\audio_output=null\n[mplayer_info]\nmplayer_user_supplied_version=38000\n' \
-      "$work/relay/mplayer" >"$dir/smplayer.ini"
-    # Placed so that its video area covers the screen's centre.
-    smplayer -config-path "$dir" -pos 299 151 -no-close-at-end "$@" >/dev/null 2>&1 & ;;
-  zorvi | base | zorvi-mpv)
-    if [ "$peer" = base ]; then cp "$ZORVI_BASE_BUILD_DIR/bin/zorvi" "$dir/zorvi"; else cp "$build/bin/zorvi" "$dir/zorvi"; fi
-    # The Default skin's chrome is 9 x 74: the video panel is 640x360, centred.
-    printf '[Options]\nEngine=%s\nSingleInstance=0\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nMpvCustomVideoOut=--vo=x11\nAudioOut=1\nResizeOnOpen=0\nMPlayerPath=%s\n[LastSession]\nWinCenter=1\nWindowSize=-1\nWinRatio=1.7777778\nWidth=649\nHeight=434\n' \
-      "$([ "$peer" = zorvi-mpv ] && echo mpv || echo mplayer)" "$work/relay/mplayer" >"$dir/zorvi.ini"
-    "$dir/zorvi" "$@" >/dev/null 2>&1 & ;;
+  # Placed so that its video area covers the screen's centre.
+  smplayer) smplayer -config-path "$dir" -pos 299 151 -no-close-at-end "$@" >/dev/null 2>&1 & ;;
+  zorvi | base | zorvi-mpv) "$dir/zorvi" "$@" >/dev/null 2>&1 & ;;
   esac
   echo $!
 }
@@ -125,6 +135,7 @@ record() { echo "$1 $2 $3 $4" >>"$results"; }
 one_run() { # peer round
   local peer=$1 round=$2 dir="$work/run"
   rm -rf "$dir" && mkdir -p "$dir"
+  prepare "$peer" "$dir"
   : >"$SCREENWATCH_LOG"
   local t0 pid
   t0=$(now)
@@ -214,6 +225,7 @@ idle_memory() { # peer round
   local peer=$1 round=$2 dir="$work/run" pid
   [ "$peer" = mplayer ] && return
   rm -rf "$dir" && mkdir -p "$dir"
+  prepare "$peer" "$dir"
   pid=$(start "$peer" "$dir")
   sleep 3
   read -r rss pss < <(memory "$pid")
