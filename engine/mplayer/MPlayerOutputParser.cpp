@@ -262,7 +262,9 @@ bool MPlayerOutputParser::OnStatusLine(View line)
         position.Value = float(seconds);
         position.NotifyChange();
     }
-    m_run.StatusLine = QString::fromLatin1(line.data(), line.size());
+    // Cut at the terminal's erase code ("\x1b[J") the engine ends it with.
+    const auto escape = std::find(line.begin(), line.end(), '\x1b');
+    m_run.StatusLine = QString::fromLatin1(line.data(), escape - line.begin());
     m_sink.ShowStatusLine(m_run.StatusLine);
     return true;
 }

@@ -171,7 +171,8 @@ TEST_F(CommandsTest, PreviousEnginesAreOfferedForKillingAndNothingElseRunsMeanwh
 TEST_F(CommandsTest, StopEndsTheRunAndSubtitlesNamedWhileNoEngineRuns)
 {
     playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/m/b.avi"), EntryKind::File));
-    Lines({"A:   5.0 V:   5.0 A-V:  0.000"});
+    Lines({"A:   5.0 V:   5.0 A-V:  0.000 \x1b[J"}); // the terminal's erase code is not shown
+    EXPECT_EQ(host.Status, "A:   5.0 V:   5.0 A-V:  0.000 ");
     EXPECT_EQ(Run("stop"), "quit\n");
     EXPECT_EQ(state.Status, PlaybackStatus::Closing);
     End(0);
