@@ -77,7 +77,6 @@ void TLogForm::EnsureView()
         w->installEventFilter(this);
     setFocusProxy(Command);
     Command->setFocus();
-    m_controlStale = true;
 }
 
 TLogForm::~TLogForm() = default;

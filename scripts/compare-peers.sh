@@ -83,9 +83,7 @@ prepare() { # peer dir
     # The Default skin's chrome is 8 x 74: the video panel is 640x360 (the clip's own
     # size, so the engine does not scale), centred.
     printf '[Options]\nEngine=%s\nSingleInstance=0\nVideoOut=0\nCustomVideoOut=-vo x11 -zoom\nMpvCustomVideoOut=--vo=x11\nAudioOut=1\nResizeOnOpen=0\nMPlayerPath=%s\n[LastSession]\nWinCenter=1\nWindowSize=-1\nWinRatio=1.7777778\nWidth=648\nHeight=434\n' \
-      "$([ "$peer" = zorvi-mpv ] && echo mpv || echo mplayer)" "$work/relay/mplayer" >"$dir/zorvi.ini"
-    # Read once, as an installed program's file would have been.
-    cat "$dir/zorvi" >/dev/null ;;
+      "$([ "$peer" = zorvi-mpv ] && echo mpv || echo mplayer)" "$work/relay/mplayer" >"$dir/zorvi.ini" ;;
   esac
 }
 # Starts a peer prepared in $dir (with MEDIA, or idle without); prints its pid.
