@@ -60,7 +60,13 @@ QString DecodeFileName(const QByteArray &bytes)
             ++i;
             continue;
         }
-        out += QString::fromUcs4(&cp, 1);
+        // Not QString::fromUcs4: it takes U+FEFF for a byte-order mark and drops it.
+        if (QChar::requiresSurrogates(cp)) {
+            out += QChar(QChar::highSurrogate(cp));
+            out += QChar(QChar::lowSurrogate(cp));
+        } else {
+            out += QChar(char16_t(cp));
+        }
         i += len;
     }
     return out;

@@ -53,10 +53,11 @@ TEST(QuoteIfSpaces, QuotingRoundTripsAndWindowsSplitRules)
 TEST(FileNames, FileNamesAndHook)
 {
     // Invalid, overlong, truncated and surrogate-encoding bytes around valid
-    // UTF-8 (U+10080 is a surrogate pair whose low half is in the held range).
-    const QByteArray rows[] = {"\xff\xfe.avi",  "caf\xc3\xa9",     "\xc0\xaf",
-                               "\xed\xa0\x80x", "\xe2\x82",        "\xf0\x90\x82\x80\xed\xb2\x81",
-                               "a\nb",          "\xf4\x90\x80\x80"};
+    // UTF-8 (U+10080 is a surrogate pair whose low half is in the held range),
+    // and a byte-order mark, which is a character like any other in a name.
+    const QByteArray rows[] = {"\xff\xfe.avi",  "caf\xc3\xa9",      "\xc0\xaf",
+                               "\xed\xa0\x80x", "\xe2\x82",         "\xf0\x90\x82\x80\xed\xb2\x81",
+                               "a\nb",          "\xf4\x90\x80\x80", "\xef\xbb\xbf\xdc\xef\xbb\xbf\xba"};
     for (const QByteArray &bytes : rows)
         EXPECT_EQ(EncodeFileName(DecodeFileName(bytes)), bytes) << bytes.toHex().constData();
     EXPECT_EQ(ReadableFileName(DecodeFileName("caf\xe9 \x80.avi")), QString::fromUtf8("café €.avi"));
