@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QtCore/qtestsupport_core.h>
 
 namespace {
 
@@ -125,7 +124,7 @@ TEST_F(Console, LogDropsTheOldestLinesAndCharactersAndTheShownTextFollows)
     for (int round = 0; round < 3; ++round) {
         for (int i = 0; i < 4 + round * 5; ++i)
             form.AddLine(QString::number(round) + QString(50 * round, u'.'));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form.TheLog->toPlainText() == form.LogText(); })) << round;
+        EXPECT_TRUE(WaitFor([&] { return form.TheLog->toPlainText() == form.LogText(); })) << round;
     }
 }
 
