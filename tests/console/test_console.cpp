@@ -24,7 +24,6 @@ struct Console : ::testing::Test {
     bool Key(QWidget *target, int key)
     {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        press.setAccepted(true);
         QApplication::sendEvent(target, &press);
         return press.isAccepted();
     }

@@ -18,10 +18,9 @@ protected:
     }
     void Fill(int n)
     {
-        list.BeginUpdate();
+        const ListUpdate batch(list);
         for (int i = 0; i < n; ++i)
             list.AddItem(TZorviPlaylist::MakeItem(QString("Item %1").arg(i), EntryKind::Other));
-        list.EndUpdate();
     }
     QPoint Row(int index) const { return {20, 4 + (index - box.TopIndex()) * 19 + 9}; }
     void Click(int index, Qt::KeyboardModifiers mods = Qt::NoModifier)
@@ -30,11 +29,10 @@ protected:
     }
     void Select(std::initializer_list<int> indexes)
     {
-        list.BeginUpdate();
+        const ListUpdate batch(list);
         list.ClearSelection();
         for (int i : indexes)
             list.SetSelected(i, true);
-        list.EndUpdate();
     }
     std::vector<int> Selected() const
     {

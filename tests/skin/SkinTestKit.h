@@ -39,11 +39,9 @@ inline QString WriteFolderSkin(const QString &skinsDir, const QString &name, con
 
 // skinsDir/name.zip holding skin.ini and the files, deflated.
 inline QString WriteArchiveSkin(const QString &skinsDir, const QString &name, const QString &ini,
-                                const SkinFiles &files = {}, bool withIni = true)
+                                const SkinFiles &files = {})
 {
-    std::vector<ZipMember> members;
-    if (withIni)
-        members.push_back({"skin.ini", ini.toUtf8()});
+    std::vector<ZipMember> members{{"skin.ini", ini.toUtf8()}};
     for (const auto &[file, bytes] : files)
         members.push_back({file.toUtf8(), bytes});
     const QString path = skinsDir + u'/' + name + ".zip";

@@ -100,7 +100,7 @@ TEST_F(SkinSelectTest, TransparentColorNotAColourStopsTheLoad)
 
 TEST_F(SkinSelectTest, ArchiveFailuresGoToTheCallerAVanishedSkinIniLoadsAsNoSections)
 {
-    WriteArchiveSkin(skins, "NoIni", "", {{"a.bmp", BmpOf({4, 4})}}, false);
+    WriteFile(skins + "/NoIni.zip", WriteZip({{"a.bmp", BmpOf({4, 4})}}));
     WriteFile(skins + "/Junk.zip", "not an archive at all");
     const QString folder = WriteFolderSkin(skins, "Gone", "[TopPanel]\nSize=30\n");
     Create();
