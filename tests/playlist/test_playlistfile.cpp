@@ -4,8 +4,6 @@
 #include "playlist/PlaylistFile.h"
 #include "playlist/ZorviPlaylist.h"
 
-#include <QSet>
-
 namespace {
 QStringList Names(const PlaylistRead &read)
 {

@@ -60,11 +60,7 @@ protected:
     std::unique_ptr<SkinControls> skin;
     ReportCapture reports;
 
-    void SetUp() override
-    {
-        QDir().mkpath(skins);
-        host->setAttribute(Qt::WA_DontShowOnScreen);
-    }
+    void SetUp() override { QDir().mkpath(skins); }
     void TearDown() override
     {
         skin.reset();
@@ -72,6 +68,7 @@ protected:
     }
     void Create(bool show = true)
     {
+        host->setAttribute(Qt::WA_DontShowOnScreen);
         host->resize(400, 300);
         skin = std::make_unique<SkinControls>(host.get());
         skin->CreateSkinControls(&playlist, {skins});

@@ -65,10 +65,9 @@ TEST_F(HostileSkinTest, RefusedOrConfinedWithOneMessage)
         {"Bytes", true, "[TopPanel]\n" + QString(1 << 20, u' '),
          "Skin too large: \"skin.ini\" holds more than the 1048576 bytes it may have.", ""},
         {"Missing", true, Sections(7, "Type=image\nBitmap=gone.bmp\n"), "no error",
-         "E0, Bitmap:zip does not contain gone.bmp|E1, Bitmap:zip does not contain gone.bmp|E2, Bitmap:zip "
-         "does "
-         "not contain gone.bmp|E3, Bitmap:zip does not contain gone.bmp|E4, Bitmap:zip does not contain "
-         "gone.bmp|... and 2 more."}};
+         "E0, Bitmap:zip does not contain gone.bmp|E1, Bitmap:zip does not contain gone.bmp|"
+         "E2, Bitmap:zip does not contain gone.bmp|E3, Bitmap:zip does not contain gone.bmp|"
+         "E4, Bitmap:zip does not contain gone.bmp|... and 2 more."}};
     for (const auto &[name, archive, ini, refusal, faults] : rows)
         archive ? (void)WriteArchiveSkin(skins, name, ini) : (void)WriteFolderSkin(skins, name, ini);
     WriteFolderSkin(skins, "Wide", std::get<2>(rows[5]), {{"a.bmp", BmpHeader(20000, 1)}});

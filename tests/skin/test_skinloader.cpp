@@ -145,7 +145,6 @@ TEST_F(SkinLoaderTest, ButtonValuesAndThumbDefaultsFromItsImage)
     auto *grip = host->findChild<TZorviSizeGrip *>("SizeGripless");
     ASSERT_NE(grip, nullptr);
     EXPECT_EQ(grip->Orientation(), SizingEdge::Top);
-    // (states, width, height)
     const TZorviTrackbar *seek = skin->SeekBar, *volume = skin->VolBar;
     EXPECT_EQ(std::tuple(seek->ThumbStates(), seek->ThumbW, seek->ThumbH), std::tuple(2, 10, 21));
     EXPECT_TRUE(seek->Thumb().Transparent && seek->Thumb().TransparentFixed);

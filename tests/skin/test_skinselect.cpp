@@ -63,7 +63,6 @@ TEST_F(SkinSelectTest, StartupChoiceBySkinSetting)
     };
     for (const auto &[setting, index, name, changes] : rows) {
         host = std::make_unique<QWidget>();
-        host->setAttribute(Qt::WA_DontShowOnScreen);
         Create();
         int changed = 0;
         skin->Handlers.SkinChanged = [&] { ++changed; };
