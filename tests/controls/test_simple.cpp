@@ -201,6 +201,7 @@ TEST(Panel, PanelCacheAndColourPartImage)
     TZorviPanel panel;
     panel.resize(200, 10);
     panel.SetBitmap(bmp);
+    EXPECT_FALSE(panel.CacheValid());
     QImage shot = wt::Render(&panel);
     EXPECT_TRUE(panel.CacheValid());
     EXPECT_EQ((std::array{wt::Pixel(shot, 5, 5), wt::Pixel(shot, 100, 5), wt::Pixel(shot, 195, 5)}),

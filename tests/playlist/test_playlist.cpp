@@ -183,6 +183,7 @@ TEST_F(Playlist, CurrentMarkerTravelsWithItsEntry)
     changes = 0;
     list.SetCurrent(4);
     EXPECT_EQ(changes, 1);
+    EXPECT_EQ(list.CurrentIndex(), 4);
 
     list.Delete(0);
     list.Delete(0);

@@ -53,7 +53,8 @@ TEST_F(SkinToolTest, CheckReadsFoldersArchivesAndBuiltIns)
     // skin.
     ProgramRun r2 = Tool({"check", WriteArchiveSkin(tmp.path(), "Broken", kBrokenIni, kBrokenFiles)});
     EXPECT_EQ(r2.code, 1);
-    EXPECT_TRUE(r2.out.contains("zip does not contain missing.bmp\n")) << r2.out.toStdString();
+    EXPECT_TRUE(r2.out.contains("section: BPlay\nzip does not contain nothere.bmp\n"))
+        << r2.out.toStdString();
     EXPECT_TRUE(r2.out.endsWith("Broken: 1 message(s)\n")) << r2.out.toStdString();
     r2 = Tool({"check", "ze6 zo"});
     EXPECT_EQ(r2.code, 0) << r2.out.toStdString();
