@@ -60,8 +60,8 @@ TEST_F(ParserTest, VideoOutputLines)
     for (const auto &row : rows) {
         host.Calls.clear();
         Lines({row.line});
-        EXPECT_EQ(std::pair(state.VideoWidth, state.VideoHeight), std::pair(row.width, row.height))
-            << row.line;
+        EXPECT_EQ(state.VideoWidth, row.width) << row.line;
+        EXPECT_EQ(state.VideoHeight, row.height) << row.line;
         EXPECT_EQ(host.Called("RevealVideo"), row.accepted) << row.line;
     }
     Lines({"VO: [xv] 720x576 => 1024x576 Planar YV12"});
