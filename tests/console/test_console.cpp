@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QtCore/qtestsupport_core.h>
 
 namespace {
 
@@ -25,7 +24,6 @@ struct Console : ::testing::Test {
     bool Key(QWidget *target, int key)
     {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        press.setAccepted(true);
         QApplication::sendEvent(target, &press);
         return press.isAccepted();
     }
@@ -125,7 +123,7 @@ TEST_F(Console, LogDropsTheOldestLinesAndCharactersAndTheShownTextFollows)
     for (int round = 0; round < 3; ++round) {
         for (int i = 0; i < 4 + round * 5; ++i)
             form.AddLine(QString::number(round) + QString(50 * round, u'.'));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form.TheLog->toPlainText() == form.LogText(); })) << round;
+        EXPECT_TRUE(WaitFor([&] { return form.TheLog->toPlainText() == form.LogText(); })) << round;
     }
 }
 

@@ -26,6 +26,11 @@ inline void Release(QWidget *w, QPoint pos, Qt::MouseButton b = Qt::LeftButton,
 {
     Mouse(w, QEvent::MouseButtonRelease, pos, b, Qt::NoButton, mods);
 }
+inline void Click(QWidget *w, QPoint pos, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
+{
+    Press(w, pos, b, mods);
+    Release(w, pos, b, mods);
+}
 inline void DoubleClick(QWidget *w, QPoint pos)
 {
     Mouse(w, QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);

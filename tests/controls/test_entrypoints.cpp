@@ -1,11 +1,8 @@
 // The list a list box shows is heard by every listener; an exception inside
 // an event handler becomes one report and the program goes on.
 #include "WidgetTestHelpers.h"
-#include "common/Report.h"
 #include "common/ZError.h"
-#include "controls/ZorviButton.h"
-#include "controls/ZorviListBox.h"
-#include "controls/ZorviTrackbar.h"
+#include "controls/ZorviControls.h"
 #include "playlist/ZorviPlaylist.h"
 
 TEST(EntryPoints, ListBoxAndAnotherListenerBothHearEveryChange)
@@ -49,8 +46,7 @@ public:
 
 TEST(EntryPoints, AnExceptionInAnEventHandlerIsOneReport)
 {
-    QStringList reports;
-    const ReportHandler previous = SetReportHandler([&](const QString &m) { reports << m; });
+    ReportCapture reports;
     TZorviButton button;
     button.resize(20, 20);
     FailingList list;
@@ -66,8 +62,7 @@ TEST(EntryPoints, AnExceptionInAnEventHandlerIsOneReport)
     } cases[] = {
         {[] { throw ZError(QStringLiteral("Playlist Index Error")); },
          [&] {
-             wt::Press(&button, {5, 5});
-             wt::Release(&button, {5, 5});
+             wt::Click(&button, {5, 5});
          },
          "Playlist Index Error"},
         {[] { throw std::runtime_error("disk full"); },
@@ -77,11 +72,10 @@ TEST(EntryPoints, AnExceptionInAnEventHandlerIsOneReport)
          "Internal error: disk full"},
         {[] { throw std::out_of_range("row gone"); }, [&] { wt::Render(&box); }, "Internal error: row gone"}};
     for (const auto &c : cases) {
-        reports.clear();
         button.OnClick = [&](QObject *) { c.raise(); };
         list.fail = c.raise;
         c.handleEvent();
-        EXPECT_EQ(reports, QStringList{c.text});
+        EXPECT_EQ(reports.take(), QStringList{c.text});
     }
     // And the program goes on: the button is up, the press's update bracket is
     // closed, so the list's changes reach the box again.
@@ -90,5 +84,4 @@ TEST(EntryPoints, AnExceptionInAnEventHandlerIsOneReport)
     for (int i = 0; i < 20; ++i)
         list.AddItem(i);
     EXPECT_GT(box.ScrollBar()->Max(), 0);
-    SetReportHandler(previous);
 }

@@ -139,8 +139,7 @@ TEST_F(ResizeRecorder, SizeGripAndListBoxBandStartResizes)
     auto *grip = new TZorviSizeGrip(&panel);
     EXPECT_EQ(grip->Orientation(), SizingEdge::BottomRight);
     EXPECT_EQ(grip->cursor().shape(), Qt::SizeFDiagCursor);
-    wt::Press(grip, {2, 2});
-    wt::Release(grip, {2, 2});
+    wt::Click(grip, {2, 2});
     wt::Press(grip, {2, 2}, Qt::RightButton);
     EXPECT_EQ(calls, (Calls{{&window, 8}})); // the right button does nothing
 
@@ -164,8 +163,7 @@ TEST_F(ResizeRecorder, SizeGripAndListBoxBandStartResizes)
         ZorviRealign(&outer);
         list->resize(100, 100);
         calls.clear();
-        wt::Press(list, outside);
-        wt::Release(list, outside);
+        wt::Click(list, outside);
         wt::Press(list, inBand);
         EXPECT_EQ(calls, (Calls{{list, edge}})) << int(align);
         wt::Release(list, inBand);

@@ -18,24 +18,21 @@ protected:
     }
     void Fill(int n)
     {
-        list.BeginUpdate();
+        const ListUpdate batch(list);
         for (int i = 0; i < n; ++i)
             list.AddItem(TZorviPlaylist::MakeItem(QString("Item %1").arg(i), EntryKind::Other));
-        list.EndUpdate();
     }
     QPoint Row(int index) const { return {20, 4 + (index - box.TopIndex()) * 19 + 9}; }
     void Click(int index, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        wt::Press(&box, Row(index), Qt::LeftButton, mods);
-        wt::Release(&box, Row(index), Qt::LeftButton, mods);
+        wt::Click(&box, Row(index), Qt::LeftButton, mods);
     }
     void Select(std::initializer_list<int> indexes)
     {
-        list.BeginUpdate();
+        const ListUpdate batch(list);
         list.ClearSelection();
         for (int i : indexes)
             list.SetSelected(i, true);
-        list.EndUpdate();
     }
     std::vector<int> Selected() const
     {
@@ -93,8 +90,7 @@ TEST_F(ListBoxTest, SelectionWithModifiersPlainClicksAndDrag)
     EXPECT_EQ(Selected(), std::vector<int>{2});
 
     Select({2, 5});
-    wt::Press(&box, Row(5), Qt::RightButton);
-    wt::Release(&box, Row(5), Qt::RightButton);
+    wt::Click(&box, Row(5), Qt::RightButton);
     EXPECT_EQ(Selected(), (std::vector<int>{2, 5})); // right press keeps it for the menu
     wt::Press(&box, Row(8), Qt::RightButton);
     EXPECT_EQ(Selected(), std::vector<int>{8});
@@ -118,8 +114,7 @@ TEST_F(ListBoxTest, RowsPastThePageScrollIntoView)
 {
     Fill(30);
     const QPoint row9(20, 4 + 9 * 19 + 1); // shows only its top pixel
-    wt::Press(&box, row9);
-    wt::Release(&box, row9);
+    wt::Click(&box, row9);
     EXPECT_EQ(Selected(), std::vector<int>{9});
     EXPECT_EQ(box.TopIndex(), 1); // by one row
 
@@ -172,9 +167,7 @@ TEST_F(ListBoxTest, WheelOnTwoRowPage)
 TEST_F(ListBoxTest, ClickOnSeparatorSelectsItemAboveAndDoubleClickOnlyOnAnchorItem)
 {
     Fill(10);
-    EXPECT_EQ(box.ItemAt(4 + 4 * 19 + 18), 4); // the separator line below item 4
-    wt::Press(&box, {20, 4 + 4 * 19 + 18});
-    wt::Release(&box, {20, 4 + 4 * 19 + 18});
+    wt::Click(&box, {20, 4 + 4 * 19 + 18}); // the separator line below item 4
     EXPECT_EQ(Selected(), std::vector<int>{4});
     EXPECT_EQ(box.ItemAt(3), -1);
     EXPECT_EQ(box.ItemAt(4 + 10 * 19), -1);

@@ -36,12 +36,9 @@ TEST(Trackbar, FiguresUserChangesAndRange)
         seen = newPos;
         update = false;
     };
-    const int pixel = bar->PositionToPixel();
-    wt::Press(bar.get(), {100, 6});
-    wt::Release(bar.get(), {100, 6});
+    wt::Click(bar.get(), {100, 6});
     EXPECT_EQ(seen, 50);
     EXPECT_EQ(bar->Position(), 0);
-    EXPECT_EQ(bar->PositionToPixel(), pixel);
 
     bar->OnTrack = [](TZorviTrackbar *, int &newPos, bool &) { newPos = 7; };
     bar->SetPositionByUser(90);

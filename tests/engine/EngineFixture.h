@@ -47,10 +47,6 @@ protected:
             runs.Current->Post(lines);
         core.HandlePendingOutput();
     }
-    template <std::size_t N> void Lines(const char *const (&lines)[N])
-    {
-        Lines(QByteArrayList(std::begin(lines), std::end(lines)));
-    }
     void End(int exitCode)
     {
         if (runs.Current)

@@ -35,16 +35,11 @@ protected:
     void Play(const QByteArray &script, int files = 1)
     {
         Script(script);
-        for (const char *name : {"a.avi", "b.avi"})
-            if (files-- > 0)
-                AddFile(name);
+        for (const QString &name : QStringList{"/a.avi", "/b.avi"}.mid(0, files)) {
+            WriteFile(dir.path() + name); // an existing (empty) media file
+            playlist.Add(dir.path() + name);
+        }
         core->PlayEntry(0);
-    }
-    // Adds an existing (empty) media file to the playlist.
-    int AddFile(const QString &name)
-    {
-        WriteFile(dir.path() + "/" + name);
-        return playlist.Add(dir.path() + "/" + name);
     }
     // The arguments every engine started with.
     QByteArrayList Args() const

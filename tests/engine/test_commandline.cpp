@@ -29,9 +29,8 @@ TEST_F(CommandLineTest, OptionVariants)
 {
     builder.PrepareFontOption();
     const QString head = kHead + " -font " + DefaultFontPath();
-    using Change = std::function<void(OptionsSettings &, PlaybackState &)>;
     const struct {
-        Change change;
+        std::function<void(OptionsSettings &, PlaybackState &)> change;
         QString expected; // the options between "-nokeepaspect" and the fixed tail
     } rows[] = {
         {[](auto &o, auto &) { o.Verbose = true, o.OSDLevel = 1; },

@@ -6,7 +6,7 @@ namespace {
 using DvdLinesTest = EngineFixture;
 
 // "mplayer -identify multi.mkv", the stream part.
-const char *const MatroskaRun[] = {
+const QByteArrayList MatroskaRun = {
     "ID_AUDIO_ID=0",    "ID_AID_0_LANG=eng", "[lavf] stream 1: audio (mp3float), -aid 0, -alang eng",
     "ID_AUDIO_ID=1",    "ID_AID_1_LANG=fre", "[lavf] stream 2: audio (mp3float), -aid 1, -alang fre",
     "ID_SUBTITLE_ID=0", "ID_SID_0_LANG=ger", "[lavf] stream 3: subtitle (srt), -sid 0, -slang ger",

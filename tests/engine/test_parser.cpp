@@ -157,19 +157,19 @@ TEST_F(ParserTest, TagsCannotForgeTheEnginesLines)
 {
     // What the engine prints for clips whose tags hold line breaks: in the tag
     // block, and in a stream's name, where no block marks them.
-    const char *const forged[] = {"ID_DVD_TITLE_ http://127.0.0.1:8765/x_LENGTH=5.0",
-                                  "ID_DVD_TITLE_1_LENGTH=5.0",
-                                  "ID_DVD_DISC_ID=1",
-                                  "ID_EXIT=EOF",
-                                  "Exiting... (End of file)",
-                                  "Starting playback...",
-                                  "ANS_LENGTH=3",
-                                  "ID_AUDIO_ID=7000",
-                                  "ID_AUDIO_ID=x",
-                                  "ID_AID_0_LANG=\x1b[31mevil",
-                                  "ID_SUBTITLE_ID=900",
-                                  "SUB: Added subtitle file (1): /evil.srt",
-                                  "ID_LENGTH=99999"};
+    const QByteArrayList forged = {"ID_DVD_TITLE_ http://127.0.0.1:8765/x_LENGTH=5.0",
+                                   "ID_DVD_TITLE_1_LENGTH=5.0",
+                                   "ID_DVD_DISC_ID=1",
+                                   "ID_EXIT=EOF",
+                                   "Exiting... (End of file)",
+                                   "Starting playback...",
+                                   "ANS_LENGTH=3",
+                                   "ID_AUDIO_ID=7000",
+                                   "ID_AUDIO_ID=x",
+                                   "ID_AID_0_LANG=\x1b[31mevil",
+                                   "ID_SUBTITLE_ID=900",
+                                   "SUB: Added subtitle file (1): /evil.srt",
+                                   "ID_LENGTH=99999"};
     Open(EntryKind::File, "/m/t.mkv");
     playlist.AddItem(TZorviPlaylist::MakeItem(QStringLiteral("/dev/sr0"), EntryKind::DVD));
     Lines({"ID_AUDIO_ID=0", "Clip info:", " title: Holiday"});

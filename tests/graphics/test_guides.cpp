@@ -1,8 +1,6 @@
 #include "graphics/Convert.h"
 #include "graphics/MultiPartBitmap.h"
 
-#include <QImage>
-
 namespace {
 void SetSize(TMultiPartBitmap &b, int w, int h)
 {

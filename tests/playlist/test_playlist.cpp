@@ -19,7 +19,6 @@ struct Playlist : ::testing::Test {
     QString dir() const { return tmp.path(); }
     void SetUp() override
     {
-        ASSERT_TRUE(tmp.isValid());
         list.LoadSubtitle.Set([this](const QString &p) { subtitles << p; });
         QObject::connect(&list, &TSelectList::OnChange, [this] { ++changes; });
     }

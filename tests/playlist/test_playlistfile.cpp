@@ -4,8 +4,6 @@
 #include "playlist/PlaylistFile.h"
 #include "playlist/ZorviPlaylist.h"
 
-#include <QSet>
-
 namespace {
 QStringList Names(const PlaylistRead &read)
 {
@@ -90,10 +88,10 @@ TEST(PlaylistFile, FormatsReadConfinedWriteBackAndAddToTheList)
             PlaylistFile::Parse(PlaylistFile::Write(entries, format, 2), format, QStringLiteral("/other"));
         ASSERT_EQ(back.Entries.size(), entries.size()) << int(format);
         for (qsizetype i = 0; i < entries.size(); ++i) {
-            EXPECT_EQ(back.Entries[i].Name, entries[i].Name) << int(format);
-            EXPECT_EQ(back.Entries[i].IsUrl, entries[i].IsUrl);
-            EXPECT_EQ(back.Entries[i].Title, ReadableFileName(entries[i].Title));
-            EXPECT_EQ(back.Entries[i].Length, entries[i].Length);
+            const PlaylistEntry &b = back.Entries[i], &e = entries[i];
+            EXPECT_EQ(std::tuple(b.Name, b.IsUrl, b.Title, b.Length),
+                      std::tuple(e.Name, e.IsUrl, ReadableFileName(e.Title), e.Length))
+                << int(format);
         }
         const bool m3u = format == PlaylistFormat::M3U || format == PlaylistFormat::M3U8;
         EXPECT_EQ(back.Current, m3u ? 2 : -1);

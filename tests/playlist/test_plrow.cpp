@@ -82,9 +82,7 @@ TEST(PlRow, NumbersTitleBreaksAndTheDrawnRow)
     for (const auto &[title, fit, expected] : rows2)
         EXPECT_EQ(TitleBreak(QString::fromLatin1(title), fit), expected) << title;
     const QFont font = MonoFont(16);
-    QFont numberFont = font;
-    numberFont.setPixelSize(13);
-    const int titleLeft = 2 + QFontMetrics(numberFont).horizontalAdvance("1 ");
+    const int titleLeft = 2 + QFontMetrics(MonoFont(13)).horizontalAdvance("1 ");
     const int charWidth = QFontMetrics(font).horizontalAdvance(u'W');
     // Room for exactly 20 characters (and 2 pixels of right margin); the dot is the 20th.
     const int width = titleLeft + 20 * charWidth + charWidth / 2 + 2;

@@ -2,7 +2,6 @@
 #include "../controls/WidgetTestHelpers.h"
 #include "shortcuts/uShortcutCaptureForm.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -85,13 +84,12 @@ TEST(ShortcutCapture, KeysClicksWheelAndWhatGivesNothing)
     Capture wheel;
     QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ShiftModifier,
                    Qt::NoScrollPhase, false);
-    QApplication::sendEvent(wheel.form.LHelp, &up);
+    QCoreApplication::sendEvent(wheel.form.LHelp, &up);
     ASSERT_EQ(wheel.finished.count(), 1);
     EXPECT_EQ(wheel.form.CapturedCode(), 0x1FFE9u);
 
     Capture outside;
-    wt::Press(&outside.form, {5, 5});
-    wt::Release(&outside.form, {5, 5});
+    wt::Click(&outside.form, {5, 5});
     outside.PastTheWait();
     EXPECT_EQ(outside.finished.count(), 0);
 }

@@ -39,11 +39,9 @@ inline QString WriteFolderSkin(const QString &skinsDir, const QString &name, con
 
 // skinsDir/name.zip holding skin.ini and the files, deflated.
 inline QString WriteArchiveSkin(const QString &skinsDir, const QString &name, const QString &ini,
-                                const SkinFiles &files = {}, bool withIni = true)
+                                const SkinFiles &files = {})
 {
-    std::vector<ZipMember> members;
-    if (withIni)
-        members.push_back({"skin.ini", ini.toUtf8()});
+    std::vector<ZipMember> members{{"skin.ini", ini.toUtf8()}};
     for (const auto &[file, bytes] : files)
         members.push_back({file.toUtf8(), bytes});
     const QString path = skinsDir + u'/' + name + ".zip";
@@ -62,11 +60,7 @@ protected:
     std::unique_ptr<SkinControls> skin;
     ReportCapture reports;
 
-    void SetUp() override
-    {
-        QDir().mkpath(skins);
-        host->setAttribute(Qt::WA_DontShowOnScreen);
-    }
+    void SetUp() override { QDir().mkpath(skins); }
     void TearDown() override
     {
         skin.reset();
@@ -74,6 +68,7 @@ protected:
     }
     void Create(bool show = true)
     {
+        host->setAttribute(Qt::WA_DontShowOnScreen);
         host->resize(400, 300);
         skin = std::make_unique<SkinControls>(host.get());
         skin->CreateSkinControls(&playlist, {skins});

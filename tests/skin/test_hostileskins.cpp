@@ -45,7 +45,7 @@ TEST_F(HostileSkinTest, RefusedOrConfinedWithOneMessage)
          "BPlay:\"" + out + "\" lies outside the skin"},
         {"Link", false, "[BPlay]\nBitmap=link.bmp\n", "no error", "BPlay:\"link.bmp\" lies outside the skin"},
         {"IniLink", false, "", "\"skin.ini\" lies outside the skin", ""},
-        // Headers of 4000 x 4000: the third passes the pixels of a skin before any is decoded.
+        // Headers of 4000 x 4000 (C.BMP found as c.bmp): the third passes a skin's pixels before any decode.
         {"Pixels", true, three,
          "Skin too large: \"c.bmp\" (16000000 pixels) would take it past the 41943040 pixels a skin's "
          "bitmaps may have in all.",
@@ -65,17 +65,16 @@ TEST_F(HostileSkinTest, RefusedOrConfinedWithOneMessage)
         {"Bytes", true, "[TopPanel]\n" + QString(1 << 20, u' '),
          "Skin too large: \"skin.ini\" holds more than the 1048576 bytes it may have.", ""},
         {"Missing", true, Sections(7, "Type=image\nBitmap=gone.bmp\n"), "no error",
-         "E0, Bitmap:zip does not contain gone.bmp|E1, Bitmap:zip does not contain gone.bmp|E2, Bitmap:zip "
-         "does "
-         "not contain gone.bmp|E3, Bitmap:zip does not contain gone.bmp|E4, Bitmap:zip does not contain "
-         "gone.bmp|... and 2 more."}};
+         "E0, Bitmap:zip does not contain gone.bmp|E1, Bitmap:zip does not contain gone.bmp|"
+         "E2, Bitmap:zip does not contain gone.bmp|E3, Bitmap:zip does not contain gone.bmp|"
+         "E4, Bitmap:zip does not contain gone.bmp|... and 2 more."}};
     for (const auto &[name, archive, ini, refusal, faults] : rows)
         archive ? (void)WriteArchiveSkin(skins, name, ini) : (void)WriteFolderSkin(skins, name, ini);
     WriteFolderSkin(skins, "Wide", std::get<2>(rows[5]), {{"a.bmp", BmpHeader(20000, 1)}});
     WriteArchiveSkin(skins, "Pixels", three,
                      {{"a.bmp", BmpHeader(4000, 4000)},
                       {"b.bmp", BmpHeader(4000, -4000)},
-                      {"c.bmp", BmpHeader(4000, 4000)}});
+                      {"C.BMP", BmpHeader(4000, 4000)}});
     WriteFile(skins + "/Big.zip",
               WriteZip({{"skin.ini", three.toUtf8()}, {"a.bmp", "x"}, {"b.bmp", "x"}, {"c.bmp", "x"}},
                        [](std::size_t index, ZipFields &f) { f.size = index ? 60u << 20 : f.size; }));

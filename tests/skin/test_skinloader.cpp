@@ -90,22 +90,13 @@ TEST_F(SkinLoaderTest, LabelFontsAndOnlyTheFontKeysRead)
     EXPECT_EQ(skin->LPlaylist->Alignment(), LabelAlignment::Center);
 }
 
-TEST_F(SkinLoaderTest, PartNumbersStopAtTheFirstGap)
-{
-    LoadFolderSkin("[TopPanel]\nSize=20\nBitmapCols=10,-20\nBitmapPart0=X0,Y0,X1,LY|C:clWhite\n"
-                   "BitmapPart1=X1,Y0,LX,LY|C:clBlack\nBitmapPart3=X0,Y0,LX,LY|C:clRed\n");
-    EXPECT_EQ(skin->TopPanel->Bitmap().Parts.size(), 2u);
-    EXPECT_EQ(skin->TopPanel->Bitmap().Cols.Coords, (TCoords{0, 10, 20}));
-    EXPECT_TRUE(reports.messages.isEmpty());
-}
-
 TEST_F(SkinLoaderTest, MissingBitmapInAFolderSkin)
 {
     LoadFolderSkin("[TopPanel]\nSize=20\nColor=clRed\nBitmap=missing.bmp\n"
                    "[BPlay]\nBitmap=gone.bmp\nWidth=10\nHeight=10\n"
                    "[BStop]\nBitmap=stop.bmp\nWidth=10\nHeight=10\n",
                    {{"stop.bmp", BmpOf({10, 10})}});
-    // One message for both, in order (their texts: SkinToolTest.CheckReportsEveryFaultOfABrokenFolderSkin).
+    // One message for both, in order (their texts: SkinToolTest.CheckReadsFoldersArchivesAndBuiltIns).
     ASSERT_EQ(reports.messages.size(), 1);
     const QStringList faults = reports.messages[0].split("\n\n");
     ASSERT_EQ(faults.size(), 2);
@@ -117,24 +108,11 @@ TEST_F(SkinLoaderTest, MissingBitmapInAFolderSkin)
     EXPECT_EQ(skin->TopPanel->grab().toImage().pixelColor(5, 5), QColor(Qt::red)); // it shows its Color
 }
 
-TEST_F(SkinLoaderTest, MissingMemberInAnArchive)
+TEST_F(SkinLoaderTest, PartsStopAtTheFirstGapOrFaultAndFaultsCarryTheirPrefix)
 {
-    WriteArchiveSkin(skins, "Packed",
-                     "[TopPanel]\nSize=20\nBitmap=missing.bmp\n[BPlay]\nBitmap=Gone.bmp\n"
-                     "[BStop]\nBitmap=STOP.BMP\n",
-                     {{"stop.bmp", BmpOf({10, 10})}});
-    Create();
-    skin->LoadSkin(IndexOf("Packed", SkinKind::Archive));
-    EXPECT_EQ(reports.messages,
-              (QStringList{"Error Loading Skin at section: TopPanel, Bitmap" + kNL +
-                           "zip does not contain missing.bmp\n\n" + "Error Loading Skin at section: BPlay" +
-                           kNL + "zip does not contain Gone.bmp"}));
-    EXPECT_FALSE(skin->BStop->Bitmap().Empty()); // member names compare without case
-}
-
-TEST_F(SkinLoaderTest, GuideAndPartFaultsAreReportedWithTheirPrefix)
-{
-    LoadFolderSkin("[SeekBar]\nBitmapB=b.bmp\nBitmapBCols=10,10\nBitmapBPart0=X0,Y0,LX,LY\nBitmapF=f.bmp\n"
+    LoadFolderSkin("[TopPanel]\nSize=20\nBitmapCols=10,-20\nBitmapPart0=X0,Y0,X1,LY|C:clWhite\n"
+                   "BitmapPart1=X1,Y0,LX,LY|C:clBlack\nBitmapPart3=X0,Y0,LX,LY|C:clRed\n"
+                   "[SeekBar]\nBitmapB=b.bmp\nBitmapBCols=10,10\nBitmapBPart0=X0,Y0,LX,LY\nBitmapF=f.bmp\n"
                    "BitmapFPart0=X0,Y0,LX,LY|HS\nBitmapFPart1=X0,Y0,X9,LY\nBitmapFPart2=X0,Y0,LX,LY|VS\n",
                    {{"b.bmp", BmpOf({20, 8})}, {"f.bmp", BmpOf({20, 8})}});
     EXPECT_EQ(reports.messages,
@@ -142,18 +120,31 @@ TEST_F(SkinLoaderTest, GuideAndPartFaultsAreReportedWithTheirPrefix)
                           "Coordinate(without -) must be greater than the previous one" + kNL + "10,10\n\n" +
                           "Error Loading Skin at section: SeekBar, BitmapF" + kNL +
                           "X9 is not a valid col/row id"});
-    // A failing rows/cols list ends the group; a failing part keeps those before it.
+    // A failing rows/cols list ends the group; a failing part, or a gap in the numbers, keeps those before
+    // it.
     EXPECT_TRUE(skin->SeekBar->BitmapB().Parts.empty());
     EXPECT_EQ(skin->SeekBar->BitmapF().Parts.size(), 1u);
+    EXPECT_EQ(skin->TopPanel->Bitmap().Parts.size(), 2u);
+    EXPECT_EQ(skin->TopPanel->Bitmap().Cols.Coords, (TCoords{0, 10, 20}));
 }
 
-TEST_F(SkinLoaderTest, ThumbDefaultsFromItsImage)
+TEST_F(SkinLoaderTest, ButtonValuesAndThumbDefaultsFromItsImage)
 {
-    LoadFolderSkin("[SeekBar]\nThumbBmp=thumb.bmp\nThumbStates=2\nThumbTransparent=1\n"
+    LoadFolderSkin("[General]\nTransparentColor=clLime\n"
+                   "[BSeekB]\nBitStates=3\nBitmap=b.bmp\nTransparent=1\nRepeat=1\nCommand=seek -10\n"
+                   "[BSeekF]\nBitStates=4\n[SizeGripless]\nType=sizegrip\nOrientation=3\n"
+                   "[SeekBar]\nThumbBmp=thumb.bmp\nThumbStates=2\nThumbTransparent=1\n"
                    "[VolBar]\nThumbBmp=thumb.bmp\nThumbStates=9\nThumbW=7\nThumbH=5\n"
                    "[Playlist]\nThumbBmp=nothere.bmp\n",
-                   {{"thumb.bmp", BmpOf({10, 42})}});
-    // (states, width, height)
+                   {{"b.bmp", BmpOf({10, 30})}, {"thumb.bmp", BmpOf({10, 42})}});
+    const TZorviButton *b = skin->BSeekB;
+    EXPECT_EQ(std::tuple(b->BitStates(), b->Transparent(), b->Bitmap().Transparent, b->Bitmap().KeyColor(),
+                         b->Repeating, b->Command),
+              std::tuple(3, true, true, clLime, true, QString("seek -10")));
+    EXPECT_EQ(skin->BSeekF->BitStates(), 1); // 4 is refused
+    auto *grip = host->findChild<TZorviSizeGrip *>("SizeGripless");
+    ASSERT_NE(grip, nullptr);
+    EXPECT_EQ(grip->Orientation(), SizingEdge::Top);
     const TZorviTrackbar *seek = skin->SeekBar, *volume = skin->VolBar;
     EXPECT_EQ(std::tuple(seek->ThumbStates(), seek->ThumbW, seek->ThumbH), std::tuple(2, 10, 21));
     EXPECT_TRUE(seek->Thumb().Transparent && seek->Thumb().TransparentFixed);
@@ -201,20 +192,4 @@ TEST_F(SkinLoaderTest, PlaylistMarginsFontStyleAndColoursThatEndTheLoad)
         EXPECT_EQ(ErrorText([&, row = text] { LoadEntry("Bad", QString::fromLatin1(row)); }), message);
         EXPECT_EQ(skin->SkinName, "Next") << text;
     }
-}
-
-TEST_F(SkinLoaderTest, ButtonValues)
-{
-    LoadFolderSkin("[General]\nTransparentColor=clLime\n"
-                   "[BSeekB]\nBitStates=3\nBitmap=b.bmp\nTransparent=1\nRepeat=1\nCommand=seek -10\n"
-                   "[BSeekF]\nBitStates=4\n[SizeGripless]\nType=sizegrip\nOrientation=3\n",
-                   {{"b.bmp", BmpOf({10, 30})}});
-    const TZorviButton *b = skin->BSeekB;
-    EXPECT_EQ(std::tuple(b->BitStates(), b->Transparent(), b->Bitmap().Transparent, b->Bitmap().KeyColor(),
-                         b->Repeating, b->Command),
-              std::tuple(3, true, true, clLime, true, QString("seek -10")));
-    EXPECT_EQ(skin->BSeekF->BitStates(), 1); // 4 is refused
-    auto *grip = host->findChild<TZorviSizeGrip *>("SizeGripless");
-    ASSERT_NE(grip, nullptr);
-    EXPECT_EQ(grip->Orientation(), SizingEdge::Top);
 }

@@ -63,7 +63,6 @@ TEST_F(SkinSelectTest, StartupChoiceBySkinSetting)
     };
     for (const auto &[setting, index, name, changes] : rows) {
         host = std::make_unique<QWidget>();
-        host->setAttribute(Qt::WA_DontShowOnScreen);
         Create();
         int changed = 0;
         skin->Handlers.SkinChanged = [&] { ++changed; };
@@ -98,10 +97,11 @@ TEST_F(SkinSelectTest, TransparentColorNotAColourStopsTheLoad)
     EXPECT_EQ(Checked(*skin), IndexOf("Good", SkinKind::Folder)); // the menu shows the skin in use
 }
 
-TEST_F(SkinSelectTest, ArchiveFailuresGoToTheCaller)
+TEST_F(SkinSelectTest, ArchiveFailuresGoToTheCallerAVanishedSkinIniLoadsAsNoSections)
 {
-    WriteArchiveSkin(skins, "NoIni", "", {{"a.bmp", BmpOf({4, 4})}}, false);
+    WriteFile(skins + "/NoIni.zip", WriteZip({{"a.bmp", BmpOf({4, 4})}}));
     WriteFile(skins + "/Junk.zip", "not an archive at all");
+    const QString folder = WriteFolderSkin(skins, "Gone", "[TopPanel]\nSize=30\n");
     Create();
     auto load = [&](const char *name) {
         return ErrorText([&] { skin->LoadSkin(IndexOf(name, SkinKind::Archive)); });
@@ -110,9 +110,15 @@ TEST_F(SkinSelectTest, ArchiveFailuresGoToTheCaller)
     EXPECT_EQ(load("Junk"), "zip does not contain skin.ini");
     QFile::remove(skins + "/Junk.zip");
     EXPECT_TRUE(load("Junk").startsWith("Cannot open file")) << load("Junk").toStdString();
+
+    QFile::remove(folder + "skin.ini");
+    skin->LoadSkin(IndexOf("Gone", SkinKind::Folder));
+    EXPECT_EQ(skin->TopPanel->height(), 0);
+    EXPECT_EQ(skin->SkinName, "Gone");
+    EXPECT_TRUE(reports.messages.isEmpty());
 }
 
-TEST_F(SkinSelectTest, ExtraElementsComeAndGo)
+TEST_F(SkinSelectTest, ExtraElementsComeAndGoAndFreeingLeavesNothing)
 {
     WriteFolderSkin(skins, "Extras",
                     "[BPLClose]\nType=button\nParent=Playlist\nCommand=playlist\nWidth=9\nHeight=9\n"
@@ -140,17 +146,11 @@ TEST_F(SkinSelectTest, ExtraElementsComeAndGo)
     EXPECT_TRUE(skin->ExtraElements().empty());
     for (const char *name : {"BPLClose", "Separator0", "SizeGrip"})
         EXPECT_EQ(host->findChild<QWidget *>(name), nullptr) << name;
-}
 
-TEST_F(SkinSelectTest, VanishedSkinIniLoadsAsNoSections)
-{
-    const QString folder = WriteFolderSkin(skins, "Gone", "[TopPanel]\nSize=30\n");
-    Create();
-    QFile::remove(folder + "skin.ini");
-    skin->LoadSkin(IndexOf("Gone", SkinKind::Folder));
-    EXPECT_EQ(skin->TopPanel->height(), 0);
-    EXPECT_EQ(skin->SkinName, "Gone");
-    EXPECT_TRUE(reports.messages.isEmpty());
+    skin->LoadSkin(IndexOf("Extras", SkinKind::Folder));
+    skin->FreeSkinControls(); // extras and all
+    EXPECT_TRUE(host->findChildren<QWidget *>().isEmpty());
+    EXPECT_TRUE(!skin->MSkins() && !skin->BPlay);
 }
 
 TEST_F(SkinSelectTest, LoadsBeforeTheWindowIsShown)
@@ -172,14 +172,4 @@ TEST_F(SkinSelectTest, LoadsBeforeTheWindowIsShown)
     EXPECT_EQ(skin->BMinimize->geometry(), QRect(470, 0, 20, 18));
     EXPECT_EQ(skin->LPlaylist->geometry(), QRect(4, 0, 86, 16));
     EXPECT_FALSE(skin->BMinimize->isHidden());
-}
-
-TEST_F(SkinSelectTest, Freeing)
-{
-    WriteFolderSkin(skins, "Extras", "[Grip]\nType=sizegrip\nWidth=5\nHeight=5\n");
-    Create();
-    skin->LoadSkin(IndexOf("Extras", SkinKind::Folder));
-    skin->FreeSkinControls();
-    EXPECT_TRUE(host->findChildren<QWidget *>().isEmpty());
-    EXPECT_TRUE(!skin->MSkins() && !skin->BPlay);
 }

@@ -39,9 +39,6 @@ TEST(Zip, FindsMembersReadsThemAndTheHighestRatio)
     members.push_back({"\xC3\xBC.bmp", "utf8"});
     const TZipFile z = Load(WriteZip(members));
     ASSERT_EQ(z.Count(), 6);
-    ASSERT_EQ(z.Headers.size(), 6u);
-    EXPECT_EQ(z.Headers[1].FileName, QByteArray("img/Play.bmp"));
-    EXPECT_EQ(z.EndRecord.TotalEntries, 6);
     for (int i = 0; i < z.Count(); ++i)
         EXPECT_EQ(z.GetData(i), members[std::size_t(i)].data) << i;
     // Not found: an empty name even though a member has one, a name without its folder or with
