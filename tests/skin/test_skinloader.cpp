@@ -120,8 +120,8 @@ TEST_F(SkinLoaderTest, PartsStopAtTheFirstGapOrFaultAndFaultsCarryTheirPrefix)
                           "Coordinate(without -) must be greater than the previous one" + kNL + "10,10\n\n" +
                           "Error Loading Skin at section: SeekBar, BitmapF" + kNL +
                           "X9 is not a valid col/row id"});
-    // A failing rows/cols list ends the group; a failing part, or a gap in the numbers, keeps those before
-    // it.
+    // A failing rows/cols list ends the group; a failing part, or a gap in
+    // the numbers, keeps the parts before it.
     EXPECT_TRUE(skin->SeekBar->BitmapB().Parts.empty());
     EXPECT_EQ(skin->SeekBar->BitmapF().Parts.size(), 1u);
     EXPECT_EQ(skin->TopPanel->Bitmap().Parts.size(), 2u);
